@@ -1,0 +1,31 @@
+# Velmora 4.0 — the two commands of the README do all set-up on a fresh Debian 12 machine.
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	bash scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The program keeps its data beside the executable; the first-access credentials
+# file goes there only when none is present, so a changed password is never lost.
+run: build
+	@test -f $(BUILD)/unins000.dll || cp assets/unins000.dll $(BUILD)/unins000.dll
+	cd $(BUILD) && ./velmora
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD)

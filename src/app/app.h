@@ -1,0 +1,64 @@
+#pragma once
+// The registry of the long-lived windows: one instance of each, created at start-up
+// in a fixed order and reached through here for the whole run. Dialogs are not held
+// here: every use creates a fresh instance owned by its caller.
+// A member stays null while its app is not part of the program.
+#include <vector>
+
+namespace platform { class Form; }
+
+class TfrmPassword;
+class TfrmAvvio;
+class TfrmCambiaPassword;
+class TfrmAutoparco;
+class TfrmAnagrafica;
+class TfrmMenuScadenze;
+class TfrmMenuRegistro;
+class TfrmRegistro;
+class TfrmStatistiche;
+class TfrmScadenzario;
+class TfrmChilometrico;
+class TfrmServizi;
+class TfrmMenuRiepCosti;
+class TfrmMenuCosti;
+class TfrmCosti;
+class TfrmMenuRiepSpese;
+class TfrmStatCosti;
+class TfrmMenuDisponibili;
+class TfrmPlanning;
+
+struct App {
+  TfrmPassword* frmPassword = nullptr;
+  TfrmAvvio* frmAvvio = nullptr;
+  TfrmCambiaPassword* frmCambiaPassword = nullptr;
+  TfrmAutoparco* frmAutoparco = nullptr;
+  TfrmAnagrafica* frmAnagrafica = nullptr;
+  TfrmMenuScadenze* frmMenuScadenze = nullptr;
+  TfrmMenuRegistro* frmMenuRegistro = nullptr;
+  TfrmRegistro* frmRegistro = nullptr;
+  TfrmStatistiche* frmStatistiche = nullptr;
+  TfrmScadenzario* frmScadenzario = nullptr;
+  TfrmChilometrico* frmChilometrico = nullptr;
+  TfrmServizi* frmServizi = nullptr;
+  TfrmMenuRiepCosti* frmMenuRiepCosti = nullptr;
+  TfrmMenuCosti* frmMenuCosti = nullptr;
+  TfrmCosti* frmCosti = nullptr;
+  TfrmMenuRiepSpese* frmMenuRiepSpese = nullptr;
+  TfrmStatCosti* frmStatCosti = nullptr;
+  TfrmMenuDisponibili* frmMenuDisponibili = nullptr;
+  TfrmPlanning* frmPlanning = nullptr;
+
+  // Creates every long-lived window of the program, hidden, in creation order.
+  void createWindows();
+  // Destroys them (end of run, and between tests).
+  void destroyWindows();
+  // Shows the launcher (the close handlers of the app windows call it).
+  void showLauncher();
+
+ private:
+  template <typename T>
+  void create(T*& slot);
+  std::vector<platform::Form*> created_;  // in creation order
+};
+
+App& app();

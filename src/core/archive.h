@@ -1,0 +1,51 @@
+#pragma once
+// Archive files: fixed-size records back to back, no header. Record n (from 0)
+// starts at byte n * recordSize. Opened per user action and closed on every path.
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace core {
+
+class RecordBuffer;
+
+// Every failure to open, create, seek, read or write throws this.
+class ArchiveError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class Archive {
+ public:
+  // Opens the file for reading and writing; a missing file is created empty. A file
+  // that exists but cannot be opened throws and is left untouched (never re-created).
+  // Nothing is ever truncated.
+  Archive(const std::string& path, std::size_t recordSize);
+  ~Archive();
+  Archive(const Archive&) = delete;
+  Archive& operator=(const Archive&) = delete;
+
+  std::size_t recordSize() const { return recordSize_; }
+  // Whole records only: a trailing partial record is not counted.
+  std::size_t count() const;
+  // Index of the next record to read or write.
+  std::size_t position() const { return position_; }
+  void seek(std::size_t index);
+  // Reads the record at the position into `out` (recordSize bytes); throws past the end.
+  void read(std::uint8_t* out);
+  void read(RecordBuffer& buffer);
+  // Writes recordSize bytes at the position (appending at index count()).
+  void write(const std::uint8_t* data);
+  void write(const RecordBuffer& buffer);
+  void close();
+  bool isOpen() const { return fd_ >= 0; }
+
+ private:
+  int fd_ = -1;
+  std::size_t recordSize_;
+  std::size_t position_ = 0;
+  std::string path_;
+};
+
+}  // namespace core

@@ -1,0 +1,48 @@
+#include "core/record.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+#include "core/ansi.h"
+#include "core/text.h"
+
+namespace core {
+
+RecordLayout::RecordLayout(std::span<const FieldDef> fields) : fields_(fields.begin(), fields.end()) {
+  offsets_.reserve(fields_.size());
+  for (const auto& f : fields_) {
+    offsets_.push_back(size_);
+    size_ += f.width + 1u;
+  }
+}
+
+std::size_t RecordLayout::indexOf(std::string_view name) const {
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    if (fields_[i].name == name) return i;
+  }
+  throw std::out_of_range("unknown field: " + std::string(name));
+}
+
+RecordBuffer::RecordBuffer(const RecordLayout& layout) : layout_(&layout), bytes_(layout.size(), 0) {}
+
+void RecordBuffer::set(std::size_t index, std::u16string_view text) {
+  const std::size_t width = layout_->field(index).width;
+  std::string ansi = ToAnsi(Trim(text));
+  const std::size_t len = std::min(ansi.size(), width);
+  std::uint8_t* p = bytes_.data() + layout_->offset(index);
+  p[0] = static_cast<std::uint8_t>(len);
+  std::memcpy(p + 1, ansi.data(), len);
+}
+
+std::string_view RecordBuffer::rawValue(std::size_t index) const {
+  const std::size_t width = layout_->field(index).width;
+  const std::uint8_t* p = bytes_.data() + layout_->offset(index);
+  // A length byte beyond the width is corrupt: read the width, never past the field.
+  const std::size_t len = std::min<std::size_t>(p[0], width);
+  return std::string_view(reinterpret_cast<const char*>(p + 1), len);
+}
+
+std::u16string RecordBuffer::get(std::size_t index) const { return Trim(FromAnsi(rawValue(index))); }
+
+}  // namespace core

@@ -1,0 +1,218 @@
+#include "core/text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace core {
+
+Text LeftChars(TextView text, std::uint16_t n) {
+  return Text(text.substr(0, std::min<std::size_t>(n, text.size())));
+}
+
+Text RightChars(TextView text, std::uint16_t n) {
+  std::size_t count = std::min<std::size_t>(n, text.size());
+  return Text(text.substr(text.size() - count));
+}
+
+Text MidChars(TextView text, std::uint16_t position, std::uint16_t n) {
+  std::size_t pos = position == 0 ? 1 : position;
+  if (pos > text.size()) return Text();
+  return Text(text.substr(pos - 1, std::min<std::size_t>(n, text.size() - pos + 1)));
+}
+
+bool IsAllDigits(TextView text) {
+  return std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
+
+double RoundToDecimals(double value, int decimals) {
+  double m = 1.0;
+  for (int i = 0; i < decimals; ++i) m = m * 10.0;  // each step rounded to double
+  long double scaled = static_cast<long double>(value) * static_cast<long double>(m) + 0.5L;
+  long double truncated = std::trunc(scaled);
+  return static_cast<double>(truncated / static_cast<long double>(m));
+}
+
+Text Trim(TextView text) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && text[b] <= u' ') ++b;
+  while (e > b && text[e - 1] <= u' ') --e;
+  return Text(text.substr(b, e - b));
+}
+
+Text UpperAZ(TextView text) {
+  Text out(text);
+  for (auto& c : out)
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+  return out;
+}
+
+Text LowerAZ(TextView text) {
+  Text out(text);
+  for (auto& c : out)
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+  return out;
+}
+
+namespace {
+bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+int daysIn(int m, int y) {
+  static const int d[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return m == 2 && isLeap(y) ? 29 : d[m - 1];
+}
+}  // namespace
+
+bool Date::valid() const {
+  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= daysIn(month, year);
+}
+
+long long Date::serial() const {
+  // Days from civil (proleptic Gregorian), shifted so 01/01/0001 is 0.
+  long long y = year - (month <= 2 ? 1 : 0);
+  long long era = (y >= 0 ? y : y - 399) / 400;
+  long long yoe = y - era * 400;
+  long long mp = (month + 9) % 12;
+  long long doy = (153 * mp + 2) / 5 + day - 1;
+  long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 306;
+}
+
+Date Date::fromSerial(long long serial) {
+  long long z = serial + 306;
+  long long era = (z >= 0 ? z : z - 146096) / 146097;
+  long long doe = z - era * 146097;
+  long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  long long y = yoe + era * 400;
+  long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  long long mp = (5 * doy + 2) / 153;
+  int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  return Date{d, m, static_cast<int>(y + (m <= 2 ? 1 : 0))};
+}
+
+Text FormatDate(const Date& d) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.day % 100, d.month % 100, d.year % 10000);
+  return FromUtf8(buf);
+}
+
+std::optional<Date> ParseDate(TextView text) {
+  // d or dd, m or mm, yyyy, separated by "/".
+  int parts[3] = {0, 0, 0};
+  int digits[3] = {0, 0, 0};
+  int part = 0;
+  for (char16_t c : text) {
+    if (c == u'/') {
+      if (++part > 2) return std::nullopt;
+    } else if (c >= u'0' && c <= u'9') {
+      if (++digits[part] > 4) return std::nullopt;
+      parts[part] = parts[part] * 10 + (c - u'0');
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (part != 2 || digits[0] < 1 || digits[0] > 2 || digits[1] < 1 || digits[1] > 2 || digits[2] != 4)
+    return std::nullopt;
+  Date d{parts[0], parts[1], parts[2]};
+  if (!d.valid()) return std::nullopt;
+  return d;
+}
+
+bool IsValidDateText(TextView text) { return ParseDate(text).has_value(); }
+
+Text FormatGeneral(double value) {
+  if (value == 0.0 || !std::isfinite(value)) return Text(u"0");
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.15G", value);
+  std::string s(buf);
+  // Exponent form: "1.5E+20" -> "1,5E20", "1E-05" -> "1E-5".
+  auto epos = s.find('E');
+  std::string mant = epos == std::string::npos ? s : s.substr(0, epos);
+  std::string exp;
+  if (epos != std::string::npos) {
+    std::string e = s.substr(epos + 1);
+    bool neg = !e.empty() && e[0] == '-';
+    if (!e.empty() && (e[0] == '+' || e[0] == '-')) e.erase(0, 1);
+    e.erase(0, std::min(e.find_first_not_of('0'), e.size() - 1));
+    exp = std::string("E") + (neg ? "-" : "") + e;
+  }
+  std::replace(mant.begin(), mant.end(), '.', ',');
+  return FromUtf8(mant + exp);
+}
+
+std::optional<double> ParseDecimal(TextView text) {
+  Text t = Trim(text);
+  if (t.empty()) return std::nullopt;
+  std::string s;
+  std::size_t i = 0;
+  if (t[i] == u'+' || t[i] == u'-') s.push_back(static_cast<char>(t[i++]));
+  bool anyDigit = false;
+  while (i < t.size() && t[i] >= u'0' && t[i] <= u'9') { s.push_back(static_cast<char>(t[i++])); anyDigit = true; }
+  if (i < t.size() && t[i] == u',') {
+    s.push_back('.');
+    ++i;
+    while (i < t.size() && t[i] >= u'0' && t[i] <= u'9') { s.push_back(static_cast<char>(t[i++])); anyDigit = true; }
+  }
+  if (!anyDigit) return std::nullopt;
+  if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
+    s.push_back('e');
+    ++i;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) s.push_back(static_cast<char>(t[i++]));
+    bool expDigit = false;
+    while (i < t.size() && t[i] >= u'0' && t[i] <= u'9') { s.push_back(static_cast<char>(t[i++])); expDigit = true; }
+    if (!expDigit) return std::nullopt;
+  }
+  if (i != t.size()) return std::nullopt;
+  const char* first = s.data() + (s[0] == '+' ? 1 : 0);
+  double v = 0;
+  auto [ptr, ec] = std::from_chars(first, s.data() + s.size(), v);
+  if (ec != std::errc() || ptr != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
+  return v;
+}
+
+Text NormaliseAmount(TextView text) {
+  auto v = ParseDecimal(text);
+  if (!v) return Text(u"0,00");
+  Text s = FormatGeneral(RoundToDecimals(*v, 4));
+  auto comma = s.find(u',');
+  if (comma == Text::npos) return s + u",00";
+  if (comma == s.size() - 2) return s + u"0";
+  return s;
+}
+
+std::string ToUtf8(TextView text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    }
+    if (c < 0x80) out.push_back(static_cast<char>(c));
+    else if (c < 0x800) { out.push_back(static_cast<char>(0xC0 | (c >> 6))); out.push_back(static_cast<char>(0x80 | (c & 0x3F))); }
+    else if (c < 0x10000) { out.push_back(static_cast<char>(0xE0 | (c >> 12))); out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F))); out.push_back(static_cast<char>(0x80 | (c & 0x3F))); }
+    else { out.push_back(static_cast<char>(0xF0 | (c >> 18))); out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F))); out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F))); out.push_back(static_cast<char>(0x80 | (c & 0x3F))); }
+  }
+  return out;
+}
+
+Text FromUtf8(std::string_view s) {
+  Text out;
+  for (std::size_t i = 0; i < s.size();) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    char32_t cp; int len;
+    if (c < 0x80) { cp = c; len = 1; }
+    else if ((c >> 5) == 6) { cp = c & 0x1F; len = 2; }
+    else if ((c >> 4) == 14) { cp = c & 0x0F; len = 3; }
+    else if ((c >> 3) == 30) { cp = c & 0x07; len = 4; }
+    else { out.push_back(0xFFFD); ++i; continue; }
+    if (i + len > s.size()) { out.push_back(0xFFFD); break; }
+    for (int k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    i += len;
+    if (cp >= 0x10000) { cp -= 0x10000; out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10))); out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF))); }
+    else out.push_back(static_cast<char16_t>(cp));
+  }
+  return out;
+}
+
+}  // namespace core

@@ -1,0 +1,61 @@
+#pragma once
+// Text and number routines shared by every window. Texts are UTF-16 code units,
+// positions 1-based, as the windows see them.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace core {
+
+using Text = std::u16string;
+using TextView = std::u16string_view;
+
+// First min(n, length) characters.
+Text LeftChars(TextView text, std::uint16_t n);
+// Last n characters, n capped at the length.
+Text RightChars(TextView text, std::uint16_t n);
+// n characters from a 1-based position; position 0 counts as 1; past the end gives "".
+Text MidChars(TextView text, std::uint16_t position, std::uint16_t n);
+// Every character is an ASCII digit; true for the empty text.
+bool IsAllDigits(TextView text);
+// Truncate(value * 10^decimals + 0.5) / 10^decimals, the sum in extended precision.
+double RoundToDecimals(double value, int decimals);
+// Whether text is a calendar date written dd/mm/yyyy.
+bool IsValidDateText(TextView text);
+
+// Removes the characters up to U+0020 at both ends, nothing else.
+Text Trim(TextView text);
+// Only a-z / A-Z are folded; accented letters stay as they are.
+Text UpperAZ(TextView text);
+Text LowerAZ(TextView text);
+
+// A calendar date; valid() is false for an impossible day.
+struct Date {
+  int day = 0, month = 0, year = 0;
+  bool valid() const;
+  bool operator==(const Date&) const = default;
+  auto operator<=>(const Date&) const = default;
+  // Days since 01/01/0001 (proleptic Gregorian), for differences between dates.
+  long long serial() const;
+  static Date fromSerial(long long serial);
+};
+// dd/mm/yyyy, always with "/".
+Text FormatDate(const Date& d);
+// Reads dd/mm/yyyy (exactly two, two and four digits with "/"); nothing for anything else.
+std::optional<Date> ParseDate(TextView text);
+
+// A computed number written back with the decimal comma, up to 15 significant
+// digits, no thousands separator, no trailing zeros, no decimal part for a whole number.
+Text FormatGeneral(double value);
+// A typed number with the decimal comma and no thousands separator; nothing when it is not one.
+std::optional<double> ParseDecimal(TextView text);
+// The amount normaliser: "" -> "0,00"; a number -> rounded to 4 decimals, general
+// format, at least two decimals; anything else -> "0,00".
+Text NormaliseAmount(TextView text);
+
+// UTF-8 <-> UTF-16 for file names and messages built in plain C++.
+std::string ToUtf8(TextView text);
+Text FromUtf8(std::string_view text);
+
+}  // namespace core

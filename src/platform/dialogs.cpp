@@ -1,0 +1,110 @@
+#include "platform/dialogs.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "platform/form.h"
+
+namespace platform {
+
+QString captionOf(MsgKind kind) {
+  switch (kind) {
+    case MsgKind::Warning: return QStringLiteral("Warning");
+    case MsgKind::Error: return QStringLiteral("Error");
+    case MsgKind::Information: return QStringLiteral("Information");
+    case MsgKind::Question: return QStringLiteral("Confirm");
+    case MsgKind::Plain: return QString();
+  }
+  return QString();
+}
+
+QStringList buttonsOf(MsgKind kind) {
+  switch (kind) {
+    case MsgKind::Question: return {QStringLiteral("Yes"), QStringLiteral("No")};
+    case MsgKind::Plain: return {QStringLiteral("OK")};
+    default: return {QStringLiteral("OK"), QStringLiteral("Cancel")};
+  }
+}
+
+namespace {
+
+class QtDialogHost final : public DialogHost {
+ public:
+  bool message(MsgKind kind, const QString& text, QWidget* parent) override {
+    QMessageBox box(parent);
+    box.setText(text);
+    box.setWindowTitle(captionOf(kind));
+    switch (kind) {
+      case MsgKind::Warning: box.setIcon(QMessageBox::Warning); break;
+      case MsgKind::Error: box.setIcon(QMessageBox::Critical); break;
+      case MsgKind::Information: box.setIcon(QMessageBox::Information); break;
+      case MsgKind::Question: box.setIcon(QMessageBox::Question); break;
+      case MsgKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    if (kind == MsgKind::Question) {
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::Yes);
+      box.setEscapeButton(QMessageBox::No);
+      return box.exec() != QMessageBox::No;
+    }
+    if (kind == MsgKind::Plain) {
+      box.setStandardButtons(QMessageBox::Ok);
+    } else {
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    }
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return true;
+  }
+
+  std::optional<QString> inputBox(const QString& caption, const QString& prompt,
+                                  const QString& defaultValue, QWidget* parent) override {
+    bool ok = false;
+    QString value = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, defaultValue, &ok);
+    if (!ok) return std::nullopt;
+    return value;
+  }
+
+  QString openFile(QWidget* parent, const QString& caption, const QString& dir,
+                   const QString& filter) override {
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+  }
+
+  QString saveFile(QWidget* parent, const QString& caption, const QString& path,
+                   const QString& filter) override {
+    return QFileDialog::getSaveFileName(parent, caption, path, filter);
+  }
+
+  bool printDialog(QPrinter& printer, QWidget* parent) override {
+    QPrintDialog dlg(&printer, parent);
+    return dlg.exec() == QDialog::Accepted;
+  }
+
+  void showModal(Form& form) override { form.exec(); }
+  void showModal(QDialog& dialog) override { dialog.exec(); }
+};
+
+QtDialogHost& qtHost() {
+  static QtDialogHost host;
+  return host;
+}
+
+DialogHost* current = nullptr;
+
+}  // namespace
+
+DialogHost& dialogHost() { return current ? *current : qtHost(); }
+void setDialogHost(DialogHost* host) { current = host; }
+
+void message(MsgKind kind, const QString& text, QWidget* parent) { dialogHost().message(kind, text, parent); }
+void warning(const QString& text, QWidget* parent) { message(MsgKind::Warning, text, parent); }
+void error(const QString& text, QWidget* parent) { message(MsgKind::Error, text, parent); }
+void information(const QString& text, QWidget* parent) { message(MsgKind::Information, text, parent); }
+bool question(const QString& text, QWidget* parent) { return dialogHost().message(MsgKind::Question, text, parent); }
+void plainMessage(const QString& text, QWidget* parent) { message(MsgKind::Plain, text, parent); }
+
+}  // namespace platform

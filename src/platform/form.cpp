@@ -1,0 +1,107 @@
+#include "platform/form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+
+#include "platform/dialogs.h"
+
+namespace platform {
+
+Form::Form(QWidget* owner, const QString& className, WindowKind kind, const QString& caption,
+           int width, int height)
+    : QDialog(owner), kind_(kind) {
+  setObjectName(className);
+  setWindowTitle(caption);
+  setModal(false);
+  if (kind == WindowKind::Maximized) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    resize(width, height);
+  } else {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(width, height);
+  }
+}
+
+QLabel* Form::lblMemory() {
+  if (!memory_) {
+    memory_ = new QLabel(this);
+    memory_->setObjectName(QStringLiteral("lblMemory"));
+    memory_->setVisible(false);
+  }
+  return memory_;
+}
+
+QString Form::memory() const { return memory_ ? memory_->text() : QString(); }
+
+void Form::setMemory(const QString& keyWord) { lblMemory()->setText(keyWord); }
+
+void Form::setHint(QWidget* widget, const QString& hint) {
+  widget->setProperty("velmoraHint", hint);
+  widget->installEventFilter(this);
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+  if (panInfo_ && event->type() == QEvent::Enter) {
+    QVariant hint = watched->property("velmoraHint");
+    if (hint.isValid()) panInfo_->setText(hint.toString());
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void Form::showWindow() {
+  if (kind_ == WindowKind::Maximized) {
+    showMaximized();
+  } else {
+    show();
+  }
+  raise();
+  activateWindow();
+}
+
+void Form::showModalDialog() { dialogHost().showModal(*this); }
+
+void Form::centre() {
+  QRect area;
+  QWidget* owner = parentWidget();
+  if (kind_ == WindowKind::CentredOnOwner && owner) {
+    area = owner->window()->frameGeometry();
+  } else if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+    area = screen->availableGeometry();
+  }
+  if (area.isValid()) move(area.center() - rect().center());
+}
+
+void Form::showEvent(QShowEvent* event) {
+  if (kind_ != WindowKind::Maximized && !centred_) {
+    centre();
+    centred_ = true;
+  }
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+  // A window without a close box closes only through its own buttons, never by Alt+F4.
+  if (event->spontaneous() && kind_ != WindowKind::Maximized) {
+    event->ignore();
+    return;
+  }
+  FormClose();
+  event->accept();
+  done(QDialog::Rejected);
+}
+
+void setRegionalFormats() {
+  // Dates are built by our own routines (dd/mm/yyyy with "/"); Qt's default locale
+  // supplies the decimal comma for any number a control formats on its own.
+  QLocale locale(QLocale::Italian, QLocale::Italy);
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  QLocale::setDefault(locale);
+}
+
+}  // namespace platform

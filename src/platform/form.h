@@ -1,0 +1,71 @@
+#pragma once
+// Base of every window of the program: its kind (maximized or fixed and centred),
+// its caption, the invisible memory label, the status hint and the close rules.
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QCloseEvent;
+
+namespace platform {
+
+enum class WindowKind {
+  Maximized,       // opens maximized, resizable, usual title-bar buttons
+  CentredOnScreen, // fixed single border, no title-bar buttons, centred on the screen
+  CentredOnOwner,  // the same, centred on its owner
+};
+
+class Form : public QDialog {
+  Q_OBJECT
+ public:
+  // `className` becomes the objectName (TfrmAutoparco); the caption is used as given
+  // (our captions begin with a space). `width`/`height` are the designed size.
+  Form(QWidget* owner, const QString& className, WindowKind kind, const QString& caption,
+       int width, int height);
+
+  WindowKind kind() const { return kind_; }
+
+  // The invisible memory label carrying a key word; created on first use.
+  QLabel* lblMemory();
+  QString memory() const;          // its text as it stands
+  void setMemory(const QString& keyWord);
+
+  // The status hint panel `panInfo` (created by the window that has one) shows
+  // `hint` while the mouse is over `widget`.
+  void setPanInfo(QLabel* panInfo) { panInfo_ = panInfo; }
+  QLabel* panInfo() const { return panInfo_; }
+  void setHint(QWidget* widget, const QString& hint);
+
+  // Shows a long-lived window (maximized windows maximized, others centred).
+  void showWindow();
+  // Shows this window modally through the dialog host and returns when it closes.
+  void showModalDialog();
+  // Closes through the window's own close handling (FormClose runs).
+  void closeForm() { close(); }
+
+ protected:
+  // The close handler: runs whenever the window closes, by its close box or by code.
+  virtual void FormClose() {}
+  // The show handler: runs each time the window is shown.
+  virtual void FormShow() {}
+
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ public slots:
+  // Esc must not close our windows: they close only through their own buttons or close box.
+  void reject() override {}
+
+ private:
+  void centre();
+  WindowKind kind_;
+  QLabel* memory_ = nullptr;
+  QLabel* panInfo_ = nullptr;
+  bool centred_ = false;
+};
+
+// Sets the process-wide formats once at start-up: dates dd/mm/yyyy, decimal comma.
+void setRegionalFormats();
+
+}  // namespace platform

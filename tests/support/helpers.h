@@ -1,0 +1,64 @@
+#pragma once
+// Small helpers for window tests: a fresh executable folder per test, finding
+// controls by objectName, typing, keys and clicks.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFile>
+#include <QLineEdit>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include "platform/paths.h"
+
+// Points the executable folder at a fresh temporary folder for the test's life.
+class TempExeDir {
+ public:
+  TempExeDir() { platform::setExeDir(dir_.path()); }
+  ~TempExeDir() { platform::setExeDir(QString()); }
+  QString path() const { return dir_.path(); }
+  QString file(const QString& name) const { return dir_.filePath(name); }
+  QByteArray read(const QString& name) const {
+    QFile f(file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  void write(const QString& name, const QByteArray& bytes) const {
+    QFile f(file(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+  }
+  bool exists(const QString& name) const { return QFile::exists(file(name)); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// The child named `name`; fails the test (and returns null) when there is none.
+template <typename T = QWidget>
+T* find(QObject* root, const QString& name) {
+  T* w = root->findChild<T*>(name);
+  EXPECT_NE(w, nullptr) << "no " << name.toStdString() << " on " << root->objectName().toStdString();
+  return w;
+}
+
+inline void click(QWidget* w) {
+  ASSERT_NE(w, nullptr);
+  QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}
+
+inline void typeInto(QLineEdit* edit, const QString& text) {
+  ASSERT_NE(edit, nullptr);
+  edit->setFocus();
+  QTest::keyClicks(edit, text);
+}
+
+inline void pressKey(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+  ASSERT_NE(w, nullptr);
+  QTest::keyClick(w, key, mods);
+}
+
+// Lets queued events run.
+inline void settle() { QApplication::processEvents(); }
