@@ -26,5 +26,11 @@ void App::destroyWindows() {
   *this = App();
 }
 
+platform::Form* App::window(const QString& className) const {
+  for (platform::Form* f : created_)
+    if (f->objectName() == className) return f;
+  return nullptr;
+}
+
 void App::showLauncher() {
 }

@@ -3,6 +3,7 @@
 // in a fixed order and reached through here for the whole run. Dialogs are not held
 // here: every use creates a fresh instance owned by its caller.
 // A member stays null while its app is not part of the program.
+#include <QString>
 #include <vector>
 
 namespace platform { class Form; }
@@ -54,6 +55,11 @@ struct App {
   void destroyWindows();
   // Shows the launcher (the close handlers of the app windows call it).
   void showLauncher();
+
+  // The long-lived window of that class (objectName), or null when the program has
+  // none. Dialogs that deliver a result by key word write through this, so a key word
+  // whose window is not part of the program writes nothing.
+  platform::Form* window(const QString& className) const;
 
  private:
   template <typename T>
