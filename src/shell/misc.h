@@ -1,0 +1,59 @@
+#pragma once
+// The one routine through which the program hands a document, a web address or a
+// mail link to the desktop, and the link texts of the help, about and splash windows.
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QLabel;
+class QPixmap;
+class QWidget;
+
+class TMisc {
+ public:
+  // Opens `target` (a quoted file path, a web address or a "mailto:" link) with its
+  // associated program. The caller is told nothing: a missing file or handler shows
+  // no message of ours.
+  static void Open(const QString& target);
+};
+
+namespace shell {
+
+// Dark blue of a link at rest, orange while the mouse button is held on it.
+inline constexpr const char* kLinkColour = "#00008B";
+inline constexpr const char* kLinkPressedColour = "#FFA500";
+
+// A link text and the picture paired with it: pressing the mouse button on either
+// turns the text orange, releasing it turns it dark blue again, and a click (press
+// and release over the same control) runs `action`.
+class LinkPair : public QObject {
+  Q_OBJECT
+ public:
+  LinkPair(QLabel* text, QLabel* picture, std::function<void()> action);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void setPressed(bool pressed);
+  QLabel* text_;
+  QLabel* picture_;
+  std::function<void()> action_;
+};
+
+// The look of a link text: underlined Tahoma, dark blue, hand cursor.
+QLabel* makeLinkText(QWidget* parent, const QString& objectName, const QString& text);
+// A picture that never takes the focus, with the hand cursor.
+QLabel* makeLinkPicture(QWidget* parent, const QString& objectName, const QPixmap& pixmap);
+
+// Small pictures drawn at run time for the three windows.
+QPixmap pdfPicture(int size);
+QPixmap mailPicture(int size);
+QPixmap webPicture(int size);
+QPixmap logoPicture(int width, int height);
+
+// The support address and the product's web page.
+QString supportAddress();
+QString productWebAddress();
+
+}  // namespace shell
