@@ -1,0 +1,306 @@
+#include "platform/widgets.h"
+
+#include <QFocusEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <functional>
+
+#include "platform/qtext.h"
+
+namespace platform {
+
+namespace {
+
+// Leaving for another window (a message box, a modal dialog) or for a popup is not
+// leaving the control: the old platform ran no Exit handler then.
+bool movesWithinWindow(const QFocusEvent* event) {
+  return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+
+// Calls `onFocus(true)` when the watched widget takes the focus and `onFocus(false)`
+// when the focus moves to another control of its window.
+class FocusWatch : public QObject {
+ public:
+  FocusWatch(QWidget* watched, std::function<void(bool)> onFocus)
+      : QObject(watched), onFocus_(std::move(onFocus)) {
+    watched->installEventFilter(this);
+  }
+  void setCallback(std::function<void(bool)> onFocus) { onFocus_ = std::move(onFocus); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::FocusIn) {
+      onFocus_(true);
+    } else if (event->type() == QEvent::FocusOut && movesWithinWindow(static_cast<QFocusEvent*>(event))) {
+      onFocus_(false);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void(bool)> onFocus_;
+};
+
+// Keeps a highlight rectangle 4 px outside its edit and just behind it.
+class HighlightFollower : public QObject {
+ public:
+  HighlightFollower(QWidget* edit, HighlightRect* rect) : QObject(edit), edit_(edit), rect_(rect) {
+    edit->installEventFilter(this);
+    place();
+  }
+  void place() {
+    if (!rect_) return;
+    rect_->setGeometry(edit_->geometry().adjusted(-4, -4, 4, 4));
+    rect_->stackUnder(edit_);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::Move:
+      case QEvent::Resize:
+      case QEvent::ZOrderChange:
+        place();
+        break;
+      case QEvent::Hide:
+        if (rect_) rect_->hide();
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  QWidget* edit_;
+  QPointer<HighlightRect> rect_;
+};
+
+QString colorName(const QColor& c) { return c.name(QColor::HexRgb); }
+
+QString focusStyle(const QColor& fill) {
+  return QStringLiteral("QLineEdit { background-color: %1; border: 1px solid %2; }")
+      .arg(colorName(fill), colorName(kSkyBlue));
+}
+
+}  // namespace
+
+// --- PictureButton ---------------------------------------------------------------
+
+PictureButton::PictureButton(QWidget* parent, const QString& objectName, const QString& glyphOrResource)
+    : QWidget(parent) {
+  setObjectName(objectName);
+  setFocusPolicy(Qt::NoFocus);
+  setCursor(Qt::PointingHandCursor);
+  if (!glyphOrResource.isEmpty()) {
+    QPixmap p;
+    if (p.load(glyphOrResource)) {
+      pixmap_ = p;
+    } else {
+      glyph_ = glyphOrResource;
+    }
+  }
+}
+
+void PictureButton::setPixmap(const QPixmap& pixmap) {
+  pixmap_ = pixmap;
+  updateGeometry();
+  update();
+}
+
+void PictureButton::setGlyph(const QString& glyph) {
+  glyph_ = glyph;
+  updateGeometry();
+  update();
+}
+
+QSize PictureButton::sizeHint() const {
+  if (!pixmap_.isNull()) return pixmap_.deviceIndependentSize().toSize();
+  const int w = fontMetrics().horizontalAdvance(glyph_) + 12;
+  return QSize(std::max(w, 24), std::max(fontMetrics().height() + 8, 24));
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const QRect area = rect();
+  if (!pixmap_.isNull()) {
+    QPixmap shown = pixmap_;
+    if (!isEnabled()) shown = QIcon(pixmap_).pixmap(pixmap_.deviceIndependentSize().toSize(), QIcon::Disabled);
+    QSize size = shown.deviceIndependentSize().toSize();
+    size.scale(area.size(), Qt::KeepAspectRatio);
+    QRect target(QPoint(0, 0), size);
+    target.moveCenter(area.center());
+    painter.drawPixmap(target, shown);
+    return;
+  }
+  // No picture: a rounded face with the glyph.
+  const QColor face = isEnabled() ? QColor(0xE8, 0xF0, 0xFA) : QColor(0xEE, 0xEE, 0xEE);
+  const QColor ink = isEnabled() ? QColor(0x1F, 0x3A, 0x5F) : QColor(0xA0, 0xA0, 0xA0);
+  painter.setPen(QPen(isEnabled() ? kSkyBlue : QColor(0xC8, 0xC8, 0xC8), 1));
+  painter.setBrush(face);
+  painter.drawRoundedRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+  painter.setPen(ink);
+  painter.drawText(area, Qt::AlignCenter, glyph_);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    pressed_ = true;
+    event->accept();
+    return;
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && pressed_) {
+    pressed_ = false;
+    event->accept();
+    if (isEnabled() && rect().contains(event->position().toPoint())) emit clicked();
+    return;
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
+// --- HighlightRect ---------------------------------------------------------------
+
+HighlightRect::HighlightRect(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void HighlightRect::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
+  QLinearGradient border(area.topLeft(), area.bottomLeft());
+  border.setColorAt(0.0, kFocusYellow);
+  border.setColorAt(1.0, Qt::white);
+  painter.setPen(QPen(QBrush(border), 2));
+  painter.setBrush(kFocusYellow);
+  painter.drawRect(area);
+}
+
+HighlightRect* addFocusHighlight(QWidget* edit, const QString& effName) {
+  Q_ASSERT(edit && edit->parentWidget());
+  auto* rect = new HighlightRect(edit->parentWidget());
+  rect->setObjectName(effName);
+  rect->hide();
+  new HighlightFollower(edit, rect);
+  QPointer<HighlightRect> guard(rect);
+  new FocusWatch(edit, [guard](bool focused) {
+    if (guard) guard->setVisible(focused);
+  });
+  return rect;
+}
+
+// --- painted focus ---------------------------------------------------------------
+
+void paintFocus(QLineEdit* edit, const QColor& normalFill) {
+  edit->setProperty("velmoraNormalFill", normalFill);
+  edit->setStyleSheet(focusStyle(edit->hasFocus() ? kFocusYellow : normalFill));
+  if (edit->findChild<FocusWatch*>(QString(), Qt::FindDirectChildrenOnly)) return;
+  QPointer<QLineEdit> guard(edit);
+  new FocusWatch(edit, [guard](bool focused) {
+    if (!guard) return;
+    const QColor normal = guard->property("velmoraNormalFill").value<QColor>();
+    guard->setStyleSheet(focusStyle(focused ? kFocusYellow : normal));
+  });
+}
+
+// --- ListOnlyCombo ---------------------------------------------------------------
+
+ListOnlyCombo::ListOnlyCombo(QWidget* parent, const QString& objectName, const QStringList& items)
+    : QComboBox(parent) {
+  setObjectName(objectName);
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  setCompleter(nullptr);
+  addItems(items);
+  setCurrentIndex(-1);
+  lineEdit()->setAcceptDrops(false);
+  lineEdit()->setDragEnabled(false);
+  lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+  // Keys sent straight to the line edit get the same treatment as the combo's own.
+  lineEdit()->installEventFilter(this);
+}
+
+bool ListOnlyCombo::isItem(const QString& text) const {
+  QString wanted = Trim(text);
+  if (foldCase_) wanted = LowerAZ(wanted);
+  for (int i = 0; i < count(); ++i) {
+    const QString item = foldCase_ ? LowerAZ(itemText(i)) : itemText(i);
+    if (item == wanted) return true;
+  }
+  return false;
+}
+
+void ListOnlyCombo::clearSelection() {
+  const QString text = currentText();
+  setCurrentIndex(-1);  // this also empties an editable combo's text
+  setEditText(text);
+}
+
+bool ListOnlyCombo::handleKey(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return false;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+      setEditText(QString());
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      emit enterPressed();
+      return true;
+    default:
+      return true;  // typing, paste, Up/Down: swallowed
+  }
+}
+
+void ListOnlyCombo::keyPressEvent(QKeyEvent* event) {
+  if (handleKey(event)) {
+    event->accept();
+    return;
+  }
+  QComboBox::keyPressEvent(event);
+}
+
+bool ListOnlyCombo::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lineEdit()) {
+    if (event->type() == QEvent::KeyPress) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (handleKey(key)) {
+        key->accept();
+        return true;
+      }
+    } else if (event->type() == QEvent::InputMethod || event->type() == QEvent::Drop) {
+      return true;
+    }
+  }
+  return QComboBox::eventFilter(watched, event);
+}
+
+void ListOnlyCombo::focusInEvent(QFocusEvent* event) {
+  if (movesWithinWindow(event)) clearSelection();
+  QComboBox::focusInEvent(event);
+}
+
+void ListOnlyCombo::focusOutEvent(QFocusEvent* event) {
+  QComboBox::focusOutEvent(event);
+  if (movesWithinWindow(event)) {
+    if (!isItem(currentText())) setEditText(QString());
+    emit left();
+  }
+}
+
+}  // namespace platform
