@@ -1,0 +1,203 @@
+#pragma once
+// The record card: one window showing one record of an archive file at a time, with
+// First, Back, Next, Last, Save, Duplicate and New over it. Every card of the program
+// (vehicle, driver, schedule, mileage, trip, cost, gate) is this one controller,
+// configured with its archive, its field <-> control bindings, its required fields,
+// its hooks and its messages; the card window only wires its buttons to it.
+//
+// The position label is the only link between the screen and the file: its text is
+// the 1-based number of the record shown, or empty for a card not yet stored. Each
+// command opens the archive, works and closes it before it shows a message or runs
+// a hook, on every path. A failure shows the archive access error and leaves the
+// controls, the label and the file as they were.
+#include <QString>
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/record.h"
+#include "platform/dialogs.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace platform { class Form; }
+namespace core { class Archive; }
+
+namespace kit {
+
+// The messages every card shares.
+namespace msg {
+inline const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
+inline const QString kAccessError = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+inline const QString kOverwritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+inline const QString kInserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
+inline const QString kSaved = QStringLiteral("La scheda corrente è stata salvata in archivio.");
+inline const QString kDuplicateNotStored = QStringLiteral(
+    "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in archivio.");
+inline const QString kDuplicated = QStringLiteral(
+    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+    "Al termine premere Salva per inserire la scheda in archivio.");
+// Check-box flags as stored (width-2 fields: 02 53 EC and 02 4E 6F).
+inline const QString kYes = QStringLiteral("Sì");
+inline const QString kNo = QStringLiteral("No");
+}  // namespace msg
+
+// What New does to a bound control: empty it (the default), put a fixed text into
+// it, or leave it alone (a hidden label rebuilt at every save, say).
+struct OnNew {
+  bool touch = true;
+  QString value;
+  static OnNew empty() { return {}; }
+  static OnNew set(const QString& v) { return {true, v}; }
+  static OnNew keep() { return {false, {}}; }
+};
+
+class RecordCard {
+ public:
+  enum class Command { First, Back, Next, Last, Save, Duplicate };
+  enum class AppendMessage { Inserita, Salvata };
+
+  // `card` owns the controls and is the parent of the boxes; `position` is its
+  // lblPosizione. The layout must outlive the card.
+  RecordCard(platform::Form& card, const core::RecordLayout& layout, QLabel* position);
+  ~RecordCard();
+  RecordCard(const RecordCard&) = delete;
+  RecordCard& operator=(const RecordCard&) = delete;
+
+  // ---- configuration ----------------------------------------------------------
+
+  // The archive file beside the executable: a fixed name, or one computed per
+  // command (a year + extension). A computed name that comes back empty stops the
+  // command silently (the function has told the user why).
+  void setArchiveName(const QString& name);
+  void setArchiveName(std::function<QString()> name);
+
+  // Field <-> control. Save copies the trimmed text into the field; a read puts the
+  // field's trimmed text into the control.
+  void bind(std::string_view field, QLineEdit* edit, OnNew onNew = {});
+  void bind(std::string_view field, QLabel* label, OnNew onNew = {});
+  // A combo's text (the edit text of an editable combo, whether or not it is one of
+  // the items; the matching item of a fixed list).
+  void bind(std::string_view field, QComboBox* combo, OnNew onNew = {});
+  // A yes/no flag: ticked is stored "Sì", unticked "No"; reading ticks for "Sì",
+  // unticks for "No" and leaves the box alone for anything else. New unticks it.
+  void bind(std::string_view field, QCheckBox* box, OnNew onNew = {});
+  // A value the card composes from several controls (a date from day and month
+  // lists) and spreads back on reading. New leaves composed values alone.
+  void bindComposed(std::string_view field, std::function<QString()> compose,
+                    std::function<void(const QString&)> spread);
+
+  // Required fields, tested in the order they are added: the control's trimmed text
+  // must not be empty, else the warning, the focus on the control and Save ends.
+  void require(QWidget* control, const QString& warning);
+  // A check of the card's own: returns false after telling the user (and placing the
+  // focus), which ends Save with nothing opened or written. Checks and required
+  // fields run in the order they were added.
+  void addCheck(std::function<bool()> check);
+
+  // Runs first in Save, before the required fields (focus moved to a hidden button,
+  // totals recomputed, amounts normalised).
+  std::function<void()> beforeSave;
+  // Runs after a record has been read into the controls and the label set, with the
+  // archive closed (the vehicle card loads its photo).
+  std::function<void()> afterRead;
+  // Runs after a successful write, archive closed, before the information box (the
+  // vehicle card writes its photo file).
+  std::function<void()> afterSave;
+  // The card's own steps of the new-card state, run after the bound controls have
+  // been reset and the label emptied, before the focus moves to the first field.
+  std::function<void()> onNew;
+  void setFirstField(QWidget* field) { firstField_ = field; }
+
+  // Duplicate: the controls emptied in the copy, the card's own extra steps, where
+  // the focus goes, and whether the archive is opened and closed (created when
+  // missing) before the message, as the yearly cards do.
+  void setDuplicateClears(std::vector<QWidget*> controls) { duplicateClears_ = std::move(controls); }
+  std::function<void()> onDuplicate;
+  void setDuplicateFocus(QWidget* field) { duplicateFocus_ = field; }
+  void setDuplicateOpensArchive(bool opens) { duplicateOpensArchive_ = opens; }
+
+  void setAppendMessage(AppendMessage message) { appendMessage_ = message; }
+  // The box kind of the archive access error, per command (error box by default).
+  void setAccessErrorKind(Command command, platform::MsgKind kind);
+  void setAccessErrorKind(platform::MsgKind kind);  // every command
+
+  // ---- commands ---------------------------------------------------------------
+
+  void first();      // cmdPrimoClick
+  void back();       // cmdIndietroClick
+  void next();       // cmdAvantiClick
+  void last();       // cmdUltimoClick
+  void save();       // cmdSalvaClick
+  void duplicate();  // cmdDuplicaClick
+  void newCard();    // cmdNuovoClick and the show handler
+
+  // Shows a record read elsewhere (a search window's double-click) exactly as if
+  // navigation had reached it: controls, label = `number` (1-based), afterRead.
+  void showRecord(const core::RecordBuffer& record, std::size_t number);
+
+  // ---- state ------------------------------------------------------------------
+
+  // The number in the position label; nothing for a new card.
+  std::optional<std::size_t> position() const;
+  bool isNew() const { return !position().has_value(); }
+  // The card's record buffer: the last record read or written.
+  const core::RecordBuffer& buffer() const { return buffer_; }
+  const core::RecordLayout& layout() const { return *layout_; }
+  // The archive's full path for this command (empty when the name is refused).
+  QString archivePath() const;
+
+ private:
+  struct Binding {
+    std::size_t field;
+    std::function<QString()> get;
+    std::function<void(const QString&)> put;
+    std::function<void()> reset;  // null: New leaves it alone
+  };
+
+  // Opens the archive for a command; nothing (after the access error, or silently
+  // for a refused name) when it cannot.
+  std::unique_ptr<core::Archive> open(Command command);
+  void accessError(Command command);
+  // Reads record `index` into the controls; false after the access error.
+  bool readInto(core::Archive& archive, std::size_t index, Command command);
+  void fillControls();
+  void fillBuffer();
+  void setPosition(std::size_t number);
+  void clearPosition();
+  void addBinding(std::string_view field, std::function<QString()> get,
+                  std::function<void(const QString&)> put, std::function<void()> reset);
+  void focus(QWidget* w);
+
+  platform::Form* card_;
+  const core::RecordLayout* layout_;
+  QLabel* position_;
+  core::RecordBuffer buffer_;
+  std::function<QString()> archiveName_;
+  std::vector<Binding> bindings_;
+  std::vector<std::function<bool()>> checks_;
+  QWidget* firstField_ = nullptr;
+  std::vector<QWidget*> duplicateClears_;
+  QWidget* duplicateFocus_ = nullptr;
+  bool duplicateOpensArchive_ = false;
+  AppendMessage appendMessage_ = AppendMessage::Inserita;
+  std::array<platform::MsgKind, 6> errorKinds_;
+};
+
+// The trimmed text a control shows (edit, label, combo, check box caption).
+QString controlText(QWidget* control);
+// Empties a control's text (edit, label, combo).
+void emptyControl(QWidget* control);
+
+}  // namespace kit
