@@ -1,0 +1,94 @@
+#include "core/attachments.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace core {
+
+namespace {
+
+fs::path pathOf(const std::string& utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8Of(const fs::path& p) {
+  std::u8string s = p.u8string();
+  return std::string(s.begin(), s.end());
+}
+
+void setError(std::string* error, const std::string& text) {
+  if (error) *error = text;
+}
+
+}  // namespace
+
+std::string BareFileName(const std::string& path) {
+  return utf8Of(pathOf(path).filename());
+}
+
+bool IsAttachableName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  return name.find('/') == std::string::npos && name.find('\\') == std::string::npos;
+}
+
+bool IsSameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  bool same = fs::equivalent(pathOf(a), pathOf(b), ec);
+  return !ec && same;
+}
+
+bool EnsureFolder(const std::string& folder, std::string* error) {
+  std::error_code ec;
+  fs::path p = pathOf(folder);
+  if (fs::is_directory(p, ec)) return true;
+  fs::create_directories(p, ec);
+  if (ec) {
+    setError(error, ec.message());
+    return false;
+  }
+  if (!fs::is_directory(p, ec)) {
+    setError(error, "not a folder");
+    return false;
+  }
+  return true;
+}
+
+bool CopyReplacing(const std::string& source, const std::string& destination, std::string* error) {
+  const fs::path src = pathOf(source);
+  const fs::path dst = pathOf(destination);
+  std::error_code ec;
+  if (!fs::is_regular_file(src, ec)) {
+    setError(error, ec ? ec.message() : "not a regular file");
+    return false;
+  }
+  // A free temporary name beside the destination, so the final rename stays on
+  // one file system.
+  fs::path temp;
+  for (int i = 0;; ++i) {
+    temp = dst;
+    temp += ".tmp" + std::to_string(i);
+    if (!fs::exists(temp, ec) && !ec) break;
+    if (i > 1000) {
+      setError(error, "no free temporary name");
+      return false;
+    }
+  }
+  if (!fs::copy_file(src, temp, fs::copy_options::none, ec)) {
+    setError(error, ec.message());
+    std::error_code ignored;
+    if (ec != std::errc::file_exists) fs::remove(temp, ignored);  // never someone else's file
+    return false;
+  }
+  fs::rename(temp, dst, ec);
+  if (ec) {
+    setError(error, ec.message());
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace core
