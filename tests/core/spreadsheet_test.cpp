@@ -1,0 +1,243 @@
+#include "core/spreadsheet.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <array>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using core::Sheet;
+using core::SheetColumn;
+using core::TextGrid;
+
+// The fixed part of every export file, before the sheet name, spelled out by hand.
+const std::string kHeadBytes =
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+    "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+    "<x:Name>";
+const std::string kAfterNameBytes =
+    "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number><x:ActiveRow>3"
+    "</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents><x:ProtectObjects>False"
+    "</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions></x:ExcelWorksheet>"
+    "</x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head><body><table x:str>";
+
+// A one-column sheet "S" headed "H" (width 100), holding one cell.
+std::string OneCellFile(const std::string& cellBytes) {
+  return kHeadBytes + "S" + kAfterNameBytes +
+         "<tr><td style=\"text-align: left; font-weight: bold;\" width=100>H</td></tr>"
+         "<tr><td style=\"text-align: left;\">" + cellBytes + "</td></tr></table></body></html>";
+}
+
+std::string OneCellExport(std::u16string_view cell) {
+  static const std::array<SheetColumn, 1> cols{{{u"H", 100}}};
+  TextGrid grid(2, 1);
+  grid.setCell(0, 0, u"1");
+  grid.setCell(0, 1, cell);
+  return core::SpreadsheetBytes(Sheet{u"S", cols}, grid);
+}
+
+std::string ReadFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const fs::path& p, const std::string& bytes) {
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+TEST(Spreadsheet, WholeFileByteForByte) {
+  // Two exported columns; grid column 0 (the row number) is not written; the second
+  // row is empty and is written with empty cells.
+  const std::array<SheetColumn, 2> cols{{{u"Tipo veicolo", 250}, {u"Compatibilità ambientale", 300}}};
+  TextGrid grid(3, 2);
+  grid.setCell(0, 0, u"1");
+  grid.setCell(0, 1, u"  Autocarro\t");
+  grid.setCell(0, 2, u"Euro 6 – più € e Ω");
+  const std::string bytes = core::SpreadsheetBytes(Sheet{u"Parco Automezzi", cols}, grid);
+
+  const std::string expected =
+      "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+      "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+      "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+      "<x:Name>Parco Automezzi</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+      "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
+      "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
+      "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
+      "</head><body><table x:str>"
+      "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Tipo veicolo</td>"
+      "<td style=\"text-align: left; font-weight: bold;\" width=300>Compatibilit\xE0 ambientale</td></tr>"
+      "<tr><td style=\"text-align: left;\">Autocarro</td>"
+      "<td style=\"text-align: left;\">Euro 6 \x96 pi\xF9 \x80 e ?</td></tr>"
+      "<tr><td style=\"text-align: left;\"></td><td style=\"text-align: left;\"></td></tr>"
+      "</table></body></html>";
+  EXPECT_EQ(bytes, expected);
+}
+
+TEST(Spreadsheet, CellsAreEscapedAndShowTheirText) {
+  struct Case {
+    const char* name;
+    std::u16string cell;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"less-than", u"a<b", "a&lt;b"},
+      {"ampersand", u"R&D", "R&amp;D"},
+      {"quote", u"16\" cerchi", "16&quot; cerchi"},
+      {"closing the cell", u"x</td></tr><tr><td>y", "x&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;y"},
+      {"markup injection", u"<script>alert(1)</script>", "&lt;script&gt;alert(1)&lt;/script&gt;"},
+      {"already a reference", u"&amp;", "&amp;amp;"},
+      {"line breaks inside", u"riga 1\r\nriga 2", "riga 1&#13;&#10;riga 2"},
+      {"trimmed, blanks inside kept", u" \n a  b \r ", "a  b"},
+      {"only blanks", u"   ", ""},
+      {"outside the BMP", u"a\U0001F600b", "a?b"},
+      {"code page letters", u"ÀèìÒù", "\xC0\xE8\xEC\xD2\xF9"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(OneCellExport(c.cell), OneCellFile(c.bytes));
+  }
+}
+
+TEST(Spreadsheet, HeadingsAndSheetNameAreEscapedToo) {
+  const std::array<SheetColumn, 1> cols{{{u"Costi & <ricavi>", 7}}};
+  TextGrid grid(2, 0);
+  EXPECT_EQ(core::SpreadsheetBytes(Sheet{u"A&B", cols}, grid),
+            kHeadBytes + "A&amp;B" + kAfterNameBytes +
+                "<tr><td style=\"text-align: left; font-weight: bold;\" width=7>Costi &amp; &lt;ricavi&gt;</td></tr>"
+                "</table></body></html>");
+}
+
+TEST(Spreadsheet, FileIsOneLineWhateverTheCells) {
+  const std::array<SheetColumn, 2> cols{{{u"A", 1}, {u"B", 2}}};
+  TextGrid grid(3, 50);
+  for (std::size_t r = 0; r < 50; ++r) {
+    grid.setCell(r, 1, u"uno\ndue");
+    grid.setCell(r, 2, u"\r\ntre\rquattro\r\n");
+  }
+  const std::string bytes = core::SpreadsheetBytes(Sheet{u"S", cols}, grid);
+  EXPECT_EQ(bytes.find('\n'), std::string::npos);
+  EXPECT_EQ(bytes.find('\r'), std::string::npos);
+}
+
+TEST(Spreadsheet, GridNarrowerThanTheSheetWritesEmptyCells) {
+  const std::array<SheetColumn, 1> cols{{{u"H", 100}}};
+  TextGrid grid(1, 1);  // the row number only
+  grid.setCell(0, 0, u"1");
+  EXPECT_EQ(core::SpreadsheetBytes(Sheet{u"S", cols}, grid), OneCellFile(""));
+}
+
+TEST(TextGrid, RowsAndCells) {
+  TextGrid grid(3, 10);
+  EXPECT_EQ(grid.rowCount(), 10u);
+  EXPECT_EQ(grid.cell(9, 2), u"");
+  grid.setCell(2, 1, u"prima");
+  grid.setCell(2, 1, u"dopo");  // the cell shows its last text
+  EXPECT_EQ(grid.cell(2, 1), u"dopo");
+  EXPECT_EQ(grid.cell(2, 0), u"");
+  EXPECT_EQ(grid.cell(10, 0), u"");  // outside the grid: empty, never past it
+  EXPECT_EQ(grid.cell(0, 3), u"");
+  EXPECT_THROW(grid.setCell(10, 0, u"x"), std::out_of_range);
+
+  grid.setRowCount(0);
+  EXPECT_EQ(grid.rowCount(), 0u);
+  EXPECT_EQ(grid.appendRow(), 0u);
+  EXPECT_EQ(grid.cell(0, 1), u"");  // a new row is empty, not the old row 0
+  grid.setCell(0, 1, u"x");
+  grid.setRowCount(3);
+  EXPECT_EQ(grid.cell(0, 1), u"x");
+  EXPECT_EQ(grid.cell(2, 1), u"");
+}
+
+class SpreadsheetFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/velmora-xls-XXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl), nullptr);
+    dir_ = tmpl;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  // Files in the folder besides `keep`.
+  int othersThan(const fs::path& keep) const {
+    int n = 0;
+    for (const auto& e : fs::directory_iterator(dir_)) n += e.path() != keep;
+    return n;
+  }
+
+  static constexpr std::array<SheetColumn, 1> cols_{{{u"H", 100}}};
+  fs::path dir_;
+};
+
+TEST_F(SpreadsheetFile, WritesTheBytesAndReplacesAnEarlierFile) {
+  const fs::path file = dir_ / "Parco_Automezzi.xls";
+  WriteFile(file, std::string(100000, 'x'));  // longer than the new file: nothing of it may remain
+  TextGrid grid(2, 1);
+  grid.setCell(0, 1, u"a<b");
+  core::WriteSpreadsheet(file.string(), Sheet{u"S", cols_}, grid);
+  EXPECT_EQ(ReadFile(file), OneCellFile("a&lt;b"));
+  EXPECT_EQ(othersThan(file), 0);  // no temporary file left behind
+}
+
+TEST_F(SpreadsheetFile, LargeGridGoesOutWhole) {
+  // Bigger than the writer's chunk, so it is written in several pieces.
+  const fs::path file = dir_ / "big.xls";
+  TextGrid grid(2, 40000);
+  for (std::size_t r = 0; r < grid.rowCount(); ++r) grid.setCell(r, 1, u"cella");
+  core::WriteSpreadsheet(file.string(), Sheet{u"S", cols_}, grid);
+  EXPECT_EQ(ReadFile(file), core::SpreadsheetBytes(Sheet{u"S", cols_}, grid));
+}
+
+TEST_F(SpreadsheetFile, FolderInPlaceOfTheFileFails) {
+  const fs::path file = dir_ / "Parco_Automezzi.xls";
+  fs::create_directory(file);
+  TextGrid grid(2, 1);
+  EXPECT_THROW(core::WriteSpreadsheet(file.string(), Sheet{u"S", cols_}, grid), core::SpreadsheetError);
+  EXPECT_TRUE(fs::is_directory(file));
+  EXPECT_EQ(othersThan(file), 0);
+}
+
+TEST_F(SpreadsheetFile, MissingFolderFails) {
+  TextGrid grid(2, 1);
+  EXPECT_THROW(core::WriteSpreadsheet((dir_ / "nope" / "x.xls").string(), Sheet{u"S", cols_}, grid),
+               core::SpreadsheetError);
+}
+
+TEST_F(SpreadsheetFile, FailureHalfwayLeavesTheEarlierFileWhole) {
+  // The disk "fills up" after 64 KiB: the write fails in the middle of the file.
+  const fs::path file = dir_ / "Parco_Automezzi.xls";
+  const std::string earlier = "earlier export";
+  WriteFile(file, earlier);
+  TextGrid grid(2, 20000);
+  for (std::size_t r = 0; r < grid.rowCount(); ++r) grid.setCell(r, 1, u"cella");
+
+  rlimit old {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 64 * 1024;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  bool threw = false;
+  try {
+    core::WriteSpreadsheet(file.string(), Sheet{u"S", cols_}, grid);
+  } catch (const core::SpreadsheetError&) {
+    threw = true;
+  }
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_TRUE(threw);
+  EXPECT_EQ(ReadFile(file), earlier);
+  EXPECT_EQ(othersThan(file), 0);
+}
+
+}  // namespace
