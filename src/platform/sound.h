@@ -1,9 +1,19 @@
 #pragma once
-// Plays an alert sound file once. A missing file or no sound device plays nothing, silently.
+// Plays an alert sound file once, in the background. A missing file or no sound
+// device plays nothing, silently; no failure ever reaches the caller.
 #include <QString>
+#include <functional>
 
 namespace platform {
 
+// Plays `path` from the start (a sound already playing is stopped first).
 void playSound(const QString& path);
+// Stops the sound, if one is playing.
+void stopSound();
+
+// Replaces the audio output (tests record what would be played): the function is
+// called with the path of a file that exists, whether or not a device is present.
+// An empty function restores the real player.
+void setSoundOutput(std::function<void(const QString&)> output);
 
 }  // namespace platform
