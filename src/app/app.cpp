@@ -32,5 +32,7 @@ platform::Form* App::window(const QString& className) const {
   return nullptr;
 }
 
+void App::adopt(platform::Form* window) { created_.push_back(window); }
+
 void App::showLauncher() {
 }

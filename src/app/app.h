@@ -61,6 +61,10 @@ struct App {
   // whose window is not part of the program writes nothing.
   platform::Form* window(const QString& className) const;
 
+  // Registers a window made elsewhere (a test's stand-in for an app's card), found by
+  // window() and destroyed with the others.
+  void adopt(platform::Form* window);
+
  private:
   template <typename T>
   void create(T*& slot);
