@@ -10,6 +10,8 @@
 #include <limits>
 
 #include "core/ansi.h"
+#include "core/archive.h"
+#include "core/record.h"
 
 namespace core {
 
@@ -51,6 +53,49 @@ void TextGrid::setCell(std::size_t row, std::size_t column, std::u16string_view 
   pool_.append(text);
 }
 
+// ---- Filling a grid from an archive ----------------------------------------------
+
+namespace {
+// Blanks and control characters (up to U+0020) at both ends, nothing else.
+std::u16string_view TrimView(std::u16string_view s) {
+  std::size_t b = 0, e = s.size();
+  while (b < e && s[b] <= u' ') ++b;
+  while (e > b && s[e - 1] <= u' ') --e;
+  return s.substr(b, e - b);
+}
+}  // namespace
+
+void FillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std::span<const GridSource> sources,
+              const std::function<bool(const RecordBuffer&)>& take) {
+  const std::size_t count = archive.count();
+  if (count == 0) return;
+  grid.setRowCount(take ? 0 : count);
+  archive.seek(0);
+  RecordBuffer record(layout);
+  std::u16string text;  // reused for every field: no allocation per cell
+  std::size_t taken = 0;
+  for (std::size_t k = 0; k < count; ++k) {
+    archive.read(record);
+    if (take && !take(record)) continue;
+    const std::size_t row = take ? grid.appendRow() : k;
+    ++taken;
+    text.clear();
+    for (std::size_t n = taken; n; n /= 10) text.insert(text.begin(), static_cast<char16_t>(u'0' + n % 10));
+    grid.setCell(row, 0, text);
+    for (std::size_t c = 0; c < sources.size() && c + 1 < grid.columnCount(); ++c) {
+      const GridSource& source = sources[c];
+      if (source.field != GridSource::kComposed) {
+        const std::string_view raw = record.rawValue(source.field);
+        text.resize(raw.size());
+        for (std::size_t i = 0; i < raw.size(); ++i) text[i] = AnsiToUnicode(static_cast<std::uint8_t>(raw[i]));
+        grid.setCell(row, c + 1, TrimView(text));
+      } else if (source.compose) {
+        grid.setCell(row, c + 1, source.compose(record));
+      }
+    }
+  }
+}
+
 // ---- The file ---------------------------------------------------------------------
 
 namespace {
@@ -84,14 +129,6 @@ constexpr std::string_view kCellEnd = "</td>";
 constexpr std::string_view kRow = "<tr>";
 constexpr std::string_view kRowEnd = "</tr>";
 constexpr std::string_view kTail = "</table></body></html>";
-
-// Blanks and control characters (up to U+0020) at both ends, nothing else.
-std::u16string_view TrimView(std::u16string_view s) {
-  std::size_t b = 0, e = s.size();
-  while (b < e && s[b] <= u' ') ++b;
-  while (e > b && s[e - 1] <= u' ') --e;
-  return s.substr(b, e - b);
-}
 
 // The text trimmed, in Windows-1252 ('?' for what the code page lacks), with the
 // characters that would end a cell or start markup written as references. Line breaks

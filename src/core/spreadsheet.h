@@ -14,6 +14,10 @@
 
 namespace core {
 
+class Archive;
+class RecordBuffer;
+class RecordLayout;
+
 // A grid of texts, rows x columns, kept in one text pool (no allocation per cell):
 // an export grid holds a whole archive.
 class TextGrid {
@@ -42,6 +46,25 @@ class TextGrid {
   std::vector<Span> cells_;
   std::u16string pool_;
 };
+
+// Where an export grid column takes its value from: a record field, read as every
+// reader reads it (trimmed), or a value the window composes from the record (two
+// fields joined, a sort key), put into the grid as composed.
+struct GridSource {
+  static constexpr std::size_t kComposed = static_cast<std::size_t>(-1);
+  std::size_t field = kComposed;
+  std::function<std::u16string(const RecordBuffer&)> compose;
+};
+
+// Fills an export grid from an open archive, reading its records in file order. An
+// archive with no record leaves the grid as it is (its design rows). Otherwise, with
+// no `take`, the grid gets one row per record (the row count set first); with `take`,
+// the grid is emptied and gets one row per record taken. Column 0 holds the row's
+// 1-based number in the order taken, column c (from 1) the value of sources[c - 1].
+// A failure to read throws ArchiveError, leaving the rows filled so far in the grid.
+void FillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout,
+              std::span<const GridSource> sources,
+              const std::function<bool(const RecordBuffer&)>& take = {});
 
 // A column written into the file: its heading and the width of its heading cell.
 struct SheetColumn {

@@ -1,5 +1,8 @@
 #include "core/spreadsheet.h"
 
+#include "core/archive.h"
+#include "core/record.h"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -238,6 +241,82 @@ TEST_F(SpreadsheetFile, FailureHalfwayLeavesTheEarlierFileWhole) {
   EXPECT_TRUE(threw);
   EXPECT_EQ(ReadFile(file), earlier);
   EXPECT_EQ(othersThan(file), 0);
+}
+
+// ---- Filling a grid from an archive ------------------------------------------------
+
+constexpr std::array<core::FieldDef, 2> kFields{{{"A", 5}, {"B", 3}}};
+
+class FillGridTest : public SpreadsheetFile {
+ protected:
+  // Records of 10 bytes: length + 5 bytes of A, length + 3 bytes of B.
+  fs::path archive(const std::string& bytes) {
+    const fs::path p = dir_ / "test.pro";
+    WriteFile(p, bytes);
+    return p;
+  }
+  const core::RecordLayout layout_{kFields};
+  std::vector<core::GridSource> sources_{{0, {}}, {1, {}}};
+};
+
+TEST_F(FillGridTest, EmptyArchiveKeepsTheDesignRows) {
+  core::Archive a(archive("").string(), layout_.size());
+  TextGrid grid(3, 10);
+  grid.setCell(9, 1, u"design");
+  core::FillGrid(grid, a, layout_, sources_);
+  EXPECT_EQ(grid.rowCount(), 10u);
+  EXPECT_EQ(grid.cell(9, 1), u"design");
+}
+
+TEST_F(FillGridTest, EveryRecordInFileOrderNumberedFromOne) {
+  // Record 2 has a stale tail after its length and a length byte past the width (9 > 3).
+  const std::string bytes = std::string("\x03 ab\0\0\x01xyz", 10) + std::string("\x05\xE8" "abcd\x09XYZ", 10) +
+                            std::string("\x00zzzzz\x00zzz", 10);
+  core::Archive a(archive(bytes).string(), layout_.size());
+  TextGrid grid(3, 10);
+  core::FillGrid(grid, a, layout_, sources_);
+  ASSERT_EQ(grid.rowCount(), 3u);
+  const std::u16string expected[3][3] = {{u"1", u"ab", u"x"}, {u"2", u"\u00E8abcd", u"XYZ"}, {u"3", u"", u""}};
+  for (std::size_t r = 0; r < 3; ++r)
+    for (std::size_t c = 0; c < 3; ++c) EXPECT_EQ(grid.cell(r, c), expected[r][c]) << r << "," << c;
+}
+
+TEST_F(FillGridTest, SelectedRecordsAndComposedValues) {
+  const std::string bytes = std::string("\x01" "a\0\0\0\0\x01x\0\0", 10) + std::string("\x01" "b\0\0\0\0\x01y\0\0", 10) +
+                            std::string("\x01" "c\0\0\0\0\x01z\0\0", 10);
+  core::Archive a(archive(bytes).string(), layout_.size());
+  // A composed value goes in as composed: the blank before it stays in the grid.
+  std::vector<core::GridSource> sources{{0, {}}, {core::GridSource::kComposed, [](const core::RecordBuffer& r) {
+                                                   return u" " + r.get(1) + u"-" + r.get(0);
+                                                 }}};
+  TextGrid grid(3, 10);
+  core::FillGrid(grid, a, layout_, sources, [](const core::RecordBuffer& r) { return r.get(0) != u"b"; });
+  ASSERT_EQ(grid.rowCount(), 2u);
+  EXPECT_EQ(grid.cell(0, 0), u"1");
+  EXPECT_EQ(grid.cell(0, 2), u" x-a");
+  EXPECT_EQ(grid.cell(1, 0), u"2");  // numbered in the order taken
+  EXPECT_EQ(grid.cell(1, 1), u"c");
+
+  // Records, none taken: no rows at all (not the design rows).
+  core::FillGrid(grid, a, layout_, sources, [](const core::RecordBuffer&) { return false; });
+  EXPECT_EQ(grid.rowCount(), 0u);
+}
+
+TEST_F(FillGridTest, FailureKeepsTheRowsFilledSoFar) {
+  const std::string rec("\x01" "a\0\0\0\0\x01x\0\0", 10);
+  const fs::path p = archive(rec + rec + rec);
+  core::Archive a(p.string(), layout_.size());
+  // The file loses its last two records while it is being read.
+  std::vector<core::GridSource> sources{{0, {}}, {core::GridSource::kComposed, [&](const core::RecordBuffer&) {
+                                                   fs::resize_file(p, 10);
+                                                   return std::u16string(u"c");
+                                                 }}};
+  TextGrid grid(3, 10);
+  EXPECT_THROW(core::FillGrid(grid, a, layout_, sources), core::ArchiveError);
+  ASSERT_EQ(grid.rowCount(), 3u);  // the row count was set from the records found
+  EXPECT_EQ(grid.cell(0, 1), u"a");
+  EXPECT_EQ(grid.cell(0, 2), u"c");
+  EXPECT_EQ(grid.cell(1, 0), u"");
 }
 
 }  // namespace
