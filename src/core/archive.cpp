@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "core/record.h"
 
@@ -23,6 +24,8 @@ Archive::Archive(const std::string& path, std::size_t recordSize) : recordSize_(
   if (fd_ < 0 && errno == ENOENT) {
     // Only a missing file is created; O_EXCL keeps us from ever clobbering one.
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    // Someone else created it meanwhile: open theirs.
+    if (fd_ < 0 && errno == EEXIST) fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
   }
   if (fd_ < 0) throw ArchiveError(describe("cannot open", path));
   struct stat st {};
@@ -54,33 +57,72 @@ void Archive::seek(std::size_t index) {
   position_ = index;
 }
 
-void Archive::read(std::uint8_t* out) {
-  if (fd_ < 0) throw ArchiveError("archive closed: " + path_);
+namespace {
+
+// Reads up to `len` bytes at `offset`; returns how many were there (fewer at the end).
+std::size_t readAt(int fd, std::uint8_t* out, std::size_t len, off_t offset, const std::string& path) {
   std::size_t done = 0;
-  const off_t base = static_cast<off_t>(position_ * recordSize_);
-  while (done < recordSize_) {
-    ssize_t n = ::pread(fd_, out + done, recordSize_ - done, base + static_cast<off_t>(done));
+  while (done < len) {
+    ssize_t n = ::pread(fd, out + done, len - done, offset + static_cast<off_t>(done));
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw ArchiveError(describe("cannot read", path_));
+      throw ArchiveError(describe("cannot read", path));
     }
-    if (n == 0) throw ArchiveError("read past the end of " + path_);
+    if (n == 0) break;
     done += static_cast<std::size_t>(n);
   }
+  return done;
+}
+
+// Writes all `len` bytes at `offset`; false (errno set) on failure.
+bool writeAt(int fd, const std::uint8_t* data, std::size_t len, off_t offset) {
+  std::size_t done = 0;
+  while (done < len) {
+    ssize_t n = ::pwrite(fd, data + done, len - done, offset + static_cast<off_t>(done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) {
+      errno = EIO;
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+void Archive::read(std::uint8_t* out) {
+  if (fd_ < 0) throw ArchiveError("archive closed: " + path_);
+  const off_t base = static_cast<off_t>(position_ * recordSize_);
+  if (readAt(fd_, out, recordSize_, base, path_) != recordSize_)
+    throw ArchiveError("read past the end of " + path_);
   ++position_;
 }
 
 void Archive::write(const std::uint8_t* data) {
   if (fd_ < 0) throw ArchiveError("archive closed: " + path_);
-  std::size_t done = 0;
+  struct stat st {};
+  if (::fstat(fd_, &st) != 0) throw ArchiveError(describe("cannot stat", path_));
+  const auto size = static_cast<std::size_t>(st.st_size);
+  // Records are overwritten or appended, never written past the end (that would
+  // leave a gap of empty records).
+  if (position_ > size / recordSize_) throw ArchiveError("write past the end of " + path_);
   const off_t base = static_cast<off_t>(position_ * recordSize_);
-  while (done < recordSize_) {
-    ssize_t n = ::pwrite(fd_, data + done, recordSize_ - done, base + static_cast<off_t>(done));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      throw ArchiveError(describe("cannot write", path_));
+  // What the write replaces, so a failed write can put it back: the old record,
+  // or for an append the old end of the file.
+  std::vector<std::uint8_t> old(recordSize_);
+  const std::size_t oldLen = readAt(fd_, old.data(), recordSize_, base, path_);
+  if (!writeAt(fd_, data, recordSize_, base)) {
+    const int failure = errno;
+    writeAt(fd_, old.data(), oldLen, base);
+    if (oldLen < recordSize_) {
+      [[maybe_unused]] const int rc = ::ftruncate(fd_, static_cast<off_t>(size));
     }
-    done += static_cast<std::size_t>(n);
+    errno = failure;
+    throw ArchiveError(describe("cannot write", path_));
   }
   ++position_;
 }

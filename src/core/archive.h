@@ -35,7 +35,8 @@ class Archive {
   // Reads the record at the position into `out` (recordSize bytes); throws past the end.
   void read(std::uint8_t* out);
   void read(RecordBuffer& buffer);
-  // Writes recordSize bytes at the position (appending at index count()).
+  // Writes recordSize bytes at the position (appending at index count(); a position
+  // past that throws). A short write throws; the record may then be incomplete.
   void write(const std::uint8_t* data);
   void write(const RecordBuffer& buffer);
   void close();

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace core {
 
@@ -123,22 +124,33 @@ bool IsValidDateText(TextView text) { return ParseDate(text).has_value(); }
 
 Text FormatGeneral(double value) {
   if (value == 0.0 || !std::isfinite(value)) return Text(u"0");
+  // Fifteen significant digits, rounded once; then fixed or exponent form.
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15G", value);
+  std::snprintf(buf, sizeof buf, "%.14E", value);
   std::string s(buf);
-  // Exponent form: "1.5E+20" -> "1,5E20", "1E-05" -> "1E-5".
-  auto epos = s.find('E');
-  std::string mant = epos == std::string::npos ? s : s.substr(0, epos);
-  std::string exp;
-  if (epos != std::string::npos) {
-    std::string e = s.substr(epos + 1);
-    bool neg = !e.empty() && e[0] == '-';
-    if (!e.empty() && (e[0] == '+' || e[0] == '-')) e.erase(0, 1);
-    e.erase(0, std::min(e.find_first_not_of('0'), e.size() - 1));
-    exp = std::string("E") + (neg ? "-" : "") + e;
+  const bool negative = s[0] == '-';
+  if (negative) s.erase(0, 1);
+  const auto epos = s.find('E');
+  const int exponent = std::atoi(s.c_str() + epos + 1);  // of the first digit
+  std::string digits = s.substr(0, 1) + s.substr(2, epos - 2);
+  digits.erase(digits.find_last_not_of('0') + 1);  // the first digit is never 0
+  std::string out = negative ? "-" : "";
+  if (exponent >= 15 || exponent < -5) {
+    // "1,5E20", "1E-6": no plus sign, no leading zeros in the exponent.
+    out += digits.substr(0, 1);
+    if (digits.size() > 1) out += "," + digits.substr(1);
+    out += "E" + std::to_string(exponent);
+  } else if (exponent < 0) {
+    out += "0," + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  } else {
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+      out += digits + std::string(whole - digits.size(), '0');
+    } else {
+      out += digits.substr(0, whole) + "," + digits.substr(whole);
+    }
   }
-  std::replace(mant.begin(), mant.end(), '.', ',');
-  return FromUtf8(mant + exp);
+  return FromUtf8(out);
 }
 
 std::optional<double> ParseDecimal(TextView text) {

@@ -42,11 +42,13 @@ struct Date {
 };
 // dd/mm/yyyy, always with "/".
 Text FormatDate(const Date& d);
-// Reads dd/mm/yyyy (exactly two, two and four digits with "/"); nothing for anything else.
+// Reads d/m/yyyy: a day and a month of one or two digits and a four-digit year,
+// separated by "/"; nothing for anything else (blanks included) or an impossible date.
 std::optional<Date> ParseDate(TextView text);
 
 // A computed number written back with the decimal comma, up to 15 significant
-// digits, no thousands separator, no trailing zeros, no decimal part for a whole number.
+// digits, no thousands separator, no trailing zeros, no decimal part for a whole number;
+// the exponent form ("1E15", "1,5E-6") only from 10^15 upwards and below 0,00001.
 Text FormatGeneral(double value);
 // A typed number with the decimal comma and no thousands separator; nothing when it is not one.
 std::optional<double> ParseDecimal(TextView text);

@@ -32,11 +32,20 @@ QStringList buttonsOf(MsgKind kind) {
 
 namespace {
 
+// Our paragraphs are separated by LF CR LF CR or CR LF CR LF; on screen that is one
+// empty line, whatever the form.
+QString forDisplay(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.remove(QLatin1Char('\r'));
+  return text;
+}
+
 class QtDialogHost final : public DialogHost {
  public:
   bool message(MsgKind kind, const QString& text, QWidget* parent) override {
     QMessageBox box(parent);
-    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(forDisplay(text));
     box.setWindowTitle(captionOf(kind));
     switch (kind) {
       case MsgKind::Warning: box.setIcon(QMessageBox::Warning); break;
@@ -84,7 +93,10 @@ class QtDialogHost final : public DialogHost {
     return dlg.exec() == QDialog::Accepted;
   }
 
-  void showModal(Form& form) override { form.exec(); }
+  void showModal(Form& form) override {
+    if (form.kind() == WindowKind::Maximized) form.setWindowState(form.windowState() | Qt::WindowMaximized);
+    form.exec();
+  }
   void showModal(QDialog& dialog) override { dialog.exec(); }
 };
 

@@ -25,12 +25,15 @@ bool ScriptedDialogHost::message(platform::MsgKind kind, const QString& text, QW
 }
 
 std::optional<QString> ScriptedDialogHost::inputBox(const QString& caption, const QString& prompt,
-                                                    const QString&, QWidget*) {
+                                                    const QString& defaultValue, QWidget*) {
   inputPrompts << caption + QLatin1Char('|') + prompt;
+  inputDefaults << defaultValue;
   if (inputs.empty()) return std::nullopt;
-  auto v = inputs.front();
+  const bool answered = inputs.front().has_value();
+  const QString value = answered ? *inputs.front() : QString();
   inputs.pop_front();
-  return v;
+  if (!answered) return std::nullopt;
+  return value;
 }
 
 QString ScriptedDialogHost::openFile(QWidget*, const QString&, const QString&, const QString&) {

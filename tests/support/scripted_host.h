@@ -28,6 +28,7 @@ class ScriptedDialogHost : public platform::DialogHost {
   std::vector<RecordedBox> boxes;
   QStringList modalShown;            // objectName of each modal window
   QStringList inputPrompts;         // caption + "|" + prompt of each input box
+  QStringList inputDefaults;        // the default value of each input box
 
   // Answers, consumed in order. A question with no answer queued gets Yes; an input
   // box with none is cancelled; a file dialog with none is cancelled.
@@ -54,7 +55,7 @@ class ScriptedDialogHost : public platform::DialogHost {
   // The texts of the boxes, for compact assertions.
   QStringList texts() const;
   const RecordedBox& last() const { return boxes.back(); }
-  void clear() { boxes.clear(); modalShown.clear(); inputPrompts.clear(); }
+  void clear() { boxes.clear(); modalShown.clear(); inputPrompts.clear(); inputDefaults.clear(); }
 
   bool message(platform::MsgKind kind, const QString& text, QWidget* parent) override;
   std::optional<QString> inputBox(const QString& caption, const QString& prompt,
