@@ -6,6 +6,8 @@
 //
 // Plain C++ on purpose (no Qt), so readers outside the windows can use it too.
 #include <array>
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "core/record.h"
@@ -61,9 +63,30 @@ struct VehicleRecord {
   }};
   static_assert(core::RecordSize(fields) == kSize);
 
-  // Control on the vehicle card for a field: "txt" + name, or "lbl" + name for the
-  // six attachment fields.
+  // The first 32 fields are the card's edits ("txt" + name), the last six its hidden
+  // attachment labels ("lbl" + name).
+  static constexpr std::size_t kEditCount = 32;
 };
+
+// Characters the plate edit refuses as they are typed: the ones that have no place
+// on a plate or in the file names and lists built from it.
+constexpr bool IsRefusedPlateChar(char16_t c) {
+  constexpr std::u16string_view refused =
+      u"&/<>\u0080\u00A3\u00B0"
+      u"\u00C0\u00C1\u00C2\u00C4\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC\u00CD\u00CE\u00CF"
+      u"\u00D1\u00D2\u00D3\u00D4\u00D6\u00D9\u00DA\u00DB\u00DC"
+      u"\u00E0\u00E1\u00E2\u00E4\u00E7\u00E8\u00E9\u00EA\u00EB\u00EC\u00ED\u00EE\u00EF"
+      u"\u00F1\u00F2\u00F3\u00F4\u00F6\u00F9\u00FA\u00FB\u00FC";
+  static_assert(refused.size() == 51);
+  return refused.find(c) != std::u16string_view::npos;
+}
+
+// The folder of the card photos beside the archive, and the photo file of the
+// vehicle numbered `number` (1-based, decimal, no leading zeros).
+inline constexpr std::string_view kPhotoFolder = "Autoparco";
+inline std::string PhotoFileName(std::size_t number) {
+  return "Scheda_Veicolo_" + std::to_string(number) + ".jpg";
+}
 
 // The layout (offsets computed once) shared by every reader and the card.
 inline const core::RecordLayout& vehicleLayout() {

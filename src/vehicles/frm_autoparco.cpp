@@ -1,0 +1,605 @@
+#include "vehicles/frm_autoparco.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#include "app/app.h"
+#include "platform/dialogs.h"
+#include "platform/qtext.h"
+#include "platform/widgets.h"
+#include "shell/frm_allega_cartella.h"
+#include "shell/frm_calendario.h"
+#include "shell/frm_guida.h"
+#include "vehicles/frm_slideshow_automezzi.h"
+#include "vehicles/frm_zoom.h"
+#include "vehicles/vehicle_photo.h"
+
+using vehicles::VehicleRecord;
+
+namespace {
+
+constexpr int kWidth = 1016;
+constexpr int kHeight = 713;
+
+// Where each edit sits: in the details panel (alice blue) or the notes panel
+// (white), on which row, in which column; a wide edit takes the whole row.
+struct FieldPlace {
+  const char* caption;
+  bool notes;
+  int row;
+  int column;  // 0 left, 1 right, 2 the whole row
+  const char* calendarKey;  // date edits: the calendar's key word
+};
+
+// In record order, one per edit.
+constexpr FieldPlace kPlaces[VehicleRecord::kEditCount] = {
+    {"Tipo veicolo:", false, 0, 0, nullptr},
+    {"Destinazione ed uso:", false, 0, 1, nullptr},
+    {"Marca:", false, 1, 0, nullptr},
+    {"Modello:", false, 1, 1, nullptr},
+    {"Targa:", false, 2, 0, nullptr},
+    {"Immatricolazione:", false, 2, 1, nullptr},
+    {"Colore:", false, 3, 0, nullptr},
+    {"Telaio:", false, 3, 1, nullptr},
+    {"Pneumatici:", false, 4, 2, nullptr},
+    {"Stato veicolo:", false, 5, 0, nullptr},
+    {"Chilometri percorsi:", false, 5, 1, nullptr},
+    {"Data lettura:", false, 6, 0, "autoparco_lettura"},
+    {"Alimentazione:", false, 6, 1, nullptr},
+    {"Cilindrata:", false, 7, 0, nullptr},
+    {"kW:", false, 7, 1, nullptr},
+    {"Compatibilità ambientale:", false, 8, 0, nullptr},
+    {"Numero posti:", false, 8, 1, nullptr},
+    {"Portata massima:", false, 9, 0, nullptr},
+    {"Compagnia assicurativa:", false, 10, 2, nullptr},
+    {"Tel. assicuratore:", false, 9, 1, nullptr},
+    {"Importo polizza:", false, 11, 0, nullptr},
+    {"Incidenti subiti:", false, 12, 2, nullptr},
+    {"Proprietario:", false, 11, 1, nullptr},
+    {"Autista:", true, 0, 0, nullptr},
+    {"Telefono:", true, 0, 1, nullptr},
+    {"Meccanico:", true, 1, 0, nullptr},
+    {"Telefono:", true, 1, 1, nullptr},
+    {"Scad. revisione:", true, 2, 0, "autoparco_scadrevisione"},
+    {"Scad. tagliando:", true, 2, 1, "autoparco_scadtagliando"},
+    {"Scad. assicurazione:", true, 3, 0, "autoparco_scadassicurazione"},
+    {"Scad. bollo:", true, 3, 1, "autoparco_scadbollo"},
+    {"Note:", true, 4, 2, nullptr},
+};
+
+constexpr int kRowPitch = 27;
+constexpr int kEditHeight = 22;
+constexpr int kDetailsRows = 13;
+constexpr int kNotesRows = 5;
+
+// The background panels: a light gradient with a thin sky-blue rule.
+class Panel : public QFrame {
+ public:
+  Panel(QWidget* parent, const QString& name, const QColor& top, const QColor& bottom)
+      : QFrame(parent), top_(top), bottom_(bottom) {
+    setObjectName(name);
+    setMouseTracking(true);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, top_);
+    g.setColorAt(1, bottom_);
+    p.fillRect(rect(), g);
+    p.setPen(platform::kSkyBlue);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+
+ private:
+  QColor top_, bottom_;
+};
+
+// The title strip across the top of the card.
+class Header : public QLabel {
+ public:
+  explicit Header(QWidget* parent) : QLabel(parent) {
+    setObjectName(QStringLiteral("icoIntestazione"));
+    setMouseTracking(true);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, QColor(0x1F, 0x3A, 0x68));
+    g.setColorAt(1, QColor(0x2E, 0x5C, 0x9E));
+    p.fillRect(rect(), g);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(22);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(14, 0, 240, height()), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Parco Automezzi"));
+  }
+};
+
+platform::PictureButton* pictureButton(QWidget* parent, const char* name, const QString& face,
+                                       const QRect& geometry) {
+  auto* b = new platform::PictureButton(parent, QString::fromLatin1(name), face);
+  b->setGeometry(geometry);
+  return b;
+}
+
+bool isModifierOnly(int key) {
+  switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool isEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
+
+}  // namespace
+
+TfrmAutoparco::TfrmAutoparco(QWidget* owner)
+    : platform::Form(owner, QStringLiteral("TfrmAutoparco"), platform::WindowKind::Maximized,
+                     QStringLiteral(" Velmora 4.0 - Parco Automezzi"), kWidth, kHeight) {
+  platform::setRegionalFormats();
+  buildControls();
+  bindCard();
+}
+
+TfrmAutoparco::~TfrmAutoparco() = default;
+
+void TfrmAutoparco::buildControls() {
+  setMouseTracking(true);
+  setHint(this, QString());
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(0xE6, 0xEE, 0xF7));
+  setPalette(pal);
+
+  panContainer_ = new QWidget(this);
+  panContainer_->setObjectName(QStringLiteral("panContainer"));
+  panContainer_->setFixedSize(kWidth, kHeight);
+  panContainer_->setMouseTracking(true);
+  setHint(panContainer_, QString());
+
+  auto* header = new Header(panContainer_);
+  header->setGeometry(0, 0, kWidth, 64);
+  setHint(header, QString());
+
+  // Commands along the title strip.
+  struct Command {
+    platform::PictureButton** slot;
+    const char* name;
+    const char* face;
+    const char* hint;
+    void (TfrmAutoparco::*handler)();
+  };
+  const Command commands[] = {
+      {&cmdNuovo, "cmdNuovo", "Nuovo", "Prepara la schermata per l'inserimento di una nuova scheda.",
+       &TfrmAutoparco::cmdNuovoClick},
+      {&cmdSalva, "cmdSalva", "Salva", "Salva la scheda in archivio.", &TfrmAutoparco::cmdSalvaClick},
+      {&cmdDuplica, "cmdDuplica", "Duplica",
+       "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.",
+       &TfrmAutoparco::cmdDuplicaClick},
+      {&cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.", &TfrmAutoparco::cmdTrovaClick},
+      {&cmdFile, "cmdFile", "Allegati", "Allega file alla scheda.", &TfrmAutoparco::cmdFileClick},
+      {&cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda.", &TfrmAutoparco::cmdStampaClick},
+      {&cmdAnteprima, "cmdAnteprima", "Anteprima", "Visualizza l'anteprima di stampa della scheda.",
+       &TfrmAutoparco::cmdAnteprimaClick},
+      {&cmdEsporta, "cmdEsporta", "Esporta", "Esporta archivio in Excel.", &TfrmAutoparco::cmdEsportaClick},
+      {&cmdSlideshow, "cmdSlideshow", "Slide show", "Esegui lo slide show del parco automezzi.",
+       &TfrmAutoparco::cmdSlideshowClick},
+      {&cmdGuida, "cmdGuida", "Guida", "Visualizza la guida in linea.", &TfrmAutoparco::cmdGuidaClick},
+      {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata.", &TfrmAutoparco::cmdEsciClick},
+  };
+  int x = 262;
+  for (const Command& c : commands) {
+    auto* b = pictureButton(panContainer_, c.name, QString::fromUtf8(c.face), QRect(x, 10, 66, 44));
+    *c.slot = b;
+    setHint(b, QString::fromUtf8(c.hint));
+    connect(b, &platform::PictureButton::clicked, this, c.handler);
+    x += 68;
+  }
+  // Search, print, preview and export come with their own windows.
+  for (auto* b : {cmdTrova, cmdStampa, cmdAnteprima, cmdEsporta}) b->setEnabled(false);
+
+  // Field panels.
+  auto* bkgDetails = new Panel(panContainer_, QStringLiteral("bkgDetails"), QColor(0xFA, 0xFC, 0xFF),
+                               QColor(0xE3, 0xEC, 0xF7));
+  bkgDetails->setGeometry(10, 74, 650, 12 + kDetailsRows * kRowPitch);
+  setHint(bkgDetails, QString());
+  auto* bkgNotes = new Panel(panContainer_, QStringLiteral("bkgNotes"), QColor(0xFF, 0xFF, 0xFF),
+                             QColor(0xEE, 0xF2, 0xF6));
+  bkgNotes->setGeometry(10, bkgDetails->geometry().bottom() + 10, 650, 12 + kNotesRows * kRowPitch);
+  setHint(bkgNotes, QString());
+
+  QLineEdit** editSlots[VehicleRecord::kEditCount] = {
+      &txtTipo,          &txtDestinazione, &txtMarca,      &txtModello,         &txtTarga,
+      &txtAnno,          &txtColore,       &txtTelaio,     &txtPneumatici,      &txtStato,
+      &txtChilometri,    &txtLettura,      &txtAlimentazione, &txtCilindrata,   &txtKW,
+      &txtAmbiente,      &txtPosti,        &txtPortata,    &txtCompagnia,       &txtTelAssicuratore,
+      &txtPolizza,       &txtIncidenti,    &txtProprietario, &txtAutista,       &txtTelAutista,
+      &txtMeccanico,     &txtTelMeccanico, &txtScadRevisione, &txtScadTagliando, &txtScadAssicurazione,
+      &txtScadBollo,     &txtNote,
+  };
+  for (std::size_t i = 0; i < VehicleRecord::kEditCount; ++i) {
+    const core::FieldDef& field = VehicleRecord::fields[i];
+    const FieldPlace& place = kPlaces[i];
+    QWidget* panel = place.notes ? static_cast<QWidget*>(bkgNotes) : bkgDetails;
+    const int y = 8 + place.row * kRowPitch;
+    const int labelX = place.column == 1 ? 328 : 8;
+    const int editX = labelX + 148;
+    const int editW = place.column == 2 ? 640 - 8 - 148 - 8 : 164;
+
+    auto* caption = new QLabel(QString::fromUtf8(place.caption), panel);
+    caption->setGeometry(labelX, y, 144, kEditHeight);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto* edit = new QLineEdit(panel);
+    edit->setObjectName(QStringLiteral("txt") + QString::fromLatin1(field.name.data(), int(field.name.size())));
+    edit->setGeometry(editX, y, editW, kEditHeight);
+    edit->setMaxLength(field.width);
+    platform::paintFocus(edit, place.notes ? QColor(Qt::white) : platform::kAliceBlue);
+    if (place.calendarKey) {
+      edit->setReadOnly(true);
+      edit->setProperty("calendarKey", QString::fromLatin1(place.calendarKey));
+    }
+    edit->installEventFilter(this);
+    *editSlots[i] = edit;
+    edits_[i] = edit;
+  }
+  connect(txtTarga, &QLineEdit::textEdited, this, &TfrmAutoparco::txtTargaTyping);
+
+  // The attachments travel in hidden labels.
+  QLabel** attachmentSlots[6] = {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03};
+  for (std::size_t i = 0; i < 6; ++i) {
+    const core::FieldDef& field = VehicleRecord::fields[VehicleRecord::kEditCount + i];
+    auto* label = new QLabel(panContainer_);
+    label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(field.name.data(), int(field.name.size())));
+    label->setVisible(false);
+    *attachmentSlots[i] = label;
+    attachments_[i] = label;
+  }
+
+  // Photo and its buttons.
+  const int photoX = 674;
+  const int photoW = kWidth - photoX - 10;
+  imgFoto = new vehicles::PhotoFrame(panContainer_, QStringLiteral("imgFoto"));
+  imgFoto->setGeometry(photoX, 74, photoW, 300);
+  imgFoto->setMouseTracking(true);
+  setHint(imgFoto, QString());
+  imgBianco = new vehicles::PhotoFrame(panContainer_, QStringLiteral("imgBianco"));
+  imgBianco->setImage(vehicles::blankPicture());
+  imgBianco->setVisible(false);
+
+  auto* bkgPulsantiFoto = new Panel(panContainer_, QStringLiteral("bkgPulsantiFoto"), QColor(0xFA, 0xFC, 0xFF),
+                                    QColor(0xE3, 0xEC, 0xF7));
+  bkgPulsantiFoto->setGeometry(photoX, 380, photoW, 48);
+  setHint(bkgPulsantiFoto, QString());
+  struct PhotoButton {
+    platform::PictureButton** slot;
+    const char* name;
+    const char* face;
+    const char* hint;
+    void (TfrmAutoparco::*handler)();
+  };
+  const PhotoButton photoButtons[] = {
+      {&btnCaricaFoto, "btnCaricaFoto", "Carica foto", "Carica una foto.", &TfrmAutoparco::btnCaricaFotoClick},
+      {&btnSalvaFoto, "btnSalvaFoto", "Salva foto", "Salva la foto su disco.", &TfrmAutoparco::btnSalvaFotoClick},
+      {&btnCancFoto, "btnCancFoto", "Cancella", "Cancella la foto.", &TfrmAutoparco::btnCancFotoClick},
+      {&btnZoomFoto, "btnZoomFoto", "Zoom", "Visualizza la foto nelle sue dimensioni reali.",
+       &TfrmAutoparco::btnZoomFotoClick},
+  };
+  const int photoButtonW = (photoW - 10) / 4;
+  x = 5;
+  for (const PhotoButton& c : photoButtons) {
+    auto* b = pictureButton(bkgPulsantiFoto, c.name, QString::fromUtf8(c.face), QRect(x, 5, photoButtonW - 4, 38));
+    *c.slot = b;
+    setHint(b, QString::fromUtf8(c.hint));
+    connect(b, &platform::PictureButton::clicked, this, c.handler);
+    x += photoButtonW;
+  }
+
+  // Record navigation, the position between the arrows.
+  const int navY = 440;
+  cmdPrimo = pictureButton(panContainer_, "cmdPrimo", QStringLiteral("|◀"), QRect(photoX + 8, navY, 52, 36));
+  cmdIndietro = pictureButton(panContainer_, "cmdIndietro", QStringLiteral("◀"), QRect(photoX + 64, navY, 52, 36));
+  lblPosizione = new QLabel(panContainer_);
+  lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+  lblPosizione->setGeometry(photoX + 120, navY, photoW - 240, 36);
+  lblPosizione->setAlignment(Qt::AlignCenter);
+  QFont bold = lblPosizione->font();
+  bold.setBold(true);
+  bold.setPixelSize(18);
+  lblPosizione->setFont(bold);
+  cmdAvanti = pictureButton(panContainer_, "cmdAvanti", QStringLiteral("▶"),
+                            QRect(photoX + photoW - 116, navY, 52, 36));
+  cmdUltimo = pictureButton(panContainer_, "cmdUltimo", QStringLiteral("▶|"),
+                            QRect(photoX + photoW - 60, navY, 52, 36));
+  setHint(cmdPrimo, QStringLiteral("Visualizza la prima scheda in archivio."));
+  setHint(cmdIndietro, QStringLiteral("Visualizza la scheda precedente in archivio."));
+  setHint(cmdAvanti, QStringLiteral("Visualizza la scheda successiva in archivio."));
+  setHint(cmdUltimo, QStringLiteral("Visualizza l'ultima scheda in archivio."));
+  connect(cmdPrimo, &platform::PictureButton::clicked, this, &TfrmAutoparco::cmdPrimoClick);
+  connect(cmdIndietro, &platform::PictureButton::clicked, this, &TfrmAutoparco::cmdIndietroClick);
+  connect(cmdAvanti, &platform::PictureButton::clicked, this, &TfrmAutoparco::cmdAvantiClick);
+  connect(cmdUltimo, &platform::PictureButton::clicked, this, &TfrmAutoparco::cmdUltimoClick);
+
+  // Save first moves the focus here, so the edit being typed into is left.
+  btnFocus = new QPushButton(panContainer_);
+  btnFocus->setObjectName(QStringLiteral("btnFocus"));
+  btnFocus->setAutoDefault(false);
+  btnFocus->setFlat(true);
+  btnFocus->setGeometry(0, 0, 0, 0);
+  btnFocus->setFocusPolicy(Qt::StrongFocus);
+
+  QWidget* previous = edits_.front();
+  for (std::size_t i = 1; i < edits_.size(); ++i) {
+    setTabOrder(previous, edits_[i]);
+    previous = edits_[i];
+  }
+  setTabOrder(previous, btnFocus);
+
+  panInfo = new QLabel(QStringLiteral("Pronto per registrare una nuova scheda..."), panContainer_);
+  panInfo->setObjectName(QStringLiteral("panInfo"));
+  panInfo->setGeometry(0, kHeight - 28, kWidth, 28);
+  panInfo->setIndent(10);
+  panInfo->setAutoFillBackground(true);
+  QPalette infoPal = panInfo->palette();
+  infoPal.setColor(QPalette::Window, QColor(0xD4, 0xDF, 0xEC));
+  panInfo->setPalette(infoPal);
+  setPanInfo(panInfo);
+}
+
+void TfrmAutoparco::bindCard() {
+  card_ = std::make_unique<kit::RecordCard>(*this, vehicles::vehicleLayout(), lblPosizione);
+  card_->setArchiveName(QString::fromLatin1(VehicleRecord::kArchiveName.data(), int(VehicleRecord::kArchiveName.size())));
+  for (std::size_t i = 0; i < edits_.size(); ++i) card_->bind(VehicleRecord::fields[i].name, edits_[i]);
+  for (std::size_t i = 0; i < attachments_.size(); ++i)
+    card_->bind(VehicleRecord::fields[VehicleRecord::kEditCount + i].name, attachments_[i]);
+
+  card_->require(txtTipo, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il tipo di veicolo."));
+  card_->require(txtMarca, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la marca del veicolo."));
+  card_->require(txtModello,
+                 QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il modello del veicolo."));
+  card_->require(txtTarga, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la targa del veicolo."));
+
+  card_->beforeSave = [this] { btnFocus->setFocus(Qt::OtherFocusReason); };
+  card_->afterRead = [this] { LoadVehiclePhoto(); };
+  card_->afterSave = [this] { SaveVehiclePhoto(); };
+  card_->onNew = [this] { showBlankPicture(); };
+  card_->setFirstField(txtTipo);
+  // A copy starts without attachments and without photo; every edit, plate included, stays.
+  card_->setDuplicateClears({lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03});
+  card_->onDuplicate = [this] { showBlankPicture(); };
+  card_->setDuplicateFocus(txtTipo);
+  card_->setAppendMessage(kit::RecordCard::AppendMessage::Inserita);
+  card_->setAccessErrorKind(platform::MsgKind::Error);
+}
+
+void TfrmAutoparco::resizeEvent(QResizeEvent* event) {
+  platform::Form::resizeEvent(event);
+  // The card keeps its designed size, centred in the maximized window.
+  const QSize free = size() - panContainer_->size();
+  panContainer_->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
+}
+
+QLineEdit* TfrmAutoparco::nextInChain(QLineEdit* edit) const {
+  for (std::size_t i = 0; i < edits_.size(); ++i)
+    if (edits_[i] == edit) return edits_[(i + 1) % edits_.size()];
+  return nullptr;
+}
+
+// ---- commands --------------------------------------------------------------------
+
+void TfrmAutoparco::FormShow() { card_->newCard(); }
+
+void TfrmAutoparco::FormClose() {
+  app().showLauncher();
+  hide();
+}
+
+void TfrmAutoparco::cmdNuovoClick() { card_->newCard(); }
+void TfrmAutoparco::cmdSalvaClick() { card_->save(); }
+void TfrmAutoparco::cmdDuplicaClick() { card_->duplicate(); }
+void TfrmAutoparco::cmdPrimoClick() { card_->first(); }
+void TfrmAutoparco::cmdIndietroClick() { card_->back(); }
+void TfrmAutoparco::cmdAvantiClick() { card_->next(); }
+void TfrmAutoparco::cmdUltimoClick() { card_->last(); }
+
+// The search, the card print and preview and the export open their own windows.
+void TfrmAutoparco::cmdTrovaClick() {}
+void TfrmAutoparco::cmdStampaClick() {}
+void TfrmAutoparco::cmdAnteprimaClick() {}
+void TfrmAutoparco::cmdEsportaClick() {}
+
+void TfrmAutoparco::cmdFileClick() { TfrmAllegaCartella::open(this, QStringLiteral("autoparco")); }
+
+void TfrmAutoparco::cmdSlideshowClick() {
+  TfrmSlideshow_Automezzi show(this);
+  show.showModalDialog();
+}
+
+void TfrmAutoparco::cmdGuidaClick() {
+  TfrmGuida::showHelp(this, QStringLiteral("App Parco Automezzi"), helpParagraphs());
+}
+
+void TfrmAutoparco::cmdEsciClick() { closeForm(); }
+
+void TfrmAutoparco::loadCard(const core::RecordBuffer& record, std::size_t number) {
+  card_->showRecord(record, number);
+}
+
+// ---- photo -------------------------------------------------------------------------
+
+void TfrmAutoparco::showBlankPicture() { imgFoto->setImage(imgBianco->image()); }
+
+void TfrmAutoparco::LoadVehiclePhoto() {
+  const QImage photo = vehicles::loadPhoto(lblPosizione->text());
+  if (photo.isNull()) showBlankPicture();
+  else imgFoto->setImage(photo);
+}
+
+void TfrmAutoparco::SaveVehiclePhoto() {
+  // A photo that cannot be written leaves the picture on the card as it was, so the
+  // user still has it and the next Save can write it.
+  vehicles::savePhoto(imgFoto->image(), lblPosizione->text());
+}
+
+void TfrmAutoparco::btnCaricaFotoClick() {
+  const QString file = platform::dialogHost().openFile(
+      this, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."), QString(),
+      QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
+  if (file.isEmpty()) return;
+  QImage image(file);
+  if (image.isNull()) showBlankPicture();
+  else imgFoto->setImage(image);
+}
+
+void TfrmAutoparco::btnSalvaFotoClick() {
+  // The save dialog asks before overwriting an existing file.
+  const QString file = platform::dialogHost().saveFile(
+      this, QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
+      QStringLiteral("Foto.jpg"), QStringLiteral("File Jpeg (*.jpg)"));
+  if (file.isEmpty()) return;
+  // The default extension, when the name has none.
+  const QString path = QFileInfo(file).suffix().isEmpty() ? file + QStringLiteral(".jpg") : file;
+  // A copy that cannot be written leaves the picture on the card as it was.
+  vehicles::saveJpeg(imgFoto->image(), path);
+}
+
+void TfrmAutoparco::btnCancFotoClick() { showBlankPicture(); }
+
+void TfrmAutoparco::btnZoomFotoClick() {
+  TfrmZoom zoom(this);
+  zoom.imgFoto->setImage(imgFoto->image());
+  zoom.showModalDialog();
+}
+
+// ---- field handlers ---------------------------------------------------------------
+
+bool TfrmAutoparco::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && nextInChain(edit))
+      return fieldKeyDown(edit, static_cast<QKeyEvent*>(event));
+  }
+  if (event->type() == QEvent::MouseMove && panInfo) {
+    // Moving over the window or its background empties the hint.
+    const QVariant hint = watched->property("velmoraHint");
+    if (hint.isValid() && hint.toString().isEmpty()) panInfo->clear();
+  }
+  return platform::Form::eventFilter(watched, event);
+}
+
+bool TfrmAutoparco::fieldKeyDown(QLineEdit* edit, QKeyEvent* event) {
+  if (edit == txtTarga) return txtTargaKeyDown(event);
+  if (edit->property("calendarKey").isValid()) return dateKeyDown(edit, event);
+  if (isEnter(event)) {
+    nextInChain(edit)->setFocus(Qt::TabFocusReason);
+    return true;
+  }
+  return false;
+}
+
+bool TfrmAutoparco::dateKeyDown(QLineEdit* edit, QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+    edit->clear();
+    return true;
+  }
+  if (isEnter(event)) {
+    nextInChain(edit)->setFocus(Qt::TabFocusReason);
+    return true;
+  }
+  // Tab still moves along the fields; a modifier on its own is not a key press yet.
+  if (key == Qt::Key_Tab || key == Qt::Key_Backtab || isModifierOnly(key)) return false;
+  TfrmCalendario::open(this, edit->property("calendarKey").toString());
+  return true;
+}
+
+bool TfrmAutoparco::txtTargaKeyDown(QKeyEvent* event) {
+  if (isEnter(event)) {
+    txtAnno->setFocus(Qt::TabFocusReason);
+    return true;
+  }
+  const QString text = event->text();
+  if (text.size() == 1) {
+    const char16_t c = text.at(0).unicode();
+    if (c >= 32 && c <= 255 && vehicles::IsRefusedPlateChar(c)) return true;
+  }
+  return false;
+}
+
+void TfrmAutoparco::txtTargaTyping() {
+  const QString typed = txtTarga->text();
+  const QString shown = platform::UpperAZ(platform::Trim(typed));
+  if (shown == typed) return;
+  const int cursor = std::min<int>(txtTarga->cursorPosition(), int(shown.size()));
+  txtTarga->setText(shown);
+  txtTarga->setCursorPosition(cursor);
+}
+
+// ---- help --------------------------------------------------------------------------
+
+QStringList TfrmAutoparco::helpParagraphs() {
+  return {
+      QStringLiteral(
+          "Ogni scheda del parco automezzi registra i dati descrittivi di un veicolo: il tipo, la destinazione "
+          "e l'uso, la marca e il modello, la targa e il numero di telaio, l'anno di immatricolazione, il colore, "
+          "i pneumatici montati e lo stato del veicolo. Si possono indicare inoltre l'alimentazione (benzina, "
+          "gasolio, elettricità, GPL, ibrida, metano), i cavalli fiscali o i kW, la cilindrata, i chilometri "
+          "percorsi con la data della lettura, il numero dei posti, la portata massima e la classe di "
+          "compatibilità ambientale."),
+      QStringLiteral(
+          "La scheda raccoglie anche gli incidenti subiti, la compagnia assicurativa con il suo recapito "
+          "telefonico e l'importo dell'ultima polizza pagata, il proprietario, l'autista e il meccanico di "
+          "fiducia con i rispettivi numeri di telefono. Nelle note si può annotare qualsiasi altra informazione "
+          "utile."),
+      QStringLiteral(
+          "Per registrare un nuovo veicolo premere \"Nuovo\", compilare i campi e premere \"Salva\". Il tipo di "
+          "veicolo, la marca, il modello e la targa sono obbligatori."),
+      QStringLiteral(
+          "Per modificare una scheda richiamarla con la ricerca o con le frecce (precedente, successiva, prima, "
+          "ultima), apportare le modifiche e premere \"Salva\"."),
+      QStringLiteral(
+          "Il pulsante \"Carica foto\" associa alla scheda un'immagine in formato JPEG o bitmap, adattata alla "
+          "cornice di anteprima. Lo zoom mostra la foto a tutto schermo; in qualsiasi momento la foto può essere "
+          "salvata su disco oppure rimossa dalla scheda."),
+      QStringLiteral(
+          "Lo slide show presenta a tutto schermo le foto di tutti i veicoli in archivio, una ogni sei secondi, "
+          "ricominciando dalla prima dopo l'ultima. Un clic sulla foto chiude la presentazione."),
+      QStringLiteral(
+          "La funzione \"Duplica\" aiuta a registrare un nuovo veicolo simile a uno già in archivio: richiamare "
+          "la scheda del veicolo esistente, premere \"Duplica\", modificare i dati che cambiano e premere "
+          "\"Salva\"."),
+      QStringLiteral(
+          "A ogni scheda si possono allegare file esterni di qualsiasi tipo, per esempio la scansione della "
+          "carta di circolazione, la ricevuta del bollo o il contratto di assicurazione."),
+      QStringLiteral(
+          "Il pulsante \"Trova\" cerca le schede anche con chiavi parziali e più filtri insieme, per esempio tutti "
+          "i veicoli di un proprietario o di un autista, di una marca o di un modello. I risultati della ricerca "
+          "possono essere stampati."),
+      QStringLiteral(
+          "Tenendo aggiornate le quattro date di scadenza (revisione, tagliando, assicurazione e bollo) l'app "
+          "delle scadenze imminenti può tenere sotto controllo i pagamenti e gli adempimenti."),
+      QStringLiteral(
+          "La scheda, con la sua foto, può essere visualizzata in anteprima e stampata; l'intero archivio può "
+          "essere esportato in un file di Microsoft Excel."),
+  };
+}

@@ -1,0 +1,159 @@
+#pragma once
+// The vehicle card "Parco Automezzi": the record card of the vehicle archive, one
+// vehicle at a time with its photo and its three attached documents. Long-lived:
+// every show starts a new card; closing it brings the launcher back.
+#include <QImage>
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "kit/record_card.h"
+#include "platform/form.h"
+#include "vehicles/vehicle_record.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace platform { class PictureButton; }
+namespace vehicles { class PhotoFrame; }
+
+class TfrmAutoparco : public platform::Form {
+  Q_OBJECT
+ public:
+  explicit TfrmAutoparco(QWidget* owner);
+  ~TfrmAutoparco() override;
+
+  // The 32 edits in record order (txtTipo ... txtNote).
+  QLineEdit* txtTipo;
+  QLineEdit* txtDestinazione;
+  QLineEdit* txtMarca;
+  QLineEdit* txtModello;
+  QLineEdit* txtTarga;
+  QLineEdit* txtAnno;
+  QLineEdit* txtColore;
+  QLineEdit* txtTelaio;
+  QLineEdit* txtPneumatici;
+  QLineEdit* txtStato;
+  QLineEdit* txtChilometri;
+  QLineEdit* txtLettura;
+  QLineEdit* txtAlimentazione;
+  QLineEdit* txtCilindrata;
+  QLineEdit* txtKW;
+  QLineEdit* txtAmbiente;
+  QLineEdit* txtPosti;
+  QLineEdit* txtPortata;
+  QLineEdit* txtCompagnia;
+  QLineEdit* txtTelAssicuratore;
+  QLineEdit* txtPolizza;
+  QLineEdit* txtIncidenti;
+  QLineEdit* txtProprietario;
+  QLineEdit* txtAutista;
+  QLineEdit* txtTelAutista;
+  QLineEdit* txtMeccanico;
+  QLineEdit* txtTelMeccanico;
+  QLineEdit* txtScadRevisione;
+  QLineEdit* txtScadTagliando;
+  QLineEdit* txtScadAssicurazione;
+  QLineEdit* txtScadBollo;
+  QLineEdit* txtNote;
+  // The attachments, carried between the archive and the attachments dialog.
+  QLabel* lblFile01;
+  QLabel* lblFile02;
+  QLabel* lblFile03;
+  QLabel* lblDesc01;
+  QLabel* lblDesc02;
+  QLabel* lblDesc03;
+
+  QLabel* lblPosizione;
+  vehicles::PhotoFrame* imgFoto;
+  vehicles::PhotoFrame* imgBianco;
+
+  platform::PictureButton* cmdNuovo;
+  platform::PictureButton* cmdSalva;
+  platform::PictureButton* cmdDuplica;
+  platform::PictureButton* cmdPrimo;
+  platform::PictureButton* cmdIndietro;
+  platform::PictureButton* cmdAvanti;
+  platform::PictureButton* cmdUltimo;
+  platform::PictureButton* cmdTrova;
+  platform::PictureButton* cmdFile;
+  platform::PictureButton* cmdStampa;
+  platform::PictureButton* cmdAnteprima;
+  platform::PictureButton* cmdEsporta;
+  platform::PictureButton* cmdSlideshow;
+  platform::PictureButton* cmdGuida;
+  platform::PictureButton* cmdEsci;
+  platform::PictureButton* btnCaricaFoto;
+  platform::PictureButton* btnSalvaFoto;
+  platform::PictureButton* btnCancFoto;
+  platform::PictureButton* btnZoomFoto;
+
+  QPushButton* btnFocus;
+  QLabel* panInfo;
+
+  // The edits in record order, and the six attachment labels (File01..03, Desc01..03).
+  const std::array<QLineEdit*, vehicles::VehicleRecord::kEditCount>& edits() const { return edits_; }
+  const std::array<QLabel*, 6>& attachmentLabels() const { return attachments_; }
+  // The edit a key press of Enter moves to from `edit` (record order, wrapping).
+  QLineEdit* nextInChain(QLineEdit* edit) const;
+
+  // Shows a record read by the vehicle search as if navigation had reached it: its
+  // fields, its 1-based number in the position label and its stored photo.
+  void loadCard(const core::RecordBuffer& record, std::size_t number);
+  // The photo file of the position shown into imgFoto (the blank picture when it is
+  // missing or unreadable); and imgFoto into that file.
+  void LoadVehiclePhoto();
+  void SaveVehiclePhoto();
+  // The blank picture into imgFoto.
+  void showBlankPicture();
+
+  kit::RecordCard& card() { return *card_; }
+
+  // The help of the card, paragraphs in order.
+  static QStringList helpParagraphs();
+
+ public slots:
+  void cmdNuovoClick();
+  void cmdSalvaClick();
+  void cmdDuplicaClick();
+  void cmdPrimoClick();
+  void cmdIndietroClick();
+  void cmdAvantiClick();
+  void cmdUltimoClick();
+  void cmdTrovaClick();
+  void cmdFileClick();
+  void cmdStampaClick();
+  void cmdAnteprimaClick();
+  void cmdEsportaClick();
+  void cmdSlideshowClick();
+  void cmdGuidaClick();
+  void cmdEsciClick();
+  void btnCaricaFotoClick();
+  void btnSalvaFotoClick();
+  void btnCancFotoClick();
+  void btnZoomFotoClick();
+  // After every change of the plate made by typing: trimmed, a-z in capitals.
+  void txtTargaTyping();
+
+ protected:
+  void FormShow() override;
+  void FormClose() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void buildControls();
+  void bindCard();
+  // Key handling of the edits: Enter moves on; the date edits clear on Backspace or
+  // Delete and open the calendar on other keys; the plate refuses some characters.
+  bool fieldKeyDown(QLineEdit* edit, QKeyEvent* event);
+  bool dateKeyDown(QLineEdit* edit, QKeyEvent* event);
+  bool txtTargaKeyDown(QKeyEvent* event);
+
+  std::array<QLineEdit*, vehicles::VehicleRecord::kEditCount> edits_{};
+  std::array<QLabel*, 6> attachments_{};
+  QWidget* panContainer_ = nullptr;
+  std::unique_ptr<kit::RecordCard> card_;
+};
