@@ -1,0 +1,94 @@
+#include "kit/list_print.h"
+
+#include <QListWidget>
+
+#include "platform/dialogs.h"
+#include "platform/qtext.h"
+
+namespace kit {
+
+using namespace platform::report;
+
+std::unique_ptr<Report> makeListReport() {
+  auto report = std::make_unique<Report>(kListTemplateName);
+  Page& page = report->addPage(QStringLiteral("Page"));
+  page.paper = QPageSize::A4;
+  page.orientation = QPageLayout::Landscape;
+  page.margins = QMarginsF(10, 10, 10, 10);
+
+  Band& title = page.addBand(BandKind::ReportTitle, QStringLiteral("ReportTitle"), mm(8));
+  Memo& txtTitolo = title.addMemo(QStringLiteral("txtTitolo"), QRectF(mm(2), mm(1), mm(273), mm(5)));
+  txtTitolo.fill = kSlateGray;
+  txtTitolo.font = {QStringLiteral("Verdana"), 9, true, Qt::white};
+  txtTitolo.hAlign = HAlign::Centre;
+  // Titles carry typed texts (a plate filter, a make): printed as they stand.
+  txtTitolo.expressions = false;
+  txtTitolo.setText(QStringLiteral("Riepilogo"));
+
+  Band& data = page.addBand(BandKind::MasterData, QStringLiteral("MasterData"), mm(28));
+  data.allowSplit = true;
+  Memo& txtRiepilogo = data.addMemo(QStringLiteral("txtRiepilogo"), QRectF(mm(3), 0, mm(273), mm(27)));
+  txtRiepilogo.font = {QStringLiteral("Courier New"), 8, false, Qt::black};
+  // List lines are data: a "[...]" in a record is printed, never evaluated.
+  txtRiepilogo.expressions = false;
+
+  Band& footer = page.addBand(BandKind::Footer, QStringLiteral("Footer"), mm(8));
+  Memo& txtPagina = footer.addMemo(QStringLiteral("txtPagina"), QRectF(mm(3), mm(2), mm(272), mm(5)));
+  txtPagina.fill = kSlateGray;
+  txtPagina.font = {QStringLiteral("Verdana"), 8, true, Qt::white};
+  txtPagina.hAlign = HAlign::Centre;
+  txtPagina.setText(QStringLiteral("Stampa eseguita in data [DATE]"));
+  return report;
+}
+
+std::unique_ptr<Report> prepareListReport(const QString& title, const QStringList& lines,
+                                          const QStringList& trailer) {
+  auto report = makeListReport();
+  report->memo(QStringLiteral("txtTitolo")).setText(title);
+  Memo& memo = report->memo(QStringLiteral("txtRiepilogo"));
+  memo.lines.clear();
+  memo.lines << lines << trailer;
+  Band& band = report->band(QStringLiteral("MasterData"));
+  memo.setHeight(memo.lines.size() * kListLineUnits);
+  band.setHeight(memo.height() + kListBandExtra);
+  report->prepare();
+  return report;
+}
+
+bool printList(QWidget* window, const QString& title, const QStringList& lines, const ListPrintOptions& options) {
+  if (options.refuseEmpty && lines.isEmpty()) {
+    platform::warning(kEmptySummaryWarning, window);
+    return false;
+  }
+  if (options.askFirst && !platform::question(kPrintSummaryQuestion, window)) return false;
+  try {
+    const QString shown = options.datedTitle ? datedTitle(title) : title;
+    auto report = prepareListReport(shown, lines, options.trailer);
+    return report->print(window);
+  } catch (const std::exception& e) {
+    // What the program's default handling would show: the failure's own message.
+    platform::error(QString::fromStdString(e.what()), window);
+    return false;
+  }
+}
+
+QStringList listLines(const QListWidget* list) {
+  QStringList out;
+  if (!list) return out;
+  out.reserve(list->count());
+  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+  return out;
+}
+
+bool printList(QWidget* window, const QListWidget* list, const QString& title, const ListPrintOptions& options) {
+  return printList(window, title, listLines(list), options);
+}
+
+QString datedTitle(const QString& literal, const QDate& today) { return literal + dateText(today); }
+
+QString bookingSummaryTitle(const QString& make, const QString& model, const QString& year) {
+  return QStringLiteral("Riepilogo prenotazioni veicolo ") + platform::Trim(make) + QLatin1Char(' ') +
+         platform::Trim(model) + QStringLiteral(" anno ") + platform::Trim(year);
+}
+
+}  // namespace kit
