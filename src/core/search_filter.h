@@ -1,0 +1,121 @@
+#pragma once
+// What the search and list windows do with the records of an archive, without a
+// screen: the filters and their matching, the fixed-column list line, which records
+// a list takes, the scan of an archive and the order of the result list.
+#include <cstddef>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "core/record.h"
+#include "core/text.h"
+
+namespace core {
+
+class Archive;
+
+// ---- Filters ---------------------------------------------------------------------
+
+// How many filters count: those whose trimmed text is not empty.
+int CountFilters(const std::vector<Text>& filters);
+
+// Whether a filter, taken as typed (not trimmed), occurs in a field's text, with only
+// A-Z folded. A filter that is empty or made only of blanks never matches: it is not
+// counted either, so it can neither select nor exclude a record.
+bool FilterMatches(TextView filter, TextView field);
+
+// The filters of one search prepared for the scan: each filter text bound to the
+// record field it searches. Works on the stored bytes, so a record is never
+// converted whole; the result is the same as FilterMatches on the field's text.
+class RecordFilter {
+ public:
+  struct Term {
+    std::size_t field;  // index in the record layout
+    Text text;          // as typed
+  };
+  explicit RecordFilter(std::vector<Term> terms);
+
+  // N, the number of filters that count.
+  int count() const { return count_; }
+  // How many filters match the record.
+  int matches(const RecordBuffer& record) const;
+  // The record is listed when it matches at least N filters (every record when N is 0).
+  bool qualifies(const RecordBuffer& record) const { return count_ == 0 || matches(record) >= count_; }
+
+ private:
+  struct Needle {
+    std::size_t field;
+    std::string bytes;  // the filter in Windows-1252, A-Z folded to lower case
+  };
+  std::vector<Needle> needles_;  // only filters that can match at all
+  int count_ = 0;
+};
+
+// ---- List lines ------------------------------------------------------------------
+
+// One piece of a list line: a literal text, or a column holding the trimmed texts of
+// one or more fields joined by a blank (or a computed text). A column of width n is
+// its text followed by n blanks and cut to n characters; a column of width 0 (the
+// last one of a line) is its text as it is.
+struct LinePiece {
+  Text literal;
+  std::vector<std::size_t> fields;
+  std::function<Text(const RecordBuffer&)> compute;
+  int width = -1;  // -1: literal
+};
+
+namespace line {
+LinePiece Literal(Text text);
+LinePiece Column(std::initializer_list<std::size_t> fields, int width);
+LinePiece Rest(std::initializer_list<std::size_t> fields);
+LinePiece Computed(std::function<Text(const RecordBuffer&)> compute, int width);
+}  // namespace line
+
+// `text` followed by `width` blanks, cut to `width` characters.
+Text PadColumn(TextView text, int width);
+
+class LineFormat {
+ public:
+  LineFormat() = default;
+  explicit LineFormat(std::vector<LinePiece> pieces) : pieces_(std::move(pieces)) {}
+  bool empty() const { return pieces_.empty(); }
+  Text build(const RecordBuffer& record) const;
+  void appendTo(Text& out, const RecordBuffer& record) const;
+
+ private:
+  std::vector<LinePiece> pieces_;
+};
+
+// The trimmed texts of `fields` joined by one blank (each trimmed on its own, the
+// joined text not trimmed again: an empty make gives " Model").
+Text JoinFields(const RecordBuffer& record, const std::vector<std::size_t>& fields);
+
+// ---- Scan ------------------------------------------------------------------------
+
+// What a list does with one record.
+enum class Verdict { Skip, Take, Stop };
+
+// Reads every record of an open archive in file order (to the end of the file as it
+// was when the scan began) and returns the lines of those `choose` takes; Stop ends
+// the scan after that record. Throws ArchiveError when a read fails.
+std::vector<Text> ScanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+                            const std::function<Verdict(const RecordBuffer&)>& choose);
+
+// The scan of a search window: the records the filters qualify.
+std::vector<Text> SearchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+                              const RecordFilter& filter);
+
+// Every record (1-based number) whose rebuilt line, trimmed, equals `chosen`
+// trimmed, exactly; `found` runs for each in file order.
+void FindEqualLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+                    TextView chosen, const std::function<void(const RecordBuffer&, std::size_t)>& found);
+
+// ---- Order -----------------------------------------------------------------------
+
+// The order of a result list: by text with A-Z folded (to upper case, so "_" sorts
+// after the letters); lines that compare equal keep their order.
+bool LessFolded(TextView a, TextView b);
+void SortLines(std::vector<Text>& lines);
+
+}  // namespace core

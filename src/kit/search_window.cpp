@@ -1,0 +1,417 @@
+#include "kit/search_window.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTextEdit>
+
+#include "core/archive.h"
+#include "core/due_dates.h"
+#include "kit/list_find.h"
+#include "platform/dialogs.h"
+#include "platform/paths.h"
+#include "platform/qtext.h"
+#include "platform/widgets.h"
+
+namespace kit {
+
+namespace {
+
+const QColor kSteelBlue(0x46, 0x82, 0xB4);
+const QColor kDarkCyan(0x00, 0x8B, 0x8B);
+const QColor kCrimson(0xDC, 0x14, 0x3C);
+
+std::string localPath(const QString& name) { return QFile::encodeName(platform::exePath(name)).toStdString(); }
+
+// Every item of a result list is as wide as the list's item width, one text line high.
+class ItemWidthDelegate : public QStyledItemDelegate {
+ public:
+  ItemWidthDelegate(QObject* parent, int width) : QStyledItemDelegate(parent), width_(width) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize s = QStyledItemDelegate::sizeHint(option, index);
+    return QSize(width_, s.height());
+  }
+
+ private:
+  int width_;
+};
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  b->setDefault(false);
+  b->setGeometry(geometry);
+  return b;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  l->setGeometry(geometry);
+  return l;
+}
+
+void setTextColour(QWidget* w, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::WindowText, colour);
+  w->setPalette(p);
+}
+
+// The strip at the top of each panel repeating the caption in capitals.
+QLabel* makeBanner(QWidget* panel, const QString& caption) {
+  auto* banner = new QLabel(caption.trimmed().toUpper(), panel);
+  banner->setGeometry(0, 0, panel->width(), 40);
+  banner->setAlignment(Qt::AlignCenter);
+  banner->setAutoFillBackground(true);
+  QPalette p = banner->palette();
+  p.setColor(QPalette::Window, kSteelBlue);
+  p.setColor(QPalette::WindowText, Qt::white);
+  banner->setPalette(p);
+  QFont f(QStringLiteral("Verdana"), 12, QFont::Bold);
+  banner->setFont(f);
+  return banner;
+}
+
+}  // namespace
+
+QString archiveAccessError() {
+  return QStringLiteral(
+      "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+      "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+}
+
+// ---- Free functions ---------------------------------------------------------------
+
+std::vector<core::Text> searchArchive(const ArchiveSource& source, const core::LineFormat& line,
+                                      const std::vector<FilterSpec>& filters, const std::vector<core::Text>& texts) {
+  std::vector<core::RecordFilter::Term> terms;
+  for (std::size_t i = 0; i < filters.size() && i < texts.size(); ++i) terms.push_back({filters[i].field, texts[i]});
+  const core::RecordFilter filter(std::move(terms));
+  core::Archive archive(localPath(source.name()), source.layout->size());
+  return core::SearchLines(archive, *source.layout, line, filter);
+}
+
+void styleResultList(QListWidget* list, int itemWidth) {
+  QFont f(QStringLiteral("Courier New"), 12);
+  f.setStyleHint(QFont::TypeWriter);
+  list->setFont(f);
+  QPalette p = list->palette();
+  p.setColor(QPalette::Text, Qt::black);
+  list->setPalette(p);
+  list->setUniformItemSizes(true);
+  list->setItemDelegate(new ItemWidthDelegate(list, itemWidth));
+}
+
+void fillResultList(QListWidget* list, std::vector<core::Text> lines, int itemWidth) {
+  core::SortLines(lines);
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(lines.size()));
+  for (const core::Text& l : lines) texts << platform::fromCore(l);
+  list->setUpdatesEnabled(false);
+  list->clear();
+  list->addItems(texts);
+  list->setUpdatesEnabled(true);
+  if (auto* d = dynamic_cast<ItemWidthDelegate*>(list->itemDelegate()); !d) styleResultList(list, itemWidth);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+bool setControlText(QObject* window, const QString& name, const QString& text) {
+  QObject* c = window->findChild<QObject*>(name);
+  if (auto* e = qobject_cast<QLineEdit*>(c)) e->setText(text);
+  else if (auto* cb = qobject_cast<QComboBox*>(c)) {
+    if (cb->isEditable()) cb->setEditText(text);
+    else cb->setCurrentText(text);
+  } else if (auto* l = qobject_cast<QLabel*>(c)) l->setText(text);
+  else if (auto* m = qobject_cast<QPlainTextEdit*>(c)) m->setPlainText(text);
+  else if (auto* t = qobject_cast<QTextEdit*>(c)) t->setPlainText(text);
+  else return false;
+  return true;
+}
+
+void writePick(const PickTarget& target, platform::Form* window, const core::RecordBuffer& record,
+               std::size_t number) {
+  if (!window) return;
+  for (const ControlWrite& w : target.writes)
+    setControlText(window, w.control, platform::fromCore(core::JoinFields(record, w.fields)));
+  if (target.setsPosition) setControlText(window, QStringLiteral("lblPosizione"), QString::number(number));
+  if (target.after) target.after(*window, record, number);
+}
+
+// ---- The window -------------------------------------------------------------------
+
+SearchWindow::SearchWindow(QWidget* owner, ListSpec spec)
+    : platform::Form(owner, spec.windowClass, platform::WindowKind::CentredOnScreen, spec.caption,
+                     spec.size.width(), spec.size.height()),
+      spec_(std::move(spec)) {
+  if (isSearch()) {
+    lblMemory();
+    buildFilterPanel();
+  }
+  buildResultPanel();
+}
+
+QLineEdit* SearchWindow::filterEdit(const QString& name) const {
+  for (QLineEdit* e : filterEdits)
+    if (e->objectName() == name) return e;
+  return nullptr;
+}
+
+void SearchWindow::buildFilterPanel() {
+  const QRect area(16, 16, width() - 32, height() - 32);
+  panAvvio = new QWidget(this);
+  panAvvio->setObjectName(QStringLiteral("panAvvio"));
+  panAvvio->setGeometry(area);
+  makeBanner(panAvvio, spec_.caption);
+
+  const QFont editFont(QStringLiteral("Verdana"), 12, QFont::Bold);
+  const int colWidth = (area.width() - 3 * 24) / 2;
+  for (int i = 0; i < static_cast<int>(spec_.filters.size()); ++i) {
+    const FilterSpec& f = spec_.filters[static_cast<std::size_t>(i)];
+    const int x = 24 + (i % 2) * (colWidth + 24);
+    const int y = 58 + (i / 2) * 68;
+    auto* label = makeLabel(panAvvio, QStringLiteral("lblCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')), f.caption,
+                            QRect(x, y, colWidth, 20));
+    QFont lf = label->font();
+    lf.setBold(true);
+    label->setFont(lf);
+    auto* edit = new QLineEdit(panAvvio);
+    edit->setObjectName(f.edit);
+    edit->setFont(editFont);
+    edit->setGeometry(x, y + 22, colWidth, 32);
+    edit->installEventFilter(this);
+    filterLabels << label;
+    filterEdits << edit;
+    highlights << platform::addFocusHighlight(edit, f.highlight);
+  }
+  for (int i = 1; i < filterEdits.size(); ++i) setTabOrder(filterEdits[i - 1], filterEdits[i]);
+
+  lblConta = makeLabel(panAvvio, QStringLiteral("lblConta"), QStringLiteral("0"), QRect(24, area.height() - 60, 40, 20));
+  lblConta->setVisible(false);
+  lblAttendere = makeLabel(panAvvio, QStringLiteral("lblAttendere"),
+                           QStringLiteral("Ricerca schede in corso. Attendere..."),
+                           QRect(24, area.height() - 52, 440, 28));
+  QFont af(QStringLiteral("Verdana"), 11, QFont::Bold);
+  lblAttendere->setFont(af);
+  setTextColour(lblAttendere, kDarkCyan);
+  lblAttendere->setVisible(false);
+
+  btnCerca = makeButton(panAvvio, QStringLiteral("btnCerca"), QStringLiteral("Cerca"),
+                        QRect(area.width() - 2 * 132 - 12, area.height() - 56, 126, 38));
+  btnAnnulla = makeButton(panAvvio, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"),
+                          QRect(area.width() - 132 - 12, area.height() - 56, 126, 38));
+  btnCerca->installEventFilter(this);
+  btnAnnulla->installEventFilter(this);
+  connect(btnCerca, &QPushButton::pressed, this, &SearchWindow::btnCercaMouseDown);
+  connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::btnCercaClick);
+  connect(btnAnnulla, &QPushButton::clicked, this, &SearchWindow::btnAnnullaClick);
+}
+
+void SearchWindow::buildResultPanel() {
+  const QRect area(16, 16, width() - 32, height() - 32);
+  panContainer = new QWidget(this);
+  panContainer->setObjectName(QStringLiteral("panContainer"));
+  panContainer->setGeometry(area);
+  makeBanner(panContainer, spec_.caption);
+
+  int top = 52;
+  if (spec_.findBox) {
+    txtTrova = new QLineEdit(panContainer);
+    txtTrova->setObjectName(QStringLiteral("txtTrova"));
+    txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    txtTrova->setGeometry(12, top, area.width() - 24 - 138, 32);
+    txtTrova->installEventFilter(this);
+    btnTrova = makeButton(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"),
+                          QRect(area.width() - 12 - 126, top - 2, 126, 36));
+    btnTrova->installEventFilter(this);
+    connect(btnTrova, &QPushButton::clicked, this, &SearchWindow::btnTrovaClick);
+    top += 44;
+  }
+
+  const int bottomRows = 28 + (spec_.counter.isEmpty() ? 0 : 26) + 50;
+  lstRecords = new QListWidget(panContainer);
+  lstRecords->setObjectName(QStringLiteral("lstRecords"));
+  lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
+  lstRecords->setGeometry(12, top, area.width() - 24, area.height() - top - bottomRows);
+  styleResultList(lstRecords, spec_.itemWidth);
+  lstRecords->viewport()->installEventFilter(this);
+
+  int y = lstRecords->geometry().bottom() + 6;
+  lblRigo03 = makeLabel(panContainer, QStringLiteral("lblRigo03"), spec_.explanation, QRect(12, y, area.width() - 24, 24));
+  lblRigo03->setAlignment(Qt::AlignCenter);
+  QFont rf(QStringLiteral("Verdana"), 10, QFont::Bold);
+  lblRigo03->setFont(rf);
+  setTextColour(lblRigo03, kCrimson);
+  y += 26;
+  if (!spec_.counter.isEmpty()) {
+    lblTrovate = makeLabel(panContainer, QStringLiteral("lblTrovate"), QString(spec_.counter).replace(QStringLiteral("%1"), QStringLiteral("0")),
+                           QRect(12, y, area.width() - 24, 24));
+    lblTrovate->setAlignment(Qt::AlignCenter);
+    lblTrovate->setFont(rf);
+    setTextColour(lblTrovate, kDarkCyan);
+  }
+
+  btnStampa = makeButton(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa"),
+                         QRect(area.width() - 2 * 132 - 12, area.height() - 48, 126, 38));
+  btnChiudi = makeButton(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
+                         QRect(area.width() - 132 - 12, area.height() - 48, 126, 38));
+  btnStampa->installEventFilter(this);
+  btnChiudi->installEventFilter(this);
+  connect(btnStampa, &QPushButton::clicked, this, &SearchWindow::btnStampaClick);
+  connect(btnChiudi, &QPushButton::clicked, this, &SearchWindow::btnChiudiClick);
+
+  panContainer->setVisible(!isSearch());
+}
+
+void SearchWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  QLinearGradient g(0, 0, 0, height());
+  g.setColorAt(0, kSteelBlue);
+  g.setColorAt(1, Qt::white);
+  p.fillRect(rect(), g);
+}
+
+bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter) {
+      if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && filterEdits.contains(edit)) {
+        // The chain of the filters: the last one's Enter returns to the first.
+        const int i = static_cast<int>(filterEdits.indexOf(edit));
+        filterEdits[(i + 1) % filterEdits.size()]->setFocus(Qt::TabFocusReason);
+        return true;
+      }
+      if (watched == txtTrova) {
+        if (spec_.enterMovesToTrova) btnTrova->setFocus(Qt::TabFocusReason);
+        return true;
+      }
+      // Enter on a focused button presses it.
+      if (auto* button = qobject_cast<QPushButton*>(watched)) {
+        button->click();
+        return true;
+      }
+    }
+  }
+  if (watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    if (spec_.doubleClick) {
+      lstRecordsDblClick();
+      return true;
+    }
+  }
+  return platform::Form::eventFilter(watched, event);
+}
+
+void SearchWindow::FormShow() {
+  if (!spec_.keepLastFind) setLastFindText(spec_.windowClass, QString());
+  selectRow(lstRecords, 0);
+  if (txtTrova) txtTrova->clear();
+  if (isSearch()) {
+    filterEdits.first()->setFocus(Qt::OtherFocusReason);
+  } else {
+    fillList();
+  }
+}
+
+void SearchWindow::FormClose() {
+  lstRecords->clear();
+  if (lblAttendere) lblAttendere->setVisible(false);
+}
+
+void SearchWindow::setCounter(int lines) {
+  if (lblTrovate) lblTrovate->setText(QString(spec_.counter).replace(QStringLiteral("%1"), QString::number(lines)));
+}
+
+void SearchWindow::btnCercaMouseDown() {
+  lblAttendere->setVisible(true);
+  lblAttendere->repaint();
+}
+
+void SearchWindow::btnCercaClick() {
+  std::vector<core::Text> texts;
+  for (QLineEdit* e : filterEdits) texts.push_back(platform::toCore(e->text()));
+  lblConta->setText(QString::number(core::CountFilters(texts)));
+
+  std::vector<core::Text> lines;
+  try {
+    lines = searchArchive(spec_.archive, spec_.line, spec_.filters, texts);
+  } catch (const core::ArchiveError&) {
+    lblAttendere->setVisible(false);
+    platform::plainMessage(archiveAccessError(), this);
+    return;
+  }
+  const int found = static_cast<int>(lines.size());
+  fillResultList(lstRecords, std::move(lines), spec_.itemWidth);
+  setCounter(found);
+
+  panContainer->setVisible(true);
+  panAvvio->setVisible(false);
+  if (txtTrova) {
+    txtTrova->clear();
+    txtTrova->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void SearchWindow::fillList() {
+  std::vector<core::Text> lines;
+  try {
+    core::Archive archive(localPath(spec_.archive.name()), spec_.archive.layout->size());
+    const core::Date today = core::Today();
+    const ListSelect& select = spec_.select;
+    // Lines taken before a failing read stay listed.
+    core::RecordBuffer record(*spec_.archive.layout);
+    const std::size_t count = archive.count();
+    while (archive.position() < count) {
+      archive.read(record);
+      const core::Verdict v = select ? select(record, today) : core::Verdict::Take;
+      if (v == core::Verdict::Take) lines.push_back(spec_.line.build(record));
+      if (v == core::Verdict::Stop) break;
+    }
+  } catch (...) {
+    // A list window fills what it can and says nothing.
+  }
+  const int found = static_cast<int>(lines.size());
+  fillResultList(lstRecords, std::move(lines), spec_.itemWidth);
+  setCounter(found);
+}
+
+void SearchWindow::lstRecordsDblClick() {
+  try {
+    const int row = selectedRow(lstRecords);
+    if (row >= 0) {
+      const core::Text chosen = platform::toCore(lstRecords->item(row)->text());
+      core::Archive archive(localPath(spec_.archive.name()), spec_.archive.layout->size());
+      core::FindEqualLines(archive, *spec_.archive.layout, spec_.line, chosen,
+                           [this](const core::RecordBuffer& record, std::size_t number) {
+                             const QString keyWord = platform::Trim(memory());
+                             for (const PickTarget& t : spec_.targets) {
+                               if (!t.keyWord.isEmpty() && t.keyWord != keyWord) continue;
+                               writePick(t, spec_.windows ? spec_.windows(t.window) : nullptr, record, number);
+                             }
+                           });
+    }
+  } catch (...) {
+    // A failing double-click closes the window; what was written stays.
+  }
+  closeForm();
+}
+
+void SearchWindow::btnTrovaClick() { listFind(lstRecords, txtTrova->text(), spec_.windowClass, this); }
+
+void SearchWindow::btnStampaClick() { printList(this, lstRecords, spec_.printTitle, spec_.printOptions); }
+
+void SearchWindow::btnChiudiClick() { closeForm(); }
+
+void SearchWindow::btnAnnullaClick() { closeForm(); }
+
+}  // namespace kit

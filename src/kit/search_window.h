@@ -1,0 +1,176 @@
+#pragma once
+// The search and list windows of every app, built once and configured by a table
+// of settings (ListSpec): which archive, which filters, how a line is built, which
+// records a list takes, what a double-click writes where, and the few switches in
+// which the windows differ. A window class is its settings plus what is its own.
+//
+// A search window opens on its filter panel (panAvvio); "Cerca" scans the archive
+// and switches for good to the result panel (panContainer). A list window has only
+// the result panel and fills it when shown.
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "core/record.h"
+#include "core/search_filter.h"
+#include "core/text.h"
+#include "kit/list_print.h"
+#include "platform/form.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+namespace platform { class HighlightRect; }
+
+namespace kit {
+
+// Where a window's records come from: a fixed archive beside the executable, or a
+// yearly one whose name is computed at each use.
+struct ArchiveSource {
+  const core::RecordLayout* layout = nullptr;
+  QString fileName;
+  std::function<QString()> yearlyName;
+  QString name() const { return yearlyName ? yearlyName() : fileName; }
+};
+
+// One filter of a search window.
+struct FilterSpec {
+  QString edit;       // the filter edit's name ("txtTipo")
+  QString caption;    // the label above it ("Tipo veicolo:")
+  std::size_t field;  // the record field it searches
+  QString highlight;  // its yellow highlight rectangle ("effCampo01")
+};
+
+// One control a double-click fills: the trimmed texts of the record fields joined by
+// a blank ("Marca Modello").
+struct ControlWrite {
+  QString control;
+  std::vector<std::size_t> fields;
+};
+
+// Where a double-clicked record goes for one key word.
+struct PickTarget {
+  QString keyWord;  // compared, case-sensitively, with the trimmed memory label; empty: always
+  QString window;   // class of the long-lived window written into
+  std::vector<ControlWrite> writes;
+  bool setsPosition = false;  // lblPosizione := the record's 1-based number
+  // Runs after the writes (the vehicle card loads the record's photo).
+  std::function<void(platform::Form& target, const core::RecordBuffer& record, std::size_t number)> after;
+};
+
+// Which records a list window takes, looked at in file order.
+using ListSelect = std::function<core::Verdict(const core::RecordBuffer& record, const core::Date& today)>;
+
+struct ListSpec {
+  QString windowClass;  // "TfrmTrovaAutomezzi"
+  QString caption;      // " Trova schede veicoli in archivio"
+  QSize size{862, 560};
+
+  ArchiveSource archive;
+  core::LineFormat line;
+
+  // A search window has its filters, in the Enter chain's order (laid out two per
+  // row); a list window has none and `select` instead.
+  std::vector<FilterSpec> filters;
+  ListSelect select;
+
+  QString explanation;  // lblRigo03
+  QString counter;      // lblTrovate, "%1" standing for the number of lines; empty: no counter
+  QString printTitle;   // the title of the list print
+  ListPrintOptions printOptions;
+
+  bool findBox = true;              // txtTrova and "Trova"
+  bool keepLastFind = false;        // the last find text survives a new opening
+  bool enterMovesToTrova = true;    // Enter in txtTrova moves the focus to "Trova"
+  int itemWidth = 1600;
+  bool doubleClick = false;         // whether a double-click reopens a record
+  std::vector<PickTarget> targets;  // where it writes
+  // Finds a long-lived window by class (the program's registry); a double-click
+  // writes nothing without it.
+  std::function<platform::Form*(const QString& windowClass)> windows;
+};
+
+class SearchWindow : public platform::Form {
+  Q_OBJECT
+ public:
+  SearchWindow(QWidget* owner, ListSpec spec);
+
+  const ListSpec& spec() const { return spec_; }
+  bool isSearch() const { return !spec_.filters.empty(); }
+  // A filter edit by name (null when the window has none of that name).
+  QLineEdit* filterEdit(const QString& name) const;
+
+  // Filter panel (search windows only).
+  QWidget* panAvvio = nullptr;
+  QList<QLabel*> filterLabels;                // lblCampo01 .. lblCampo10
+  QList<QLineEdit*> filterEdits;              // in the Enter chain's order
+  QList<platform::HighlightRect*> highlights;
+  QPushButton* btnCerca = nullptr;
+  QPushButton* btnAnnulla = nullptr;
+  QLabel* lblConta = nullptr;
+  QLabel* lblAttendere = nullptr;
+
+  // Result panel.
+  QWidget* panContainer = nullptr;
+  QLineEdit* txtTrova = nullptr;
+  QPushButton* btnTrova = nullptr;
+  QListWidget* lstRecords = nullptr;
+  QLabel* lblRigo03 = nullptr;
+  QLabel* lblTrovate = nullptr;
+  QPushButton* btnStampa = nullptr;
+  QPushButton* btnChiudi = nullptr;
+
+ public slots:
+  void btnCercaMouseDown();
+  void btnCercaClick();
+  void lstRecordsDblClick();
+  void btnTrovaClick();
+  void btnStampaClick();
+  void btnChiudiClick();
+  void btnAnnullaClick();
+
+ protected:
+  void FormShow() override;
+  void FormClose() override;
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildFilterPanel();
+  void buildResultPanel();
+  void fillList();  // a list window's fill when shown
+  void setCounter(int lines);
+
+  ListSpec spec_;
+};
+
+// The lines a search finds: the archive `source` scanned with the filters' texts as
+// typed. Throws core::ArchiveError.
+std::vector<core::Text> searchArchive(const ArchiveSource& source, const core::LineFormat& line,
+                                      const std::vector<FilterSpec>& filters, const std::vector<core::Text>& texts);
+
+// Puts the lines into a result list in its sorted order (A-Z folded, equal lines in
+// file order), with updates off, then the item width and the scroll bars.
+void fillResultList(QListWidget* list, std::vector<core::Text> lines, int itemWidth);
+
+// Sets the text of a window's control, whatever its kind: an edit, a combo edit (its
+// text, also one not in its list), a label or a memo. False when there is no such control.
+bool setControlText(QObject* window, const QString& name, const QString& text);
+
+// What a double-click writes into `window`, the target's window (null: nothing).
+void writePick(const PickTarget& target, platform::Form* window, const core::RecordBuffer& record,
+               std::size_t number);
+
+// The archive access error, as every window shows it.
+QString archiveAccessError();
+
+// The style of the result list's items: Courier New 12, opaque black.
+void styleResultList(QListWidget* list, int itemWidth);
+
+}  // namespace kit

@@ -1,0 +1,240 @@
+// Filters, list lines, order, list find and due dates of the search and list windows.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/archive.h"
+#include "core/due_dates.h"
+#include "core/list_find.h"
+#include "core/record.h"
+#include "core/search_filter.h"
+#include "core/text.h"
+
+namespace {
+
+using core::Text;
+
+constexpr std::array<core::FieldDef, 4> kFields{{{"Tipo", 10}, {"Marca", 8}, {"Modello", 8}, {"Note", 12}}};
+const core::RecordLayout& layout() {
+  static const core::RecordLayout l(kFields);
+  return l;
+}
+
+core::RecordBuffer record(Text tipo, Text marca, Text modello, Text note) {
+  core::RecordBuffer r(layout());
+  r.set(0, tipo);
+  r.set(1, marca);
+  r.set(2, modello);
+  r.set(3, note);
+  return r;
+}
+
+// A record whose stored bytes are given as they are (untrimmed, any byte).
+core::RecordBuffer rawNote(std::string bytes) {
+  core::RecordBuffer r(layout());
+  std::uint8_t* p = r.data() + layout().offset(3);
+  p[0] = static_cast<std::uint8_t>(bytes.size());
+  std::copy(bytes.begin(), bytes.end(), p + 1);
+  return r;
+}
+
+TEST(SearchFilter, MatchingFoldsOnlyAToZAndTakesTheFilterAsTyped) {
+  struct Case {
+    const char* name;
+    Text filter, field;
+    bool matches;
+  } cases[] = {
+      {"upper filter, mixed field", u"FIAT", u"Fiat Auto", true},
+      {"lower filter, mixed field", u"punto", u"Grande Punto", true},
+      {"substring inside a word", u"rand", u"Grande Punto", true},
+      {"absent", u"Panda", u"Grande Punto", false},
+      {"accented lower does not find accented upper", u"\u00e8", u"\u00c8 nuova", false},
+      {"accented same case", u"\u00e8", u"\u00e8 nuova", true},
+      {"trailing blank must be found", u"Punto ", u"Grande Punto", false},
+      {"leading blank found with it", u" Punto", u"Grande Punto", true},
+      {"empty never matches", u"", u"anything", false},
+      {"only blanks never matches", u"  ", u"two  spaces", false},
+      {"blank and a control character never match", u" \t", u"a \tb", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(core::FilterMatches(c.filter, c.field), c.matches);
+    // The byte-level matcher of the scan agrees with the text one.
+    core::RecordFilter f({{3, c.filter}});
+    EXPECT_EQ(f.matches(record(u"", u"", u"", c.field)) == 1, c.matches);
+  }
+}
+
+TEST(SearchFilter, CountsOnlyFiltersWithText) {
+  EXPECT_EQ(core::CountFilters({}), 0);
+  EXPECT_EQ(core::CountFilters({u"", u"  ", u"\t"}), 0);
+  EXPECT_EQ(core::CountFilters({u"a", u"", u" b ", u"  "}), 2);
+  EXPECT_EQ(core::RecordFilter({{0, u"a"}, {1, u"  "}, {2, u""}}).count(), 1);
+}
+
+TEST(SearchFilter, ARecordQualifiesWhenEveryCountedFilterMatches) {
+  const auto fiat = record(u"Autovettura", u"Fiat", u"Punto", u"two  spaces");
+  const auto van = record(u"Furgone", u"Iveco", u"Daily", u"two  spaces");
+
+  // No filter, or blanks only: every record.
+  EXPECT_TRUE(core::RecordFilter({}).qualifies(van));
+  EXPECT_TRUE(core::RecordFilter({{0, u"  "}, {3, u" "}}).qualifies(van));
+
+  core::RecordFilter both({{1, u"FIAT"}, {2, u"punto"}});
+  EXPECT_TRUE(both.qualifies(fiat));
+  EXPECT_FALSE(both.qualifies(van));
+
+  // A filter of blanks next to a real one neither widens nor narrows the search:
+  // the van's notes hold two spaces, yet it lacks "Auto" in its type.
+  core::RecordFilter typeAndBlankNotes({{0, u"Auto"}, {3, u"  "}});
+  EXPECT_EQ(typeAndBlankNotes.count(), 1);
+  EXPECT_TRUE(typeAndBlankNotes.qualifies(fiat));
+  EXPECT_FALSE(typeAndBlankNotes.qualifies(van));
+}
+
+TEST(SearchFilter, MatchesStoredBytesAsTheTrimmedWindows1252Text) {
+  // Stored with blanks and a control character around it: the field reads "Zoë".
+  const auto r = rawNote(std::string("\x01 Zo\xEB \x09", 7));
+  EXPECT_EQ(core::RecordFilter({{3, u"zo\u00eb"}}).matches(r), 1);
+  EXPECT_EQ(core::RecordFilter({{3, u"\u00eb"}}).matches(r), 1);
+  EXPECT_EQ(core::RecordFilter({{3, u"\u00eb "}}).matches(r), 0);  // the stored blank is trimmed away
+  // A character the code page lacks can never be stored: counted, never matched.
+  core::RecordFilter missing({{3, u"Zo\u0142"}});
+  EXPECT_EQ(missing.count(), 1);
+  EXPECT_FALSE(missing.qualifies(r));
+  // A length byte beyond the width reads the width only.
+  core::RecordBuffer corrupt(layout());
+  corrupt.data()[layout().offset(3)] = 200;
+  EXPECT_EQ(core::RecordFilter({{3, u"x"}}).matches(corrupt), 0);
+}
+
+TEST(ListLine, ColumnsArePaddedOrCutAndTheLastIsLeftAsItIs) {
+  using namespace core::line;
+  const core::LineFormat format({Column({0}, 6), Literal(u"  "), Column({1, 2}, 12), Literal(u" | "), Rest({3})});
+  EXPECT_EQ(format.build(record(u"Auto", u"Fiat", u"Punto", u" note ")), u"Auto    Fiat Punto   | note");
+  // Too long: cut to the width; the last column is never cut.
+  EXPECT_EQ(format.build(record(u"Autovettura", u"Mercedes", u"Sprinter", u"a long note!")),
+            u"Autove  Mercedes Spr | a long note!");
+  // An empty make still leaves the joining blank.
+  EXPECT_EQ(format.build(record(u"", u"", u"Punto", u"")), u"        " u" Punto      " u" | ");
+  EXPECT_EQ(core::PadColumn(u"abc", 5), u"abc  ");
+  EXPECT_EQ(core::PadColumn(u"abcdef", 3), u"abc");
+  EXPECT_EQ(core::JoinFields(record(u"", u" Fiat ", u"Uno", u""), {1, 2}), u"Fiat Uno");
+}
+
+TEST(ListOrder, FoldsAToZAndKeepsEqualLinesInFileOrder) {
+  std::vector<Text> lines{u"b", u"_x", u"Apple", u"apple", u"APPLE", u"\u00c0", u"a", u"B2"};
+  core::SortLines(lines);
+  // "_" sorts after the letters, "À" after everything ASCII; equal texts keep their order.
+  EXPECT_EQ(lines, (std::vector<Text>{u"a", u"Apple", u"apple", u"APPLE", u"b", u"B2", u"_x", u"\u00c0"}));
+}
+
+TEST(ListFind, NewTextFromTheTopSameTextAfterTheSelection) {
+  const std::vector<Text> lines{u"Fiat Punto", u"Iveco Daily", u"fiat panda", u"Opel Astra"};
+  auto at = [&](int i) { return lines[static_cast<std::size_t>(i)]; };
+  const int n = static_cast<int>(lines.size());
+  Text last;
+
+  // A new text starts at the first line, which is tested too.
+  EXPECT_EQ(core::ListFindNext(n, at, 2, u"FIAT", last), 0);
+  EXPECT_EQ(last, u"fiat");
+  // The same text in another case continues after the selected line...
+  EXPECT_EQ(core::ListFindNext(n, at, 0, u"Fiat", last), 2);
+  // ... and wraps once round the list.
+  EXPECT_EQ(core::ListFindNext(n, at, 2, u"fiat", last), 0);
+  // The only match stays selected.
+  EXPECT_EQ(core::ListFindNext(n, at, 3, u"astra", last), 3);
+  EXPECT_EQ(core::ListFindNext(n, at, 3, u"astra", last), 3);
+  // Nothing found: -1, the text is still remembered.
+  EXPECT_EQ(core::ListFindNext(n, at, 1, u"Bmw", last), -1);
+  EXPECT_EQ(last, u"bmw");
+  // Taken as typed: a trailing blank is part of the text.
+  EXPECT_EQ(core::ListFindNext(n, at, 0, u"Punto ", last), -1);
+  // An empty text never finds anything.
+  EXPECT_EQ(core::ListFindNext(n, at, 0, u"", last), -1);
+  EXPECT_EQ(core::ListFindNext(n, at, 0, u"", last), -1);
+  // A single line.
+  Text fresh;
+  EXPECT_EQ(core::ListFindNext(1, at, 0, u"punto", fresh), 0);
+  EXPECT_EQ(core::ListFindNext(1, at, 0, u"punto", fresh), 0);
+}
+
+TEST(DueDates, PassedOrWithinSevenDaysAreDue) {
+  const core::Date today{10, 3, 2024};
+  struct Case {
+    Text date;
+    bool due;
+  } cases[] = {
+      {u"10/03/2024", true},   {u"09/03/2024", true},  {u"17/03/2024", true}, {u"18/03/2024", false},
+      {u"10/03/2023", true},   {u"01/01/2030", false}, {u"", false},          {u"   ", false},
+      {u" 11/03/2024 ", true}, {u"31/02/2024", false}, {u"abc", false},       {u"1/3/2024", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(c.date));
+    EXPECT_EQ(core::IsDueWithinWeek(c.date, today), c.due);
+  }
+  // Across a year's end.
+  EXPECT_TRUE(core::IsDueWithinWeek(u"03/01/2025", core::Date{27, 12, 2024}));
+  EXPECT_FALSE(core::IsDueWithinWeek(u"04/01/2025", core::Date{27, 12, 2024}));
+  EXPECT_TRUE(core::Today().valid());
+}
+
+class ScanTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("velmora-scan-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    path_ = (dir_ / "archive.pro").string();
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  void write(const std::vector<core::RecordBuffer>& records, std::string trailing = {}) {
+    std::ofstream out(path_, std::ios::binary);
+    for (const auto& r : records) out.write(reinterpret_cast<const char*>(r.data()), static_cast<std::streamsize>(r.size()));
+    out << trailing;
+  }
+
+  std::filesystem::path dir_;
+  std::string path_;
+};
+
+TEST_F(ScanTest, ListsWhatIsTakenAndStopsWhereTold) {
+  write({record(u"a", u"", u"", u"take"), record(u"b", u"", u"", u"skip"), record(u"c", u"", u"", u"stop"),
+         record(u"d", u"", u"", u"take")},
+        "partial");
+  const core::LineFormat format({core::line::Rest({0})});
+  core::Archive archive(path_, layout().size());
+  auto lines = core::ScanLines(archive, layout(), format, [](const core::RecordBuffer& r) {
+    const Text note = r.get(3);
+    return note == u"take" ? core::Verdict::Take : note == u"stop" ? core::Verdict::Stop : core::Verdict::Skip;
+  });
+  EXPECT_EQ(lines, (std::vector<Text>{u"a"}));
+
+  core::Archive again(path_, layout().size());
+  lines = core::SearchLines(again, layout(), format, core::RecordFilter({}));
+  EXPECT_EQ(lines, (std::vector<Text>{u"a", u"b", u"c", u"d"}));  // the partial record is no record
+}
+
+TEST_F(ScanTest, EveryRecordWithTheChosenLineIsFoundInFileOrder) {
+  write({record(u"Fiat", u"", u"", u"1"), record(u"Iveco", u"", u"", u"2"), record(u"Fiat", u"", u"", u"3")});
+  const core::LineFormat format({core::line::Column({0}, 8), core::line::Literal(u"|")});
+  core::Archive archive(path_, layout().size());
+  std::vector<std::pair<Text, std::size_t>> found;
+  core::FindEqualLines(archive, layout(), format, u"  Fiat    |  ",
+                       [&](const core::RecordBuffer& r, std::size_t n) { found.emplace_back(r.get(3), n); });
+  EXPECT_EQ(found, (std::vector<std::pair<Text, std::size_t>>{{u"1", 1}, {u"3", 3}}));
+  // The comparison is exact apart from the trimming: letter case counts.
+  found.clear();
+  core::FindEqualLines(archive, layout(), format, u"FIAT    |",
+                       [&](const core::RecordBuffer& r, std::size_t n) { found.emplace_back(r.get(3), n); });
+  EXPECT_TRUE(found.empty());
+}
+
+}  // namespace
