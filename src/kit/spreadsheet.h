@@ -1,0 +1,153 @@
+#pragma once
+// The export window every record-keeping app shares: a grid filled from an archive
+// when the window opens, written on request into a spreadsheet file beside the
+// executable (core/spreadsheet), which can then be opened with its program.
+//
+// An export window is a table of settings (file, sheet, columns, archive, help) plus
+// whatever is truly its own: a record selection, a composed column, a sort after the
+// fill (override fillGrid: fillFromArchive(), then reorder grid() and gridChanged()).
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/record.h"
+#include "core/spreadsheet.h"
+#include "platform/form.h"
+
+class QLabel;
+class QFrame;
+class QPixmap;
+class QTableView;
+
+namespace platform { class PictureButton; }
+
+namespace kit {
+
+class ExportGridModel;
+
+// The messages every export window shares.
+namespace exportmsg {
+inline const QString kAsk = QStringLiteral(
+    "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede presenti in "
+    "archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+inline const QString kDone = QStringLiteral(
+    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
+inline const QString kFailed = QStringLiteral(
+    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+    "Accertarsi che il file di Excel non sia già aperto.");
+// Status hints.
+inline const QString kHintEsporta = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
+inline const QString kHintGuida = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
+inline const QString kHintEsci = QStringLiteral("Esci da questo ambiente di lavoro.");
+inline const QString kPanInfo = QStringLiteral("Esportazione archivio in Microsoft Excel.");
+}  // namespace exportmsg
+
+// One exported column (grid columns 1 to n; column 0 is the row number).
+struct ExportColumn {
+  QString name;         // colTipo: the column's name in the window description
+  QString heading;      // shown on the grid and written into the file
+  int screenWidth = 0;  // on the grid, in pixels
+  int fileWidth = 0;    // the width written into the file's heading cell
+  // The record field shown, trimmed; or, left empty, `compose` makes the value.
+  std::string_view field = {};
+  std::function<std::u16string(const core::RecordBuffer&)> compose = {};
+  bool editable = false;  // may be changed on the grid before exporting
+};
+
+struct ExportSettings {
+  QString className;  // TfrmExpAutoparco
+  QString caption;    // " Esportazione archivio veicoli in Microsoft Excel"
+  QString fileName;   // "Parco_Automezzi.xls", beside the executable
+  QString sheetName;  // "Parco Automezzi"
+  // The archive read when the window opens: a file beside the executable, with its
+  // record layout (which must outlive the window).
+  QString archiveName;
+  const core::RecordLayout* layout = nullptr;
+  // Records shown; null shows every record, one row each, in file order.
+  std::function<bool(const core::RecordBuffer&)> take = {};
+  QString numberName = QStringLiteral("colNum");
+  int numberWidth = 60;  // the "N." column
+  std::vector<ExportColumn> columns;
+  // The help button: its title and paragraphs, shown through `help` (the program's
+  // help window, TfrmGuida::showHelp).
+  QString helpTitle;
+  QStringList helpParagraphs;
+  std::function<void(QWidget* owner, const QString& title, const QStringList& paragraphs)> help = {};
+  // The logo drawn at the bottom left; none when null.
+  std::function<QPixmap(int width, int height)> logo = {};
+};
+
+class SpreadsheetWindow : public platform::Form {
+  Q_OBJECT
+ public:
+  SpreadsheetWindow(QWidget* owner, ExportSettings settings);
+  ~SpreadsheetWindow() override;
+
+  static constexpr int kDesignRows = 10;
+  static constexpr int kRowHeight = 21;
+
+  const ExportSettings& settings() const { return settings_; }
+  // The grid's texts: column 0 the row number, columns 1 to n the exported values.
+  core::TextGrid& grid() { return grid_; }
+  const core::TextGrid& grid() const { return grid_; }
+  int rowCount() const;
+  QString cell(int row, int column) const;
+  // Call after changing grid() directly, so the screen shows it.
+  void gridChanged();
+  // The export file's full path.
+  QString exportPath() const;
+
+  // Controls, in the order of the window description.
+  QTableView* grdRecords;
+  platform::PictureButton* cmdEsporta;
+  platform::PictureButton* cmdGuida;
+  platform::PictureButton* cmdEsci;
+  QLabel* panInfo;
+  QLabel* imgLogo;
+  QLabel* icoHand;
+
+ public slots:
+  // Asks, writes the file, then offers to open it.
+  void cmdEsportaClick();
+  void cmdGuidaClick();
+  void cmdEsciClick();
+
+ protected:
+  void FormShow() override;
+  // Fills the grid when the window opens; by default fillFromArchive().
+  virtual void fillGrid();
+  // Reads the settings' archive into the grid (core::FillGrid). Failures are silent:
+  // the rows filled so far stay, and false is returned.
+  bool fillFromArchive();
+  // The archive read by fillGrid (exe folder + archiveName unless overridden).
+  virtual QString archivePath() const;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildControls();
+  // Ends an edit in progress on the grid, keeping what was typed.
+  void commitEdit();
+  // Mouse moves over these empty the status hint.
+  void clearsHint(QWidget* w);
+
+  ExportSettings settings_;
+  std::vector<core::GridSource> sources_;
+  std::vector<std::u16string> headings_;
+  std::vector<core::SheetColumn> sheetColumns_;
+  std::u16string sheetName_;
+  core::TextGrid grid_;
+  ExportGridModel* model_ = nullptr;
+  QFrame* shpGriglia_ = nullptr;
+  QFrame* shpComandi_ = nullptr;
+};
+
+// Pictures drawn at run time for the export windows.
+QPixmap spreadsheetPicture(int size);
+QPixmap helpPicture(int size);
+QPixmap exitPicture(int size);
+QPixmap handPicture(int size);
+
+}  // namespace kit

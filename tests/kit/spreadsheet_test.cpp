@@ -1,0 +1,231 @@
+// The export window base, configured as a small export of its own: a two-field
+// archive, three exported columns (one composed), one of them editable.
+#include "kit/spreadsheet.h"
+
+#include <QAbstractItemModel>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+
+#include <array>
+
+#include "core/archive.h"
+#include "core/record.h"
+#include "platform/shell.h"
+#include "platform/widgets.h"
+#include "support/helpers.h"
+#include "support/scripted_host.h"
+
+namespace {
+
+constexpr std::array<core::FieldDef, 2> kFields{{{"Nome", 10}, {"Citta", 8}}};
+const core::RecordLayout& layout() {
+  static const core::RecordLayout l(kFields);
+  return l;
+}
+
+kit::ExportSettings testSettings() {
+  kit::ExportSettings s;
+  s.className = QStringLiteral("TfrmExpProva");
+  s.caption = QStringLiteral(" Esporta prova");
+  s.fileName = QStringLiteral("Prova.xls");
+  s.sheetName = QStringLiteral("Prova & co");
+  s.archiveName = QStringLiteral("Prova.pro");
+  s.layout = &layout();
+  s.columns = {
+      {"colNome", "Nome", 120, 250, "Nome", {}, false},
+      {"colCitta", "Città", 100, 200, "Citta", {}, true},
+      {"colTutto", "Tutto", 150, 300, {}, [](const core::RecordBuffer& r) { return u" " + r.get(0) + u"/" + r.get(1); },
+       false},
+  };
+  s.helpTitle = QStringLiteral("Titolo");
+  s.helpParagraphs = {QStringLiteral("uno"), QStringLiteral("due")};
+  return s;
+}
+
+void appendRecord(const TempExeDir& dir, const QString& nome, const QString& citta) {
+  core::RecordBuffer r(layout());
+  r.set(0, nome.toStdU16String());
+  r.set(1, citta.toStdU16String());
+  core::Archive a(dir.file(QStringLiteral("Prova.pro")).toStdString(), layout().size());
+  a.seek(a.count());
+  a.write(r);
+}
+
+// Hand-built pieces of the export file.
+const QByteArray kHead =
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+    "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+    "<x:Name>Prova &amp; co</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+    "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
+    "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
+    "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
+    "</head><body><table x:str>"
+    "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Nome</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=200>Citt\xE0</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=300>Tutto</td></tr>";
+const QByteArray kTail = "</table></body></html>";
+QByteArray row(const QByteArray& a, const QByteArray& b, const QByteArray& c) {
+  return "<tr><td style=\"text-align: left;\">" + a + "</td><td style=\"text-align: left;\">" + b +
+         "</td><td style=\"text-align: left;\">" + c + "</td></tr>";
+}
+
+class ExportWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::setShellOpener([this](const QString& t) { opened << t; });
+  }
+  void TearDown() override { platform::setShellOpener({}); }
+
+  // Opens the window as the program does (the host shows it, FormShow fills it) and
+  // runs `script` on it while it is open.
+  void run(std::function<void(kit::SpreadsheetWindow&)> script) {
+    kit::ExportSettings s = testSettings();
+    s.help = [this](QWidget* owner, const QString& title, const QStringList& paragraphs) {
+      helpCalls << owner->objectName() + "|" + title + "|" + paragraphs.join("#");
+    };
+    kit::SpreadsheetWindow w(nullptr, s);
+    host.modalScripts.push_back([&](platform::Form& f) { script(static_cast<kit::SpreadsheetWindow&>(f)); });
+    w.showModalDialog();
+  }
+
+  TempExeDir dir;
+  ScriptedDialogHost host;
+  QStringList opened;
+  QStringList helpCalls;
+};
+
+TEST_F(ExportWindow, EmptyArchiveShowsTenEmptyRowsAndExportsThem) {
+  run([&](kit::SpreadsheetWindow& w) {
+    EXPECT_EQ(w.rowCount(), 10);
+    EXPECT_EQ(w.cell(0, 0), "");
+    click(w.cmdEsporta);
+  });
+  EXPECT_TRUE(dir.exists("Prova.pro"));  // the missing archive was created empty
+  EXPECT_EQ(dir.read("Prova.pro").size(), 0);
+  QByteArray expected = kHead;
+  for (int i = 0; i < 10; ++i) expected += row("", "", "");
+  expected += kTail;
+  EXPECT_EQ(dir.read("Prova.xls"), expected);
+  EXPECT_EQ(host.texts(), QStringList({kit::exportmsg::kAsk, kit::exportmsg::kDone}));
+  EXPECT_EQ(host.boxes[0].kind, platform::MsgKind::Question);
+  EXPECT_EQ(host.boxes[1].kind, platform::MsgKind::Question);
+  EXPECT_EQ(opened, QStringList{dir.file("Prova.xls")});  // the default answer is Yes
+}
+
+TEST_F(ExportWindow, RecordsFillTheGridAndTheFileEscaped) {
+  appendRecord(dir, "Rossi", "Milano");
+  appendRecord(dir, "  <b>&", "P\"x\"");
+  appendRecord(dir, "Bianchi", "");
+  run([&](kit::SpreadsheetWindow& w) {
+    ASSERT_EQ(w.rowCount(), 3);
+    EXPECT_EQ(w.cell(0, 0), "1");
+    EXPECT_EQ(w.cell(2, 0), "3");
+    EXPECT_EQ(w.cell(1, 1), "<b>&");
+    EXPECT_EQ(w.cell(2, 3), " Bianchi/");  // composed, untrimmed on the grid
+    EXPECT_EQ(w.grdRecords->model()->rowCount(), 3);
+    EXPECT_EQ(w.grdRecords->model()->data(w.grdRecords->model()->index(0, 2)).toString(), "Milano");
+    click(w.cmdEsporta);
+  });
+  const QByteArray expected = kHead + row("Rossi", "Milano", "Rossi/Milano") +
+                              row("&lt;b&gt;&amp;", "P&quot;x&quot;", "&lt;b&gt;&amp;/P&quot;x&quot;") +
+                              row("Bianchi", "", "Bianchi/") + kTail;
+  EXPECT_EQ(dir.read("Prova.xls"), expected);
+}
+
+TEST_F(ExportWindow, NoToTheFirstQuestionWritesNothing) {
+  dir.write("Prova.xls", "earlier export");
+  host.answers = {false};
+  run([&](kit::SpreadsheetWindow& w) { click(w.cmdEsporta); });
+  EXPECT_EQ(dir.read("Prova.xls"), "earlier export");
+  EXPECT_EQ(host.texts(), QStringList{kit::exportmsg::kAsk});
+  EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(ExportWindow, NoToTheSecondQuestionKeepsTheFileUnopened) {
+  host.answers = {true, false};
+  run([&](kit::SpreadsheetWindow& w) { click(w.cmdEsporta); });
+  EXPECT_TRUE(dir.exists("Prova.xls"));
+  EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(ExportWindow, FailedExportSaysSoAndNeverSucceeds) {
+  // A folder where the file should go: it cannot be written.
+  ASSERT_TRUE(QDir(dir.path()).mkdir("Prova.xls"));
+  run([&](kit::SpreadsheetWindow& w) { click(w.cmdEsporta); });
+  ASSERT_EQ(host.boxes.size(), 2u);
+  EXPECT_EQ(host.boxes[1].kind, platform::MsgKind::Plain);
+  EXPECT_EQ(host.boxes[1].text,
+            "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+            "Accertarsi che il file di Excel non sia gi\u00E0 aperto.");
+  EXPECT_TRUE(opened.isEmpty());
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Prova.pro"});  // no temporary file left
+}
+
+TEST_F(ExportWindow, UnreadableArchiveIsSilentAndKeepsTheDesignRows) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir("Prova.pro"));  // exists, cannot be opened as an archive
+  run([&](kit::SpreadsheetWindow& w) { EXPECT_EQ(w.rowCount(), 10); });
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_TRUE(QFileInfo(dir.file("Prova.pro")).isDir());  // never re-created
+}
+
+TEST_F(ExportWindow, EditedCellIsExportedAsItStands) {
+  appendRecord(dir, "Rossi", "Milano");
+  run([&](kit::SpreadsheetWindow& w) {
+    QAbstractItemModel* m = w.grdRecords->model();
+    EXPECT_FALSE(m->flags(m->index(0, 0)) & Qt::ItemIsEditable);  // the row number
+    EXPECT_FALSE(m->flags(m->index(0, 1)) & Qt::ItemIsEditable);
+    EXPECT_TRUE(m->flags(m->index(0, 2)) & Qt::ItemIsEditable);
+    // Typing into the cell; the export picture is clicked while the edit is still open.
+    w.grdRecords->setCurrentIndex(m->index(0, 2));
+    w.grdRecords->edit(m->index(0, 2));
+    auto* editor = qobject_cast<QLineEdit*>(w.grdRecords->indexWidget(m->index(0, 2)));
+    ASSERT_NE(editor, nullptr);
+    editor->setText("Torino");
+    click(w.cmdEsporta);
+    EXPECT_EQ(w.cell(0, 2), "Torino");
+  });
+  EXPECT_EQ(dir.read("Prova.xls"), kHead + row("Rossi", "Torino", "Rossi/Milano") + kTail);
+}
+
+TEST_F(ExportWindow, LayoutHelpHintsAndExit) {
+  run([&](kit::SpreadsheetWindow& w) {
+    EXPECT_EQ(w.objectName(), "TfrmExpProva");
+    EXPECT_EQ(w.windowTitle(), " Esporta prova");
+    EXPECT_EQ(w.size(), QSize(862, 560));
+    QAbstractItemModel* m = w.grdRecords->model();
+    EXPECT_EQ(m->columnCount(), 4);
+    EXPECT_EQ(m->headerData(0, Qt::Horizontal).toString(), "N.");
+    EXPECT_EQ(m->headerData(2, Qt::Horizontal).toString(), "Città");
+    EXPECT_EQ(m->headerData(3, Qt::Horizontal, Qt::UserRole).toString(), "colTutto");
+    EXPECT_EQ(w.grdRecords->columnWidth(0), 60);
+    EXPECT_EQ(w.grdRecords->columnWidth(3), 150);
+    EXPECT_EQ(w.grdRecords->verticalHeader()->defaultSectionSize(), 21);
+    EXPECT_TRUE(w.grdRecords->alternatingRowColors());
+    for (auto* b : {w.cmdEsporta, w.cmdGuida, w.cmdEsci}) EXPECT_EQ(b->focusPolicy(), Qt::NoFocus);
+
+    EXPECT_EQ(w.panInfo->text(), "Esportazione archivio in Microsoft Excel.");
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(w.cmdGuida, &enter);
+    EXPECT_EQ(w.panInfo->text(), "Visualizza la pagina della guida sensibile al contesto.");
+    QMouseEvent move(QEvent::MouseMove, QPointF(50, 50), QPointF(50, 50), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.grdRecords->viewport(), &move);
+    EXPECT_EQ(w.panInfo->text(), "");
+    QApplication::sendEvent(w.cmdEsporta, &enter);
+    EXPECT_EQ(w.panInfo->text(), "Esporta l'archivio in formato Microsoft Excel.");
+    QApplication::sendEvent(w.cmdEsci, &enter);
+    EXPECT_EQ(w.panInfo->text(), "Esci da questo ambiente di lavoro.");
+
+    click(w.cmdGuida);
+    EXPECT_EQ(helpCalls, QStringList{"TfrmExpProva|Titolo|uno#due"});
+    click(w.cmdEsci);
+    EXPECT_FALSE(w.isVisible());
+  });
+  EXPECT_TRUE(host.boxes.empty());
+}
+
+}  // namespace
