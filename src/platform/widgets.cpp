@@ -203,9 +203,10 @@ HighlightRect* addFocusHighlight(QWidget* edit, const QString& effName) {
 // --- painted focus ---------------------------------------------------------------
 
 void paintFocus(QLineEdit* edit, const QColor& normalFill) {
+  const bool watched = edit->property("velmoraNormalFill").isValid();
   edit->setProperty("velmoraNormalFill", normalFill);
   edit->setStyleSheet(focusStyle(edit->hasFocus() ? kFocusYellow : normalFill));
-  if (edit->findChild<FocusWatch*>(QString(), Qt::FindDirectChildrenOnly)) return;
+  if (watched) return;
   QPointer<QLineEdit> guard(edit);
   new FocusWatch(edit, [guard](bool focused) {
     if (!guard) return;

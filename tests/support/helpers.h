@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QColor>
+#include <QImage>
 #include <QFile>
 #include <QLineEdit>
 #include <QString>
@@ -62,3 +64,18 @@ inline void pressKey(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::N
 
 // Lets queued events run.
 inline void settle() { QApplication::processEvents(); }
+
+// Shows `w`'s window and makes it the active window, so focus moves and the focus
+// handlers run offscreen as they do on a desktop.
+inline void activate(QWidget* w) {
+  ASSERT_NE(w, nullptr);
+  QWidget* window = w->window();
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+// The colour painted at `pos` of `w` (as the user would see it).
+inline QColor pixelAt(QWidget* w, QPoint pos) {
+  return w->grab().toImage().pixelColor(pos);
+}
