@@ -1,0 +1,213 @@
+#include "vehicles/frm_exp_autoparco.h"
+
+#include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+
+#include "core/archive.h"
+#include "core/record.h"
+#include "platform/shell.h"
+#include "platform/widgets.h"
+#include "shell/frm_guida.h"
+#include "support/helpers.h"
+#include "support/scripted_host.h"
+#include "vehicles/vehicle_record.h"
+
+namespace {
+
+// The export file's bytes up to the first data row, spelled out by hand.
+const QByteArray kHeadAndHeadings =
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+    "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+    "<x:Name>Parco Automezzi</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+    "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
+    "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
+    "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
+    "</head><body><table x:str><tr>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>Tipo veicolo</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=300>Destinazione ed uso</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>Marca</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>Modello</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=200>Targa</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=200>Immatricolazione</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>Colore</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>Telaio</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=300>Pneumatici</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>Stato veicolo</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>Km percorsi</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>Alimentazione</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>Cilindrata</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>kW</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>Compatibilit\xE0 ambientale</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=300>Proprietario</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>Autista</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=200>Tel. autista</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=250>Meccanico</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=200>Tel. meccanico</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=200>Scad. revisione</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=200>Scad. tagliando</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=200>Scad. assicurazione</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=200>Scad. bollo</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=400>Note</td></tr>";
+const QByteArray kTail = "</table></body></html>";
+
+QByteArray dataRow(const QList<QByteArray>& cells) {
+  QByteArray out = "<tr>";
+  for (const QByteArray& c : cells) out += "<td style=\"text-align: left;\">" + c + "</td>";
+  return out + "</tr>";
+}
+
+// A vehicle whose field n (1 to 38) holds "Fnn-k", so the file shows which fields it took.
+void appendVehicle(const TempExeDir& dir, int k, const QString& note = {}) {
+  core::RecordBuffer r(vehicles::vehicleLayout());
+  for (std::size_t i = 0; i < r.layout().fieldCount(); ++i) {
+    r.set(i, QStringLiteral("F%1-%2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(k).toStdU16String());
+  }
+  if (!note.isNull()) r.set("Note", note.toStdU16String());
+  core::Archive a(dir.file("Parco_Automezzi.pro").toStdString(), vehicles::VehicleRecord::kSize);
+  a.seek(a.count());
+  a.write(r);
+}
+
+// The 25 exported fields, by their number in the record, for vehicle k.
+QList<QByteArray> exportedFields(int k) {
+  const int numbers[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
+  QList<QByteArray> out;
+  for (int n : numbers) out << QStringLiteral("F%1-%2").arg(n, 2, 10, QLatin1Char('0')).arg(k).toLatin1();
+  return out;
+}
+
+class ExpAutoparco : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::setShellOpener([this](const QString& t) { opened << t; });
+  }
+  void TearDown() override { platform::setShellOpener({}); }
+
+  // Opens the export as the vehicle card does and runs `script` while it is open.
+  void run(std::function<void(TfrmExpAutoparco&)> script) {
+    host.modalScripts.push_back([&](platform::Form& f) { script(static_cast<TfrmExpAutoparco&>(f)); });
+    QWidget card;
+    TfrmExpAutoparco w(&card);
+    w.showModalDialog();
+  }
+
+  TempExeDir dir;
+  ScriptedDialogHost host;
+  QStringList opened;
+};
+
+TEST_F(ExpAutoparco, EmptyArchiveExportsTheHeadingsAndTenEmptyRows) {
+  run([&](TfrmExpAutoparco& w) {
+    EXPECT_EQ(w.rowCount(), 10);
+    click(w.cmdEsporta);
+  });
+  QByteArray expected = kHeadAndHeadings;
+  for (int i = 0; i < 10; ++i) expected += dataRow(QList<QByteArray>(25, QByteArray()));
+  expected += kTail;
+  const QByteArray bytes = dir.read("Parco_Automezzi.xls");
+  EXPECT_EQ(bytes, expected);
+  EXPECT_FALSE(bytes.contains('\r'));
+  EXPECT_FALSE(bytes.contains('\n'));
+  EXPECT_EQ(host.texts(),
+            QStringList({"L'esportazione dei dati in Excel pu\u00F2 richiedere diversi minuti a seconda del numero di "
+                         "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?",
+                         "Le schede in archivio sono state esportate con successo.\r\n\r\n"
+                         "Si vuole aprire il file di Excel?"}));
+  EXPECT_EQ(opened, QStringList{dir.file("Parco_Automezzi.xls")});
+}
+
+TEST_F(ExpAutoparco, ThreeVehiclesGiveThreeNumberedRowsOfTheExportedFields) {
+  appendVehicle(dir, 1);
+  appendVehicle(dir, 2, QStringLiteral("Città <b>ok</b> & \"x\""));
+  appendVehicle(dir, 3);
+  run([&](TfrmExpAutoparco& w) {
+    ASSERT_EQ(w.rowCount(), 3);
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(w.cell(r, 0), QString::number(r + 1));
+    EXPECT_EQ(w.cell(0, 1), "F01-1");
+    EXPECT_EQ(w.cell(2, 25), "F32-3");
+    EXPECT_EQ(w.cell(1, 25), "Città <b>ok</b> & \"x\"");  // the grid shows the text as it is
+    click(w.cmdEsporta);
+  });
+  QList<QByteArray> second = exportedFields(2);
+  second.last() = "Citt\xE0 &lt;b&gt;ok&lt;/b&gt; &amp; &quot;x&quot;";
+  const QByteArray expected =
+      kHeadAndHeadings + dataRow(exportedFields(1)) + dataRow(second) + dataRow(exportedFields(3)) + kTail;
+  EXPECT_EQ(dir.read("Parco_Automezzi.xls"), expected);
+}
+
+TEST_F(ExpAutoparco, WindowAndGridAsDesigned) {
+  run([&](TfrmExpAutoparco& w) {
+    EXPECT_EQ(w.objectName(), "TfrmExpAutoparco");
+    EXPECT_EQ(w.windowTitle(), " Esportazione archivio veicoli in Microsoft Excel");
+    EXPECT_EQ(w.size(), QSize(862, 560));
+    EXPECT_EQ(w.kind(), platform::WindowKind::CentredOnScreen);
+
+    struct Col {
+      const char* name;
+      const char* heading;
+      int width;
+    };
+    const Col cols[] = {
+        {"colNum", "N.", 60},
+        {"colTipo", "Tipo veicolo", 200},
+        {"colDestinazione", "Destinazione ed uso", 200},
+        {"colMarca", "Marca", 200},
+        {"colModello", "Modello", 200},
+        {"colTarga", "Targa", 160},
+        {"colAnno", "Immatricolazione", 160},
+        {"colColore", "Colore", 200},
+        {"colTelaio", "Telaio", 200},
+        {"colPneumatici", "Pneumatici", 250},
+        {"colStato", "Stato veicolo", 200},
+        {"colKm", "Km percorsi", 180},
+        {"colAlimentazione", "Alimentazione", 180},
+        {"colCilindrata", "Cilindrata", 180},
+        {"colKW", "kW", 160},
+        {"colAmbiente", "Compatibilità ambientale", 200},
+        {"coProprietario", "Proprietario", 250},
+        {"colAutista", "Autista", 200},
+        {"colTelAutista", "Tel. autista", 160},
+        {"colMeccanico", "Meccanico", 200},
+        {"coTelMeccanico", "Tel. meccanico", 160},
+        {"colScadRevisione", "Scad. revisione", 160},
+        {"colScadTagliando", "Scad. tagliando", 160},
+        {"coScadAssicurazione", "Scad. assicurazione", 160},
+        {"colScadBollo", "Scad. bollo", 160},
+        {"colNote", "Note", 350},
+    };
+    QAbstractItemModel* m = w.grdRecords->model();
+    ASSERT_EQ(m->columnCount(), 26);
+    for (int c = 0; c < 26; ++c) {
+      SCOPED_TRACE(cols[c].name);
+      EXPECT_EQ(m->headerData(c, Qt::Horizontal, Qt::UserRole).toString(), cols[c].name);
+      EXPECT_EQ(m->headerData(c, Qt::Horizontal).toString(), QString::fromUtf8(cols[c].heading));
+      EXPECT_EQ(w.grdRecords->columnWidth(c), cols[c].width);
+    }
+    EXPECT_EQ(w.grdRecords->verticalHeader()->defaultSectionSize(), 21);
+    EXPECT_EQ(w.panInfo->text(), "Esportazione archivio in Microsoft Excel.");
+  });
+}
+
+TEST_F(ExpAutoparco, HelpShowsItsTitleAndThreeParagraphs) {
+  QString title, text;
+  run([&](TfrmExpAutoparco& w) {
+    host.modalScripts.push_back([&](platform::Form& f) {
+      auto& guida = static_cast<TfrmGuida&>(f);
+      title = guida.title();
+      text = guida.text();
+    });
+    click(w.cmdGuida);
+  });
+  EXPECT_EQ(host.modalShown, QStringList({"TfrmExpAutoparco", "TfrmGuida"}));
+  EXPECT_EQ(title, "Esportazione archivio veicoli in Microsoft Excel");
+  const QStringList paragraphs = text.split("\r\n\r\n");
+  ASSERT_EQ(paragraphs.size(), 3);
+  EXPECT_EQ(paragraphs[2],
+            "A questo punto \u00E8 sufficiente salvare il file sul proprio disco fisso assegnandogli un nome "
+            "qualsiasi.");
+}
+
+}  // namespace
