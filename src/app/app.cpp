@@ -1,9 +1,13 @@
 #include "app/app.h"
 
 #include "platform/form.h"
+#include "platform/qtext.h"
 
 // Each long-lived window's header; a window joins the program by being listed here
 // and in createWindows().
+#include "shell/frm_avvio.h"
+#include "shell/frm_cambia_password.h"
+#include "shell/frm_password.h"
 
 App& app() {
   static App instance;
@@ -18,6 +22,28 @@ void App::create(T*& slot) {
 
 void App::createWindows() {
   // Creation order matters: the login window is the main window and comes first.
+  // Dialogs (help, about, splash, calendar, pickers, lists, exports, prints) are not
+  // created here: every use builds a fresh instance owned by its caller. Each
+  // long-lived window takes its place below, in this order, once it exists.
+  create(frmPassword);          //  1 login, the main window
+  create(frmAvvio);             //  2 launcher
+  create(frmCambiaPassword);    //  3 password change
+  // create(frmAutoparco);      //  7 vehicle card (app 02)
+  // create(frmAnagrafica);     // 16 driver card (app 01)
+  // create(frmMenuScadenze);   // 27 upcoming vehicle deadlines (app 03)
+  // create(frmMenuRegistro);   // 32 gate register menu (app 05)
+  // create(frmRegistro);       // 33 gate card
+  // create(frmStatistiche);    // 34 monthly transit chart
+  // create(frmScadenzario);    // 41 maintenance schedule (app 07)
+  // create(frmChilometrico);   // 50 mileage schedule card (app 08)
+  // create(frmServizi);        // 56 trip card (app 09)
+  // create(frmMenuRiepCosti);  // 62 fuel and distance summary (app 10)
+  // create(frmMenuCosti);      // 64 cost menu (app 04)
+  // create(frmCosti);          // 65 cost card
+  // create(frmMenuRiepSpese);  // 66 cost summary selection
+  // create(frmStatCosti);      // 67 monthly cost chart
+  // create(frmMenuDisponibili);// 72 booking planner menu (app 06)
+  // create(frmPlanning);       // 73 booking board
 }
 
 void App::destroyWindows() {
@@ -35,4 +61,16 @@ platform::Form* App::window(const QString& className) const {
 void App::adopt(platform::Form* window) { created_.push_back(window); }
 
 void App::showLauncher() {
+  if (frmAvvio) frmAvvio->showWindow();
+}
+
+void App::showFromMenu(const QString& keyWord, std::initializer_list<MenuRoute> routes) {
+  const QString word = platform::Trim(keyWord);
+  for (const MenuRoute& route : routes) {
+    if (route.window && word == route.keyWord) {
+      route.window->showWindow();
+      return;
+    }
+  }
+  showLauncher();
 }

@@ -4,6 +4,7 @@
 // here: every use creates a fresh instance owned by its caller.
 // A member stays null while its app is not part of the program.
 #include <QString>
+#include <initializer_list>
 #include <vector>
 
 namespace platform { class Form; }
@@ -56,10 +57,22 @@ struct App {
   // Shows the launcher (the close handlers of the app windows call it).
   void showLauncher();
 
+  // Where a menu window goes when it closes: the window paired with its key word
+  // (trimmed, compared case-sensitively), else the launcher, for "avvio" and for any
+  // word the menu does not know. A window reached this way returns to the launcher.
+  struct MenuRoute {
+    QString keyWord;
+    platform::Form* window;
+  };
+  void showFromMenu(const QString& keyWord, std::initializer_list<MenuRoute> routes);
+
   // The long-lived window of that class (objectName), or null when the program has
   // none. Dialogs that deliver a result by key word write through this, so a key word
   // whose window is not part of the program writes nothing.
   platform::Form* window(const QString& className) const;
+
+  // The long-lived windows, in creation order.
+  const std::vector<platform::Form*>& windows() const { return created_; }
 
   // Registers a window made elsewhere (a test's stand-in for an app's card), found by
   // window() and destroyed with the others.
