@@ -31,6 +31,10 @@ std::unique_ptr<Report> makeListReport() {
   txtRiepilogo.font = {QStringLiteral("Courier New"), 8, false, Qt::black};
   // List lines are data: a "[...]" in a record is printed, never evaluated.
   txtRiepilogo.expressions = false;
+  // One list line per 12.822 units, as the memo's height is computed, so the
+  // footer follows the last line closely.
+  txtRiepilogo.lineHeight = kListLineUnits;
+  txtRiepilogo.gapY = 0;
 
   Band& footer = page.addBand(BandKind::Footer, QStringLiteral("Footer"), mm(8));
   Memo& txtPagina = footer.addMemo(QStringLiteral("txtPagina"), QRectF(mm(3), mm(2), mm(272), mm(5)));

@@ -15,6 +15,7 @@
 #include "platform/dialogs.h"
 #include "platform/form.h"
 #include "platform/qtext.h"
+#include "vehicles/vehicle_photo.h"
 
 namespace vehicles {
 
@@ -184,13 +185,8 @@ QString cardText(const QWidget* card, const QString& name) {
 
 QPixmap cardPhoto(const QWidget* card) {
   QObject* foto = card ? card->findChild<QObject*>(QStringLiteral("imgFoto")) : nullptr;
-  if (!foto) return {};
+  if (auto* frame = qobject_cast<PhotoFrame*>(foto)) return QPixmap::fromImage(frame->image());
   if (auto* label = qobject_cast<QLabel*>(foto)) return label->pixmap();
-  for (const char* property : {"pixmap", "image", "picture"}) {
-    const QVariant v = foto->property(property);
-    if (v.canConvert<QPixmap>() && !v.value<QPixmap>().isNull()) return v.value<QPixmap>();
-    if (v.canConvert<QImage>() && !v.value<QImage>().isNull()) return QPixmap::fromImage(v.value<QImage>());
-  }
   return {};
 }
 

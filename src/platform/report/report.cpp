@@ -137,7 +137,7 @@ class PageLayout {
     }
 
     const auto& m = static_cast<const Memo&>(obj);
-    const double pitch = linePitch(m.font);
+    const double pitch = linePitch(m);
     const double y0 = firstLineTop(m, pitch);
     const double clipTop = std::max(r.top(), a);
     const double clipBottom = std::min(r.bottom(), b);
@@ -177,7 +177,7 @@ class PageLayout {
     for (const auto& obj : band.objects()) {
       if (obj->kind() != Object::Kind::Memo) continue;
       const auto& m = static_cast<const Memo&>(*obj);
-      const double pitch = linePitch(m.font);
+      const double pitch = linePitch(m);
       const double y0 = firstLineTop(m, pitch);
       for (int i = 0; i < m.lines.size(); ++i) {
         const double key = lineKey(m, y0, pitch, i);
@@ -201,7 +201,7 @@ class PageLayout {
       }
       const auto& m = static_cast<const Memo&>(*obj);
       if (m.rect().top() >= cut - kEps && (m.fill.isValid() || m.frame.isValid())) return true;
-      const double pitch = linePitch(m.font);
+      const double pitch = linePitch(m);
       const double y0 = firstLineTop(m, pitch);
       for (int i = 0; i < m.lines.size(); ++i) {
         const double key = lineKey(m, y0, pitch, i);
@@ -327,6 +327,8 @@ double linePitch(const Font& font) {
   const QImage& ref = referenceDevice();
   return QFontMetricsF(qFont(font, ref.logicalDpiY()), &ref).lineSpacing();
 }
+
+double linePitch(const Memo& memo) { return memo.lineHeight > 0 ? memo.lineHeight : linePitch(memo.font); }
 
 // --- template ---------------------------------------------------------------
 

@@ -108,6 +108,8 @@ class Memo : public Object {
   HAlign hAlign = HAlign::Left;
   VAlign vAlign = VAlign::Top;
   bool expressions = true;
+  // Distance between line tops, units; 0: the font's line spacing.
+  double lineHeight = 0;
   double gapX = 2;  // inner padding, units
   double gapY = 1;
 };
@@ -270,6 +272,8 @@ class Report {
 
 // The line pitch of a memo font (units): the font's line spacing at 96 dpi.
 double linePitch(const Font& font);
+// The line pitch of a memo: its own line height, else its font's.
+double linePitch(const Memo& memo);
 
 // Draws one prepared page with `painter`, whose coordinates are report units from
 // the paper's top-left corner (the caller scales the painter).
