@@ -12,7 +12,7 @@ TfrmSplash::TfrmSplash(QWidget* owner)
                      QStringLiteral(" Velmora 4.0"), 661, 467) {
   imgLogo = new QLabel(this);
   imgLogo->setObjectName(QStringLiteral("imgLogo"));
-  imgLogo->setPixmap(shell::logoPicture(600, 180));
+  imgLogo->setPixmap(shell::logoPictureColoured(600, 180, Qt::white));
   imgLogo->setGeometry(30, 60, 600, 180);
 
   imgWeb = shell::makeLinkPicture(this, QStringLiteral("imgWeb"), shell::webPicture(36));

@@ -146,7 +146,9 @@ QPixmap webPicture(int size) {
   return pm;
 }
 
-QPixmap logoPicture(int width, int height) {
+QPixmap logoPicture(int width, int height) { return logoPictureColoured(width, height, QColor(0x00, 0x00, 0x8B)); }
+
+QPixmap logoPictureColoured(int width, int height, const QColor& textColour) {
   QPixmap pm(width, height);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
@@ -163,7 +165,7 @@ QPixmap logoPicture(int width, int height) {
   f.setItalic(true);
   f.setPixelSize(int(height * 0.42));
   p.setFont(f);
-  p.setPen(QColor(0x00, 0x00, 0x8B));
+  p.setPen(textColour);
   p.drawText(QRectF(0, 0, width, height * 0.65), Qt::AlignCenter, QStringLiteral("Velmora 4.0"));
   return pm;
 }

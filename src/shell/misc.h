@@ -1,6 +1,7 @@
 #pragma once
 // The one routine through which the program hands a document, a web address or a
 // mail link to the desktop, and the link texts of the help, about and splash windows.
+#include <QColor>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -51,6 +52,8 @@ QPixmap pdfPicture(int size);
 QPixmap mailPicture(int size);
 QPixmap webPicture(int size);
 QPixmap logoPicture(int width, int height);
+// The same logo with its name in another colour (white on a dark background).
+QPixmap logoPictureColoured(int width, int height, const QColor& textColour);
 
 // The support address and the product's web page.
 QString supportAddress();
