@@ -73,7 +73,10 @@ void Form::centre() {
   } else if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
     area = screen->availableGeometry();
   }
-  if (area.isValid()) move(area.center() - rect().center());
+  if (!area.isValid()) return;
+  QRect placed(QPoint(0, 0), frameGeometry().size());
+  placed.moveCenter(area.center());
+  move(placed.topLeft());
 }
 
 void Form::showEvent(QShowEvent* event) {

@@ -1,0 +1,152 @@
+// The window base: kinds, captions, memory label, hints, show and close handling.
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QCloseEvent>
+#include <QtTest/qtestspontaneevent.h>
+
+#include "platform/form.h"
+#include "support/helpers.h"
+#include "support/scripted_host.h"
+
+using platform::Form;
+using platform::WindowKind;
+
+namespace {
+
+// The window manager's close (the close box, Alt+F4) arrives as a spontaneous event.
+void closeFromWindowManager(QWidget* w) {
+  QCloseEvent event;
+  QSpontaneKeyEvent::setSpontaneous(&event);
+  qApp->notify(w, &event);  // sendEvent would clear the flag
+}
+
+class TfrmProva : public Form {
+ public:
+  explicit TfrmProva(QWidget* owner, WindowKind kind = WindowKind::CentredOnScreen)
+      : Form(owner, "TfrmProva", kind, " Prova", 400, 300) {}
+  int shows = 0;
+  int closes = 0;
+
+ protected:
+  void FormShow() override { ++shows; }
+  void FormClose() override { ++closes; }
+};
+
+}  // namespace
+
+TEST(Form, NameCaptionAndKinds) {
+  TfrmProva fixed(nullptr);
+  EXPECT_EQ(fixed.objectName(), "TfrmProva");
+  EXPECT_EQ(fixed.windowTitle(), " Prova");
+  EXPECT_EQ(fixed.minimumSize(), QSize(400, 300));
+  EXPECT_EQ(fixed.maximumSize(), QSize(400, 300));
+  const auto flags = fixed.windowFlags();
+  EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+
+  TfrmProva maximized(nullptr, WindowKind::Maximized);
+  const auto mflags = maximized.windowFlags();
+  EXPECT_TRUE(mflags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_TRUE(mflags.testFlag(Qt::WindowMinMaxButtonsHint));
+  EXPECT_NE(maximized.maximumSize(), QSize(400, 300));
+  maximized.showWindow();
+  EXPECT_TRUE(maximized.isMaximized());
+}
+
+TEST(Form, MemoryLabelIsHiddenAndCarriesTheKeyWord) {
+  TfrmProva form(nullptr);
+  EXPECT_EQ(form.memory(), "");
+  form.setMemory("servizi");
+  EXPECT_EQ(form.memory(), "servizi");
+  auto* label = find<QLabel>(&form, "lblMemory");
+  ASSERT_NE(label, nullptr);
+  form.show();
+  EXPECT_FALSE(label->isVisible());
+}
+
+TEST(Form, FixedWindowsIgnoreEscAndTheWindowManagersClose) {
+  for (auto kind : {WindowKind::CentredOnScreen, WindowKind::CentredOnOwner}) {
+    TfrmProva form(nullptr, kind);
+    activate(&form);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());
+    closeFromWindowManager(&form);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.closes, 0);
+    form.closeForm();  // its own button
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.closes, 1);
+  }
+}
+
+TEST(Form, MaximizedWindowsCloseByTheirCloseBoxButNotByEsc) {
+  TfrmProva form(nullptr, WindowKind::Maximized);
+  form.showWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  QTest::keyClick(&form, Qt::Key_Escape);
+  EXPECT_TRUE(form.isVisible());
+  closeFromWindowManager(&form);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.closes, 1);
+}
+
+TEST(Form, ShowHandlerRunsAtEveryShow) {
+  TfrmProva form(nullptr);
+  form.showWindow();
+  form.hide();
+  form.showWindow();
+  EXPECT_EQ(form.shows, 2);
+  form.closeForm();
+  EXPECT_EQ(form.closes, 1);
+}
+
+TEST(Form, OpensCentredOnTheScreenOrOnItsOwner) {
+  QWidget owner;
+  owner.setGeometry(10, 10, 300, 200);
+  owner.show();
+  TfrmProva onOwner(&owner, WindowKind::CentredOnOwner);
+  onOwner.show();
+  EXPECT_LE((onOwner.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 2);
+
+  TfrmProva onScreen(&owner, WindowKind::CentredOnScreen);
+  onScreen.show();
+  const QRect screen = onScreen.screen()->availableGeometry();
+  EXPECT_LE((onScreen.geometry().center() - screen.center()).manhattanLength(), 2);
+}
+
+TEST(Form, HintsShowInPanInfoUnderTheMouse) {
+  TfrmProva form(nullptr);
+  auto* panInfo = new QLabel(&form);
+  panInfo->setObjectName("panInfo");
+  form.setPanInfo(panInfo);
+  auto* edit = new QLineEdit(&form);
+  form.setHint(edit, "Inserire la targa del veicolo.");
+  form.show();
+  QEvent enter(QEvent::Enter);
+  QApplication::sendEvent(edit, &enter);
+  EXPECT_EQ(panInfo->text(), "Inserire la targa del veicolo.");
+}
+
+TEST(Form, ModalShowGoesThroughTheHost) {
+  ScriptedDialogHost host;
+  TfrmProva form(nullptr);
+  bool ran = false;
+  host.onModal = [&](Form& f) {
+    ran = true;
+    EXPECT_TRUE(f.isVisible());
+    f.closeForm();
+  };
+  form.showModalDialog();
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(host.modalShown, QStringList{"TfrmProva"});
+  EXPECT_EQ(form.closes, 1);
+  EXPECT_FALSE(form.isVisible());
+}
+
+TEST(Form, RegionalFormatsGiveTheDecimalComma) {
+  platform::setRegionalFormats();
+  EXPECT_EQ(QLocale().decimalPoint(), ",");
+  EXPECT_EQ(QLocale().toString(1234.5, 'f', 1), "1234,5");
+}
