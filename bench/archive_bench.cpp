@@ -1,0 +1,123 @@
+// A full scan of a 100,000-record archive of 3370-byte records through the archive
+// layer (open, count, read every record, a few fields converted and trimmed), against
+// a plain sequential read of the same file in the same run. The file is written once
+// into the temporary folder and reused by later runs.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/archive.h"
+#include "core/record.h"
+
+namespace {
+
+constexpr std::size_t kRecords = 100000;
+
+// 3370 bytes, laid out like the vehicle record: short and long fields mixed.
+constexpr std::array<core::FieldDef, 38> kFields{{
+    {"Tipo", 50},      {"Destinazione", 50}, {"Marca", 50},        {"Modello", 50},     {"Targa", 12},
+    {"Anno", 20},      {"Colore", 50},       {"Telaio", 10},       {"Pneumatici", 120}, {"Stato", 50},
+    {"Km", 50},        {"Lettura", 10},      {"Alimentazione", 50}, {"Cilindrata", 50}, {"KW", 50},
+    {"Ambiente", 50},  {"Posti", 50},        {"Portata", 50},      {"Compagnia", 120},  {"TelAss", 50},
+    {"Polizza", 50},   {"Incidenti", 250},   {"Proprietario", 50}, {"Autista", 50},     {"TelAutista", 50},
+    {"Meccanico", 50}, {"TelMeccanico", 50}, {"ScadRevisione", 10}, {"ScadTagliando", 10},
+    {"ScadAssic", 10}, {"ScadBollo", 10},    {"Note", 250},        {"File01", 250},     {"File02", 250},
+    {"File03", 250},   {"Desc01", 250},      {"Desc02", 250},      {"Desc03", 250},
+}};
+static_assert(core::RecordSize(kFields) == 3370);
+
+const core::RecordLayout& layout() {
+  static const core::RecordLayout l(kFields);
+  return l;
+}
+
+std::string archivePath() {
+  return (std::filesystem::temp_directory_path() / "velmora-archive-bench-100000.pro").string();
+}
+
+void ensureArchive() {
+  const std::string path = archivePath();
+  std::error_code ec;
+  if (std::filesystem::file_size(path, ec) == kRecords * layout().size()) return;
+  std::filesystem::remove(path, ec);
+  core::Archive archive(path, layout().size());
+  core::RecordBuffer r(layout());
+  for (std::size_t n = 0; n < kRecords; ++n) {
+    const std::string digits = std::to_string(n);
+    const std::u16string num(digits.begin(), digits.end());
+    r.set("Tipo", u"Autovettura");
+    r.set("Marca", u"Marca " + num);
+    r.set("Modello", u"Modello di prova " + num);
+    r.set("Targa", u"AB" + num + u"CD");
+    r.set("Stato", u"In servizio");
+    r.set("ScadRevisione", u"15/03/2025");
+    r.set("Note", u"Nessuna nota particolare per questo veicolo, numero " + num);
+    archive.write(r);
+  }
+}
+
+void BM_ArchiveScan(benchmark::State& state) {
+  ensureArchive();
+  core::RecordBuffer r(layout());
+  const std::size_t targa = layout().indexOf("Targa"), marca = layout().indexOf("Marca"),
+                    modello = layout().indexOf("Modello"), scad = layout().indexOf("ScadRevisione");
+  for (auto _ : state) {
+    core::Archive archive(archivePath(), layout().size());
+    const std::size_t count = archive.count();
+    std::size_t chars = 0;
+    for (std::size_t n = 0; n < count; ++n) {
+      archive.read(r);
+      chars += r.get(targa).size() + r.get(marca).size() + r.get(modello).size() + r.get(scad).size();
+    }
+    benchmark::DoNotOptimize(chars);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kRecords * layout().size()));
+}
+BENCHMARK(BM_ArchiveScan)->Unit(benchmark::kMillisecond);
+
+void BM_PlainRead(benchmark::State& state) {
+  ensureArchive();
+  std::vector<char> buf(layout().size());
+  for (auto _ : state) {
+    std::ifstream in(archivePath(), std::ios::binary);
+    std::size_t sum = 0;
+    while (in.read(buf.data(), static_cast<std::streamsize>(buf.size()))) sum += static_cast<unsigned char>(buf[4 * 51]);
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kRecords * layout().size()));
+}
+BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
+
+// Records the time per iteration of each benchmark, to print their ratio.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const auto& run : runs) {
+      if (run.run_type == Run::RT_Iteration && !run.error_occurred) times[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  if (reporter.times.count("BM_ArchiveScan") && reporter.times.count("BM_PlainRead")) {
+    std::printf("archive scan / plain read: %.2fx\n", reporter.times["BM_ArchiveScan"] / reporter.times["BM_PlainRead"]);
+  }
+  benchmark::Shutdown();
+  return 0;
+}
