@@ -96,7 +96,14 @@ void Form::closeEvent(QCloseEvent* event) {
   }
   FormClose();
   event->accept();
-  done(QDialog::Rejected);
+  const int result = closeResult_;
+  closeResult_ = QDialog::Rejected;
+  QDialog::done(result);
+}
+
+void Form::done(int result) {
+  closeResult_ = result;
+  close();  // closeEvent runs FormClose and ends a modal show with `result`
 }
 
 void setRegionalFormats() {

@@ -42,6 +42,8 @@ class Form : public QDialog {
   void showModalDialog();
   // Closes through the window's own close handling (FormClose runs).
   void closeForm() { close(); }
+  // accept(), reject() by code and done() close the same way: FormClose runs once.
+  void done(int result) override;
 
  protected:
   // The close handler: runs whenever the window closes, by its close box or by code.
@@ -63,6 +65,7 @@ class Form : public QDialog {
   QLabel* memory_ = nullptr;
   QLabel* panInfo_ = nullptr;
   bool centred_ = false;
+  int closeResult_ = QDialog::Rejected;
 };
 
 // Sets the process-wide formats once at start-up: dates dd/mm/yyyy, decimal comma.

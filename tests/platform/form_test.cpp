@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 #include <QCloseEvent>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -102,6 +103,25 @@ TEST(Form, ShowHandlerRunsAtEveryShow) {
   EXPECT_EQ(form.closes, 1);
 }
 
+TEST(Form, EveryWayOfClosingRunsTheCloseHandlerOnce) {
+  TfrmProva form(nullptr);
+  form.show();
+  form.accept();
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.closes, 1);
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  form.show();
+  form.done(7);
+  EXPECT_EQ(form.closes, 2);
+  EXPECT_EQ(form.result(), 7);
+  form.show();
+  form.reject();  // Esc's path: nothing
+  EXPECT_TRUE(form.isVisible());
+  form.closeForm();
+  EXPECT_EQ(form.closes, 3);
+  EXPECT_EQ(form.result(), QDialog::Rejected);
+}
+
 TEST(Form, OpensCentredOnTheScreenOrOnItsOwner) {
   QWidget owner;
   owner.setGeometry(10, 10, 300, 200);
@@ -149,4 +169,23 @@ TEST(Form, RegionalFormatsGiveTheDecimalComma) {
   platform::setRegionalFormats();
   EXPECT_EQ(QLocale().decimalPoint(), ",");
   EXPECT_EQ(QLocale().toString(1234.5, 'f', 1), "1234,5");
+}
+
+TEST(Form, QtModalShowReturnsWhenTheWindowCloses) {
+  TfrmProva fixed(nullptr);
+  QTimer::singleShot(0, &fixed, [&] {
+    EXPECT_TRUE(fixed.isModal() || fixed.windowModality() != Qt::NonModal);
+    fixed.closeForm();
+  });
+  fixed.showModalDialog();
+  EXPECT_EQ(fixed.closes, 1);
+
+  TfrmProva maximized(nullptr, WindowKind::Maximized);
+  bool wasMaximized = false;
+  QTimer::singleShot(0, &maximized, [&] {
+    wasMaximized = maximized.isMaximized();
+    maximized.closeForm();
+  });
+  maximized.showModalDialog();
+  EXPECT_TRUE(wasMaximized);
 }
