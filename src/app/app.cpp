@@ -8,6 +8,7 @@
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
+#include "vehicles/frm_autoparco.h"
 
 App& app() {
   static App instance;
@@ -28,7 +29,7 @@ void App::createWindows() {
   create(frmPassword);          //  1 login, the main window
   create(frmAvvio);             //  2 launcher
   create(frmCambiaPassword);    //  3 password change
-  // create(frmAutoparco);      //  7 vehicle card (app 02)
+  create(frmAutoparco);         //  7 vehicle card (app 02)
   // create(frmAnagrafica);     // 16 driver card (app 01)
   // create(frmMenuScadenze);   // 27 upcoming vehicle deadlines (app 03)
   // create(frmMenuRegistro);   // 32 gate register menu (app 05)
