@@ -61,11 +61,35 @@ double firstLineTop(const Memo& m, double pitch) {
   return r.top();
 }
 
-// Where a line counts as being, for splitting: its top, or the memo's top for a
-// line that starts above the memo (centred text taller than its box).
-double lineKey(const Memo& m, double y0, double pitch, int i) {
-  return std::max(y0 + i * pitch, m.rect().top());
-}
+// A memo's lines as laid out in its container. A line counts as being at its top,
+// or at the memo's top for a line that starts above the memo (centred text taller
+// than its box); lines starting below the box are never shown (but the first).
+struct MemoLines {
+  explicit MemoLines(const Memo& memo)
+      : m(memo), pitch(linePitch(memo)), y0(firstLineTop(memo, pitch)) {
+    const int n = static_cast<int>(memo.lines.size());
+    shown = n == 0 ? 0 : std::max(1, firstAtOrAfter(memo.rect().bottom(), n));
+  }
+  double key(int i) const { return std::max(y0 + i * pitch, m.rect().top()); }
+  double lineBottom(int i) const { return y0 + (i + 1) * pitch; }
+  // The first line whose place is at or after y (within kEps), among the first
+  // `count`; `count` when none. Places only grow down the memo, so a binary search.
+  int firstAtOrAfter(double y, int count) const {
+    int lo = 0, hi = count;
+    while (lo < hi) {
+      const int mid = lo + (hi - lo) / 2;
+      if (key(mid) >= y - kEps) hi = mid;
+      else lo = mid + 1;
+    }
+    return lo;
+  }
+  int firstAtOrAfter(double y) const { return firstAtOrAfter(y, shown); }
+
+  const Memo& m;
+  double pitch;
+  double y0;
+  int shown = 0;
+};
 
 // Lays one page template out into prepared pages.
 class PageLayout {
@@ -97,15 +121,11 @@ class PageLayout {
   PreparedPage& current() { return out_.back(); }
   bool pageFresh() const { return cursor_ <= top_ + kEps; }
 
-  QStringList expanded(const Memo& m) const {
-    if (!m.expressions) return m.lines;
-    QStringList out;
-    out.reserve(m.lines.size());
-    for (QString line : m.lines) {
-      line.replace(QLatin1String("[DATE]"), dateText(at_.date()));
-      line.replace(QLatin1String("[TIME]"), timeText(at_.time()));
-      out << line;
-    }
+  QString expanded(const Memo& m, const QString& line) const {
+    if (!m.expressions) return line;
+    QString out = line;
+    out.replace(QLatin1String("[DATE]"), dateText(at_.date()));
+    out.replace(QLatin1String("[TIME]"), timeText(at_.time()));
     return out;
   }
 
@@ -137,25 +157,20 @@ class PageLayout {
     }
 
     const auto& m = static_cast<const Memo&>(obj);
-    const double pitch = linePitch(m);
-    const double y0 = firstLineTop(m, pitch);
+    const MemoLines lines(m);
     const double clipTop = std::max(r.top(), a);
     const double clipBottom = std::min(r.bottom(), b);
     const bool holdsTop = r.top() >= a - kEps && r.top() < b - kEps;
     if (clipBottom <= clipTop + kEps && !holdsTop) return;
 
-    const QStringList all = expanded(m);
-    int first = -1;
-    for (int i = 0; i < all.size(); ++i) {
-      const double key = lineKey(m, y0, pitch, i);
-      if (key >= r.bottom() - kEps && i > 0) break;  // below the box: never shown
-      if (key >= a - kEps && key < b - kEps) {
-        if (first < 0) first = i;
-        item.lines << all[i];
-      }
-    }
+    const int first = lines.firstAtOrAfter(a);
+    const int last = lines.firstAtOrAfter(b);
+    item.lines.reserve(std::max(0, last - first));
+    for (int i = first; i < last; ++i) item.lines << expanded(m, m.lines[i]);
+    const double pitch = lines.pitch;
+    const double y0 = lines.y0;
     item.rect = QRectF(x0 + r.left(), toPage(clipTop), r.width(), std::max(0.0, clipBottom - clipTop));
-    item.textTop = toPage(y0 + std::max(first, 0) * pitch);
+    item.textTop = toPage(y0 + first * pitch);
     item.linePitch = pitch;
     item.font = m.font;
     item.hAlign = m.hAlign;
@@ -176,18 +191,11 @@ class PageLayout {
     double cut = limit;
     for (const auto& obj : band.objects()) {
       if (obj->kind() != Object::Kind::Memo) continue;
-      const auto& m = static_cast<const Memo&>(*obj);
-      const double pitch = linePitch(m);
-      const double y0 = firstLineTop(m, pitch);
-      for (int i = 0; i < m.lines.size(); ++i) {
-        const double key = lineKey(m, y0, pitch, i);
-        if (key >= m.rect().bottom() - kEps && i > 0) break;
-        const double lineBottom = y0 + (i + 1) * pitch;
-        if (key >= offset - kEps && key < cut - kEps && lineBottom > cut + kEps) {
-          cut = key;  // this line moves on whole
-          break;
-        }
-      }
+      const MemoLines lines(static_cast<const Memo&>(*obj));
+      // Lines are evenly spaced: only the last one starting before the cut can cross it.
+      const int j = lines.firstAtOrAfter(cut) - 1;
+      if (j >= lines.firstAtOrAfter(offset) && lines.lineBottom(j) > cut + kEps)
+        cut = lines.key(j);  // this line moves on whole
     }
     return cut;
   }
@@ -201,13 +209,8 @@ class PageLayout {
       }
       const auto& m = static_cast<const Memo&>(*obj);
       if (m.rect().top() >= cut - kEps && (m.fill.isValid() || m.frame.isValid())) return true;
-      const double pitch = linePitch(m);
-      const double y0 = firstLineTop(m, pitch);
-      for (int i = 0; i < m.lines.size(); ++i) {
-        const double key = lineKey(m, y0, pitch, i);
-        if (key >= m.rect().bottom() - kEps && i > 0) break;
-        if (key >= cut - kEps) return true;
-      }
+      const MemoLines lines(m);
+      if (lines.firstAtOrAfter(cut) < lines.shown) return true;
     }
     return false;
   }
