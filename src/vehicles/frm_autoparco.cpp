@@ -73,8 +73,12 @@ constexpr FieldPlace kPlaces[VehicleRecord::kEditCount] = {
     {"Note:", true, 4, 2, nullptr},
 };
 
-constexpr int kRowPitch = 27;
-constexpr int kEditHeight = 22;
+constexpr int kRowPitch = 30;
+constexpr int kEditHeight = 24;
+// Columns inside a panel 650 wide: caption, then edit; a wide edit spans both columns.
+constexpr int kLeftCaptionX = 6, kLeftCaptionW = 168, kLeftEditX = 178, kLeftEditW = 150;
+constexpr int kRightCaptionX = 334, kRightCaptionW = 142, kRightEditX = 480, kRightEditW = 160;
+constexpr int kWideEditW = kRightEditX + kRightEditW - kLeftEditX;
 constexpr int kDetailsRows = 13;
 constexpr int kNotesRows = 5;
 
@@ -208,13 +212,13 @@ void TfrmAutoparco::buildControls() {
       {&cmdGuida, "cmdGuida", "Guida", "Visualizza la guida in linea.", &TfrmAutoparco::cmdGuidaClick},
       {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata.", &TfrmAutoparco::cmdEsciClick},
   };
-  int x = 262;
+  int x = 236;
   for (const Command& c : commands) {
-    auto* b = pictureButton(panContainer_, c.name, QString::fromUtf8(c.face), QRect(x, 10, 66, 44));
+    auto* b = pictureButton(panContainer_, c.name, QString::fromUtf8(c.face), QRect(x, 10, 68, 44));
     *c.slot = b;
     setHint(b, QString::fromUtf8(c.hint));
     connect(b, &platform::PictureButton::clicked, this, c.handler);
-    x += 68;
+    x += 70;
   }
   // Search, print, preview and export come with their own windows.
   for (auto* b : {cmdTrova, cmdStampa, cmdAnteprima, cmdEsporta}) b->setEnabled(false);
@@ -243,12 +247,13 @@ void TfrmAutoparco::buildControls() {
     const FieldPlace& place = kPlaces[i];
     QWidget* panel = place.notes ? static_cast<QWidget*>(bkgNotes) : bkgDetails;
     const int y = 8 + place.row * kRowPitch;
-    const int labelX = place.column == 1 ? 328 : 8;
-    const int editX = labelX + 148;
-    const int editW = place.column == 2 ? 640 - 8 - 148 - 8 : 164;
+    const bool right = place.column == 1;
+    const int editX = right ? kRightEditX : kLeftEditX;
+    const int editW = place.column == 2 ? kWideEditW : right ? kRightEditW : kLeftEditW;
 
     auto* caption = new QLabel(QString::fromUtf8(place.caption), panel);
-    caption->setGeometry(labelX, y, 144, kEditHeight);
+    caption->setGeometry(right ? kRightCaptionX : kLeftCaptionX, y, right ? kRightCaptionW : kLeftCaptionW,
+                         kEditHeight);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* edit = new QLineEdit(panel);
@@ -281,7 +286,7 @@ void TfrmAutoparco::buildControls() {
   const int photoX = 674;
   const int photoW = kWidth - photoX - 10;
   imgFoto = new vehicles::PhotoFrame(panContainer_, QStringLiteral("imgFoto"));
-  imgFoto->setGeometry(photoX, 74, photoW, 300);
+  imgFoto->setGeometry(photoX, 74, photoW, 380);
   imgFoto->setMouseTracking(true);
   setHint(imgFoto, QString());
   imgBianco = new vehicles::PhotoFrame(panContainer_, QStringLiteral("imgBianco"));
@@ -290,7 +295,7 @@ void TfrmAutoparco::buildControls() {
 
   auto* bkgPulsantiFoto = new Panel(panContainer_, QStringLiteral("bkgPulsantiFoto"), QColor(0xFA, 0xFC, 0xFF),
                                     QColor(0xE3, 0xEC, 0xF7));
-  bkgPulsantiFoto->setGeometry(photoX, 380, photoW, 48);
+  bkgPulsantiFoto->setGeometry(photoX, 460, photoW, 48);
   setHint(bkgPulsantiFoto, QString());
   struct PhotoButton {
     platform::PictureButton** slot;
@@ -317,7 +322,7 @@ void TfrmAutoparco::buildControls() {
   }
 
   // Record navigation, the position between the arrows.
-  const int navY = 440;
+  const int navY = 540;
   cmdPrimo = pictureButton(panContainer_, "cmdPrimo", QStringLiteral("|◀"), QRect(photoX + 8, navY, 52, 36));
   cmdIndietro = pictureButton(panContainer_, "cmdIndietro", QStringLiteral("◀"), QRect(photoX + 64, navY, 52, 36));
   lblPosizione = new QLabel(panContainer_);
