@@ -9,6 +9,7 @@
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
 #include "vehicles/frm_autoparco.h"
+#include "vehicles/frm_menu_scadenze.h"
 
 App& app() {
   static App instance;
@@ -31,7 +32,7 @@ void App::createWindows() {
   create(frmCambiaPassword);    //  3 password change
   create(frmAutoparco);         //  7 vehicle card (app 02)
   // create(frmAnagrafica);     // 16 driver card (app 01)
-  // create(frmMenuScadenze);   // 27 upcoming vehicle deadlines (app 03)
+  create(frmMenuScadenze);      // 27 upcoming vehicle deadlines (app 03)
   // create(frmMenuRegistro);   // 32 gate register menu (app 05)
   // create(frmRegistro);       // 33 gate card
   // create(frmStatistiche);    // 34 monthly transit chart

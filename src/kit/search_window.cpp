@@ -303,7 +303,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
       }
     }
   }
-  if (watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+  if (lstRecords && watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick) {
     if (spec_.doubleClick) {
       lstRecordsDblClick();
       return true;

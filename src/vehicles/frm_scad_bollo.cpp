@@ -1,0 +1,15 @@
+#include "vehicles/frm_scad_bollo.h"
+
+#include "vehicles/due_date_lists.h"
+
+kit::ListSpec TfrmScadBollo::settings() {
+  return vehicles::dueDateListSettings({
+      QStringLiteral("TfrmScadBollo"),
+      "ScadBollo",
+      QStringLiteral(" Veicoli con bollo in scadenza o scaduto"),
+      QStringLiteral("Il presente riepilogo visualizza i bolli scaduti o in scadenza nei prossimi 7 giorni"),
+      QStringLiteral("Veicoli con bollo in scadenza o scaduto"),
+  });
+}
+
+TfrmScadBollo::TfrmScadBollo(QWidget* owner) : kit::SearchWindow(owner, settings()) {}

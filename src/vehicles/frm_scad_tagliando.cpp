@@ -1,0 +1,15 @@
+#include "vehicles/frm_scad_tagliando.h"
+
+#include "vehicles/due_date_lists.h"
+
+kit::ListSpec TfrmScadTagliando::settings() {
+  return vehicles::dueDateListSettings({
+      QStringLiteral("TfrmScadTagliando"),
+      "ScadTagliando",
+      QStringLiteral(" Veicoli con tagliando in scadenza o scaduto"),
+      QStringLiteral("Il presente riepilogo visualizza i tagliandi scaduti o in scadenza nei prossimi 7 giorni"),
+      QStringLiteral("Veicoli con tagliando in scadenza o scaduto"),
+  });
+}
+
+TfrmScadTagliando::TfrmScadTagliando(QWidget* owner) : kit::SearchWindow(owner, settings()) {}

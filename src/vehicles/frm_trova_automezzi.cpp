@@ -1,0 +1,111 @@
+#include "vehicles/frm_trova_automezzi.h"
+
+#include <QString>
+
+#include "app/app.h"
+#include "vehicles/frm_autoparco.h"
+#include "vehicles/vehicle_record.h"
+
+namespace {
+
+std::size_t field(std::string_view name) { return vehicles::vehicleLayout().indexOf(name); }
+
+kit::ControlWrite put(const char* control, std::initializer_list<std::string_view> names) {
+  kit::ControlWrite w{QString::fromLatin1(control), {}};
+  for (auto n : names) w.fields.push_back(field(n));
+  return w;
+}
+
+// The six fields the schedule, mileage and cost cards take.
+std::vector<kit::ControlWrite> vehicleIdentity() {
+  return {put("txtVeicolo", {"Tipo"}),           put("txtMarca", {"Marca"}),
+          put("txtModello", {"Modello"}),        put("txtColore", {"Colore"}),
+          put("txtAlimentazione", {"Alimentazione"}), put("txtTarga", {"Targa"})};
+}
+
+}  // namespace
+
+core::LineFormat TfrmTrovaAutomezzi::lineFormat() {
+  using namespace core::line;
+  return core::LineFormat({
+      Column({field("Tipo")}, 20),
+      Literal(u"  "),
+      Column({field("Marca"), field("Modello")}, 30),
+      Literal(u"  Targa: "),
+      Column({field("Targa")}, 12),
+      Literal(u"  Titolare: "),
+      Column({field("Proprietario")}, 30),
+      Literal(u"  Anno: "),
+      Column({field("Anno")}, 10),
+      Literal(u"  Km: "),
+      Rest({field("Chilometri")}),
+  });
+}
+
+std::vector<kit::PickTarget> TfrmTrovaAutomezzi::pickTargets() {
+  std::vector<kit::PickTarget> t;
+  // The vehicle card shows the whole record, its number and its photo, as if
+  // navigation had reached it.
+  kit::PickTarget card{QStringLiteral("autoparco"), QStringLiteral("TfrmAutoparco"), {}, false, {}};
+  card.after = [](platform::Form& window, const core::RecordBuffer& record, std::size_t number) {
+    if (auto* autoparco = qobject_cast<TfrmAutoparco*>(&window)) autoparco->loadCard(record, number);
+  };
+  t.push_back(std::move(card));
+  t.push_back({QStringLiteral("servizi"), QStringLiteral("TfrmServizi"),
+               {put("txtVeicolo", {"Marca", "Modello"}), put("txtTarga", {"Targa"})}, false, {}});
+  t.push_back({QStringLiteral("riepcosti"), QStringLiteral("TfrmMenuRiepCosti"), {put("txtCliente", {"Targa"})}, false, {}});
+  auto driver = vehicleIdentity();
+  driver.push_back(put("txtConducente", {"Autista"}));
+  driver.push_back(put("txtRecapito", {"TelAutista"}));
+  t.push_back({QStringLiteral("anagrafica"), QStringLiteral("TfrmAnagrafica"), driver, false, {}});
+  t.push_back({QStringLiteral("registro"), QStringLiteral("TfrmRegistro"),
+               {put("txtVeicolo", {"Marca", "Modello"}), put("txtTarga", {"Targa"}), put("txtConduttore", {"Autista"})},
+               false, {}});
+  t.push_back({QStringLiteral("scadenzario"), QStringLiteral("TfrmScadenzario"), vehicleIdentity(), false, {}});
+  t.push_back({QStringLiteral("chilometrico"), QStringLiteral("TfrmChilometrico"), vehicleIdentity(), false, {}});
+  t.push_back({QStringLiteral("costi"), QStringLiteral("TfrmCosti"), vehicleIdentity(), false, {}});
+  t.push_back({QStringLiteral("riepspese"), QStringLiteral("TfrmMenuRiepSpese"), {put("txtTipologia", {"Targa"})}, false, {}});
+  return t;
+}
+
+kit::ListSpec TfrmTrovaAutomezzi::settings() {
+  kit::ListSpec s;
+  s.windowClass = QStringLiteral("TfrmTrovaAutomezzi");
+  s.caption = QStringLiteral(" Trova schede veicoli in archivio");
+  s.archive.layout = &vehicles::vehicleLayout();
+  s.archive.fileName = QString::fromLatin1(vehicles::VehicleRecord::kArchiveName.data(),
+                                           static_cast<qsizetype>(vehicles::VehicleRecord::kArchiveName.size()));
+  s.line = lineFormat();
+  s.filters = {
+      {QStringLiteral("txtTipo"), QStringLiteral("Tipo veicolo:"), field("Tipo"), QStringLiteral("effCampo01")},
+      {QStringLiteral("txtDestinazione"), QStringLiteral("Destinazione ed uso:"), field("Destinazione"), QStringLiteral("effCampo02")},
+      {QStringLiteral("txtMarca"), QStringLiteral("Marca:"), field("Marca"), QStringLiteral("effCampo09")},
+      {QStringLiteral("txtModello"), QStringLiteral("Modello:"), field("Modello"), QStringLiteral("effCampo10")},
+      {QStringLiteral("txtTarga"), QStringLiteral("Targa:"), field("Targa"), QStringLiteral("effCampo05")},
+      {QStringLiteral("txtStato"), QStringLiteral("Stato veicolo:"), field("Stato"), QStringLiteral("effCampo06")},
+      {QStringLiteral("txtAutista"), QStringLiteral("Autista:"), field("Autista"), QStringLiteral("effCampo07")},
+      {QStringLiteral("txtMeccanico"), QStringLiteral("Meccanico:"), field("Meccanico"), QStringLiteral("effCampo08")},
+      {QStringLiteral("txtProprietario"), QStringLiteral("Proprietario:"), field("Proprietario"), QStringLiteral("effCampo03")},
+      {QStringLiteral("txtNote"), QStringLiteral("Note:"), field("Note"), QStringLiteral("effCampo04")},
+  };
+  s.explanation = QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
+  s.counter = QStringLiteral("Il presente riepilogo contiene %1 schede");
+  s.printTitle = QStringLiteral("Riepilogo schede veicoli in archivio");
+  s.doubleClick = true;
+  s.targets = pickTargets();
+  s.windows = [](const QString& windowClass) { return app().window(windowClass); };
+  return s;
+}
+
+TfrmTrovaAutomezzi::TfrmTrovaAutomezzi(QWidget* owner) : kit::SearchWindow(owner, settings()) {
+  txtTipo = filterEdit(QStringLiteral("txtTipo"));
+  txtDestinazione = filterEdit(QStringLiteral("txtDestinazione"));
+  txtMarca = filterEdit(QStringLiteral("txtMarca"));
+  txtModello = filterEdit(QStringLiteral("txtModello"));
+  txtTarga = filterEdit(QStringLiteral("txtTarga"));
+  txtStato = filterEdit(QStringLiteral("txtStato"));
+  txtAutista = filterEdit(QStringLiteral("txtAutista"));
+  txtMeccanico = filterEdit(QStringLiteral("txtMeccanico"));
+  txtProprietario = filterEdit(QStringLiteral("txtProprietario"));
+  txtNote = filterEdit(QStringLiteral("txtNote"));
+}

@@ -1,0 +1,226 @@
+// The shared search and list window, driven by settings the way later windows use it:
+// a yearly archive, a list window with its selection rule, a double-click into the
+// app's own card, the find switches.
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <array>
+
+#include "app/app.h"
+#include "core/archive.h"
+#include "kit/list_find.h"
+#include "kit/search_window.h"
+#include "platform/qtext.h"
+#include "support/helpers.h"
+#include "support/scripted_host.h"
+
+namespace {
+
+constexpr std::array<core::FieldDef, 3> kFields{{{"Nome", 20}, {"Citta", 20}, {"Stato", 10}}};
+const core::RecordLayout& layout() {
+  static const core::RecordLayout l(kFields);
+  return l;
+}
+
+QString gYear = QStringLiteral("2024");
+
+void append(const QString& file, const std::vector<std::array<QString, 3>>& rows) {
+  core::Archive a(QFile::encodeName(platform::exePath(file)).toStdString(), layout().size());
+  a.seek(a.count());
+  for (const auto& row : rows) {
+    core::RecordBuffer r(layout());
+    for (std::size_t i = 0; i < 3; ++i) r.set(i, platform::toCore(row[i]));
+    a.write(r);
+  }
+}
+
+core::LineFormat lineFormat() {
+  using namespace core::line;
+  return core::LineFormat({Column({0}, 10), Literal(u" - "), Rest({1})});
+}
+
+kit::ListSpec searchSpec() {
+  kit::ListSpec s;
+  s.windowClass = "TfrmTrovaProva";
+  s.caption = " Trova prove";
+  s.archive.layout = &layout();
+  s.archive.yearlyName = [] { return gYear + ".prv"; };
+  s.line = lineFormat();
+  s.filters = {{"txtNome", "Nome:", 0, "effCampo01"}, {"txtCitta", "Città:", 1, "effCampo02"}};
+  s.counter = "Il presente elenco contiene %1 schede.";
+  s.doubleClick = true;
+  s.targets = {{"registro", "TfrmProva", {{"txtNome", {0}}, {"txtLuogo", {1, 2}}}, true, {}}};
+  s.windows = [](const QString& c) { return app().window(c); };
+  return s;
+}
+
+kit::ListSpec listSpec() {
+  kit::ListSpec s;
+  s.windowClass = "TfrmElencoProva";
+  s.caption = " Elenco prove";
+  s.archive.layout = &layout();
+  s.archive.fileName = "Prove.pro";
+  s.line = lineFormat();
+  s.select = [](const core::RecordBuffer& r, const core::Date& today) {
+    EXPECT_TRUE(today.valid());
+    const core::Text state = r.get(2);
+    return state == u"fine" ? core::Verdict::Stop : state == u"no" ? core::Verdict::Skip : core::Verdict::Take;
+  };
+  s.explanation = "Spiegazione";
+  s.findBox = false;
+  return s;
+}
+
+QStringList items(QListWidget* list) {
+  QStringList out;
+  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+  return out;
+}
+
+// The app's own card, as the list window sees it.
+platform::Form* addCard() {
+  auto* card = new platform::Form(nullptr, "TfrmProva", platform::WindowKind::Maximized, " Prova", 300, 200);
+  for (const char* name : {"txtNome", "txtLuogo", "lblPosizione"}) {
+    QWidget* w = QString(name).startsWith("lbl") ? static_cast<QWidget*>(new QLabel(card)) : new QLineEdit(card);
+    w->setObjectName(name);
+  }
+  app().adopt(card);
+  return card;
+}
+
+class SearchWindowTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    app().destroyWindows();
+    gYear = "2024";
+  }
+  TempExeDir dir;
+  ScriptedDialogHost host;
+};
+
+TEST_F(SearchWindowTest, AYearlyArchiveIsNamedAtEachSearch) {
+  append("2023.prv", {{"Anna", "Roma", ""}});
+  append("2024.prv", {{"Bruno", "Milano", ""}, {"bianca", "Torino", ""}});
+  kit::SearchWindow w(nullptr, searchSpec());
+  w.show();
+  EXPECT_TRUE(w.lblMemory()->isHidden());
+  EXPECT_EQ(w.lblTrovate->text(), "Il presente elenco contiene 0 schede.");
+  w.filterEdit("txtNome")->setText("B");
+  click(w.btnCerca);
+  EXPECT_EQ(items(w.lstRecords), (QStringList{"bianca     - Torino", "Bruno      - Milano"}));
+  EXPECT_EQ(w.lblTrovate->text(), "Il presente elenco contiene 2 schede.");
+  EXPECT_EQ(w.lblConta->text(), "1");
+
+  gYear = "2023";
+  kit::SearchWindow other(nullptr, searchSpec());
+  other.show();
+  click(other.btnCerca);
+  EXPECT_EQ(items(other.lstRecords), (QStringList{"Anna       - Roma"}));
+}
+
+TEST_F(SearchWindowTest, DoubleClickWritesOnlyForItsOwnKeyWordAndTheLastEqualRecordWins) {
+  append("2024.prv", {{"Carlo", "Napoli", "A"}, {"Dario", "Bari", "B"}, {"Carlo", "Napoli", "C"}});
+  for (const QString keyWord : {"registro", "costi"}) {
+    SCOPED_TRACE(keyWord.toStdString());
+    platform::Form* card = addCard();
+    kit::SearchWindow w(nullptr, searchSpec());
+    w.setMemory(keyWord);
+    w.show();
+    click(w.btnCerca);
+    kit::selectRow(w.lstRecords, 0);  // "Carlo - Napoli", twice in the file
+    w.lstRecordsDblClick();
+    EXPECT_FALSE(w.isVisible());
+    const bool writes = keyWord == "registro";
+    EXPECT_EQ(find<QLineEdit>(card, "txtNome")->text(), writes ? "Carlo" : "");
+    EXPECT_EQ(find<QLineEdit>(card, "txtLuogo")->text(), writes ? "Napoli C" : "");
+    EXPECT_EQ(find<QLabel>(card, "lblPosizione")->text(), writes ? "3" : "");
+    app().destroyWindows();
+  }
+}
+
+TEST_F(SearchWindowTest, AListWindowFillsWhenShownWithItsSelectionRule) {
+  append("Prove.pro", {{"Elio", "Como", ""}, {"Franco", "Lodi", "no"}, {"ada", "Pisa", ""}, {"Gino", "Asti", "fine"},
+                       {"Ugo", "Bra", ""}});
+  kit::SearchWindow w(nullptr, listSpec());
+  EXPECT_EQ(w.panAvvio, nullptr);
+  EXPECT_EQ(w.txtTrova, nullptr);
+  EXPECT_EQ(w.lblTrovate, nullptr);
+  EXPECT_EQ(w.findChild<QObject*>("lblMemory"), nullptr);
+  w.show();
+  EXPECT_TRUE(w.panContainer->isVisible());
+  EXPECT_EQ(w.lblRigo03->text(), "Spiegazione");
+  // Skip leaves one out, Stop ends the list after its own record.
+  EXPECT_EQ(items(w.lstRecords), (QStringList{"ada        - Pisa", "Elio       - Como"}));
+
+  // No double-click: the list stays open.
+  kit::selectRow(w.lstRecords, 0);
+  const QRect r = w.lstRecords->visualItemRect(w.lstRecords->item(0));
+  QTest::mouseDClick(w.lstRecords->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+  EXPECT_TRUE(w.isVisible());
+  click(w.btnChiudi);
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(w.lstRecords->count(), 0);
+}
+
+TEST_F(SearchWindowTest, AListWindowSaysNothingWhenItsArchiveCannotBeRead) {
+  QDir(dir.path()).mkdir("Prove.pro");
+  kit::SearchWindow w(nullptr, listSpec());
+  w.show();
+  EXPECT_EQ(w.lstRecords->count(), 0);
+  EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(SearchWindowTest, TheFindSwitchesKeepTheLastTextAndLeaveEnterAlone) {
+  append("Prove.pro", {{"Elio", "Como", ""}, {"Ezio", "Como", ""}});
+  kit::ListSpec spec = listSpec();
+  spec.windowClass = "TfrmRiepProva";
+  spec.findBox = true;
+  spec.keepLastFind = true;
+  spec.enterMovesToTrova = false;
+  {
+    kit::SearchWindow w(nullptr, spec);
+    w.show();
+    w.txtTrova->setText("COMO");
+    click(w.btnTrova);
+    EXPECT_EQ(kit::selectedRow(w.lstRecords), 0);
+    activate(&w);
+    w.txtTrova->setFocus();
+    pressKey(w.txtTrova, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), w.txtTrova);
+  }
+  // Kept from one opening to the next: the same text goes on from the selected line.
+  EXPECT_EQ(kit::lastFindText("TfrmRiepProva"), "como");
+  kit::SearchWindow again(nullptr, spec);
+  again.show();
+  kit::selectRow(again.lstRecords, 0);
+  again.txtTrova->setText("como");
+  click(again.btnTrova);
+  EXPECT_EQ(kit::selectedRow(again.lstRecords), 1);
+}
+
+TEST(SetControlText, WritesEveryKindOfControlThatHoldsAText) {
+  QWidget window;
+  auto* edit = new QLineEdit(&window);
+  edit->setObjectName("txtA");
+  auto* combo = new QComboBox(&window);
+  combo->setObjectName("txtB");
+  combo->setEditable(true);
+  combo->addItems({"uno", "due"});
+  auto* label = new QLabel(&window);
+  label->setObjectName("lblC");
+  auto* memo = new QPlainTextEdit(&window);
+  memo->setObjectName("txtD");
+  EXPECT_TRUE(kit::setControlText(&window, "txtA", "a"));
+  EXPECT_TRUE(kit::setControlText(&window, "txtB", "not an item"));
+  EXPECT_TRUE(kit::setControlText(&window, "lblC", "c"));
+  EXPECT_TRUE(kit::setControlText(&window, "txtD", "d"));
+  EXPECT_FALSE(kit::setControlText(&window, "txtMissing", "x"));
+  EXPECT_EQ(edit->text(), "a");
+  EXPECT_EQ(combo->currentText(), "not an item");
+  EXPECT_EQ(label->text(), "c");
+  EXPECT_EQ(memo->toPlainText(), "d");
+}
+
+}  // namespace
