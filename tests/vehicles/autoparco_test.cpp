@@ -14,6 +14,7 @@
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 #include "vehicles/frm_autoparco.h"
+#include "vehicles/vehicle_photo.h"
 #include "vehicles/vehicle_record.h"
 
 using platform::MsgKind;
@@ -262,6 +263,7 @@ TEST_F(AutoparcoTest, DuplicateKeepsTheEditsAndDropsAttachmentsAndPhoto) {
   fillRequired();
   w->lblFile01->setText(QStringLiteral("libretto.pdf"));
   w->lblDesc01->setText(QStringLiteral("Libretto"));
+  w->imgFoto->setImage(QImage(QSize(64, 48), QImage::Format_RGB32));
   w->cmdSalvaClick();
   const QByteArray first = dir.read(kArchive);
   host.clear();
@@ -276,8 +278,11 @@ TEST_F(AutoparcoTest, DuplicateKeepsTheEditsAndDropsAttachmentsAndPhoto) {
   EXPECT_TRUE(w->lblDesc01->text().isEmpty());
   EXPECT_EQ(w->txtTarga->text(), QStringLiteral("AB123CD"));
   EXPECT_EQ(w->focusWidget(), w->txtTipo);
+  EXPECT_EQ(w->imgFoto->image(), w->imgBianco->image());  // the copy starts without photo
 
   w->cmdSalvaClick();
+  EXPECT_EQ(QImage(dir.file(QStringLiteral("Autoparco/Scheda_Veicolo_2.jpg"))).size(), w->imgBianco->image().size());
+  EXPECT_EQ(QImage(dir.file(QStringLiteral("Autoparco/Scheda_Veicolo_1.jpg"))).size(), QSize(64, 48));
   const QByteArray file = dir.read(kArchive);
   ASSERT_EQ(file.size(), 2 * kSize);
   EXPECT_EQ(file.left(kSize), first);  // the first card is unchanged
