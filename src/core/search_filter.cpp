@@ -14,6 +14,13 @@ inline char foldLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char
 
 inline char16_t foldUpper(char16_t c) { return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c; }
 
+TextView trimmedView(TextView text) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && text[b] <= u' ') ++b;
+  while (e > b && text[e - 1] <= u' ') --e;
+  return text.substr(b, e - b);
+}
+
 bool isBlankOnly(TextView text) {
   return std::all_of(text.begin(), text.end(), [](char16_t c) { return c <= u' '; });
 }
@@ -155,32 +162,61 @@ Text LineFormat::build(const RecordBuffer& record) const {
   return out;
 }
 
+void LineList::add(TextView line) {
+  chars_.append(line);
+  ends_.push_back(chars_.size());
+}
+
+void LineList::add(const LineFormat& format, const RecordBuffer& record) {
+  format.appendTo(chars_, record);
+  ends_.push_back(chars_.size());
+}
+
+void LineList::reserve(std::size_t lines, std::size_t chars) {
+  ends_.reserve(lines);
+  chars_.reserve(chars);
+}
+
+void LineList::clear() {
+  chars_.clear();
+  ends_.clear();
+}
+
+std::vector<Text> LineList::toVector() const {
+  std::vector<Text> out;
+  out.reserve(size());
+  for (std::size_t i = 0; i < size(); ++i) out.emplace_back((*this)[i]);
+  return out;
+}
+
 // ---- Scan ------------------------------------------------------------------------
 
-std::vector<Text> ScanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
-                            const std::function<Verdict(const RecordBuffer&)>& choose) {
-  std::vector<Text> lines;
+LineList ScanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+                   const std::function<Verdict(const RecordBuffer&)>& choose) {
+  LineList lines;
   RecordBuffer record(layout);
   const std::size_t count = archive.count();
   archive.seek(0);
   while (archive.position() < count) {
     archive.read(record);
     const Verdict v = choose(record);
-    if (v == Verdict::Take) lines.push_back(format.build(record));
+    if (v == Verdict::Take) lines.add(format, record);
     if (v == Verdict::Stop) break;
   }
   return lines;
 }
 
-std::vector<Text> SearchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
-                              const RecordFilter& filter) {
-  std::vector<Text> lines;
+LineList SearchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+                     const RecordFilter& filter) {
+  LineList lines;
   RecordBuffer record(layout);
   const std::size_t count = archive.count();
+  // With no filter every record is listed: room for all of them at once.
+  if (filter.count() == 0) lines.reserve(count, count * 160);
   archive.seek(0);
   while (archive.position() < count) {
     archive.read(record);
-    if (filter.qualifies(record)) lines.push_back(format.build(record));
+    if (filter.qualifies(record)) lines.add(format, record);
   }
   return lines;
 }
@@ -196,7 +232,7 @@ void FindEqualLines(Archive& archive, const RecordLayout& layout, const LineForm
     archive.read(record);
     built.clear();
     format.appendTo(built, record);
-    if (Trim(built) == wanted) found(record, archive.position());
+    if (trimmedView(built) == wanted) found(record, archive.position());
   }
 }
 
@@ -211,8 +247,47 @@ bool LessFolded(TextView a, TextView b) {
   return a.size() < b.size();
 }
 
+namespace {
+// The order of `count` lines: each folded line written as big-endian UTF-16 bytes,
+// so that comparing the bytes (memcmp, fast on long common beginnings) compares the
+// folded code units.
+template <typename At>
+std::vector<std::size_t> foldedOrder(std::size_t count, At at) {
+  std::string keys;
+  std::vector<std::size_t> ends(count);
+  std::size_t total = 0;
+  for (std::size_t i = 0; i < count; ++i) total += at(i).size() * 2;
+  keys.resize(total);
+  char* out = keys.data();
+  for (std::size_t i = 0; i < count; ++i) {
+    for (char16_t c : at(i)) {
+      const char16_t f = foldUpper(c);
+      *out++ = static_cast<char>(f >> 8);
+      *out++ = static_cast<char>(f & 0xFF);
+    }
+    ends[i] = static_cast<std::size_t>(out - keys.data());
+  }
+  auto key = [&](std::size_t i) {
+    const std::size_t begin = i ? ends[i - 1] : 0;
+    return std::string_view(keys).substr(begin, ends[i] - begin);
+  };
+  std::vector<std::size_t> order(count);
+  for (std::size_t i = 0; i < count; ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+  return order;
+}
+}  // namespace
+
 void SortLines(std::vector<Text>& lines) {
-  std::stable_sort(lines.begin(), lines.end(), [](const Text& a, const Text& b) { return LessFolded(a, b); });
+  const auto order = foldedOrder(lines.size(), [&](std::size_t i) { return TextView(lines[i]); });
+  std::vector<Text> sorted;
+  sorted.reserve(lines.size());
+  for (std::size_t i : order) sorted.push_back(std::move(lines[i]));
+  lines = std::move(sorted);
+}
+
+std::vector<std::size_t> LineList::sortedOrder() const {
+  return foldedOrder(size(), [this](std::size_t i) { return (*this)[i]; });
 }
 
 }  // namespace core

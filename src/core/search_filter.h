@@ -87,6 +87,29 @@ class LineFormat {
   std::vector<LinePiece> pieces_;
 };
 
+// The lines of a result list, kept back to back in one buffer: a search of a large
+// archive makes one allocation, not one per line.
+class LineList {
+ public:
+  std::size_t size() const { return ends_.size(); }
+  bool empty() const { return ends_.empty(); }
+  TextView operator[](std::size_t i) const {
+    const std::size_t begin = i ? ends_[i - 1] : 0;
+    return TextView(chars_).substr(begin, ends_[i] - begin);
+  }
+  void add(TextView line);
+  void add(const LineFormat& format, const RecordBuffer& record);
+  void reserve(std::size_t lines, std::size_t chars);
+  void clear();
+  std::vector<Text> toVector() const;
+  // The list's sorted order (see SortLines): the indexes of the lines in that order.
+  std::vector<std::size_t> sortedOrder() const;
+
+ private:
+  Text chars_;
+  std::vector<std::size_t> ends_;
+};
+
 // The trimmed texts of `fields` joined by one blank (each trimmed on its own, the
 // joined text not trimmed again: an empty make gives " Model").
 Text JoinFields(const RecordBuffer& record, const std::vector<std::size_t>& fields);
@@ -99,11 +122,11 @@ enum class Verdict { Skip, Take, Stop };
 // Reads every record of an open archive in file order (to the end of the file as it
 // was when the scan began) and returns the lines of those `choose` takes; Stop ends
 // the scan after that record. Throws ArchiveError when a read fails.
-std::vector<Text> ScanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+LineList ScanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                             const std::function<Verdict(const RecordBuffer&)>& choose);
 
 // The scan of a search window: the records the filters qualify.
-std::vector<Text> SearchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+LineList SearchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                               const RecordFilter& filter);
 
 // Every record (1-based number) whose rebuilt line, trimmed, equals `chosen`

@@ -92,8 +92,8 @@ QString archiveAccessError() {
 
 // ---- Free functions ---------------------------------------------------------------
 
-std::vector<core::Text> searchArchive(const ArchiveSource& source, const core::LineFormat& line,
-                                      const std::vector<FilterSpec>& filters, const std::vector<core::Text>& texts) {
+core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat& line,
+                             const std::vector<FilterSpec>& filters, const std::vector<core::Text>& texts) {
   std::vector<core::RecordFilter::Term> terms;
   for (std::size_t i = 0; i < filters.size() && i < texts.size(); ++i) terms.push_back({filters[i].field, texts[i]});
   const core::RecordFilter filter(std::move(terms));
@@ -112,11 +112,13 @@ void styleResultList(QListWidget* list, int itemWidth) {
   list->setItemDelegate(new ItemWidthDelegate(list, itemWidth));
 }
 
-void fillResultList(QListWidget* list, std::vector<core::Text> lines, int itemWidth) {
-  core::SortLines(lines);
+void fillResultList(QListWidget* list, const core::LineList& lines, int itemWidth) {
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(lines.size()));
-  for (const core::Text& l : lines) texts << platform::fromCore(l);
+  for (std::size_t i : lines.sortedOrder()) {
+    const core::TextView line = lines[i];
+    texts << QString(reinterpret_cast<const QChar*>(line.data()), static_cast<qsizetype>(line.size()));
+  }
   list->setUpdatesEnabled(false);
   list->clear();
   list->addItems(texts);
@@ -342,7 +344,7 @@ void SearchWindow::btnCercaClick() {
   for (QLineEdit* e : filterEdits) texts.push_back(platform::toCore(e->text()));
   lblConta->setText(QString::number(core::CountFilters(texts)));
 
-  std::vector<core::Text> lines;
+  core::LineList lines;
   try {
     lines = searchArchive(spec_.archive, spec_.line, spec_.filters, texts);
   } catch (const core::ArchiveError&) {
@@ -351,7 +353,7 @@ void SearchWindow::btnCercaClick() {
     return;
   }
   const int found = static_cast<int>(lines.size());
-  fillResultList(lstRecords, std::move(lines), spec_.itemWidth);
+  fillResultList(lstRecords, lines, spec_.itemWidth);
   setCounter(found);
 
   panContainer->setVisible(true);
@@ -363,7 +365,7 @@ void SearchWindow::btnCercaClick() {
 }
 
 void SearchWindow::fillList() {
-  std::vector<core::Text> lines;
+  core::LineList lines;
   try {
     core::Archive archive(localPath(spec_.archive.name()), spec_.archive.layout->size());
     const core::Date today = core::Today();
@@ -374,14 +376,14 @@ void SearchWindow::fillList() {
     while (archive.position() < count) {
       archive.read(record);
       const core::Verdict v = select ? select(record, today) : core::Verdict::Take;
-      if (v == core::Verdict::Take) lines.push_back(spec_.line.build(record));
+      if (v == core::Verdict::Take) lines.add(spec_.line, record);
       if (v == core::Verdict::Stop) break;
     }
   } catch (...) {
     // A list window fills what it can and says nothing.
   }
   const int found = static_cast<int>(lines.size());
-  fillResultList(lstRecords, std::move(lines), spec_.itemWidth);
+  fillResultList(lstRecords, lines, spec_.itemWidth);
   setCounter(found);
 }
 

@@ -152,12 +152,12 @@ class SearchWindow : public platform::Form {
 
 // The lines a search finds: the archive `source` scanned with the filters' texts as
 // typed. Throws core::ArchiveError.
-std::vector<core::Text> searchArchive(const ArchiveSource& source, const core::LineFormat& line,
-                                      const std::vector<FilterSpec>& filters, const std::vector<core::Text>& texts);
+core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat& line,
+                             const std::vector<FilterSpec>& filters, const std::vector<core::Text>& texts);
 
 // Puts the lines into a result list in its sorted order (A-Z folded, equal lines in
 // file order), with updates off, then the item width and the scroll bars.
-void fillResultList(QListWidget* list, std::vector<core::Text> lines, int itemWidth);
+void fillResultList(QListWidget* list, const core::LineList& lines, int itemWidth);
 
 // Sets the text of a window's control, whatever its kind: an edit, a combo edit (its
 // text, also one not in its list), a label or a memo. False when there is no such control.

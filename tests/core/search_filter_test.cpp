@@ -1,6 +1,7 @@
 // Filters, list lines, order, list find and due dates of the search and list windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -133,6 +134,24 @@ TEST(ListOrder, FoldsAToZAndKeepsEqualLinesInFileOrder) {
   EXPECT_EQ(lines, (std::vector<Text>{u"a", u"Apple", u"apple", u"APPLE", u"b", u"B2", u"_x", u"\u00c0"}));
 }
 
+TEST(ListOrder, TheListOrderIsTheFoldedComparison) {
+  // Lines with long common beginnings, blanks, accented and non-Latin characters.
+  std::vector<Text> lines;
+  const Text pieces[] = {u"a", u"A", u"b", u"_", u" ", u"\u00e0", u"\u00c0", u"z", u"Z", u"\u20ac", u"\u4e2d", u"["};
+  for (std::size_t i = 0; i < 400; ++i)
+    lines.push_back(u"Autovettura  Fiat " + pieces[i % 12] + pieces[(i / 12) % 12] + (i % 7 ? u"" : u" "));
+  std::vector<Text> expected = lines;
+  std::stable_sort(expected.begin(), expected.end(), [](const Text& a, const Text& b) { return core::LessFolded(a, b); });
+
+  core::LineList list;
+  for (const Text& l : lines) list.add(l);
+  std::vector<Text> viaList;
+  for (std::size_t i : list.sortedOrder()) viaList.emplace_back(list[i]);
+  EXPECT_EQ(viaList, expected);
+  core::SortLines(lines);
+  EXPECT_EQ(lines, expected);
+}
+
 TEST(ListFind, NewTextFromTheTopSameTextAfterTheSelection) {
   const std::vector<Text> lines{u"Fiat Punto", u"Iveco Daily", u"fiat panda", u"Opel Astra"};
   auto at = [&](int i) { return lines[static_cast<std::size_t>(i)]; };
@@ -214,11 +233,11 @@ TEST_F(ScanTest, ListsWhatIsTakenAndStopsWhereTold) {
   auto lines = core::ScanLines(archive, layout(), format, [](const core::RecordBuffer& r) {
     const Text note = r.get(3);
     return note == u"take" ? core::Verdict::Take : note == u"stop" ? core::Verdict::Stop : core::Verdict::Skip;
-  });
+  }).toVector();
   EXPECT_EQ(lines, (std::vector<Text>{u"a"}));
 
   core::Archive again(path_, layout().size());
-  lines = core::SearchLines(again, layout(), format, core::RecordFilter({}));
+  lines = core::SearchLines(again, layout(), format, core::RecordFilter({})).toVector();
   EXPECT_EQ(lines, (std::vector<Text>{u"a", u"b", u"c", u"d"}));  // the partial record is no record
 }
 

@@ -1,0 +1,227 @@
+// The vehicle search on a generated archive of 100,000 vehicles, against a plain read
+// of the same file: the scan with its matching (with and without building the lines),
+// the fill of the result list, and the double-click's rescan.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/archive.h"
+#include "core/record.h"
+#include "core/search_filter.h"
+#include "kit/search_window.h"
+#include "platform/paths.h"
+#include "platform/qtext.h"
+#include "vehicles/frm_trova_automezzi.h"
+#include "vehicles/vehicle_record.h"
+
+namespace {
+
+constexpr int kVehicles = 100000;
+
+struct Fixture {
+  QTemporaryDir dir;
+  kit::ListSpec spec = TfrmTrovaAutomezzi::settings();
+  std::string path;
+  core::LineList allLines;
+  core::LineList twoFilterLines;
+  core::Text chosenLine;
+
+  Fixture() {
+    platform::setExeDir(dir.path());
+    path = QFile::encodeName(platform::exePath(spec.archive.fileName)).toStdString();
+    const char* types[] = {"Autovettura", "Furgone", "Autocarro", "Motociclo", "Minibus", "Trattore stradale"};
+    const char* makes[] = {"Fiat", "Iveco", "Renault", "Volkswagen", "Mercedes-Benz", "Opel", "Ford", "Peugeot"};
+    const char* models[] = {"Punto", "Daily", "Master", "Transporter", "Sprinter", "Astra", "Transit", "Partner", "Ducato"};
+    const char* owners[] = {"Rossi Mario", "Bianchi Srl", "Trasporti Verdi S.p.A.", "Comune di Velmora", "Neri Anna"};
+    core::Archive archive(path, vehicles::VehicleRecord::kSize);
+    core::RecordBuffer r(vehicles::vehicleLayout());
+    auto set = [&](std::string_view f, const std::string& v) { r.set(f, core::FromUtf8(v)); };
+    for (int i = 0; i < kVehicles; ++i) {
+      set("Tipo", types[i % 6]);
+      set("Destinazione", i % 3 ? "Trasporto merci" : "Trasporto persone");
+      set("Marca", makes[i % 8]);
+      set("Modello", models[(i / 8) % 9]);
+      char plate[16];
+      std::snprintf(plate, sizeof plate, "%c%c%03d%c%c", 'A' + i % 26, 'A' + (i / 26) % 26, i % 1000,
+                    'A' + (i / 1000) % 26, 'A' + (i / 7) % 26);
+      set("Targa", plate);
+      set("Anno", std::to_string(1995 + i % 30));
+      set("Colore", i % 2 ? "Bianco" : "Grigio metallizzato");
+      set("Stato", i % 10 ? "In servizio" : "In officina");
+      set("Chilometri", std::to_string((i * 7919) % 400000));
+      set("Compagnia", "Assicurazioni Generali");
+      set("Proprietario", owners[i % 5]);
+      set("Autista", i % 4 ? "Esposito Giuseppe" : "Romano Luca");
+      set("Meccanico", "Officina Centrale");
+      set("ScadRevisione", "15/06/2025");
+      set("Note", i % 50 ? "Nessuna nota" : "Tagliando da programmare, gomme invernali in magazzino");
+      set("File01", i % 9 ? "" : "libretto.pdf");
+      archive.write(r);
+    }
+    archive.close();
+    allLines = kit::searchArchive(spec.archive, spec.line, spec.filters, noFilters());
+    twoFilterLines = kit::searchArchive(spec.archive, spec.line, spec.filters, twoFilters());
+    chosenLine = core::Text(allLines[allLines.size() / 2]);
+  }
+  ~Fixture() { platform::setExeDir(QString()); }
+
+  static std::vector<core::Text> noFilters() { return std::vector<core::Text>(10); }
+  // Make "FIAT" and owner "rossi": one vehicle in forty.
+  static std::vector<core::Text> twoFilters() {
+    std::vector<core::Text> t(10);
+    t[2] = u"FIAT";
+    t[8] = u"rossi";
+    return t;
+  }
+  core::RecordFilter filter(const std::vector<core::Text>& texts) const {
+    std::vector<core::RecordFilter::Term> terms;
+    for (std::size_t i = 0; i < texts.size(); ++i) terms.push_back({spec.filters[i].field, texts[i]});
+    return core::RecordFilter(std::move(terms));
+  }
+};
+
+Fixture& fixture() {
+  static Fixture f;
+  return f;
+}
+
+void setBytes(benchmark::State& state) {
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kVehicles * vehicles::VehicleRecord::kSize);
+}
+
+// The baseline: every record of the file read through the archive, nothing else.
+void BM_PlainRead(benchmark::State& state) {
+  Fixture& f = fixture();
+  core::RecordBuffer r(vehicles::vehicleLayout());
+  for (auto _ : state) {
+    core::Archive archive(f.path, vehicles::VehicleRecord::kSize);
+    const std::size_t n = archive.count();
+    std::uint64_t sum = 0;
+    while (archive.position() < n) {
+      archive.read(r);
+      sum += r.data()[0];
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+  setBytes(state);
+}
+BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
+
+// The same file read in large blocks, for comparison with the record-at-a-time read.
+void BM_PlainReadBlocks(benchmark::State& state) {
+  Fixture& f = fixture();
+  std::vector<char> block(1 << 20);
+  for (auto _ : state) {
+    std::ifstream in(f.path, std::ios::binary);
+    std::uint64_t sum = 0;
+    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) sum += static_cast<unsigned char>(block[0]);
+    benchmark::DoNotOptimize(sum);
+  }
+  setBytes(state);
+}
+BENCHMARK(BM_PlainReadBlocks)->Unit(benchmark::kMillisecond);
+
+// Scan and match only: how many records qualify.
+void scanAndMatch(benchmark::State& state, const std::vector<core::Text>& texts) {
+  Fixture& f = fixture();
+  const core::RecordFilter filter = f.filter(texts);
+  core::RecordBuffer r(vehicles::vehicleLayout());
+  for (auto _ : state) {
+    core::Archive archive(f.path, vehicles::VehicleRecord::kSize);
+    const std::size_t n = archive.count();
+    int qualified = 0;
+    while (archive.position() < n) {
+      archive.read(r);
+      qualified += filter.qualifies(r);
+    }
+    benchmark::DoNotOptimize(qualified);
+  }
+  setBytes(state);
+}
+void BM_ScanMatch_NoFilter(benchmark::State& state) { scanAndMatch(state, Fixture::noFilters()); }
+void BM_ScanMatch_TwoFilters(benchmark::State& state) { scanAndMatch(state, Fixture::twoFilters()); }
+BENCHMARK(BM_ScanMatch_NoFilter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanMatch_TwoFilters)->Unit(benchmark::kMillisecond);
+
+// The search as "Cerca" runs it before the list: scan, match and build every line.
+void search(benchmark::State& state, const std::vector<core::Text>& texts) {
+  Fixture& f = fixture();
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    auto result = kit::searchArchive(f.spec.archive, f.spec.line, f.spec.filters, texts);
+    lines = result.size();
+    benchmark::DoNotOptimize(result.size());
+  }
+  state.counters["lines"] = static_cast<double>(lines);
+  setBytes(state);
+}
+void BM_Search_NoFilter(benchmark::State& state) { search(state, Fixture::noFilters()); }
+void BM_Search_TwoFilters(benchmark::State& state) { search(state, Fixture::twoFilters()); }
+BENCHMARK(BM_Search_NoFilter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Search_TwoFilters)->Unit(benchmark::kMillisecond);
+
+// The fill of the result list: sort, items, item width, scroll bars.
+void listFill(benchmark::State& state, const core::LineList& lines) {
+  Fixture& f = fixture();
+  QListWidget list;
+  kit::styleResultList(&list, f.spec.itemWidth);
+  list.resize(830, 330);
+  for (auto _ : state) {
+    kit::fillResultList(&list, lines, f.spec.itemWidth);
+    benchmark::DoNotOptimize(list.count());
+    state.PauseTiming();
+    list.clear();
+    state.ResumeTiming();
+  }
+  state.counters["lines"] = static_cast<double>(lines.size());
+}
+void BM_ListFill_NoFilter(benchmark::State& state) { listFill(state, fixture().allLines); }
+void BM_ListFill_TwoFilters(benchmark::State& state) { listFill(state, fixture().twoFilterLines); }
+BENCHMARK(BM_ListFill_NoFilter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListFill_TwoFilters)->Unit(benchmark::kMillisecond);
+
+// The sort alone, part of the list fill.
+void BM_SortLines_NoFilter(benchmark::State& state) {
+  Fixture& f = fixture();
+  for (auto _ : state) {
+    auto order = f.allLines.sortedOrder();
+    benchmark::DoNotOptimize(order.data());
+  }
+}
+BENCHMARK(BM_SortLines_NoFilter)->Unit(benchmark::kMillisecond);
+
+// The double-click: every record's line rebuilt and compared with the chosen one.
+void BM_DoubleClickRescan(benchmark::State& state) {
+  Fixture& f = fixture();
+  int found = 0;
+  for (auto _ : state) {
+    core::Archive archive(f.path, vehicles::VehicleRecord::kSize);
+    found = 0;
+    core::FindEqualLines(archive, vehicles::vehicleLayout(), f.spec.line, f.chosenLine,
+                         [&](const core::RecordBuffer&, std::size_t) { ++found; });
+  }
+  state.counters["equal"] = found;
+  setBytes(state);
+}
+BENCHMARK(BM_DoubleClickRescan)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  fixture();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
