@@ -102,6 +102,14 @@ void Archive::read(std::uint8_t* out) {
   ++position_;
 }
 
+std::size_t Archive::readRecords(std::uint8_t* out, std::size_t count) {
+  if (fd_ < 0) throw ArchiveError("archive closed: " + path_);
+  const off_t base = static_cast<off_t>(position_ * recordSize_);
+  const std::size_t records = readAt(fd_, out, count * recordSize_, base, path_) / recordSize_;
+  position_ += records;
+  return records;
+}
+
 void Archive::write(const std::uint8_t* data) {
   if (fd_ < 0) throw ArchiveError("archive closed: " + path_);
   struct stat st {};

@@ -35,6 +35,10 @@ class Archive {
   // Reads the record at the position into `out` (recordSize bytes); throws past the end.
   void read(std::uint8_t* out);
   void read(RecordBuffer& buffer);
+  // Reads up to `count` whole records from the position into `out` (room for count *
+  // recordSize bytes) in one go, fewer at the end of the file; returns how many were
+  // read and moves the position past them. For scans of a whole archive.
+  std::size_t readRecords(std::uint8_t* out, std::size_t count);
   // Writes recordSize bytes at the position (appending at index count(); a position
   // past that throws). A short write throws; the record may then be incomplete.
   void write(const std::uint8_t* data);

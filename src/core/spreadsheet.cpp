@@ -1,11 +1,15 @@
 #include "core/spreadsheet.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -16,51 +20,158 @@
 namespace core {
 
 // ---- TextGrid ---------------------------------------------------------------------
+//
+// A row's run: for each column, its length as a base-128 number (low 7 bits first, the
+// top bit set on every byte but the last), then its bytes.
+
+namespace {
+
+std::size_t ReadLength(const char*& p) {
+  std::size_t length = 0;
+  for (int shift = 0;; shift += 7) {
+    const auto b = static_cast<std::uint8_t>(*p++);
+    length |= static_cast<std::size_t>(b & 0x7F) << shift;
+    if (!(b & 0x80)) return length;
+  }
+}
+
+char* WriteLength(char* p, std::size_t length) {
+  while (length >= 0x80) {
+    *p++ = static_cast<char>(0x80 | (length & 0x7F));
+    length >>= 7;
+  }
+  *p++ = static_cast<char>(length);
+  return p;
+}
+
+std::size_t LengthSize(std::size_t length) {
+  std::size_t n = 1;
+  while (length >= 0x80) {
+    length >>= 7;
+    ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+void TextGrid::BlockFree::operator()(char* p) const noexcept { std::free(p); }
+
+TextGrid::Block TextGrid::allocateBlock(std::size_t size) {
+  auto* p = static_cast<char*>(std::aligned_alloc(kBlock, size));
+  if (!p) throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+  ::madvise(p, size, MADV_HUGEPAGE);  // a hint: without large pages all works the same
+#endif
+  return Block(p);
+}
 
 TextGrid::TextGrid(std::size_t columns, std::size_t rows) : columns_(columns) { setRowCount(rows); }
 
 void TextGrid::setRowCount(std::size_t rows) {
-  rows_ = rows;
-  cells_.resize(rows * columns_);
-  // Texts of dropped rows stay in the pool until the grid is emptied.
-  if (rows == 0) pool_.clear();
+  rows_.resize(rows, 0);
+  // Texts of dropped or rewritten rows stay in their blocks until the grid is emptied.
+  if (rows == 0) {
+    blocks_.clear();
+    used_ = 0;
+  }
 }
 
 std::size_t TextGrid::appendRow() {
-  cells_.resize(cells_.size() + columns_);
-  return rows_++;
+  rows_.push_back(0);
+  return rows_.size() - 1;
 }
 
-void TextGrid::reserve(std::size_t rows, std::size_t chars) {
-  cells_.reserve(rows * columns_);
-  pool_.reserve(chars);
+void TextGrid::rowBytes(std::size_t row, std::vector<std::string_view>& out) const {
+  out.assign(columns_, std::string_view());
+  if (row >= rows_.size() || rows_[row] == 0) return;
+  const std::size_t pos = rows_[row] - 1;
+  const char* p = blocks_[pos / kBlock].get() + pos % kBlock;
+  for (std::size_t c = 0; c < columns_; ++c) {
+    const std::size_t length = ReadLength(p);
+    out[c] = std::string_view(p, length);
+    p += length;
+  }
 }
 
-std::u16string_view TextGrid::cell(std::size_t row, std::size_t column) const {
-  if (row >= rows_ || column >= columns_) return {};
-  const Span& s = cells_[row * columns_ + column];
-  return std::u16string_view(pool_).substr(s.start, s.length);
+std::string_view TextGrid::cellBytes(std::size_t row, std::size_t column) const {
+  if (row >= rows_.size() || column >= columns_ || rows_[row] == 0) return {};
+  const std::size_t pos = rows_[row] - 1;
+  const char* p = blocks_[pos / kBlock].get() + pos % kBlock;
+  for (std::size_t c = 0;; ++c) {
+    const std::size_t length = ReadLength(p);
+    if (c == column) return std::string_view(p, length);
+    p += length;
+  }
+}
+
+std::u16string TextGrid::cell(std::size_t row, std::size_t column) const {
+  return FromAnsi(cellBytes(row, column));
+}
+
+std::uint32_t TextGrid::store(std::span<const std::string_view> cells) {
+  std::size_t size = 0;
+  for (std::size_t c = 0; c < columns_; ++c) {
+    const std::size_t length = c < cells.size() ? cells[c].size() : 0;
+    size += LengthSize(length) + length;
+  }
+  std::size_t pos;
+  if (!blocks_.empty() && used_ + size <= kBlock) {
+    pos = (blocks_.size() - 1) * kBlock + used_;
+    used_ += size;
+  } else {
+    const std::size_t covered = (size + kBlock - 1) / kBlock;
+    if ((blocks_.size() + covered) * kBlock >= std::numeric_limits<std::uint32_t>::max()) {
+      throw std::length_error("export grid full");
+    }
+    pos = blocks_.size() * kBlock;
+    blocks_.push_back(allocateBlock(covered * kBlock));
+    for (std::size_t i = 1; i < covered; ++i) blocks_.push_back(nullptr);
+    used_ = covered > 1 ? kBlock : size;  // a long run fills its blocks: the next starts afresh
+  }
+  char* p = blocks_[pos / kBlock].get() + pos % kBlock;
+  for (std::size_t c = 0; c < columns_; ++c) {
+    const std::string_view cell = c < cells.size() ? cells[c] : std::string_view();
+    p = WriteLength(p, cell.size());
+    p = std::copy(cell.begin(), cell.end(), p);
+  }
+  return static_cast<std::uint32_t>(pos + 1);
+}
+
+void TextGrid::setRowBytes(std::size_t row, std::span<const std::string_view> cells) {
+  if (row >= rows_.size()) throw std::out_of_range("grid row out of range");
+  rows_[row] = store(cells);
 }
 
 void TextGrid::setCell(std::size_t row, std::size_t column, std::u16string_view text) {
-  if (row >= rows_ || column >= columns_) throw std::out_of_range("grid cell out of range");
-  if (pool_.size() + text.size() > std::numeric_limits<std::uint32_t>::max()) {
-    throw std::length_error("grid text pool full");
+  if (row >= rows_.size() || column >= columns_) throw std::out_of_range("grid cell out of range");
+  std::vector<std::string_view> cells;
+  rowBytes(row, cells);  // views into blocks, which never move
+  const std::string bytes = ToAnsi(text);
+  cells[column] = bytes;
+  rows_[row] = store(cells);
+}
+
+void TextGrid::reorderRows(std::span<const std::size_t> order) {
+  if (order.size() != rows_.size()) throw std::invalid_argument("not a reordering of the rows");
+  std::vector<std::uint32_t> reordered(rows_.size());
+  std::vector<bool> seen(rows_.size());
+  for (std::size_t r = 0; r < order.size(); ++r) {
+    if (order[r] >= rows_.size() || seen[order[r]]) throw std::invalid_argument("not a reordering of the rows");
+    seen[order[r]] = true;
+    reordered[r] = rows_[order[r]];
   }
-  Span& s = cells_[row * columns_ + column];
-  s.start = static_cast<std::uint32_t>(pool_.size());
-  s.length = static_cast<std::uint32_t>(text.size());
-  pool_.append(text);
+  rows_ = std::move(reordered);
 }
 
 // ---- Filling a grid from an archive ----------------------------------------------
 
 namespace {
-// Blanks and control characters (up to U+0020) at both ends, nothing else.
-std::u16string_view TrimView(std::u16string_view s) {
+// Blanks and control characters (bytes up to 0x20) at both ends, nothing else.
+std::string_view TrimBytes(std::string_view s) {
   std::size_t b = 0, e = s.size();
-  while (b < e && s[b] <= u' ') ++b;
-  while (e > b && s[e - 1] <= u' ') --e;
+  while (b < e && static_cast<std::uint8_t>(s[b]) <= 0x20) ++b;
+  while (e > b && static_cast<std::uint8_t>(s[e - 1]) <= 0x20) --e;
   return s.substr(b, e - b);
 }
 }  // namespace
@@ -72,27 +183,50 @@ void FillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
   grid.setRowCount(take ? 0 : count);
   archive.seek(0);
   RecordBuffer record(layout);
-  std::u16string text;  // reused for every field: no allocation per cell
+  const std::size_t columns = grid.columnCount();
+  std::vector<std::string_view> cells(columns);
+  std::vector<std::string> composed(columns);
+  // Records are read a batch at a time: one system call for many records.
+  const std::size_t perBatch = std::max<std::size_t>(1, (std::size_t{256} << 10) / layout.size());
+  std::vector<std::uint8_t> batch(perBatch * layout.size());
+  std::size_t inBatch = 0, next = 0;
   std::size_t taken = 0;
+  // Only a selection or a composed value needs the record as a RecordBuffer; plain
+  // fields are read where the batch holds them.
+  bool needsRecord = static_cast<bool>(take);
+  for (const GridSource& source : sources) needsRecord |= source.field == GridSource::kComposed;
   for (std::size_t k = 0; k < count; ++k) {
-    archive.read(record);
+    if (next == inBatch) {
+      inBatch = archive.readRecords(batch.data(), std::min(perBatch, count - k));
+      next = 0;
+      if (inBatch == 0) throw ArchiveError("the archive ended while it was read");
+    }
+    const std::uint8_t* bytes = batch.data() + next * layout.size();
+    ++next;
+    if (needsRecord) std::copy_n(bytes, layout.size(), record.data());
     if (take && !take(record)) continue;
     const std::size_t row = take ? grid.appendRow() : k;
     ++taken;
-    text.clear();
-    for (std::size_t n = taken; n; n /= 10) text.insert(text.begin(), static_cast<char16_t>(u'0' + n % 10));
-    grid.setCell(row, 0, text);
-    for (std::size_t c = 0; c < sources.size() && c + 1 < grid.columnCount(); ++c) {
-      const GridSource& source = sources[c];
+    if (columns == 0) continue;
+    composed[0] = std::to_string(taken);
+    cells[0] = composed[0];
+    for (std::size_t c = 1; c < columns; ++c) {
+      cells[c] = {};
+      if (c > sources.size()) continue;
+      const GridSource& source = sources[c - 1];
       if (source.field != GridSource::kComposed) {
-        const std::string_view raw = record.rawValue(source.field);
-        text.resize(raw.size());
-        for (std::size_t i = 0; i < raw.size(); ++i) text[i] = AnsiToUnicode(static_cast<std::uint8_t>(raw[i]));
-        grid.setCell(row, c + 1, TrimView(text));
+        // The stored bytes, trimmed: in Windows-1252 the bytes up to 0x20 are exactly
+        // the characters up to U+0020.
+        // A length byte past the width is read as the width, never past the field.
+        const std::uint8_t* field = bytes + layout.offset(source.field);
+        const std::size_t length = std::min<std::size_t>(field[0], layout.field(source.field).width);
+        cells[c] = TrimBytes(std::string_view(reinterpret_cast<const char*>(field + 1), length));
       } else if (source.compose) {
-        grid.setCell(row, c + 1, source.compose(record));
+        composed[c] = ToAnsi(source.compose(record));
+        cells[c] = composed[c];
       }
     }
+    grid.setRowBytes(row, cells);
   }
 }
 
@@ -130,79 +264,108 @@ constexpr std::string_view kRow = "<tr>";
 constexpr std::string_view kRowEnd = "</tr>";
 constexpr std::string_view kTail = "</table></body></html>";
 
-// The text trimmed, in Windows-1252 ('?' for what the code page lacks), with the
-// characters that would end a cell or start markup written as references. Line breaks
-// become references too: the file stays one line.
-void AppendText(std::string& out, std::u16string_view text) {
-  text = TrimView(text);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t ch = text[i];
-    switch (ch) {
-      case u'&': out.append("&amp;"); continue;
-      case u'<': out.append("&lt;"); continue;
-      case u'>': out.append("&gt;"); continue;
-      case u'"': out.append("&quot;"); continue;
-      case u'\r': out.append("&#13;"); continue;
-      case u'\n': out.append("&#10;"); continue;
-      default: break;
+// Characters that would end a cell or start markup, written as references. Line
+// breaks become references too: the file stays one line.
+constexpr std::array<std::uint8_t, 256> kSpecial = [] {
+  std::array<std::uint8_t, 256> t{};
+  t['&'] = 1;
+  t['<'] = 2;
+  t['>'] = 3;
+  t['"'] = 4;
+  t['\r'] = 5;
+  t['\n'] = 6;
+  return t;
+}();
+constexpr std::string_view kReference[] = {"", "&amp;", "&lt;", "&gt;", "&quot;", "&#13;", "&#10;"};
+constexpr std::size_t kLongestReference = 6;
+
+inline char* Put(char* p, std::string_view s) {
+  std::memcpy(p, s.data(), s.size());
+  return p + s.size();
+}
+
+// Stored bytes, trimmed and escaped, at p (room for kLongestReference per byte).
+char* PutCell(char* p, std::string_view bytes) {
+  for (char ch : TrimBytes(bytes)) {
+    const std::uint8_t k = kSpecial[static_cast<std::uint8_t>(ch)];
+    if (k == 0) {
+      *p++ = ch;
+    } else {
+      p = Put(p, kReference[k]);
     }
-    if (ch < 0x80) {
-      out.push_back(static_cast<char>(ch));
-      continue;
-    }
-    if (ch >= 0xD800 && ch <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-      ++i;  // one character outside the BMP, one '?'
-      out.push_back('?');
-      continue;
-    }
-    std::uint8_t b;
-    out.push_back(UnicodeToAnsi(ch, b) ? static_cast<char>(b) : '?');
   }
+  return p;
 }
 
-void AppendNumber(std::string& out, int value) {
-  char buf[16];
-  auto r = std::to_chars(buf, buf + sizeof buf, value);
-  out.append(buf, r.ptr);
-}
+// The file being built: a buffer filled through a cursor, grown when needed.
+class Sink {
+ public:
+  explicit Sink(std::string& buffer) : buffer_(buffer), used_(buffer.size()) {}
+  ~Sink() { buffer_.resize(used_); }
+  // A cursor with room for n more bytes; hand it back to advance().
+  char* room(std::size_t n) {
+    if (used_ + n > buffer_.size()) buffer_.resize(std::max(buffer_.size() * 2, used_ + n));
+    return buffer_.data() + used_;
+  }
+  void advance(char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
+  void put(std::string_view s) { advance(Put(room(s.size()), s)); }
+  // A text of the program (sheet name, heading) in Windows-1252, trimmed and escaped.
+  void putText(std::u16string_view text) {
+    const std::string bytes = ToAnsi(text);
+    advance(PutCell(room(bytes.size() * kLongestReference), bytes));
+  }
+  std::string_view pending() const { return std::string_view(buffer_.data(), used_); }
+  void clear() { used_ = 0; }
 
-// Writes the pieces in order; `flush`, when given, is called between rows so that a
-// large grid goes out in pieces instead of being held whole.
+ private:
+  std::string& buffer_;
+  std::size_t used_;
+};
+
+// Writes the pieces in order; `flush` is called between rows with the sink, so that a
+// large grid can go out in pieces instead of being held whole.
 template <typename Flush>
-void Emit(std::string& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
-  out.append(kHead);
-  AppendText(out, sheet.name);
-  out.append(kAfterName);
+void Emit(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
+  out.put(kHead);
+  out.putText(sheet.name);
+  out.put(kAfterName);
 
-  out.append(kRow);
+  out.put(kRow);
   for (const SheetColumn& c : sheet.columns) {
-    out.append(kHeadingCell);
-    AppendNumber(out, c.width);
-    out.push_back('>');
-    AppendText(out, c.heading);
-    out.append(kCellEnd);
+    out.put(kHeadingCell);
+    char digits[16];
+    out.put(std::string_view(digits, static_cast<std::size_t>(std::to_chars(digits, digits + 16, c.width).ptr - digits)));
+    out.put(">");
+    out.putText(c.heading);
+    out.put(kCellEnd);
   }
-  out.append(kRowEnd);
+  out.put(kRowEnd);
 
   const std::size_t n = sheet.columns.size();
+  std::vector<std::string_view> cells;
   for (std::size_t r = 0; r < grid.rowCount(); ++r) {
-    out.append(kRow);
+    grid.rowBytes(r, cells);
+    std::size_t bound = kRow.size() + kRowEnd.size() + n * (kCell.size() + kCellEnd.size());
+    for (std::size_t c = 1; c <= n && c < cells.size(); ++c) bound += cells[c].size() * kLongestReference;
+    char* p = out.room(bound);
+    p = Put(p, kRow);
     for (std::size_t c = 1; c <= n; ++c) {
-      out.append(kCell);
-      AppendText(out, grid.cell(r, c));
-      out.append(kCellEnd);
+      p = Put(p, kCell);
+      if (c < cells.size()) p = PutCell(p, cells[c]);
+      p = Put(p, kCellEnd);
     }
-    out.append(kRowEnd);
+    p = Put(p, kRowEnd);
+    out.advance(p);
     flush(out);
   }
-  out.append(kTail);
+  out.put(kTail);
 }
 
 std::string Describe(const std::string& what, const std::string& path, int err) {
   return what + " " + path + ": " + std::strerror(err);
 }
 
-void WriteAll(int fd, const std::string& data, const std::string& path) {
+void WriteAll(int fd, std::string_view data, const std::string& path) {
   const char* p = data.data();
   std::size_t left = data.size();
   while (left > 0) {
@@ -219,7 +382,8 @@ void WriteAll(int fd, const std::string& data, const std::string& path) {
 }  // namespace
 
 void AppendSpreadsheet(std::string& out, const Sheet& sheet, const TextGrid& grid) {
-  Emit(out, sheet, grid, [](std::string&) {});
+  Sink sink(out);
+  Emit(sink, sheet, grid, [](Sink&) {});
 }
 
 std::string SpreadsheetBytes(const Sheet& sheet, const TextGrid& grid) {
@@ -248,14 +412,17 @@ void WriteSpreadsheet(const std::string& path, const Sheet& sheet, const TextGri
   try {
     constexpr std::size_t kChunk = 1 << 20;
     std::string buffer;
-    buffer.reserve(kChunk + (64 << 10));
-    Emit(buffer, sheet, grid, [&](std::string& out) {
-      if (out.size() >= kChunk) {
-        WriteAll(fd, out, temp);
-        out.clear();
-      }
-    });
-    WriteAll(fd, buffer, temp);
+    buffer.reserve(2 * kChunk);
+    {
+      Sink sink(buffer);
+      Emit(sink, sheet, grid, [&](Sink& out) {
+        if (out.pending().size() >= kChunk) {
+          WriteAll(fd, out.pending(), temp);
+          out.clear();
+        }
+      });
+      WriteAll(fd, sink.pending(), temp);
+    }
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0) throw SpreadsheetError(Describe("cannot write", temp, errno));

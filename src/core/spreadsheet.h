@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -18,33 +19,57 @@ class Archive;
 class RecordBuffer;
 class RecordLayout;
 
-// A grid of texts, rows x columns, kept in one text pool (no allocation per cell):
-// an export grid holds a whole archive.
+// A grid of texts, rows x columns, kept as the program keeps every text it stores:
+// Windows-1252 bytes ('?' for a character the code page lacks). An export grid holds
+// a whole archive, so each row is one run of length-prefixed cells packed into large
+// blocks that never move: no allocation per cell, no copying as the grid grows, and
+// little more memory than the texts themselves.
 class TextGrid {
  public:
   explicit TextGrid(std::size_t columns = 0, std::size_t rows = 0);
 
   std::size_t columnCount() const { return columns_; }
-  std::size_t rowCount() const { return rows_; }
+  std::size_t rowCount() const { return rows_.size(); }
   // New rows are empty; rows beyond the count are dropped.
   void setRowCount(std::size_t rows);
   // Adds an empty row at the end and returns its index.
   std::size_t appendRow();
-  void reserve(std::size_t rows, std::size_t chars);
+  void reserve(std::size_t rows) { rows_.reserve(rows); }
 
-  std::u16string_view cell(std::size_t row, std::size_t column) const;
-  // Throws std::length_error when the pool would pass 4 Gi characters.
+  // The cell's text; empty outside the grid.
+  std::u16string cell(std::size_t row, std::size_t column) const;
+  // The cell's stored bytes; valid until the row changes.
+  std::string_view cellBytes(std::size_t row, std::size_t column) const;
+  // Every cell of a row as stored bytes, one per column (all empty outside the grid).
+  void rowBytes(std::size_t row, std::vector<std::string_view>& out) const;
+
+  // Sets one cell. Throws std::out_of_range outside the grid, and std::length_error
+  // when the grid's texts would pass 4 GiB.
   void setCell(std::size_t row, std::size_t column, std::u16string_view text);
+  // Sets a whole row from stored bytes, one per column (missing ones empty).
+  void setRowBytes(std::size_t row, std::span<const std::string_view> cells);
+  // Reorders the rows: row r becomes what was row order[r] (a permutation of the rows).
+  void reorderRows(std::span<const std::size_t> order);
 
  private:
-  struct Span {
-    std::uint32_t start = 0;
-    std::uint32_t length = 0;
+  // Packs a row's cells into the blocks; returns the run's position + 1.
+  std::uint32_t store(std::span<const std::string_view> cells);
+
+  // Blocks are one large memory page each where the system offers them: a whole
+  // archive's texts then cost a few page faults instead of thousands.
+  static constexpr std::size_t kBlock = std::size_t{2} << 20;  // bytes
+  struct BlockFree {
+    void operator()(char* p) const noexcept;
   };
+  using Block = std::unique_ptr<char[], BlockFree>;
+  static Block allocateBlock(std::size_t size);
+
   std::size_t columns_;
-  std::size_t rows_ = 0;
-  std::vector<Span> cells_;
-  std::u16string pool_;
+  std::vector<std::uint32_t> rows_;  // position + 1 of each row's run; 0: an empty row
+  // Block b holds positions b * kBlock onwards. A run longer than a block gets a block
+  // of its own size and the positions of the blocks it covers (left null).
+  std::vector<Block> blocks_;
+  std::size_t used_ = 0;  // bytes used in the last block
 };
 
 // Where an export grid column takes its value from: a record field, read as every

@@ -45,8 +45,8 @@ class ExportGridModel : public QAbstractTableModel {
 
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
-    const std::u16string_view text = grid_.cell(static_cast<std::size_t>(index.row()), static_cast<std::size_t>(index.column()));
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+    return QString::fromStdU16String(
+        grid_.cell(static_cast<std::size_t>(index.row()), static_cast<std::size_t>(index.column())));
   }
 
   bool setData(const QModelIndex& index, const QVariant& value, int role) override {
@@ -236,8 +236,7 @@ int SpreadsheetWindow::rowCount() const { return static_cast<int>(grid_.rowCount
 
 QString SpreadsheetWindow::cell(int row, int column) const {
   if (row < 0 || column < 0) return {};
-  const std::u16string_view text = grid_.cell(static_cast<std::size_t>(row), static_cast<std::size_t>(column));
-  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+  return QString::fromStdU16String(grid_.cell(static_cast<std::size_t>(row), static_cast<std::size_t>(column)));
 }
 
 void SpreadsheetWindow::gridChanged() {

@@ -162,6 +162,43 @@ TEST(TextGrid, RowsAndCells) {
   EXPECT_EQ(grid.cell(2, 1), u"");
 }
 
+TEST(TextGrid, ManyAndLongTextsKeepTheirContent) {
+  // Enough text to fill several blocks, texts longer than a block among them, set in
+  // an order that rewrites rows already stored.
+  TextGrid grid(3, 3000);
+  auto text = [](std::size_t r, std::size_t c) {
+    // Lengths of one, two and three length bytes, and beyond a block.
+    const std::size_t length = r % 1000 == 7 && c == 1 ? 1'100'000 + r
+                               : r % 100 == 3          ? 16'384 + r
+                                                       : (r * 7 + c * 131) % 300;
+    return std::u16string(length, static_cast<char16_t>(u'A' + (r + c) % 26));
+  };
+  for (std::size_t c : {2, 0, 1})
+    for (std::size_t r = 0; r < grid.rowCount(); ++r) grid.setCell(r, c, text(r, c));
+  for (std::size_t r = 0; r < grid.rowCount(); ++r)
+    for (std::size_t c = 0; c < 3; ++c) ASSERT_EQ(grid.cell(r, c), text(r, c)) << r << "," << c;
+}
+
+TEST(TextGrid, TextsAreKeptInTheCodePage) {
+  TextGrid grid(2, 1);
+  grid.setCell(0, 1, u"più € Ω \U0001F600");
+  EXPECT_EQ(grid.cell(0, 1), u"più € ? ?");
+  EXPECT_EQ(grid.cellBytes(0, 1), "pi\xF9 \x80 ? ?");
+}
+
+TEST(TextGrid, ReorderRows) {
+  TextGrid grid(2, 3);
+  for (std::size_t r = 0; r < 3; ++r) grid.setCell(r, 0, std::u16string(1, static_cast<char16_t>(u'a' + r)));
+  const std::size_t order[] = {2, 0, 1};
+  grid.reorderRows(order);
+  EXPECT_EQ(grid.cell(0, 0), u"c");
+  EXPECT_EQ(grid.cell(1, 0), u"a");
+  EXPECT_EQ(grid.cell(2, 0), u"b");
+  const std::size_t twice[] = {0, 0, 1};
+  EXPECT_THROW(grid.reorderRows(twice), std::invalid_argument);
+  EXPECT_EQ(grid.cell(0, 0), u"c");  // left as it was
+}
+
 class SpreadsheetFile : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -281,6 +318,26 @@ TEST_F(FillGridTest, EveryRecordInFileOrderNumberedFromOne) {
     for (std::size_t c = 0; c < 3; ++c) EXPECT_EQ(grid.cell(r, c), expected[r][c]) << r << "," << c;
 }
 
+TEST_F(FillGridTest, LargeArchiveReadInBatchesKeepsEveryRecordInPlace) {
+  // Field A holds the record's number: every row must show its own record.
+  const std::size_t n = 60001;
+  std::string bytes;
+  for (std::size_t i = 0; i < n; ++i) {
+    std::string a = std::to_string(i);
+    bytes += static_cast<char>(a.size());
+    bytes += (a + "     ").substr(0, 5);
+    bytes += std::string("\x01" "b\0\0", 4);
+  }
+  core::Archive a(archive(bytes).string(), layout_.size());
+  TextGrid grid(3, 10);
+  core::FillGrid(grid, a, layout_, sources_);
+  ASSERT_EQ(grid.rowCount(), n);
+  for (std::size_t r = 0; r < n; ++r) {
+    ASSERT_EQ(grid.cellBytes(r, 1), std::to_string(r)) << r;
+    ASSERT_EQ(grid.cellBytes(r, 0), std::to_string(r + 1)) << r;
+  }
+}
+
 TEST_F(FillGridTest, SelectedRecordsAndComposedValues) {
   const std::string bytes = std::string("\x01" "a\0\0\0\0\x01x\0\0", 10) + std::string("\x01" "b\0\0\0\0\x01y\0\0", 10) +
                             std::string("\x01" "c\0\0\0\0\x01z\0\0", 10);
@@ -303,20 +360,26 @@ TEST_F(FillGridTest, SelectedRecordsAndComposedValues) {
 }
 
 TEST_F(FillGridTest, FailureKeepsTheRowsFilledSoFar) {
+  // More records than one read brings in; the file loses all but its first record
+  // while the first rows are being filled.
   const std::string rec("\x01" "a\0\0\0\0\x01x\0\0", 10);
-  const fs::path p = archive(rec + rec + rec);
+  std::string bytes;
+  for (int i = 0; i < 100000; ++i) bytes += rec;
+  const fs::path p = archive(bytes);
   core::Archive a(p.string(), layout_.size());
-  // The file loses its last two records while it is being read.
+  bool truncated = false;
   std::vector<core::GridSource> sources{{0, {}}, {core::GridSource::kComposed, [&](const core::RecordBuffer&) {
-                                                   fs::resize_file(p, 10);
+                                                   if (!truncated) fs::resize_file(p, 10);
+                                                   truncated = true;
                                                    return std::u16string(u"c");
                                                  }}};
   TextGrid grid(3, 10);
   EXPECT_THROW(core::FillGrid(grid, a, layout_, sources), core::ArchiveError);
-  ASSERT_EQ(grid.rowCount(), 3u);  // the row count was set from the records found
+  ASSERT_EQ(grid.rowCount(), 100000u);  // the row count was set from the records found
+  EXPECT_EQ(grid.cell(0, 0), u"1");
   EXPECT_EQ(grid.cell(0, 1), u"a");
   EXPECT_EQ(grid.cell(0, 2), u"c");
-  EXPECT_EQ(grid.cell(1, 0), u"");
+  EXPECT_EQ(grid.cell(99999, 0), u"");  // never reached
 }
 
 }  // namespace

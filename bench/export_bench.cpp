@@ -1,0 +1,246 @@
+// The vehicle export against the cheapest thing it could be: reading the archive file
+// once and writing as many bytes as the export file holds. Measured on generated
+// archives of 10,000 and 100,000 vehicles; the ratios are printed at the end.
+//
+//   BM_PlainReadWrite   read the whole archive + write N bytes (N = export file size)
+//   BM_ExportCore       open the archive, fill the grid, write the export file
+//   BM_ExportWindow     the export window: open it (the grid fills), click export
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/archive.h"
+#include "core/record.h"
+#include "core/spreadsheet.h"
+#include "platform/dialogs.h"
+#include "platform/paths.h"
+#include "vehicles/frm_exp_autoparco.h"
+#include "vehicles/vehicle_record.h"
+
+namespace {
+
+QTemporaryDir* g_root = nullptr;
+
+QString folderFor(int vehicles) { return g_root->filePath(QString::number(vehicles)); }
+std::string archiveFor(int vehicles) {
+  return QFile::encodeName(folderFor(vehicles) + "/Parco_Automezzi.pro").toStdString();
+}
+std::string exportFor(int vehicles) {
+  return QFile::encodeName(folderFor(vehicles) + "/Parco_Automezzi.xls").toStdString();
+}
+
+// A fleet with the texts a real archive holds: types, makes, plates, dates, notes.
+void generate(int vehicles) {
+  static const char16_t* tipi[] = {u"Autovettura", u"Furgone", u"Autocarro", u"Motociclo", u"Minibus"};
+  static const char16_t* marche[] = {u"Fiat", u"Iveco", u"Renault", u"Volkswagen", u"Piaggio", u"Mercedes-Benz"};
+  static const char16_t* modelli[] = {u"Panda 1.2", u"Daily 35C14", u"Kangoo Express", u"Golf Variant", u"Porter"};
+  QDir().mkpath(folderFor(vehicles));
+  const core::RecordLayout& layout = vehicles::vehicleLayout();
+  core::RecordBuffer r(layout);
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(vehicles) * layout.size());
+  for (int i = 0; i < vehicles; ++i) {
+    auto n = [&](int base) { return QString::number(base + i).toStdU16String(); };
+    r.set("Tipo", tipi[i % 5]);
+    r.set("Destinazione", u"Trasporto merci conto proprio");
+    r.set("Marca", marche[i % 6]);
+    r.set("Modello", modelli[i % 5]);
+    r.set("Targa", u"AB" + n(100000) + u"CD");
+    r.set("Anno", u"12/03/2019");
+    r.set("Colore", u"Bianco perla");
+    r.set("Telaio", u"ZFA3120000");
+    r.set("Pneumatici", u"Michelin Agilis 215/65 R16C estivi");
+    r.set("Stato", u"In servizio");
+    r.set("Chilometri", n(10000));
+    r.set("Lettura", u"01/02/2024");
+    r.set("Alimentazione", u"Gasolio");
+    r.set("Cilindrata", u"2287 cc");
+    r.set("KW", u"103");
+    r.set("Ambiente", u"Euro 6d – più pulita");
+    r.set("Posti", u"3");
+    r.set("Compagnia", u"Assicurazioni Generali S.p.A.");
+    r.set("Proprietario", u"Trasporti Rossi & Figli S.r.l.");
+    r.set("Autista", u"Mario Bianchi");
+    r.set("TelAutista", u"333 1234567");
+    r.set("Meccanico", u"Officina Verdi");
+    r.set("TelMeccanico", u"02 7654321");
+    r.set("ScadRevisione", u"15/05/2025");
+    r.set("ScadTagliando", u"30/09/2024");
+    r.set("ScadAssicurazione", u"31/12/2024");
+    r.set("ScadBollo", u"31/01/2025");
+    r.set("Note", u"Tagliando eseguito <regolarmente>; gomme \"quattro stagioni\" da sostituire entro l'inverno");
+    bytes.append(reinterpret_cast<const char*>(r.data()), r.size());
+  }
+  QFile f(QString::fromStdString(archiveFor(vehicles)));
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+                                                                  static_cast<qint64>(bytes.size())) {
+    std::fprintf(stderr, "cannot write the archive\n");
+    std::exit(1);
+  }
+}
+
+// Answers Yes to "export now?" and No to "open the file?".
+class BenchHost : public platform::DialogHost {
+ public:
+  bool message(platform::MsgKind kind, const QString& text, QWidget*) override {
+    if (kind == platform::MsgKind::Plain) failed = true;
+    return text == kit::exportmsg::kAsk;
+  }
+  std::optional<QString> inputBox(const QString&, const QString&, const QString&, QWidget*) override { return {}; }
+  QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+  QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+  bool printDialog(QPrinter&, QWidget*) override { return false; }
+  void showModal(platform::Form&) override {}
+  void showModal(QDialog&) override {}
+  bool failed = false;
+};
+
+void exportCore(int vehicles) {
+  static const kit::ExportSettings settings = TfrmExpAutoparco::settings();
+  const core::RecordLayout& layout = vehicles::vehicleLayout();
+  std::vector<core::GridSource> sources;
+  std::vector<std::u16string> headings;
+  for (const auto& c : settings.columns) {
+    sources.push_back({layout.indexOf(c.field), {}});
+    headings.push_back(c.heading.toStdU16String());
+  }
+  std::vector<core::SheetColumn> columns;
+  for (std::size_t i = 0; i < headings.size(); ++i) columns.push_back({headings[i], settings.columns[i].fileWidth});
+
+  core::TextGrid grid(columns.size() + 1, 10);
+  {
+    core::Archive archive(archiveFor(vehicles), layout.size());
+    core::FillGrid(grid, archive, layout, sources);
+  }
+  core::WriteSpreadsheet(exportFor(vehicles), core::Sheet{u"Parco Automezzi", columns}, grid);
+}
+
+std::size_t exportSize(int vehicles) {
+  static std::map<int, std::size_t> sizes;
+  auto it = sizes.find(vehicles);
+  if (it != sizes.end()) return it->second;
+  exportCore(vehicles);
+  const std::size_t size = static_cast<std::size_t>(QFileInfo(QString::fromStdString(exportFor(vehicles))).size());
+  sizes[vehicles] = size;
+  return size;
+}
+
+void BM_PlainReadWrite(benchmark::State& state) {
+  const int vehicles = static_cast<int>(state.range(0));
+  const std::size_t writeSize = exportSize(vehicles);
+  const std::string plainOut = QFile::encodeName(folderFor(vehicles) + "/plain.out").toStdString();
+  constexpr std::size_t kChunk = 1 << 20;
+  std::vector<char> buffer(kChunk, 'x');
+  for (auto _ : state) {
+    // One pass over the archive file...
+    std::size_t sum = 0;
+    int fd = ::open(archiveFor(vehicles).c_str(), O_RDONLY);
+    for (ssize_t n; (n = ::read(fd, buffer.data(), kChunk)) > 0;) sum += static_cast<unsigned char>(buffer[0]);
+    ::close(fd);
+    benchmark::DoNotOptimize(sum);
+    // ...and as many bytes written as the export file holds, replacing the last copy.
+    fd = ::open(plainOut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    for (std::size_t left = writeSize; left > 0;) {
+      const std::size_t n = std::min(left, kChunk);
+      if (::write(fd, buffer.data(), n) != static_cast<ssize_t>(n)) break;
+      left -= n;
+    }
+    ::close(fd);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(writeSize));
+}
+
+void BM_ExportCore(benchmark::State& state) {
+  const int vehicles = static_cast<int>(state.range(0));
+  const std::size_t writeSize = exportSize(vehicles);
+  for (auto _ : state) exportCore(vehicles);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(writeSize));
+}
+
+void BM_ExportWindow(benchmark::State& state) {
+  const int vehicles = static_cast<int>(state.range(0));
+  const std::size_t writeSize = exportSize(vehicles);
+  platform::setExeDir(folderFor(vehicles));
+  BenchHost host;
+  platform::setDialogHost(&host);
+  for (auto _ : state) {
+    TfrmExpAutoparco w(nullptr);
+    w.show();  // the grid fills as the window opens
+    if (w.rowCount() != vehicles) state.SkipWithError("grid not filled");
+    w.cmdEsportaClick();
+    w.hide();
+  }
+  platform::setDialogHost(nullptr);
+  platform::setExeDir(QString());
+  if (host.failed) state.SkipWithError("export failed");
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(writeSize));
+}
+
+// Medians of three runs of at least a second each: the machine may be busy with others.
+#define EXPORT_BENCH(f) \
+  BENCHMARK(f)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0)->Repetitions(3)
+EXPORT_BENCH(BM_PlainReadWrite);
+EXPORT_BENCH(BM_ExportCore);
+EXPORT_BENCH(BM_ExportWindow);
+
+// Prints the usual table, then each export's time over the plain read + write.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs) {
+      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" && !r.error_occurred) {
+        times_[r.run_name.str()] = r.GetAdjustedRealTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    for (const char* size : {"10000", "100000"}) {
+      const double plain = timeOf("BM_PlainReadWrite", size);
+      if (plain <= 0) continue;
+      for (const char* which : {"BM_ExportCore", "BM_ExportWindow"}) {
+        const double t = timeOf(which, size);
+        if (t > 0) std::printf("%s/%s: %.2fx plain read + write (goal: at most 3x)\n", which, size, t / plain);
+      }
+    }
+  }
+
+ private:
+  double timeOf(const std::string& bench, const std::string& size) const {
+    const std::string prefix = bench + "/" + size + "/";
+    for (const auto& [name, time] : times_) {
+      if (name.rfind(prefix, 0) == 0) return time;
+    }
+    return 0;
+  }
+  std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  QTemporaryDir root;
+  g_root = &root;
+  generate(10000);
+  generate(100000);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}
