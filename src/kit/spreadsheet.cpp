@@ -152,6 +152,7 @@ void SpreadsheetWindow::buildControls() {
   grdRecords->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
   grdRecords->setWordWrap(false);
+  grdRecords->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   QHeaderView* rows = grdRecords->verticalHeader();
   rows->hide();
   rows->setMinimumSectionSize(kRowHeight);

@@ -3,9 +3,18 @@
 // when the window opens, written on request into a spreadsheet file beside the
 // executable (core/spreadsheet), which can then be opened with its program.
 //
-// An export window is a table of settings (file, sheet, columns, archive, help) plus
-// whatever is truly its own: a record selection, a composed column, a sort after the
-// fill (override fillGrid: fillFromArchive(), then reorder grid() and gridChanged()).
+// An export window is a table of settings plus whatever is truly its own:
+//
+//   class TfrmExpServizi : public kit::SpreadsheetWindow {
+//    public:
+//     explicit TfrmExpServizi(QWidget* owner) : SpreadsheetWindow(owner, settings()) {}
+//     static kit::ExportSettings settings();  // file, sheet, columns, archive, help
+//   };
+//
+// A column names a record field, or composes its value from the record (two fields
+// joined); `take` selects records; a window that reads another archive overrides
+// archivePath(); one that sorts overrides fillGrid(): if fillFromArchive() succeeds,
+// reorder grid() (TextGrid::reorderRows) and call gridChanged().
 #include <QString>
 #include <QStringList>
 #include <functional>
