@@ -16,7 +16,11 @@
 #include "shell/frm_allega_cartella.h"
 #include "shell/frm_calendario.h"
 #include "shell/frm_guida.h"
+#include "vehicles/frm_anteprima_automezzo.h"
+#include "vehicles/frm_exp_autoparco.h"
 #include "vehicles/frm_slideshow_automezzi.h"
+#include "vehicles/frm_stampa_automezzo.h"
+#include "vehicles/frm_trova_automezzi.h"
 #include "vehicles/frm_zoom.h"
 #include "vehicles/vehicle_photo.h"
 
@@ -220,8 +224,6 @@ void TfrmAutoparco::buildControls() {
     connect(b, &platform::PictureButton::clicked, this, c.handler);
     x += 70;
   }
-  // Search, print, preview and export come with their own windows.
-  for (auto* b : {cmdTrova, cmdStampa, cmdAnteprima, cmdEsporta}) b->setEnabled(false);
 
   // Field panels.
   auto* bkgDetails = new Panel(panContainer_, QStringLiteral("bkgDetails"), QColor(0xFA, 0xFC, 0xFF),
@@ -428,11 +430,27 @@ void TfrmAutoparco::cmdIndietroClick() { card_->back(); }
 void TfrmAutoparco::cmdAvantiClick() { card_->next(); }
 void TfrmAutoparco::cmdUltimoClick() { card_->last(); }
 
-// The search, the card print and preview and the export open their own windows.
-void TfrmAutoparco::cmdTrovaClick() {}
-void TfrmAutoparco::cmdStampaClick() {}
-void TfrmAutoparco::cmdAnteprimaClick() {}
-void TfrmAutoparco::cmdEsportaClick() {}
+// The search, the card print and preview and the export are dialogs owned by the card.
+void TfrmAutoparco::cmdTrovaClick() {
+  TfrmTrovaAutomezzi search(this);
+  search.setMemory(QStringLiteral("autoparco"));
+  search.showModalDialog();
+}
+
+void TfrmAutoparco::cmdStampaClick() {
+  TfrmStampaAutomezzo print(this);
+  print.showModalDialog();
+}
+
+void TfrmAutoparco::cmdAnteprimaClick() {
+  TfrmAnteprimaAutomezzo preview(this);
+  preview.showModalDialog();
+}
+
+void TfrmAutoparco::cmdEsportaClick() {
+  TfrmExpAutoparco exportWindow(this);
+  exportWindow.showModalDialog();
+}
 
 void TfrmAutoparco::cmdFileClick() { TfrmAllegaCartella::open(this, QStringLiteral("autoparco")); }
 

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -14,6 +15,7 @@
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 #include "vehicles/frm_autoparco.h"
+#include "vehicles/frm_trova_automezzi.h"
 #include "vehicles/vehicle_photo.h"
 #include "vehicles/vehicle_record.h"
 
@@ -100,7 +102,7 @@ TEST_F(AutoparcoTest, ControlsInRecordOrderWithTheirLimits) {
     EXPECT_TRUE(l->isHidden());
   }
   for (auto* b : w->findChildren<platform::PictureButton*>()) EXPECT_EQ(b->focusPolicy(), Qt::NoFocus);
-  for (auto* b : {w->cmdTrova, w->cmdStampa, w->cmdAnteprima, w->cmdEsporta}) EXPECT_FALSE(b->isEnabled());
+  for (auto* b : {w->cmdTrova, w->cmdStampa, w->cmdAnteprima, w->cmdEsporta}) EXPECT_TRUE(b->isEnabled());
   EXPECT_FALSE(w->btnFocus->autoDefault());
   EXPECT_EQ(w->panInfo->text(), QStringLiteral("Pronto per registrare una nuova scheda..."));
 
@@ -461,6 +463,49 @@ TEST_F(AutoparcoTest, HelpHintsAndClose) {
   w->cmdEsciClick();
   EXPECT_FALSE(w->isVisible());
   EXPECT_NE(app().window(QStringLiteral("TfrmAutoparco")), nullptr);  // long-lived: hidden, not gone
+}
+
+TEST_F(AutoparcoTest, CardPicturesOpenTheirDialogsOwnedByTheCard) {
+  struct Seen {
+    QString name, memory;
+    QWidget* owner;
+  };
+  std::vector<Seen> seen;
+  host.onModal = [&](platform::Form& f) { seen.push_back({f.objectName(), f.memory(), f.parentWidget()}); };
+  host.acceptPrint = false;
+  click(w->cmdTrova);
+  click(w->cmdStampa);
+  click(w->cmdAnteprima);
+  click(w->cmdEsporta);
+  ASSERT_EQ(seen.size(), 4u);
+  EXPECT_EQ(seen[0].name, QStringLiteral("TfrmTrovaAutomezzi"));
+  EXPECT_EQ(seen[0].memory, QStringLiteral("autoparco"));
+  EXPECT_EQ(seen[1].name, QStringLiteral("TfrmStampaAutomezzo"));
+  EXPECT_EQ(seen[2].name, QStringLiteral("TfrmAnteprimaAutomezzo"));
+  EXPECT_EQ(seen[3].name, QStringLiteral("TfrmExpAutoparco"));
+  for (const Seen& s : seen) EXPECT_EQ(s.owner, w);
+}
+
+TEST_F(AutoparcoTest, SearchFromTheCardLoadsTheChosenVehicle) {
+  fillRequired();
+  w->cmdSalvaClick();
+  w->cmdNuovoClick();
+  fillRequired(QStringLiteral("Furgone"));
+  w->txtTarga->setText(QStringLiteral("ZZ999ZZ"));
+  w->cmdSalvaClick();
+  w->cmdNuovoClick();
+  host.modalScripts.push_back([](platform::Form& f) {
+    auto& search = static_cast<TfrmTrovaAutomezzi&>(f);
+    search.txtTarga->setText(QStringLiteral("zz999"));
+    search.btnCercaClick();
+    ASSERT_EQ(search.lstRecords->count(), 1);
+    search.lstRecords->setCurrentRow(0);
+    search.lstRecordsDblClick();
+  });
+  w->cmdTrovaClick();
+  EXPECT_EQ(w->lblPosizione->text(), QStringLiteral("2"));
+  EXPECT_EQ(w->txtTipo->text(), QStringLiteral("Furgone"));
+  EXPECT_EQ(w->txtTarga->text(), QStringLiteral("ZZ999ZZ"));
 }
 
 }  // namespace
