@@ -1,5 +1,7 @@
 #include "platform/widgets.h"
 
+#include <QPushButton>
+
 #include <QFocusEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -302,6 +304,15 @@ void ListOnlyCombo::focusOutEvent(QFocusEvent* event) {
     if (!isItem(currentText())) setEditText(QString());
     emit left();
   }
+}
+
+QPushButton* pushButton(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  b->setDefault(false);
+  if (geometry.isValid()) b->setGeometry(geometry);
+  return b;
 }
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class QPushButton;
 
 namespace platform {
 
@@ -107,5 +108,10 @@ class ListOnlyCombo : public QComboBox {
   bool handleKey(QKeyEvent* event);  // true when consumed
   bool foldCase_ = false;
 };
+
+// A push button of our windows: named, never the dialog's default, so Enter in an
+// edit does not press it behind the window's back (Enter is handled by the edits).
+QPushButton* pushButton(QWidget* parent, const QString& name, const QString& text,
+                        const QRect& geometry = QRect());
 
 }  // namespace platform
