@@ -185,61 +185,50 @@ void RecordCard::showRecord(const core::RecordBuffer& record, std::size_t number
   if (afterRead) afterRead();
 }
 
+std::optional<std::size_t> RecordCard::countOf(core::Archive& archive, Command command) {
+  try {
+    return archive.count();
+  } catch (const core::ArchiveError&) {
+    archive.close();
+    accessError(command);
+    return std::nullopt;
+  }
+}
+
+void RecordCard::emptyArchive(core::Archive& archive) {
+  archive.close();
+  platform::information(msg::kEmptyArchive, card_);
+}
+
 void RecordCard::first() {
   auto archive = open(Command::First);
   if (!archive) return;
-  try {
-    if (archive->count() == 0) {
-      archive->close();
-      platform::information(msg::kEmptyArchive, card_);
-      return;
-    }
-  } catch (const core::ArchiveError&) {
-    archive->close();
-    accessError(Command::First);
-    return;
-  }
+  const auto count = countOf(*archive, Command::First);
+  if (!count) return;
+  if (*count == 0) return emptyArchive(*archive);
   readInto(*archive, 0, Command::First);
 }
 
 void RecordCard::last() {
   auto archive = open(Command::Last);
   if (!archive) return;
-  std::size_t count = 0;
-  try {
-    count = archive->count();
-  } catch (const core::ArchiveError&) {
-    archive->close();
-    accessError(Command::Last);
-    return;
-  }
-  if (count == 0) {
-    archive->close();
-    platform::information(msg::kEmptyArchive, card_);
-    return;
-  }
-  readInto(*archive, count - 1, Command::Last);
+  const auto count = countOf(*archive, Command::Last);
+  if (!count) return;
+  if (*count == 0) return emptyArchive(*archive);
+  readInto(*archive, *count - 1, Command::Last);
 }
 
 void RecordCard::next() {
   auto archive = open(Command::Next);
   if (!archive) return;
   const std::size_t p = position().value_or(0);
-  std::size_t count = 0;
-  try {
-    count = archive->count();
-  } catch (const core::ArchiveError&) {
-    archive->close();
-    accessError(Command::Next);
-    return;
-  }
-  if (count == 0) {
+  const auto count = countOf(*archive, Command::Next);
+  if (!count) return;
+  if (*count == 0) {
     clearPosition();
-    archive->close();
-    platform::information(msg::kEmptyArchive, card_);
-    return;
+    return emptyArchive(*archive);
   }
-  if (p >= count) return;  // already on the last record: nothing, not even a message
+  if (p >= *count) return;  // already on the last record: nothing, not even a message
   readInto(*archive, p, Command::Next);
 }
 
@@ -248,19 +237,9 @@ void RecordCard::back() {
   if (!archive) return;
   // On record 1 Back does nothing, before even looking at the archive's size.
   if (platform::Trim(position_->text()) == QStringLiteral("1")) return;
-  std::size_t count = 0;
-  try {
-    count = archive->count();
-  } catch (const core::ArchiveError&) {
-    archive->close();
-    accessError(Command::Back);
-    return;
-  }
-  if (count == 0) {
-    archive->close();
-    platform::information(msg::kEmptyArchive, card_);
-    return;
-  }
+  const auto count = countOf(*archive, Command::Back);
+  if (!count) return;
+  if (*count == 0) return emptyArchive(*archive);
   const auto p = position();
   readInto(*archive, p ? *p - 2 : 0, Command::Back);
 }

@@ -170,6 +170,10 @@ class RecordCard {
   // for a refused name) when it cannot.
   std::unique_ptr<core::Archive> open(Command command);
   void accessError(Command command);
+  // The archive's record count; nothing after the access error (archive closed).
+  std::optional<std::size_t> countOf(core::Archive& archive, Command command);
+  // Closes the archive and says it holds no card.
+  void emptyArchive(core::Archive& archive);
   // Reads record `index` into the controls; false after the access error.
   bool readInto(core::Archive& archive, std::size_t index, Command command);
   void fillControls();

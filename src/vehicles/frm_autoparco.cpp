@@ -135,12 +135,14 @@ class Header : public QLabel {
   }
 };
 
-platform::PictureButton* pictureButton(QWidget* parent, const char* name, const QString& face,
-                                       const QRect& geometry) {
-  auto* b = new platform::PictureButton(parent, QString::fromLatin1(name), face);
-  b->setGeometry(geometry);
-  return b;
-}
+// A picture button of the card with its status hint and its handler.
+struct CommandPicture {
+  platform::PictureButton* TfrmAutoparco::*slot;
+  const char* name;
+  const char* face;
+  const char* hint;
+  void (TfrmAutoparco::*handler)();
+};
 
 bool isModifierOnly(int key) {
   switch (key) {
@@ -190,38 +192,36 @@ void TfrmAutoparco::buildControls() {
   header->setGeometry(0, 0, kWidth, 64);
   setHint(header, QString());
 
-  // Commands along the title strip.
-  struct Command {
-    platform::PictureButton** slot;
-    const char* name;
-    const char* face;
-    const char* hint;
-    void (TfrmAutoparco::*handler)();
-  };
-  const Command commands[] = {
-      {&cmdNuovo, "cmdNuovo", "Nuovo", "Prepara la schermata per l'inserimento di una nuova scheda.",
-       &TfrmAutoparco::cmdNuovoClick},
-      {&cmdSalva, "cmdSalva", "Salva", "Salva la scheda in archivio.", &TfrmAutoparco::cmdSalvaClick},
-      {&cmdDuplica, "cmdDuplica", "Duplica",
-       "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.",
-       &TfrmAutoparco::cmdDuplicaClick},
-      {&cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.", &TfrmAutoparco::cmdTrovaClick},
-      {&cmdFile, "cmdFile", "Allegati", "Allega file alla scheda.", &TfrmAutoparco::cmdFileClick},
-      {&cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda.", &TfrmAutoparco::cmdStampaClick},
-      {&cmdAnteprima, "cmdAnteprima", "Anteprima", "Visualizza l'anteprima di stampa della scheda.",
-       &TfrmAutoparco::cmdAnteprimaClick},
-      {&cmdEsporta, "cmdEsporta", "Esporta", "Esporta archivio in Excel.", &TfrmAutoparco::cmdEsportaClick},
-      {&cmdSlideshow, "cmdSlideshow", "Slide show", "Esegui lo slide show del parco automezzi.",
-       &TfrmAutoparco::cmdSlideshowClick},
-      {&cmdGuida, "cmdGuida", "Guida", "Visualizza la guida in linea.", &TfrmAutoparco::cmdGuidaClick},
-      {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata.", &TfrmAutoparco::cmdEsciClick},
-  };
-  int x = 236;
-  for (const Command& c : commands) {
-    auto* b = pictureButton(panContainer_, c.name, QString::fromUtf8(c.face), QRect(x, 10, 68, 44));
-    *c.slot = b;
+  auto addPicture = [this](QWidget* parent, const CommandPicture& c, const QRect& geometry) {
+    auto* b = new platform::PictureButton(parent, QString::fromLatin1(c.name), QString::fromUtf8(c.face));
+    b->setGeometry(geometry);
+    this->*c.slot = b;
     setHint(b, QString::fromUtf8(c.hint));
     connect(b, &platform::PictureButton::clicked, this, c.handler);
+  };
+  // Commands along the title strip.
+  const CommandPicture commands[] = {
+      {&TfrmAutoparco::cmdNuovo, "cmdNuovo", "Nuovo", "Prepara la schermata per l'inserimento di una nuova scheda.",
+       &TfrmAutoparco::cmdNuovoClick},
+      {&TfrmAutoparco::cmdSalva, "cmdSalva", "Salva", "Salva la scheda in archivio.", &TfrmAutoparco::cmdSalvaClick},
+      {&TfrmAutoparco::cmdDuplica, "cmdDuplica", "Duplica",
+       "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.",
+       &TfrmAutoparco::cmdDuplicaClick},
+      {&TfrmAutoparco::cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.", &TfrmAutoparco::cmdTrovaClick},
+      {&TfrmAutoparco::cmdFile, "cmdFile", "Allegati", "Allega file alla scheda.", &TfrmAutoparco::cmdFileClick},
+      {&TfrmAutoparco::cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda.", &TfrmAutoparco::cmdStampaClick},
+      {&TfrmAutoparco::cmdAnteprima, "cmdAnteprima", "Anteprima", "Visualizza l'anteprima di stampa della scheda.",
+       &TfrmAutoparco::cmdAnteprimaClick},
+      {&TfrmAutoparco::cmdEsporta, "cmdEsporta", "Esporta", "Esporta archivio in Excel.",
+       &TfrmAutoparco::cmdEsportaClick},
+      {&TfrmAutoparco::cmdSlideshow, "cmdSlideshow", "Slide show", "Esegui lo slide show del parco automezzi.",
+       &TfrmAutoparco::cmdSlideshowClick},
+      {&TfrmAutoparco::cmdGuida, "cmdGuida", "Guida", "Visualizza la guida in linea.", &TfrmAutoparco::cmdGuidaClick},
+      {&TfrmAutoparco::cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata.", &TfrmAutoparco::cmdEsciClick},
+  };
+  int x = 236;
+  for (const CommandPicture& c : commands) {
+    addPicture(panContainer_, c, QRect(x, 10, 68, 44));
     x += 70;
   }
 
@@ -299,34 +299,36 @@ void TfrmAutoparco::buildControls() {
                                     QColor(0xE3, 0xEC, 0xF7));
   bkgPulsantiFoto->setGeometry(photoX, 460, photoW, 48);
   setHint(bkgPulsantiFoto, QString());
-  struct PhotoButton {
-    platform::PictureButton** slot;
-    const char* name;
-    const char* face;
-    const char* hint;
-    void (TfrmAutoparco::*handler)();
-  };
-  const PhotoButton photoButtons[] = {
-      {&btnCaricaFoto, "btnCaricaFoto", "Carica foto", "Carica una foto.", &TfrmAutoparco::btnCaricaFotoClick},
-      {&btnSalvaFoto, "btnSalvaFoto", "Salva foto", "Salva la foto su disco.", &TfrmAutoparco::btnSalvaFotoClick},
-      {&btnCancFoto, "btnCancFoto", "Cancella", "Cancella la foto.", &TfrmAutoparco::btnCancFotoClick},
-      {&btnZoomFoto, "btnZoomFoto", "Zoom", "Visualizza la foto nelle sue dimensioni reali.",
+  const CommandPicture photoButtons[] = {
+      {&TfrmAutoparco::btnCaricaFoto, "btnCaricaFoto", "Carica foto", "Carica una foto.",
+       &TfrmAutoparco::btnCaricaFotoClick},
+      {&TfrmAutoparco::btnSalvaFoto, "btnSalvaFoto", "Salva foto", "Salva la foto su disco.",
+       &TfrmAutoparco::btnSalvaFotoClick},
+      {&TfrmAutoparco::btnCancFoto, "btnCancFoto", "Cancella", "Cancella la foto.", &TfrmAutoparco::btnCancFotoClick},
+      {&TfrmAutoparco::btnZoomFoto, "btnZoomFoto", "Zoom", "Visualizza la foto nelle sue dimensioni reali.",
        &TfrmAutoparco::btnZoomFotoClick},
   };
   const int photoButtonW = (photoW - 10) / 4;
   x = 5;
-  for (const PhotoButton& c : photoButtons) {
-    auto* b = pictureButton(bkgPulsantiFoto, c.name, QString::fromUtf8(c.face), QRect(x, 5, photoButtonW - 4, 38));
-    *c.slot = b;
-    setHint(b, QString::fromUtf8(c.hint));
-    connect(b, &platform::PictureButton::clicked, this, c.handler);
+  for (const CommandPicture& c : photoButtons) {
+    addPicture(bkgPulsantiFoto, c, QRect(x, 5, photoButtonW - 4, 38));
     x += photoButtonW;
   }
 
   // Record navigation, the position between the arrows.
   const int navY = 540;
-  cmdPrimo = pictureButton(panContainer_, "cmdPrimo", QStringLiteral("|◀"), QRect(photoX + 8, navY, 52, 36));
-  cmdIndietro = pictureButton(panContainer_, "cmdIndietro", QStringLiteral("◀"), QRect(photoX + 64, navY, 52, 36));
+  const CommandPicture navigation[] = {
+      {&TfrmAutoparco::cmdPrimo, "cmdPrimo", "|◀", "Visualizza la prima scheda in archivio.",
+       &TfrmAutoparco::cmdPrimoClick},
+      {&TfrmAutoparco::cmdIndietro, "cmdIndietro", "◀", "Visualizza la scheda precedente in archivio.",
+       &TfrmAutoparco::cmdIndietroClick},
+      {&TfrmAutoparco::cmdAvanti, "cmdAvanti", "▶", "Visualizza la scheda successiva in archivio.",
+       &TfrmAutoparco::cmdAvantiClick},
+      {&TfrmAutoparco::cmdUltimo, "cmdUltimo", "▶|", "Visualizza l'ultima scheda in archivio.",
+       &TfrmAutoparco::cmdUltimoClick},
+  };
+  const int navX[] = {photoX + 8, photoX + 64, photoX + photoW - 116, photoX + photoW - 60};
+  for (int i = 0; i < 4; ++i) addPicture(panContainer_, navigation[i], QRect(navX[i], navY, 52, 36));
   lblPosizione = new QLabel(panContainer_);
   lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
   lblPosizione->setGeometry(photoX + 120, navY, photoW - 240, 36);
@@ -335,23 +337,9 @@ void TfrmAutoparco::buildControls() {
   bold.setBold(true);
   bold.setPixelSize(18);
   lblPosizione->setFont(bold);
-  cmdAvanti = pictureButton(panContainer_, "cmdAvanti", QStringLiteral("▶"),
-                            QRect(photoX + photoW - 116, navY, 52, 36));
-  cmdUltimo = pictureButton(panContainer_, "cmdUltimo", QStringLiteral("▶|"),
-                            QRect(photoX + photoW - 60, navY, 52, 36));
-  setHint(cmdPrimo, QStringLiteral("Visualizza la prima scheda in archivio."));
-  setHint(cmdIndietro, QStringLiteral("Visualizza la scheda precedente in archivio."));
-  setHint(cmdAvanti, QStringLiteral("Visualizza la scheda successiva in archivio."));
-  setHint(cmdUltimo, QStringLiteral("Visualizza l'ultima scheda in archivio."));
-  connect(cmdPrimo, &platform::PictureButton::clicked, this, &TfrmAutoparco::cmdPrimoClick);
-  connect(cmdIndietro, &platform::PictureButton::clicked, this, &TfrmAutoparco::cmdIndietroClick);
-  connect(cmdAvanti, &platform::PictureButton::clicked, this, &TfrmAutoparco::cmdAvantiClick);
-  connect(cmdUltimo, &platform::PictureButton::clicked, this, &TfrmAutoparco::cmdUltimoClick);
 
   // Save first moves the focus here, so the edit being typed into is left.
-  btnFocus = new QPushButton(panContainer_);
-  btnFocus->setObjectName(QStringLiteral("btnFocus"));
-  btnFocus->setAutoDefault(false);
+  btnFocus = platform::pushButton(panContainer_, QStringLiteral("btnFocus"), QString());
   btnFocus->setFlat(true);
   btnFocus->setGeometry(0, 0, 0, 0);
   btnFocus->setFocusPolicy(Qt::StrongFocus);

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include "core/archive.h"
@@ -23,16 +22,7 @@ TfrmSlideshow_Automezzi::TfrmSlideshow_Automezzi(QWidget* owner)
       buffer_(vehicles::vehicleLayout()) {
   platform::setRegionalFormats();
   setWindowState(Qt::WindowFullScreen);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, Qt::black);
-  setPalette(pal);
-
-  panContainer = new QWidget(this);
-  panContainer->setObjectName(QStringLiteral("panContainer"));
-  panContainer->installEventFilter(this);
-  imgFoto = new vehicles::PhotoFrame(panContainer, QStringLiteral("imgFoto"));
-  imgFoto->setFramed(false);
+  vehicles::buildPhotoStage(this, panContainer, imgFoto);
   connect(imgFoto, &vehicles::PhotoFrame::clicked, this, &TfrmSlideshow_Automezzi::imgFotoClick);
   imgBianco = new vehicles::PhotoFrame(this, QStringLiteral("imgBianco"));
   imgBianco->setImage(vehicles::slideshowPicture());
@@ -73,9 +63,7 @@ void TfrmSlideshow_Automezzi::resizeEvent(QResizeEvent* event) {
 }
 
 bool TfrmSlideshow_Automezzi::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == panContainer && event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-    panContainerClick();
+  if (watched == panContainer && vehicles::isLeftClick(event)) panContainerClick();
   return platform::Form::eventFilter(watched, event);
 }
 

@@ -8,6 +8,23 @@
 
 namespace vehicles {
 
+void buildPhotoStage(QWidget* window, QWidget*& container, PhotoFrame*& photo) {
+  window->setAutoFillBackground(true);
+  QPalette pal = window->palette();
+  pal.setColor(QPalette::Window, Qt::black);
+  window->setPalette(pal);
+  container = new QWidget(window);
+  container->setObjectName(QStringLiteral("panContainer"));
+  container->installEventFilter(window);
+  photo = new PhotoFrame(container, QStringLiteral("imgFoto"));
+  photo->setFramed(false);
+}
+
+bool isLeftClick(const QEvent* event) {
+  return event->type() == QEvent::MouseButtonRelease &&
+         static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
+}
+
 void placePhotoArea(QWidget* window, QWidget* container, QWidget* photo) {
   QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
   QSize area = screen ? screen->size() : window->size();
@@ -24,15 +41,7 @@ TfrmZoom::TfrmZoom(QWidget* owner)
     : platform::Form(owner, QStringLiteral("TfrmZoom"), platform::WindowKind::Maximized,
                      QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"), 1016, 713) {
   setWindowState(Qt::WindowMaximized);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, Qt::black);
-  setPalette(pal);
-  panContainer = new QWidget(this);
-  panContainer->setObjectName(QStringLiteral("panContainer"));
-  panContainer->installEventFilter(this);
-  imgFoto = new vehicles::PhotoFrame(panContainer, QStringLiteral("imgFoto"));
-  imgFoto->setFramed(false);
+  vehicles::buildPhotoStage(this, panContainer, imgFoto);
   connect(imgFoto, &vehicles::PhotoFrame::clicked, this, &TfrmZoom::imgFotoClick);
   place();
 }
@@ -47,9 +56,7 @@ void TfrmZoom::resizeEvent(QResizeEvent* event) {
 }
 
 bool TfrmZoom::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == panContainer && event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-    panContainerClick();
+  if (watched == panContainer && vehicles::isLeftClick(event)) panContainerClick();
   return platform::Form::eventFilter(watched, event);
 }
 

@@ -26,7 +26,15 @@ class TfrmZoom : public platform::Form {
   void place();
 };
 
+class QEvent;
+
 namespace vehicles {
+// The black stage of the full-screen photo windows (zoom and slide show): the panel
+// `panContainer` holding the unframed picture `imgFoto`; `window` filters the
+// panel's events, so that a click on it can close the window.
+void buildPhotoStage(QWidget* window, QWidget*& container, PhotoFrame*& photo);
+// A left-button release: the click that closes the full-screen windows.
+bool isLeftClick(const QEvent* event);
 // The photo area of the full-screen windows: the screen less 60 across and 90 down,
 // centred in `window`.
 void placePhotoArea(QWidget* window, QWidget* container, QWidget* photo);

@@ -312,7 +312,7 @@ TEST_F(AutoparcoTest, NewCardStateOnShowAndOnNuovo) {
   EXPECT_TRUE(host.boxes.empty());
 }
 
-TEST_F(AutoparcoTest, LockedArchiveShowsTheAccessErrorAndChangesNothing) {
+TEST_F(AutoparcoTest, LockedOrShortArchiveShowsTheAccessErrorAndChangesNothing) {
   QDir(dir.path()).mkdir(kArchive);  // a folder in the archive's place
   fillRequired();
   w->lblPosizione->setText(QStringLiteral("2"));
@@ -331,6 +331,24 @@ TEST_F(AutoparcoTest, LockedArchiveShowsTheAccessErrorAndChangesNothing) {
   }
   EXPECT_TRUE(QFileInfo(dir.file(kArchive)).isDir());
   EXPECT_FALSE(dir.exists(QStringLiteral("Autoparco/Scheda_Veicolo_2.jpg")));  // no photo after a failed save
+
+  // A readable archive shorter than the card's position (replaced meanwhile): the
+  // read or write past its end fails the same way and the file keeps its bytes.
+  QDir(dir.path()).rmdir(kArchive);
+  const QByteArray two = vehicleNamed("Uno01") + vehicleNamed("Due02");
+  dir.write(kArchive, two);
+  w->lblPosizione->setText(QStringLiteral("9"));
+  for (auto command : {&TfrmAutoparco::cmdIndietroClick, &TfrmAutoparco::cmdSalvaClick}) {
+    host.clear();
+    (w->*command)();
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.last().kind, MsgKind::Error);
+    EXPECT_EQ(host.last().text, error);
+    EXPECT_EQ(w->lblPosizione->text(), QStringLiteral("9"));
+    EXPECT_EQ(w->txtTipo->text(), QStringLiteral("Autovettura"));
+  }
+  EXPECT_EQ(dir.read(kArchive), two);
+  EXPECT_FALSE(dir.exists(QStringLiteral("Autoparco/Scheda_Veicolo_9.jpg")));
 }
 
 TEST_F(AutoparcoTest, EnterChainFollowsRecordOrderAndWraps) {
