@@ -68,16 +68,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
     txtFile[r]->setReadOnly(true);
     txtFile[r]->setGeometry(20, y + 22, 384, 28);
 
-    btnSfoglia[r] = new QPushButton(QStringLiteral("Sfoglia..."), this);
-    btnSfoglia[r]->setObjectName(QStringLiteral("btnSfoglia") + n);
-    btnSfoglia[r]->setAutoDefault(false);
-    btnSfoglia[r]->setGeometry(412, y + 21, 90, 30);
+    btnSfoglia[r] = platform::pushButton(this, QStringLiteral("btnSfoglia") + n, QStringLiteral("Sfoglia..."), QRect(412, y + 21, 90, 30));
 
-    btnApri[r] = new QPushButton(QStringLiteral("Apri"), this);
-    btnApri[r]->setObjectName(QStringLiteral("btnApri") + n);
-    btnApri[r]->setAutoDefault(false);
+    btnApri[r] = platform::pushButton(this, QStringLiteral("btnApri") + n, QStringLiteral("Apri"), QRect(508, y + 21, 70, 30));
     btnApri[r]->setEnabled(false);
-    btnApri[r]->setGeometry(508, y + 21, 70, 30);
 
     imgCancella[r] = new platform::PictureButton(this, QStringLiteral("imgCancella") + n);
     imgCancella[r]->setPixmap(clearPicture(24));
@@ -105,16 +99,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
     chain(txtDesc[r]);
   }
 
-  btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
-  btnApplica->setObjectName(QStringLiteral("btnApplica"));
-  btnApplica->setAutoDefault(false);
-  btnApplica->setGeometry(352, 482, 150, 34);
+  btnApplica = platform::pushButton(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), QRect(352, 482, 150, 34));
   connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
 
-  btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-  btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-  btnAnnulla->setAutoDefault(false);
-  btnAnnulla->setGeometry(512, 482, 100, 34);
+  btnAnnulla = platform::pushButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QRect(512, 482, 100, 34));
   connect(btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
 
   chain(btnApplica);
@@ -143,8 +131,10 @@ void TfrmAllegaCartella::open(platform::Form* card, const QString& keyWord) {
 }
 
 void TfrmAllegaCartella::btnSfogliaClick(int row) {
+  // "*" and not "*.*": on this platform "*.*" would hide the files without an
+  // extension, and any file must be attachable.
   const QString chosen = platform::dialogHost().openFile(this, QStringLiteral("Selezionare il file da allegare:"),
-                                                         QString(), QStringLiteral("Tutti i file (*.*)"));
+                                                         QString(), QStringLiteral("Tutti i file (*)"));
   if (chosen.isEmpty()) return;
 
   const QString name = QString::fromStdString(core::BareFileName(utf8(chosen)));

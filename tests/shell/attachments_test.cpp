@@ -91,6 +91,37 @@ TEST_F(AttachmentsDialog, BrowseCopiesTheFileUnderItsBareName) {
   EXPECT_TRUE(dlg.txtFile[2]->text().isEmpty());
 }
 
+// Records what the file dialog was asked to show.
+class FileDialogSpy : public ScriptedDialogHost {
+ public:
+  QString caption, filter;
+  QString openFile(QWidget* parent, const QString& c, const QString& dir, const QString& f) override {
+    caption = c;
+    filter = f;
+    return ScriptedDialogHost::openFile(parent, c, dir, f);
+  }
+};
+
+TEST_F(AttachmentsDialog, FileDialogLetsAnyFileBeChosen) {
+  FileDialogSpy spy;
+  TfrmAllegaCartella dlg(nullptr);
+  dlg.show();
+  spy.openFiles.push_back(source("LEGGIMI", "README"));
+  click(dlg.btnSfoglia[0]);
+  EXPECT_EQ(spy.caption, "Selezionare il file da allegare:");
+  EXPECT_TRUE(spy.filter.startsWith("Tutti i file ("));
+
+  // The filter's patterns, as a file dialog reads them, let through a name without
+  // an extension as well as one with.
+  const QString patterns = spy.filter.section('(', 1).chopped(1);
+  for (const QString name : {"LEGGIMI", "libretto.pdf", ".nascosto"}) {
+    SCOPED_TRACE(name.toStdString());
+    EXPECT_TRUE(QDir::match(patterns.split(' '), name));
+  }
+  EXPECT_EQ(dlg.txtFile[0]->text(), "LEGGIMI");
+  EXPECT_EQ(exe.read(attached("LEGGIMI")), "README");
+}
+
 TEST_F(AttachmentsDialog, SameNameAsksBeforeOverwriting) {
   ASSERT_TRUE(QDir(exe.path()).mkpath("Documenti_Allegati"));
   exe.write(attached("polizza.pdf"), "OLD");
