@@ -356,11 +356,7 @@ void TfrmAvvio::imgEsciClick() { QApplication::quit(); }
 void TfrmAvvio::FormClose() { QApplication::quit(); }
 
 void TfrmAvvio::paintEvent(QPaintEvent* event) {
-  QPainter p(this);
-  QLinearGradient g(0, 0, 0, height());
-  g.setColorAt(0, QColor(0x46, 0x82, 0xB4));
-  g.setColorAt(1, Qt::white);
-  p.fillRect(rect(), g);
+  shell::paintGradient(this, shell::kSteelBlue);
   platform::Form::paintEvent(event);
 }
 

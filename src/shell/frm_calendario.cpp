@@ -9,6 +9,7 @@
 
 #include "app/app.h"
 #include "platform/qtext.h"
+#include "platform/widgets.h"
 
 namespace {
 
@@ -52,16 +53,10 @@ TfrmCalendario::TfrmCalendario(QWidget* owner)
   // The calendar always starts from today, never from the date already in the field.
   calAppuntamenti->setSelectedDate(QDate::currentDate());
 
-  btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
-  btnImportaData->setObjectName(QStringLiteral("btnImportaData"));
-  btnImportaData->setAutoDefault(false);
-  btnImportaData->setGeometry(8, 252, 114, 32);
+  btnImportaData = platform::pushButton(this, QStringLiteral("btnImportaData"), QStringLiteral("Importa"), QRect(8, 252, 114, 32));
   connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
 
-  btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-  btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-  btnAnnulla->setAutoDefault(false);
-  btnAnnulla->setGeometry(131, 252, 114, 32);
+  btnAnnulla = platform::pushButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QRect(131, 252, 114, 32));
   connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::btnAnnullaClick);
 }
 

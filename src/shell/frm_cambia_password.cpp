@@ -58,15 +58,6 @@ QLabel* makeLabel(QWidget* parent, const QString& text, int y) {
   return l;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  b->setDefault(false);
-  b->setGeometry(geometry);
-  return b;
-}
-
 }  // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget* owner)
@@ -87,8 +78,8 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* owner)
   effPasswordNew = platform::addFocusHighlight(txtPasswordNew, QStringLiteral("effPasswordNew"));
   effConferma = platform::addFocusHighlight(txtConferma, QStringLiteral("effConferma"));
 
-  cmdEsci = makeButton(this, QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"), QRect(250, 272, 105, 34));
-  cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(365, 272, 105, 34));
+  cmdEsci = platform::pushButton(this, QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"), QRect(250, 272, 105, 34));
+  cmdOK = platform::pushButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(365, 272, 105, 34));
   cmdOK->setEnabled(false);
   setTabOrder(txtPasswordOld, txtPasswordNew);
   setTabOrder(txtPasswordNew, txtConferma);
@@ -193,10 +184,6 @@ void TfrmCambiaPassword::FormClose() {
 }
 
 void TfrmCambiaPassword::paintEvent(QPaintEvent* event) {
-  QPainter p(this);
-  QLinearGradient g(0, 0, 0, height());
-  g.setColorAt(0, QColor(0x46, 0x82, 0xB4));
-  g.setColorAt(1, Qt::white);
-  p.fillRect(rect(), g);
+  shell::paintGradient(this, shell::kSteelBlue);
   platform::Form::paintEvent(event);
 }

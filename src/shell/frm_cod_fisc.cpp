@@ -12,6 +12,7 @@
 #include "platform/qtext.h"
 #include "shell/frm_partita_iva.h"
 #include "shell/misc.h"
+#include "platform/widgets.h"
 
 namespace shell {
 
@@ -78,17 +79,11 @@ CodeCheckerForm::CodeCheckerForm(QWidget* owner, const QString& className, const
   edit_->setGeometry(margin, 56, inner, 34);
   edit_->installEventFilter(this);
 
-  btnControlla = new QPushButton(QStringLiteral("Controlla"), this);
-  btnControlla->setObjectName(QStringLiteral("btnControlla"));
-  btnControlla->setAutoDefault(false);
-  btnControlla->setGeometry(width - margin - 212, height - 54, 100, 34);
+  btnControlla = platform::pushButton(this, QStringLiteral("btnControlla"), QStringLiteral("Controlla"), QRect(width - margin - 212, height - 54, 100, 34));
   btnControlla->installEventFilter(this);
   connect(btnControlla, &QPushButton::clicked, this, &CodeCheckerForm::btnControllaClick);
 
-  btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-  btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-  btnChiudi->setAutoDefault(false);
-  btnChiudi->setGeometry(width - margin - 100, height - 54, 100, 34);
+  btnChiudi = platform::pushButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(width - margin - 100, height - 54, 100, 34));
   btnChiudi->installEventFilter(this);
   connect(btnChiudi, &QPushButton::clicked, this, &CodeCheckerForm::btnChiudiClick);
 

@@ -8,6 +8,7 @@
 
 #include "platform/paths.h"
 #include "shell/misc.h"
+#include "platform/widgets.h"
 
 namespace {
 const QString kParagraphBreak = QStringLiteral("\r\n\r\n");
@@ -41,16 +42,10 @@ TfrmGuida::TfrmGuida(QWidget* owner)
   txtGuida->setGeometry(16, 54, 638, 448);
 
   imgPDF = shell::makeLinkPicture(this, QStringLiteral("imgPDF"), shell::pdfPicture(36));
-  imgPDF->move(16, 518);
   lnkWeb = shell::makeLinkText(this, QStringLiteral("lnkWeb"), QStringLiteral("Visualizza guida in formato PDF"));
-  lnkWeb->adjustSize();
-  lnkWeb->move(60, 536 - lnkWeb->height() / 2);
-  new shell::LinkPair(lnkWeb, imgPDF, [this] { lnkWebClick(); });
+  shell::placeLink(lnkWeb, imgPDF, QPoint(16, 518), [this] { lnkWebClick(); });
 
-  btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-  btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-  btnChiudi->setAutoDefault(false);
-  btnChiudi->setGeometry(554, 518, 100, 34);
+  btnChiudi = platform::pushButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(554, 518, 100, 34));
   connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
 }
 
@@ -82,10 +77,6 @@ void TfrmGuida::lnkWebClick() {
 void TfrmGuida::btnChiudiClick() { closeForm(); }
 
 void TfrmGuida::paintEvent(QPaintEvent* event) {
-  QPainter p(this);
-  QLinearGradient g(0, 0, 0, height());
-  g.setColorAt(0, QColor(0xAD, 0xD8, 0xE6));
-  g.setColorAt(1, Qt::white);
-  p.fillRect(rect(), g);
+  shell::paintGradient(this, QColor(0xAD, 0xD8, 0xE6));
   platform::Form::paintEvent(event);
 }

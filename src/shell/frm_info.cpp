@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "shell/misc.h"
+#include "platform/widgets.h"
 
 TfrmInfo::TfrmInfo(QWidget* owner)
     : platform::Form(owner, QStringLiteral("TfrmInfo"), platform::WindowKind::CentredOnScreen,
@@ -18,16 +19,10 @@ TfrmInfo::TfrmInfo(QWidget* owner)
   lblVersione->setGeometry(20, 136, 420, 44);
 
   imgEmail = shell::makeLinkPicture(this, QStringLiteral("imgEmail"), shell::mailPicture(32));
-  imgEmail->move(20, 190);
   lnkWeb = shell::makeLinkText(this, QStringLiteral("lnkWeb"), shell::supportAddress());
-  lnkWeb->adjustSize();
-  lnkWeb->move(62, 206 - lnkWeb->height() / 2);
-  new shell::LinkPair(lnkWeb, imgEmail, [this] { lnkWebClick(); });
+  shell::placeLink(lnkWeb, imgEmail, QPoint(20, 190), [this] { lnkWebClick(); });
 
-  btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-  btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-  btnChiudi->setAutoDefault(false);
-  btnChiudi->setGeometry(340, 250, 100, 34);
+  btnChiudi = platform::pushButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(340, 250, 100, 34));
   connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
 }
 

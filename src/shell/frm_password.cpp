@@ -22,19 +22,6 @@ const QString TfrmPassword::kReadError = QStringLiteral(
     "Attenzione: si è verificato un errore durante la procedura di lettura della password. "
     "Si consiglia di reinstallare il software.");
 
-namespace {
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  b->setDefault(false);
-  b->setGeometry(geometry);
-  return b;
-}
-
-}  // namespace
-
 TfrmPassword::TfrmPassword(QWidget* owner)
     : platform::Form(owner, QStringLiteral("TfrmPassword"), platform::WindowKind::CentredOnScreen,
                      QStringLiteral(" Velmora 4.0 - Accesso"), 460, 270) {
@@ -60,10 +47,10 @@ TfrmPassword::TfrmPassword(QWidget* owner)
   txtPassword->setGeometry(40, 140, 380, 36);
   effPassword = platform::addFocusHighlight(txtPassword, QStringLiteral("effPassword"));
 
-  cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(40, 208, 110, 34));
+  cmdOK = platform::pushButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(40, 208, 110, 34));
   cmdOK->setEnabled(false);
-  cmdEsci = makeButton(this, QStringLiteral("cmdEsci"), QStringLiteral("Esci"), QRect(160, 208, 110, 34));
-  btnCambiaPassword = makeButton(this, QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"),
+  cmdEsci = platform::pushButton(this, QStringLiteral("cmdEsci"), QStringLiteral("Esci"), QRect(160, 208, 110, 34));
+  btnCambiaPassword = platform::pushButton(this, QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"),
                                  QRect(280, 208, 140, 34));
   setTabOrder(txtPassword, cmdOK);
   setTabOrder(cmdOK, cmdEsci);
@@ -133,10 +120,6 @@ void TfrmPassword::btnCambiaPasswordClick() {
 }
 
 void TfrmPassword::paintEvent(QPaintEvent* event) {
-  QPainter p(this);
-  QLinearGradient g(0, 0, 0, height());
-  g.setColorAt(0, QColor(0x46, 0x82, 0xB4));  // steel blue
-  g.setColorAt(1, Qt::white);
-  p.fillRect(rect(), g);
+  shell::paintGradient(this, shell::kSteelBlue);
   platform::Form::paintEvent(event);
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "shell/misc.h"
+#include "platform/widgets.h"
 
 TfrmSplash::TfrmSplash(QWidget* owner)
     : platform::Form(owner, QStringLiteral("TfrmSplash"), platform::WindowKind::CentredOnOwner,
@@ -16,16 +17,10 @@ TfrmSplash::TfrmSplash(QWidget* owner)
   imgLogo->setGeometry(30, 60, 600, 180);
 
   imgWeb = shell::makeLinkPicture(this, QStringLiteral("imgWeb"), shell::webPicture(36));
-  imgWeb->move(30, 405);
   lnkWeb = shell::makeLinkText(this, QStringLiteral("lnkWeb"), shell::productWebAddress());
-  lnkWeb->adjustSize();
-  lnkWeb->move(74, 423 - lnkWeb->height() / 2);
-  new shell::LinkPair(lnkWeb, imgWeb, [this] { lnkWebClick(); });
+  shell::placeLink(lnkWeb, imgWeb, QPoint(30, 405), [this] { lnkWebClick(); });
 
-  btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-  btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-  btnChiudi->setAutoDefault(false);
-  btnChiudi->setGeometry(531, 406, 100, 34);
+  btnChiudi = platform::pushButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(531, 406, 100, 34));
   connect(btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
 }
 
@@ -34,10 +29,6 @@ void TfrmSplash::lnkWebClick() { TMisc::Open(shell::productWebAddress()); }
 void TfrmSplash::btnChiudiClick() { closeForm(); }
 
 void TfrmSplash::paintEvent(QPaintEvent* event) {
-  QPainter p(this);
-  QLinearGradient g(0, 0, 0, height());
-  g.setColorAt(0, QColor(0x10, 0x1C, 0x3C));
-  g.setColorAt(1, Qt::white);
-  p.fillRect(rect(), g);
+  shell::paintGradient(this, QColor(0x10, 0x1C, 0x3C));
   platform::Form::paintEvent(event);
 }

@@ -48,6 +48,13 @@ QLabel* makeLinkPicture(QWidget* parent, const QString& objectName, const QPixma
   return label;
 }
 
+void placeLink(QLabel* text, QLabel* picture, QPoint at, std::function<void()> action) {
+  picture->move(at);
+  text->adjustSize();
+  text->move(at.x() + picture->width() + 8, at.y() + (picture->height() - text->height()) / 2);
+  new LinkPair(text, picture, std::move(action));
+}
+
 LinkPair::LinkPair(QLabel* text, QLabel* picture, std::function<void()> action)
     : QObject(text), text_(text), picture_(picture), action_(std::move(action)) {
   text_->installEventFilter(this);
@@ -76,6 +83,14 @@ bool LinkPair::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return false;
+}
+
+void paintGradient(QWidget* window, const QColor& top) {
+  QPainter p(window);
+  QLinearGradient g(0, 0, 0, window->height());
+  g.setColorAt(0, top);
+  g.setColorAt(1, Qt::white);
+  p.fillRect(window->rect(), g);
 }
 
 QPixmap pdfPicture(int size) {

@@ -3,6 +3,7 @@
 // mail link to the desktop, and the link texts of the help, about and splash windows.
 #include <QColor>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <functional>
 
@@ -42,6 +43,10 @@ class LinkPair : public QObject {
   std::function<void()> action_;
 };
 
+// Puts `picture` at `at` and `text` just right of it, centred on the picture's
+// height, and makes them one link running `action`.
+void placeLink(QLabel* text, QLabel* picture, QPoint at, std::function<void()> action);
+
 // The look of a link text: underlined Tahoma, dark blue, hand cursor.
 QLabel* makeLinkText(QWidget* parent, const QString& objectName, const QString& text);
 // A picture that never takes the focus, with the hand cursor.
@@ -54,6 +59,11 @@ QPixmap webPicture(int size);
 QPixmap logoPicture(int width, int height);
 // The same logo with its name in another colour (white on a dark background).
 QPixmap logoPictureColoured(int width, int height, const QColor& textColour);
+
+// Fills `window` with a vertical gradient from `top` down to white: the background
+// of the launcher, the login and password-change windows, the help and the splash.
+void paintGradient(QWidget* window, const QColor& top);
+inline const QColor kSteelBlue{0x46, 0x82, 0xB4};
 
 // The support address and the product's web page.
 QString supportAddress();

@@ -16,6 +16,17 @@ const Text kCardWrong =
     u"Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
     u"Non è quindi possibile fornire informazioni relative al tipo di carta di credito.";
 
+// One checker's verdict for each edit text: outcome and exact message.
+struct VerdictCase { const char* name; Text edit; CheckOutcome outcome; Text message; };
+void expectVerdicts(core::CheckVerdict (*check)(core::TextView), std::initializer_list<VerdictCase> cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto v = check(c.edit);
+    EXPECT_EQ(v.outcome, c.outcome);
+    EXPECT_EQ(v.message, c.message);
+  }
+}
+
 }  // namespace
 
 TEST(CodFisc, CheckLetterOfTheFirstFifteen) {
@@ -46,8 +57,7 @@ TEST(CodFisc, CheckLetterOfTheFirstFifteen) {
 }
 
 TEST(CodFisc, VerdictOfTheWindow) {
-  struct Case { const char* name; Text edit; CheckOutcome outcome; Text message; };
-  const Case cases[] = {
+  expectVerdicts(core::CheckCodFisc, {
       {"valid", u"RSSMRA85T10A562S", CheckOutcome::Valid, kCodFiscValid},
       {"lower case tested in upper case", u"rssmra85t10a562s", CheckOutcome::Valid, kCodFiscValid},
       {"16th letter wrong", u"RSSMRA85T10A562A", CheckOutcome::Invalid, kCodFiscWrong},
@@ -57,13 +67,7 @@ TEST(CodFisc, VerdictOfTheWindow) {
       // Not trimmed: a blank counts towards the length.
       {"16 with a leading blank", u" RSSMRA85T10A562", CheckOutcome::Invalid, kCodFiscWrong},
       {"17 with a trailing blank", u"RSSMRA85T10A562S ", CheckOutcome::Retry, kCodFiscLength},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    auto v = core::CheckCodFisc(c.edit);
-    EXPECT_EQ(v.outcome, c.outcome);
-    EXPECT_EQ(v.message, c.message);
-  }
+  });
 }
 
 TEST(PartitaIva, CheckDigit) {
@@ -107,8 +111,7 @@ TEST(PartitaIva, VerdictOfTheWindow) {
   const Text wrong = u"Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
                      u"Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.";
   const Text length = u"Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.";
-  struct Case { const char* name; Text edit; CheckOutcome outcome; Text message; };
-  const Case cases[] = {
+  expectVerdicts(core::CheckPartitaIva, {
       {"office 056", u"07643520567", CheckOutcome::Valid, valid + u"Viterbo."},
       {"office 015", u"12345670157", CheckOutcome::Valid, valid + u"Milano 1."},
       {"office 040, accented town", u"12345670405", CheckOutcome::Valid, valid + u"Forlì."},
@@ -117,13 +120,7 @@ TEST(PartitaIva, VerdictOfTheWindow) {
       {"11 characters, not digits", u"0764352056a", CheckOutcome::Invalid, wrong},
       {"10 digits", u"0764352056", CheckOutcome::Retry, length},
       {"empty", u"", CheckOutcome::Retry, length},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    auto v = core::CheckPartitaIva(c.edit);
-    EXPECT_EQ(v.outcome, c.outcome);
-    EXPECT_EQ(v.message, c.message);
-  }
+  });
 }
 
 TEST(TaxCodeButton, ChoosesTheChecker) {
@@ -169,8 +166,7 @@ TEST(CreditCard, VerdictOfTheWindow) {
     return u"Il numero di carta di credito " + number + u" risulta valido.\r\n\r\n" +
            u"La carta di credito è del tipo " + kind + u".";
   };
-  struct Case { const char* name; Text edit; CheckOutcome outcome; Text message; };
-  const Case cases[] = {
+  expectVerdicts(core::CheckCreditCard, {
       {"Visa", u"4111111111111111", CheckOutcome::Valid, valid(u"4111111111111111", u"Visa")},
       {"MasterCard", u"5555555555554444", CheckOutcome::Valid, valid(u"5555555555554444", u"MasterCard")},
       {"Amex 37", u"378282246310005", CheckOutcome::Valid, valid(u"378282246310005", u"American Express")},
@@ -194,13 +190,7 @@ TEST(CreditCard, VerdictOfTheWindow) {
       {"code 1, prefix not two digits", u"3 4111111111111118", CheckOutcome::Invalid, kCardWrong},
       {"empty", u"", CheckOutcome::Retry, empty},
       {"blanks only", u"   ", CheckOutcome::Retry, empty},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    auto v = core::CheckCreditCard(c.edit);
-    EXPECT_EQ(v.outcome, c.outcome);
-    EXPECT_EQ(v.message, c.message);
-  }
+  });
 }
 
 TEST(Iban, LettersToDigits) {
@@ -253,8 +243,7 @@ TEST(Iban, VerdictOfTheWindow) {
   const Text valid = u"L'IBAN digitato è VALIDO.";
   const Text wrong = u"Attenzione: l'IBAN digitato è ERRATO!";
   const Text length = u"Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.";
-  struct Case { const char* name; Text edit; CheckOutcome outcome; Text message; };
-  const Case cases[] = {
+  expectVerdicts(core::CheckIban, {
       {"valid", u"IT60X0542811101000000123456", CheckOutcome::Valid, valid},
       {"lower case", u"it60x0542811101000000123456", CheckOutcome::Valid, valid},
       {"surrounding blanks", u"  IT60X0542811101000000123456 ", CheckOutcome::Valid, valid},
@@ -264,12 +253,6 @@ TEST(Iban, VerdictOfTheWindow) {
       {"empty", u"", CheckOutcome::Retry, length},
       // The blanks count towards the 27 and are removed before the check.
       {"27 with inner blanks", u"IT60 X054 2811 1010 0000 01", CheckOutcome::Invalid, wrong},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    auto v = core::CheckIban(c.edit);
-    EXPECT_EQ(v.outcome, c.outcome);
-    EXPECT_EQ(v.message, c.message);
-  }
+  });
   EXPECT_TRUE(core::IsValidIban(u"IT60 X054 2811 1010 0000 0123 456"));
 }

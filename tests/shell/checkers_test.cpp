@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/qtext.h"
 #include "shell/frm_carta.h"
 #include "shell/frm_cod_fisc.h"
 #include "shell/frm_iban.h"
@@ -47,6 +48,32 @@ Outcome openAndCheck(Opener opener, const QString& text, const QString& editName
   opener(&owner, text);
   out.boxes = host.boxes;
   return out;
+}
+
+struct VerdictCase {
+  const char* name;
+  QString text;  // what the card passes
+  MsgKind kind;
+  QString message;
+  bool stays;  // the window stays open with the focus in the edit
+};
+
+// Opens the checker through `opener` once per case, as a card does, and checks the
+// edit's text, the one box "Controlla" shows and whether the window stayed open.
+template <typename Opener>
+void expectVerdicts(Opener opener, const QString& editName, std::initializer_list<VerdictCase> cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Outcome o = openAndCheck(opener, c.text, editName);
+    EXPECT_EQ(o.editText, platform::Trim(c.text));
+    ASSERT_EQ(o.boxes.size(), 1u);
+    EXPECT_EQ(o.boxes[0].kind, c.kind);
+    EXPECT_EQ(o.boxes[0].text, c.message);
+    EXPECT_EQ(o.stillOpen, c.stays);
+    if (c.stays) {
+      EXPECT_TRUE(o.focusInEdit);
+    }
+  }
 }
 
 }  // namespace
@@ -108,8 +135,7 @@ TEST(TfrmCodFisc, VerdictsAndLengthWarning) {
   const QString length = QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
   const QString valid = QStringLiteral("Il codice fiscale digitato è VALIDO.");
   const QString wrong = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
-  struct Case { const char* name; QString text; MsgKind kind; QString message; bool stays; };
-  const Case cases[] = {
+  expectVerdicts(&TfrmCodFisc::open, QStringLiteral("txtCodFisc"), {
       {"valid", QStringLiteral("RSSMRA85T10A562S"), MsgKind::Information, valid, false},
       {"lower case from the card", QStringLiteral("rssmra85t10a562s"), MsgKind::Information, valid, false},
       {"16th letter wrong", QStringLiteral("RSSMRA85T10A562Z"), MsgKind::Warning, wrong, false},
@@ -118,18 +144,7 @@ TEST(TfrmCodFisc, VerdictsAndLengthWarning) {
       {"accented letter", QStringLiteral("RSSMRÈ85T10A562S"), MsgKind::Warning, wrong, false},
       {"15 characters", QStringLiteral("RSSMRA85T10A562"), MsgKind::Warning, length, true},
       {"empty", QString(), MsgKind::Warning, length, true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Outcome o = openAndCheck(&TfrmCodFisc::open, c.text, QStringLiteral("txtCodFisc"));
-    ASSERT_EQ(o.boxes.size(), 1u);
-    EXPECT_EQ(o.boxes[0].kind, c.kind);
-    EXPECT_EQ(o.boxes[0].text, c.message);
-    EXPECT_EQ(o.stillOpen, c.stays);
-    if (c.stays) {
-      EXPECT_TRUE(o.focusInEdit);
-    }
-  }
+  });
 }
 
 TEST(TfrmCodFisc, TypingTrimsUpperCasesAndStopsAtSixteen) {
@@ -190,8 +205,7 @@ TEST(TfrmPartitaIva, VerdictsWithTheOfficeTown) {
   const QString wrong = QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!") + kCrLf2 +
                         QStringLiteral("Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
   const QString length = QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
-  struct Case { const char* name; QString text; MsgKind kind; QString message; bool stays; };
-  const Case cases[] = {
+  expectVerdicts(&TfrmCodFisc::openForCardCode, QStringLiteral("txtPartitaIva"), {
       {"Viterbo", QStringLiteral("07643520567"), MsgKind::Information, valid + QStringLiteral("Viterbo."), false},
       {"Forlì", QStringLiteral("12345670405"), MsgKind::Information, valid + QStringLiteral("Forlì."), false},
       {"office 103, no town", QStringLiteral("12345671031"), MsgKind::Information, valid + QStringLiteral("."), false},
@@ -199,19 +213,7 @@ TEST(TfrmPartitaIva, VerdictsWithTheOfficeTown) {
       {"10 digits", QStringLiteral("0764352056"), MsgKind::Warning, length, true},
       // A 16-digit tax-code field reaches this checker whole and is told its length.
       {"16 digits from a tax-code field", QStringLiteral("0764352056712345"), MsgKind::Warning, length, true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Outcome o = openAndCheck(&TfrmCodFisc::openForCardCode, c.text, QStringLiteral("txtPartitaIva"));
-    EXPECT_EQ(o.editText, c.text);
-    ASSERT_EQ(o.boxes.size(), 1u);
-    EXPECT_EQ(o.boxes[0].kind, c.kind);
-    EXPECT_EQ(o.boxes[0].text, c.message);
-    EXPECT_EQ(o.stillOpen, c.stays);
-    if (c.stays) {
-      EXPECT_TRUE(o.focusInEdit);
-    }
-  }
+  });
 }
 
 TEST(TfrmPartitaIva, OnlyDigitsAndEditingKeysGetThrough) {
@@ -237,8 +239,7 @@ TEST(TfrmCarta, VerdictsAndKinds) {
     return QStringLiteral("Il numero di carta di credito ") + number + QStringLiteral(" risulta valido.") + kCrLf2 +
            QStringLiteral("La carta di credito è del tipo ") + kind + QStringLiteral(".");
   };
-  struct Case { const char* name; QString card; MsgKind kind; QString message; bool stays; };
-  const Case cases[] = {
+  expectVerdicts(&TfrmCarta::open, QStringLiteral("txtNumero"), {
       {"Visa", QStringLiteral("4111111111111111"), MsgKind::Information,
        valid(QStringLiteral("4111111111111111"), QStringLiteral("Visa")), false},
       {"MasterCard", QStringLiteral("5555555555554444"), MsgKind::Information,
@@ -251,18 +252,7 @@ TEST(TfrmCarta, VerdictsAndKinds) {
       {"prefix 32", QStringLiteral("3200000000000002"), MsgKind::Warning, wrong, false},
       {"prefix 39", QStringLiteral("3900000000000005"), MsgKind::Warning, wrong, false},
       {"blanks only", QStringLiteral("   "), MsgKind::Warning, empty, true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Outcome o = openAndCheck(&TfrmCarta::open, c.card, QStringLiteral("txtNumero"));
-    ASSERT_EQ(o.boxes.size(), 1u);
-    EXPECT_EQ(o.boxes[0].kind, c.kind);
-    EXPECT_EQ(o.boxes[0].text, c.message);
-    EXPECT_EQ(o.stillOpen, c.stays);
-    if (c.stays) {
-      EXPECT_TRUE(o.focusInEdit);
-    }
-  }
+  });
 }
 
 TEST(TfrmCarta, TypingKeepsDigitsUpToThirty) {
@@ -280,25 +270,13 @@ TEST(TfrmIban, VerdictsAndLengthWarning) {
   const QString valid = QStringLiteral("L'IBAN digitato è VALIDO.");
   const QString wrong = QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!");
   const QString length = QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");
-  struct Case { const char* name; QString card; MsgKind kind; QString message; bool stays; };
-  const Case cases[] = {
+  expectVerdicts(&TfrmIban::open, QStringLiteral("txtIban"), {
       {"valid", QStringLiteral("IT60X0542811101000000123456"), MsgKind::Information, valid, false},
       {"lower case from the card", QStringLiteral("it60x0542811101000000123456"), MsgKind::Information, valid, false},
       {"one digit changed", QStringLiteral("IT60X0542811101000000123457"), MsgKind::Warning, wrong, false},
       {"27 with the word IBAN", QStringLiteral("IBANIT60X054281110100000012"), MsgKind::Warning, wrong, false},
       {"26 characters", QStringLiteral("IT60X054281110100000012345"), MsgKind::Warning, length, true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Outcome o = openAndCheck(&TfrmIban::open, c.card, QStringLiteral("txtIban"));
-    ASSERT_EQ(o.boxes.size(), 1u);
-    EXPECT_EQ(o.boxes[0].kind, c.kind);
-    EXPECT_EQ(o.boxes[0].text, c.message);
-    EXPECT_EQ(o.stillOpen, c.stays);
-    if (c.stays) {
-      EXPECT_TRUE(o.focusInEdit);
-    }
-  }
+  });
 }
 
 TEST(TfrmIban, TypedLowerCasePasses) {

@@ -10,19 +10,11 @@
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
 #include "platform/widgets.h"
+#include "shell/stand_in.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 
 namespace {
-
-class StandIn : public platform::Form {
- public:
-  explicit StandIn(const QString& className)
-      : platform::Form(nullptr, className, platform::WindowKind::Maximized, QStringLiteral(" Velmora 4.0 - prova"), 400, 300) {}
-
- protected:
-  void FormClose() override { app().showLauncher(); }
-};
 
 // A menu window: goes where its key word says when it closes.
 class MenuStandIn : public StandIn {

@@ -2,26 +2,18 @@
 #include <QPlainTextEdit>
 
 #include "app/app.h"
+#include "platform/qtext.h"
 #include "platform/shell.h"
 #include "platform/widgets.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_guida.h"
 #include "shell/help_texts.h"
 #include "shell/misc.h"
+#include "shell/stand_in.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 
 namespace {
-
-// An app window of another engineer's app, as far as the launcher is concerned.
-class StandIn : public platform::Form {
- public:
-  explicit StandIn(const QString& className)
-      : platform::Form(nullptr, className, platform::WindowKind::Maximized, QStringLiteral(" Velmora 4.0 - prova"), 400, 300) {}
-
- protected:
-  void FormClose() override { app().showLauncher(); }
-};
 
 // The launcher alone in the registry, with stand-ins for the app windows a test
 // adds: what the launcher does must not depend on which apps are built so far.
@@ -136,7 +128,7 @@ TEST_F(LauncherTest, OverviewHelpHasItsHundredParagraphs) {
   ASSERT_EQ(paragraphs.size(), 100);
   for (int i = 0; i < paragraphs.size(); ++i) {
     SCOPED_TRACE(i + 1);
-    EXPECT_FALSE(paragraphs[i].trimmed().isEmpty());
+    EXPECT_FALSE(platform::Trim(paragraphs[i]).isEmpty());
     EXPECT_FALSE(paragraphs[i].contains(QLatin1Char('\r')) || paragraphs[i].contains(QLatin1Char('\n')));
     EXPECT_EQ(paragraphs[i].startsWith(QStringLiteral("Velmora 4.0")), i == 0 || i == 98 || i == 99);
   }
