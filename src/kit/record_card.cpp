@@ -64,7 +64,11 @@ void RecordCard::addBinding(std::string_view field, std::function<QString()> get
 
 void RecordCard::bind(std::string_view field, QLineEdit* edit, OnNew onNew) {
   addBinding(
-      field, [edit] { return edit->text(); }, [edit](const QString& v) { edit->setText(v); },
+      field, [edit] { return edit->text(); },
+      [edit](const QString& v) {
+        edit->setText(v);
+        edit->setCursorPosition(0);  // a long value shows its beginning, not its tail
+      },
       onNew.touch ? std::function<void()>([edit, v = onNew.value] { edit->setText(v); }) : nullptr);
 }
 

@@ -41,7 +41,8 @@ struct FieldPlace {
   const char* calendarKey;  // date edits: the calendar's key word
 };
 
-// In record order, one per edit.
+// In record order, one per edit: the fields read left to right and top to bottom in
+// the order Enter and Tab move through them.
 constexpr FieldPlace kPlaces[VehicleRecord::kEditCount] = {
     {"Tipo veicolo:", false, 0, 0, nullptr},
     {"Destinazione ed uso:", false, 0, 1, nullptr},
@@ -62,10 +63,10 @@ constexpr FieldPlace kPlaces[VehicleRecord::kEditCount] = {
     {"Numero posti:", false, 8, 1, nullptr},
     {"Portata massima:", false, 9, 0, nullptr},
     {"Compagnia assicurativa:", false, 10, 2, nullptr},
-    {"Tel. assicuratore:", false, 9, 1, nullptr},
-    {"Importo polizza:", false, 11, 0, nullptr},
+    {"Tel. assicuratore:", false, 11, 0, nullptr},
+    {"Importo polizza:", false, 11, 1, nullptr},
     {"Incidenti subiti:", false, 12, 2, nullptr},
-    {"Proprietario:", false, 11, 1, nullptr},
+    {"Proprietario:", false, 13, 0, nullptr},
     {"Autista:", true, 0, 0, nullptr},
     {"Telefono:", true, 0, 1, nullptr},
     {"Meccanico:", true, 1, 0, nullptr},
@@ -83,7 +84,7 @@ constexpr int kEditHeight = 24;
 constexpr int kLeftCaptionX = 6, kLeftCaptionW = 168, kLeftEditX = 178, kLeftEditW = 150;
 constexpr int kRightCaptionX = 334, kRightCaptionW = 142, kRightEditX = 480, kRightEditW = 160;
 constexpr int kWideEditW = kRightEditX + kRightEditW - kLeftEditX;
-constexpr int kDetailsRows = 13;
+constexpr int kDetailsRows = 14;
 constexpr int kNotesRows = 5;
 
 // The background panels: a light gradient with a thin sky-blue rule.

@@ -115,6 +115,7 @@ TEST_F(RecordCardTest, CheckBoxIsStoredAsSiOrNoAndComposedValueAsBuilt) {
                                              record("C", "xx"));
   w.chkFlag->setChecked(false);
   w.card->first();
+  EXPECT_EQ(w.txtNome->cursorPosition(), 0);  // a loaded value shows from its beginning
   EXPECT_TRUE(w.chkFlag->isChecked());
   EXPECT_EQ(w.txtGiorno->currentText(), QStringLiteral("01"));
   EXPECT_EQ(w.txtProv->currentText(), QStringLiteral("TO"));

@@ -96,6 +96,14 @@ TEST_F(AutoparcoTest, ControlsInRecordOrderWithTheirLimits) {
     EXPECT_EQ(e->isReadOnly(), date);
   }
   EXPECT_EQ(expectedNext, w->btnFocus);
+  // On screen the edits read in the same order: each one right of the previous on
+  // its row, or on a row further down.
+  for (std::size_t i = 1; i < 32; ++i) {
+    const QPoint before = w->edits()[i - 1]->mapTo(w, QPoint(0, 0));
+    const QPoint at = w->edits()[i]->mapTo(w, QPoint(0, 0));
+    EXPECT_TRUE(at.y() > before.y() || (at.y() == before.y() && at.x() > before.x()))
+        << w->edits()[i]->objectName().toStdString();
+  }
   for (std::size_t i = 0; i < 6; ++i) {
     QLabel* l = w->attachmentLabels()[i];
     EXPECT_EQ(l->objectName().toStdString(), "lbl" + std::string(VehicleRecord::fields[32 + i].name));
