@@ -249,6 +249,8 @@ TEST(Iban, VerdictOfTheWindow) {
       {"surrounding blanks", u"  IT60X0542811101000000123456 ", CheckOutcome::Valid, valid},
       {"one digit changed", u"IT60X0542811101000000123457", CheckOutcome::Invalid, wrong},
       {"27 with the word IBAN", u"IBANIT60X054281110100000012", CheckOutcome::Invalid, wrong},
+      // The word goes before the check: what is left is a valid 22-character IBAN.
+      {"the word IBAN before a valid one", u"IBAN DE89370400440532013000", CheckOutcome::Valid, valid},
       {"26 characters", u"IT60X054281110100000012345", CheckOutcome::Retry, length},
       {"empty", u"", CheckOutcome::Retry, length},
       // The blanks count towards the 27 and are removed before the check.
