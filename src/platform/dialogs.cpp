@@ -46,7 +46,10 @@ class QtDialogHost final : public DialogHost {
     QMessageBox box(parent);
     box.setTextFormat(Qt::PlainText);
     box.setText(forDisplay(text));
-    box.setWindowTitle(captionOf(kind));
+    // An empty title would make the window manager show the program's name; the plain
+    // message has no caption, so it gets a blank one.
+    const QString caption = captionOf(kind);
+    box.setWindowTitle(caption.isEmpty() ? QStringLiteral(" ") : caption);
     switch (kind) {
       case MsgKind::Warning: box.setIcon(QMessageBox::Warning); break;
       case MsgKind::Error: box.setIcon(QMessageBox::Critical); break;
