@@ -77,6 +77,18 @@ TEST_F(ArchiveTest, CountsWholeRecordsOnly) {
   EXPECT_THROW(a.read(buf.data()), core::ArchiveError);  // the partial record is not one
 }
 
+TEST_F(ArchiveTest, BatchReadStopsAtTheLastWholeRecord) {
+  writeFile(record('a') + record('b') + record('c') + "1234567");
+  core::Archive a(path(), kSize);
+  std::vector<std::uint8_t> buf(4 * kSize, 0);
+  a.seek(1);
+  EXPECT_EQ(a.readRecords(buf.data(), 4), 2u);  // b and c; the partial tail is no record
+  EXPECT_EQ(std::string(buf.begin(), buf.begin() + 2 * kSize), record('b') + record('c'));
+  EXPECT_EQ(a.position(), 3u);
+  EXPECT_EQ(a.readRecords(buf.data(), 4), 0u);
+  EXPECT_EQ(a.position(), 3u);
+}
+
 TEST_F(ArchiveTest, AppendWritesAtCountTimesSize) {
   writeFile(record('a') + record('b') + "1234567");
   {
