@@ -6,21 +6,8 @@
 #include "platform/sound.h"
 #include "support/helpers.h"
 
-namespace {
-
-class RecordingOpener {
- public:
-  RecordingOpener() {
-    platform::setShellOpener([this](const QString& t) { targets << t; });
-  }
-  ~RecordingOpener() { platform::setShellOpener({}); }
-  QStringList targets;
-};
-
-}  // namespace
-
 TEST(ShellOpen, RemovesTheQuotesCallersPutAroundPaths) {
-  RecordingOpener opener;
+  ShellOpenRecorder opener;
   platform::shellOpen("\"/opt/my programs/Guida.pdf\"");
   platform::shellOpen("https://www.example.com");
   platform::shellOpen("\"mailto:a@b.it?subject=Software Velmora 4.0&body=Salve, ciao:\"");

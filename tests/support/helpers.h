@@ -10,11 +10,13 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
 #include "platform/paths.h"
+#include "platform/shell.h"
 
 // Points the executable folder at a fresh temporary folder for the test's life.
 class TempExeDir {
@@ -36,6 +38,19 @@ class TempExeDir {
 
  private:
   QTemporaryDir dir_;
+};
+
+// Records what is handed to the desktop's opener (without the callers' quotes) for
+// the object's life, instead of opening it.
+class ShellOpenRecorder {
+ public:
+  ShellOpenRecorder() {
+    platform::setShellOpener([this](const QString& t) { targets << t; });
+  }
+  ~ShellOpenRecorder() { platform::setShellOpener({}); }
+  ShellOpenRecorder(const ShellOpenRecorder&) = delete;
+  ShellOpenRecorder& operator=(const ShellOpenRecorder&) = delete;
+  QStringList targets;
 };
 
 // The child named `name`; fails the test (and returns null) when there is none.
