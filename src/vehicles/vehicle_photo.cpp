@@ -16,10 +16,12 @@ namespace vehicles {
 
 QString photoPath(const QString& position) {
   const QString n = platform::Trim(position);
-  if (n.isEmpty() || !platform::IsAllDigits(n)) return QString();
+  bool ok = false;
+  const qulonglong number = n.toULongLong(&ok);
+  if (n.isEmpty() || !platform::IsAllDigits(n) || !ok) return QString();
   const QString folder = platform::exePath(QString::fromLatin1(kPhotoFolder.data(), int(kPhotoFolder.size())));
   if (!QDir().mkpath(folder)) return QString();
-  return folder + QLatin1Char('/') + QStringLiteral("Scheda_Veicolo_") + n + QStringLiteral(".jpg");
+  return folder + QLatin1Char('/') + QString::fromStdString(PhotoFileName(number));
 }
 
 QImage loadPhoto(const QString& position) {
