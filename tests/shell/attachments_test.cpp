@@ -211,6 +211,8 @@ TEST_F(AttachmentsDialog, OpenFillsFromTheCardAndApplyWritesBackTrimmed) {
   servizi->label("lblFile01")->setText("  a.pdf ");
   servizi->label("lblDesc01")->setText(" Prima ");
   servizi->label("lblFile03")->setText("c.pdf");
+  ASSERT_TRUE(QDir(exe.path()).mkpath("Documenti_Allegati"));
+  exe.write(attached("c.pdf"), "C");
 
   host.onModal = [&](platform::Form& f) {
     auto& dlg = static_cast<TfrmAllegaCartella&>(f);
@@ -232,6 +234,7 @@ TEST_F(AttachmentsDialog, OpenFillsFromTheCardAndApplyWritesBackTrimmed) {
 
   EXPECT_EQ(host.modalShown, QStringList("TfrmAllegaCartella"));
   EXPECT_EQ(servizi->texts(), QStringList({"a.pdf", "", "", "Prima", "Seconda descrizione", "Terza"}));
+  EXPECT_EQ(exe.read(attached("c.pdf")), "C");
   EXPECT_EQ(card("TfrmAutoparco")->texts(), QStringList(6));
   EXPECT_EQ(card("TfrmAnagrafica")->texts(), QStringList(6));
 }
