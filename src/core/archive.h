@@ -40,7 +40,8 @@ class Archive {
   // read and moves the position past them. For scans of a whole archive.
   std::size_t readRecords(std::uint8_t* out, std::size_t count);
   // Writes recordSize bytes at the position (appending at index count(); a position
-  // past that throws). A short write throws; the record may then be incomplete.
+  // past that throws). A failed write throws after putting back what was there, so
+  // no record is left half-written and a failed append leaves the file as it was.
   void write(const std::uint8_t* data);
   void write(const RecordBuffer& buffer);
   void close();

@@ -21,7 +21,7 @@ Text MidChars(TextView text, std::uint16_t position, std::uint16_t n);
 bool IsAllDigits(TextView text);
 // Truncate(value * 10^decimals + 0.5) / 10^decimals, the sum in extended precision.
 double RoundToDecimals(double value, int decimals);
-// Whether text is a calendar date written dd/mm/yyyy.
+// Whether text is a calendar date written dd/mm/yyyy (as ParseDate reads it).
 bool IsValidDateText(TextView text);
 
 // Removes the characters up to U+0020 at both ends, nothing else.
