@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QFrame>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -510,6 +511,17 @@ bool TfrmAutoparco::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && nextInChain(edit))
       return fieldKeyDown(edit, static_cast<QKeyEvent*>(event));
+  }
+  if (event->type() == QEvent::InputMethod && watched == txtTarga) {
+    // A letter composed by an input method (a dead key, say) is typed too: the
+    // plate refuses it the same way.
+    auto* input = static_cast<QInputMethodEvent*>(event);
+    QString commit = input->commitString();
+    commit.removeIf([](QChar c) {
+      return c.unicode() >= 32 && c.unicode() <= 255 && vehicles::IsRefusedPlateChar(c.unicode());
+    });
+    if (commit != input->commitString())
+      input->setCommitString(commit, input->replacementStart(), input->replacementLength());
   }
   if (event->type() == QEvent::MouseMove && panInfo) {
     // Moving over the window or its background empties the hint.

@@ -1,5 +1,6 @@
 // The vehicle card: its controls, its commands over the vehicle archive, its fields.
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -433,6 +434,11 @@ TEST_F(AutoparcoTest, PlateRefusesSomeCharactersAndShowsCapitals) {
   EXPECT_EQ(w->txtTarga->text(), QStringLiteral("AB1"));
   typeText(w->txtTarga, QStringLiteral("ø-x.ß"));
   EXPECT_EQ(w->txtTarga->text(), QStringLiteral("AB1ø-X.ß"));
+  // A letter composed by an input method is refused as well; the rest of it stays.
+  QInputMethodEvent composed;
+  composed.setCommitString(QStringLiteral("èz"));
+  QApplication::sendEvent(w->txtTarga, &composed);
+  EXPECT_EQ(w->txtTarga->text(), QStringLiteral("AB1ø-X.ßZ"));
   QTest::keyClick(w->txtTarga, Qt::Key_Return);
   EXPECT_EQ(w->focusWidget(), w->txtAnno);
 }
