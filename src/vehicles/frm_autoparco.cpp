@@ -517,9 +517,7 @@ bool TfrmAutoparco::eventFilter(QObject* watched, QEvent* event) {
     // plate refuses it the same way.
     auto* input = static_cast<QInputMethodEvent*>(event);
     QString commit = input->commitString();
-    commit.removeIf([](QChar c) {
-      return c.unicode() >= 32 && c.unicode() <= 255 && vehicles::IsRefusedPlateChar(c.unicode());
-    });
+    commit.removeIf([](QChar c) { return vehicles::IsRefusedPlateChar(c.unicode()); });
     if (commit != input->commitString())
       input->setCommitString(commit, input->replacementStart(), input->replacementLength());
   }
@@ -562,12 +560,9 @@ bool TfrmAutoparco::txtTargaKeyDown(QKeyEvent* event) {
     txtAnno->setFocus(Qt::TabFocusReason);
     return true;
   }
+  // Every refused character lies between U+0020 and U+00FF.
   const QString text = event->text();
-  if (text.size() == 1) {
-    const char16_t c = text.at(0).unicode();
-    if (c >= 32 && c <= 255 && vehicles::IsRefusedPlateChar(c)) return true;
-  }
-  return false;
+  return text.size() == 1 && vehicles::IsRefusedPlateChar(text.at(0).unicode());
 }
 
 void TfrmAutoparco::txtTargaTyping() {
