@@ -11,10 +11,7 @@ using namespace platform::report;
 
 std::unique_ptr<Report> makeListReport() {
   auto report = std::make_unique<Report>(kListTemplateName);
-  Page& page = report->addPage(QStringLiteral("Page"));
-  page.paper = QPageSize::A4;
-  page.orientation = QPageLayout::Landscape;
-  page.margins = QMarginsF(10, 10, 10, 10);
+  Page& page = report->addPage(QStringLiteral("Page"), QPageLayout::Landscape);
 
   Band& title = page.addBand(BandKind::ReportTitle, QStringLiteral("ReportTitle"), mm(8));
   Memo& txtTitolo = title.addMemo(QStringLiteral("txtTitolo"), QRectF(mm(2), mm(1), mm(273), mm(5)));

@@ -45,15 +45,6 @@ class ItemWidthDelegate : public QStyledItemDelegate {
   int width_;
 };
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  b->setDefault(false);
-  b->setGeometry(geometry);
-  return b;
-}
-
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(name);
@@ -67,9 +58,10 @@ void setTextColour(QWidget* w, const QColor& colour) {
   w->setPalette(p);
 }
 
-// The strip at the top of each panel repeating the caption in capitals.
+// The strip at the top of each panel repeating the caption in capitals (a picture's
+// text, so every letter is written as a capital, accented ones too).
 QLabel* makeBanner(QWidget* panel, const QString& caption) {
-  auto* banner = new QLabel(caption.trimmed().toUpper(), panel);
+  auto* banner = new QLabel(platform::Trim(caption).toUpper(), panel);
   banner->setGeometry(0, 0, panel->width(), 40);
   banner->setAlignment(Qt::AlignCenter);
   banner->setAutoFillBackground(true);
@@ -208,9 +200,9 @@ void SearchWindow::buildFilterPanel() {
   setTextColour(lblAttendere, kDarkCyan);
   lblAttendere->setVisible(false);
 
-  btnCerca = makeButton(panAvvio, QStringLiteral("btnCerca"), QStringLiteral("Cerca"),
+  btnCerca = platform::pushButton(panAvvio, QStringLiteral("btnCerca"), QStringLiteral("Cerca"),
                         QRect(area.width() - 2 * 132 - 12, area.height() - 56, 126, 38));
-  btnAnnulla = makeButton(panAvvio, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"),
+  btnAnnulla = platform::pushButton(panAvvio, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"),
                           QRect(area.width() - 132 - 12, area.height() - 56, 126, 38));
   btnCerca->installEventFilter(this);
   btnAnnulla->installEventFilter(this);
@@ -233,7 +225,7 @@ void SearchWindow::buildResultPanel() {
     txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
     txtTrova->setGeometry(12, top, area.width() - 24 - 138, 32);
     txtTrova->installEventFilter(this);
-    btnTrova = makeButton(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"),
+    btnTrova = platform::pushButton(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"),
                           QRect(area.width() - 12 - 126, top - 2, 126, 36));
     btnTrova->installEventFilter(this);
     connect(btnTrova, &QPushButton::clicked, this, &SearchWindow::btnTrovaClick);
@@ -263,9 +255,9 @@ void SearchWindow::buildResultPanel() {
     setTextColour(lblTrovate, kDarkCyan);
   }
 
-  btnStampa = makeButton(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa"),
+  btnStampa = platform::pushButton(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa"),
                          QRect(area.width() - 2 * 132 - 12, area.height() - 48, 126, 38));
-  btnChiudi = makeButton(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
+  btnChiudi = platform::pushButton(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                          QRect(area.width() - 132 - 12, area.height() - 48, 126, 38));
   btnStampa->installEventFilter(this);
   btnChiudi->installEventFilter(this);
@@ -410,7 +402,11 @@ void SearchWindow::lstRecordsDblClick() {
 
 void SearchWindow::btnTrovaClick() { listFind(lstRecords, txtTrova->text(), spec_.windowClass, this); }
 
-void SearchWindow::btnStampaClick() { printList(this, lstRecords, spec_.printTitle, spec_.printOptions); }
+void SearchWindow::btnStampaClick() {
+  ListPrintOptions options = spec_.printOptions;
+  if (spec_.printTrailer) options.trailer << spec_.printTrailer();
+  printList(this, lstRecords, spec_.printTitleNow ? spec_.printTitleNow() : spec_.printTitle, options);
+}
 
 void SearchWindow::btnChiudiClick() { closeForm(); }
 

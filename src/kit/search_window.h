@@ -10,6 +10,7 @@
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <functional>
 #include <vector>
@@ -84,6 +85,11 @@ struct ListSpec {
   QString counter;      // lblTrovate, "%1" standing for the number of lines; empty: no counter
   QString printTitle;   // the title of the list print
   ListPrintOptions printOptions;
+  // Computed when "Stampa" is pressed, where a window's print depends on what it
+  // shows: a title in place of printTitle (the booking summary's, from its board),
+  // and trailer lines added after the list lines (the summaries' totals).
+  std::function<QString()> printTitleNow;
+  std::function<QStringList()> printTrailer;
 
   bool findBox = true;              // txtTrova and "Trova"
   bool keepLastFind = false;        // the last find text survives a new opening

@@ -302,110 +302,100 @@ void SpreadsheetWindow::cmdEsciClick() { closeForm(); }
 
 namespace {
 
-QPixmap blank(int size) {
+// A square picture of `size` pixels, transparent, drawn by `draw` on a 64 x 64 design.
+template <typename Draw>
+QPixmap picture(int size, Draw draw) {
   QPixmap pm(size, size);
   pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size / 64.0, size / 64.0);
+  draw(p);
   return pm;
 }
 
 }  // namespace
 
 QPixmap spreadsheetPicture(int size) {
-  QPixmap pm = blank(size);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  const qreal s = size / 64.0;
-  p.scale(s, s);
-  // The sheet: a white page with a grid, folded corner.
-  QPainterPath page;
-  page.moveTo(20, 6);
-  page.lineTo(48, 6);
-  page.lineTo(58, 16);
-  page.lineTo(58, 58);
-  page.lineTo(20, 58);
-  page.closeSubpath();
-  p.setPen(QPen(QColor(0x1D, 0x6F, 0x42), 2));
-  p.setBrush(Qt::white);
-  p.drawPath(page);
-  p.setPen(QPen(QColor(0x8F, 0xC1, 0xA3), 1.2));
-  for (int y = 22; y <= 52; y += 8) p.drawLine(QPointF(30, y), QPointF(54, y));
-  for (int x = 38; x <= 54; x += 8) p.drawLine(QPointF(x, 18), QPointF(x, 54));
-  // The green tile with the X in front.
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0x1D, 0x6F, 0x42));
-  p.drawRoundedRect(QRectF(4, 18, 32, 32), 4, 4);
-  p.setPen(QPen(Qt::white, 4.5, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(13, 27), QPointF(27, 41));
-  p.drawLine(QPointF(27, 27), QPointF(13, 41));
-  return pm;
+  return picture(size, [](QPainter& p) {
+    // The sheet: a white page with a grid, folded corner.
+    QPainterPath page;
+    page.moveTo(20, 6);
+    page.lineTo(48, 6);
+    page.lineTo(58, 16);
+    page.lineTo(58, 58);
+    page.lineTo(20, 58);
+    page.closeSubpath();
+    p.setPen(QPen(QColor(0x1D, 0x6F, 0x42), 2));
+    p.setBrush(Qt::white);
+    p.drawPath(page);
+    p.setPen(QPen(QColor(0x8F, 0xC1, 0xA3), 1.2));
+    for (int y = 22; y <= 52; y += 8) p.drawLine(QPointF(30, y), QPointF(54, y));
+    for (int x = 38; x <= 54; x += 8) p.drawLine(QPointF(x, 18), QPointF(x, 54));
+    // The green tile with the X in front.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1D, 0x6F, 0x42));
+    p.drawRoundedRect(QRectF(4, 18, 32, 32), 4, 4);
+    p.setPen(QPen(Qt::white, 4.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(13, 27), QPointF(27, 41));
+    p.drawLine(QPointF(27, 27), QPointF(13, 41));
+  });
 }
 
 QPixmap helpPicture(int size) {
-  QPixmap pm = blank(size);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  const qreal s = size / 64.0;
-  p.scale(s, s);
-  QRadialGradient fill(QPointF(26, 22), 34);
-  fill.setColorAt(0, QColor(0x6C, 0xA6, 0xF0));
-  fill.setColorAt(1, QColor(0x1E, 0x56, 0xB0));
-  p.setPen(QPen(QColor(0x15, 0x3E, 0x80), 2));
-  p.setBrush(fill);
-  p.drawEllipse(QPointF(32, 32), 27, 27);
-  QFont f(QStringLiteral("DejaVu Sans"));
-  f.setPixelSize(38);
-  f.setBold(true);
-  p.setFont(f);
-  p.setPen(Qt::white);
-  p.drawText(QRectF(0, 0, 64, 64), Qt::AlignCenter, QStringLiteral("?"));
-  return pm;
+  return picture(size, [](QPainter& p) {
+    QRadialGradient fill(QPointF(26, 22), 34);
+    fill.setColorAt(0, QColor(0x6C, 0xA6, 0xF0));
+    fill.setColorAt(1, QColor(0x1E, 0x56, 0xB0));
+    p.setPen(QPen(QColor(0x15, 0x3E, 0x80), 2));
+    p.setBrush(fill);
+    p.drawEllipse(QPointF(32, 32), 27, 27);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(38);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, 0, 64, 64), Qt::AlignCenter, QStringLiteral("?"));
+  });
 }
 
 QPixmap exitPicture(int size) {
-  QPixmap pm = blank(size);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  const qreal s = size / 64.0;
-  p.scale(s, s);
-  // A door ajar...
-  p.setPen(QPen(QColor(0x5A, 0x3A, 0x1E), 2));
-  p.setBrush(QColor(0xEE, 0xE8, 0xDC));
-  p.drawRect(QRectF(10, 6, 30, 52));
-  QPolygonF door{QPointF(10, 6), QPointF(30, 12), QPointF(30, 62), QPointF(10, 58)};
-  p.setBrush(QColor(0xA0, 0x6A, 0x3A));
-  p.drawPolygon(door);
-  p.setBrush(QColor(0xF0, 0xD0, 0x60));
-  p.drawEllipse(QPointF(25, 36), 2, 2);
-  // ...and the way out.
-  p.setPen(QPen(QColor(0xC6, 0x28, 0x28), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.drawLine(QPointF(36, 32), QPointF(56, 32));
-  p.drawLine(QPointF(48, 23), QPointF(57, 32));
-  p.drawLine(QPointF(48, 41), QPointF(57, 32));
-  return pm;
+  return picture(size, [](QPainter& p) {
+    // A door ajar...
+    p.setPen(QPen(QColor(0x5A, 0x3A, 0x1E), 2));
+    p.setBrush(QColor(0xEE, 0xE8, 0xDC));
+    p.drawRect(QRectF(10, 6, 30, 52));
+    QPolygonF door{QPointF(10, 6), QPointF(30, 12), QPointF(30, 62), QPointF(10, 58)};
+    p.setBrush(QColor(0xA0, 0x6A, 0x3A));
+    p.drawPolygon(door);
+    p.setBrush(QColor(0xF0, 0xD0, 0x60));
+    p.drawEllipse(QPointF(25, 36), 2, 2);
+    // ...and the way out.
+    p.setPen(QPen(QColor(0xC6, 0x28, 0x28), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(36, 32), QPointF(56, 32));
+    p.drawLine(QPointF(48, 23), QPointF(57, 32));
+    p.drawLine(QPointF(48, 41), QPointF(57, 32));
+  });
 }
 
 QPixmap handPicture(int size) {
-  QPixmap pm = blank(size);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  const qreal s = size / 64.0;
-  p.scale(s, s);
-  // A hand pointing right, at the commands.
-  QPainterPath hand;
-  hand.addRoundedRect(QRectF(6, 24, 28, 26), 7, 7);          // palm and curled fingers
-  hand.addRoundedRect(QRectF(26, 24, 32, 9), 4.5, 4.5);      // index finger
-  hand.addRoundedRect(QRectF(14, 16, 16, 10), 5, 5);          // thumb
-  hand.setFillRule(Qt::WindingFill);
-  p.setPen(QPen(QColor(0x8A, 0x5A, 0x2E), 2));
-  p.setBrush(QColor(0xFF, 0xD8, 0xA8));
-  p.drawPath(hand.simplified());
-  p.setPen(QPen(QColor(0x8A, 0x5A, 0x2E), 1.5));
-  p.drawLine(QPointF(30, 36), QPointF(44, 36));
-  p.drawLine(QPointF(30, 42), QPointF(42, 42));
-  p.setBrush(QColor(0x36, 0x5F, 0xA8));
-  p.setPen(Qt::NoPen);
-  p.drawRect(QRectF(0, 26, 6, 22));  // cuff
-  return pm;
+  return picture(size, [](QPainter& p) {
+    // A hand pointing right, at the commands.
+    QPainterPath hand;
+    hand.addRoundedRect(QRectF(6, 24, 28, 26), 7, 7);          // palm and curled fingers
+    hand.addRoundedRect(QRectF(26, 24, 32, 9), 4.5, 4.5);      // index finger
+    hand.addRoundedRect(QRectF(14, 16, 16, 10), 5, 5);          // thumb
+    hand.setFillRule(Qt::WindingFill);
+    p.setPen(QPen(QColor(0x8A, 0x5A, 0x2E), 2));
+    p.setBrush(QColor(0xFF, 0xD8, 0xA8));
+    p.drawPath(hand.simplified());
+    p.setPen(QPen(QColor(0x8A, 0x5A, 0x2E), 1.5));
+    p.drawLine(QPointF(30, 36), QPointF(44, 36));
+    p.drawLine(QPointF(30, 42), QPointF(42, 42));
+    p.setBrush(QColor(0x36, 0x5F, 0xA8));
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(0, 26, 6, 22));  // cuff
+  });
 }
 
 }  // namespace kit

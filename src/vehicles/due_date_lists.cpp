@@ -1,6 +1,7 @@
 #include "vehicles/due_date_lists.h"
 
 #include "core/due_dates.h"
+#include "vehicles/frm_trova_automezzi.h"
 #include "vehicles/vehicle_record.h"
 
 namespace vehicles {
@@ -11,28 +12,24 @@ std::size_t field(std::string_view name) { return vehicleLayout().indexOf(name);
 
 core::LineFormat dueDateLineFormat(std::string_view dateField) {
   using namespace core::line;
-  return core::LineFormat({
-      Column({field("Tipo")}, 20),
-      Literal(u"  "),
-      Column({field("Marca"), field("Modello")}, 30),
-      Literal(u"  Targa: "),
-      Column({field("Targa")}, 12),
-      Literal(u"  Scad. "),
-      Column({field(dateField)}, 10),
-      Literal(u"  Km: "),
-      Column({field("Chilometri")}, 10),
-      Literal(u"  Titolare: "),
-      Rest({field("Proprietario")}),
-  });
+  // It begins as the vehicle search's line does.
+  std::vector<core::LinePiece> pieces = TfrmTrovaAutomezzi::lineStart();
+  pieces.insert(pieces.end(), {
+                                  Literal(u"  Scad. "),
+                                  Column({field(dateField)}, 10),
+                                  Literal(u"  Km: "),
+                                  Column({field("Chilometri")}, 10),
+                                  Literal(u"  Titolare: "),
+                                  Rest({field("Proprietario")}),
+                              });
+  return core::LineFormat(std::move(pieces));
 }
 
 kit::ListSpec dueDateListSettings(const DueDateListTexts& texts) {
   kit::ListSpec s;
   s.windowClass = texts.windowClass;
   s.caption = texts.caption;
-  s.archive.layout = &vehicleLayout();
-  s.archive.fileName = QString::fromLatin1(VehicleRecord::kArchiveName.data(),
-                                           static_cast<qsizetype>(VehicleRecord::kArchiveName.size()));
+  s.archive = TfrmTrovaAutomezzi::archive();
   s.line = dueDateLineFormat(texts.dateField);
   const std::size_t date = field(texts.dateField);
   s.select = [date](const core::RecordBuffer& record, const core::Date& today) {

@@ -25,21 +25,37 @@ std::vector<kit::ControlWrite> vehicleIdentity() {
 
 }  // namespace
 
-core::LineFormat TfrmTrovaAutomezzi::lineFormat() {
+std::vector<core::LinePiece> TfrmTrovaAutomezzi::lineStart() {
   using namespace core::line;
-  return core::LineFormat({
+  return {
       Column({field("Tipo")}, 20),
       Literal(u"  "),
       Column({field("Marca"), field("Modello")}, 30),
       Literal(u"  Targa: "),
       Column({field("Targa")}, 12),
-      Literal(u"  Titolare: "),
-      Column({field("Proprietario")}, 30),
-      Literal(u"  Anno: "),
-      Column({field("Anno")}, 10),
-      Literal(u"  Km: "),
-      Rest({field("Chilometri")}),
-  });
+  };
+}
+
+kit::ArchiveSource TfrmTrovaAutomezzi::archive() {
+  kit::ArchiveSource a;
+  a.layout = &vehicles::vehicleLayout();
+  a.fileName = QString::fromLatin1(vehicles::VehicleRecord::kArchiveName.data(),
+                                   static_cast<qsizetype>(vehicles::VehicleRecord::kArchiveName.size()));
+  return a;
+}
+
+core::LineFormat TfrmTrovaAutomezzi::lineFormat() {
+  using namespace core::line;
+  std::vector<core::LinePiece> pieces = lineStart();
+  pieces.insert(pieces.end(), {
+                                  Literal(u"  Titolare: "),
+                                  Column({field("Proprietario")}, 30),
+                                  Literal(u"  Anno: "),
+                                  Column({field("Anno")}, 10),
+                                  Literal(u"  Km: "),
+                                  Rest({field("Chilometri")}),
+                              });
+  return core::LineFormat(std::move(pieces));
 }
 
 std::vector<kit::PickTarget> TfrmTrovaAutomezzi::pickTargets() {
@@ -72,9 +88,7 @@ kit::ListSpec TfrmTrovaAutomezzi::settings() {
   kit::ListSpec s;
   s.windowClass = QStringLiteral("TfrmTrovaAutomezzi");
   s.caption = QStringLiteral(" Trova schede veicoli in archivio");
-  s.archive.layout = &vehicles::vehicleLayout();
-  s.archive.fileName = QString::fromLatin1(vehicles::VehicleRecord::kArchiveName.data(),
-                                           static_cast<qsizetype>(vehicles::VehicleRecord::kArchiveName.size()));
+  s.archive = archive();
   s.line = lineFormat();
   s.filters = {
       {QStringLiteral("txtTipo"), QStringLiteral("Tipo veicolo:"), field("Tipo"), QStringLiteral("effCampo01")},

@@ -14,6 +14,11 @@ class TfrmTrovaAutomezzi : public kit::SearchWindow {
   static kit::ListSpec settings();
   // "Tipo  Marca Modello  Targa: ...  Titolare: ...  Anno: ...  Km: ...".
   static core::LineFormat lineFormat();
+  // How every vehicle list line begins: the type (20), make and model (30), then
+  // "  Targa: " and the plate (12).
+  static std::vector<core::LinePiece> lineStart();
+  // The vehicle archive the vehicle lists read.
+  static kit::ArchiveSource archive();
   // The nine key words with what each writes where.
   static std::vector<kit::PickTarget> pickTargets();
 

@@ -13,6 +13,7 @@
 
 #include "app/app.h"
 #include "platform/dialogs.h"
+#include "platform/widgets.h"
 #include "platform/form.h"
 #include "platform/qtext.h"
 #include "vehicles/vehicle_photo.h"
@@ -94,20 +95,9 @@ void drawCar(QPainter& p, const QRectF& r, const QColor& body, const QColor& gla
   p.setBrush(body);
   p.drawPath(shape);
   p.setBrush(glass);
-  QPainterPath front;
-  front.moveTo(at(0.26, 0.42));
-  front.lineTo(at(0.36, 0.18));
-  front.lineTo(at(0.52, 0.18));
-  front.lineTo(at(0.52, 0.42));
-  front.closeSubpath();
-  QPainterPath back;
-  back.moveTo(at(0.56, 0.42));
-  back.lineTo(at(0.56, 0.18));
-  back.lineTo(at(0.7, 0.18));
-  back.lineTo(at(0.8, 0.42));
-  back.closeSubpath();
-  p.drawPath(front);
-  p.drawPath(back);
+  // The front and back side windows.
+  p.drawPolygon(QPolygonF{at(0.26, 0.42), at(0.36, 0.18), at(0.52, 0.18), at(0.52, 0.42)});
+  p.drawPolygon(QPolygonF{at(0.56, 0.42), at(0.56, 0.18), at(0.7, 0.18), at(0.8, 0.42)});
   const double rad = h * 0.17;
   for (double x : {0.24, 0.78}) {
     p.setBrush(QColor(0x40, 0x40, 0x40));
@@ -130,10 +120,7 @@ const QStringList& cardPrintFields() {
 
 std::unique_ptr<Report> makeVehicleCardReport() {
   auto report = std::make_unique<Report>(kCardReportName);
-  Page& page = report->addPage(QStringLiteral("Page1"));
-  page.paper = QPageSize::A4;
-  page.orientation = QPageLayout::Portrait;
-  page.margins = QMarginsF(10, 10, 10, 10);
+  Page& page = report->addPage(QStringLiteral("Page1"), QPageLayout::Portrait);
 
   Shape& bar = page.addShape(QStringLiteral("shpTitolo"), mmRect(1, 1, 188, 8));
   bar.fill = kRoyalBlue;
@@ -265,16 +252,10 @@ VehicleCardDialog::VehicleCardDialog(QWidget* owner, const QString& className, c
   imgLogo01->setPixmap(decorativePicture());
   imgLogo01->setGeometry(0, 0, 340, 210);
 
-  btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-  btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-  btnAnnulla->setAutoDefault(false);
-  btnAnnulla->setGeometry(12, 238, 130, 34);
+  btnAnnulla = platform::pushButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QRect(12, 238, 130, 34));
   connect(btnAnnulla, &QPushButton::clicked, this, &VehicleCardDialog::btnAnnullaClick);
 
-  btnStampa = new QPushButton(action, this);
-  btnStampa->setObjectName(QStringLiteral("btnStampa"));
-  btnStampa->setAutoDefault(false);
-  btnStampa->setGeometry(222, 238, 130, 34);
+  btnStampa = platform::pushButton(this, QStringLiteral("btnStampa"), action, QRect(222, 238, 130, 34));
   connect(btnStampa, &QPushButton::clicked, this, &VehicleCardDialog::btnStampaClick);
 
   imgTemp = new QLabel(this);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <array>
 
@@ -198,6 +199,30 @@ TEST_F(SearchWindowTest, TheFindSwitchesKeepTheLastTextAndLeaveEnterAlone) {
   again.txtTrova->setText("como");
   click(again.btnTrova);
   EXPECT_EQ(kit::selectedRow(again.lstRecords), 1);
+}
+
+TEST_F(SearchWindowTest, APrintTitleAndTrailerComputedWhenStampaIsPressed) {
+  append("Prove.pro", {{"Elio", "Como", ""}});
+  QString board = "Fiat";
+  kit::ListSpec spec = listSpec();
+  spec.printTitle = "unused";
+  spec.printOptions = kit::ListPrintOptions::summary({"Totale fisso"});
+  spec.printTitleNow = [&board] { return "Riepilogo " + board; };
+  spec.printTrailer = [&board] { return QStringList{"Totale " + board}; };
+  kit::SearchWindow w(nullptr, spec);
+  w.show();
+  board = "Iveco";  // what the window shows when printing, not when it was built
+  host.printPdfPath = dir.file("lista.pdf");
+  click(w.btnStampa);
+  EXPECT_EQ(host.texts(), QStringList{"Si vuole stampare il presente riepilogo?"});
+  ASSERT_EQ(host.printDialogs, 1);
+  QProcess pdftotext;
+  pdftotext.start("pdftotext", {"-layout", host.printPdfPath, "-"});
+  if (!pdftotext.waitForFinished(20000) || pdftotext.exitCode() != 0) GTEST_SKIP() << "pdftotext not available";
+  const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+  EXPECT_TRUE(text.contains("Riepilogo Iveco"));
+  const auto line = text.indexOf("Elio"), fixed = text.indexOf("Totale fisso"), computed = text.indexOf("Totale Iveco");
+  EXPECT_TRUE(line >= 0 && line < fixed && fixed < computed) << text.toStdString();
 }
 
 TEST(SetControlText, WritesEveryKindOfControlThatHoldsAText) {

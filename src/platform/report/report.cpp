@@ -385,9 +385,12 @@ const PreparedBand* PreparedPage::band(const QString& name) const {
 Report::Report(QString name) : name_(std::move(name)) {}
 Report::~Report() = default;
 
-Page& Report::addPage(const QString& name) {
+Page& Report::addPage(const QString& name, QPageLayout::Orientation orientation, QPageSize::PageSizeId paper) {
   pages_.push_back(std::make_unique<Page>(name));
-  return *pages_.back();
+  Page& page = *pages_.back();
+  page.orientation = orientation;
+  page.paper = paper;
+  return page;
 }
 
 Page& Report::page(int index) {

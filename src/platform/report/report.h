@@ -230,7 +230,9 @@ class Report {
 
   const QString& name() const { return name_; }
 
-  Page& addPage(const QString& name);
+  // A page of `paper` in `orientation`, with margins of 10 mm on every side.
+  Page& addPage(const QString& name, QPageLayout::Orientation orientation = QPageLayout::Portrait,
+                QPageSize::PageSizeId paper = QPageSize::A4);
   Page& page(int index);  // throws when there is none
   int pageCount() const { return static_cast<int>(pages_.size()); }
 
