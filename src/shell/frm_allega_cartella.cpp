@@ -28,8 +28,7 @@ QString rowNumber(int row) { return QStringLiteral("0%1").arg(row + 1); }
 std::string utf8(const QString& s) { return s.toStdString(); }
 
 QPixmap clearPicture(int size) {
-  QPixmap pm(size, size);
-  pm.fill(Qt::transparent);
+  QPixmap pm = shell::blankPicture(size, size);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);

@@ -50,17 +50,11 @@ const QColor kUnavailable(0x9E, 0x9E, 0x9E);
 
 // --- Pictures drawn at run time -------------------------------------------------
 
-QPixmap blankPicture(int w, int h) {
-  QPixmap pm(w, h);
-  pm.fill(Qt::transparent);
-  return pm;
-}
-
 QPen whitePen(qreal width) { return QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
 // The icon of app `n` (1 to 10): a white pictogram on a transparent ground.
 QPixmap appIcon(int n) {
-  QPixmap pm = blankPicture(kIconSize, kIconSize);
+  QPixmap pm = shell::blankPicture(kIconSize, kIconSize);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(whitePen(4));
@@ -163,7 +157,7 @@ QPixmap appIcon(int n) {
 
 // The picture holding an app's name, white on a transparent ground, wrapped when long.
 QPixmap namePicture(const QString& name, int width, int height) {
-  QPixmap pm = blankPicture(width, height);
+  QPixmap pm = shell::blankPicture(width, height);
   QPainter p(&pm);
   p.setRenderHint(QPainter::TextAntialiasing);
   QFont f(QStringLiteral("Verdana"));
@@ -177,7 +171,7 @@ QPixmap namePicture(const QString& name, int width, int height) {
 
 // A round badge holding a glyph, for the small pictures of the footer.
 QPixmap badgePicture(const QColor& fill, const QString& glyph, int size) {
-  QPixmap pm = blankPicture(size, size);
+  QPixmap pm = shell::blankPicture(size, size);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(Qt::white, 2));
@@ -205,7 +199,7 @@ QPixmap exitPicture(int size) {
 }
 
 QPixmap subtitlePicture(int width, int height) {
-  QPixmap pm = blankPicture(width, height);
+  QPixmap pm = shell::blankPicture(width, height);
   QPainter p(&pm);
   p.setRenderHint(QPainter::TextAntialiasing);
   QFont title(QStringLiteral("Arial"));

@@ -85,6 +85,12 @@ bool LinkPair::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
+QPixmap blankPicture(int width, int height) {
+  QPixmap pm(width, height);
+  pm.fill(Qt::transparent);
+  return pm;
+}
+
 void paintGradient(QWidget* window, const QColor& top) {
   QPainter p(window);
   QLinearGradient g(0, 0, 0, window->height());
@@ -94,8 +100,7 @@ void paintGradient(QWidget* window, const QColor& top) {
 }
 
 QPixmap pdfPicture(int size) {
-  QPixmap pm(size, size);
-  pm.fill(Qt::transparent);
+  QPixmap pm = blankPicture(size, size);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   const qreal w = size * 0.72, h = size * 0.92;
@@ -124,8 +129,7 @@ QPixmap pdfPicture(int size) {
 }
 
 QPixmap mailPicture(int size) {
-  QPixmap pm(size, size);
-  pm.fill(Qt::transparent);
+  QPixmap pm = blankPicture(size, size);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   QRectF env(size * 0.06, size * 0.2, size * 0.88, size * 0.6);
@@ -142,8 +146,7 @@ QPixmap mailPicture(int size) {
 }
 
 QPixmap webPicture(int size) {
-  QPixmap pm(size, size);
-  pm.fill(Qt::transparent);
+  QPixmap pm = blankPicture(size, size);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   QRectF globe(size * 0.08, size * 0.08, size * 0.84, size * 0.84);
@@ -164,8 +167,7 @@ QPixmap webPicture(int size) {
 QPixmap logoPicture(int width, int height) { return logoPictureColoured(width, height, QColor(0x00, 0x00, 0x8B)); }
 
 QPixmap logoPictureColoured(int width, int height, const QColor& textColour) {
-  QPixmap pm(width, height);
-  pm.fill(Qt::transparent);
+  QPixmap pm = blankPicture(width, height);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);

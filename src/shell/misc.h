@@ -52,6 +52,9 @@ QLabel* makeLinkText(QWidget* parent, const QString& objectName, const QString& 
 // A picture that never takes the focus, with the hand cursor.
 QLabel* makeLinkPicture(QWidget* parent, const QString& objectName, const QPixmap& pixmap);
 
+// An empty picture of that size, transparent, to draw on.
+QPixmap blankPicture(int width, int height);
+
 // Small pictures drawn at run time for the three windows.
 QPixmap pdfPicture(int size);
 QPixmap mailPicture(int size);
