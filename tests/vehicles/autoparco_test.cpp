@@ -322,22 +322,28 @@ TEST_F(AutoparcoTest, NewCardStateOnShowAndOnNuovo) {
 }
 
 TEST_F(AutoparcoTest, LockedOrShortArchiveShowsTheAccessErrorAndChangesNothing) {
-  QDir(dir.path()).mkdir(kArchive);  // a folder in the archive's place
-  fillRequired();
-  w->lblPosizione->setText(QStringLiteral("2"));
   const QString error = QStringLiteral(
       "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
       "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
-  for (auto command : {&TfrmAutoparco::cmdPrimoClick, &TfrmAutoparco::cmdIndietroClick,
-                       &TfrmAutoparco::cmdAvantiClick, &TfrmAutoparco::cmdUltimoClick, &TfrmAutoparco::cmdSalvaClick}) {
-    host.clear();
-    (w->*command)();
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.last().kind, MsgKind::Error);
-    EXPECT_EQ(host.last().text, error);
-    EXPECT_EQ(w->lblPosizione->text(), QStringLiteral("2"));
-    EXPECT_EQ(w->txtTipo->text(), QStringLiteral("Autovettura"));
-  }
+  // Each command shows the one error box and leaves the card and its label as they were.
+  auto expectAccessError = [&](std::initializer_list<void (TfrmAutoparco::*)()> commands, const QString& label) {
+    w->lblPosizione->setText(label);
+    for (auto command : commands) {
+      host.clear();
+      (w->*command)();
+      ASSERT_EQ(host.boxes.size(), 1u);
+      EXPECT_EQ(host.last().kind, MsgKind::Error);
+      EXPECT_EQ(host.last().text, error);
+      EXPECT_EQ(w->lblPosizione->text(), label);
+      EXPECT_EQ(w->txtTipo->text(), QStringLiteral("Autovettura"));
+    }
+  };
+  fillRequired();
+
+  QDir(dir.path()).mkdir(kArchive);  // a folder in the archive's place
+  expectAccessError({&TfrmAutoparco::cmdPrimoClick, &TfrmAutoparco::cmdIndietroClick, &TfrmAutoparco::cmdAvantiClick,
+                     &TfrmAutoparco::cmdUltimoClick, &TfrmAutoparco::cmdSalvaClick},
+                    QStringLiteral("2"));
   EXPECT_TRUE(QFileInfo(dir.file(kArchive)).isDir());
   EXPECT_FALSE(dir.exists(QStringLiteral("Autoparco/Scheda_Veicolo_2.jpg")));  // no photo after a failed save
 
@@ -346,16 +352,7 @@ TEST_F(AutoparcoTest, LockedOrShortArchiveShowsTheAccessErrorAndChangesNothing) 
   QDir(dir.path()).rmdir(kArchive);
   const QByteArray two = vehicleNamed("Uno01") + vehicleNamed("Due02");
   dir.write(kArchive, two);
-  w->lblPosizione->setText(QStringLiteral("9"));
-  for (auto command : {&TfrmAutoparco::cmdIndietroClick, &TfrmAutoparco::cmdSalvaClick}) {
-    host.clear();
-    (w->*command)();
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.last().kind, MsgKind::Error);
-    EXPECT_EQ(host.last().text, error);
-    EXPECT_EQ(w->lblPosizione->text(), QStringLiteral("9"));
-    EXPECT_EQ(w->txtTipo->text(), QStringLiteral("Autovettura"));
-  }
+  expectAccessError({&TfrmAutoparco::cmdIndietroClick, &TfrmAutoparco::cmdSalvaClick}, QStringLiteral("9"));
   EXPECT_EQ(dir.read(kArchive), two);
   EXPECT_FALSE(dir.exists(QStringLiteral("Autoparco/Scheda_Veicolo_9.jpg")));
 }
