@@ -277,6 +277,7 @@ TEST_F(LoginTest, ChangeOverAStoredValueThatIsNotHexadecimalIsAChangeError) {
   EXPECT_EQ(host.texts(), QStringList{QStringLiteral(
                               "Attenzione: si è verificato un errore durante la procedura di modifica della password. "
                               "Si consiglia di reinstallare il software.")});
+  EXPECT_EQ(host.last().kind, platform::MsgKind::Plain);
   EXPECT_EQ(dir.read(kFile), credentialsFile("ZZ"));
   // Nothing changes in the window.
   EXPECT_EQ(change->txtPasswordOld->text(), QStringLiteral("a"));
