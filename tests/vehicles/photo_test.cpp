@@ -33,6 +33,20 @@ bool near(const QColor& a, const QColor& b) {
 }
 QColor centre(const QImage& img) { return img.pixelColor(img.width() / 2, img.height() / 2); }
 
+// Records each file dialog as caption | proposed name | filter.
+class FileDialogHost : public ScriptedDialogHost {
+ public:
+  QStringList fileDialogs;
+  QString openFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override {
+    fileDialogs << caption + "|" + dir + "|" + filter;
+    return ScriptedDialogHost::openFile(parent, caption, dir, filter);
+  }
+  QString saveFile(QWidget* parent, const QString& caption, const QString& path, const QString& filter) override {
+    fileDialogs << caption + "|" + path + "|" + filter;
+    return ScriptedDialogHost::saveFile(parent, caption, path, filter);
+  }
+};
+
 class PhotoTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -63,7 +77,7 @@ class PhotoTest : public ::testing::Test {
   bool showsBlank() const { return w->imgFoto->image() == w->imgBianco->image(); }
 
   TempExeDir dir;
-  ScriptedDialogHost host;
+  FileDialogHost host;
   TfrmAutoparco* w = nullptr;
 };
 
@@ -158,6 +172,11 @@ TEST_F(PhotoTest, SaveACopyAsJpeg) {
   loadPicture(picture(QStringLiteral("rossa.bmp"), solid(120, 90, Qt::red), "BMP"));
   host.saveFiles.push_back(dir.file(QStringLiteral("copia")));  // no extension: .jpg added
   w->btnSalvaFotoClick();
+  EXPECT_EQ(host.fileDialogs,
+            QStringList({QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap.||"
+                                        "Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"),
+                         QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.|Foto.jpg|"
+                                        "File Jpeg (*.jpg)")}));
   QImageReader copy(dir.file(QStringLiteral("copia.jpg")));
   EXPECT_EQ(copy.format(), QByteArray("jpeg"));
   EXPECT_EQ(copy.size(), QSize(120, 90));
