@@ -124,7 +124,6 @@ TfrmMenuScadenze::TfrmMenuScadenze(QWidget* owner)
                            QRect(QPoint(kDesignWidth - 40 - 2 * round.width() - 20, 590), round));
   imgEsci = pictureButton(panContainer_, "imgEsci", roundPicture(QStringLiteral("\u2715"), QColor(0xC0, 0x30, 0x30), round),
                           QRect(QPoint(kDesignWidth - 40 - round.width(), 590), round));
-  setHint(imgGuida, QStringLiteral("Guida"));
 
   connect(btnRevisione, &platform::PictureButton::clicked, this, &TfrmMenuScadenze::btnRevisioneClick);
   connect(btnTagliando, &platform::PictureButton::clicked, this, &TfrmMenuScadenze::btnTagliandoClick);
