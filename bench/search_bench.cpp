@@ -28,7 +28,7 @@ constexpr int kVehicles = 100000;
 
 struct Fixture {
   QTemporaryDir dir;
-  kit::ListSpec spec = TfrmTrovaAutomezzi::settings();
+  kit::ListSpec listSpec = TfrmTrovaAutomezzi::settings();
   std::string path;
   core::LineList allLines;
   core::LineList twoFilterLines;
@@ -36,7 +36,7 @@ struct Fixture {
 
   Fixture() {
     platform::setExeDir(dir.path());
-    path = QFile::encodeName(platform::exePath(spec.archive.fileName)).toStdString();
+    path = QFile::encodeName(platform::exePath(listSpec.archive.fileName)).toStdString();
     const char* types[] = {"Autovettura", "Furgone", "Autocarro", "Motociclo", "Minibus", "Trattore stradale"};
     const char* makes[] = {"Fiat", "Iveco", "Renault", "Volkswagen", "Mercedes-Benz", "Opel", "Ford", "Peugeot"};
     const char* models[] = {"Punto", "Daily", "Master", "Transporter", "Sprinter", "Astra", "Transit", "Partner", "Ducato"};
@@ -67,8 +67,8 @@ struct Fixture {
       archive.write(r);
     }
     archive.close();
-    allLines = kit::searchArchive(spec.archive, spec.line, spec.filters, noFilters());
-    twoFilterLines = kit::searchArchive(spec.archive, spec.line, spec.filters, twoFilters());
+    allLines = kit::searchArchive(listSpec.archive, listSpec.line, listSpec.filters, noFilters());
+    twoFilterLines = kit::searchArchive(listSpec.archive, listSpec.line, listSpec.filters, twoFilters());
     chosenLine = core::Text(allLines[allLines.size() / 2]);
   }
   ~Fixture() { platform::setExeDir(QString()); }
@@ -83,7 +83,7 @@ struct Fixture {
   }
   core::RecordFilter filter(const std::vector<core::Text>& texts) const {
     std::vector<core::RecordFilter::Term> terms;
-    for (std::size_t i = 0; i < texts.size(); ++i) terms.push_back({spec.filters[i].field, texts[i]});
+    for (std::size_t i = 0; i < texts.size(); ++i) terms.push_back({listSpec.filters[i].field, texts[i]});
     return core::RecordFilter(std::move(terms));
   }
 };
@@ -156,7 +156,7 @@ void search(benchmark::State& state, const std::vector<core::Text>& texts) {
   Fixture& f = fixture();
   std::size_t lines = 0;
   for (auto _ : state) {
-    auto result = kit::searchArchive(f.spec.archive, f.spec.line, f.spec.filters, texts);
+    auto result = kit::searchArchive(f.listSpec.archive, f.listSpec.line, f.listSpec.filters, texts);
     lines = result.size();
     benchmark::DoNotOptimize(result.size());
   }
@@ -172,10 +172,10 @@ BENCHMARK(BM_Search_TwoFilters)->Unit(benchmark::kMillisecond);
 void listFill(benchmark::State& state, const core::LineList& lines) {
   Fixture& f = fixture();
   QListWidget list;
-  kit::styleResultList(&list, f.spec.itemWidth);
+  kit::styleResultList(&list, f.listSpec.itemWidth);
   list.resize(830, 330);
   for (auto _ : state) {
-    kit::fillResultList(&list, lines, f.spec.itemWidth);
+    kit::fillResultList(&list, lines, f.listSpec.itemWidth);
     benchmark::DoNotOptimize(list.count());
     state.PauseTiming();
     list.clear();
@@ -205,7 +205,7 @@ void BM_DoubleClickRescan(benchmark::State& state) {
   for (auto _ : state) {
     core::Archive archive(f.path, vehicles::VehicleRecord::kSize);
     found = 0;
-    core::FindEqualLines(archive, vehicles::vehicleLayout(), f.spec.line, f.chosenLine,
+    core::FindEqualLines(archive, vehicles::vehicleLayout(), f.listSpec.line, f.chosenLine,
                          [&](const core::RecordBuffer&, std::size_t) { ++found; });
   }
   state.counters["equal"] = found;

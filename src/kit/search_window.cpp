@@ -144,10 +144,10 @@ void writePick(const PickTarget& target, platform::Form* window, const core::Rec
 
 // ---- The window -------------------------------------------------------------------
 
-SearchWindow::SearchWindow(QWidget* owner, ListSpec spec)
-    : platform::Form(owner, spec.windowClass, platform::WindowKind::CentredOnScreen, spec.caption,
-                     spec.size.width(), spec.size.height()),
-      spec_(std::move(spec)) {
+SearchWindow::SearchWindow(QWidget* owner, ListSpec listSpec)
+    : platform::Form(owner, listSpec.windowClass, platform::WindowKind::CentredOnScreen, listSpec.caption,
+                     listSpec.size.width(), listSpec.size.height()),
+      listSpec_(std::move(listSpec)) {
   if (isSearch()) {
     lblMemory();
     buildFilterPanel();
@@ -166,12 +166,12 @@ void SearchWindow::buildFilterPanel() {
   panAvvio = new QWidget(this);
   panAvvio->setObjectName(QStringLiteral("panAvvio"));
   panAvvio->setGeometry(area);
-  makeBanner(panAvvio, spec_.caption);
+  makeBanner(panAvvio, listSpec_.caption);
 
   const QFont editFont(QStringLiteral("Verdana"), 12, QFont::Bold);
   const int colWidth = (area.width() - 3 * 24) / 2;
-  for (int i = 0; i < static_cast<int>(spec_.filters.size()); ++i) {
-    const FilterSpec& f = spec_.filters[static_cast<std::size_t>(i)];
+  for (int i = 0; i < static_cast<int>(listSpec_.filters.size()); ++i) {
+    const FilterSpec& f = listSpec_.filters[static_cast<std::size_t>(i)];
     const int x = 24 + (i % 2) * (colWidth + 24);
     const int y = 58 + (i / 2) * 68;
     auto* label = makeLabel(panAvvio, QStringLiteral("lblCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')), f.caption,
@@ -216,10 +216,10 @@ void SearchWindow::buildResultPanel() {
   panContainer = new QWidget(this);
   panContainer->setObjectName(QStringLiteral("panContainer"));
   panContainer->setGeometry(area);
-  makeBanner(panContainer, spec_.caption);
+  makeBanner(panContainer, listSpec_.caption);
 
   int top = 52;
-  if (spec_.findBox) {
+  if (listSpec_.findBox) {
     txtTrova = new QLineEdit(panContainer);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
@@ -232,23 +232,23 @@ void SearchWindow::buildResultPanel() {
     top += 44;
   }
 
-  const int bottomRows = 28 + (spec_.counter.isEmpty() ? 0 : 26) + 50;
+  const int bottomRows = 28 + (listSpec_.counter.isEmpty() ? 0 : 26) + 50;
   lstRecords = new QListWidget(panContainer);
   lstRecords->setObjectName(QStringLiteral("lstRecords"));
   lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
   lstRecords->setGeometry(12, top, area.width() - 24, area.height() - top - bottomRows);
-  styleResultList(lstRecords, spec_.itemWidth);
+  styleResultList(lstRecords, listSpec_.itemWidth);
   lstRecords->viewport()->installEventFilter(this);
 
   int y = lstRecords->geometry().bottom() + 6;
-  lblRigo03 = makeLabel(panContainer, QStringLiteral("lblRigo03"), spec_.explanation, QRect(12, y, area.width() - 24, 24));
+  lblRigo03 = makeLabel(panContainer, QStringLiteral("lblRigo03"), listSpec_.explanation, QRect(12, y, area.width() - 24, 24));
   lblRigo03->setAlignment(Qt::AlignCenter);
   QFont rf(QStringLiteral("Verdana"), 10, QFont::Bold);
   lblRigo03->setFont(rf);
   setTextColour(lblRigo03, kCrimson);
   y += 26;
-  if (!spec_.counter.isEmpty()) {
-    lblTrovate = makeLabel(panContainer, QStringLiteral("lblTrovate"), QString(spec_.counter).replace(QStringLiteral("%1"), QStringLiteral("0")),
+  if (!listSpec_.counter.isEmpty()) {
+    lblTrovate = makeLabel(panContainer, QStringLiteral("lblTrovate"), QString(listSpec_.counter).replace(QStringLiteral("%1"), QStringLiteral("0")),
                            QRect(12, y, area.width() - 24, 24));
     lblTrovate->setAlignment(Qt::AlignCenter);
     lblTrovate->setFont(rf);
@@ -287,7 +287,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       if (watched == txtTrova) {
-        if (spec_.enterMovesToTrova) btnTrova->setFocus(Qt::TabFocusReason);
+        if (listSpec_.enterMovesToTrova) btnTrova->setFocus(Qt::TabFocusReason);
         return true;
       }
       // Enter on a focused button presses it.
@@ -298,7 +298,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   if (lstRecords && watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-    if (spec_.doubleClick) {
+    if (listSpec_.doubleClick) {
       lstRecordsDblClick();
       return true;
     }
@@ -307,7 +307,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SearchWindow::FormShow() {
-  if (!spec_.keepLastFind) setLastFindText(spec_.windowClass, QString());
+  if (!listSpec_.keepLastFind) setLastFindText(listSpec_.windowClass, QString());
   selectRow(lstRecords, 0);
   if (txtTrova) txtTrova->clear();
   if (isSearch()) {
@@ -323,7 +323,7 @@ void SearchWindow::FormClose() {
 }
 
 void SearchWindow::setCounter(int lines) {
-  if (lblTrovate) lblTrovate->setText(QString(spec_.counter).replace(QStringLiteral("%1"), QString::number(lines)));
+  if (lblTrovate) lblTrovate->setText(QString(listSpec_.counter).replace(QStringLiteral("%1"), QString::number(lines)));
 }
 
 void SearchWindow::btnCercaMouseDown() {
@@ -338,14 +338,14 @@ void SearchWindow::btnCercaClick() {
 
   core::LineList lines;
   try {
-    lines = searchArchive(spec_.archive, spec_.line, spec_.filters, texts);
+    lines = searchArchive(listSpec_.archive, listSpec_.line, listSpec_.filters, texts);
   } catch (const core::ArchiveError&) {
     lblAttendere->setVisible(false);
     platform::plainMessage(archiveAccessError(), this);
     return;
   }
   const int found = static_cast<int>(lines.size());
-  fillResultList(lstRecords, lines, spec_.itemWidth);
+  fillResultList(lstRecords, lines, listSpec_.itemWidth);
   setCounter(found);
 
   panContainer->setVisible(true);
@@ -359,23 +359,23 @@ void SearchWindow::btnCercaClick() {
 void SearchWindow::fillList() {
   core::LineList lines;
   try {
-    core::Archive archive(localPath(spec_.archive.name()), spec_.archive.layout->size());
+    core::Archive archive(localPath(listSpec_.archive.name()), listSpec_.archive.layout->size());
     const core::Date today = core::Today();
-    const ListSelect& select = spec_.select;
+    const ListSelect& select = listSpec_.select;
     // Lines taken before a failing read stay listed.
-    core::RecordBuffer record(*spec_.archive.layout);
+    core::RecordBuffer record(*listSpec_.archive.layout);
     const std::size_t count = archive.count();
     while (archive.position() < count) {
       archive.read(record);
       const core::Verdict v = select ? select(record, today) : core::Verdict::Take;
-      if (v == core::Verdict::Take) lines.add(spec_.line, record);
+      if (v == core::Verdict::Take) lines.add(listSpec_.line, record);
       if (v == core::Verdict::Stop) break;
     }
   } catch (...) {
     // A list window fills what it can and says nothing.
   }
   const int found = static_cast<int>(lines.size());
-  fillResultList(lstRecords, lines, spec_.itemWidth);
+  fillResultList(lstRecords, lines, listSpec_.itemWidth);
   setCounter(found);
 }
 
@@ -384,13 +384,13 @@ void SearchWindow::lstRecordsDblClick() {
     const int row = selectedRow(lstRecords);
     if (row >= 0) {
       const core::Text chosen = platform::toCore(lstRecords->item(row)->text());
-      core::Archive archive(localPath(spec_.archive.name()), spec_.archive.layout->size());
-      core::FindEqualLines(archive, *spec_.archive.layout, spec_.line, chosen,
+      core::Archive archive(localPath(listSpec_.archive.name()), listSpec_.archive.layout->size());
+      core::FindEqualLines(archive, *listSpec_.archive.layout, listSpec_.line, chosen,
                            [this](const core::RecordBuffer& record, std::size_t number) {
                              const QString keyWord = platform::Trim(memory());
-                             for (const PickTarget& t : spec_.targets) {
+                             for (const PickTarget& t : listSpec_.targets) {
                                if (!t.keyWord.isEmpty() && t.keyWord != keyWord) continue;
-                               writePick(t, spec_.windows ? spec_.windows(t.window) : nullptr, record, number);
+                               writePick(t, listSpec_.windows ? listSpec_.windows(t.window) : nullptr, record, number);
                              }
                            });
     }
@@ -400,12 +400,12 @@ void SearchWindow::lstRecordsDblClick() {
   closeForm();
 }
 
-void SearchWindow::btnTrovaClick() { listFind(lstRecords, txtTrova->text(), spec_.windowClass, this); }
+void SearchWindow::btnTrovaClick() { listFind(lstRecords, txtTrova->text(), listSpec_.windowClass, this); }
 
 void SearchWindow::btnStampaClick() {
-  ListPrintOptions options = spec_.printOptions;
-  if (spec_.printTrailer) options.trailer << spec_.printTrailer();
-  printList(this, lstRecords, spec_.printTitleNow ? spec_.printTitleNow() : spec_.printTitle, options);
+  ListPrintOptions options = listSpec_.printOptions;
+  if (listSpec_.printTrailer) options.trailer << listSpec_.printTrailer();
+  printList(this, lstRecords, listSpec_.printTitleNow ? listSpec_.printTitleNow() : listSpec_.printTitle, options);
 }
 
 void SearchWindow::btnChiudiClick() { closeForm(); }

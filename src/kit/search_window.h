@@ -105,10 +105,10 @@ struct ListSpec {
 class SearchWindow : public platform::Form {
   Q_OBJECT
  public:
-  SearchWindow(QWidget* owner, ListSpec spec);
+  SearchWindow(QWidget* owner, ListSpec listSpec);
 
-  const ListSpec& spec() const { return spec_; }
-  bool isSearch() const { return !spec_.filters.empty(); }
+  const ListSpec& listSpec() const { return listSpec_; }
+  bool isSearch() const { return !listSpec_.filters.empty(); }
   // A filter edit by name (null when the window has none of that name).
   QLineEdit* filterEdit(const QString& name) const;
 
@@ -153,7 +153,7 @@ class SearchWindow : public platform::Form {
   void fillList();  // a list window's fill when shown
   void setCounter(int lines);
 
-  ListSpec spec_;
+  ListSpec listSpec_;
 };
 
 // The lines a search finds: the archive `source` scanned with the filters' texts as

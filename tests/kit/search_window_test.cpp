@@ -175,13 +175,13 @@ TEST_F(SearchWindowTest, AListWindowSaysNothingWhenItsArchiveCannotBeRead) {
 
 TEST_F(SearchWindowTest, TheFindSwitchesKeepTheLastTextAndLeaveEnterAlone) {
   append("Prove.pro", {{"Elio", "Como", ""}, {"Ezio", "Como", ""}});
-  kit::ListSpec spec = listSpec();
-  spec.windowClass = "TfrmRiepProva";
-  spec.findBox = true;
-  spec.keepLastFind = true;
-  spec.enterMovesToTrova = false;
+  kit::ListSpec settings = listSpec();
+  settings.windowClass = "TfrmRiepProva";
+  settings.findBox = true;
+  settings.keepLastFind = true;
+  settings.enterMovesToTrova = false;
   {
-    kit::SearchWindow w(nullptr, spec);
+    kit::SearchWindow w(nullptr, settings);
     w.show();
     w.txtTrova->setText("COMO");
     click(w.btnTrova);
@@ -193,7 +193,7 @@ TEST_F(SearchWindowTest, TheFindSwitchesKeepTheLastTextAndLeaveEnterAlone) {
   }
   // Kept from one opening to the next: the same text goes on from the selected line.
   EXPECT_EQ(kit::lastFindText("TfrmRiepProva"), "como");
-  kit::SearchWindow again(nullptr, spec);
+  kit::SearchWindow again(nullptr, settings);
   again.show();
   kit::selectRow(again.lstRecords, 0);
   again.txtTrova->setText("como");
@@ -204,12 +204,12 @@ TEST_F(SearchWindowTest, TheFindSwitchesKeepTheLastTextAndLeaveEnterAlone) {
 TEST_F(SearchWindowTest, APrintTitleAndTrailerComputedWhenStampaIsPressed) {
   append("Prove.pro", {{"Elio", "Como", ""}});
   QString board = "Fiat";
-  kit::ListSpec spec = listSpec();
-  spec.printTitle = "unused";
-  spec.printOptions = kit::ListPrintOptions::summary({"Totale fisso"});
-  spec.printTitleNow = [&board] { return "Riepilogo " + board; };
-  spec.printTrailer = [&board] { return QStringList{"Totale " + board}; };
-  kit::SearchWindow w(nullptr, spec);
+  kit::ListSpec settings = listSpec();
+  settings.printTitle = "unused";
+  settings.printOptions = kit::ListPrintOptions::summary({"Totale fisso"});
+  settings.printTitleNow = [&board] { return "Riepilogo " + board; };
+  settings.printTrailer = [&board] { return QStringList{"Totale " + board}; };
+  kit::SearchWindow w(nullptr, settings);
   w.show();
   board = "Iveco";  // what the window shows when printing, not when it was built
   host.printPdfPath = dir.file("lista.pdf");
