@@ -6,6 +6,8 @@
 //   BM_ExportCore       open the archive, fill the grid, write the export file
 //   BM_ExportWindow     the export window: open it (the grid fills), click export
 #include <benchmark/benchmark.h>
+
+#include "ratio_reporter.h"
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -195,40 +197,6 @@ EXPORT_BENCH(BM_PlainReadWrite);
 EXPORT_BENCH(BM_ExportCore);
 EXPORT_BENCH(BM_ExportWindow);
 
-// Prints the usual table, then each export's time over the plain read + write.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) {
-      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" && !r.error_occurred) {
-        times_[r.run_name.str()] = r.GetAdjustedRealTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    for (const char* size : {"10000", "100000"}) {
-      const double plain = timeOf("BM_PlainReadWrite", size);
-      if (plain <= 0) continue;
-      for (const char* which : {"BM_ExportCore", "BM_ExportWindow"}) {
-        const double t = timeOf(which, size);
-        if (t > 0) std::printf("%s/%s: %.2fx plain read + write (goal: at most 3x)\n", which, size, t / plain);
-      }
-    }
-  }
-
- private:
-  double timeOf(const std::string& bench, const std::string& size) const {
-    const std::string prefix = bench + "/" + size + "/";
-    for (const auto& [name, time] : times_) {
-      if (name.rfind(prefix, 0) == 0) return time;
-    }
-    return 0;
-  }
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -241,6 +209,14 @@ int main(int argc, char** argv) {
   generate(100000);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
+  for (const char* size : {"10000", "100000"}) {
+    const double plain = reporter.time(std::string("BM_PlainReadWrite/") + size + "/");
+    if (plain <= 0) continue;
+    for (const char* which : {"BM_ExportCore", "BM_ExportWindow"}) {
+      const double t = reporter.time(std::string(which) + "/" + size + "/");
+      if (t > 0) std::printf("%s/%s: %.2fx plain read + write (goal: at most 3x)\n", which, size, t / plain);
+    }
+  }
   benchmark::Shutdown();
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -143,6 +144,27 @@ void Archive::read(RecordBuffer& buffer) {
 void Archive::write(const RecordBuffer& buffer) {
   if (buffer.size() != recordSize_) throw ArchiveError("record size mismatch: " + path_);
   write(buffer.data());
+}
+
+void ForEachRecord(Archive& archive, RecordBuffer& buffer,
+                   const std::function<bool(const RecordBuffer&, std::size_t)>& visit) {
+  if (buffer.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
+  const std::size_t size = archive.recordSize();
+  const std::size_t count = archive.count();
+  // About 256 KiB a read: large enough to cost what a plain read costs, small enough
+  // to stay in the cache while the records are looked at.
+  const std::size_t perBatch = std::max<std::size_t>(1, (256u * 1024u) / size);
+  std::vector<std::uint8_t> batch(perBatch * size);
+  archive.seek(0);
+  std::size_t index = 0;
+  while (index < count) {
+    const std::size_t got = archive.readRecords(batch.data(), std::min(perBatch, count - index));
+    if (got == 0) throw ArchiveError("read past the end of the archive");
+    for (std::size_t k = 0; k < got; ++k, ++index) {
+      std::memcpy(buffer.data(), batch.data() + k * size, size);
+      if (!visit(buffer, index)) return;
+    }
+  }
 }
 
 }  // namespace core

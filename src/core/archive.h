@@ -3,6 +3,7 @@
 // starts at byte n * recordSize. Opened per user action and closed on every path.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -53,5 +54,12 @@ class Archive {
   std::size_t position_ = 0;
   std::string path_;
 };
+
+// Hands every record from index 0 to the end (as counted when the scan starts) to
+// `visit` with its 0-based index; stops early when `visit` returns false. The file is
+// read in large blocks, so a scan costs little more than a plain read of the file.
+// A failed read throws; the records visited before it have been handed over.
+void ForEachRecord(Archive& archive, RecordBuffer& buffer,
+                   const std::function<bool(const RecordBuffer&, std::size_t)>& visit);
 
 }  // namespace core

@@ -195,14 +195,11 @@ LineList ScanLines(Archive& archive, const RecordLayout& layout, const LineForma
                    const std::function<Verdict(const RecordBuffer&)>& choose) {
   LineList lines;
   RecordBuffer record(layout);
-  const std::size_t count = archive.count();
-  archive.seek(0);
-  while (archive.position() < count) {
-    archive.read(record);
-    const Verdict v = choose(record);
-    if (v == Verdict::Take) lines.add(format, record);
-    if (v == Verdict::Stop) break;
-  }
+  ForEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
+    const Verdict v = choose(r);
+    if (v == Verdict::Take) lines.add(format, r);
+    return v != Verdict::Stop;
+  });
   return lines;
 }
 
@@ -213,11 +210,10 @@ LineList SearchLines(Archive& archive, const RecordLayout& layout, const LineFor
   const std::size_t count = archive.count();
   // With no filter every record is listed: room for all of them at once.
   if (filter.count() == 0) lines.reserve(count, count * 160);
-  archive.seek(0);
-  while (archive.position() < count) {
-    archive.read(record);
-    if (filter.qualifies(record)) lines.add(format, record);
-  }
+  ForEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
+    if (filter.qualifies(r)) lines.add(format, r);
+    return true;
+  });
   return lines;
 }
 
@@ -226,14 +222,12 @@ void FindEqualLines(Archive& archive, const RecordLayout& layout, const LineForm
   const Text wanted = Trim(chosen);
   RecordBuffer record(layout);
   Text built;
-  const std::size_t count = archive.count();
-  archive.seek(0);
-  while (archive.position() < count) {
-    archive.read(record);
+  ForEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t index) {
     built.clear();
-    format.appendTo(built, record);
-    if (trimmedView(built) == wanted) found(record, archive.position());
-  }
+    format.appendTo(built, r);
+    if (trimmedView(built) == wanted) found(r, index + 1);
+    return true;
+  });
 }
 
 // ---- Order -----------------------------------------------------------------------

@@ -364,13 +364,11 @@ void SearchWindow::fillList() {
     const ListSelect& select = listSpec_.select;
     // Lines taken before a failing read stay listed.
     core::RecordBuffer record(*listSpec_.archive.layout);
-    const std::size_t count = archive.count();
-    while (archive.position() < count) {
-      archive.read(record);
-      const core::Verdict v = select ? select(record, today) : core::Verdict::Take;
-      if (v == core::Verdict::Take) lines.add(listSpec_.line, record);
-      if (v == core::Verdict::Stop) break;
-    }
+    core::ForEachRecord(archive, record, [&](const core::RecordBuffer& r, std::size_t) {
+      const core::Verdict v = select ? select(r, today) : core::Verdict::Take;
+      if (v == core::Verdict::Take) lines.add(listSpec_.line, r);
+      return v != core::Verdict::Stop;
+    });
   } catch (...) {
     // A list window fills what it can and says nothing.
   }

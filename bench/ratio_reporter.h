@@ -1,0 +1,31 @@
+#pragma once
+// A console reporter that also keeps each benchmark's time, so a program can print
+// how its paths compare with the plain read measured in the same run.
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs) {
+      if (r.error_occurred) continue;
+      // With repetitions the median speaks for the benchmark, else its one run.
+      const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
+      if (median || r.run_type == Run::RT_Iteration) times_[r.run_name.str()] = r.GetAdjustedRealTime();
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  // The time of the first benchmark whose full name begins with `prefix`; 0 when none ran.
+  double time(const std::string& prefix) const {
+    for (const auto& [name, t] : times_)
+      if (name.rfind(prefix, 0) == 0) return t;
+    return 0;
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};
