@@ -15,6 +15,8 @@
 #include <iterator>
 #include <string>
 
+#include "../support/export_file_bytes.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -22,23 +24,11 @@ using core::Sheet;
 using core::SheetColumn;
 using core::TextGrid;
 
-// The fixed part of every export file, before the sheet name, spelled out by hand.
-const std::string kHeadBytes =
-    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
-    "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-    "<x:Name>";
-const std::string kAfterNameBytes =
-    "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number><x:ActiveRow>3"
-    "</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents><x:ProtectObjects>False"
-    "</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions></x:ExcelWorksheet>"
-    "</x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head><body><table x:str>";
-
 // A one-column sheet "S" headed "H" (width 100), holding one cell.
 std::string OneCellFile(const std::string& cellBytes) {
-  return kHeadBytes + "S" + kAfterNameBytes +
+  return exportFileHead("S") +
          "<tr><td style=\"text-align: left; font-weight: bold;\" width=100>H</td></tr>"
-         "<tr><td style=\"text-align: left;\">" + cellBytes + "</td></tr></table></body></html>";
+         "<tr><td style=\"text-align: left;\">" + cellBytes + "</td></tr>" + kExportFileTail;
 }
 
 std::string OneCellExport(std::u16string_view cell) {
@@ -70,20 +60,12 @@ TEST(Spreadsheet, WholeFileByteForByte) {
   const std::string bytes = core::SpreadsheetBytes(Sheet{u"Parco Automezzi", cols}, grid);
 
   const std::string expected =
-      "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-      "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
-      "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-      "<x:Name>Parco Automezzi</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
-      "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
-      "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
-      "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
-      "</head><body><table x:str>"
+      exportFileHead("Parco Automezzi") +
       "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Tipo veicolo</td>"
       "<td style=\"text-align: left; font-weight: bold;\" width=300>Compatibilit\xE0 ambientale</td></tr>"
       "<tr><td style=\"text-align: left;\">Autocarro</td>"
       "<td style=\"text-align: left;\">Euro 6 \x96 pi\xF9 \x80 e ?</td></tr>"
-      "<tr><td style=\"text-align: left;\"></td><td style=\"text-align: left;\"></td></tr>"
-      "</table></body></html>";
+      "<tr><td style=\"text-align: left;\"></td><td style=\"text-align: left;\"></td></tr>" + kExportFileTail;
   EXPECT_EQ(bytes, expected);
 }
 
@@ -116,9 +98,9 @@ TEST(Spreadsheet, HeadingsAndSheetNameAreEscapedToo) {
   const std::array<SheetColumn, 1> cols{{{u"Costi & <ricavi>", 7}}};
   TextGrid grid(2, 0);
   EXPECT_EQ(core::SpreadsheetBytes(Sheet{u"A&B", cols}, grid),
-            kHeadBytes + "A&amp;B" + kAfterNameBytes +
-                "<tr><td style=\"text-align: left; font-weight: bold;\" width=7>Costi &amp; &lt;ricavi&gt;</td></tr>"
-                "</table></body></html>");
+            exportFileHead("A&amp;B") +
+                "<tr><td style=\"text-align: left; font-weight: bold;\" width=7>Costi &amp; &lt;ricavi&gt;</td></tr>" +
+                kExportFileTail);
 }
 
 TEST(Spreadsheet, FileIsOneLineWhateverTheCells) {

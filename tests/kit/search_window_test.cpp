@@ -10,10 +10,10 @@
 #include <array>
 
 #include "app/app.h"
-#include "core/archive.h"
 #include "kit/list_find.h"
 #include "kit/search_window.h"
 #include "platform/qtext.h"
+#include "support/archive_files.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 
@@ -28,13 +28,13 @@ const core::RecordLayout& layout() {
 QString gYear = QStringLiteral("2024");
 
 void append(const QString& file, const std::vector<std::array<QString, 3>>& rows) {
-  core::Archive a(QFile::encodeName(platform::exePath(file)).toStdString(), layout().size());
-  a.seek(a.count());
+  std::vector<core::RecordBuffer> records;
   for (const auto& row : rows) {
     core::RecordBuffer r(layout());
     for (std::size_t i = 0; i < 3; ++i) r.set(i, platform::toCore(row[i]));
-    a.write(r);
+    records.push_back(r);
   }
+  appendRecords(file, layout().size(), records);
 }
 
 core::LineFormat lineFormat() {

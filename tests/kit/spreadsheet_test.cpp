@@ -12,10 +12,11 @@
 
 #include <array>
 
-#include "core/archive.h"
 #include "core/record.h"
 #include "platform/shell.h"
 #include "platform/widgets.h"
+#include "support/archive_files.h"
+#include "support/export_file_bytes.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 
@@ -46,29 +47,20 @@ kit::ExportSettings testSettings() {
   return s;
 }
 
-void appendRecord(const TempExeDir& dir, const QString& nome, const QString& citta) {
+void appendRecord(const QString& nome, const QString& citta) {
   core::RecordBuffer r(layout());
   r.set(0, nome.toStdU16String());
   r.set(1, citta.toStdU16String());
-  core::Archive a(dir.file(QStringLiteral("Prova.pro")).toStdString(), layout().size());
-  a.seek(a.count());
-  a.write(r);
+  appendRecords(QStringLiteral("Prova.pro"), layout().size(), {r});
 }
 
 // Hand-built pieces of the export file.
 const QByteArray kHead =
-    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
-    "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-    "<x:Name>Prova &amp; co</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
-    "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
-    "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
-    "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
-    "</head><body><table x:str>"
+    QByteArray::fromStdString(exportFileHead("Prova &amp; co")) +
     "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Nome</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=200>Citt\xE0</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=300>Tutto</td></tr>";
-const QByteArray kTail = "</table></body></html>";
+const QByteArray kTail = QByteArray::fromStdString(kExportFileTail);
 QByteArray row(const QByteArray& a, const QByteArray& b, const QByteArray& c) {
   return "<tr><td style=\"text-align: left;\">" + a + "</td><td style=\"text-align: left;\">" + b +
          "</td><td style=\"text-align: left;\">" + c + "</td></tr>";
@@ -76,11 +68,6 @@ QByteArray row(const QByteArray& a, const QByteArray& b, const QByteArray& c) {
 
 class ExportWindow : public ::testing::Test {
  protected:
-  void SetUp() override {
-    platform::setShellOpener([this](const QString& t) { opened << t; });
-  }
-  void TearDown() override { platform::setShellOpener({}); }
-
   // Opens the window as the program does (the host shows it, FormShow fills it) and
   // runs `script` on it while it is open.
   void run(std::function<void(kit::SpreadsheetWindow&)> script) {
@@ -95,7 +82,7 @@ class ExportWindow : public ::testing::Test {
 
   TempExeDir dir;
   ScriptedDialogHost host;
-  QStringList opened;
+  ShellOpenRecorder opened;
   QStringList helpCalls;
 };
 
@@ -114,13 +101,13 @@ TEST_F(ExportWindow, EmptyArchiveShowsTenEmptyRowsAndExportsThem) {
   EXPECT_EQ(host.texts(), QStringList({kit::exportmsg::kAsk, kit::exportmsg::kDone}));
   EXPECT_EQ(host.boxes[0].kind, platform::MsgKind::Question);
   EXPECT_EQ(host.boxes[1].kind, platform::MsgKind::Question);
-  EXPECT_EQ(opened, QStringList{dir.file("Prova.xls")});  // the default answer is Yes
+  EXPECT_EQ(opened.targets, QStringList{dir.file("Prova.xls")});  // the default answer is Yes
 }
 
 TEST_F(ExportWindow, RecordsFillTheGridAndTheFileEscaped) {
-  appendRecord(dir, "Rossi", "Milano");
-  appendRecord(dir, "  <b>&", "P\"x\"");
-  appendRecord(dir, "Bianchi", "");
+  appendRecord("Rossi", "Milano");
+  appendRecord("  <b>&", "P\"x\"");
+  appendRecord("Bianchi", "");
   run([&](kit::SpreadsheetWindow& w) {
     ASSERT_EQ(w.rowCount(), 3);
     EXPECT_EQ(w.cell(0, 0), "1");
@@ -143,14 +130,14 @@ TEST_F(ExportWindow, NoToTheFirstQuestionWritesNothing) {
   run([&](kit::SpreadsheetWindow& w) { click(w.cmdEsporta); });
   EXPECT_EQ(dir.read("Prova.xls"), "earlier export");
   EXPECT_EQ(host.texts(), QStringList{kit::exportmsg::kAsk});
-  EXPECT_TRUE(opened.isEmpty());
+  EXPECT_TRUE(opened.targets.isEmpty());
 }
 
 TEST_F(ExportWindow, NoToTheSecondQuestionKeepsTheFileUnopened) {
   host.answers = {true, false};
   run([&](kit::SpreadsheetWindow& w) { click(w.cmdEsporta); });
   EXPECT_TRUE(dir.exists("Prova.xls"));
-  EXPECT_TRUE(opened.isEmpty());
+  EXPECT_TRUE(opened.targets.isEmpty());
 }
 
 TEST_F(ExportWindow, FailedExportSaysSoAndNeverSucceeds) {
@@ -162,7 +149,7 @@ TEST_F(ExportWindow, FailedExportSaysSoAndNeverSucceeds) {
   EXPECT_EQ(host.boxes[1].text,
             "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
             "Accertarsi che il file di Excel non sia gi\u00E0 aperto.");
-  EXPECT_TRUE(opened.isEmpty());
+  EXPECT_TRUE(opened.targets.isEmpty());
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Prova.pro"});  // no temporary file left
 }
 
@@ -174,7 +161,7 @@ TEST_F(ExportWindow, UnreadableArchiveIsSilentAndKeepsTheDesignRows) {
 }
 
 TEST_F(ExportWindow, EditedCellIsExportedAsItStands) {
-  appendRecord(dir, "Rossi", "Milano");
+  appendRecord("Rossi", "Milano");
   run([&](kit::SpreadsheetWindow& w) {
     QAbstractItemModel* m = w.grdRecords->model();
     EXPECT_FALSE(m->flags(m->index(0, 0)) & Qt::ItemIsEditable);  // the row number

@@ -41,12 +41,8 @@ class AttachmentsDialog : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const char* cls : {"TfrmAutoparco", "TfrmServizi", "TfrmAnagrafica"}) app().adopt(new StandInCard(cls));
-    platform::setShellOpener([this](const QString& t) { opened << t; });
   }
-  void TearDown() override {
-    platform::setShellOpener({});
-    app().destroyWindows();
-  }
+  void TearDown() override { app().destroyWindows(); }
   StandInCard* card(const char* cls) { return static_cast<StandInCard*>(app().window(cls)); }
   // A file to pick, outside the executable's folder.
   QString source(const QString& name, const QByteArray& bytes) {
@@ -65,7 +61,7 @@ class AttachmentsDialog : public ::testing::Test {
   TempExeDir exe;
   QTemporaryDir picked;
   ScriptedDialogHost host;
-  QStringList opened;
+  ShellOpenRecorder opened;
 };
 
 TEST_F(AttachmentsDialog, BrowseCopiesTheFileUnderItsBareName) {
@@ -82,7 +78,7 @@ TEST_F(AttachmentsDialog, BrowseCopiesTheFileUnderItsBareName) {
 
   // "Apri" opens the copy in the attachments folder, never the picked file.
   click(dlg.btnApri[1]);
-  EXPECT_EQ(opened, QStringList(platform::exePath("Documenti_Allegati/Libretto di circolazione.pdf")));
+  EXPECT_EQ(opened.targets, QStringList(platform::exePath("Documenti_Allegati/Libretto di circolazione.pdf")));
 
   // A cancelled file dialog changes nothing.
   click(dlg.btnSfoglia[1]);

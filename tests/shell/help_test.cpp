@@ -12,16 +12,6 @@
 
 namespace {
 
-// Records what the windows hand to the desktop.
-class OpenedTargets {
- public:
-  OpenedTargets() {
-    platform::setShellOpener([this](const QString& t) { targets << t; });
-  }
-  ~OpenedTargets() { platform::setShellOpener({}); }
-  QStringList targets;
-};
-
 TEST(SharedWindows, CaptionsKindsAndSizes) {
   TfrmGuida guida(nullptr);
   TfrmInfo info(nullptr);
@@ -85,7 +75,7 @@ TEST(HelpWindow, ManualLinkOpensGuidaPdfBesideTheExecutableEvenIfMissing) {
   const QString exe = base.filePath("Programmi aziendali/Velmora 4.0");
   ASSERT_TRUE(QDir().mkpath(exe));
   platform::setExeDir(exe);
-  OpenedTargets opened;
+  ShellOpenRecorder opened;
 
   TfrmGuida help(nullptr);
   help.show();
@@ -100,7 +90,7 @@ TEST(HelpWindow, ManualLinkOpensGuidaPdfBesideTheExecutableEvenIfMissing) {
 }
 
 TEST(HelpWindow, LinkTurnsOrangeWhilePressed) {
-  OpenedTargets opened;
+  ShellOpenRecorder opened;
   TfrmGuida help(nullptr);
   help.show();
   for (QLabel* target : {help.lnkWeb, help.imgPDF}) {
@@ -127,7 +117,7 @@ TEST(AboutWindow, MailLinkCarriesSubjectAndBodyUnencoded) {
   EXPECT_EQ(TfrmInfo::mailLink(), expected);
 
   ScriptedDialogHost host;
-  OpenedTargets opened;
+  ShellOpenRecorder opened;
   TfrmInfo info(nullptr);
   info.show();
   EXPECT_EQ(info.lnkWeb->text(), shell::supportAddress());
@@ -138,7 +128,7 @@ TEST(AboutWindow, MailLinkCarriesSubjectAndBodyUnencoded) {
 }
 
 TEST(SplashWindow, WebLinkAndPictureOpenTheProductPage) {
-  OpenedTargets opened;
+  ShellOpenRecorder opened;
   QWidget owner;
   TfrmSplash splash(&owner);
   splash.show();

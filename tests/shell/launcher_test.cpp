@@ -138,12 +138,10 @@ TEST_F(LauncherTest, OverviewHelpHasItsHundredParagraphs) {
 }
 
 TEST_F(LauncherTest, WebPictureOpensTheProductPage) {
-  QStringList opened;
-  platform::setShellOpener([&](const QString& t) { opened << t; });
+  ShellOpenRecorder opened;
   launcher->showWindow();
   click(launcher->imgSito);
-  platform::setShellOpener({});
-  EXPECT_EQ(opened, QStringList{shell::productWebAddress()});
+  EXPECT_EQ(opened.targets, QStringList{shell::productWebAddress()});
   EXPECT_TRUE(launcher->isVisible());
   EXPECT_TRUE(host.boxes.empty());
 }

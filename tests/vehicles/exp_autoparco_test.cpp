@@ -5,27 +5,22 @@
 #include <QLabel>
 #include <QTableView>
 
-#include "core/archive.h"
 #include "core/record.h"
 #include "platform/shell.h"
 #include "platform/widgets.h"
 #include "shell/frm_guida.h"
+#include "support/export_file_bytes.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
+#include "support/vehicle_archive.h"
 #include "vehicles/vehicle_record.h"
 
 namespace {
 
 // The export file's bytes up to the first data row, spelled out by hand.
 const QByteArray kHeadAndHeadings =
-    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
-    "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-    "<x:Name>Parco Automezzi</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
-    "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
-    "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
-    "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
-    "</head><body><table x:str><tr>"
+    QByteArray::fromStdString(exportFileHead("Parco Automezzi")) +
+    "<tr>"
     "<td style=\"text-align: left; font-weight: bold;\" width=250>Tipo veicolo</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=300>Destinazione ed uso</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=250>Marca</td>"
@@ -51,7 +46,7 @@ const QByteArray kHeadAndHeadings =
     "<td style=\"text-align: left; font-weight: bold;\" width=200>Scad. assicurazione</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=200>Scad. bollo</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=400>Note</td></tr>";
-const QByteArray kTail = "</table></body></html>";
+const QByteArray kTail = QByteArray::fromStdString(kExportFileTail);
 
 QByteArray dataRow(const QList<QByteArray>& cells) {
   QByteArray out = "<tr>";
@@ -60,15 +55,13 @@ QByteArray dataRow(const QList<QByteArray>& cells) {
 }
 
 // A vehicle whose field n (1 to 38) holds "Fnn-k", so the file shows which fields it took.
-void appendVehicle(const TempExeDir& dir, int k, const QString& note = {}) {
-  core::RecordBuffer r(vehicles::vehicleLayout());
-  for (std::size_t i = 0; i < r.layout().fieldCount(); ++i) {
-    r.set(i, QStringLiteral("F%1-%2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(k).toStdU16String());
-  }
-  if (!note.isNull()) r.set("Note", note.toStdU16String());
-  core::Archive a(dir.file("Parco_Automezzi.pro").toStdString(), vehicles::VehicleRecord::kSize);
-  a.seek(a.count());
-  a.write(r);
+void appendVehicle(int k, const QString& note = {}) {
+  const core::RecordLayout& layout = vehicles::vehicleLayout();
+  VehicleFields v;
+  for (std::size_t i = 0; i < layout.fieldCount(); ++i)
+    v[layout.field(i).name] = QStringLiteral("F%1-%2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(k);
+  if (!note.isNull()) v["Note"] = note;
+  appendVehicles({v});
 }
 
 // The 25 exported fields, by their number in the record, for vehicle k.
@@ -81,11 +74,6 @@ QList<QByteArray> exportedFields(int k) {
 
 class ExpAutoparco : public ::testing::Test {
  protected:
-  void SetUp() override {
-    platform::setShellOpener([this](const QString& t) { opened << t; });
-  }
-  void TearDown() override { platform::setShellOpener({}); }
-
   // Opens the export as the vehicle card does and runs `script` while it is open.
   void run(std::function<void(TfrmExpAutoparco&)> script) {
     host.modalScripts.push_back([&](platform::Form& f) { script(static_cast<TfrmExpAutoparco&>(f)); });
@@ -96,7 +84,7 @@ class ExpAutoparco : public ::testing::Test {
 
   TempExeDir dir;
   ScriptedDialogHost host;
-  QStringList opened;
+  ShellOpenRecorder opened;
 };
 
 TEST_F(ExpAutoparco, EmptyArchiveExportsTheHeadingsAndTenEmptyRows) {
@@ -116,13 +104,13 @@ TEST_F(ExpAutoparco, EmptyArchiveExportsTheHeadingsAndTenEmptyRows) {
                          "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?",
                          "Le schede in archivio sono state esportate con successo.\r\n\r\n"
                          "Si vuole aprire il file di Excel?"}));
-  EXPECT_EQ(opened, QStringList{dir.file("Parco_Automezzi.xls")});
+  EXPECT_EQ(opened.targets, QStringList{dir.file("Parco_Automezzi.xls")});
 }
 
 TEST_F(ExpAutoparco, ThreeVehiclesGiveThreeNumberedRowsOfTheExportedFields) {
-  appendVehicle(dir, 1);
-  appendVehicle(dir, 2, QStringLiteral("Città <b>ok</b> & \"x\""));
-  appendVehicle(dir, 3);
+  appendVehicle(1);
+  appendVehicle(2, QStringLiteral("Città <b>ok</b> & \"x\""));
+  appendVehicle(3);
   run([&](TfrmExpAutoparco& w) {
     ASSERT_EQ(w.rowCount(), 3);
     for (int r = 0; r < 3; ++r) EXPECT_EQ(w.cell(r, 0), QString::number(r + 1));

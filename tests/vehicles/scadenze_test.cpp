@@ -10,12 +10,11 @@
 #include <memory>
 
 #include "app/app.h"
-#include "core/archive.h"
-#include "platform/qtext.h"
 #include "platform/widgets.h"
 #include "shell/frm_guida.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
+#include "support/vehicle_archive.h"
 #include "vehicles/frm_menu_scadenze.h"
 #include "vehicles/frm_scad_assicurazione.h"
 #include "vehicles/frm_scad_bollo.h"
@@ -25,26 +24,13 @@
 
 namespace {
 
-using Fields = std::map<std::string_view, QString>;
-
-const QString kArchive = QStringLiteral("Parco_Automezzi.pro");
-
-void appendVehicles(const std::vector<Fields>& vehicles) {
-  core::Archive archive(QFile::encodeName(platform::exePath(kArchive)).toStdString(), vehicles::VehicleRecord::kSize);
-  archive.seek(archive.count());
-  for (const Fields& v : vehicles) {
-    core::RecordBuffer r(vehicles::vehicleLayout());
-    for (const auto& [name, text] : v) r.set(name, platform::toCore(text));
-    archive.write(r);
-  }
-}
-
 // A date `days` from today, as the calendar dialog stores it.
 QString day(int days) { return QDate::currentDate().addDays(days).toString("dd/MM/yyyy"); }
 
-Fields vehicle(const QString& make, Fields dates) {
-  Fields v{{"Tipo", "Autovettura"}, {"Marca", make}, {"Modello", "X"}, {"Targa", make.left(2).toUpper() + "000AA"},
-           {"Chilometri", "1000"}, {"Proprietario", "Ditta " + make}};
+VehicleFields vehicle(const QString& make, VehicleFields dates) {
+  VehicleFields v{{"Tipo", "Autovettura"}, {"Marca", make}, {"Modello", "X"},
+                  {"Targa", make.left(2).toUpper() + "000AA"}, {"Chilometri", "1000"},
+                  {"Proprietario", "Ditta " + make}};
   v.insert(dates.begin(), dates.end());
   return v;
 }
@@ -118,13 +104,13 @@ TEST_F(Scadenze, EachListShowsTheVehiclesWhoseDateHasPassedOrIsWithinAWeek) {
 }
 
 TEST_F(Scadenze, TheLineHasFixedColumnsAndTheOwnerWholeAtTheEnd) {
-  Fields v{{"Tipo", "Autocarro con gru idraulica"},
-           {"Marca", "Mercedes-Benz"},
-           {"Modello", "Actros 2545 L 6x2 Euro 6"},
-           {"Targa", "AB123CD"},
-           {"Chilometri", "1234567890123"},
-           {"Proprietario", "Trasporti Internazionali Rossi & Figli S.p.A."},
-           {"ScadBollo", day(2)}};
+  VehicleFields v{{"Tipo", "Autocarro con gru idraulica"},
+                  {"Marca", "Mercedes-Benz"},
+                  {"Modello", "Actros 2545 L 6x2 Euro 6"},
+                  {"Targa", "AB123CD"},
+                  {"Chilometri", "1234567890123"},
+                  {"Proprietario", "Trasporti Internazionali Rossi & Figli S.p.A."},
+                  {"ScadBollo", day(2)}};
   appendVehicles({v});
   auto w = show(kLists[3]);
   ASSERT_EQ(w->lstRecords->count(), 1);
@@ -172,7 +158,7 @@ TEST_F(Scadenze, EachWindowHasItsTextsAndNoFindCounterOrDoubleClick) {
 TEST_F(Scadenze, AMissingArchiveGivesAnEmptyListAndIsCreated) {
   auto w = show(kLists[2]);
   EXPECT_EQ(w->lstRecords->count(), 0);
-  EXPECT_TRUE(dir.exists(kArchive));
+  EXPECT_TRUE(dir.exists(kVehicleArchive));
   EXPECT_TRUE(host.boxes.empty());
 }
 

@@ -9,48 +9,33 @@
 #include <memory>
 
 #include "app/app.h"
-#include "core/archive.h"
 #include "kit/list_find.h"
 #include "platform/form.h"
-#include "platform/qtext.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
+#include "support/vehicle_archive.h"
 #include "vehicles/frm_autoparco.h"
 #include "vehicles/frm_trova_automezzi.h"
 #include "vehicles/vehicle_record.h"
 
 namespace {
 
-using Fields = std::map<std::string_view, QString>;
-
-const QString kArchive = QStringLiteral("Parco_Automezzi.pro");
-
-void appendVehicles(const std::vector<Fields>& vehicles) {
-  core::Archive archive(QFile::encodeName(platform::exePath(kArchive)).toStdString(), vehicles::VehicleRecord::kSize);
-  archive.seek(archive.count());
-  for (const Fields& v : vehicles) {
-    core::RecordBuffer r(vehicles::vehicleLayout());
-    for (const auto& [name, text] : v) r.set(name, platform::toCore(text));
-    archive.write(r);
-  }
-}
-
-Fields punto() {
+VehicleFields punto() {
   return {{"Tipo", "Autovettura"},   {"Marca", "Fiat"},       {"Modello", "Punto"},   {"Targa", "AB123CD"},
           {"Proprietario", "Rossi Mario"}, {"Anno", "2019"}, {"Chilometri", "45000"}, {"Colore", "Rosso"},
           {"Alimentazione", "Benzina"}, {"Autista", "Verdi Luca"}, {"TelAutista", "333 1234567"},
           {"Destinazione", "Trasporto persone"}, {"Note", "tagliando  fatto"}, {"File01", "libretto.pdf"}};
 }
-Fields daily() {
+VehicleFields daily() {
   return {{"Tipo", "Furgone"}, {"Marca", "Iveco"},   {"Modello", "Daily"}, {"Targa", "EF456GH"},
           {"Proprietario", "Bianchi Srl"}, {"Anno", "2021"}, {"Chilometri", "120000"}};
 }
-Fields astra() {
+VehicleFields astra() {
   return {{"Tipo", "autovettura"}, {"Marca", "Opel"}, {"Modello", "Astra"}, {"Targa", "ZZ999ZZ"}};
 }
 
 // The line as the list shows it, built here independently of the program.
-QString lineOf(const Fields& v) {
+QString lineOf(const VehicleFields& v) {
   auto f = [&](std::string_view n) { auto it = v.find(n); return it == v.end() ? QString() : it->second; };
   auto col = [](const QString& s, int n) { return s.leftJustified(n, QLatin1Char(' '), true); };
   return col(f("Tipo"), 20) + "  " + col(f("Marca") + " " + f("Modello"), 30) + "  Targa: " + col(f("Targa"), 12) +
@@ -139,12 +124,12 @@ TEST_F(TrovaAutomezzi, EmptyOrMissingArchiveGivesAnEmptyListAndCreatesTheFile) {
   search(*w);
   EXPECT_EQ(w->lstRecords->count(), 0);
   EXPECT_EQ(w->lblTrovate->text(), "Il presente riepilogo contiene 0 schede");
-  EXPECT_TRUE(dir.exists(kArchive));
-  EXPECT_EQ(dir.read(kArchive).size(), 0);
+  EXPECT_TRUE(dir.exists(kVehicleArchive));
+  EXPECT_EQ(dir.read(kVehicleArchive).size(), 0);
 }
 
 TEST_F(TrovaAutomezzi, LineCutsMakeModelAndOwnerButNeverTheKilometres) {
-  Fields v = punto();
+  VehicleFields v = punto();
   v["Marca"] = "Mercedes-Benz Veicoli Commerciali";
   v["Modello"] = "Sprinter";
   v["Proprietario"] = "Trasporti Internazionali Rossi & Figli";
@@ -159,7 +144,7 @@ TEST_F(TrovaAutomezzi, LineCutsMakeModelAndOwnerButNeverTheKilometres) {
 }
 
 TEST_F(TrovaAutomezzi, FiltersFoldOnlyAToZAndEveryFilledFilterMustMatch) {
-  Fields accented = daily();
+  VehicleFields accented = daily();
   accented["Marca"] = QString::fromUtf8("\xC3\x88lite");  // "Èlite"
   appendVehicles({punto(), daily(), astra(), accented});
   struct Case {
@@ -191,7 +176,7 @@ TEST_F(TrovaAutomezzi, FiltersFoldOnlyAToZAndEveryFilledFilterMustMatch) {
 }
 
 TEST_F(TrovaAutomezzi, AnArchiveThatCannotBeOpenedIsAPlainMessageAndTheFiltersStay) {
-  QDir(dir.path()).mkdir(kArchive);  // a folder where the archive should be
+  QDir(dir.path()).mkdir(kVehicleArchive);  // a folder where the archive should be
   auto w = open();
   search(*w, {{"txtTarga", "AB"}});
   ASSERT_EQ(host.boxes.size(), 1u);
@@ -256,7 +241,7 @@ QString controlText(const QString& window, const QString& control) {
 }
 
 TEST_F(TrovaAutomezzi, EachKeyWordWritesItsFieldsIntoItsWindowAndNothingElse) {
-  Fields v = punto();
+  VehicleFields v = punto();
   v["Tipo"] = "Trattore stradale";  // not one of the cost card's vehicle types
   appendVehicles({daily(), v});
   const QString make = "Fiat Punto";
@@ -306,8 +291,8 @@ TEST_F(TrovaAutomezzi, EachKeyWordWritesItsFieldsIntoItsWindowAndNothingElse) {
 }
 
 TEST_F(TrovaAutomezzi, AutoparcoLoadsTheWholeCardAndTheLaterOfTwoEqualLinesWins) {
-  Fields first = punto();
-  Fields second = punto();
+  VehicleFields first = punto();
+  VehicleFields second = punto();
   second["Colore"] = "Blu";  // not in the line: both records give the same line
   second["File01"] = "seconda.pdf";
   appendVehicles({daily(), first, astra(), second});
@@ -353,8 +338,8 @@ TEST_F(TrovaAutomezzi, DoubleClickWithNoSelectedLineClosesAndWritesNothing) {
   auto again = open("servizi");
   search(*again);
   kit::selectRow(again->lstRecords, 0);
-  QFile::remove(dir.file(kArchive));
-  QDir(dir.path()).mkdir(kArchive);
+  QFile::remove(dir.file(kVehicleArchive));
+  QDir(dir.path()).mkdir(kVehicleArchive);
   again->lstRecordsDblClick();
   EXPECT_FALSE(again->isVisible());
   EXPECT_EQ(controlText("TfrmServizi", "txtTarga"), kUntouched);
