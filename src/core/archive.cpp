@@ -146,25 +146,32 @@ void Archive::write(const RecordBuffer& buffer) {
   write(buffer.data());
 }
 
-void ForEachRecord(Archive& archive, RecordBuffer& buffer,
-                   const std::function<bool(const RecordBuffer&, std::size_t)>& visit) {
-  if (buffer.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
+void ForEachRecordBytes(Archive& archive,
+                        const std::function<bool(const std::uint8_t*, std::size_t)>& visit) {
   const std::size_t size = archive.recordSize();
   const std::size_t count = archive.count();
   // About 256 KiB a read: large enough to cost what a plain read costs, small enough
   // to stay in the cache while the records are looked at.
   const std::size_t perBatch = std::max<std::size_t>(1, (256u * 1024u) / size);
-  std::vector<std::uint8_t> batch(perBatch * size);
+  std::vector<std::uint8_t> batch(std::min(perBatch, std::max<std::size_t>(count, 1)) * size);
   archive.seek(0);
   std::size_t index = 0;
   while (index < count) {
     const std::size_t got = archive.readRecords(batch.data(), std::min(perBatch, count - index));
-    if (got == 0) throw ArchiveError("read past the end of the archive");
+    if (got == 0) throw ArchiveError("the archive ended while it was read");
     for (std::size_t k = 0; k < got; ++k, ++index) {
-      std::memcpy(buffer.data(), batch.data() + k * size, size);
-      if (!visit(buffer, index)) return;
+      if (!visit(batch.data() + k * size, index)) return;
     }
   }
+}
+
+void ForEachRecord(Archive& archive, RecordBuffer& buffer,
+                   const std::function<bool(const RecordBuffer&, std::size_t)>& visit) {
+  if (buffer.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
+  ForEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t index) {
+    std::memcpy(buffer.data(), bytes, buffer.size());
+    return visit(buffer, index);
+  });
 }
 
 }  // namespace core

@@ -56,9 +56,13 @@ class Archive {
 };
 
 // Hands every record from index 0 to the end (as counted when the scan starts) to
-// `visit` with its 0-based index; stops early when `visit` returns false. The file is
-// read in large blocks, so a scan costs little more than a plain read of the file.
-// A failed read throws; the records visited before it have been handed over.
+// `visit` as its raw bytes (recordSize of them, valid during the call) with its 0-based
+// index; stops early when `visit` returns false. The file is read in large blocks, so a
+// scan costs little more than a plain read of the file. A failed read throws; the
+// records visited before it have been handed over.
+void ForEachRecordBytes(Archive& archive,
+                        const std::function<bool(const std::uint8_t*, std::size_t)>& visit);
+// The same, each record copied into `buffer` first.
 void ForEachRecord(Archive& archive, RecordBuffer& buffer,
                    const std::function<bool(const RecordBuffer&, std::size_t)>& visit);
 

@@ -181,33 +181,21 @@ void FillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
   const std::size_t count = archive.count();
   if (count == 0) return;
   grid.setRowCount(take ? 0 : count);
-  archive.seek(0);
   RecordBuffer record(layout);
   const std::size_t columns = grid.columnCount();
   std::vector<std::string_view> cells(columns);
   std::vector<std::string> composed(columns);
-  // Records are read a batch at a time: one system call for many records.
-  const std::size_t perBatch = std::max<std::size_t>(1, (std::size_t{256} << 10) / layout.size());
-  std::vector<std::uint8_t> batch(perBatch * layout.size());
-  std::size_t inBatch = 0, next = 0;
   std::size_t taken = 0;
   // Only a selection or a composed value needs the record as a RecordBuffer; plain
-  // fields are read where the batch holds them.
+  // fields are read where the scan's block holds them.
   bool needsRecord = static_cast<bool>(take);
   for (const GridSource& source : sources) needsRecord |= source.field == GridSource::kComposed;
-  for (std::size_t k = 0; k < count; ++k) {
-    if (next == inBatch) {
-      inBatch = archive.readRecords(batch.data(), std::min(perBatch, count - k));
-      next = 0;
-      if (inBatch == 0) throw ArchiveError("the archive ended while it was read");
-    }
-    const std::uint8_t* bytes = batch.data() + next * layout.size();
-    ++next;
+  ForEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t k) {
     if (needsRecord) std::copy_n(bytes, layout.size(), record.data());
-    if (take && !take(record)) continue;
+    if (take && !take(record)) return true;
     const std::size_t row = take ? grid.appendRow() : k;
     ++taken;
-    if (columns == 0) continue;
+    if (columns == 0) return true;
     composed[0] = std::to_string(taken);
     cells[0] = composed[0];
     for (std::size_t c = 1; c < columns; ++c) {
@@ -227,7 +215,8 @@ void FillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
       }
     }
     grid.setRowBytes(row, cells);
-  }
+    return true;
+  });
 }
 
 // ---- The file ---------------------------------------------------------------------
