@@ -191,16 +191,14 @@ std::vector<Text> LineList::toVector() const {
 
 // ---- Scan ------------------------------------------------------------------------
 
-LineList ScanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
-                   const std::function<Verdict(const RecordBuffer&)>& choose) {
-  LineList lines;
+void ScanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+               const std::function<Verdict(const RecordBuffer&)>& choose, LineList& lines) {
   RecordBuffer record(layout);
   ForEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
     const Verdict v = choose(r);
     if (v == Verdict::Take) lines.add(format, r);
     return v != Verdict::Stop;
   });
-  return lines;
 }
 
 LineList SearchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,

@@ -120,10 +120,11 @@ Text JoinFields(const RecordBuffer& record, const std::vector<std::size_t>& fiel
 enum class Verdict { Skip, Take, Stop };
 
 // Reads every record of an open archive in file order (to the end of the file as it
-// was when the scan began) and returns the lines of those `choose` takes; Stop ends
-// the scan after that record. Throws ArchiveError when a read fails.
-LineList ScanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
-                            const std::function<Verdict(const RecordBuffer&)>& choose);
+// was when the scan began) and adds to `lines` the lines of those `choose` takes; Stop
+// ends the scan after that record. Throws ArchiveError when a read fails; the lines
+// taken before the failure stay in `lines`.
+void ScanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+               const std::function<Verdict(const RecordBuffer&)>& choose, LineList& lines);
 
 // The scan of a search window: the records the filters qualify.
 LineList SearchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,

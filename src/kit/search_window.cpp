@@ -363,12 +363,9 @@ void SearchWindow::fillList() {
     const core::Date today = core::Today();
     const ListSelect& select = listSpec_.select;
     // Lines taken before a failing read stay listed.
-    core::RecordBuffer record(*listSpec_.archive.layout);
-    core::ForEachRecord(archive, record, [&](const core::RecordBuffer& r, std::size_t) {
-      const core::Verdict v = select ? select(r, today) : core::Verdict::Take;
-      if (v == core::Verdict::Take) lines.add(listSpec_.line, r);
-      return v != core::Verdict::Stop;
-    });
+    core::ScanLines(archive, *listSpec_.archive.layout, listSpec_.line,
+                    [&](const core::RecordBuffer& r) { return select ? select(r, today) : core::Verdict::Take; },
+                    lines);
   } catch (...) {
     // A list window fills what it can and says nothing.
   }

@@ -230,10 +230,15 @@ TEST_F(ScanTest, ListsWhatIsTakenAndStopsWhereTold) {
         "partial");
   const core::LineFormat format({core::line::Rest({0})});
   core::Archive archive(path_, layout().size());
-  auto lines = core::ScanLines(archive, layout(), format, [](const core::RecordBuffer& r) {
-    const Text note = r.get(3);
-    return note == u"take" ? core::Verdict::Take : note == u"stop" ? core::Verdict::Stop : core::Verdict::Skip;
-  }).toVector();
+  core::LineList taken;
+  core::ScanLines(
+      archive, layout(), format,
+      [](const core::RecordBuffer& r) {
+        const Text note = r.get(3);
+        return note == u"take" ? core::Verdict::Take : note == u"stop" ? core::Verdict::Stop : core::Verdict::Skip;
+      },
+      taken);
+  auto lines = taken.toVector();
   EXPECT_EQ(lines, (std::vector<Text>{u"a"}));
 
   core::Archive again(path_, layout().size());
