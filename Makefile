@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build build-tests run test bench clean
 
 all: build
 
@@ -12,8 +12,12 @@ deps:
 configure: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
+# The program only (and what it links): `make run` does not wait for the tests.
 build: configure
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS) --target velmora
+
+build-tests: configure
+	cmake --build $(BUILD) -j $(JOBS) --target velmora tests
 
 # The program keeps its data beside the executable; the first-access credentials
 # file goes there only when none is present, so a changed password is never lost.
@@ -21,10 +25,11 @@ run: build
 	@test -f $(BUILD)/unins000.dll || cp assets/unins000.dll $(BUILD)/unins000.dll
 	cd $(BUILD) && ./velmora
 
-test: build
+test: build-tests
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: build
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
 
 clean:

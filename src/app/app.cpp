@@ -1,7 +1,6 @@
 #include "app/app.h"
 
 #include "platform/form.h"
-#include "platform/qtext.h"
 
 // Each long-lived window's header; a window joins the program by being listed here
 // and in createWindows().
@@ -23,6 +22,7 @@ void App::create(T*& slot) {
 }
 
 void App::createWindows() {
+  platform::setWindowDirectory(this);
   // Creation order matters: the login window is the main window and comes first.
   // Dialogs (help, about, splash, calendar, pickers, lists, exports, prints) are not
   // created here: every use builds a fresh instance owned by its caller. Each
@@ -51,6 +51,7 @@ void App::createWindows() {
 void App::destroyWindows() {
   for (auto it = created_.rbegin(); it != created_.rend(); ++it) delete *it;
   created_.clear();
+  platform::setWindowDirectory(nullptr);
   *this = App();
 }
 
@@ -60,19 +61,12 @@ platform::Form* App::window(const QString& className) const {
   return nullptr;
 }
 
-void App::adopt(platform::Form* window) { created_.push_back(window); }
+void App::adopt(platform::Form* window) {
+  platform::setWindowDirectory(this);
+  created_.push_back(window);
+}
 
 void App::showLauncher() {
   if (frmAvvio) frmAvvio->showWindow();
 }
 
-void App::showFromMenu(const QString& keyWord, std::initializer_list<MenuRoute> routes) {
-  const QString word = platform::Trim(keyWord);
-  for (const MenuRoute& route : routes) {
-    if (route.window && word == route.keyWord) {
-      route.window->showWindow();
-      return;
-    }
-  }
-  showLauncher();
-}

@@ -2,12 +2,13 @@
 // The registry of the long-lived windows: one instance of each, created at start-up
 // in a fixed order and reached through here for the whole run. Dialogs are not held
 // here: every use creates a fresh instance owned by its caller.
-// A member stays null while its app is not part of the program.
+// A member stays null while its app is not part of the program. This is the
+// composition root: it implements the platform's window directory, through which
+// the windows reach each other; no window includes this header.
 #include <QString>
-#include <initializer_list>
 #include <vector>
 
-namespace platform { class Form; }
+#include "platform/windows.h"
 
 class TfrmPassword;
 class TfrmAvvio;
@@ -29,7 +30,7 @@ class TfrmStatCosti;
 class TfrmMenuDisponibili;
 class TfrmPlanning;
 
-struct App {
+struct App : platform::WindowDirectory {
   TfrmPassword* frmPassword = nullptr;
   TfrmAvvio* frmAvvio = nullptr;
   TfrmCambiaPassword* frmCambiaPassword = nullptr;
@@ -50,32 +51,25 @@ struct App {
   TfrmMenuDisponibili* frmMenuDisponibili = nullptr;
   TfrmPlanning* frmPlanning = nullptr;
 
-  // Creates every long-lived window of the program, hidden, in creation order.
+  // Creates every long-lived window of the program, hidden, in creation order, and
+  // installs this registry as the window directory.
   void createWindows();
   // Destroys them (end of run, and between tests).
   void destroyWindows();
-  // Shows the launcher (the close handlers of the app windows call it).
-  void showLauncher();
-
-  // Where a menu window goes when it closes: the window paired with its key word
-  // (trimmed, compared case-sensitively), else the launcher, for "avvio" and for any
-  // word the menu does not know. A window reached this way returns to the launcher.
-  struct MenuRoute {
-    QString keyWord;
-    platform::Form* window;
-  };
-  void showFromMenu(const QString& keyWord, std::initializer_list<MenuRoute> routes);
+  // Shows the launcher (the close handlers of the app windows reach it through the
+  // window directory).
+  void showLauncher() override;
 
   // The long-lived window of that class (objectName), or null when the program has
   // none. Dialogs that deliver a result by key word write through this, so a key word
   // whose window is not part of the program writes nothing.
-  platform::Form* window(const QString& className) const;
+  platform::Form* window(const QString& className) const override;
 
   // The long-lived windows, in creation order.
   const std::vector<platform::Form*>& windows() const { return created_; }
 
   // Registers a window made elsewhere (a test's stand-in for an app's card), found by
-  // window() and destroyed with the others.
+  // window() and destroyed with the others; installs the directory like createWindows.
   void adopt(platform::Form* window);
 
  private:

@@ -17,6 +17,7 @@
 #include "core/archive.h"
 #include "core/due_dates.h"
 #include "kit/list_find.h"
+#include "platform/windows.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "platform/qtext.h"
@@ -136,9 +137,13 @@ bool setControlText(QObject* window, const QString& name, const QString& text) {
 void writePick(const PickTarget& target, platform::Form* window, const core::RecordBuffer& record,
                std::size_t number) {
   if (!window) return;
-  for (const ControlWrite& w : target.writes)
-    setControlText(window, w.control, platform::fromCore(core::JoinFields(record, w.fields)));
-  if (target.setsPosition) setControlText(window, QStringLiteral("lblPosizione"), QString::number(number));
+  auto write = [window](const QString& control, const QString& text) {
+    if (!setControlText(window, control, text))
+      throw platform::WiringError("wiring: " + window->objectName().toStdString() + " has no control " +
+                                  control.toStdString() + " to take a picked record");
+  };
+  for (const ControlWrite& w : target.writes) write(w.control, platform::fromCore(core::JoinFields(record, w.fields)));
+  if (target.setsPosition) write(QStringLiteral("lblPosizione"), QString::number(number));
   if (target.after) target.after(*window, record, number);
 }
 
@@ -385,7 +390,7 @@ void SearchWindow::lstRecordsDblClick() {
                              const QString keyWord = platform::Trim(memory());
                              for (const PickTarget& t : listSpec_.targets) {
                                if (!t.keyWord.isEmpty() && t.keyWord != keyWord) continue;
-                               writePick(t, listSpec_.windows ? listSpec_.windows(t.window) : nullptr, record, number);
+                               writePick(t, platform::findWindow(t.window), record, number);
                              }
                            });
     }

@@ -96,10 +96,7 @@ struct ListSpec {
   bool enterMovesToTrova = true;    // Enter in txtTrova moves the focus to "Trova"
   int itemWidth = 1600;
   bool doubleClick = false;         // whether a double-click reopens a record
-  std::vector<PickTarget> targets;  // where it writes
-  // Finds a long-lived window by class (the program's registry); a double-click
-  // writes nothing without it.
-  std::function<platform::Form*(const QString& windowClass)> windows;
+  std::vector<PickTarget> targets;  // where it writes, found through the window directory
 };
 
 class SearchWindow : public platform::Form {

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "app/app.h"
+#include "platform/windows.h"
 #include "core/attachments.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
@@ -185,11 +185,11 @@ void TfrmAllegaCartella::imgCancellaClick(int row) {
 void TfrmAllegaCartella::btnApplicaClick() {
   const QString windowName = windowOf(memory());
   if (windowName.isEmpty()) return;  // an unknown key word blocks the write-back
-  if (platform::Form* card = app().window(windowName)) {
+  if (platform::Form* card = platform::findWindow(windowName)) {
     for (int r = 0; r < kRows; ++r) {
       const QString n = rowNumber(r);
-      if (auto* l = card->findChild<QLabel*>(QStringLiteral("lblFile") + n)) l->setText(platform::Trim(txtFile[r]->text()));
-      if (auto* l = card->findChild<QLabel*>(QStringLiteral("lblDesc") + n)) l->setText(platform::Trim(txtDesc[r]->text()));
+      platform::wiredControl<QLabel>(card, QStringLiteral("lblFile") + n)->setText(platform::Trim(txtFile[r]->text()));
+      platform::wiredControl<QLabel>(card, QStringLiteral("lblDesc") + n)->setText(platform::Trim(txtDesc[r]->text()));
     }
   }
   closeForm();

@@ -9,7 +9,7 @@
 #include <QResizeEvent>
 #include <QStringList>
 
-#include "app/app.h"
+#include "platform/windows.h"
 #include "platform/widgets.h"
 #include "shell/frm_guida.h"
 #include "shell/frm_info.h"
@@ -308,7 +308,7 @@ void TfrmAvvio::FormShow() { updateAppButtons(); }
 
 void TfrmAvvio::updateAppButtons() {
   for (int i = 0; i < kApps; ++i) {
-    const bool available = app().window(QString::fromLatin1(kAppWindows[i])) != nullptr;
+    const bool available = platform::findWindow(QString::fromLatin1(kAppWindows[i])) != nullptr;
     imgApp[i]->setEnabled(available);
     btnApp[i]->setEnabled(available);
     setBackground(bkgApp[i], available ? kAppColours[i] : kUnavailable);
@@ -317,7 +317,7 @@ void TfrmAvvio::updateAppButtons() {
 
 void TfrmAvvio::appButtonClick(int n) {
   if (n < 1 || n > kApps) return;
-  platform::Form* target = app().window(QString::fromLatin1(kAppWindows[n - 1]));
+  platform::Form* target = platform::findWindow(QString::fromLatin1(kAppWindows[n - 1]));
   if (!target) return;
   // The cost menu's show handler leaves its key word alone: set it here so that
   // closing the menu comes back to the launcher.

@@ -7,7 +7,7 @@
 
 #include <iterator>
 
-#include "app/app.h"
+#include "platform/windows.h"
 #include "platform/qtext.h"
 #include "platform/widgets.h"
 
@@ -75,12 +75,11 @@ void TfrmCalendario::open(QWidget* card, const QString& keyWord) {
 void TfrmCalendario::btnImportaDataClick() {
   const Target* target = targetOf(memory());
   if (!target) return;  // an unknown key word writes nothing and keeps the dialog open
-  if (platform::Form* card = app().window(QLatin1String(target->window))) {
-    if (auto* field = card->findChild<QLineEdit*>(QLatin1String(target->field))) {
-      const QDate d = calAppuntamenti->selectedDate();
-      // Always dd/mm/yyyy with "/", whatever the system's date separator.
-      field->setText(platform::FormatDate(core::Date{d.day(), d.month(), d.year()}));
-    }
+  if (platform::Form* card = platform::findWindow(QLatin1String(target->window))) {
+    auto* field = platform::wiredControl<QLineEdit>(card, QLatin1String(target->field));
+    const QDate d = calAppuntamenti->selectedDate();
+    // Always dd/mm/yyyy with "/", whatever the system's date separator.
+    field->setText(platform::FormatDate(core::Date{d.day(), d.month(), d.year()}));
   }
   closeForm();
 }

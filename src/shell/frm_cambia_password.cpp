@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "app/app.h"
+#include "platform/windows.h"
 #include "core/cipher.h"
 #include "platform/dialogs.h"
 #include "platform/qtext.h"
@@ -175,7 +175,7 @@ void TfrmCambiaPassword::cmdOKClick() {
 void TfrmCambiaPassword::cmdEsciClick() { closeForm(); }
 
 void TfrmCambiaPassword::FormClose() {
-  TfrmPassword* login = app().frmPassword;
+  auto* login = platform::findWindow<TfrmPassword>(QStringLiteral("TfrmPassword"));
   if (!login) return;
   login->txtPassword->clear();
   login->lblMemory()->clear();

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "app/app.h"
+#include "platform/windows.h"
 #include "core/cipher.h"
 #include "platform/dialogs.h"
 #include "platform/qtext.h"
@@ -99,7 +99,7 @@ void TfrmPassword::cmdOKClick() {
     return;
   }
   if (matches) {
-    app().showLauncher();
+    platform::showLauncher();
     hide();
     return;
   }
@@ -114,8 +114,9 @@ void TfrmPassword::cmdEsciClick() {
 }
 
 void TfrmPassword::btnCambiaPasswordClick() {
-  if (!app().frmCambiaPassword) return;
-  app().frmCambiaPassword->showWindow();
+  platform::Form* change = platform::findWindow(QStringLiteral("TfrmCambiaPassword"));
+  if (!change) return;
+  change->showWindow();
   hide();
 }
 

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
-#include "app/app.h"
+#include "platform/windows.h"
 #include "platform/dialogs.h"
 #include "platform/qtext.h"
 #include "platform/widgets.h"
@@ -408,7 +408,7 @@ QLineEdit* TfrmAutoparco::nextInChain(QLineEdit* edit) const {
 void TfrmAutoparco::FormShow() { card_->newCard(); }
 
 void TfrmAutoparco::FormClose() {
-  app().showLauncher();
+  platform::showLauncher();
   hide();
 }
 

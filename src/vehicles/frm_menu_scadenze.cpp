@@ -7,7 +7,7 @@
 #include <QPixmap>
 #include <QResizeEvent>
 
-#include "app/app.h"
+#include "platform/windows.h"
 #include "platform/widgets.h"
 #include "shell/frm_guida.h"
 #include "vehicles/frm_scad_assicurazione.h"
@@ -173,7 +173,7 @@ void TfrmMenuScadenze::imgGuidaClick() { TfrmGuida::showHelp(this, helpTitle(), 
 
 void TfrmMenuScadenze::imgEsciClick() { closeForm(); }
 
-void TfrmMenuScadenze::FormClose() { app().showLauncher(); }
+void TfrmMenuScadenze::FormClose() { platform::showLauncher(); }
 
 void TfrmMenuScadenze::paintEvent(QPaintEvent*) {
   QPainter p(this);

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include "app/app.h"
 #include "vehicles/frm_autoparco.h"
 #include "vehicles/vehicle_record.h"
 
@@ -107,7 +106,6 @@ kit::ListSpec TfrmTrovaAutomezzi::settings() {
   s.printTitle = QStringLiteral("Riepilogo schede veicoli in archivio");
   s.doubleClick = true;
   s.targets = pickTargets();
-  s.windows = [](const QString& windowClass) { return app().window(windowClass); };
   return s;
 }
 

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "app/app.h"
+#include "platform/windows.h"
 #include "platform/dialogs.h"
 #include "platform/widgets.h"
 #include "platform/form.h"
@@ -157,7 +157,7 @@ std::unique_ptr<Report> makeVehicleCardReport() {
 QWidget* vehicleCard(QWidget* owner) {
   for (QWidget* w = owner; w; w = w->parentWidget())
     if (w->objectName() == QLatin1String("TfrmAutoparco")) return w;
-  return app().window(QStringLiteral("TfrmAutoparco"));
+  return platform::findWindow(QStringLiteral("TfrmAutoparco"));
 }
 
 QString cardText(const QWidget* card, const QString& name) {

@@ -9,13 +9,13 @@
 #include <QPushButton>
 #include <array>
 
-#include "app/app.h"
 #include "kit/list_find.h"
 #include "kit/search_window.h"
 #include "platform/qtext.h"
 #include "support/archive_files.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
+#include "support/stand_in_windows.h"
 
 namespace {
 
@@ -53,7 +53,6 @@ kit::ListSpec searchSpec() {
   s.counter = "Il presente elenco contiene %1 schede.";
   s.doubleClick = true;
   s.targets = {{"registro", "TfrmProva", {{"txtNome", {0}}, {"txtLuogo", {1, 2}}}, true, {}}};
-  s.windows = [](const QString& c) { return app().window(c); };
   return s;
 }
 
@@ -81,22 +80,20 @@ QStringList items(QListWidget* list) {
 }
 
 // The app's own card, as the list window sees it.
-platform::Form* addCard() {
+platform::Form* addCard(StandInWindows& windows) {
   auto* card = new platform::Form(nullptr, "TfrmProva", platform::WindowKind::Maximized, " Prova", 300, 200);
   for (const char* name : {"txtNome", "txtLuogo", "lblPosizione"}) {
     QWidget* w = QString(name).startsWith("lbl") ? static_cast<QWidget*>(new QLabel(card)) : new QLineEdit(card);
     w->setObjectName(name);
   }
-  app().adopt(card);
+  windows.adopt(card);
   return card;
 }
 
 class SearchWindowTest : public ::testing::Test {
  protected:
-  void TearDown() override {
-    app().destroyWindows();
-    gYear = "2024";
-  }
+  void TearDown() override { gYear = "2024"; }
+  StandInWindows windows;
   TempExeDir dir;
   ScriptedDialogHost host;
 };
@@ -125,7 +122,7 @@ TEST_F(SearchWindowTest, DoubleClickWritesOnlyForItsOwnKeyWordAndTheLastEqualRec
   append("2024.prv", {{"Carlo", "Napoli", "A"}, {"Dario", "Bari", "B"}, {"Carlo", "Napoli", "C"}});
   for (const QString keyWord : {"registro", "costi"}) {
     SCOPED_TRACE(keyWord.toStdString());
-    platform::Form* card = addCard();
+    platform::Form* card = addCard(windows);
     kit::SearchWindow w(nullptr, searchSpec());
     w.setMemory(keyWord);
     w.show();
@@ -137,7 +134,7 @@ TEST_F(SearchWindowTest, DoubleClickWritesOnlyForItsOwnKeyWordAndTheLastEqualRec
     EXPECT_EQ(find<QLineEdit>(card, "txtNome")->text(), writes ? "Carlo" : "");
     EXPECT_EQ(find<QLineEdit>(card, "txtLuogo")->text(), writes ? "Napoli C" : "");
     EXPECT_EQ(find<QLabel>(card, "lblPosizione")->text(), writes ? "3" : "");
-    app().destroyWindows();
+    windows.clear();
   }
 }
 

@@ -10,6 +10,7 @@
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
 #include "platform/widgets.h"
+#include "platform/windows.h"
 #include "shell/stand_in.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
@@ -20,12 +21,12 @@ namespace {
 class MenuStandIn : public StandIn {
  public:
   MenuStandIn() : StandIn(QStringLiteral("TfrmMenuCosti")) {}
-  platform::Form* card = nullptr;
-  platform::Form* chart = nullptr;
 
  protected:
+  // "TfrmStatCosti" is not part of the program here.
   void FormClose() override {
-    app().showFromMenu(memory(), {{QStringLiteral("costi"), card}, {QStringLiteral("stats"), chart}});
+    platform::showFromMenu(memory(), {{QStringLiteral("costi"), QStringLiteral("TfrmCosti")},
+                                      {QStringLiteral("stats"), QStringLiteral("TfrmStatCosti")}});
   }
 };
 
@@ -126,8 +127,6 @@ TEST_F(FlowTest, MenuWindowsRouteByKeyWordAndTargetsReturnToTheLauncher) {
   auto* card = new StandIn(QStringLiteral("TfrmCosti"));
   app().adopt(menu);
   app().adopt(card);
-  menu->card = card;
-  menu->chart = nullptr;  // not part of the program
 
   struct Case {
     const char* name;
