@@ -48,6 +48,16 @@ void App::createWindows() {
   // create(frmPlanning);       // 73 booking board
 }
 
+const QStringList& App::longLivedClasses() {
+  static const QStringList names = {
+      "TfrmPassword",     "TfrmAvvio",        "TfrmCambiaPassword", "TfrmAutoparco",     "TfrmAnagrafica",
+      "TfrmMenuScadenze", "TfrmMenuRegistro", "TfrmRegistro",       "TfrmStatistiche",   "TfrmScadenzario",
+      "TfrmChilometrico", "TfrmServizi",      "TfrmMenuRiepCosti",  "TfrmMenuCosti",     "TfrmCosti",
+      "TfrmMenuRiepSpese", "TfrmStatCosti",   "TfrmMenuDisponibili", "TfrmPlanning",
+  };
+  return names;
+}
+
 void App::destroyWindows() {
   for (auto it = created_.rbegin(); it != created_.rend(); ++it) delete *it;
   created_.clear();

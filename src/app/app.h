@@ -6,6 +6,7 @@
 // composition root: it implements the platform's window directory, through which
 // the windows reach each other; no window includes this header.
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "platform/windows.h"
@@ -64,6 +65,10 @@ struct App : platform::WindowDirectory {
   // none. Dialogs that deliver a result by key word write through this, so a key word
   // whose window is not part of the program writes nothing.
   platform::Form* window(const QString& className) const override;
+
+  // The class names of every long-lived window the program has or will have, in
+  // creation order (the key-word tables may name only these).
+  static const QStringList& longLivedClasses();
 
   // The long-lived windows, in creation order.
   const std::vector<platform::Form*>& windows() const { return created_; }

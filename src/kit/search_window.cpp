@@ -134,6 +134,12 @@ bool setControlText(QObject* window, const QString& name, const QString& text) {
   return true;
 }
 
+bool canSetControlText(const QObject* window, const QString& name) {
+  const QObject* c = window->findChild<QObject*>(name);
+  return qobject_cast<const QLineEdit*>(c) || qobject_cast<const QComboBox*>(c) || qobject_cast<const QLabel*>(c) ||
+         qobject_cast<const QPlainTextEdit*>(c) || qobject_cast<const QTextEdit*>(c);
+}
+
 void writePick(const PickTarget& target, platform::Form* window, const core::RecordBuffer& record,
                std::size_t number) {
   if (!window) return;

@@ -165,6 +165,8 @@ void fillResultList(QListWidget* list, const core::LineList& lines, int itemWidt
 // Sets the text of a window's control, whatever its kind: an edit, a combo edit (its
 // text, also one not in its list), a label or a memo. False when there is no such control.
 bool setControlText(QObject* window, const QString& name, const QString& text);
+// Whether `window` has a control `name` that setControlText can fill.
+bool canSetControlText(const QObject* window, const QString& name);
 
 // What a double-click writes into `window`, the target's window (null: nothing).
 void writePick(const PickTarget& target, platform::Form* window, const core::RecordBuffer& record,

@@ -110,11 +110,16 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
 
 QString TfrmAllegaCartella::folder() { return platform::exePath(QStringLiteral("Documenti_Allegati/")); }
 
+const std::array<TfrmAllegaCartella::Target, 3> TfrmAllegaCartella::kTargets = {{
+    {"autoparco", "TfrmAutoparco"},
+    {"servizi", "TfrmServizi"},
+    {"anagrafica", "TfrmAnagrafica"},
+}};
+
 QString TfrmAllegaCartella::windowOf(const QString& keyWord) {
   const QString k = platform::Trim(keyWord);
-  if (k == QLatin1String("autoparco")) return QStringLiteral("TfrmAutoparco");
-  if (k == QLatin1String("servizi")) return QStringLiteral("TfrmServizi");
-  if (k == QLatin1String("anagrafica")) return QStringLiteral("TfrmAnagrafica");
+  for (const Target& t : kTargets)
+    if (k == QLatin1String(t.keyWord)) return QString::fromLatin1(t.window);
   return QString();
 }
 

@@ -26,6 +26,11 @@ class TfrmAllegaCartella : public platform::Form {
   // The long-lived window a key word (trimmed, case-sensitive) writes back into,
   // or an empty text when it names none.
   static QString windowOf(const QString& keyWord);
+  struct Target {
+    const char* keyWord;
+    const char* window;
+  };
+  static const std::array<Target, 3> kTargets;
 
   // What a card's attachments button does: a fresh dialog owned by `card` with the
   // card's key word, filled from the card's lblFile01-03 and lblDesc01-03 (trimmed),

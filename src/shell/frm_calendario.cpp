@@ -60,6 +60,8 @@ TfrmCalendario::TfrmCalendario(QWidget* owner)
   connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::btnAnnullaClick);
 }
 
+std::span<const TfrmCalendario::Target> TfrmCalendario::targets() { return kTargets; }
+
 const TfrmCalendario::Target* TfrmCalendario::targetOf(const QString& keyWord) {
   for (const Target& t : kTargets)
     if (keyWord == QLatin1String(t.keyWord)) return &t;

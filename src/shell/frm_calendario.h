@@ -3,6 +3,7 @@
 // into the date field of the card named by the key word in lblMemory.
 #include <QDate>
 #include <QString>
+#include <span>
 
 #include "platform/form.h"
 
@@ -23,6 +24,8 @@ class TfrmCalendario : public platform::Form {
     const char* field;
   };
   static const Target* targetOf(const QString& keyWord);
+  // The whole table (the wiring test walks it).
+  static std::span<const Target> targets();
 
   // What a card's date field does: a fresh calendar owned by `card` with the
   // field's key word, shown modally and freed when it closes.

@@ -1,0 +1,86 @@
+// The key-word tables of the dialogs against the windows the program creates: every
+// window a table names is one of the program's long-lived windows, and where the
+// program has that window, the control the table writes exists and is of a kind the
+// writer can fill. A table entry whose window is not built yet is checked as soon as
+// it is.
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/app.h"
+#include "kit/search_window.h"
+#include "shell/frm_allega_cartella.h"
+#include "shell/frm_avvio.h"
+#include "shell/frm_calendario.h"
+#include "support/helpers.h"
+#include "vehicles/frm_trova_automezzi.h"
+#include "vehicles/vehicle_record.h"
+
+namespace {
+
+class WiringTest : public ::testing::Test {
+ protected:
+  void SetUp() override { app().createWindows(); }
+  void TearDown() override { app().destroyWindows(); }
+
+  // The window a table names: one of the program's, and created when it is built.
+  static platform::Form* target(const QString& windowClass) {
+    EXPECT_TRUE(App::longLivedClasses().contains(windowClass))
+        << windowClass.toStdString() << " is not a long-lived window of the program";
+    return app().window(windowClass);
+  }
+  static void expectControl(platform::Form* window, const QString& name, bool fits) {
+    EXPECT_TRUE(fits) << window->objectName().toStdString() << " lacks " << name.toStdString()
+                      << " of the kind its writer fills";
+  }
+};
+
+TEST_F(WiringTest, CalendarKeyWordsNameADateEditOfTheirCard) {
+  EXPECT_EQ(TfrmCalendario::targets().size(), 17u);
+  for (const TfrmCalendario::Target& t : TfrmCalendario::targets()) {
+    SCOPED_TRACE(t.keyWord);
+    if (platform::Form* card = target(QLatin1String(t.window))) {
+      const QString field = QLatin1String(t.field);
+      expectControl(card, field, card->findChild<QLineEdit*>(field) != nullptr);
+    }
+  }
+}
+
+TEST_F(WiringTest, AttachmentKeyWordsNameACardWithItsSixHiddenLabels) {
+  for (const TfrmAllegaCartella::Target& t : TfrmAllegaCartella::kTargets) {
+    SCOPED_TRACE(t.keyWord);
+    EXPECT_EQ(TfrmAllegaCartella::windowOf(QLatin1String(t.keyWord)), QLatin1String(t.window));
+    if (platform::Form* card = target(QLatin1String(t.window))) {
+      for (const char* label : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"})
+        expectControl(card, label, card->findChild<QLabel*>(label) != nullptr);
+    }
+  }
+}
+
+TEST_F(WiringTest, VehiclePickerKeyWordsNameControlsTheirWindowsHave) {
+  const std::vector<kit::PickTarget> targets = TfrmTrovaAutomezzi::pickTargets();
+  EXPECT_EQ(targets.size(), 9u);
+  for (const kit::PickTarget& t : targets) {
+    SCOPED_TRACE(t.keyWord.toStdString());
+    if (platform::Form* window = target(t.window)) {
+      for (const kit::ControlWrite& w : t.writes) expectControl(window, w.control, kit::canSetControlText(window, w.control));
+      if (t.setsPosition) expectControl(window, "lblPosizione", kit::canSetControlText(window, "lblPosizione"));
+    }
+  }
+}
+
+TEST_F(WiringTest, LauncherButtonsNameLongLivedWindows) {
+  for (const char* windowClass : TfrmAvvio::kAppWindows) {
+    SCOPED_TRACE(windowClass);
+    target(QLatin1String(windowClass));
+  }
+}
+
+TEST_F(WiringTest, AMissingControlIsAWiringErrorNotASilentNoOp) {
+  platform::Form* card = app().window("TfrmAutoparco");
+  ASSERT_NE(card, nullptr);
+  kit::PickTarget broken{"autoparco", "TfrmAutoparco", {{"txtNonEsiste", {0}}}, false, {}};
+  core::RecordBuffer record(vehicles::vehicleLayout());
+  EXPECT_THROW(kit::writePick(broken, card, record, 1), platform::WiringError);
+}
+
+}  // namespace
