@@ -21,7 +21,8 @@ TfrmSlideshow_Automezzi::TfrmSlideshow_Automezzi(QWidget* owner)
                      QStringLiteral(" Slide Show Parco Automezzi"), 1016, 713),
       buffer_(vehicles::vehicleLayout()) {
   platform::setRegionalFormats();
-  setWindowState(Qt::WindowFullScreen);
+  // Maximized with the usual title-bar buttons, like the other photo windows.
+  setWindowState(Qt::WindowMaximized);
   vehicles::buildPhotoStage(this, panContainer, imgFoto);
   connect(imgFoto, &vehicles::PhotoFrame::clicked, this, &TfrmSlideshow_Automezzi::imgFotoClick);
   imgBianco = new vehicles::PhotoFrame(this, QStringLiteral("imgBianco"));

@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QFile>
 #include <QPrintPreviewDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QStandardPaths>
@@ -242,6 +244,10 @@ TEST(Report, PreviewShowsThePreparedPagesInQtsPreview) {
     ASSERT_NE(widget, nullptr);
     widget->updatePreview();
     previewPages = widget->pageCount();
+    // Never larger than the screen's available area, still at 100 %.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(area.contains(dialog.geometry())) << dialog.geometry().width() << "x" << dialog.geometry().height();
+    EXPECT_DOUBLE_EQ(widget->zoomFactor(), 1.0);
   };
   r->preview(nullptr);
   EXPECT_EQ(host.qtModalShown, QStringList{QStringLiteral("QPrintPreviewDialog")});

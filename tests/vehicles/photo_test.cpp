@@ -256,7 +256,8 @@ TEST_F(SlideshowTest, StepsThroughThePhotosAndStartsAgain) {
   QStringList seen;
   run([&](TfrmSlideshow_Automezzi& s) {
     EXPECT_EQ(s.windowTitle(), QStringLiteral(" Slide Show Parco Automezzi"));
-    EXPECT_TRUE(s.windowState() & Qt::WindowFullScreen);
+    EXPECT_TRUE(s.windowState() & Qt::WindowMaximized);
+    EXPECT_FALSE(s.windowState() & Qt::WindowFullScreen);
     EXPECT_TRUE(s.Timer->isActive());
     EXPECT_EQ(s.Timer->interval(), 6000);
     auto look = [&] {

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QTimer>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
@@ -528,6 +529,34 @@ bool Report::print(QWidget* parent) {
   return true;
 }
 
+namespace {
+
+// The preview opens at most as large as the screen's available area, title bar and
+// frame included, centred in it; the page inside stays at 100 %.
+void fitPreview(QDialog& dialog, QWidget* parent) {
+  QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  auto place = [&dialog, area](QSize frame) {
+    // frame: what the window manager adds around the client area.
+    const QSize client(std::min(area.width() - frame.width(), 1000), std::min(area.height() - frame.height(), 900));
+    dialog.resize(client);
+    dialog.move(area.x() + (area.width() - client.width() - frame.width()) / 2,
+                area.y() + (area.height() - client.height() - frame.height()) / 2);
+  };
+  // A first guess before the frame is known, corrected once the window manager has
+  // framed the window.
+  place(QSize(16, 48));
+  QTimer::singleShot(0, &dialog, [&dialog, area, place] {
+    const QRect frame = dialog.frameGeometry();
+    const QRect client = dialog.geometry();
+    if (area.contains(frame)) return;
+    place(QSize(frame.width() - client.width(), frame.height() - client.height()));
+  });
+}
+
+}  // namespace
+
 void Report::preview(QWidget* parent) {
   requirePrepared();
   QPrinter printer(QPrinter::HighResolution);
@@ -542,10 +571,7 @@ void Report::preview(QWidget* parent) {
     }
   });
   if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) widget->setZoomFactor(1.0);
-  if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    dialog.resize(std::min(area.width(), 1000), std::min(area.height(), 900));
-  }
+  fitPreview(dialog, parent);
   dialogHost().showModal(dialog);
   if (failure) throw ReportError(*failure);
 }
