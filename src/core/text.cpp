@@ -227,4 +227,41 @@ Text FromUtf8(std::string_view s) {
   return out;
 }
 
+// ---- Months, composed dates, kilometres ---------------------------------------------
+
+namespace {
+constexpr TextView kMonthNames[12] = {u"Gennaio", u"Febbraio", u"Marzo",     u"Aprile",   u"Maggio",   u"Giugno",
+                                      u"Luglio",  u"Agosto",   u"Settembre", u"Ottobre", u"Novembre", u"Dicembre"};
+}  // namespace
+
+TextView MonthName(int month) { return month >= 1 && month <= 12 ? kMonthNames[month - 1] : TextView(); }
+
+std::optional<int> MonthNumber(TextView name) {
+  const Text wanted = LowerAZ(Trim(name));
+  for (int m = 1; m <= 12; ++m) {
+    if (LowerAZ(kMonthNames[m - 1]) == wanted) return m;
+  }
+  return std::nullopt;
+}
+
+Text ComposeDate(TextView day, TextView monthName, TextView year) {
+  const auto month = MonthNumber(monthName);
+  if (!month) return Text();
+  Text out = Trim(day);
+  out += u'/';
+  out += static_cast<char16_t>(u'0' + *month / 10);
+  out += static_cast<char16_t>(u'0' + *month % 10);
+  out += u'/';
+  out += Trim(year);
+  return out;
+}
+
+Text NormaliseKm(TextView text) {
+  const auto value = ParseDecimal(text);  // "" and a non-number alike
+  if (!value) return Text(u"0");
+  // Rounded on the magnitude, so a negative reading rounds like its positive twin.
+  const double whole = RoundToDecimals(std::fabs(*value), 0);
+  return FormatGeneral(*value < 0 ? -whole : whole);
+}
+
 }  // namespace core

@@ -60,4 +60,23 @@ Text NormaliseAmount(TextView text);
 std::string ToUtf8(TextView text);
 Text FromUtf8(std::string_view text);
 
+// ---- Months, composed dates, kilometres ---------------------------------------------
+
+// The month names as the month combos list them, "Gennaio" (1) to "Dicembre" (12);
+// empty for a number outside 1..12.
+TextView MonthName(int month);
+// The number 1..12 of a month name, compared trimmed with A-Z folded ("gennaio",
+// " MARZO " and "Dicembre" are months); nothing for any other text.
+std::optional<int> MonthNumber(TextView name);
+// The date a card or a summary composes from its day and month combos and its year:
+// trimmed day + "/" + the month's two-digit number + "/" + trimmed year, with no check
+// that it is a date (IsValidDateText decides that). Empty when the month is not one of
+// the twelve names.
+Text ComposeDate(TextView day, TextView monthName, TextView year);
+
+// The kilometre normaliser, run when a distance edit is left: "" -> "0"; a number with
+// the decimal comma -> rounded to a whole number (halves away from zero) in the general
+// format ("042" -> "42", "12,5" -> "13"); anything else -> "0".
+Text NormaliseKm(TextView text);
+
 }  // namespace core
