@@ -13,4 +13,16 @@ Date Today();
 // valid date (that vehicle is left out and the list goes on).
 bool IsDueWithinWeek(TextView dateText, const Date& today);
 
+// ---- Maintenance deadlines ----------------------------------------------------------
+
+// What the imminent rule says of one deadline.
+enum class Imminence { No, Yes, CannotSay };
+
+// A deadline of date D (dd/mm/yyyy) with W warning days is imminent on `today` when
+// D - W <= today <= D in whole days, both ends inclusive: on its own day whatever W,
+// never once it has passed. Both texts are trimmed first; W is a whole number, signed or
+// not. CannotSay when the date or the warning days do not convert: the caller leaves
+// that deadline out and goes on with the next.
+Imminence CheckImminent(TextView dateText, TextView warningDaysText, const Date& today);
+
 }  // namespace core
