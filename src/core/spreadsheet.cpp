@@ -423,4 +423,35 @@ void WriteSpreadsheet(const std::string& path, const Sheet& sheet, const TextGri
   }
 }
 
+// ---- Sorting a grid ----------------------------------------------------------------
+
+void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) {
+  // Each stored byte as the code unit it stands for, a-z folded to A-Z: comparing
+  // these compares the texts as the result lists compare their lines.
+  static const std::array<char16_t, 256> folded = [] {
+    std::array<char16_t, 256> t{};
+    for (int b = 0; b < 256; ++b) {
+      const char16_t c = AnsiToUnicode(static_cast<std::uint8_t>(b));
+      t[static_cast<std::size_t>(b)] = (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
+    }
+    return t;
+  }();
+  const std::size_t rows = grid.rowCount();
+  std::vector<std::string_view> keys(rows);
+  for (std::size_t r = 0; r < rows; ++r) keys[r] = grid.cellBytes(r, keyColumn);
+  auto less = [&](std::size_t a, std::size_t b) {
+    const std::string_view x = keys[a], y = keys[b];
+    const std::size_t n = std::min(x.size(), y.size());
+    for (std::size_t i = 0; i < n; ++i) {
+      const char16_t p = folded[static_cast<std::uint8_t>(x[i])], q = folded[static_cast<std::uint8_t>(y[i])];
+      if (p != q) return p < q;
+    }
+    return x.size() < y.size();
+  };
+  std::vector<std::size_t> order(rows);
+  for (std::size_t r = 0; r < rows; ++r) order[r] = r;
+  std::stable_sort(order.begin(), order.end(), less);
+  grid.reorderRows(order);
+}
+
 }  // namespace core

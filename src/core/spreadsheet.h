@@ -122,4 +122,9 @@ class SpreadsheetError : public std::runtime_error {
 // existing file that is read-only, or a folder in its place, is a failure.
 void WriteSpreadsheet(const std::string& path, const Sheet& sheet, const TextGrid& grid);
 
+// Puts the rows of a grid in the order of the texts of one column, every column moving
+// with its row (the row numbers of column 0 included). Texts compare with A-Z folded, as
+// the result lists do; rows with equal texts keep their order.
+void SortGridByColumn(TextGrid& grid, std::size_t keyColumn);
+
 }  // namespace core
