@@ -1,0 +1,145 @@
+#include "core/summary.h"
+
+#include <cstdint>
+
+#include "core/ansi.h"
+#include "core/archive.h"
+
+namespace core {
+
+// ---- The menu's checks ---------------------------------------------------------------
+
+namespace {
+
+constexpr TextView kBreak = u"\n\r\n\r";
+
+bool isFourAsciiDigits(TextView text) {
+  return text.size() == 4 && IsAllDigits(text);
+}
+
+SummaryCheck fail(SummaryCheck check, Text message, BoxKind kind, SummaryField focus) {
+  check.ok = false;
+  check.message = std::move(message);
+  check.kind = kind;
+  check.focus = focus;
+  return check;
+}
+
+Text missingDate(TextView date, TextView which) {
+  return Text(u"Attenzione: la data ") + Text(Trim(date)) + u" di " + Text(which) + u" intervallo non esiste." +
+         Text(kBreak) + u"Per poter visualizzare il riepilogo è necessario indicare una data valida.";
+}
+
+}  // namespace
+
+SummaryCheck CheckSummaryEntries(const SummaryEntries& e) {
+  SummaryCheck check;  // both date texts start empty
+  // A year is four ASCII digits: anything else could not name a year, nor a file.
+  if (!isFourAsciiDigits(e.year))
+    return fail(check, u"Attenzione: indicare l'anno solare utilizzando quattro cifre.", BoxKind::Warning,
+                SummaryField::Year);
+  struct Required {
+    const Text& text;
+    const char16_t* message;
+    SummaryField focus;
+  };
+  const Required required[] = {
+      {e.startDay, u"Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata.",
+       SummaryField::StartDay},
+      {e.startMonth, u"Attenzione: indicare il mese di inizio intervallo selezionandolo dall'elenco a cascata.",
+       SummaryField::StartMonth},
+      {e.endDay, u"Attenzione: indicare il giorno di fine intervallo selezionandolo dall'elenco a cascata.",
+       SummaryField::EndDay},
+      {e.endMonth, u"Attenzione: indicare il mese di fine intervallo selezionandolo dall'elenco a cascata.",
+       SummaryField::EndMonth},
+  };
+  for (const Required& r : required) {
+    if (Trim(r.text).empty()) return fail(check, r.message, BoxKind::Warning, r.focus);
+  }
+
+  check.startText = ComposeDate(e.startDay, e.startMonth, e.startYear);
+  const auto start = ParseDate(check.startText);
+  if (!start) return fail(check, missingDate(check.startText, u"inizio"), BoxKind::Plain, SummaryField::StartDay);
+
+  check.endText = ComposeDate(e.endDay, e.endMonth, e.endYear);
+  const auto end = ParseDate(check.endText);
+  if (!end) return fail(check, missingDate(check.endText, u"fine"), BoxKind::Plain, SummaryField::EndDay);
+
+  // By day number: Date's own ordering compares the day before the month.
+  if (start->serial() > end->serial())
+    return fail(check,
+                u"Attenzione: la data di fine intervallo (" + Trim(check.endText) +
+                    u") non può essere anteriore a quella di inizio intervallo (" + Trim(check.startText) + u")." +
+                    Text(kBreak) +
+                    u"Per poter visualizzare il riepilogo è necessario indicare un intervallo di tempo valido.",
+                BoxKind::Plain, SummaryField::Stay);
+
+  check.ok = true;
+  check.start = *start;
+  check.end = *end;
+  return check;
+}
+
+Text SummaryIntervalText(TextView start, TextView end) {
+  return u"Dal   " + Trim(start) + u"   al   " + Trim(end);
+}
+
+// ---- The scan ------------------------------------------------------------------------
+
+namespace {
+
+// A field's stored value, trimmed and converted, in `buffer` (room for 255): the scan
+// reads a date and a few numbers from every record without building strings.
+TextView fieldText(const RecordBuffer& record, std::size_t field, char16_t* buffer) {
+  std::string_view v = record.rawValue(field);
+  std::size_t b = 0, e = v.size();
+  while (b < e && static_cast<std::uint8_t>(v[b]) <= 0x20) ++b;
+  while (e > b && static_cast<std::uint8_t>(v[e - 1]) <= 0x20) --e;
+  for (std::size_t i = b; i < e; ++i) buffer[i - b] = AnsiToUnicode(static_cast<std::uint8_t>(v[i]));
+  return TextView(buffer, e - b);
+}
+
+}  // namespace
+
+SummaryResult ScanSummary(Archive& archive, const SummarySpec& spec, const std::vector<Text>& filters,
+                          const Date& start, const Date& end) {
+  std::vector<RecordFilter::Term> terms;
+  for (std::size_t i = 0; i < spec.filterFields.size() && i < filters.size(); ++i)
+    terms.push_back({spec.filterFields[i], filters[i]});
+  const RecordFilter filter(std::move(terms));
+  const long long first = start.serial(), last = end.serial();
+
+  SummaryResult result;
+  result.sums.assign(spec.sums.size(), 0.0);
+  std::vector<double> values(spec.sums.size());
+  char16_t text[256];
+  // With no filter most records of an interval are usually listed: room for all of
+  // them at once, rather than growing the line buffer many times over.
+  if (filter.count() == 0) {
+    const std::size_t count = archive.count();
+    result.lines.reserve(count, count * 160);
+  }
+  RecordBuffer record(*spec.layout);
+  ForEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
+    if (!filter.qualifies(r)) return true;
+    const auto date = ParseDate(fieldText(r, spec.dateField, text));
+    if (!date || date->serial() < first || date->serial() > last) return true;
+    // Every number first: a record with one that does not convert adds nothing at all.
+    for (std::size_t i = 0; i < spec.sums.size(); ++i) {
+      const auto value = ParseDecimal(fieldText(r, spec.sums[i].field, text));
+      if (!value) return true;
+      values[i] = *value;
+    }
+    result.lines.add(spec.line, r);
+    for (std::size_t i = 0; i < values.size(); ++i) result.sums[i] += values[i];
+    return true;
+  });
+  return result;
+}
+
+Text FormatTotal(double sum, TotalForm form) {
+  const Text shortest = FormatGeneral(sum);
+  return form == TotalForm::Amount ? NormaliseAmount(shortest) : shortest;
+}
+
+}  // namespace core
