@@ -2,6 +2,7 @@
 // Text and number routines shared by every window. Texts are UTF-16 code units,
 // positions 1-based, as the windows see them.
 #include <cstdint>
+#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,7 +36,12 @@ struct Date {
   int day = 0, month = 0, year = 0;
   bool valid() const;
   bool operator==(const Date&) const = default;
-  auto operator<=>(const Date&) const = default;
+  // In calendar order: year, then month, then day (not the members' order).
+  std::strong_ordering operator<=>(const Date& o) const {
+    if (auto c = year <=> o.year; c != 0) return c;
+    if (auto c = month <=> o.month; c != 0) return c;
+    return day <=> o.day;
+  }
   // Days since 01/01/0001 (proleptic Gregorian), for differences between dates.
   long long serial() const;
   static Date fromSerial(long long serial);

@@ -116,6 +116,13 @@ TEST(TextDates, SerialCountsDays) {
   EXPECT_EQ(core::Date({1, 1, 1}).serial(), 0);
 }
 
+TEST(TextDates, DatesCompareInCalendarOrder) {
+  EXPECT_LT(core::Date({31, 3, 2024}), core::Date({1, 4, 2024}));
+  EXPECT_LT(core::Date({31, 12, 2023}), core::Date({1, 1, 2024}));
+  EXPECT_LT(core::Date({4, 3, 2024}), core::Date({5, 3, 2024}));
+  EXPECT_EQ(core::Date({5, 3, 2024}) <=> core::Date({5, 3, 2024}), std::strong_ordering::equal);
+}
+
 TEST(TextNumbers, GeneralFormat) {
   struct Case {
     double value;
