@@ -254,18 +254,24 @@ constexpr std::string_view kRowEnd = "</tr>";
 constexpr std::string_view kTail = "</table></body></html>";
 
 // Characters that would end a cell or start markup, written as references. Line
-// breaks become references too: the file stays one line.
+// breaks and tabs become references too, and the other control characters (C0 and
+// DEL), which no cell can show, are left out: the file stays one line with no raw
+// control character in it.
+constexpr std::uint8_t kLeftOut = 0xFF;
 constexpr std::array<std::uint8_t, 256> kSpecial = [] {
   std::array<std::uint8_t, 256> t{};
+  for (int c = 0; c < 0x20; ++c) t[c] = kLeftOut;
+  t[0x7F] = kLeftOut;
   t['&'] = 1;
   t['<'] = 2;
   t['>'] = 3;
   t['"'] = 4;
   t['\r'] = 5;
   t['\n'] = 6;
+  t['\t'] = 7;
   return t;
 }();
-constexpr std::string_view kReference[] = {"", "&amp;", "&lt;", "&gt;", "&quot;", "&#13;", "&#10;"};
+constexpr std::string_view kReference[] = {"", "&amp;", "&lt;", "&gt;", "&quot;", "&#13;", "&#10;", "&#9;"};
 constexpr std::size_t kLongestReference = 6;
 
 inline char* Put(char* p, std::string_view s) {
@@ -279,7 +285,7 @@ char* PutCell(char* p, std::string_view bytes) {
     const std::uint8_t k = kSpecial[static_cast<std::uint8_t>(ch)];
     if (k == 0) {
       *p++ = ch;
-    } else {
+    } else if (k != kLeftOut) {
       p = Put(p, kReference[k]);
     }
   }

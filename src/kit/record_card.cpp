@@ -252,6 +252,7 @@ void RecordCard::save() {
   if (beforeSave) beforeSave();
   for (const auto& check : checks_)
     if (!check()) return;
+  if (beforeWrite) beforeWrite();
 
   auto archive = open(Command::Save);
   if (!archive) return;

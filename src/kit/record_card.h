@@ -109,6 +109,10 @@ class RecordCard {
   // Runs first in Save, before the required fields (focus moved to a hidden button,
   // totals recomputed, amounts normalised).
   std::function<void()> beforeSave;
+  // Runs in Save after the required fields and checks have passed, before the
+  // archive is opened: values the card computes from the others (a due reading, a
+  // state) are in the controls when the buffer is filled.
+  std::function<void()> beforeWrite;
   // Runs after a record has been read into the controls and the label set, with the
   // archive closed (the vehicle card loads its photo).
   std::function<void()> afterRead;

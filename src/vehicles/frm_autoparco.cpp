@@ -2,18 +2,19 @@
 
 #include <QFileInfo>
 #include <QFrame>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <stdexcept>
+#include <string_view>
 
-#include "platform/windows.h"
+#include "kit/card_fields.h"
 #include "platform/dialogs.h"
-#include "platform/qtext.h"
+#include "platform/edits.h"
 #include "platform/widgets.h"
+#include "platform/windows.h"
 #include "shell/frm_allega_cartella.h"
 #include "shell/frm_calendario.h"
 #include "shell/frm_guida.h"
@@ -39,44 +40,114 @@ struct FieldPlace {
   bool notes;
   int row;
   int column;  // 0 left, 1 right, 2 the whole row
-  const char* calendarKey;  // date edits: the calendar's key word
 };
 
 // In record order, one per edit: the fields read left to right and top to bottom in
 // the order Enter and Tab move through them.
 constexpr FieldPlace kPlaces[VehicleRecord::kEditCount] = {
-    {"Tipo veicolo:", false, 0, 0, nullptr},
-    {"Destinazione ed uso:", false, 0, 1, nullptr},
-    {"Marca:", false, 1, 0, nullptr},
-    {"Modello:", false, 1, 1, nullptr},
-    {"Targa:", false, 2, 0, nullptr},
-    {"Immatricolazione:", false, 2, 1, nullptr},
-    {"Colore:", false, 3, 0, nullptr},
-    {"Telaio:", false, 3, 1, nullptr},
-    {"Pneumatici:", false, 4, 2, nullptr},
-    {"Stato veicolo:", false, 5, 0, nullptr},
-    {"Chilometri percorsi:", false, 5, 1, nullptr},
-    {"Data lettura:", false, 6, 0, "autoparco_lettura"},
-    {"Alimentazione:", false, 6, 1, nullptr},
-    {"Cilindrata:", false, 7, 0, nullptr},
-    {"kW:", false, 7, 1, nullptr},
-    {"Compatibilità ambientale:", false, 8, 0, nullptr},
-    {"Numero posti:", false, 8, 1, nullptr},
-    {"Portata massima:", false, 9, 0, nullptr},
-    {"Compagnia assicurativa:", false, 10, 2, nullptr},
-    {"Tel. assicuratore:", false, 11, 0, nullptr},
-    {"Importo polizza:", false, 11, 1, nullptr},
-    {"Incidenti subiti:", false, 12, 2, nullptr},
-    {"Proprietario:", false, 13, 0, nullptr},
-    {"Autista:", true, 0, 0, nullptr},
-    {"Telefono:", true, 0, 1, nullptr},
-    {"Meccanico:", true, 1, 0, nullptr},
-    {"Telefono:", true, 1, 1, nullptr},
-    {"Scad. revisione:", true, 2, 0, "autoparco_scadrevisione"},
-    {"Scad. tagliando:", true, 2, 1, "autoparco_scadtagliando"},
-    {"Scad. assicurazione:", true, 3, 0, "autoparco_scadassicurazione"},
-    {"Scad. bollo:", true, 3, 1, "autoparco_scadbollo"},
-    {"Note:", true, 4, 2, nullptr},
+    {"Tipo veicolo:", false, 0, 0},
+    {"Destinazione ed uso:", false, 0, 1},
+    {"Marca:", false, 1, 0},
+    {"Modello:", false, 1, 1},
+    {"Targa:", false, 2, 0},
+    {"Immatricolazione:", false, 2, 1},
+    {"Colore:", false, 3, 0},
+    {"Telaio:", false, 3, 1},
+    {"Pneumatici:", false, 4, 2},
+    {"Stato veicolo:", false, 5, 0},
+    {"Chilometri percorsi:", false, 5, 1},
+    {"Data lettura:", false, 6, 0},
+    {"Alimentazione:", false, 6, 1},
+    {"Cilindrata:", false, 7, 0},
+    {"kW:", false, 7, 1},
+    {"Compatibilità ambientale:", false, 8, 0},
+    {"Numero posti:", false, 8, 1},
+    {"Portata massima:", false, 9, 0},
+    {"Compagnia assicurativa:", false, 10, 2},
+    {"Tel. assicuratore:", false, 11, 0},
+    {"Importo polizza:", false, 11, 1},
+    {"Incidenti subiti:", false, 12, 2},
+    {"Proprietario:", false, 13, 0},
+    {"Autista:", true, 0, 0},
+    {"Telefono:", true, 0, 1},
+    {"Meccanico:", true, 1, 0},
+    {"Telefono:", true, 1, 1},
+    {"Scad. revisione:", true, 2, 0},
+    {"Scad. tagliando:", true, 2, 1},
+    {"Scad. assicurazione:", true, 3, 0},
+    {"Scad. bollo:", true, 3, 1},
+    {"Note:", true, 4, 2},
+};
+
+// Each edit takes as many characters as its field holds.
+consteval int width(std::string_view field) {
+  for (const core::FieldDef& f : VehicleRecord::fields)
+    if (f.name == field) return f.width;
+  throw std::logic_error("no such vehicle field");  // at compile time: a misspelt field does not build
+}
+
+const kit::FocusMark kDetails = kit::painted(platform::kAliceBlue);
+const kit::FocusMark kNotes = kit::painted(Qt::white);
+
+// The edits in record order: Enter moves along them and wraps from the notes to the
+// type; the five dates are filled from the calendar; the plate refuses some
+// characters and shows capitals.
+const kit::CardField kFields[VehicleRecord::kEditCount] = {
+    {.control = "txtTipo", .field = "Tipo", .maxLength = width("Tipo"), .next = "txtDestinazione", .mark = kDetails},
+    {.control = "txtDestinazione", .field = "Destinazione", .maxLength = width("Destinazione"), .next = "txtMarca",
+     .mark = kDetails},
+    {.control = "txtMarca", .field = "Marca", .maxLength = width("Marca"), .next = "txtModello", .mark = kDetails},
+    {.control = "txtModello", .field = "Modello", .maxLength = width("Modello"), .next = "txtTarga", .mark = kDetails},
+    {.control = "txtTarga", .field = "Targa", .maxLength = width("Targa"), .next = "txtAnno",
+     .typing = kit::Typing::TrimUpper, .refused = vehicles::IsRefusedPlateChar, .mark = kDetails},
+    {.control = "txtAnno", .field = "Anno", .maxLength = width("Anno"), .next = "txtColore", .mark = kDetails},
+    {.control = "txtColore", .field = "Colore", .maxLength = width("Colore"), .next = "txtTelaio", .mark = kDetails},
+    {.control = "txtTelaio", .field = "Telaio", .maxLength = width("Telaio"), .next = "txtPneumatici",
+     .mark = kDetails},
+    {.control = "txtPneumatici", .field = "Pneumatici", .maxLength = width("Pneumatici"), .next = "txtStato",
+     .mark = kDetails},
+    {.control = "txtStato", .field = "Stato", .maxLength = width("Stato"), .next = "txtChilometri", .mark = kDetails},
+    {.control = "txtChilometri", .field = "Chilometri", .maxLength = width("Chilometri"), .next = "txtLettura",
+     .mark = kDetails},
+    {.control = "txtLettura", .field = "Lettura", .maxLength = width("Lettura"), .next = "txtAlimentazione",
+     .calendarKey = "autoparco_lettura", .mark = kDetails},
+    {.control = "txtAlimentazione", .field = "Alimentazione", .maxLength = width("Alimentazione"),
+     .next = "txtCilindrata", .mark = kDetails},
+    {.control = "txtCilindrata", .field = "Cilindrata", .maxLength = width("Cilindrata"), .next = "txtKW",
+     .mark = kDetails},
+    {.control = "txtKW", .field = "KW", .maxLength = width("KW"), .next = "txtAmbiente", .mark = kDetails},
+    {.control = "txtAmbiente", .field = "Ambiente", .maxLength = width("Ambiente"), .next = "txtPosti",
+     .mark = kDetails},
+    {.control = "txtPosti", .field = "Posti", .maxLength = width("Posti"), .next = "txtPortata", .mark = kDetails},
+    {.control = "txtPortata", .field = "Portata", .maxLength = width("Portata"), .next = "txtCompagnia",
+     .mark = kDetails},
+    {.control = "txtCompagnia", .field = "Compagnia", .maxLength = width("Compagnia"), .next = "txtTelAssicuratore",
+     .mark = kDetails},
+    {.control = "txtTelAssicuratore", .field = "TelAssicuratore", .maxLength = width("TelAssicuratore"),
+     .next = "txtPolizza", .mark = kDetails},
+    {.control = "txtPolizza", .field = "Polizza", .maxLength = width("Polizza"), .next = "txtIncidenti",
+     .mark = kDetails},
+    {.control = "txtIncidenti", .field = "Incidenti", .maxLength = width("Incidenti"), .next = "txtProprietario",
+     .mark = kDetails},
+    {.control = "txtProprietario", .field = "Proprietario", .maxLength = width("Proprietario"), .next = "txtAutista",
+     .mark = kDetails},
+    {.control = "txtAutista", .field = "Autista", .maxLength = width("Autista"), .next = "txtTelAutista",
+     .mark = kNotes},
+    {.control = "txtTelAutista", .field = "TelAutista", .maxLength = width("TelAutista"), .next = "txtMeccanico",
+     .mark = kNotes},
+    {.control = "txtMeccanico", .field = "Meccanico", .maxLength = width("Meccanico"), .next = "txtTelMeccanico",
+     .mark = kNotes},
+    {.control = "txtTelMeccanico", .field = "TelMeccanico", .maxLength = width("TelMeccanico"),
+     .next = "txtScadRevisione", .mark = kNotes},
+    {.control = "txtScadRevisione", .field = "ScadRevisione", .maxLength = width("ScadRevisione"),
+     .next = "txtScadTagliando", .calendarKey = "autoparco_scadrevisione", .mark = kNotes},
+    {.control = "txtScadTagliando", .field = "ScadTagliando", .maxLength = width("ScadTagliando"),
+     .next = "txtScadAssicurazione", .calendarKey = "autoparco_scadtagliando", .mark = kNotes},
+    {.control = "txtScadAssicurazione", .field = "ScadAssicurazione", .maxLength = width("ScadAssicurazione"),
+     .next = "txtScadBollo", .calendarKey = "autoparco_scadassicurazione", .mark = kNotes},
+    {.control = "txtScadBollo", .field = "ScadBollo", .maxLength = width("ScadBollo"), .next = "txtNote",
+     .calendarKey = "autoparco_scadbollo", .mark = kNotes},
+    {.control = "txtNote", .field = "Note", .maxLength = width("Note"), .next = "txtTipo", .mark = kNotes},
 };
 
 constexpr int kRowPitch = 30;
@@ -145,24 +216,6 @@ struct CommandPicture {
   const char* hint;
   void (TfrmAutoparco::*handler)();
 };
-
-bool isModifierOnly(int key) {
-  switch (key) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-    case Qt::Key_ScrollLock:
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool isEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 
 }  // namespace
 
@@ -247,7 +300,6 @@ void TfrmAutoparco::buildControls() {
       &txtScadBollo,     &txtNote,
   };
   for (std::size_t i = 0; i < VehicleRecord::kEditCount; ++i) {
-    const core::FieldDef& field = VehicleRecord::fields[i];
     const FieldPlace& place = kPlaces[i];
     QWidget* panel = place.notes ? static_cast<QWidget*>(bkgNotes) : bkgDetails;
     const int y = 8 + place.row * kRowPitch;
@@ -260,20 +312,12 @@ void TfrmAutoparco::buildControls() {
                          kEditHeight);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    auto* edit = new QLineEdit(panel);
-    edit->setObjectName(QStringLiteral("txt") + QString::fromLatin1(field.name.data(), int(field.name.size())));
+    // The table gives each edit its behaviour (bindCard); here it only takes its place.
+    auto* edit = new platform::FilteredEdit(panel, QString::fromLatin1(kFields[i].control));
     edit->setGeometry(editX, y, editW, kEditHeight);
-    edit->setMaxLength(field.width);
-    platform::paintFocus(edit, place.notes ? QColor(Qt::white) : platform::kAliceBlue);
-    if (place.calendarKey) {
-      edit->setReadOnly(true);
-      edit->setProperty("calendarKey", QString::fromLatin1(place.calendarKey));
-    }
-    edit->installEventFilter(this);
     *editSlots[i] = edit;
     edits_[i] = edit;
   }
-  connect(txtTarga, &QLineEdit::textEdited, this, &TfrmAutoparco::txtTargaTyping);
 
   // The attachments travel in hidden labels.
   QLabel** attachmentSlots[6] = {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03};
@@ -367,7 +411,8 @@ void TfrmAutoparco::buildControls() {
 void TfrmAutoparco::bindCard() {
   card_ = std::make_unique<kit::RecordCard>(*this, vehicles::vehicleLayout(), lblPosizione);
   card_->setArchiveName(QString::fromLatin1(VehicleRecord::kArchiveName.data(), int(VehicleRecord::kArchiveName.size())));
-  for (std::size_t i = 0; i < edits_.size(); ++i) card_->bind(VehicleRecord::fields[i].name, edits_[i]);
+  fields_ = new kit::CardFields(*this, *card_, kFields,
+                                {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }});
   for (std::size_t i = 0; i < attachments_.size(); ++i)
     card_->bind(VehicleRecord::fields[VehicleRecord::kEditCount + i].name, attachments_[i]);
 
@@ -395,12 +440,6 @@ void TfrmAutoparco::resizeEvent(QResizeEvent* event) {
   // The card keeps its designed size, centred in the maximized window.
   const QSize free = size() - panContainer_->size();
   panContainer_->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
-}
-
-QLineEdit* TfrmAutoparco::nextInChain(QLineEdit* edit) const {
-  for (std::size_t i = 0; i < edits_.size(); ++i)
-    if (edits_[i] == edit) return edits_[(i + 1) % edits_.size()];
-  return nullptr;
 }
 
 // ---- commands --------------------------------------------------------------------
@@ -505,73 +544,15 @@ void TfrmAutoparco::btnZoomFotoClick() {
   zoom.showModalDialog();
 }
 
-// ---- field handlers ---------------------------------------------------------------
+// ---- hints -------------------------------------------------------------------------
 
 bool TfrmAutoparco::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && nextInChain(edit))
-      return fieldKeyDown(edit, static_cast<QKeyEvent*>(event));
-  }
-  if (event->type() == QEvent::InputMethod && watched == txtTarga) {
-    // A letter composed by an input method (a dead key, say) is typed too: the
-    // plate refuses it the same way.
-    auto* input = static_cast<QInputMethodEvent*>(event);
-    QString commit = input->commitString();
-    commit.removeIf([](QChar c) { return vehicles::IsRefusedPlateChar(c.unicode()); });
-    if (commit != input->commitString())
-      input->setCommitString(commit, input->replacementStart(), input->replacementLength());
-  }
   if (event->type() == QEvent::MouseMove && panInfo) {
     // Moving over the window or its background empties the hint.
     const QVariant hint = watched->property("velmoraHint");
     if (hint.isValid() && hint.toString().isEmpty()) panInfo->clear();
   }
   return platform::Form::eventFilter(watched, event);
-}
-
-bool TfrmAutoparco::fieldKeyDown(QLineEdit* edit, QKeyEvent* event) {
-  if (edit == txtTarga) return txtTargaKeyDown(event);
-  if (edit->property("calendarKey").isValid()) return dateKeyDown(edit, event);
-  if (isEnter(event)) {
-    nextInChain(edit)->setFocus(Qt::TabFocusReason);
-    return true;
-  }
-  return false;
-}
-
-bool TfrmAutoparco::dateKeyDown(QLineEdit* edit, QKeyEvent* event) {
-  const int key = event->key();
-  if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
-    edit->clear();
-    return true;
-  }
-  if (isEnter(event)) {
-    nextInChain(edit)->setFocus(Qt::TabFocusReason);
-    return true;
-  }
-  // Tab still moves along the fields; a modifier on its own is not a key press yet.
-  if (key == Qt::Key_Tab || key == Qt::Key_Backtab || isModifierOnly(key)) return false;
-  TfrmCalendario::open(this, edit->property("calendarKey").toString());
-  return true;
-}
-
-bool TfrmAutoparco::txtTargaKeyDown(QKeyEvent* event) {
-  if (isEnter(event)) {
-    txtAnno->setFocus(Qt::TabFocusReason);
-    return true;
-  }
-  // Every refused character lies between U+0020 and U+00FF.
-  const QString text = event->text();
-  return text.size() == 1 && vehicles::IsRefusedPlateChar(text.at(0).unicode());
-}
-
-void TfrmAutoparco::txtTargaTyping() {
-  const QString typed = txtTarga->text();
-  const QString shown = platform::UpperAZ(platform::Trim(typed));
-  if (shown == typed) return;
-  const int cursor = std::min<int>(txtTarga->cursorPosition(), int(shown.size()));
-  txtTarga->setText(shown);
-  txtTarga->setCursorPosition(cursor);
 }
 
 // ---- help --------------------------------------------------------------------------

@@ -16,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
+namespace kit { class CardFields; }
 namespace platform { class PictureButton; }
 namespace vehicles { class PhotoFrame; }
 
@@ -96,8 +97,6 @@ class TfrmAutoparco : public platform::Form {
   // The edits in record order, and the six attachment labels (File01..03, Desc01..03).
   const std::array<QLineEdit*, vehicles::VehicleRecord::kEditCount>& edits() const { return edits_; }
   const std::array<QLabel*, 6>& attachmentLabels() const { return attachments_; }
-  // The edit a key press of Enter moves to from `edit` (record order, wrapping).
-  QLineEdit* nextInChain(QLineEdit* edit) const;
 
   // Shows a record read by the vehicle search as if navigation had reached it: its
   // fields, its 1-based number in the position label and its stored photo.
@@ -134,8 +133,6 @@ class TfrmAutoparco : public platform::Form {
   void btnSalvaFotoClick();
   void btnCancFotoClick();
   void btnZoomFotoClick();
-  // After every change of the plate made by typing: trimmed, a-z in capitals.
-  void txtTargaTyping();
 
  protected:
   void FormShow() override;
@@ -146,14 +143,10 @@ class TfrmAutoparco : public platform::Form {
  private:
   void buildControls();
   void bindCard();
-  // Key handling of the edits: Enter moves on; the date edits clear on Backspace or
-  // Delete and open the calendar on other keys; the plate refuses some characters.
-  bool fieldKeyDown(QLineEdit* edit, QKeyEvent* event);
-  bool dateKeyDown(QLineEdit* edit, QKeyEvent* event);
-  bool txtTargaKeyDown(QKeyEvent* event);
 
   std::array<QLineEdit*, vehicles::VehicleRecord::kEditCount> edits_{};
   std::array<QLabel*, 6> attachments_{};
   QWidget* panContainer_ = nullptr;
   std::unique_ptr<kit::RecordCard> card_;
+  kit::CardFields* fields_ = nullptr;  // a child of the window
 };

@@ -115,6 +115,49 @@ TEST(Spreadsheet, FileIsOneLineWhateverTheCells) {
   EXPECT_EQ(bytes.find('\r'), std::string::npos);
 }
 
+TEST(Spreadsheet, NoRawControlCharacterReachesTheFile) {
+  // Cells as an archive holds them (raw bytes, however they got there). A tab is
+  // written as its reference, like the line breaks; the other control characters (C0
+  // and DEL) are left out: no cell can show them.
+  struct Case {
+    const char* name;
+    std::string stored;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"tab inside", "a\tb", "a&#9;b"},
+      {"NUL inside", std::string("a\0b", 3), "ab"},
+      {"bell, escape, unit separator", "a\x07" "b\x1B" "c\x1F" "d", "abcd"},
+      {"DEL", "a\x7F" "b", "ab"},
+      {"line breaks stay references", "a\r\nb\rc", "a&#13;&#10;b&#13;c"},
+      {"controls beside markup", "<\x01&\x02>\x7F\"", "&lt;&amp;&gt;&quot;"},
+      {"controls only", std::string("x\x01\x00\x02", 4).substr(1), ""},
+      {"code page bytes from 0x80 stay", "\x80\x96\xA0\xFF", "\x80\x96\xA0\xFF"},
+  };
+  const std::array<SheetColumn, 1> cols{{{u"H", 100}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TextGrid grid(2, 1);
+    const std::array<std::string_view, 2> row{"1", c.stored};
+    grid.setRowBytes(0, row);
+    EXPECT_EQ(core::SpreadsheetBytes(Sheet{u"S", cols}, grid), OneCellFile(c.bytes));
+  }
+
+  // Every byte value in one cell, and in the sheet name and a heading as typed text.
+  std::string every(256, '\0');
+  std::u16string everyText(256, u'\0');
+  for (int b = 0; b < 256; ++b) {
+    every[b] = char(b);
+    everyText[b] = char16_t(b);
+  }
+  const std::array<SheetColumn, 1> headed{{{everyText, 10}}};
+  TextGrid grid(2, 1);
+  const std::array<std::string_view, 2> row{"1", every};
+  grid.setRowBytes(0, row);
+  const std::string file = core::SpreadsheetBytes(Sheet{everyText, headed}, grid);
+  for (unsigned char ch : file) EXPECT_TRUE(ch >= 0x20 && ch != 0x7F) << "byte " << int(ch);
+}
+
 TEST(Spreadsheet, GridNarrowerThanTheSheetWritesEmptyCells) {
   const std::array<SheetColumn, 1> cols{{{u"H", 100}}};
   TextGrid grid(1, 1);  // the row number only

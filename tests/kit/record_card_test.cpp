@@ -1,11 +1,15 @@
-// The record card's variation points, on a small card of its own: check-box flags,
-// composed values, computed archive names, checks, new-card values, the append
-// message, the duplicate that touches the archive and the error box kind.
+// The record card: every command over every state of the archive and of the card,
+// as one table; then its variation points, on a small card of its own: check-box
+// flags, composed values, computed archive names, checks, the step before the write,
+// new-card values, the append message, the duplicate that touches the archive and
+// the error box kind.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <map>
 
 #include "kit/record_card.h"
 #include "platform/form.h"
@@ -84,6 +88,176 @@ QByteArray record(const QByteArray& nome, const QByteArray& flag, const QByteArr
   return r;
 }
 
+// ---- the commands --------------------------------------------------------------
+
+// A card with one edit over the small layout, logging its hooks.
+class CommandCard : public platform::Form {
+ public:
+  CommandCard() : platform::Form(nullptr, QStringLiteral("TfrmComandi"), platform::WindowKind::Maximized, QString(), 400, 300) {
+    txtNome = new QLineEdit(this);
+    lblPosizione = new QLabel(this);
+    card = std::make_unique<RecordCard>(*this, smallLayout(), lblPosizione);
+    card->setArchiveName(QStringLiteral("prova.dat"));
+    card->bind("Nome", txtNome);
+    card->beforeWrite = [this] { hooks << "write"; };
+    card->afterSave = [this] { hooks << "saved"; };
+    card->afterRead = [this] { hooks << "read"; };
+  }
+  QLineEdit* txtNome;
+  QLabel* lblPosizione;
+  std::unique_ptr<RecordCard> card;
+  QStringList hooks;
+};
+
+// The archive as a picture: "-" no file, "/" a folder in its place (it cannot be
+// opened), otherwise one record per character: 1, 2, 3 the stored cards "Uno", "Due",
+// "Tre", N the card on screen ("Nuovo") as Save writes it; "" a file of 0 bytes.
+QByteArray archiveBytes(const char* picture) {
+  QByteArray bytes;
+  for (const char* p = picture; *p; ++p) {
+    switch (*p) {
+      case '1': bytes += record("Uno", "No"); break;
+      case '2': bytes += record("Due", "No"); break;
+      case '3': bytes += record("Tre", "No"); break;
+      case 'N': bytes += record("Nuovo", {}); break;
+    }
+  }
+  return bytes;
+}
+
+TEST(RecordCardCommands, EveryCommandOverEveryArchiveAndCard) {
+  enum class Msg { None, Empty, AccessError, Inserted, Overwritten, NotStored, Duplicated };
+  using Command = void (RecordCard::*)();
+  const Command First = &RecordCard::first, Back = &RecordCard::back, Next = &RecordCard::next,
+                Last = &RecordCard::last, Save = &RecordCard::save, Duplicate = &RecordCard::duplicate;
+  struct Case {
+    const char* state;
+    const char* archive;  // before, as a picture (archiveBytes)
+    const char* label;    // position label before
+    Command command;
+    const char* name;
+    Msg msg;
+    const char* labelAfter;
+    const char* nomeAfter;
+    const char* archiveAfter;
+    const char* hooks;
+  };
+  // The card always shows "Nuovo", typed and not stored.
+  const Case cases[] = {
+      // A missing archive is created empty by every command that opens it; the label
+      // is stale (the file was removed), and only Next empties it.
+      {"missing", "-", "5", First, "First", Msg::Empty, "5", "Nuovo", "", ""},
+      {"missing", "-", "", Back, "Back from a new card", Msg::Empty, "", "Nuovo", "", ""},
+      {"missing", "-", "1", Back, "Back on record 1", Msg::None, "1", "Nuovo", "", ""},
+      {"missing", "-", "5", Next, "Next", Msg::Empty, "", "Nuovo", "", ""},
+      {"missing", "-", "5", Last, "Last", Msg::Empty, "5", "Nuovo", "", ""},
+      {"missing", "-", "", Save, "Save", Msg::Inserted, "1", "Nuovo", "N", "write saved"},
+      {"missing", "-", "5", Duplicate, "Duplicate", Msg::Duplicated, "", "Nuovo", "-", ""},
+      // An empty archive (0 bytes) under a stale label.
+      {"empty", "", "2", First, "First", Msg::Empty, "2", "Nuovo", "", ""},
+      {"empty", "", "2", Back, "Back", Msg::Empty, "2", "Nuovo", "", ""},
+      {"empty", "", "1", Back, "Back on record 1", Msg::None, "1", "Nuovo", "", ""},
+      {"empty", "", "2", Next, "Next", Msg::Empty, "", "Nuovo", "", ""},
+      {"empty", "", "2", Last, "Last", Msg::Empty, "2", "Nuovo", "", ""},
+      {"empty", "", "2", Save, "Save past the end", Msg::AccessError, "2", "Nuovo", "", "write"},
+      {"empty", "", "", Save, "Save from a new card", Msg::Inserted, "1", "Nuovo", "N", "write saved"},
+      {"empty", "", "2", Duplicate, "Duplicate", Msg::Duplicated, "", "Nuovo", "", ""},
+      // A folder in the archive's place: the access error, and nothing changes.
+      {"locked", "/", "2", First, "First", Msg::AccessError, "2", "Nuovo", "/", ""},
+      {"locked", "/", "2", Back, "Back", Msg::AccessError, "2", "Nuovo", "/", ""},
+      {"locked", "/", "2", Next, "Next", Msg::AccessError, "2", "Nuovo", "/", ""},
+      {"locked", "/", "2", Last, "Last", Msg::AccessError, "2", "Nuovo", "/", ""},
+      {"locked", "/", "2", Save, "Save", Msg::AccessError, "2", "Nuovo", "/", "write"},
+      {"locked", "/", "2", Duplicate, "Duplicate", Msg::Duplicated, "", "Nuovo", "/", ""},
+      // An archive shorter than the card's position (replaced meanwhile): reading or
+      // writing past its end fails and the file keeps its bytes.
+      {"short", "12", "9", First, "First", Msg::None, "1", "Uno", "12", "read"},
+      {"short", "12", "9", Back, "Back", Msg::AccessError, "9", "Nuovo", "12", ""},
+      {"short", "12", "9", Next, "Next", Msg::None, "9", "Nuovo", "12", ""},
+      {"short", "12", "9", Last, "Last", Msg::None, "2", "Due", "12", "read"},
+      {"short", "12", "9", Save, "Save", Msg::AccessError, "9", "Nuovo", "12", "write"},
+      {"short", "12", "9", Duplicate, "Duplicate", Msg::Duplicated, "", "Nuovo", "12", ""},
+      // On the first record.
+      {"on the first", "123", "1", First, "First", Msg::None, "1", "Uno", "123", "read"},
+      {"on the first", "123", "1", Back, "Back", Msg::None, "1", "Nuovo", "123", ""},
+      {"on the first", "123", "1", Next, "Next", Msg::None, "2", "Due", "123", "read"},
+      {"on the first", "123", "1", Last, "Last", Msg::None, "3", "Tre", "123", "read"},
+      {"on the first", "123", "1", Save, "Save", Msg::Overwritten, "1", "Nuovo", "N23", "write saved"},
+      {"on the first", "123", "1", Duplicate, "Duplicate", Msg::Duplicated, "", "Nuovo", "123", ""},
+      // On the last record.
+      {"on the last", "123", "3", First, "First", Msg::None, "1", "Uno", "123", "read"},
+      {"on the last", "123", "3", Back, "Back", Msg::None, "2", "Due", "123", "read"},
+      {"on the last", "123", "3", Next, "Next", Msg::None, "3", "Nuovo", "123", ""},
+      {"on the last", "123", "3", Last, "Last", Msg::None, "3", "Tre", "123", "read"},
+      {"on the last", "123", "3", Save, "Save", Msg::Overwritten, "3", "Nuovo", "12N", "write saved"},
+      {"on the last", "123", "3", Duplicate, "Duplicate", Msg::Duplicated, "", "Nuovo", "123", ""},
+      // A new card: Next and Back both show record 1; Save appends.
+      {"new card", "123", "", First, "First", Msg::None, "1", "Uno", "123", "read"},
+      {"new card", "123", "", Back, "Back", Msg::None, "1", "Uno", "123", "read"},
+      {"new card", "123", "", Next, "Next", Msg::None, "1", "Uno", "123", "read"},
+      {"new card", "123", "", Last, "Last", Msg::None, "3", "Tre", "123", "read"},
+      {"new card", "123", "", Save, "Save", Msg::Inserted, "4", "Nuovo", "123N", "write saved"},
+      {"new card", "123", "", Duplicate, "Duplicate", Msg::NotStored, "", "Nuovo", "123", ""},
+  };
+  const QString file = QStringLiteral("prova.dat");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.state) + ": " + c.name);
+    TempExeDir dir;
+    ScriptedDialogHost host;
+    CommandCard w;
+    if (QByteArray(c.archive) == "/") QDir(dir.path()).mkdir(file);
+    else if (QByteArray(c.archive) != "-") dir.write(file, archiveBytes(c.archive));
+    w.lblPosizione->setText(QString::fromLatin1(c.label));
+    w.txtNome->setText(QStringLiteral("Nuovo"));
+
+    (w.card.get()->*c.command)();
+
+    struct Box {
+      MsgKind kind;
+      QString text;
+    };
+    const std::map<Msg, Box> boxes = {
+        {Msg::Empty, {MsgKind::Information, QStringLiteral("L'archivio non contiene nessuna scheda.")}},
+        {Msg::AccessError,
+         {MsgKind::Error, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                                         "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                                         "installazione del programma.")}},
+        {Msg::Inserted, {MsgKind::Information, QStringLiteral("La scheda corrente è stata inserita in archivio.")}},
+        {Msg::Overwritten,
+         {MsgKind::Information,
+          QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")}},
+        {Msg::NotStored,
+         {MsgKind::Warning, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
+                                           "questa è stata inserita in archivio.")}},
+        {Msg::Duplicated,
+         {MsgKind::Information, QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
+                                               "\n\r\n\rAl termine premere Salva per inserire la scheda in "
+                                               "archivio.")}},
+    };
+    if (c.msg == Msg::None) {
+      EXPECT_TRUE(host.boxes.empty());
+    } else {
+      ASSERT_EQ(host.boxes.size(), 1u);
+      EXPECT_EQ(host.last().kind, boxes.at(c.msg).kind);
+      EXPECT_EQ(host.last().text, boxes.at(c.msg).text);
+    }
+    EXPECT_EQ(w.lblPosizione->text(), QString::fromLatin1(c.labelAfter));
+    EXPECT_EQ(w.txtNome->text(), QString::fromLatin1(c.nomeAfter));
+    EXPECT_EQ(w.hooks.join(' '), QString::fromLatin1(c.hooks));
+    const QByteArray after(c.archiveAfter);
+    if (after == "-") {
+      EXPECT_FALSE(dir.exists(file));
+    } else if (after == "/") {
+      EXPECT_TRUE(QFileInfo(dir.file(file)).isDir());
+    } else {
+      ASSERT_TRUE(dir.exists(file));
+      EXPECT_EQ(dir.read(file), archiveBytes(c.archiveAfter));
+    }
+  }
+}
+
+// ---- the variation points --------------------------------------------------------
+
 class RecordCardTest : public ::testing::Test {
  protected:
   TempExeDir dir;
@@ -131,6 +305,7 @@ TEST_F(RecordCardTest, CheckBoxIsStoredAsSiOrNoAndComposedValueAsBuilt) {
 TEST_F(RecordCardTest, ChecksRunInOrderAndStopBeforeTheArchiveIsOpened) {
   QStringList ran;
   w.card->beforeSave = [&] { ran << "before"; };
+  w.card->beforeWrite = [&] { ran << "write"; };
   w.card->require(w.txtNome, QStringLiteral("manca il nome"));
   w.card->addCheck([&] {
     ran << "check";
@@ -151,6 +326,28 @@ TEST_F(RecordCardTest, ChecksRunInOrderAndStopBeforeTheArchiveIsOpened) {
   EXPECT_EQ(host.last().kind, MsgKind::Plain);
   EXPECT_FALSE(dir.exists(QStringLiteral("prova.dat")));
   EXPECT_TRUE(w.lblPosizione->text().isEmpty());
+}
+
+TEST_F(RecordCardTest, BeforeWriteRunsAfterTheChecksAndWhatItComputesIsStored) {
+  QStringList ran;
+  w.card->beforeSave = [&] { ran << "before"; };
+  w.card->require(w.txtNome, QStringLiteral("manca il nome"));
+  w.card->addCheck([&] {
+    ran << "check";
+    return true;
+  });
+  w.card->beforeWrite = [&] {
+    ran << QStringLiteral("write, archive %1").arg(dir.exists(QStringLiteral("prova.dat")) ? "open" : "missing");
+    w.lblOra->setText(QStringLiteral("09:45"));  // a value the card computes from the others
+  };
+  w.card->afterSave = [&] { ran << "saved"; };
+
+  w.card->save();  // the name is missing: nothing computed
+  EXPECT_EQ(ran, QStringList({"before"}));
+  w.txtNome->setText(QStringLiteral("Verdi"));
+  w.card->save();
+  EXPECT_EQ(ran, QStringList({"before", "before", "check", "write, archive missing", "saved"}));
+  EXPECT_EQ(dir.read(QStringLiteral("prova.dat")), record("Verdi", "No", "//2024", "MI", "09:45"));
 }
 
 TEST_F(RecordCardTest, YearlyArchiveNameSalvataAndDuplicateThatOpensTheArchive) {

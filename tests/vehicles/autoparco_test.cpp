@@ -1,4 +1,5 @@
 // The vehicle card: its controls, its commands over the vehicle archive, its fields.
+#include <QClipboard>
 #include <QDir>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -9,6 +10,7 @@
 
 #include "app/app.h"
 #include "kit/record_card.h"
+#include "platform/edits.h"
 #include "platform/widgets.h"
 #include "shell/frm_allega_cartella.h"
 #include "shell/frm_calendario.h"
@@ -89,7 +91,9 @@ TEST_F(AutoparcoTest, ControlsInRecordOrderWithTheirLimits) {
     const auto name = VehicleRecord::fields[i].name;
     SCOPED_TRACE(std::string(name));
     EXPECT_EQ(e->objectName(), QStringLiteral("txt") + QString::fromLatin1(name.data(), int(name.size())));
-    EXPECT_EQ(e->maxLength(), VehicleRecord::fields[i].width);
+    auto* limited = qobject_cast<platform::FilteredEdit*>(e);
+    ASSERT_NE(limited, nullptr);
+    EXPECT_EQ(limited->inputLimit(), VehicleRecord::fields[i].width);
     EXPECT_EQ(e, expectedNext);  // tab order is record order
     expectedNext = e->nextInFocusChain();
     while (!(expectedNext->focusPolicy() & Qt::TabFocus)) expectedNext = expectedNext->nextInFocusChain();
@@ -121,67 +125,30 @@ TEST_F(AutoparcoTest, ControlsInRecordOrderWithTheirLimits) {
   EXPECT_EQ(w->txtTelaio->text(), QStringLiteral("ZFA1234567"));
 }
 
-TEST_F(AutoparcoTest, NavigationOnAMissingArchiveCreatesItEmpty) {
-  struct Case {
-    const char* name;
-    void (TfrmAutoparco::*command)();
-    bool labelEmptied;
-  };
-  const Case cases[] = {
-      {"First", &TfrmAutoparco::cmdPrimoClick, false},
-      {"Back", &TfrmAutoparco::cmdIndietroClick, false},
-      {"Next", &TfrmAutoparco::cmdAvantiClick, true},
-      {"Last", &TfrmAutoparco::cmdUltimoClick, false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    QFile::remove(dir.file(kArchive));
-    host.clear();
-    w->lblPosizione->setText(QStringLiteral("5"));  // a stale number, as after a removed file
-    if (std::string(c.name) == "Back") w->lblPosizione->clear();  // Back from a new card
-    const QString before = w->lblPosizione->text();
-    (w->*c.command)();
-    EXPECT_TRUE(dir.exists(kArchive));
-    EXPECT_EQ(dir.read(kArchive).size(), 0);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.last().kind, MsgKind::Information);
-    EXPECT_EQ(host.last().text, QStringLiteral("L'archivio non contiene nessuna scheda."));
-    EXPECT_EQ(w->lblPosizione->text(), c.labelEmptied ? QString() : before);
-  }
-}
-
-TEST_F(AutoparcoTest, NavigationMovesThroughTheRecords) {
+// The commands themselves, over every state of the archive, are the record card's
+// (tests/kit/record_card_test.cpp); here the card's pictures reach them and a read
+// fills every edit.
+TEST_F(AutoparcoTest, NavigationPicturesMoveThroughTheRecords) {
   dir.write(kArchive, vehicleNamed("Uno01") + vehicleNamed("Due02") + vehicleNamed("Tre03"));
   struct Step {
-    void (TfrmAutoparco::*command)();
+    platform::PictureButton* TfrmAutoparco::*picture;
     const char* label;
     const char* tipo;
   };
   const Step steps[] = {
-      {&TfrmAutoparco::cmdAvantiClick, "1", "Uno01"},    // Next from a new card
-      {&TfrmAutoparco::cmdAvantiClick, "2", "Due02"},
-      {&TfrmAutoparco::cmdUltimoClick, "3", "Tre03"},
-      {&TfrmAutoparco::cmdAvantiClick, "3", "Tre03"},    // Next on the last: nothing
-      {&TfrmAutoparco::cmdIndietroClick, "2", "Due02"},
-      {&TfrmAutoparco::cmdPrimoClick, "1", "Uno01"},
-      {&TfrmAutoparco::cmdIndietroClick, "1", "Uno01"},  // Back on the first: nothing
-      {&TfrmAutoparco::cmdNuovoClick, "", ""},
-      {&TfrmAutoparco::cmdIndietroClick, "1", "Uno01"},  // Back from a new card
+      {&TfrmAutoparco::cmdAvanti, "1", "Uno01"},
+      {&TfrmAutoparco::cmdUltimo, "3", "Tre03"},
+      {&TfrmAutoparco::cmdIndietro, "2", "Due02"},
+      {&TfrmAutoparco::cmdPrimo, "1", "Uno01"},
+      {&TfrmAutoparco::cmdNuovo, "", ""},
   };
   for (const Step& s : steps) {
-    (w->*s.command)();
+    click(w->*s.picture);
     EXPECT_EQ(w->lblPosizione->text(), QString::fromLatin1(s.label));
     EXPECT_EQ(w->txtTipo->text(), QString::fromLatin1(s.tipo));
     EXPECT_EQ(w->txtMarca->text(), s.tipo[0] ? QStringLiteral("Fiat") : QString());
   }
   EXPECT_TRUE(host.boxes.empty());
-
-  // Back on record 1 stays silent even with the archive gone meanwhile.
-  w->cmdPrimoClick();
-  QFile::remove(dir.file(kArchive));
-  w->cmdIndietroClick();
-  EXPECT_TRUE(host.boxes.empty());
-  EXPECT_EQ(w->lblPosizione->text(), QStringLiteral("1"));
 }
 
 TEST_F(AutoparcoTest, ReadingShowsEveryFieldTrimmedAndCapsCorruptLengths) {
@@ -321,12 +288,12 @@ TEST_F(AutoparcoTest, NewCardStateOnShowAndOnNuovo) {
   EXPECT_TRUE(host.boxes.empty());
 }
 
-TEST_F(AutoparcoTest, LockedOrShortArchiveShowsTheAccessErrorAndChangesNothing) {
+TEST_F(AutoparcoTest, LockedOrShortArchiveShowsAnErrorBoxAndWritesNoPhoto) {
   const QString error = QStringLiteral(
       "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
       "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
-  // Each command shows the one error box and leaves the card and its label as they were.
-  auto expectAccessError = [&](std::initializer_list<void (TfrmAutoparco::*)()> commands, const QString& label) {
+  // On this card the access error is an error box, for every command.
+  auto expectErrorBox = [&](std::initializer_list<void (TfrmAutoparco::*)()> commands, const QString& label) {
     w->lblPosizione->setText(label);
     for (auto command : commands) {
       host.clear();
@@ -334,25 +301,21 @@ TEST_F(AutoparcoTest, LockedOrShortArchiveShowsTheAccessErrorAndChangesNothing) 
       ASSERT_EQ(host.boxes.size(), 1u);
       EXPECT_EQ(host.last().kind, MsgKind::Error);
       EXPECT_EQ(host.last().text, error);
-      EXPECT_EQ(w->lblPosizione->text(), label);
-      EXPECT_EQ(w->txtTipo->text(), QStringLiteral("Autovettura"));
     }
   };
   fillRequired();
 
   QDir(dir.path()).mkdir(kArchive);  // a folder in the archive's place
-  expectAccessError({&TfrmAutoparco::cmdPrimoClick, &TfrmAutoparco::cmdIndietroClick, &TfrmAutoparco::cmdAvantiClick,
-                     &TfrmAutoparco::cmdUltimoClick, &TfrmAutoparco::cmdSalvaClick},
-                    QStringLiteral("2"));
-  EXPECT_TRUE(QFileInfo(dir.file(kArchive)).isDir());
+  expectErrorBox({&TfrmAutoparco::cmdPrimoClick, &TfrmAutoparco::cmdIndietroClick, &TfrmAutoparco::cmdAvantiClick,
+                  &TfrmAutoparco::cmdUltimoClick, &TfrmAutoparco::cmdSalvaClick},
+                 QStringLiteral("2"));
   EXPECT_FALSE(dir.exists(QStringLiteral("Autoparco/Scheda_Veicolo_2.jpg")));  // no photo after a failed save
 
-  // A readable archive shorter than the card's position (replaced meanwhile): the
-  // read or write past its end fails the same way and the file keeps its bytes.
+  // A readable archive shorter than the card's position (replaced meanwhile).
   QDir(dir.path()).rmdir(kArchive);
   const QByteArray two = vehicleNamed("Uno01") + vehicleNamed("Due02");
   dir.write(kArchive, two);
-  expectAccessError({&TfrmAutoparco::cmdIndietroClick, &TfrmAutoparco::cmdSalvaClick}, QStringLiteral("9"));
+  expectErrorBox({&TfrmAutoparco::cmdIndietroClick, &TfrmAutoparco::cmdSalvaClick}, QStringLiteral("9"));
   EXPECT_EQ(dir.read(kArchive), two);
   EXPECT_FALSE(dir.exists(QStringLiteral("Autoparco/Scheda_Veicolo_9.jpg")));
 }
@@ -438,6 +401,35 @@ TEST_F(AutoparcoTest, PlateRefusesSomeCharactersAndShowsCapitals) {
   EXPECT_EQ(w->txtTarga->text(), QStringLiteral("AB1ø-X.ßZ"));
   QTest::keyClick(w->txtTarga, Qt::Key_Return);
   EXPECT_EQ(w->focusWidget(), w->txtAnno);
+}
+
+// Pasting holds to the typing rules: what the plate refuses as a key it refuses in a
+// paste, and control characters enter no edit of the card, whatever the way in.
+TEST_F(AutoparcoTest, PastedTextKeepsTheTypingRules) {
+  showActive();
+  auto paste = [](QLineEdit* e, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    e->setFocus();
+    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+  };
+  paste(w->txtTarga, QStringLiteral(" ab/1<2>3&c è "));
+  EXPECT_EQ(w->txtTarga->text(), QStringLiteral("AB123C"));
+  w->txtTarga->clear();
+  paste(w->txtTarga, QStringLiteral("/ < > &"));
+  EXPECT_TRUE(w->txtTarga->text().isEmpty());
+
+  const QString controls = QStringLiteral("x") + QChar(0) + QChar(1) + QStringLiteral("\t\r\ny") + QChar(0x1F) +
+                           QChar(0x7F) + QChar(0x85) + QStringLiteral("z");
+  for (QLineEdit* e : w->edits()) {
+    SCOPED_TRACE(e->objectName().toStdString());
+    e->clear();
+    paste(e, controls);
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("w") + QChar(0) + QChar(0x7F));
+    QApplication::sendEvent(e, &composed);
+    // The date edits take nothing but the calendar's dates.
+    EXPECT_EQ(e->text(), e->isReadOnly() ? QString() : e == w->txtTarga ? QStringLiteral("XYZW") : QStringLiteral("xyzw"));
+  }
 }
 
 TEST_F(AutoparcoTest, AttachmentsTravelThroughTheDialogToTheNextSave) {

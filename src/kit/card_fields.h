@@ -1,0 +1,126 @@
+#pragma once
+// A record card's edits as one table, a row per edit. Each row names the edit, the
+// record field it is stored in and the small rules of its family: the length user
+// input may reach, where Enter moves the focus, which keys it takes, what happens to
+// its text while typing and when it is left, whether it is a read-only date edit
+// filled from the calendar, which characters it refuses, how it shows the focus and
+// its status hint. CardFields builds the edits a window has not built (or takes the
+// ones it has, found by name), binds them to the card's RecordCard and installs their
+// behaviour; the window keeps only its layout and its commands.
+//
+// Characters: whatever way text enters an edit (typing, pasting by keyboard, menu or
+// middle click, dropping, an input method), it goes through admittedText() first: a
+// character that the row refuses when typed never arrives by any other way either,
+// and control characters (C0, DEL, C1) enter no edit at all. Text set by code (a
+// loaded record, a picker, the calendar) is taken as it is and never cut.
+#include <QColor>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+class QKeyEvent;
+class QWidget;
+
+namespace platform {
+class FilteredEdit;
+class Form;
+}  // namespace platform
+
+namespace kit {
+
+class RecordCard;
+
+// Keys an edit takes besides Enter: all, or digits only (digits and a comma for an
+// amount). A digit edit lets Backspace, Delete, Left, Right and Tab pass and swallows
+// every other key; pasted text keeps only its digits (and commas).
+enum class Keys { Any, Digits, DigitsComma };
+
+// What every change made by the user does to the text: nothing, trim, or trim and
+// turn a-z into A-Z (accented letters stay). The cursor stays where it was among the
+// characters kept.
+enum class Typing { None, Trim, TrimUpper };
+
+// How an edit shows that it has the focus: painted (its fill, yellow while focused,
+// a sky-blue border) or the yellow highlight rectangle named `eff` behind it.
+struct FocusMark {
+  enum class Kind { None, Painted, Highlight };
+  Kind kind = Kind::None;
+  QColor fill;
+  const char* eff = nullptr;
+};
+inline FocusMark painted(const QColor& fill) { return {FocusMark::Kind::Painted, fill, nullptr}; }
+inline FocusMark highlight(const char* eff) { return {FocusMark::Kind::Highlight, QColor(), eff}; }
+
+// Run when the edit is left for another control of its window: the new text from the
+// old (the amount normaliser, digits or empty, "0" for empty, ...).
+using LeaveRule = QString (*)(const QString& text);
+// A character the edit refuses besides the key filter's (the plate's set).
+using RefusedChar = bool (*)(char16_t c);
+
+// One edit. Fill it with designated initializers; what a row leaves out is "none".
+struct CardField {
+  const char* control = nullptr;      // objectName, "txtTarga"
+  std::string_view field = {};        // record field; empty: not stored by the card
+  int maxLength = 0;                  // user input only; 0: no limit
+  const char* next = nullptr;         // the control Enter moves to; nullptr: none
+  Keys keys = Keys::Any;
+  Typing typing = Typing::None;
+  LeaveRule leave = nullptr;
+  // A read-only date edit: Backspace and Delete empty it, Enter moves to `next` (with
+  // no `next` it opens the calendar too), Tab and a modifier alone pass, every other
+  // key opens the calendar with this key word.
+  const char* calendarKey = nullptr;
+  RefusedChar refused = nullptr;
+  FocusMark mark = {};
+  const char* hint = nullptr;         // status hint (UTF-8) while the mouse is over it
+};
+
+// The one character rule of an edit: `incoming` without control characters, without
+// the row's refused characters and, in a digit edit, with only its digits (and commas).
+QString admittedText(const CardField& row, const QString& incoming);
+
+struct CardFieldsSettings {
+  // Where edits missing from the window are built (the window when null).
+  QWidget* parent = nullptr;
+  // Opens the calendar for a date edit with its key word (the card window supplies
+  // it: the calendar dialog lives above the kit); required when a row has one.
+  std::function<void(const QString& keyWord)> openCalendar;
+};
+
+class CardFields : public QObject {
+ public:
+  using Settings = CardFieldsSettings;
+
+  // Finds or builds every row's edit, binds the stored ones to `card` in row order and
+  // installs the rows' behaviour. A named control that is not a FilteredEdit, a `next`
+  // that names no control, or a date row without openCalendar is a programming error:
+  // throws std::logic_error.
+  CardFields(platform::Form& window, RecordCard& card, std::span<const CardField> rows, Settings settings = {});
+  ~CardFields() override;
+
+  std::size_t size() const { return entries_.size(); }
+  platform::FilteredEdit* edit(std::size_t row) const { return entries_.at(row).edit; }
+  const CardField& row(std::size_t row) const { return entries_.at(row).row; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Entry {
+    CardField row;
+    platform::FilteredEdit* edit;
+    QWidget* next;
+  };
+  const Entry* entryOf(const QObject* edit) const;
+  bool keyPress(const Entry& entry, QKeyEvent* event);
+  void openCalendar(const Entry& entry);
+
+  platform::Form* window_;
+  Settings settings_;
+  std::vector<Entry> entries_;
+};
+
+}  // namespace kit
