@@ -48,7 +48,7 @@ class SmallCard : public platform::Form {
     lblOra = new QLabel(this);
     lblPosizione = new QLabel(this);
     card = std::make_unique<RecordCard>(*this, smallLayout(), lblPosizione);
-    card->setArchiveName(QStringLiteral("prova.dat"));
+    card->setArchive(kit::ArchiveSource::fixed(QStringLiteral("prova.dat")));
     card->bind("Nome", txtNome);
     card->bind("Flag", chkFlag);
     card->bindComposed(
@@ -155,7 +155,7 @@ TEST_F(RecordCardTest, ChecksRunInOrderAndStopBeforeTheArchiveIsOpened) {
 
 TEST_F(RecordCardTest, YearlyArchiveNameSalvataAndDuplicateThatOpensTheArchive) {
   QString year = QStringLiteral("2031");
-  w.card->setArchiveName([&] { return year.isEmpty() ? QString() : year + QStringLiteral(".sca"); });
+  w.card->setArchive(kit::ArchiveSource::yearly([&] { return year.isEmpty() ? QString() : year + QStringLiteral(".sca"); }));
   w.card->setAppendMessage(RecordCard::AppendMessage::Salvata);
   w.card->setDuplicateOpensArchive(true);
   w.card->setDuplicateClears({w.txtNome});
