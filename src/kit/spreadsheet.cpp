@@ -11,7 +11,6 @@
 #include <QPixmap>
 #include <QTableView>
 
-
 #include "core/archive.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
