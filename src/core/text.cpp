@@ -186,10 +186,15 @@ std::optional<double> ParseDecimal(TextView text) {
 Text NormaliseAmount(TextView text) {
   auto v = ParseDecimal(text);
   if (!v) return Text(u"0,00");
-  Text s = FormatGeneral(RoundToDecimals(*v, 4));
+  // RoundToDecimals adds 0.5 and truncates toward zero, which for a negative value
+  // would give "-6,9999" for -7: a negative amount is the mirror image of its absolute
+  // value instead, and one that rounds to nothing is no negative amount.
+  const double rounded = RoundToDecimals(std::fabs(*v), 4);
+  Text s = FormatGeneral(rounded);
   auto comma = s.find(u',');
-  if (comma == Text::npos) return s + u",00";
-  if (comma == s.size() - 2) return s + u"0";
+  if (comma == Text::npos) s += u",00";
+  else if (comma == s.size() - 2) s += u"0";
+  if (*v < 0 && rounded != 0) s.insert(0, 1, u'-');
   return s;
 }
 

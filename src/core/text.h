@@ -59,7 +59,8 @@ Text FormatGeneral(double value);
 // A typed number with the decimal comma and no thousands separator; nothing when it is not one.
 std::optional<double> ParseDecimal(TextView text);
 // The amount normaliser: "" -> "0,00"; a number -> rounded to 4 decimals, general
-// format, at least two decimals; anything else -> "0,00".
+// format, at least two decimals; anything else -> "0,00". A negative number is the
+// mirror image of its absolute value ("-12,5" -> "-12,50").
 Text NormaliseAmount(TextView text);
 
 // UTF-8 <-> UTF-16 for file names and messages built in plain C++.

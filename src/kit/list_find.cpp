@@ -39,21 +39,17 @@ void listFind(QListWidget* list, const QString& typed, const QString& windowClas
     platform::plainMessage(QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."), parent);
     return;
   }
-  try {
-    int selected = selectedRow(list);
-    if (selected < 0) {
-      selected = 0;
-      selectRow(list, 0);
-    }
-    core::Text last = platform::toCore(lastFindText(windowClass));
-    const int found = core::ListFindNext(
-        list->count(), [list](int i) { return platform::toCore(list->item(i)->text()); }, selected,
-        platform::toCore(typed), last);
-    if (found >= 0) selectRow(list, found);
-    setLastFindText(windowClass, platform::fromCore(last));
-  } catch (...) {
-    // A failing find says nothing.
+  int selected = selectedRow(list);
+  if (selected < 0) {
+    selected = 0;
+    selectRow(list, 0);
   }
+  core::Text last = platform::toCore(lastFindText(windowClass));
+  const int found = core::ListFindNext(
+      list->count(), [list](int i) { return platform::toCore(list->item(i)->text()); }, selected,
+      platform::toCore(typed), last);
+  if (found >= 0) selectRow(list, found);
+  setLastFindText(windowClass, platform::fromCore(last));
 }
 
 }  // namespace kit

@@ -66,7 +66,7 @@ bool printList(QWidget* window, const QString& title, const QStringList& lines, 
     const QString shown = options.datedTitle ? datedTitle(title) : title;
     auto report = prepareListReport(shown, lines, options.trailer);
     return report->print(window);
-  } catch (const std::exception& e) {
+  } catch (const platform::report::ReportError& e) {
     // What the program's default handling would show: the failure's own message.
     platform::error(QString::fromStdString(e.what()), window);
     return false;

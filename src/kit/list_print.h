@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "platform/clock.h"
 #include "platform/report/report.h"
 
 class QListWidget;
@@ -72,7 +73,7 @@ bool printList(QWidget* window, const QListWidget* list, const QString& title,
 QStringList listLines(const QListWidget* list);
 
 // Titles built by their windows.
-QString datedTitle(const QString& literal, const QDate& today = QDate::currentDate());
+QString datedTitle(const QString& literal, const QDate& today = platform::today());
 // "Riepilogo prenotazioni veicolo " + make + " " + model + " anno " + year, each trimmed.
 QString bookingSummaryTitle(const QString& make, const QString& model, const QString& year);
 

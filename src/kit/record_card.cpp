@@ -4,14 +4,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
 
 #include "core/archive.h"
 #include "platform/form.h"
-#include "platform/paths.h"
 #include "platform/qtext.h"
 
 namespace kit {
@@ -51,11 +49,10 @@ RecordCard::RecordCard(platform::Form& card, const core::RecordLayout& layout, Q
 
 RecordCard::~RecordCard() = default;
 
-void RecordCard::setArchiveName(const QString& name) {
-  archiveName_ = [name] { return name; };
+void RecordCard::setArchive(ArchiveSource source) {
+  source.layout = layout_;
+  archive_ = std::move(source);
 }
-
-void RecordCard::setArchiveName(std::function<QString()> name) { archiveName_ = std::move(name); }
 
 void RecordCard::addBinding(std::string_view field, std::function<QString()> get,
                             std::function<void(const QString&)> put, std::function<void()> reset) {
@@ -114,16 +111,11 @@ void RecordCard::setAccessErrorKind(Command command, platform::MsgKind kind) { e
 
 void RecordCard::setAccessErrorKind(platform::MsgKind kind) { errorKinds_.fill(kind); }
 
-QString RecordCard::archivePath() const {
-  const QString name = archiveName_ ? archiveName_() : QString();
-  return name.isEmpty() ? QString() : platform::exePath(name);
-}
-
 std::unique_ptr<core::Archive> RecordCard::open(Command command) {
-  const QString path = archivePath();
-  if (path.isEmpty()) return nullptr;
   try {
-    return std::make_unique<core::Archive>(QFile::encodeName(path).toStdString(), layout_->size());
+    return std::unique_ptr<core::Archive>(new core::Archive(openArchive(archive_)));
+  } catch (const ArchiveRefused&) {
+    return nullptr;
   } catch (const core::ArchiveError&) {
     accessError(command);
     return nullptr;

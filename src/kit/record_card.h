@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/record.h"
+#include "kit/archive_source.h"
 #include "platform/dialogs.h"
 
 class QCheckBox;
@@ -77,11 +78,11 @@ class RecordCard {
 
   // ---- configuration ----------------------------------------------------------
 
-  // The archive file beside the executable: a fixed name, or one computed per
-  // command (a year + extension). A computed name that comes back empty stops the
-  // command silently (the function has told the user why).
-  void setArchiveName(const QString& name);
-  void setArchiveName(std::function<QString()> name);
+  // The card's archive (kit/archive_source): a fixed name, one computed per command
+  // (a year + extension), or the full path in a control. A yearly name that comes back
+  // empty stops the command silently (the function has told the user why). The card
+  // reads and writes records of its own layout, whatever layout the source names.
+  void setArchive(ArchiveSource source);
 
   // Field <-> control. Save copies the trimmed text into the field; a read puts the
   // field's trimmed text into the control.
@@ -159,8 +160,6 @@ class RecordCard {
   // The card's record buffer: the last record read or written.
   const core::RecordBuffer& buffer() const { return buffer_; }
   const core::RecordLayout& layout() const { return *layout_; }
-  // The archive's full path for this command (empty when the name is refused).
-  QString archivePath() const;
 
  private:
   struct Binding {
@@ -171,7 +170,7 @@ class RecordCard {
   };
 
   // Opens the archive for a command; nothing (after the access error, or silently
-  // for a refused name) when it cannot.
+  // for a refused yearly name) when it cannot.
   std::unique_ptr<core::Archive> open(Command command);
   void accessError(Command command);
   // The archive's record count; nothing after the access error (archive closed).
@@ -192,7 +191,7 @@ class RecordCard {
   const core::RecordLayout* layout_;
   QLabel* position_;
   core::RecordBuffer buffer_;
-  std::function<QString()> archiveName_;
+  ArchiveSource archive_;
   std::vector<Binding> bindings_;
   std::vector<std::function<bool()>> checks_;
   QWidget* firstField_ = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +18,6 @@
 #include "kit/list_find.h"
 #include "platform/windows.h"
 #include "platform/dialogs.h"
-#include "platform/paths.h"
 #include "platform/qtext.h"
 #include "platform/widgets.h"
 
@@ -30,8 +28,6 @@ namespace {
 const QColor kSteelBlue(0x46, 0x82, 0xB4);
 const QColor kDarkCyan(0x00, 0x8B, 0x8B);
 const QColor kCrimson(0xDC, 0x14, 0x3C);
-
-std::string localPath(const QString& name) { return QFile::encodeName(platform::exePath(name)).toStdString(); }
 
 // Every item of a result list is as wide as the list's item width, one text line high.
 class ItemWidthDelegate : public QStyledItemDelegate {
@@ -90,7 +86,7 @@ core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat
   std::vector<core::RecordFilter::Term> terms;
   for (std::size_t i = 0; i < filters.size() && i < texts.size(); ++i) terms.push_back({filters[i].field, texts[i]});
   const core::RecordFilter filter(std::move(terms));
-  core::Archive archive(localPath(source.name()), source.layout->size());
+  core::Archive archive = openArchive(source);
   return core::SearchLines(archive, *source.layout, line, filter);
 }
 
@@ -350,6 +346,9 @@ void SearchWindow::btnCercaClick() {
   core::LineList lines;
   try {
     lines = searchArchive(listSpec_.archive, listSpec_.line, listSpec_.filters, texts);
+  } catch (const ArchiveRefused&) {
+    lblAttendere->setVisible(false);  // the yearly name has said why
+    return;
   } catch (const core::ArchiveError&) {
     lblAttendere->setVisible(false);
     platform::plainMessage(archiveAccessError(), this);
@@ -370,14 +369,14 @@ void SearchWindow::btnCercaClick() {
 void SearchWindow::fillList() {
   core::LineList lines;
   try {
-    core::Archive archive(localPath(listSpec_.archive.name()), listSpec_.archive.layout->size());
+    core::Archive archive = openArchive(listSpec_.archive);
     const core::Date today = core::Today();
     const ListSelect& select = listSpec_.select;
     // Lines taken before a failing read stay listed.
     core::ScanLines(archive, *listSpec_.archive.layout, listSpec_.line,
                     [&](const core::RecordBuffer& r) { return select ? select(r, today) : core::Verdict::Take; },
                     lines);
-  } catch (...) {
+  } catch (const core::ArchiveError&) {
     // A list window fills what it can and says nothing.
   }
   const int found = static_cast<int>(lines.size());
@@ -390,7 +389,7 @@ void SearchWindow::lstRecordsDblClick() {
     const int row = selectedRow(lstRecords);
     if (row >= 0) {
       const core::Text chosen = platform::toCore(lstRecords->item(row)->text());
-      core::Archive archive(localPath(listSpec_.archive.name()), listSpec_.archive.layout->size());
+      core::Archive archive = openArchive(listSpec_.archive);
       core::FindEqualLines(archive, *listSpec_.archive.layout, listSpec_.line, chosen,
                            [this](const core::RecordBuffer& record, std::size_t number) {
                              const QString keyWord = platform::Trim(memory());
@@ -400,7 +399,7 @@ void SearchWindow::lstRecordsDblClick() {
                              }
                            });
     }
-  } catch (...) {
+  } catch (const core::ArchiveError&) {
     // A failing double-click closes the window; what was written stays.
   }
   closeForm();

@@ -18,6 +18,7 @@
 #include "core/record.h"
 #include "core/search_filter.h"
 #include "core/text.h"
+#include "kit/archive_source.h"
 #include "kit/list_print.h"
 #include "platform/form.h"
 
@@ -30,15 +31,6 @@ class QWidget;
 namespace platform { class HighlightRect; }
 
 namespace kit {
-
-// Where a window's records come from: a fixed archive beside the executable, or a
-// yearly one whose name is computed at each use.
-struct ArchiveSource {
-  const core::RecordLayout* layout = nullptr;
-  QString fileName;
-  std::function<QString()> yearlyName;
-  QString name() const { return yearlyName ? yearlyName() : fileName; }
-};
 
 // One filter of a search window.
 struct FilterSpec {
@@ -73,7 +65,7 @@ struct ListSpec {
   QString caption;      // " Trova schede veicoli in archivio"
   QSize size{862, 560};
 
-  ArchiveSource archive;
+  ArchiveSource archive;  // fixed, yearly or from a control, with the record layout
   core::LineFormat line;
 
   // A search window has its filters, in the Enter chain's order (laid out two per
@@ -154,7 +146,7 @@ class SearchWindow : public platform::Form {
 };
 
 // The lines a search finds: the archive `source` scanned with the filters' texts as
-// typed. Throws core::ArchiveError.
+// typed. Throws core::ArchiveError (ArchiveRefused for a refused yearly name).
 core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat& line,
                              const std::vector<FilterSpec>& filters, const std::vector<core::Text>& texts);
 

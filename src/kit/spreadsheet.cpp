@@ -2,7 +2,6 @@
 
 #include <QAbstractTableModel>
 #include <QEvent>
-#include <QFile>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,11 +11,10 @@
 #include <QPixmap>
 #include <QTableView>
 
-#include <exception>
-
 #include "core/archive.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
+#include "platform/qtext.h"
 #include "platform/shell.h"
 #include "platform/widgets.h"
 
@@ -96,7 +94,7 @@ SpreadsheetWindow::SpreadsheetWindow(QWidget* owner, ExportSettings settings)
   for (const ExportColumn& c : settings_.columns) {
     headings_.push_back(toU16(c.heading));
     core::GridSource source;
-    if (!c.field.empty() && settings_.layout) source.field = settings_.layout->indexOf(c.field);
+    if (!c.field.empty() && settings_.archive.layout) source.field = settings_.archive.layout->indexOf(c.field);
     source.compose = c.compose;
     sources_.push_back(std::move(source));
   }
@@ -247,18 +245,16 @@ void SpreadsheetWindow::gridChanged() {
 
 QString SpreadsheetWindow::exportPath() const { return platform::exePath(settings_.fileName); }
 
-QString SpreadsheetWindow::archivePath() const { return platform::exePath(settings_.archiveName); }
-
 void SpreadsheetWindow::FormShow() { fillGrid(); }
 
 bool SpreadsheetWindow::fillFromArchive() {
-  if (!settings_.layout) return false;
+  if (!settings_.archive.layout) return false;
   model_->beginReset();
   bool filled = true;
   try {
-    core::Archive archive(QFile::encodeName(archivePath()).toStdString(), settings_.layout->size());
-    core::FillGrid(grid_, archive, *settings_.layout, sources_, settings_.take);
-  } catch (const std::exception&) {
+    core::Archive archive = openArchive(settings_.archive);
+    core::FillGrid(grid_, archive, *settings_.archive.layout, sources_, settings_.take);
+  } catch (const core::ArchiveError&) {
     // Filling is silent: the rows filled so far stay; the archive is already closed.
     filled = false;
   }
@@ -283,8 +279,8 @@ void SpreadsheetWindow::cmdEsportaClick() {
   if (!platform::question(exportmsg::kAsk, this)) return;
   const QString path = exportPath();
   try {
-    core::WriteSpreadsheet(QFile::encodeName(path).toStdString(), core::Sheet{sheetName_, sheetColumns_}, grid_);
-  } catch (const std::exception&) {
+    core::WriteSpreadsheet(platform::toLocalPath(path), core::Sheet{sheetName_, sheetColumns_}, grid_);
+  } catch (const core::SpreadsheetError&) {
     // The temporary file is gone and an earlier export is whole; no success question.
     platform::plainMessage(exportmsg::kFailed, this);
     return;

@@ -12,9 +12,10 @@
 //   };
 //
 // A column names a record field, or composes its value from the record (two fields
-// joined); `take` selects records; a window that reads another archive overrides
-// archivePath(); one that sorts overrides fillGrid(): if fillFromArchive() succeeds,
-// reorder grid() (TextGrid::reorderRows) and call gridChanged().
+// joined); `take` selects records; the archive read is any archive source (a fixed
+// name, a yearly one, the path in another window's lblFile); a window that sorts
+// overrides fillGrid(): if fillFromArchive() succeeds, reorder grid()
+// (TextGrid::reorderRows) and call gridChanged().
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -24,6 +25,7 @@
 
 #include "core/record.h"
 #include "core/spreadsheet.h"
+#include "kit/archive_source.h"
 #include "platform/form.h"
 
 class QLabel;
@@ -71,10 +73,9 @@ struct ExportSettings {
   QString caption;    // " Esportazione archivio veicoli in Microsoft Excel"
   QString fileName;   // "Parco_Automezzi.xls", beside the executable
   QString sheetName;  // "Parco Automezzi"
-  // The archive read when the window opens: a file beside the executable, with its
-  // record layout (which must outlive the window).
-  QString archiveName;
-  const core::RecordLayout* layout = nullptr;
+  // The archive read when the window opens, with its record layout (which must
+  // outlive the window).
+  ArchiveSource archive;
   // Records shown; null shows every record, one row each, in file order.
   std::function<bool(const core::RecordBuffer&)> take = {};
   QString numberName = QStringLiteral("colNum");
@@ -128,11 +129,9 @@ class SpreadsheetWindow : public platform::Form {
   void FormShow() override;
   // Fills the grid when the window opens; by default fillFromArchive().
   virtual void fillGrid();
-  // Reads the settings' archive into the grid (core::FillGrid). Failures are silent:
-  // the rows filled so far stay, and false is returned.
+  // Reads the settings' archive into the grid (core::FillGrid). A failure of the
+  // archive is silent: the rows filled so far stay, and false is returned.
   bool fillFromArchive();
-  // The archive read by fillGrid (exe folder + archiveName unless overridden).
-  virtual QString archivePath() const;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -7,6 +7,7 @@
 
 #include <iterator>
 
+#include "platform/clock.h"
 #include "platform/windows.h"
 #include "platform/qtext.h"
 #include "platform/widgets.h"
@@ -51,7 +52,7 @@ TfrmCalendario::TfrmCalendario(QWidget* owner)
   calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
   calAppuntamenti->setGridVisible(false);
   // The calendar always starts from today, never from the date already in the field.
-  calAppuntamenti->setSelectedDate(QDate::currentDate());
+  calAppuntamenti->setSelectedDate(platform::today());
 
   btnImportaData = platform::pushButton(this, QStringLiteral("btnImportaData"), QStringLiteral("Importa"), QRect(8, 252, 114, 32));
   connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);

@@ -2,6 +2,7 @@
 
 #include "core/due_dates.h"
 #include "vehicles/frm_trova_automezzi.h"
+#include "vehicles/vehicle_archive.h"
 #include "vehicles/vehicle_record.h"
 
 namespace vehicles {
@@ -29,7 +30,7 @@ kit::ListSpec dueDateListSettings(const DueDateListTexts& texts) {
   kit::ListSpec s;
   s.windowClass = texts.windowClass;
   s.caption = texts.caption;
-  s.archive = TfrmTrovaAutomezzi::archive();
+  s.archive = vehicleArchive();
   s.line = dueDateLineFormat(texts.dateField);
   const std::size_t date = field(texts.dateField);
   s.select = [date](const core::RecordBuffer& record, const core::Date& today) {

@@ -24,6 +24,7 @@
 #include "vehicles/frm_stampa_automezzo.h"
 #include "vehicles/frm_trova_automezzi.h"
 #include "vehicles/frm_zoom.h"
+#include "vehicles/vehicle_archive.h"
 #include "vehicles/vehicle_photo.h"
 
 using vehicles::VehicleRecord;
@@ -410,7 +411,7 @@ void TfrmAutoparco::buildControls() {
 
 void TfrmAutoparco::bindCard() {
   card_ = std::make_unique<kit::RecordCard>(*this, vehicles::vehicleLayout(), lblPosizione);
-  card_->setArchiveName(QString::fromLatin1(VehicleRecord::kArchiveName.data(), int(VehicleRecord::kArchiveName.size())));
+  card_->setArchive(vehicles::vehicleArchive());
   fields_ = new kit::CardFields(*this, *card_, kFields,
                                 {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }});
   for (std::size_t i = 0; i < attachments_.size(); ++i)

@@ -4,7 +4,7 @@
 
 #include "shell/frm_guida.h"
 #include "shell/misc.h"
-#include "vehicles/vehicle_record.h"
+#include "vehicles/vehicle_archive.h"
 
 kit::ExportSettings TfrmExpAutoparco::settings() {
   kit::ExportSettings s;
@@ -12,8 +12,7 @@ kit::ExportSettings TfrmExpAutoparco::settings() {
   s.caption = QStringLiteral(" Esportazione archivio veicoli in Microsoft Excel");
   s.fileName = QStringLiteral("Parco_Automezzi.xls");
   s.sheetName = QStringLiteral("Parco Automezzi");
-  s.archiveName = QString::fromLatin1(vehicles::VehicleRecord::kArchiveName);
-  s.layout = &vehicles::vehicleLayout();
+  s.archive = vehicles::vehicleArchive();
   // name, heading, screen width, file width, field, compose, editable on the grid
   s.columns = {
       {"colTipo", "Tipo veicolo", 200, 250, "Tipo", {}, false},

@@ -1,20 +1,17 @@
 #include "vehicles/frm_slideshow_automezzi.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QTimer>
 
 #include "core/archive.h"
 #include "kit/record_card.h"
 #include "platform/dialogs.h"
-#include "platform/paths.h"
 #include "platform/qtext.h"
 #include "platform/widgets.h"
 #include "vehicles/frm_zoom.h"
+#include "vehicles/vehicle_archive.h"
 #include "vehicles/vehicle_photo.h"
 #include "vehicles/vehicle_record.h"
-
-using vehicles::VehicleRecord;
 
 TfrmSlideshow_Automezzi::TfrmSlideshow_Automezzi(QWidget* owner)
     : platform::Form(owner, QStringLiteral("TfrmSlideshow_Automezzi"), platform::WindowKind::Maximized,
@@ -78,8 +75,6 @@ void TfrmSlideshow_Automezzi::stopWith(platform::MsgKind kind, const QString& te
 }
 
 void TfrmSlideshow_Automezzi::cmdAvantiClick() {
-  const QString path =
-      platform::exePath(QString::fromLatin1(VehicleRecord::kArchiveName.data(), int(VehicleRecord::kArchiveName.size())));
   bool ok = false;
   std::size_t p = platform::Trim(lblPosizione->text()).toULongLong(&ok);
   if (!ok) {
@@ -88,7 +83,7 @@ void TfrmSlideshow_Automezzi::cmdAvantiClick() {
   }
   std::size_t shown = 0;
   try {
-    core::Archive archive(QFile::encodeName(path).toStdString(), VehicleRecord::kSize);
+    core::Archive archive = kit::openArchive(vehicles::vehicleArchive());
     const std::size_t count = archive.count();
     if (count == 0) {
       lblPosizione->clear();

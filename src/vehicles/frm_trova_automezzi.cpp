@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "vehicles/frm_autoparco.h"
+#include "vehicles/vehicle_archive.h"
 #include "vehicles/vehicle_record.h"
 
 namespace {
@@ -33,14 +34,6 @@ std::vector<core::LinePiece> TfrmTrovaAutomezzi::lineStart() {
       Literal(u"  Targa: "),
       Column({field("Targa")}, 12),
   };
-}
-
-kit::ArchiveSource TfrmTrovaAutomezzi::archive() {
-  kit::ArchiveSource a;
-  a.layout = &vehicles::vehicleLayout();
-  a.fileName = QString::fromLatin1(vehicles::VehicleRecord::kArchiveName.data(),
-                                   static_cast<qsizetype>(vehicles::VehicleRecord::kArchiveName.size()));
-  return a;
 }
 
 core::LineFormat TfrmTrovaAutomezzi::lineFormat() {
@@ -87,7 +80,7 @@ kit::ListSpec TfrmTrovaAutomezzi::settings() {
   kit::ListSpec s;
   s.windowClass = QStringLiteral("TfrmTrovaAutomezzi");
   s.caption = QStringLiteral(" Trova schede veicoli in archivio");
-  s.archive = archive();
+  s.archive = vehicles::vehicleArchive();
   s.line = lineFormat();
   s.filters = {
       {QStringLiteral("txtTipo"), QStringLiteral("Tipo veicolo:"), field("Tipo"), QStringLiteral("effCampo01")},

@@ -17,8 +17,6 @@ class TfrmTrovaAutomezzi : public kit::SearchWindow {
   // How every vehicle list line begins: the type (20), make and model (30), then
   // "  Targa: " and the plate (12).
   static std::vector<core::LinePiece> lineStart();
-  // The vehicle archive the vehicle lists read.
-  static kit::ArchiveSource archive();
   // The nine key words with what each writes where.
   static std::vector<kit::PickTarget> pickTargets();
 

@@ -73,7 +73,7 @@ TEST(TextRound, RoundToDecimals) {
       {2.5, 0, 3},       {0.5, 0, 1},         {12.34567, 4, 12.3457}, {7, 4, 7},
       {0.125, 2, 0.13},  {1.005, 2, 1.0},     {2.4, 0, 2},            {12.345, 4, 12.345},
       {1.99999, 4, 2.0}, {0.00001, 4, 0.0},   {123.456, -1, 123.0},   {-2.4, 0, -1},
-      {-2.6, 0, -2},
+      {-2.6, 0, -2},     {-2.7, 0, -2},  // negatives keep the formula: the sums that rely on it
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.value) + " @" + std::to_string(c.decimals));
@@ -193,6 +193,22 @@ TEST(TextNumbers, AmountNormaliser) {
       {u"0", "0,00"},
       {u"0,5", "0,50"},
       {u"3,10", "3,10"},
+      // A negative amount is the mirror image of its absolute value.
+      {u"-7", "-7,00"},
+      {u"-12,5", "-12,50"},
+      {u"-12,345", "-12,345"},
+      {u"-1,23456", "-1,2346"},
+      {u"-1,99999", "-2,00"},
+      {u"-0,00005", "-0,0001"},
+      {u" -5 ", "-5,00"},
+      {u"-123456789012345", "-123456789012345,00"},
+      // Nothing left after rounding is no negative amount.
+      {u"-0", "0,00"},
+      {u"-0,00001", "0,00"},
+      {u"-", "0,00"},
+      {u"--7", "0,00"},
+      {u"- 7", "0,00"},
+      {u"+7", "7,00"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(u8(c.text));

@@ -51,7 +51,7 @@ class TestCard : public platform::Form {
                        300) {
     lblPosizione = new QLabel(this);
     card = std::make_unique<kit::RecordCard>(*this, testLayout(), lblPosizione);
-    card->setArchiveName(QStringLiteral("campi.dat"));
+    card->setArchive(kit::ArchiveSource::fixed(QStringLiteral("campi.dat")));
     fields = new kit::CardFields(*this, *card, rows,
                                  {.openCalendar = [this](const QString& keyWord) { calendars << keyWord; }});
     for (std::size_t i = 0; i < fields->size(); ++i) fields->edit(i)->setGeometry(10, 10 + 40 * int(i), 200, 24);

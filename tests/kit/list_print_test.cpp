@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "core/clock.h"
 #include "kit/list_print.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
@@ -124,6 +125,17 @@ TEST(ListPrint, TitlesBuiltByTheirWindows) {
             QStringLiteral("Riepilogo prenotazioni veicolo FIAT  anno 2024"));
 }
 
+TEST(ListPrint, DatedTitleAndFooterTakeThePinnedDayAndTime) {
+  core::PinnedClock pin(core::DateTime{{31, 12, 2023}, 23, 59, 58});
+  EXPECT_EQ(kit::datedTitle(QStringLiteral("Veicoli entrati in data ")),
+            QStringLiteral("Veicoli entrati in data 31/12/2023"));
+  auto r = kit::prepareListReport(QStringLiteral("Riepilogo"), someLines(2));
+  EXPECT_EQ(r->preparedAt(), QDateTime(QDate(2023, 12, 31), QTime(23, 59, 58)));
+  const PreparedItem* footer = r->preparedPages().back().find(QStringLiteral("txtPagina"));
+  ASSERT_NE(footer, nullptr);
+  EXPECT_EQ(footer->text(), QStringLiteral("Stampa eseguita in data 31/12/2023"));
+}
+
 class ListPrintFlow : public ::testing::Test {
  protected:
   ScriptedDialogHost host;
@@ -162,6 +174,17 @@ TEST_F(ListPrintFlow, SummaryRefusesAnEmptyListAndAsksFirst) {
   EXPECT_TRUE(kit::printList(&window, QStringLiteral("Riepilogo"), someLines(2), options));
   EXPECT_EQ(host.printDialogs, 1);
   EXPECT_TRUE(printed());
+}
+
+TEST_F(ListPrintFlow, APrintOnAPinnedDayCarriesThatDayInTitleAndFooter) {
+  REQUIRE_PDFTOTEXT();
+  core::PinnedClock pin(core::Date{29, 2, 2024});
+  ASSERT_TRUE(kit::printList(&window, QStringLiteral("Veicoli entrati in data "), someLines(3),
+                             kit::ListPrintOptions::dated()));
+  const QStringList pages = pdfPages(host.printPdfPath);
+  ASSERT_EQ(pages.size(), 1);
+  EXPECT_TRUE(pages.first().contains(QStringLiteral("Veicoli entrati in data 29/02/2024")));
+  EXPECT_TRUE(pages.first().contains(QStringLiteral("Stampa eseguita in data 29/02/2024")));
 }
 
 TEST_F(ListPrintFlow, CancelSaysNothingAndPrinterFailureShowsItsOwnMessage) {

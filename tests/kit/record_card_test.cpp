@@ -52,7 +52,7 @@ class SmallCard : public platform::Form {
     lblOra = new QLabel(this);
     lblPosizione = new QLabel(this);
     card = std::make_unique<RecordCard>(*this, smallLayout(), lblPosizione);
-    card->setArchiveName(QStringLiteral("prova.dat"));
+    card->setArchive(kit::ArchiveSource::fixed(QStringLiteral("prova.dat")));
     card->bind("Nome", txtNome);
     card->bind("Flag", chkFlag);
     card->bindComposed(
@@ -97,7 +97,7 @@ class CommandCard : public platform::Form {
     txtNome = new QLineEdit(this);
     lblPosizione = new QLabel(this);
     card = std::make_unique<RecordCard>(*this, smallLayout(), lblPosizione);
-    card->setArchiveName(QStringLiteral("prova.dat"));
+    card->setArchive(kit::ArchiveSource::fixed(QStringLiteral("prova.dat")));
     card->bind("Nome", txtNome);
     card->beforeWrite = [this] { hooks << "write"; };
     card->afterSave = [this] { hooks << "saved"; };
@@ -352,7 +352,7 @@ TEST_F(RecordCardTest, BeforeWriteRunsAfterTheChecksAndWhatItComputesIsStored) {
 
 TEST_F(RecordCardTest, YearlyArchiveNameSalvataAndDuplicateThatOpensTheArchive) {
   QString year = QStringLiteral("2031");
-  w.card->setArchiveName([&] { return year.isEmpty() ? QString() : year + QStringLiteral(".sca"); });
+  w.card->setArchive(kit::ArchiveSource::yearly([&] { return year.isEmpty() ? QString() : year + QStringLiteral(".sca"); }));
   w.card->setAppendMessage(RecordCard::AppendMessage::Salvata);
   w.card->setDuplicateOpensArchive(true);
   w.card->setDuplicateClears({w.txtNome});

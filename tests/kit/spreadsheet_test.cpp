@@ -34,8 +34,7 @@ kit::ExportSettings testSettings() {
   s.caption = QStringLiteral(" Esporta prova");
   s.fileName = QStringLiteral("Prova.xls");
   s.sheetName = QStringLiteral("Prova & co");
-  s.archiveName = QStringLiteral("Prova.pro");
-  s.layout = &layout();
+  s.archive = kit::ArchiveSource::fixed(QStringLiteral("Prova.pro"), &layout());
   s.columns = {
       {"colNome", "Nome", 120, 250, "Nome", {}, false},
       {"colCitta", "Città", 100, 200, "Citta", {}, true},

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/app.h"
+#include "core/clock.h"
 #include "shell/frm_calendario.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
@@ -155,6 +156,12 @@ TEST_F(CalendarDialog, KeyWordOfAMissingCardWritesNothing) {
   click(dlg.btnImportaData);
   EXPECT_EQ(app().window("TfrmServizi")->findChild<QLineEdit*>("txtDataPartenza")->text(), "");
   EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(CalendarDialog, StartsFromThePinnedDay) {
+  core::PinnedClock pin(core::Date{29, 2, 2024});
+  TfrmCalendario dlg(nullptr);
+  EXPECT_EQ(dlg.calAppuntamenti->selectedDate(), QDate(2024, 2, 29));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/app.h"
+#include "core/clock.h"
 #include "platform/widgets.h"
 #include "shell/frm_guida.h"
 #include "support/helpers.h"
@@ -100,6 +101,21 @@ TEST_F(Scadenze, EachListShowsTheVehiclesWhoseDateHasPassedOrIsWithinAWeek) {
     auto w = show(l);
     EXPECT_EQ(makesListed(w->lstRecords), expected.at(l.cls));
   }
+  EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(Scadenze, OnAPinnedDayTheWeekEndsSevenDaysLaterAcrossTheLeapDay) {
+  core::PinnedClock pin(core::Date{28, 2, 2024});
+  appendVehicles({
+      vehicle("Alfa", {{"ScadRevisione", "06/03/2024"}}),     // seven days later
+      vehicle("Bmw", {{"ScadRevisione", "07/03/2024"}}),      // eight days later
+      vehicle("Citroen", {{"ScadRevisione", "28/02/2024"}}),  // the day itself
+      vehicle("Dacia", {{"ScadRevisione", "31/12/2023"}}),    // last year
+      vehicle("Ermes", {{"ScadRevisione", "29/02/2024"}}),    // tomorrow, the leap day
+      vehicle("Fiat", {{"ScadRevisione", "28/02/2025"}}),     // next year
+  });
+  auto w = show(kLists[0]);
+  EXPECT_EQ(makesListed(w->lstRecords), (QStringList{"Alfa", "Citroen", "Dacia", "Ermes"}));
   EXPECT_TRUE(host.boxes.empty());
 }
 

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 
 namespace platform::report {
@@ -438,7 +439,7 @@ Band& Report::band(const QString& name) const {
 void Report::prepare() {
   preparedPages_.clear();
   prepared_ = false;
-  preparedAt_ = QDateTime::currentDateTime();
+  preparedAt_ = platform::now();
   for (const auto& p : pages_) PageLayout(*p, preparedPages_, preparedAt_).run();
   prepared_ = true;
 }

@@ -1,0 +1,37 @@
+#include "core/clock.h"
+
+#include <ctime>
+#include <utility>
+
+namespace core {
+
+namespace {
+
+DateTime systemNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return DateTime{Date{local.tm_mday, local.tm_mon + 1, local.tm_year + 1900}, local.tm_hour, local.tm_min,
+                  local.tm_sec};
+}
+
+std::function<DateTime()>& clock() {
+  static std::function<DateTime()> c;
+  return c;
+}
+
+}  // namespace
+
+DateTime Now() { return clock() ? clock()() : systemNow(); }
+
+Date Today() { return Now().date; }
+
+void SetClock(std::function<DateTime()> c) { clock() = std::move(c); }
+
+PinnedClock::PinnedClock(const DateTime& at) : previous_(clock()) {
+  SetClock([at] { return at; });
+}
+
+PinnedClock::~PinnedClock() { SetClock(std::move(previous_)); }
+
+}  // namespace core

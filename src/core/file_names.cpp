@@ -1,0 +1,36 @@
+#include "core/file_names.h"
+
+#include <algorithm>
+
+namespace core {
+
+namespace {
+
+bool isRefused(char16_t c) {
+  if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return true;
+  switch (c) {
+    case u'\\': case u'/': case u':': case u'*': case u'?': case u'"': case u'<': case u'>': case u'|':
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool IsYearText(TextView text) {
+  return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
+
+Text SafeFileNamePart(TextView text) {
+  Text out(text);
+  for (char16_t& c : out)
+    if (isRefused(c)) c = u'_';
+  // Only dots, or nothing: the folder itself or the one above it.
+  if (std::all_of(out.begin(), out.end(), [](char16_t c) { return c == u'.'; })) {
+    out.assign(std::max<std::size_t>(out.size(), 1), u'_');
+  }
+  return out;
+}
+
+}  // namespace core
