@@ -126,7 +126,11 @@ void exportCore(int vehicles) {
     core::Archive archive(archiveFor(vehicles), layout.size());
     core::FillGrid(grid, archive, layout, sources);
   }
-  core::WriteSpreadsheet(exportFor(vehicles), core::Sheet{u"Parco Automezzi", columns}, grid);
+  if (!kit::writeSpreadsheet(QFile::decodeName(exportFor(vehicles).c_str()), core::Sheet{u"Parco Automezzi", columns},
+                             grid)) {
+    std::fprintf(stderr, "cannot write the export\n");
+    std::exit(1);
+  }
 }
 
 std::size_t exportSize(int vehicles) {

@@ -43,7 +43,8 @@ struct Fixture {
     const char* makes[] = {"Fiat", "Iveco", "Renault", "Volkswagen", "Mercedes-Benz", "Opel", "Ford", "Peugeot"};
     const char* models[] = {"Punto", "Daily", "Master", "Transporter", "Sprinter", "Astra", "Transit", "Partner", "Ducato"};
     const char* owners[] = {"Rossi Mario", "Bianchi Srl", "Trasporti Verdi S.p.A.", "Comune di Velmora", "Neri Anna"};
-    core::Archive archive(path, vehicles::VehicleRecord::kSize);
+    // Written at once: through the archive each record would be flushed to the disk.
+    std::string bytes;
     core::RecordBuffer r(vehicles::vehicleLayout());
     auto set = [&](std::string_view f, const std::string& v) { r.set(f, core::FromUtf8(v)); };
     for (int i = 0; i < kVehicles; ++i) {
@@ -66,9 +67,9 @@ struct Fixture {
       set("ScadRevisione", "15/06/2025");
       set("Note", i % 50 ? "Nessuna nota" : "Tagliando da programmare, gomme invernali in magazzino");
       set("File01", i % 9 ? "" : "libretto.pdf");
-      archive.write(r);
+      bytes.append(reinterpret_cast<const char*>(r.data()), r.size());
     }
-    archive.close();
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     allLines = kit::searchArchive(listSpec.archive, listSpec.line, listSpec.filters, noFilters());
     twoFilterLines = kit::searchArchive(listSpec.archive, listSpec.line, listSpec.filters, twoFilters());
     chosenLine = core::Text(allLines[allLines.size() / 2]);

@@ -17,6 +17,16 @@ namespace {
 std::string describe(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
+
+// Flushes the folder holding `path`, where the file system can.
+void syncFolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  [[maybe_unused]] const int rc = ::fsync(fd);
+  ::close(fd);
+}
 }  // namespace
 
 Archive::Archive(const std::string& path, std::size_t recordSize) : recordSize_(recordSize), path_(path) {
@@ -25,8 +35,14 @@ Archive::Archive(const std::string& path, std::size_t recordSize) : recordSize_(
   if (fd_ < 0 && errno == ENOENT) {
     // Only a missing file is created; O_EXCL keeps us from ever clobbering one.
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    // Someone else created it meanwhile: open theirs.
-    if (fd_ < 0 && errno == EEXIST) fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd_ >= 0) {
+      // Its name is on the disk too, so the records about to be written into it
+      // cannot be lost with it in a power cut.
+      syncFolderOf(path);
+    } else if (errno == EEXIST) {
+      // Someone else created it meanwhile: open theirs.
+      fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    }
   }
   if (fd_ < 0) throw ArchiveError(describe("cannot open", path));
   struct stat st {};
@@ -124,12 +140,15 @@ void Archive::write(const std::uint8_t* data) {
   // or for an append the old end of the file.
   std::vector<std::uint8_t> old(recordSize_);
   const std::size_t oldLen = readAt(fd_, old.data(), recordSize_, base, path_);
-  if (!writeAt(fd_, data, recordSize_, base)) {
+  // A record reported saved must survive a power cut: it is on the disk before
+  // write() returns (fdatasync also carries the new size of an append).
+  if (!writeAt(fd_, data, recordSize_, base) || ::fdatasync(fd_) != 0) {
     const int failure = errno;
     writeAt(fd_, old.data(), oldLen, base);
     if (oldLen < recordSize_) {
       [[maybe_unused]] const int rc = ::ftruncate(fd_, static_cast<off_t>(size));
     }
+    [[maybe_unused]] const int rc = ::fdatasync(fd_);
     errno = failure;
     throw ArchiveError(describe("cannot write", path_));
   }

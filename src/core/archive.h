@@ -19,9 +19,10 @@ class ArchiveError : public std::runtime_error {
 
 class Archive {
  public:
-  // Opens the file for reading and writing; a missing file is created empty. A file
-  // that exists but cannot be opened throws and is left untouched (never re-created).
-  // Nothing is ever truncated.
+  // Opens the file for reading and writing; a missing file is created empty (and its
+  // folder flushed, so the new name reaches the disk). A file that exists but cannot
+  // be opened throws and is left untouched (never re-created). Nothing is ever
+  // truncated.
   Archive(const std::string& path, std::size_t recordSize);
   ~Archive();
   Archive(const Archive&) = delete;
@@ -41,8 +42,10 @@ class Archive {
   // read and moves the position past them. For scans of a whole archive.
   std::size_t readRecords(std::uint8_t* out, std::size_t count);
   // Writes recordSize bytes at the position (appending at index count(); a position
-  // past that throws). A failed write throws after putting back what was there, so
-  // no record is left half-written and a failed append leaves the file as it was.
+  // past that throws) and flushes them to the disk (fdatasync) before returning, so a
+  // record reported saved survives a power cut. A failed write or flush throws after
+  // putting back what was there, so no record is left half-written and a failed
+  // append leaves the file as it was.
   void write(const std::uint8_t* data);
   void write(const RecordBuffer& buffer);
   void close();

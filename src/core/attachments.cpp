@@ -55,40 +55,4 @@ bool EnsureFolder(const std::string& folder, std::string* error) {
   return true;
 }
 
-bool CopyReplacing(const std::string& source, const std::string& destination, std::string* error) {
-  const fs::path src = pathOf(source);
-  const fs::path dst = pathOf(destination);
-  std::error_code ec;
-  if (!fs::is_regular_file(src, ec)) {
-    setError(error, ec ? ec.message() : "not a regular file");
-    return false;
-  }
-  // A free temporary name beside the destination, so the final rename stays on
-  // one file system.
-  fs::path temp;
-  for (int i = 0;; ++i) {
-    temp = dst;
-    temp += ".tmp" + std::to_string(i);
-    if (!fs::exists(temp, ec) && !ec) break;
-    if (i > 1000) {
-      setError(error, "no free temporary name");
-      return false;
-    }
-  }
-  if (!fs::copy_file(src, temp, fs::copy_options::none, ec)) {
-    setError(error, ec.message());
-    std::error_code ignored;
-    if (ec != std::errc::file_exists) fs::remove(temp, ignored);  // never someone else's file
-    return false;
-  }
-  fs::rename(temp, dst, ec);
-  if (ec) {
-    setError(error, ec.message());
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return false;
-  }
-  return true;
-}
-
 }  // namespace core

@@ -1,6 +1,6 @@
 #pragma once
-// Files attached to the cards: bare names and the safe copy into the attachments
-// folder. Paths are UTF-8.
+// Files attached to the cards: bare names, the names the attachments folder accepts,
+// and the folder itself (the copy into it is platform/files). Paths are UTF-8.
 #include <string>
 
 namespace core {
@@ -18,12 +18,5 @@ bool IsSameFile(const std::string& a, const std::string& b);
 // Creates `folder` with any missing parents. Returns false and sets `error` when it
 // cannot be created or exists as something other than a folder.
 bool EnsureFolder(const std::string& folder, std::string* error = nullptr);
-
-// Copies `source` onto `destination` through a temporary file beside the
-// destination: the destination is replaced only once the copy is complete, so a
-// failed copy leaves a file already there as it was. Returns false and sets `error`
-// on failure (the temporary file is removed).
-bool CopyReplacing(const std::string& source, const std::string& destination,
-                   std::string* error = nullptr);
 
 }  // namespace core

@@ -1,11 +1,7 @@
 #include "core/spreadsheet.h"
 
-#include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -318,9 +314,10 @@ class Sink {
 };
 
 // Writes the pieces in order; `flush` is called between rows with the sink, so that a
-// large grid can go out in pieces instead of being held whole.
+// large grid can go out in pieces instead of being held whole. Stops, returning false,
+// as soon as `flush` returns false.
 template <typename Flush>
-void Emit(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
+bool Emit(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
   out.put(kHead);
   out.putText(sheet.name);
   out.put(kAfterName);
@@ -351,34 +348,17 @@ void Emit(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
     }
     p = Put(p, kRowEnd);
     out.advance(p);
-    flush(out);
+    if (!flush(out)) return false;
   }
   out.put(kTail);
-}
-
-std::string Describe(const std::string& what, const std::string& path, int err) {
-  return what + " " + path + ": " + std::strerror(err);
-}
-
-void WriteAll(int fd, std::string_view data, const std::string& path) {
-  const char* p = data.data();
-  std::size_t left = data.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      throw SpreadsheetError(Describe("cannot write", path, errno));
-    }
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
+  return true;
 }
 
 }  // namespace
 
 void AppendSpreadsheet(std::string& out, const Sheet& sheet, const TextGrid& grid) {
   Sink sink(out);
-  Emit(sink, sheet, grid, [](Sink&) {});
+  Emit(sink, sheet, grid, [](Sink&) { return true; });
 }
 
 std::string SpreadsheetBytes(const Sheet& sheet, const TextGrid& grid) {
@@ -387,46 +367,19 @@ std::string SpreadsheetBytes(const Sheet& sheet, const TextGrid& grid) {
   return out;
 }
 
-void WriteSpreadsheet(const std::string& path, const Sheet& sheet, const TextGrid& grid) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) throw SpreadsheetError("cannot write " + path + ": it is a folder");
-    // A file the user made read-only is not replaced behind their back.
-    if (::access(path.c_str(), W_OK) != 0) throw SpreadsheetError(Describe("cannot write", path, errno));
-  }
-
-  std::string temp;
-  int fd = -1;
-  for (int i = 0; i < 100 && fd < 0; ++i) {
-    temp = path + ".~" + std::to_string(::getpid()) + "-" + std::to_string(i);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) throw SpreadsheetError(Describe("cannot create", temp, errno));
-
-  try {
-    constexpr std::size_t kChunk = 1 << 20;
-    std::string buffer;
-    buffer.reserve(2 * kChunk);
-    {
-      Sink sink(buffer);
-      Emit(sink, sheet, grid, [&](Sink& out) {
-        if (out.pending().size() >= kChunk) {
-          WriteAll(fd, out.pending(), temp);
-          out.clear();
-        }
-      });
-      WriteAll(fd, sink.pending(), temp);
-    }
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0) throw SpreadsheetError(Describe("cannot write", temp, errno));
-    if (::rename(temp.c_str(), path.c_str()) != 0) throw SpreadsheetError(Describe("cannot replace", path, errno));
-  } catch (...) {
-    if (fd >= 0) ::close(fd);
-    ::unlink(temp.c_str());
-    throw;
-  }
+bool EmitSpreadsheet(const Sheet& sheet, const TextGrid& grid,
+                     const std::function<bool(std::string_view)>& write) {
+  constexpr std::size_t kPiece = std::size_t{1} << 20;
+  std::string buffer;
+  buffer.reserve(2 * kPiece);
+  Sink sink(buffer);
+  const bool whole = Emit(sink, sheet, grid, [&](Sink& out) {
+    if (out.pending().size() < kPiece) return true;
+    const bool written = write(out.pending());
+    out.clear();
+    return written;
+  });
+  return whole && write(sink.pending());
 }
 
 // ---- Sorting a grid ----------------------------------------------------------------

@@ -110,17 +110,12 @@ struct Sheet {
 void AppendSpreadsheet(std::string& out, const Sheet& sheet, const TextGrid& grid);
 std::string SpreadsheetBytes(const Sheet& sheet, const TextGrid& grid);
 
-// A failure to write the export file; what() names the file and the reason.
-class SpreadsheetError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Writes the file at `path` (UTF-8) through a temporary file in the same folder, which
-// replaces the file only once everything is written: on failure it throws
-// SpreadsheetError, the temporary file is removed and an earlier file stays whole. An
-// existing file that is read-only, or a folder in its place, is a failure.
-void WriteSpreadsheet(const std::string& path, const Sheet& sheet, const TextGrid& grid);
+// Hands the whole file, in order, to `write` in pieces of about 1 MiB (the last one
+// smaller; each valid during the call), so that a large grid is never held whole: the
+// pieces go straight into the file (platform/files). Stops as soon as `write` returns
+// false, and then returns false.
+bool EmitSpreadsheet(const Sheet& sheet, const TextGrid& grid,
+                     const std::function<bool(std::string_view)>& write);
 
 // Puts the rows of a grid in the order of the texts of one column, every column moving
 // with its row (the row numbers of column 0 included). Texts compare with A-Z folded, as

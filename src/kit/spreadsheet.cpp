@@ -13,8 +13,8 @@
 
 #include "core/archive.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/paths.h"
-#include "platform/qtext.h"
 #include "platform/shell.h"
 #include "platform/widgets.h"
 
@@ -251,12 +251,14 @@ bool SpreadsheetWindow::fillFromArchive() {
   if (!settings_.archive.layout) return false;
   model_->beginReset();
   bool filled = true;
+  archiveUnread_ = false;
   try {
     core::Archive archive = openArchive(settings_.archive);
     core::FillGrid(grid_, archive, *settings_.archive.layout, sources_, settings_.take);
   } catch (const core::ArchiveError&) {
     // Filling is silent: the rows filled so far stay; the archive is already closed.
     filled = false;
+    archiveUnread_ = true;
   }
   model_->endReset();
   return filled;
@@ -278,14 +280,18 @@ void SpreadsheetWindow::cmdEsportaClick() {
   commitEdit();
   if (!platform::question(exportmsg::kAsk, this)) return;
   const QString path = exportPath();
-  try {
-    core::WriteSpreadsheet(platform::toLocalPath(path), core::Sheet{sheetName_, sheetColumns_}, grid_);
-  } catch (const core::SpreadsheetError&) {
-    // The temporary file is gone and an earlier export is whole; no success question.
+  // A grid the archive could not fill is not the archive: it never replaces an
+  // earlier export. Else an earlier export stays whole when the write fails.
+  if (archiveUnread_ || !writeSpreadsheet(path, core::Sheet{sheetName_, sheetColumns_}, grid_)) {
     platform::plainMessage(exportmsg::kFailed, this);
     return;
   }
   if (platform::question(exportmsg::kDone, this)) platform::shellOpen(QLatin1Char('"') + path + QLatin1Char('"'));
+}
+
+bool writeSpreadsheet(const QString& path, const core::Sheet& sheet, const core::TextGrid& grid, QString* error) {
+  return platform::writeWholeFile(
+      path, [&](const platform::PieceWriter& write) { return core::EmitSpreadsheet(sheet, grid, write); }, error);
 }
 
 void SpreadsheetWindow::cmdGuidaClick() {

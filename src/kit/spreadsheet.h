@@ -130,7 +130,9 @@ class SpreadsheetWindow : public platform::Form {
   // Fills the grid when the window opens; by default fillFromArchive().
   virtual void fillGrid();
   // Reads the settings' archive into the grid (core::FillGrid). A failure of the
-  // archive is silent: the rows filled so far stay, and false is returned.
+  // archive is silent: the rows filled so far stay, and false is returned; but the
+  // grid then never replaces an earlier export (Esporta says the export failed and
+  // writes nothing).
   bool fillFromArchive();
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -147,10 +149,16 @@ class SpreadsheetWindow : public platform::Form {
   std::vector<core::SheetColumn> sheetColumns_;
   std::u16string sheetName_;
   core::TextGrid grid_;
+  bool archiveUnread_ = false;  // the last fill could not read the whole archive
   ExportGridModel* model_ = nullptr;
   QFrame* shpGriglia_ = nullptr;
   QFrame* shpComandi_ = nullptr;
 };
+
+// Writes the export file at `path` (platform/files): false, with the reason in *error
+// when given, when it cannot be written; an earlier file then stays byte for byte.
+bool writeSpreadsheet(const QString& path, const core::Sheet& sheet, const core::TextGrid& grid,
+                      QString* error = nullptr);
 
 // Pictures drawn at run time for the export windows.
 QPixmap spreadsheetPicture(int size);

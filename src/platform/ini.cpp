@@ -2,13 +2,13 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/ansi.h"
+#include "platform/files.h"
 #include "platform/qtext.h"
 
 namespace platform {
@@ -140,6 +140,8 @@ void iniWrite(const QString& path, const QString& section, const QString& key, c
     if (!info.isFile() || !info.isWritable() || !file.open(QIODevice::ReadOnly))
       throw IniError("cannot write " + path.toStdString());
     original = file.readAll();
+    // A read cut short would write back a shortened file.
+    if (file.error() != QFileDevice::NoError) throw IniError("cannot read " + path.toStdString());
   }
 
   std::vector<Line> lines = splitLines(original);
@@ -169,12 +171,10 @@ void iniWrite(const QString& path, const QString& section, const QString& key, c
   bytes.reserve(original.size() + keyLine.size() + section.size() + 8);
   for (const Line& line : lines) bytes += line.text + line.end;
 
-  // Written to a temporary file and renamed over the old one, so a failure never
-  // leaves half a file; where the folder forbids that, written in place.
-  QSaveFile out(path);
-  out.setDirectWriteFallback(true);
-  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-    throw IniError("cannot write " + path.toStdString() + ": " + out.errorString().toStdString());
+  // Never rewritten in place: a failure (a full disk included) leaves the old file
+  // whole, so the credentials it holds still open the program.
+  QString error;
+  if (!writeWholeFile(path, bytes, &error)) throw IniError(error.toStdString());
 }
 
 }  // namespace platform

@@ -13,7 +13,8 @@ class IniError : public std::runtime_error {
 };
 
 QString iniRead(const QString& path, const QString& section, const QString& key);
-// Throws IniError when the file cannot be written.
+// Throws IniError when the file cannot be written (a full disk included); the file is
+// then left byte for byte as it was, never half-written or emptied.
 void iniWrite(const QString& path, const QString& section, const QString& key, const QString& value);
 
 }  // namespace platform

@@ -12,6 +12,7 @@
 #include "platform/windows.h"
 #include "core/attachments.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/qtext.h"
 #include "platform/widgets.h"
@@ -168,7 +169,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int row) {
     txtFile[row]->setText(name);
     return;
   }
-  if (!core::CopyReplacing(utf8(chosen), utf8(destination))) {
+  if (!platform::copyWholeFile(chosen, destination)) {
     platform::error(QStringLiteral("Attenzione: impossibile copiare il file \"") + name +
                         QStringLiteral("\" nella cartella dei documenti allegati. Il file non è stato allegato."),
                     this);

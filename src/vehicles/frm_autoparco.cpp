@@ -425,7 +425,7 @@ void TfrmAutoparco::bindCard() {
 
   card_->beforeSave = [this] { btnFocus->setFocus(Qt::OtherFocusReason); };
   card_->afterRead = [this] { LoadVehiclePhoto(); };
-  card_->afterSave = [this] { SaveVehiclePhoto(); };
+  card_->afterSave = [this] { photoSaved_ = SaveVehiclePhoto(); };
   card_->onNew = [this] { showBlankPicture(); };
   card_->setFirstField(txtTipo);
   // A copy starts without attachments and without photo; every edit, plate included, stays.
@@ -453,7 +453,12 @@ void TfrmAutoparco::FormClose() {
 }
 
 void TfrmAutoparco::cmdNuovoClick() { card_->newCard(); }
-void TfrmAutoparco::cmdSalvaClick() { card_->save(); }
+void TfrmAutoparco::cmdSalvaClick() {
+  photoSaved_ = true;
+  card_->save();
+  // The card is in the archive and has said so; then the photo's own failure.
+  if (!photoSaved_) platform::warning(kPhotoNotSaved, this);
+}
 void TfrmAutoparco::cmdDuplicaClick() { card_->duplicate(); }
 void TfrmAutoparco::cmdPrimoClick() { card_->first(); }
 void TfrmAutoparco::cmdIndietroClick() { card_->back(); }
@@ -509,10 +514,17 @@ void TfrmAutoparco::LoadVehiclePhoto() {
   else imgFoto->setImage(photo);
 }
 
-void TfrmAutoparco::SaveVehiclePhoto() {
+const QString TfrmAutoparco::kPhotoNotSaved = QStringLiteral(
+    "Attenzione: la foto del veicolo non è stata salvata.\n\r\n\r"
+    "La scheda è stata comunque salvata in archivio; per salvare la foto accertarsi che ci sia spazio libero sul "
+    "disco e premere di nuovo Salva.");
+
+bool TfrmAutoparco::SaveVehiclePhoto() {
   // A photo that cannot be written leaves the picture on the card as it was, so the
-  // user still has it and the next Save can write it.
-  vehicles::savePhoto(imgFoto->image(), lblPosizione->text());
+  // user still has it and the next Save can write it. A frame with no picture at all
+  // has nothing to lose.
+  if (imgFoto->image().isNull()) return true;
+  return vehicles::savePhoto(imgFoto->image(), lblPosizione->text());
 }
 
 void TfrmAutoparco::btnCaricaFotoClick() {

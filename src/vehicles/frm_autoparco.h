@@ -102,9 +102,12 @@ class TfrmAutoparco : public platform::Form {
   // fields, its 1-based number in the position label and its stored photo.
   void loadCard(const core::RecordBuffer& record, std::size_t number);
   // The photo file of the position shown into imgFoto (the blank picture when it is
-  // missing or unreadable); and imgFoto into that file.
+  // missing or unreadable); and imgFoto into that file (false when it could not be
+  // written: the old file and the picture shown then stay as they were).
   void LoadVehiclePhoto();
-  void SaveVehiclePhoto();
+  bool SaveVehiclePhoto();
+  // Shown after the card's own saved message when its photo could not be written.
+  static const QString kPhotoNotSaved;
   // The blank picture into imgFoto.
   void showBlankPicture();
 
@@ -149,4 +152,5 @@ class TfrmAutoparco : public platform::Form {
   QWidget* panContainer_ = nullptr;
   std::unique_ptr<kit::RecordCard> card_;
   kit::CardFields* fields_ = nullptr;  // a child of the window
+  bool photoSaved_ = true;  // by the last Save that wrote the card
 };

@@ -1,13 +1,14 @@
 #include "vehicles/vehicle_photo.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/qtext.h"
 #include "vehicles/vehicle_record.h"
@@ -35,16 +36,14 @@ QImage loadPhoto(const QString& position) {
 
 bool saveJpeg(const QImage& image, const QString& path) {
   if (image.isNull() || path.isEmpty()) return false;
-  // Written aside and renamed into place: a failed write leaves the old file whole.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  QImageWriter writer(&file, "jpg");
+  // Encoded in memory, then written whole: a failed write leaves the old file as it was.
+  QByteArray jpeg;
+  QBuffer buffer(&jpeg);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "jpg");
   writer.setQuality(90);
-  if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) return false;
+  return platform::writeWholeFile(path, jpeg);
 }
 
 bool savePhoto(const QImage& image, const QString& position) { return saveJpeg(image, photoPath(position)); }

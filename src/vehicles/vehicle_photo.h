@@ -15,9 +15,10 @@ QString photoPath(const QString& position);
 // The stored photo of that card; a null image when there is none or it cannot be read.
 QImage loadPhoto(const QString& position);
 // Writes `image` as the card's photo file (JPEG), replacing the old one; false when
-// it cannot be written (the old file is then left as it was).
+// it cannot be written, a full disk included (the old file is then left byte for byte
+// as it was, never emptied).
 bool savePhoto(const QImage& image, const QString& position);
-// Writes `image` as JPEG under `path`; false on failure.
+// Writes `image` as JPEG under `path`, the same way; false on failure.
 bool saveJpeg(const QImage& image, const QString& path);
 
 // The two placeholders built into the windows: the card's blank picture and the

@@ -4,11 +4,9 @@
 #include "core/record.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <array>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -37,11 +35,6 @@ std::string OneCellExport(std::u16string_view cell) {
   grid.setCell(0, 0, u"1");
   grid.setCell(0, 1, cell);
   return core::SpreadsheetBytes(Sheet{u"S", cols}, grid);
-}
-
-std::string ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 void WriteFile(const fs::path& p, const std::string& bytes) {
@@ -232,77 +225,31 @@ class SpreadsheetFile : public ::testing::Test {
     dir_ = tmpl;
   }
   void TearDown() override { fs::remove_all(dir_); }
-  // Files in the folder besides `keep`.
-  int othersThan(const fs::path& keep) const {
-    int n = 0;
-    for (const auto& e : fs::directory_iterator(dir_)) n += e.path() != keep;
-    return n;
-  }
-
-  static constexpr std::array<SheetColumn, 1> cols_{{{u"H", 100}}};
   fs::path dir_;
 };
 
-TEST_F(SpreadsheetFile, WritesTheBytesAndReplacesAnEarlierFile) {
-  const fs::path file = dir_ / "Parco_Automezzi.xls";
-  WriteFile(file, std::string(100000, 'x'));  // longer than the new file: nothing of it may remain
-  TextGrid grid(2, 1);
-  grid.setCell(0, 1, u"a<b");
-  core::WriteSpreadsheet(file.string(), Sheet{u"S", cols_}, grid);
-  EXPECT_EQ(ReadFile(file), OneCellFile("a&lt;b"));
-  EXPECT_EQ(othersThan(file), 0);  // no temporary file left behind
-}
-
-TEST_F(SpreadsheetFile, LargeGridGoesOutWhole) {
-  // Bigger than the writer's chunk, so it is written in several pieces.
-  const fs::path file = dir_ / "big.xls";
+TEST(Spreadsheet, LargeGridGoesOutInPiecesThatMakeTheWholeFile) {
+  // Bigger than a piece, so it is handed over in several.
+  static constexpr std::array<SheetColumn, 1> cols{{{u"H", 100}}};
   TextGrid grid(2, 40000);
   for (std::size_t r = 0; r < grid.rowCount(); ++r) grid.setCell(r, 1, u"cella");
-  core::WriteSpreadsheet(file.string(), Sheet{u"S", cols_}, grid);
-  EXPECT_EQ(ReadFile(file), core::SpreadsheetBytes(Sheet{u"S", cols_}, grid));
-}
+  std::string joined;
+  int pieces = 0;
+  EXPECT_TRUE(core::EmitSpreadsheet(Sheet{u"S", cols}, grid, [&](std::string_view piece) {
+    joined += piece;
+    ++pieces;
+    return true;
+  }));
+  EXPECT_GT(pieces, 1);
+  EXPECT_EQ(joined, core::SpreadsheetBytes(Sheet{u"S", cols}, grid));
 
-TEST_F(SpreadsheetFile, FolderInPlaceOfTheFileFails) {
-  const fs::path file = dir_ / "Parco_Automezzi.xls";
-  fs::create_directory(file);
-  TextGrid grid(2, 1);
-  EXPECT_THROW(core::WriteSpreadsheet(file.string(), Sheet{u"S", cols_}, grid), core::SpreadsheetError);
-  EXPECT_TRUE(fs::is_directory(file));
-  EXPECT_EQ(othersThan(file), 0);
-}
-
-TEST_F(SpreadsheetFile, MissingFolderFails) {
-  TextGrid grid(2, 1);
-  EXPECT_THROW(core::WriteSpreadsheet((dir_ / "nope" / "x.xls").string(), Sheet{u"S", cols_}, grid),
-               core::SpreadsheetError);
-}
-
-TEST_F(SpreadsheetFile, FailureHalfwayLeavesTheEarlierFileWhole) {
-  // The disk "fills up" after 64 KiB: the write fails in the middle of the file.
-  const fs::path file = dir_ / "Parco_Automezzi.xls";
-  const std::string earlier = "earlier export";
-  WriteFile(file, earlier);
-  TextGrid grid(2, 20000);
-  for (std::size_t r = 0; r < grid.rowCount(); ++r) grid.setCell(r, 1, u"cella");
-
-  rlimit old {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 64 * 1024;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  bool threw = false;
-  try {
-    core::WriteSpreadsheet(file.string(), Sheet{u"S", cols_}, grid);
-  } catch (const core::SpreadsheetError&) {
-    threw = true;
-  }
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
-
-  EXPECT_TRUE(threw);
-  EXPECT_EQ(ReadFile(file), earlier);
-  EXPECT_EQ(othersThan(file), 0);
+  // A refused piece stops the file there.
+  pieces = 0;
+  EXPECT_FALSE(core::EmitSpreadsheet(Sheet{u"S", cols}, grid, [&](std::string_view) {
+    ++pieces;
+    return false;
+  }));
+  EXPECT_EQ(pieces, 1);
 }
 
 // ---- Filling a grid from an archive ------------------------------------------------

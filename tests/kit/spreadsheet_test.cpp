@@ -4,11 +4,17 @@
 
 #include <QAbstractItemModel>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
 
 #include <array>
 
@@ -157,6 +163,107 @@ TEST_F(ExportWindow, UnreadableArchiveIsSilentAndKeepsTheDesignRows) {
   run([&](kit::SpreadsheetWindow& w) { EXPECT_EQ(w.rowCount(), 10); });
   EXPECT_TRUE(host.boxes.empty());
   EXPECT_TRUE(QFileInfo(dir.file("Prova.pro")).isDir());  // never re-created
+}
+
+TEST_F(ExportWindow, ArchiveThatCannotBeOpenedIsNeverExported) {
+  struct Case {
+    const char* name;
+    std::function<void(const QString& path)> make;
+  } cases[] = {
+      {"a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }},
+      {"a pipe", [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0); }},
+      {"a dangling link", [](const QString& path) { ASSERT_TRUE(QFile::link(path + ".gone", path)); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempExeDir here;
+    host.clear();
+    c.make(here.file("Prova.pro"));
+    here.write("Prova.xls", "earlier export");
+    const QStringList before = QDir(here.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    run([&](kit::SpreadsheetWindow& w) {
+      EXPECT_EQ(w.rowCount(), 10);  // the grid stays as designed, silently
+      EXPECT_TRUE(host.boxes.empty());
+      click(w.cmdEsporta);
+    });
+    EXPECT_EQ(host.texts(), QStringList({kit::exportmsg::kAsk, kit::exportmsg::kFailed}));
+    EXPECT_EQ(here.read("Prova.xls"), "earlier export");
+    EXPECT_EQ(QDir(here.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              before);  // nothing written, nothing created, not even the archive's link target
+    EXPECT_TRUE(opened.targets.isEmpty());
+  }
+}
+
+// ---- The export file on disk ----------------------------------------------------
+
+class ExportFile : public ::testing::Test {
+ protected:
+  bool write(const QString& name, const core::TextGrid& grid) {
+    QString why;
+    const bool ok = kit::writeSpreadsheet(dir.file(name), core::Sheet{u"S", cols_}, grid, &why);
+    EXPECT_EQ(ok, why.isEmpty()) << why.toStdString();
+    return ok;
+  }
+  // The one-column sheet "S" headed "H" (width 100), holding one cell.
+  static QByteArray oneCellFile(const QByteArray& cellBytes) {
+    return QByteArray::fromStdString(exportFileHead("S")) +
+           "<tr><td style=\"text-align: left; font-weight: bold;\" width=100>H</td></tr>"
+           "<tr><td style=\"text-align: left;\">" + cellBytes + "</td></tr>" + kTail;
+  }
+  QStringList entries() const {
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  }
+
+  static constexpr std::array<core::SheetColumn, 1> cols_{{{u"H", 100}}};
+  TempExeDir dir;
+};
+
+TEST_F(ExportFile, WritesTheBytesAndReplacesAnEarlierFile) {
+  dir.write("Parco_Automezzi.xls", QByteArray(100000, 'x'));  // longer than the new file: nothing of it may remain
+  core::TextGrid grid(2, 1);
+  grid.setCell(0, 1, u"a<b");
+  EXPECT_TRUE(write("Parco_Automezzi.xls", grid));
+  EXPECT_EQ(dir.read("Parco_Automezzi.xls"), oneCellFile("a&lt;b"));
+  EXPECT_EQ(entries(), QStringList{"Parco_Automezzi.xls"});  // no temporary file left behind
+}
+
+TEST_F(ExportFile, LargeGridGoesOutWhole) {
+  // Bigger than a piece, so it is written in several.
+  core::TextGrid grid(2, 40000);
+  for (std::size_t r = 0; r < grid.rowCount(); ++r) grid.setCell(r, 1, u"cella");
+  EXPECT_TRUE(write("big.xls", grid));
+  EXPECT_EQ(dir.read("big.xls").toStdString(), core::SpreadsheetBytes(core::Sheet{u"S", cols_}, grid));
+}
+
+TEST_F(ExportFile, FolderInPlaceOfTheFileOrNoFolderFails) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir("Parco_Automezzi.xls"));
+  core::TextGrid grid(2, 1);
+  EXPECT_FALSE(write("Parco_Automezzi.xls", grid));
+  EXPECT_TRUE(QFileInfo(dir.file("Parco_Automezzi.xls")).isDir());
+  EXPECT_FALSE(write("nope/x.xls", grid));
+  EXPECT_EQ(entries(), QStringList{"Parco_Automezzi.xls"});
+}
+
+TEST_F(ExportFile, FailureHalfwayLeavesTheEarlierFileWhole) {
+  // The disk "fills up" after 64 KiB: the write fails in the middle of the file.
+  const QByteArray earlier = "earlier export";
+  dir.write("Parco_Automezzi.xls", earlier);
+  core::TextGrid grid(2, 20000);
+  for (std::size_t r = 0; r < grid.rowCount(); ++r) grid.setCell(r, 1, u"cella");
+
+  rlimit old {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 64 * 1024;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = write("Parco_Automezzi.xls", grid);
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_FALSE(written);
+  EXPECT_EQ(dir.read("Parco_Automezzi.xls"), earlier);
+  EXPECT_EQ(entries(), QStringList{"Parco_Automezzi.xls"});
 }
 
 TEST_F(ExportWindow, EditedCellIsExportedAsItStands) {

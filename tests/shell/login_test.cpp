@@ -15,6 +15,7 @@
 #include "shell/frm_password.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
+#include "support/small_disk.h"
 
 namespace {
 
@@ -283,6 +284,27 @@ TEST_F(LoginTest, ChangeOverAStoredValueThatIsNotHexadecimalIsAChangeError) {
   EXPECT_EQ(change->txtPasswordOld->text(), QStringLiteral("a"));
   EXPECT_EQ(change->txtConferma->text(), QStringLiteral("b"));
   EXPECT_TRUE(change->isVisible());
+}
+
+TEST_F(LoginTest, ChangeOnAFullDiskFailsAndTheOldPasswordStillOpens) {
+  SmallDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << disk.skipReason().toStdString();
+  const QByteArray installed = credentialsFile(cipherOf(u"VECCHIA"));
+  disk.write(kFile, installed);
+  disk.fill();
+  changePassword(QStringLiteral("vecchia"), QStringLiteral("nuova"), QStringLiteral("nuova"));
+  EXPECT_EQ(host.texts(), QStringList{QStringLiteral(
+                              "Attenzione: si è verificato un errore durante la procedura di modifica della password. "
+                              "Si consiglia di reinstallare il software.")});
+  EXPECT_EQ(disk.read(kFile), installed);
+  EXPECT_EQ(disk.entries(), QStringList({QString::fromLatin1(SmallDisk::kFiller), kFile}));  // no temporary file
+  EXPECT_TRUE(change->isVisible());
+
+  click(change->cmdEsci);
+  host.clear();
+  logIn(QStringLiteral("vecchia"));
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_TRUE(launcherShown());
 }
 
 TEST_F(LoginTest, ChangeWindowOpensEmptyAndEnterOnlyMovesAlongTheEdits) {

@@ -1,6 +1,7 @@
 #include "vehicles/frm_exp_autoparco.h"
 
 #include <QAbstractItemModel>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
@@ -12,6 +13,7 @@
 #include "support/export_file_bytes.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
+#include "support/small_disk.h"
 #include "support/vehicle_archive.h"
 #include "vehicles/vehicle_record.h"
 
@@ -124,6 +126,46 @@ TEST_F(ExpAutoparco, ThreeVehiclesGiveThreeNumberedRowsOfTheExportedFields) {
   const QByteArray expected =
       kHeadAndHeadings + dataRow(exportedFields(1)) + dataRow(second) + dataRow(exportedFields(3)) + kTail;
   EXPECT_EQ(dir.read("Parco_Automezzi.xls"), expected);
+}
+
+TEST_F(ExpAutoparco, ArchiveThatCannotBeOpenedIsNeverExported) {
+  // A folder in the archive's place: the grid stays empty, silently, but the export
+  // refuses to write it over the earlier file.
+  ASSERT_TRUE(QDir(dir.path()).mkdir(kVehicleArchive));
+  dir.write("Parco_Automezzi.xls", "earlier export");
+  run([&](TfrmExpAutoparco& w) {
+    EXPECT_EQ(w.rowCount(), 10);
+    EXPECT_TRUE(host.boxes.empty());
+    click(w.cmdEsporta);
+  });
+  EXPECT_EQ(host.texts(), QStringList({kit::exportmsg::kAsk, kit::exportmsg::kFailed}));
+  EXPECT_EQ(host.last().kind, platform::MsgKind::Plain);
+  EXPECT_EQ(dir.read("Parco_Automezzi.xls"), "earlier export");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Parco_Automezzi.xls"});
+  EXPECT_TRUE(opened.targets.isEmpty());
+}
+
+TEST(ExpAutoparcoFullDisk, FailedExportKeepsTheEarlierFileWhole) {
+  SmallDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << disk.skipReason().toStdString();
+  ScriptedDialogHost host;
+  ShellOpenRecorder opened;
+  for (int k = 1; k <= 3; ++k) appendVehicle(k);
+  const QByteArray earlier = "earlier export";
+  disk.write("Parco_Automezzi.xls", earlier);
+  disk.fill();
+  host.modalScripts.push_back([&](platform::Form& f) {
+    auto& w = static_cast<TfrmExpAutoparco&>(f);
+    EXPECT_EQ(w.rowCount(), 3);
+    click(w.cmdEsporta);
+  });
+  QWidget card;
+  TfrmExpAutoparco w(&card);
+  w.showModalDialog();
+  EXPECT_EQ(host.texts(), QStringList({kit::exportmsg::kAsk, kit::exportmsg::kFailed}));
+  EXPECT_EQ(disk.read("Parco_Automezzi.xls"), earlier);
+  EXPECT_EQ(disk.entries(), QStringList({"Parco_Automezzi.pro", "Parco_Automezzi.xls", SmallDisk::kFiller}));
+  EXPECT_TRUE(opened.targets.isEmpty());
 }
 
 TEST_F(ExpAutoparco, WindowAndGridAsDesigned) {

@@ -10,6 +10,7 @@
 #include "kit/record_card.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
+#include "support/small_disk.h"
 #include "vehicles/frm_autoparco.h"
 #include "vehicles/frm_slideshow_automezzi.h"
 #include "vehicles/frm_zoom.h"
@@ -157,7 +158,9 @@ TEST_F(PhotoTest, FailedPhotoWriteKeepsThePictureSoTheNextSaveStoresIt) {
   QDir().mkpath(photoFile(1));  // a folder where the photo file should go: the write fails
   saveNewCard(QStringLiteral("Uno"));
   EXPECT_EQ(dir.read(kArchive).size(), 3370);
-  EXPECT_EQ(host.last().text, kit::msg::kInserted);
+  // The card's own message, then the warning that its photo was not written.
+  EXPECT_EQ(host.texts(), QStringList({kit::msg::kInserted, TfrmAutoparco::kPhotoNotSaved}));
+  EXPECT_EQ(host.last().kind, MsgKind::Warning);
   EXPECT_EQ(w->imgFoto->image().size(), QSize(320, 240));  // not replaced by the blank picture
   EXPECT_FALSE(showsBlank());
 
@@ -166,6 +169,67 @@ TEST_F(PhotoTest, FailedPhotoWriteKeepsThePictureSoTheNextSaveStoresIt) {
   const QImage stored(photoFile(1));
   EXPECT_EQ(stored.size(), QSize(320, 240));
   EXPECT_TRUE(near(centre(stored), Qt::red));
+}
+
+// A full disk: the photo cannot be written, the card itself can (overwritten in place).
+TEST(PhotoFullDisk, OldPhotoStaysWholeAndAWarningFollowsTheSavedMessage) {
+  SmallDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << disk.skipReason().toStdString();
+  QTemporaryDir pictures;  // the pictures the user loads, on the real disk
+  FileDialogHost host;
+  auto* w = new TfrmAutoparco(nullptr);
+  app().adopt(w);
+  app().frmAutoparco = w;
+  auto load = [&](const QImage& img) {
+    const QString path = pictures.filePath(QStringLiteral("p%1.jpg").arg(host.openFiles.size() + host.fileDialogs.size()));
+    ASSERT_TRUE(img.save(path, "JPG"));
+    host.openFiles.push_back(path);
+    w->btnCaricaFotoClick();
+  };
+
+  w->cmdNuovoClick();
+  load(solid(320, 240, Qt::red));
+  w->txtTipo->setText(QStringLiteral("Uno"));
+  w->txtMarca->setText(QStringLiteral("Fiat"));
+  w->txtModello->setText(QStringLiteral("Ducato"));
+  w->txtTarga->setText(QStringLiteral("AA111BB"));
+  w->cmdSalvaClick();
+  ASSERT_EQ(w->lblPosizione->text(), QStringLiteral("1"));
+  const QString photo = QStringLiteral("Autoparco/Scheda_Veicolo_1.jpg");
+  const QByteArray before = disk.read(photo);
+  ASSERT_FALSE(before.isEmpty());
+
+  load(solid(300, 200, Qt::blue));
+  w->txtTipo->setText(QStringLiteral("Due"));
+  disk.fill();
+  host.clear();
+  w->cmdSalvaClick();
+
+  // The old photo byte for byte, no temporary file beside it, the new picture still shown.
+  EXPECT_EQ(disk.read(photo), before);
+  EXPECT_EQ(disk.entries(QStringLiteral("Autoparco")), QStringList{QStringLiteral("Scheda_Veicolo_1.jpg")});
+  EXPECT_EQ(w->imgFoto->image().size(), QSize(300, 200));
+  EXPECT_TRUE(near(centre(w->imgFoto->image()), Qt::blue));
+  // The card was saved, and said so; then the warning that its photo was not.
+  const QByteArray archive = disk.read(kArchive);
+  ASSERT_EQ(archive.size(), 3370);
+  EXPECT_EQ(archive.mid(0, 4), QByteArray("\x03" "Due", 4));
+  ASSERT_EQ(host.boxes.size(), 2u);
+  EXPECT_EQ(host.boxes[0].kind, MsgKind::Information);
+  EXPECT_EQ(host.boxes[0].text, kit::msg::kOverwritten);
+  EXPECT_EQ(host.boxes[1].kind, MsgKind::Warning);
+  EXPECT_EQ(host.boxes[1].text,
+            QStringLiteral("Attenzione: la foto del veicolo non \u00E8 stata salvata.\n\r\n\r"
+                           "La scheda \u00E8 stata comunque salvata in archivio; per salvare la foto accertarsi che "
+                           "ci sia spazio libero sul disco e premere di nuovo Salva."));
+
+  // Room again: the next Save writes the picture still on the card.
+  QFile::remove(disk.file(QString::fromLatin1(SmallDisk::kFiller)));
+  host.clear();
+  w->cmdSalvaClick();
+  EXPECT_EQ(host.texts(), QStringList{kit::msg::kOverwritten});
+  EXPECT_TRUE(near(centre(QImage(disk.file(photo))), Qt::blue));
+  app().destroyWindows();
 }
 
 TEST_F(PhotoTest, SaveACopyAsJpeg) {
