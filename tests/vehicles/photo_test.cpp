@@ -172,22 +172,33 @@ TEST_F(PhotoTest, FailedPhotoWriteKeepsThePictureSoTheNextSaveStoresIt) {
 }
 
 // A full disk: the photo cannot be written, the card itself can (overwritten in place).
-TEST(PhotoFullDisk, OldPhotoStaysWholeAndAWarningFollowsTheSavedMessage) {
-  SmallDisk disk;
-  if (!disk.mounted()) GTEST_SKIP() << disk.skipReason().toStdString();
-  QTemporaryDir pictures;  // the pictures the user loads, on the real disk
-  FileDialogHost host;
-  auto* w = new TfrmAutoparco(nullptr);
-  app().adopt(w);
-  app().frmAutoparco = w;
-  auto load = [&](const QImage& img) {
-    const QString path = pictures.filePath(QStringLiteral("p%1.jpg").arg(host.openFiles.size() + host.fileDialogs.size()));
+class PhotoFullDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!disk.mounted()) GTEST_SKIP() << disk.skipReason().toStdString();
+    w = new TfrmAutoparco(nullptr);
+    app().adopt(w);
+    app().frmAutoparco = w;
+    w->cmdNuovoClick();
+  }
+  void TearDown() override { app().destroyWindows(); }
+
+  // Loads a picture kept on the real disk, as the user would.
+  void load(const QImage& img) {
+    const QString path = pictures.filePath(QStringLiteral("p%1.jpg").arg(++loaded));
     ASSERT_TRUE(img.save(path, "JPG"));
     host.openFiles.push_back(path);
     w->btnCaricaFotoClick();
-  };
+  }
 
-  w->cmdNuovoClick();
+  SmallDisk disk;
+  QTemporaryDir pictures;
+  int loaded = 0;
+  FileDialogHost host;
+  TfrmAutoparco* w = nullptr;
+};
+
+TEST_F(PhotoFullDisk, OldPhotoStaysWholeAndAWarningFollowsTheSavedMessage) {
   load(solid(320, 240, Qt::red));
   w->txtTipo->setText(QStringLiteral("Uno"));
   w->txtMarca->setText(QStringLiteral("Fiat"));
@@ -229,7 +240,6 @@ TEST(PhotoFullDisk, OldPhotoStaysWholeAndAWarningFollowsTheSavedMessage) {
   w->cmdSalvaClick();
   EXPECT_EQ(host.texts(), QStringList{kit::msg::kOverwritten});
   EXPECT_TRUE(near(centre(QImage(disk.file(photo))), Qt::blue));
-  app().destroyWindows();
 }
 
 TEST_F(PhotoTest, SaveACopyAsJpeg) {
