@@ -34,7 +34,7 @@ constexpr std::array<core::FieldDef, 38> kFields{{
     {"ScadAssic", 10}, {"ScadBollo", 10},    {"Note", 250},        {"File01", 250},     {"File02", 250},
     {"File03", 250},   {"Desc01", 250},      {"Desc02", 250},      {"Desc03", 250},
 }};
-static_assert(core::RecordSize(kFields) == 3370);
+static_assert(core::recordSize(kFields) == 3370);
 
 const core::RecordLayout& layout() {
   static const core::RecordLayout l(kFields);
@@ -100,7 +100,7 @@ void BM_ArchiveScanBlocks(benchmark::State& state) {
   for (auto _ : state) {
     core::Archive archive(archivePath(), layout().size());
     std::size_t chars = 0;
-    core::ForEachRecord(archive, r, [&](const core::RecordBuffer& rec, std::size_t) {
+    core::forEachRecord(archive, r, [&](const core::RecordBuffer& rec, std::size_t) {
       chars += readFourFields(rec);
       return true;
     });

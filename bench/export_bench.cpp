@@ -125,7 +125,7 @@ void exportCore(int vehicles) {
   core::TextGrid grid(columns.size() + 1, 10);
   {
     core::Archive archive(archiveFor(vehicles), layout.size());
-    core::FillGrid(grid, archive, layout, sources);
+    core::fillGrid(grid, archive, layout, sources);
   }
   if (!kit::writeSpreadsheet(QFile::decodeName(exportFor(vehicles).c_str()), core::Sheet{u"Parco Automezzi", columns},
                              grid)) {

@@ -30,7 +30,7 @@ constexpr int kVehicles = 100000;
 
 struct Fixture {
   QTemporaryDir dir;
-  kit::ListSpec listSpec = TfrmTrovaAutomezzi::settings();
+  kit::ListSettings listSettings = TfrmTrovaAutomezzi::settings();
   std::string path;
   core::LineList allLines;
   core::LineList twoFilterLines;
@@ -38,7 +38,7 @@ struct Fixture {
 
   Fixture() {
     platform::setExeDir(dir.path());
-    path = QFile::encodeName(platform::exePath(listSpec.archive.fileName)).toStdString();
+    path = QFile::encodeName(platform::exePath(listSettings.archive.fileName)).toStdString();
     const char* types[] = {"Autovettura", "Furgone", "Autocarro", "Motociclo", "Minibus", "Trattore stradale"};
     const char* makes[] = {"Fiat", "Iveco", "Renault", "Volkswagen", "Mercedes-Benz", "Opel", "Ford", "Peugeot"};
     const char* models[] = {"Punto", "Daily", "Master", "Transporter", "Sprinter", "Astra", "Transit", "Partner", "Ducato"};
@@ -46,7 +46,7 @@ struct Fixture {
     // Written at once: through the archive each record would be flushed to the disk.
     std::string bytes;
     core::RecordBuffer r(vehicles::vehicleLayout());
-    auto set = [&](std::string_view f, const std::string& v) { r.set(f, core::FromUtf8(v)); };
+    auto set = [&](std::string_view f, const std::string& v) { r.set(f, core::fromUtf8(v)); };
     for (int i = 0; i < kVehicles; ++i) {
       set("Tipo", types[i % 6]);
       set("Destinazione", i % 3 ? "Trasporto merci" : "Trasporto persone");
@@ -70,8 +70,8 @@ struct Fixture {
       bytes.append(reinterpret_cast<const char*>(r.data()), r.size());
     }
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    allLines = kit::searchArchive(listSpec.archive, listSpec.line, listSpec.filters, noFilters());
-    twoFilterLines = kit::searchArchive(listSpec.archive, listSpec.line, listSpec.filters, twoFilters());
+    allLines = kit::searchArchive(listSettings.archive, listSettings.line, listSettings.filters, noFilters());
+    twoFilterLines = kit::searchArchive(listSettings.archive, listSettings.line, listSettings.filters, twoFilters());
     chosenLine = core::Text(allLines[allLines.size() / 2]);
   }
   ~Fixture() { platform::setExeDir(QString()); }
@@ -86,7 +86,7 @@ struct Fixture {
   }
   core::RecordFilter filter(const std::vector<core::Text>& texts) const {
     std::vector<core::RecordFilter::Term> terms;
-    for (std::size_t i = 0; i < texts.size(); ++i) terms.push_back({listSpec.filters[i].field, texts[i]});
+    for (std::size_t i = 0; i < texts.size(); ++i) terms.push_back({listSettings.filters[i].field, texts[i]});
     return core::RecordFilter(std::move(terms));
   }
 };
@@ -122,7 +122,7 @@ void scanAndMatch(benchmark::State& state, const std::vector<core::Text>& texts)
   for (auto _ : state) {
     core::Archive archive(f.path, vehicles::VehicleRecord::kSize);
     int qualified = 0;
-    core::ForEachRecord(archive, r, [&](const core::RecordBuffer& rec, std::size_t) {
+    core::forEachRecord(archive, r, [&](const core::RecordBuffer& rec, std::size_t) {
       qualified += filter.qualifies(rec);
       return true;
     });
@@ -140,7 +140,7 @@ void search(benchmark::State& state, const std::vector<core::Text>& texts) {
   Fixture& f = fixture();
   std::size_t lines = 0;
   for (auto _ : state) {
-    auto result = kit::searchArchive(f.listSpec.archive, f.listSpec.line, f.listSpec.filters, texts);
+    auto result = kit::searchArchive(f.listSettings.archive, f.listSettings.line, f.listSettings.filters, texts);
     lines = result.size();
     benchmark::DoNotOptimize(result.size());
   }
@@ -156,10 +156,10 @@ BENCHMARK(BM_Search_TwoFilters)->Unit(benchmark::kMillisecond);
 void listFill(benchmark::State& state, const core::LineList& lines) {
   Fixture& f = fixture();
   QListWidget list;
-  kit::styleResultList(&list, f.listSpec.itemWidth);
+  kit::styleResultList(&list, f.listSettings.itemWidth);
   list.resize(830, 330);
   for (auto _ : state) {
-    kit::fillResultList(&list, lines, f.listSpec.itemWidth);
+    kit::fillResultList(&list, lines, f.listSettings.itemWidth);
     benchmark::DoNotOptimize(list.count());
     state.PauseTiming();
     list.clear();
@@ -189,7 +189,7 @@ void BM_DoubleClickRescan(benchmark::State& state) {
   for (auto _ : state) {
     core::Archive archive(f.path, vehicles::VehicleRecord::kSize);
     found = 0;
-    core::FindEqualLines(archive, vehicles::vehicleLayout(), f.listSpec.line, f.chosenLine,
+    core::findEqualLines(archive, vehicles::vehicleLayout(), f.listSettings.line, f.chosenLine,
                          [&](const core::RecordBuffer&, std::size_t) { ++found; });
   }
   state.counters["equal"] = found;

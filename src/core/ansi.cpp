@@ -18,7 +18,7 @@ char16_t AnsiToUnicode(std::uint8_t byte) {
   return static_cast<char16_t>(byte);
 }
 
-bool UnicodeToAnsi(char16_t ch, std::uint8_t& out) {
+bool unicodeToAnsi(char16_t ch, std::uint8_t& out) {
   if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) {
     out = static_cast<std::uint8_t>(ch);
     return true;
@@ -32,7 +32,7 @@ bool UnicodeToAnsi(char16_t ch, std::uint8_t& out) {
   return false;
 }
 
-std::string ToAnsi(std::u16string_view text) {
+std::string toAnsi(std::u16string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -41,7 +41,7 @@ std::string ToAnsi(std::u16string_view text) {
     if (ch >= 0xD800 && ch <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
       ++i;  // a character outside the BMP is one character, one '?'
       out.push_back('?');
-    } else if (UnicodeToAnsi(ch, b)) {
+    } else if (unicodeToAnsi(ch, b)) {
       out.push_back(static_cast<char>(b));
     } else {
       out.push_back('?');

@@ -8,10 +8,10 @@
 namespace core {
 
 // One byte per character; a character the code page lacks becomes '?'.
-std::string ToAnsi(std::u16string_view text);
+std::string toAnsi(std::u16string_view text);
 std::u16string FromAnsi(std::string_view bytes);
 char16_t AnsiToUnicode(std::uint8_t byte);
 // Returns false (and leaves out untouched) for a character the code page lacks.
-bool UnicodeToAnsi(char16_t ch, std::uint8_t& out);
+bool unicodeToAnsi(char16_t ch, std::uint8_t& out);
 
 }  // namespace core

@@ -165,7 +165,7 @@ void Archive::write(const RecordBuffer& buffer) {
   write(buffer.data());
 }
 
-void ForEachRecordBytes(Archive& archive,
+void forEachRecordBytes(Archive& archive,
                         const std::function<bool(const std::uint8_t*, std::size_t)>& visit) {
   const std::size_t size = archive.recordSize();
   const std::size_t count = archive.count();
@@ -184,10 +184,10 @@ void ForEachRecordBytes(Archive& archive,
   }
 }
 
-void ForEachRecord(Archive& archive, RecordBuffer& buffer,
+void forEachRecord(Archive& archive, RecordBuffer& buffer,
                    const std::function<bool(const RecordBuffer&, std::size_t)>& visit) {
   if (buffer.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
-  ForEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t index) {
+  forEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t index) {
     std::memcpy(buffer.data(), bytes, buffer.size());
     return visit(buffer, index);
   });

@@ -63,10 +63,10 @@ class Archive {
 // index; stops early when `visit` returns false. The file is read in large blocks, so a
 // scan costs little more than a plain read of the file. A failed read throws; the
 // records visited before it have been handed over.
-void ForEachRecordBytes(Archive& archive,
+void forEachRecordBytes(Archive& archive,
                         const std::function<bool(const std::uint8_t*, std::size_t)>& visit);
 // The same, each record copied into `buffer` first.
-void ForEachRecord(Archive& archive, RecordBuffer& buffer,
+void forEachRecord(Archive& archive, RecordBuffer& buffer,
                    const std::function<bool(const RecordBuffer&, std::size_t)>& visit);
 
 }  // namespace core

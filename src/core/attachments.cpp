@@ -24,22 +24,22 @@ void setError(std::string* error, const std::string& text) {
 
 }  // namespace
 
-std::string BareFileName(const std::string& path) {
+std::string bareFileName(const std::string& path) {
   return utf8Of(pathOf(path).filename());
 }
 
-bool IsAttachableName(const std::string& name) {
+bool isAttachableName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
   return name.find('/') == std::string::npos && name.find('\\') == std::string::npos;
 }
 
-bool IsSameFile(const std::string& a, const std::string& b) {
+bool isSameFile(const std::string& a, const std::string& b) {
   std::error_code ec;
   bool same = fs::equivalent(pathOf(a), pathOf(b), ec);
   return !ec && same;
 }
 
-bool EnsureFolder(const std::string& folder, std::string* error) {
+bool ensureFolder(const std::string& folder, std::string* error) {
   std::error_code ec;
   fs::path p = pathOf(folder);
   if (fs::is_directory(p, ec)) return true;

@@ -105,7 +105,7 @@ bool IsValidPartitaIva(TextView text) {
   return text[10] - u'0' == check;
 }
 
-Text VatOfficeTown(TextView officeCode) {
+Text vatOfficeTown(TextView officeCode) {
   for (const auto& office : kVatOffices)
     if (officeCode == office.code) return office.town;
   return Text();
@@ -133,7 +133,7 @@ int CreditCardKind(TextView text) {
   return (digits[0] - u'0') - 2;
 }
 
-Text CreditCardKindName(int kindCode, TextView trimmedNumber) {
+Text creditCardKindName(int kindCode, TextView trimmedNumber) {
   switch (kindCode) {
     case 1: {
       TextView prefix = trimmedNumber.substr(0, 2);
@@ -164,7 +164,7 @@ Text IbanLettersToDigits(TextView text) {
 }
 
 int IbanMod97(TextView text) {
-  Text s = UpperAZ(text);
+  Text s = upperAZ(text);
   if (auto at = s.find(u"IBAN"); at != Text::npos) s.erase(at, 4);
   if (s.size() >= 4) s = s.substr(4) + s.substr(0, 4);
   s = IbanLettersToDigits(s);
@@ -180,7 +180,7 @@ int IbanMod97(TextView text) {
     long long value = 0;
     for (char16_t c : r) value = value * 10 + (c - u'0');
     remainder = static_cast<int>(value % 97);
-    r = FromUtf8(std::to_string(remainder));
+    r = fromUtf8(std::to_string(remainder));
     position += pieceLength;
     pieceLength = 9 - r.size();
   }
@@ -194,8 +194,8 @@ bool IsValidIban(TextView text) {
   return IbanMod97(compact) == 1;
 }
 
-CheckVerdict CheckCodFisc(TextView editText) {
-  Text code = UpperAZ(editText);
+CheckVerdict checkCodFisc(TextView editText) {
+  Text code = upperAZ(editText);
   if (code.size() != 16)
     return {CheckOutcome::Retry,
             u"Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."};
@@ -203,13 +203,13 @@ CheckVerdict CheckCodFisc(TextView editText) {
   return {CheckOutcome::Invalid, u"Attenzione: il codice fiscale digitato è ERRATO."};
 }
 
-CheckVerdict CheckPartitaIva(TextView editText) {
-  Text number = UpperAZ(editText);
+CheckVerdict checkPartitaIva(TextView editText) {
+  Text number = upperAZ(editText);
   if (number.size() != 11)
     return {CheckOutcome::Retry,
             u"Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."};
   if (IsValidPartitaIva(number)) {
-    Text town = VatOfficeTown(MidChars(number, 8, 3));
+    Text town = vatOfficeTown(MidChars(number, 8, 3));
     return {CheckOutcome::Valid, u"Il numero di partita IVA digitato risulta VALIDO." + Text(kCrLfCrLf) +
                                      u"E' stato rilasciato dall'Ufficio IVA del Comune di " + town + u"."};
   }
@@ -218,14 +218,14 @@ CheckVerdict CheckPartitaIva(TextView editText) {
               u"Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato."};
 }
 
-CheckVerdict CheckCreditCard(TextView editText) {
-  Text number = Trim(editText);
+CheckVerdict checkCreditCard(TextView editText) {
+  Text number = trim(editText);
   if (number.empty())
     return {CheckOutcome::Retry,
             u"Attenzione: immettere il numero di carta di credito prima di premere il pulsante di controllo."};
   // A number that passes the Luhn check but names no known kind (first digit 0, 1, 2,
   // 7, 8, 9, or 3 with a prefix such as 32 or 39) is reported like a wrong number.
-  Text kind = CreditCardKindName(CreditCardKind(number), number);
+  Text kind = creditCardKindName(CreditCardKind(number), number);
   if (kind.empty())
     return {CheckOutcome::Invalid,
             u"Attenzione: il numero digitato risulta ERRATO!" + Text(kCrLfCrLf) +
@@ -234,15 +234,15 @@ CheckVerdict CheckCreditCard(TextView editText) {
                                    Text(kCrLfCrLf) + u"La carta di credito è del tipo " + kind + u"."};
 }
 
-CheckVerdict CheckIban(TextView editText) {
-  Text iban = Trim(editText);
+CheckVerdict checkIban(TextView editText) {
+  Text iban = trim(editText);
   if (iban.size() != 27)
     return {CheckOutcome::Retry, u"Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici."};
   if (IsValidIban(iban)) return {CheckOutcome::Valid, u"L'IBAN digitato è VALIDO."};
   return {CheckOutcome::Invalid, u"Attenzione: l'IBAN digitato è ERRATO!"};
 }
 
-TaxCodeChecker ChooseTaxCodeChecker(TextView trimmedCode) {
+TaxCodeChecker chooseTaxCodeChecker(TextView trimmedCode) {
   if (!trimmedCode.empty() && IsAllDigits(trimmedCode)) return TaxCodeChecker::PartitaIva;
   return TaxCodeChecker::CodFisc;
 }

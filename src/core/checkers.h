@@ -15,14 +15,14 @@ bool IsValidCodFisc(TextView code);
 bool IsValidPartitaIva(TextView text);
 // The town of the VAT office with that three-digit code (digits 8 to 10 of a VAT
 // number), compared as exact text; empty when the code has no office.
-Text VatOfficeTown(TextView officeCode);
+Text vatOfficeTown(TextView officeCode);
 
 // 0 when the digits among the first 20 characters fail the Luhn check (or there are
 // none); otherwise the first digit minus 2 (1 for 3, 2 for 4, 3 for 5, 4 for 6, ...).
 int CreditCardKind(TextView text);
 // The card kind for a kind code and the trimmed number (code 1 is split by the first
 // two characters); empty when the code or the prefix names no kind.
-Text CreditCardKindName(int kindCode, TextView trimmedNumber);
+Text creditCardKindName(int kindCode, TextView trimmedNumber);
 
 // Every letter A..Z replaced by its number, A = 10 up to Z = 35.
 Text IbanLettersToDigits(TextView text);
@@ -46,14 +46,14 @@ struct CheckVerdict {
 };
 
 // Each takes the edit's text as it stands.
-CheckVerdict CheckCodFisc(TextView editText);
-CheckVerdict CheckPartitaIva(TextView editText);
-CheckVerdict CheckCreditCard(TextView editText);
-CheckVerdict CheckIban(TextView editText);
+CheckVerdict checkCodFisc(TextView editText);
+CheckVerdict checkPartitaIva(TextView editText);
+CheckVerdict checkCreditCard(TextView editText);
+CheckVerdict checkIban(TextView editText);
 
 // The tax-code buttons of the cards open the VAT-number checker for a code made only
 // of digits, the tax-code checker otherwise (an empty code included).
 enum class TaxCodeChecker { CodFisc, PartitaIva };
-TaxCodeChecker ChooseTaxCodeChecker(TextView trimmedCode);
+TaxCodeChecker chooseTaxCodeChecker(TextView trimmedCode);
 
 }  // namespace core

@@ -45,7 +45,7 @@ Text DecryptText(TextView cipher) {
     int hi = HexValue(cipher[2 * i]);
     int lo = HexValue(cipher[2 * i + 1]);
     if (hi < 0 || lo < 0)
-      throw CipherError("'" + ToUtf8(cipher.substr(2 * i, 2)) + "' is not a valid hexadecimal value");
+      throw CipherError("'" + toUtf8(cipher.substr(2 * i, 2)) + "' is not a valid hexadecimal value");
     bytes[i] = static_cast<char>(hi * 16 + lo);
   }
   Text out;
@@ -59,9 +59,9 @@ Text DecryptText(TextView cipher) {
   return out;
 }
 
-Text PasswordForm(TextView typed) { return Trim(UpperAZ(typed)); }
+Text passwordForm(TextView typed) { return trim(upperAZ(typed)); }
 
-PasswordFault CheckNewPassword(TextView passwordForm) {
+PasswordFault checkNewPassword(TextView passwordForm) {
   if (passwordForm.size() > kMaxPasswordLength) return PasswordFault::TooLong;
   for (char16_t c : passwordForm)
     if (c > 0xFF) return PasswordFault::BadCharacter;

@@ -23,12 +23,12 @@ Text DecryptText(TextView cipher);
 
 // The form in which a typed password is compared and stored: a-z turned to A-Z,
 // then trimmed (characters up to U+0020 at both ends).
-Text PasswordForm(TextView typed);
+Text passwordForm(TextView typed);
 
 // Why a new password cannot be stored, if it cannot. Longer than the cipher's
 // 255 characters, or holding a character the cipher would not give back.
 enum class PasswordFault { None, TooLong, BadCharacter };
 constexpr std::size_t kMaxPasswordLength = 255;
-PasswordFault CheckNewPassword(TextView passwordForm);
+PasswordFault checkNewPassword(TextView passwordForm);
 
 }  // namespace core

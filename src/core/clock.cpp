@@ -22,16 +22,16 @@ std::function<DateTime()>& clock() {
 
 }  // namespace
 
-DateTime Now() { return clock() ? clock()() : systemNow(); }
+DateTime now() { return clock() ? clock()() : systemNow(); }
 
-Date Today() { return Now().date; }
+Date today() { return now().date; }
 
-void SetClock(std::function<DateTime()> c) { clock() = std::move(c); }
+void setClock(std::function<DateTime()> c) { clock() = std::move(c); }
 
 PinnedClock::PinnedClock(const DateTime& at) : previous_(clock()) {
-  SetClock([at] { return at; });
+  setClock([at] { return at; });
 }
 
-PinnedClock::~PinnedClock() { SetClock(std::move(previous_)); }
+PinnedClock::~PinnedClock() { setClock(std::move(previous_)); }
 
 }  // namespace core

@@ -16,13 +16,13 @@ struct DateTime {
 };
 
 // The local calendar date of today.
-Date Today();
+Date today();
 // The local date and time now.
-DateTime Now();
+DateTime now();
 
-// Replaces the clock: Today() and Now() ask `clock` from now on. An empty function puts
+// Replaces the clock: today() and now() ask `clock` from now on. An empty function puts
 // the system clock back.
-void SetClock(std::function<DateTime()> clock);
+void setClock(std::function<DateTime()> clock);
 
 // Pins the clock to one moment for as long as it lives, then puts back the clock that
 // was there before (tests).

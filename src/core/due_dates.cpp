@@ -2,10 +2,10 @@
 
 namespace core {
 
-bool IsDueWithinWeek(TextView dateText, const Date& today) {
-  const Text text = Trim(dateText);
+bool isDueWithinWeek(TextView dateText, const Date& today) {
+  const Text text = trim(dateText);
   if (text.empty()) return false;
-  const auto due = ParseDate(text);
+  const auto due = parseDate(text);
   if (!due) return false;
   return due->serial() - 7 <= today.serial();
 }
@@ -28,9 +28,9 @@ std::optional<long long> parseWholeNumber(TextView text) {
 }
 }  // namespace
 
-Imminence CheckImminent(TextView dateText, TextView warningDaysText, const Date& today) {
-  const auto due = ParseDate(Trim(dateText));
-  const auto warning = parseWholeNumber(Trim(warningDaysText));
+Imminence checkImminent(TextView dateText, TextView warningDaysText, const Date& today) {
+  const auto due = parseDate(trim(dateText));
+  const auto warning = parseWholeNumber(trim(warningDaysText));
   if (!due || !warning) return Imminence::CannotSay;
   const long long d = due->serial(), t = today.serial();
   return d - *warning <= t && t <= d ? Imminence::Yes : Imminence::No;

@@ -9,7 +9,7 @@ namespace core {
 // Whether a due date kept as text (dd/mm/yyyy) is due by `today` + 7 days, both
 // sides whole days. An empty text is never due; neither is a text that is not a
 // valid date (that vehicle is left out and the list goes on).
-bool IsDueWithinWeek(TextView dateText, const Date& today);
+bool isDueWithinWeek(TextView dateText, const Date& today);
 
 // ---- Maintenance deadlines ----------------------------------------------------------
 
@@ -21,6 +21,6 @@ enum class Imminence { No, Yes, CannotSay };
 // never once it has passed. Both texts are trimmed first; W is a whole number, signed or
 // not. CannotSay when the date or the warning days do not convert: the caller leaves
 // that deadline out and goes on with the next.
-Imminence CheckImminent(TextView dateText, TextView warningDaysText, const Date& today);
+Imminence checkImminent(TextView dateText, TextView warningDaysText, const Date& today);
 
 }  // namespace core

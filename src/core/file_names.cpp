@@ -22,7 +22,7 @@ bool IsYearText(TextView text) {
   return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
 }
 
-Text SafeFileNamePart(TextView text) {
+Text safeFileNamePart(TextView text) {
   Text out(text);
   for (char16_t& c : out)
     if (isRefused(c)) c = u'_';

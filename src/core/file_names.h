@@ -15,6 +15,6 @@ bool IsYearText(TextView text);
 // U+007F to U+009F) each become "_". A result that would name the folder itself or the
 // folder above it (empty, ".", "..", any run of dots alone) becomes as many "_" as it
 // has characters, at least one. Everything else is kept as typed, blanks included.
-Text SafeFileNamePart(TextView text);
+Text safeFileNamePart(TextView text);
 
 }  // namespace core

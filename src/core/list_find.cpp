@@ -2,9 +2,9 @@
 
 namespace core {
 
-int ListFindNext(int count, const std::function<Text(int)>& lineAt, int selected, TextView typed, Text& lastFind) {
-  const Text s = LowerAZ(typed);
-  auto matches = [&](int i) { return !s.empty() && LowerAZ(lineAt(i)).find(s) != Text::npos; };
+int listFindNext(int count, const std::function<Text(int)>& lineAt, int selected, TextView typed, Text& lastFind) {
+  const Text s = lowerAZ(typed);
+  auto matches = [&](int i) { return !s.empty() && lowerAZ(lineAt(i)).find(s) != Text::npos; };
   if (selected < 0 || selected >= count) selected = 0;
 
   const bool fresh = s != lastFind;

@@ -15,6 +15,6 @@ namespace core {
 // selected one, wrapping once round the list, the selected line tested last.
 // Returns the line to select, or -1 when no line matches. `lastFind` becomes the
 // lower-cased text in both cases. `count` must be at least 1.
-int ListFindNext(int count, const std::function<Text(int)>& lineAt, int selected, TextView typed, Text& lastFind);
+int listFindNext(int count, const std::function<Text(int)>& lineAt, int selected, TextView typed, Text& lastFind);
 
 }  // namespace core

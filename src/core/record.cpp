@@ -28,7 +28,7 @@ RecordBuffer::RecordBuffer(const RecordLayout& layout) : layout_(&layout), bytes
 
 void RecordBuffer::set(std::size_t index, std::u16string_view text) {
   const std::size_t width = layout_->field(index).width;
-  std::string ansi = ToAnsi(Trim(text));
+  std::string ansi = toAnsi(trim(text));
   const std::size_t len = std::min(ansi.size(), width);
   std::uint8_t* p = bytes_.data() + layout_->offset(index);
   p[0] = static_cast<std::uint8_t>(len);
@@ -43,6 +43,6 @@ std::string_view RecordBuffer::rawValue(std::size_t index) const {
   return std::string_view(reinterpret_cast<const char*>(p + 1), len);
 }
 
-std::u16string RecordBuffer::get(std::size_t index) const { return Trim(FromAnsi(rawValue(index))); }
+std::u16string RecordBuffer::get(std::size_t index) const { return trim(FromAnsi(rawValue(index))); }
 
 }  // namespace core

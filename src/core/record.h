@@ -18,7 +18,7 @@ struct FieldDef {
 };
 
 template <std::size_t N>
-constexpr std::size_t RecordSize(const std::array<FieldDef, N>& fields) {
+constexpr std::size_t recordSize(const std::array<FieldDef, N>& fields) {
   std::size_t size = 0;
   for (const auto& f : fields) size += f.width + 1u;
   return size;

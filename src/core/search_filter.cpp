@@ -50,13 +50,13 @@ void appendPadded(Text& out, TextView text, int width) {
 
 // ---- Filters ---------------------------------------------------------------------
 
-int CountFilters(const std::vector<Text>& filters) {
+int countFilters(const std::vector<Text>& filters) {
   return static_cast<int>(std::count_if(filters.begin(), filters.end(), [](const Text& f) { return !isBlankOnly(f); }));
 }
 
-bool FilterMatches(TextView filter, TextView field) {
+bool filterMatches(TextView filter, TextView field) {
   if (isBlankOnly(filter)) return false;
-  return LowerAZ(field).find(LowerAZ(filter)) != Text::npos;
+  return lowerAZ(field).find(lowerAZ(filter)) != Text::npos;
 }
 
 RecordFilter::RecordFilter(std::vector<Term> terms) {
@@ -69,7 +69,7 @@ RecordFilter::RecordFilter(std::vector<Term> terms) {
     bool possible = true;
     for (char16_t ch : t.text) {
       std::uint8_t b;
-      if (!UnicodeToAnsi(ch, b)) {
+      if (!unicodeToAnsi(ch, b)) {
         possible = false;
         break;
       }
@@ -94,19 +94,19 @@ int RecordFilter::matches(const RecordBuffer& record) const {
 // ---- List lines ------------------------------------------------------------------
 
 namespace line {
-LinePiece Literal(Text text) {
+LinePiece literal(Text text) {
   LinePiece p;
   p.literal = std::move(text);
   return p;
 }
-LinePiece Column(std::initializer_list<std::size_t> fields, int width) {
+LinePiece column(std::initializer_list<std::size_t> fields, int width) {
   LinePiece p;
   p.fields = fields;
   p.width = width;
   return p;
 }
-LinePiece Rest(std::initializer_list<std::size_t> fields) { return Column(fields, 0); }
-LinePiece Computed(std::function<Text(const RecordBuffer&)> compute, int width) {
+LinePiece rest(std::initializer_list<std::size_t> fields) { return column(fields, 0); }
+LinePiece computed(std::function<Text(const RecordBuffer&)> compute, int width) {
   LinePiece p;
   p.compute = std::move(compute);
   p.width = width;
@@ -114,13 +114,13 @@ LinePiece Computed(std::function<Text(const RecordBuffer&)> compute, int width) 
 }
 }  // namespace line
 
-Text PadColumn(TextView text, int width) {
+Text padColumn(TextView text, int width) {
   Text out;
   appendPadded(out, text, width);
   return out;
 }
 
-Text JoinFields(const RecordBuffer& record, const std::vector<std::size_t>& fields) {
+Text joinFields(const RecordBuffer& record, const std::vector<std::size_t>& fields) {
   Text out;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (i) out.push_back(u' ');
@@ -191,36 +191,36 @@ std::vector<Text> LineList::toVector() const {
 
 // ---- Scan ------------------------------------------------------------------------
 
-void ScanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+void scanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                const std::function<Verdict(const RecordBuffer&)>& choose, LineList& lines) {
   RecordBuffer record(layout);
-  ForEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
+  forEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
     const Verdict v = choose(r);
     if (v == Verdict::Take) lines.add(format, r);
     return v != Verdict::Stop;
   });
 }
 
-LineList SearchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+LineList searchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                      const RecordFilter& filter) {
   LineList lines;
   RecordBuffer record(layout);
   const std::size_t count = archive.count();
   // With no filter every record is listed: room for all of them at once.
   if (filter.count() == 0) lines.reserve(count, count * 160);
-  ForEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
+  forEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
     if (filter.qualifies(r)) lines.add(format, r);
     return true;
   });
   return lines;
 }
 
-void FindEqualLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+void findEqualLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                     TextView chosen, const std::function<void(const RecordBuffer&, std::size_t)>& found) {
-  const Text wanted = Trim(chosen);
+  const Text wanted = trim(chosen);
   RecordBuffer record(layout);
   Text built;
-  ForEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t index) {
+  forEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t index) {
     built.clear();
     format.appendTo(built, r);
     if (trimmedView(built) == wanted) found(r, index + 1);
@@ -230,7 +230,7 @@ void FindEqualLines(Archive& archive, const RecordLayout& layout, const LineForm
 
 // ---- Order -----------------------------------------------------------------------
 
-bool LessFolded(TextView a, TextView b) {
+bool lessFolded(TextView a, TextView b) {
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
     const char16_t x = foldUpper(a[i]), y = foldUpper(b[i]);
@@ -270,7 +270,7 @@ std::vector<std::size_t> foldedOrder(std::size_t count, At at) {
 }
 }  // namespace
 
-void SortLines(std::vector<Text>& lines) {
+void sortLines(std::vector<Text>& lines) {
   const auto order = foldedOrder(lines.size(), [&](std::size_t i) { return TextView(lines[i]); });
   std::vector<Text> sorted;
   sorted.reserve(lines.size());

@@ -18,12 +18,12 @@ class Archive;
 // ---- Filters ---------------------------------------------------------------------
 
 // How many filters count: those whose trimmed text is not empty.
-int CountFilters(const std::vector<Text>& filters);
+int countFilters(const std::vector<Text>& filters);
 
 // Whether a filter, taken as typed (not trimmed), occurs in a field's text, with only
 // A-Z folded. A filter that is empty or made only of blanks never matches: it is not
 // counted either, so it can neither select nor exclude a record.
-bool FilterMatches(TextView filter, TextView field);
+bool filterMatches(TextView filter, TextView field);
 
 // The filters of one search prepared for the scan: each filter text bound to the
 // record field it searches. Works on the stored bytes, so a record is never
@@ -66,14 +66,14 @@ struct LinePiece {
 };
 
 namespace line {
-LinePiece Literal(Text text);
-LinePiece Column(std::initializer_list<std::size_t> fields, int width);
-LinePiece Rest(std::initializer_list<std::size_t> fields);
-LinePiece Computed(std::function<Text(const RecordBuffer&)> compute, int width);
+LinePiece literal(Text text);
+LinePiece column(std::initializer_list<std::size_t> fields, int width);
+LinePiece rest(std::initializer_list<std::size_t> fields);
+LinePiece computed(std::function<Text(const RecordBuffer&)> compute, int width);
 }  // namespace line
 
 // `text` followed by `width` blanks, cut to `width` characters.
-Text PadColumn(TextView text, int width);
+Text padColumn(TextView text, int width);
 
 class LineFormat {
  public:
@@ -112,7 +112,7 @@ class LineList {
 
 // The trimmed texts of `fields` joined by one blank (each trimmed on its own, the
 // joined text not trimmed again: an empty make gives " Model").
-Text JoinFields(const RecordBuffer& record, const std::vector<std::size_t>& fields);
+Text joinFields(const RecordBuffer& record, const std::vector<std::size_t>& fields);
 
 // ---- Scan ------------------------------------------------------------------------
 
@@ -123,23 +123,23 @@ enum class Verdict { Skip, Take, Stop };
 // was when the scan began) and adds to `lines` the lines of those `choose` takes; Stop
 // ends the scan after that record. Throws ArchiveError when a read fails; the lines
 // taken before the failure stay in `lines`.
-void ScanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+void scanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                const std::function<Verdict(const RecordBuffer&)>& choose, LineList& lines);
 
 // The scan of a search window: the records the filters qualify.
-LineList SearchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+LineList searchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                               const RecordFilter& filter);
 
 // Every record (1-based number) whose rebuilt line, trimmed, equals `chosen`
 // trimmed, exactly; `found` runs for each in file order.
-void FindEqualLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
+void findEqualLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                     TextView chosen, const std::function<void(const RecordBuffer&, std::size_t)>& found);
 
 // ---- Order -----------------------------------------------------------------------
 
 // The order of a result list: by text with A-Z folded (to upper case, so "_" sorts
 // after the letters); lines that compare equal keep their order.
-bool LessFolded(TextView a, TextView b);
-void SortLines(std::vector<Text>& lines);
+bool lessFolded(TextView a, TextView b);
+void sortLines(std::vector<Text>& lines);
 
 }  // namespace core

@@ -143,7 +143,7 @@ void TextGrid::setCell(std::size_t row, std::size_t column, std::u16string_view 
   if (row >= rows_.size() || column >= columns_) throw std::out_of_range("grid cell out of range");
   std::vector<std::string_view> cells;
   rowBytes(row, cells);  // views into blocks, which never move
-  const std::string bytes = ToAnsi(text);
+  const std::string bytes = toAnsi(text);
   cells[column] = bytes;
   rows_[row] = store(cells);
 }
@@ -172,7 +172,7 @@ std::string_view TrimBytes(std::string_view s) {
 }
 }  // namespace
 
-void FillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std::span<const GridSource> sources,
+void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std::span<const GridSource> sources,
               const std::function<bool(const RecordBuffer&)>& take) {
   const std::size_t count = archive.count();
   if (count == 0) return;
@@ -186,7 +186,7 @@ void FillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
   // fields are read where the scan's block holds them.
   bool needsRecord = static_cast<bool>(take);
   for (const GridSource& source : sources) needsRecord |= source.field == GridSource::kComposed;
-  ForEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t k) {
+  forEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t k) {
     if (needsRecord) std::copy_n(bytes, layout.size(), record.data());
     if (take && !take(record)) return true;
     const std::size_t row = take ? grid.appendRow() : k;
@@ -206,7 +206,7 @@ void FillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
         const std::size_t length = std::min<std::size_t>(field[0], layout.field(source.field).width);
         cells[c] = TrimBytes(std::string_view(reinterpret_cast<const char*>(field + 1), length));
       } else if (source.compose) {
-        composed[c] = ToAnsi(source.compose(record));
+        composed[c] = toAnsi(source.compose(record));
         cells[c] = composed[c];
       }
     }
@@ -302,7 +302,7 @@ class Sink {
   void put(std::string_view s) { advance(Put(room(s.size()), s)); }
   // A text of the program (sheet name, heading) in Windows-1252, trimmed and escaped.
   void putText(std::u16string_view text) {
-    const std::string bytes = ToAnsi(text);
+    const std::string bytes = toAnsi(text);
     advance(PutCell(room(bytes.size() * kLongestReference), bytes));
   }
   std::string_view pending() const { return std::string_view(buffer_.data(), used_); }
@@ -356,14 +356,14 @@ bool Emit(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
 
 }  // namespace
 
-void AppendSpreadsheet(std::string& out, const Sheet& sheet, const TextGrid& grid) {
+void appendSpreadsheet(std::string& out, const Sheet& sheet, const TextGrid& grid) {
   Sink sink(out);
   Emit(sink, sheet, grid, [](Sink&) { return true; });
 }
 
-std::string SpreadsheetBytes(const Sheet& sheet, const TextGrid& grid) {
+std::string spreadsheetBytes(const Sheet& sheet, const TextGrid& grid) {
   std::string out;
-  AppendSpreadsheet(out, sheet, grid);
+  appendSpreadsheet(out, sheet, grid);
   return out;
 }
 

@@ -87,7 +87,7 @@ struct GridSource {
 // the grid is emptied and gets one row per record taken. Column 0 holds the row's
 // 1-based number in the order taken, column c (from 1) the value of sources[c - 1].
 // A failure to read throws ArchiveError, leaving the rows filled so far in the grid.
-void FillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout,
+void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout,
               std::span<const GridSource> sources,
               const std::function<bool(const RecordBuffer&)>& take = {});
 
@@ -107,8 +107,8 @@ struct Sheet {
 // Appends the whole file to `out`: the workbook block, the heading row, then one row per
 // grid row (all of them, empty ones included), each cell its text trimmed. A grid with
 // fewer columns than the sheet writes the missing cells empty.
-void AppendSpreadsheet(std::string& out, const Sheet& sheet, const TextGrid& grid);
-std::string SpreadsheetBytes(const Sheet& sheet, const TextGrid& grid);
+void appendSpreadsheet(std::string& out, const Sheet& sheet, const TextGrid& grid);
+std::string spreadsheetBytes(const Sheet& sheet, const TextGrid& grid);
 
 // Hands the whole file, in order, to `write` in pieces of about 1 MiB (the last one
 // smaller; each valid during the call), so that a large grid is never held whole: the

@@ -26,13 +26,13 @@ SummaryCheck fail(SummaryCheck check, Text message, BoxKind kind, SummaryField f
 }
 
 Text missingDate(TextView date, TextView which) {
-  return Text(u"Attenzione: la data ") + Text(Trim(date)) + u" di " + Text(which) + u" intervallo non esiste." +
+  return Text(u"Attenzione: la data ") + Text(trim(date)) + u" di " + Text(which) + u" intervallo non esiste." +
          Text(kBreak) + u"Per poter visualizzare il riepilogo è necessario indicare una data valida.";
 }
 
 }  // namespace
 
-SummaryCheck CheckSummaryEntries(const SummaryEntries& e) {
+SummaryCheck checkSummaryEntries(const SummaryEntries& e) {
   SummaryCheck check;  // both date texts start empty
   // A year is four ASCII digits: anything else could not name a year, nor a file.
   if (!isFourAsciiDigits(e.year))
@@ -54,22 +54,22 @@ SummaryCheck CheckSummaryEntries(const SummaryEntries& e) {
        SummaryField::EndMonth},
   };
   for (const Required& r : required) {
-    if (Trim(r.text).empty()) return fail(check, r.message, BoxKind::Warning, r.focus);
+    if (trim(r.text).empty()) return fail(check, r.message, BoxKind::Warning, r.focus);
   }
 
-  check.startText = ComposeDate(e.startDay, e.startMonth, e.startYear);
-  const auto start = ParseDate(check.startText);
+  check.startText = composeDate(e.startDay, e.startMonth, e.startYear);
+  const auto start = parseDate(check.startText);
   if (!start) return fail(check, missingDate(check.startText, u"inizio"), BoxKind::Plain, SummaryField::StartDay);
 
-  check.endText = ComposeDate(e.endDay, e.endMonth, e.endYear);
-  const auto end = ParseDate(check.endText);
+  check.endText = composeDate(e.endDay, e.endMonth, e.endYear);
+  const auto end = parseDate(check.endText);
   if (!end) return fail(check, missingDate(check.endText, u"fine"), BoxKind::Plain, SummaryField::EndDay);
 
   // By day number: Date's own ordering compares the day before the month.
   if (start->serial() > end->serial())
     return fail(check,
-                u"Attenzione: la data di fine intervallo (" + Trim(check.endText) +
-                    u") non può essere anteriore a quella di inizio intervallo (" + Trim(check.startText) + u")." +
+                u"Attenzione: la data di fine intervallo (" + trim(check.endText) +
+                    u") non può essere anteriore a quella di inizio intervallo (" + trim(check.startText) + u")." +
                     Text(kBreak) +
                     u"Per poter visualizzare il riepilogo è necessario indicare un intervallo di tempo valido.",
                 BoxKind::Plain, SummaryField::Stay);
@@ -80,8 +80,8 @@ SummaryCheck CheckSummaryEntries(const SummaryEntries& e) {
   return check;
 }
 
-Text SummaryIntervalText(TextView start, TextView end) {
-  return u"Dal   " + Trim(start) + u"   al   " + Trim(end);
+Text summaryIntervalText(TextView start, TextView end) {
+  return u"Dal   " + trim(start) + u"   al   " + trim(end);
 }
 
 // ---- The scan ------------------------------------------------------------------------
@@ -101,7 +101,7 @@ TextView fieldText(const RecordBuffer& record, std::size_t field, char16_t* buff
 
 }  // namespace
 
-SummaryResult ScanSummary(Archive& archive, const SummarySpec& spec, const std::vector<Text>& filters,
+SummaryResult scanSummary(Archive& archive, const SummarySpec& spec, const std::vector<Text>& filters,
                           const Date& start, const Date& end) {
   std::vector<RecordFilter::Term> terms;
   for (std::size_t i = 0; i < spec.filterFields.size() && i < filters.size(); ++i)
@@ -120,13 +120,13 @@ SummaryResult ScanSummary(Archive& archive, const SummarySpec& spec, const std::
     result.lines.reserve(count, count * 160);
   }
   RecordBuffer record(*spec.layout);
-  ForEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
+  forEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
     if (!filter.qualifies(r)) return true;
-    const auto date = ParseDate(fieldText(r, spec.dateField, text));
+    const auto date = parseDate(fieldText(r, spec.dateField, text));
     if (!date || date->serial() < first || date->serial() > last) return true;
     // Every number first: a record with one that does not convert adds nothing at all.
     for (std::size_t i = 0; i < spec.sums.size(); ++i) {
-      const auto value = ParseDecimal(fieldText(r, spec.sums[i].field, text));
+      const auto value = parseDecimal(fieldText(r, spec.sums[i].field, text));
       if (!value) return true;
       values[i] = *value;
     }
@@ -137,9 +137,9 @@ SummaryResult ScanSummary(Archive& archive, const SummarySpec& spec, const std::
   return result;
 }
 
-Text FormatTotal(double sum, TotalForm form) {
-  const Text shortest = FormatGeneral(sum);
-  return form == TotalForm::Amount ? NormaliseAmount(shortest) : shortest;
+Text formatTotal(double sum, TotalForm form) {
+  const Text shortest = formatGeneral(sum);
+  return form == TotalForm::Amount ? normaliseAmount(shortest) : shortest;
 }
 
 }  // namespace core

@@ -48,10 +48,10 @@ struct SummaryCheck {
 // ASCII digits; start day, start month, end day and end month are not empty (trimmed);
 // the start date composed from start day, month and year exists; so does the end date;
 // the start is not later than the end (the same day passes).
-SummaryCheck CheckSummaryEntries(const SummaryEntries& entries);
+SummaryCheck checkSummaryEntries(const SummaryEntries& entries);
 
 // "Dal   " + start + "   al   " + end: the interval as the summary shows it.
-Text SummaryIntervalText(TextView start, TextView end);
+Text summaryIntervalText(TextView start, TextView end);
 
 // ---- The scan ------------------------------------------------------------------------
 
@@ -85,10 +85,10 @@ struct SummaryResult {
 // numbers does not convert is left out whole, and the scan goes on, so the totals are
 // always those of the lines listed. Sums are double precision, added in file order.
 // A failure to read throws ArchiveError.
-SummaryResult ScanSummary(Archive& archive, const SummarySpec& spec, const std::vector<Text>& filters,
+SummaryResult scanSummary(Archive& archive, const SummarySpec& spec, const std::vector<Text>& filters,
                           const Date& start, const Date& end);
 
 // A total written in its form; a sum of nothing is "0" or "0,00".
-Text FormatTotal(double sum, TotalForm form);
+Text formatTotal(double sum, TotalForm form);
 
 }  // namespace core

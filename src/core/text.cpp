@@ -35,21 +35,21 @@ double RoundToDecimals(double value, int decimals) {
   return static_cast<double>(truncated / static_cast<long double>(m));
 }
 
-Text Trim(TextView text) {
+Text trim(TextView text) {
   std::size_t b = 0, e = text.size();
   while (b < e && text[b] <= u' ') ++b;
   while (e > b && text[e - 1] <= u' ') --e;
   return Text(text.substr(b, e - b));
 }
 
-Text UpperAZ(TextView text) {
+Text upperAZ(TextView text) {
   Text out(text);
   for (auto& c : out)
     if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
   return out;
 }
 
-Text LowerAZ(TextView text) {
+Text lowerAZ(TextView text) {
   Text out(text);
   for (auto& c : out)
     if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
@@ -92,13 +92,13 @@ Date Date::fromSerial(long long serial) {
   return Date{d, m, static_cast<int>(y + (m <= 2 ? 1 : 0))};
 }
 
-Text FormatDate(const Date& d) {
+Text formatDate(const Date& d) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.day % 100, d.month % 100, d.year % 10000);
-  return FromUtf8(buf);
+  return fromUtf8(buf);
 }
 
-std::optional<Date> ParseDate(TextView text) {
+std::optional<Date> parseDate(TextView text) {
   // d or dd, m or mm, yyyy, separated by "/".
   int parts[3] = {0, 0, 0};
   int digits[3] = {0, 0, 0};
@@ -120,9 +120,9 @@ std::optional<Date> ParseDate(TextView text) {
   return d;
 }
 
-bool IsValidDateText(TextView text) { return ParseDate(text).has_value(); }
+bool IsValidDateText(TextView text) { return parseDate(text).has_value(); }
 
-Text FormatGeneral(double value) {
+Text formatGeneral(double value) {
   if (value == 0.0 || !std::isfinite(value)) return Text(u"0");
   // Fifteen significant digits, rounded once; then fixed or exponent form.
   char buf[64];
@@ -150,11 +150,11 @@ Text FormatGeneral(double value) {
       out += digits.substr(0, whole) + "," + digits.substr(whole);
     }
   }
-  return FromUtf8(out);
+  return fromUtf8(out);
 }
 
-std::optional<double> ParseDecimal(TextView text) {
-  Text t = Trim(text);
+std::optional<double> parseDecimal(TextView text) {
+  Text t = trim(text);
   if (t.empty()) return std::nullopt;
   std::string s;
   std::size_t i = 0;
@@ -183,14 +183,14 @@ std::optional<double> ParseDecimal(TextView text) {
   return v;
 }
 
-Text NormaliseAmount(TextView text) {
-  auto v = ParseDecimal(text);
+Text normaliseAmount(TextView text) {
+  auto v = parseDecimal(text);
   if (!v) return Text(u"0,00");
   // RoundToDecimals adds 0.5 and truncates toward zero, which for a negative value
   // would give "-6,9999" for -7: a negative amount is the mirror image of its absolute
   // value instead, and one that rounds to nothing is no negative amount.
   const double rounded = RoundToDecimals(std::fabs(*v), 4);
-  Text s = FormatGeneral(rounded);
+  Text s = formatGeneral(rounded);
   auto comma = s.find(u',');
   if (comma == Text::npos) s += u",00";
   else if (comma == s.size() - 2) s += u"0";
@@ -198,7 +198,7 @@ Text NormaliseAmount(TextView text) {
   return s;
 }
 
-std::string ToUtf8(TextView text) {
+std::string toUtf8(TextView text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
@@ -213,7 +213,7 @@ std::string ToUtf8(TextView text) {
   return out;
 }
 
-Text FromUtf8(std::string_view s) {
+Text fromUtf8(std::string_view s) {
   Text out;
   for (std::size_t i = 0; i < s.size();) {
     unsigned char c = static_cast<unsigned char>(s[i]);
@@ -239,34 +239,34 @@ constexpr TextView kMonthNames[12] = {u"Gennaio", u"Febbraio", u"Marzo",     u"A
                                       u"Luglio",  u"Agosto",   u"Settembre", u"Ottobre", u"Novembre", u"Dicembre"};
 }  // namespace
 
-TextView MonthName(int month) { return month >= 1 && month <= 12 ? kMonthNames[month - 1] : TextView(); }
+TextView monthName(int month) { return month >= 1 && month <= 12 ? kMonthNames[month - 1] : TextView(); }
 
-std::optional<int> MonthNumber(TextView name) {
-  const Text wanted = LowerAZ(Trim(name));
+std::optional<int> monthNumber(TextView name) {
+  const Text wanted = lowerAZ(trim(name));
   for (int m = 1; m <= 12; ++m) {
-    if (LowerAZ(kMonthNames[m - 1]) == wanted) return m;
+    if (lowerAZ(kMonthNames[m - 1]) == wanted) return m;
   }
   return std::nullopt;
 }
 
-Text ComposeDate(TextView day, TextView monthName, TextView year) {
-  const auto month = MonthNumber(monthName);
+Text composeDate(TextView day, TextView monthName, TextView year) {
+  const auto month = monthNumber(monthName);
   if (!month) return Text();
-  Text out = Trim(day);
+  Text out = trim(day);
   out += u'/';
   out += static_cast<char16_t>(u'0' + *month / 10);
   out += static_cast<char16_t>(u'0' + *month % 10);
   out += u'/';
-  out += Trim(year);
+  out += trim(year);
   return out;
 }
 
-Text NormaliseKm(TextView text) {
-  const auto value = ParseDecimal(text);  // "" and a non-number alike
+Text normaliseKm(TextView text) {
+  const auto value = parseDecimal(text);  // "" and a non-number alike
   if (!value) return Text(u"0");
   // Rounded on the magnitude, so a negative reading rounds like its positive twin.
   const double whole = RoundToDecimals(std::fabs(*value), 0);
-  return FormatGeneral(*value < 0 ? -whole : whole);
+  return formatGeneral(*value < 0 ? -whole : whole);
 }
 
 }  // namespace core

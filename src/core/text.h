@@ -26,10 +26,10 @@ double RoundToDecimals(double value, int decimals);
 bool IsValidDateText(TextView text);
 
 // Removes the characters up to U+0020 at both ends, nothing else.
-Text Trim(TextView text);
+Text trim(TextView text);
 // Only a-z / A-Z are folded; accented letters stay as they are.
-Text UpperAZ(TextView text);
-Text LowerAZ(TextView text);
+Text upperAZ(TextView text);
+Text lowerAZ(TextView text);
 
 // A calendar date; valid() is false for an impossible day.
 struct Date {
@@ -47,43 +47,43 @@ struct Date {
   static Date fromSerial(long long serial);
 };
 // dd/mm/yyyy, always with "/".
-Text FormatDate(const Date& d);
+Text formatDate(const Date& d);
 // Reads d/m/yyyy: a day and a month of one or two digits and a four-digit year,
 // separated by "/"; nothing for anything else (blanks included) or an impossible date.
-std::optional<Date> ParseDate(TextView text);
+std::optional<Date> parseDate(TextView text);
 
 // A computed number written back with the decimal comma, up to 15 significant
 // digits, no thousands separator, no trailing zeros, no decimal part for a whole number;
 // the exponent form ("1E15", "1,5E-6") only from 10^15 upwards and below 0,00001.
-Text FormatGeneral(double value);
+Text formatGeneral(double value);
 // A typed number with the decimal comma and no thousands separator; nothing when it is not one.
-std::optional<double> ParseDecimal(TextView text);
+std::optional<double> parseDecimal(TextView text);
 // The amount normaliser: "" -> "0,00"; a number -> rounded to 4 decimals, general
 // format, at least two decimals; anything else -> "0,00". A negative number is the
 // mirror image of its absolute value ("-12,5" -> "-12,50").
-Text NormaliseAmount(TextView text);
+Text normaliseAmount(TextView text);
 
 // UTF-8 <-> UTF-16 for file names and messages built in plain C++.
-std::string ToUtf8(TextView text);
-Text FromUtf8(std::string_view text);
+std::string toUtf8(TextView text);
+Text fromUtf8(std::string_view text);
 
 // ---- Months, composed dates, kilometres ---------------------------------------------
 
 // The month names as the month combos list them, "Gennaio" (1) to "Dicembre" (12);
 // empty for a number outside 1..12.
-TextView MonthName(int month);
+TextView monthName(int month);
 // The number 1..12 of a month name, compared trimmed with A-Z folded ("gennaio",
 // " MARZO " and "Dicembre" are months); nothing for any other text.
-std::optional<int> MonthNumber(TextView name);
+std::optional<int> monthNumber(TextView name);
 // The date a card or a summary composes from its day and month combos and its year:
 // trimmed day + "/" + the month's two-digit number + "/" + trimmed year, with no check
 // that it is a date (IsValidDateText decides that). Empty when the month is not one of
 // the twelve names.
-Text ComposeDate(TextView day, TextView monthName, TextView year);
+Text composeDate(TextView day, TextView monthName, TextView year);
 
 // The kilometre normaliser, run when a distance edit is left: "" -> "0"; a number with
 // the decimal comma -> rounded to a whole number (halves away from zero) in the general
 // format ("042" -> "42", "12,5" -> "13"); anything else -> "0".
-Text NormaliseKm(TextView text);
+Text normaliseKm(TextView text);
 
 }  // namespace core

@@ -56,7 +56,7 @@ struct DriverRecord {
       {"Desc02", 250},         // hidden label lblDesc02
       {"Desc03", 250},         // hidden label lblDesc03
   }};
-  static_assert(core::RecordSize(fields) == kSize);
+  static_assert(core::recordSize(fields) == kSize);
 
   // The first 26 fields are the card's edits ("txt" + name), then the two flags
   // ("chk" + name), then the six hidden attachment labels ("lbl" + name): the three

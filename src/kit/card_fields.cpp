@@ -41,8 +41,8 @@ bool isModifierOnly(int key) {
 // among the characters that stay.
 void applyTyping(QLineEdit* edit, Typing typing) {
   const QString typed = edit->text();
-  QString shown = platform::Trim(typed);
-  if (typing == Typing::TrimUpper) shown = platform::UpperAZ(shown);
+  QString shown = platform::trim(typed);
+  if (typing == Typing::TrimUpper) shown = platform::upperAZ(shown);
   if (shown == typed) return;
   qsizetype leading = 0;  // blanks and controls that went from the start
   while (leading < typed.size() && typed.at(leading).unicode() <= 0x20) ++leading;

@@ -45,7 +45,7 @@ void listFind(QListWidget* list, const QString& typed, const QString& windowClas
     selectRow(list, 0);
   }
   core::Text last = platform::toCore(lastFindText(windowClass));
-  const int found = core::ListFindNext(
+  const int found = core::listFindNext(
       list->count(), [list](int i) { return platform::toCore(list->item(i)->text()); }, selected,
       platform::toCore(typed), last);
   if (found >= 0) selectRow(list, found);

@@ -18,7 +18,7 @@ void selectRow(QListWidget* list, int row);
 
 // "Trova": on an empty list the plain message "Ricerca non applicabile: la lista non
 // contiene nessuna voce."; otherwise selects the first line when none is, then the
-// next line holding `typed` (see core::ListFindNext) and stores the text as the
+// next line holding `typed` (see core::listFindNext) and stores the text as the
 // window class's last find text. Nothing found: nothing changes, nothing is said.
 // Any failure is swallowed.
 void listFind(QListWidget* list, const QString& typed, const QString& windowClass, QWidget* parent);

@@ -88,8 +88,8 @@ bool printList(QWidget* window, const QListWidget* list, const QString& title, c
 QString datedTitle(const QString& literal, const QDate& today) { return literal + dateText(today); }
 
 QString bookingSummaryTitle(const QString& make, const QString& model, const QString& year) {
-  return QStringLiteral("Riepilogo prenotazioni veicolo ") + platform::Trim(make) + QLatin1Char(' ') +
-         platform::Trim(model) + QStringLiteral(" anno ") + platform::Trim(year);
+  return QStringLiteral("Riepilogo prenotazioni veicolo ") + platform::trim(make) + QLatin1Char(' ') +
+         platform::trim(model) + QStringLiteral(" anno ") + platform::trim(year);
 }
 
 }  // namespace kit

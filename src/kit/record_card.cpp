@@ -29,10 +29,10 @@ void setComboText(QComboBox* combo, const QString& text) {
 }  // namespace
 
 QString controlText(QWidget* control) {
-  if (auto* e = qobject_cast<QLineEdit*>(control)) return platform::Trim(e->text());
-  if (auto* l = qobject_cast<QLabel*>(control)) return platform::Trim(l->text());
-  if (auto* c = qobject_cast<QComboBox*>(control)) return platform::Trim(c->currentText());
-  if (auto* b = qobject_cast<QCheckBox*>(control)) return platform::Trim(b->text());
+  if (auto* e = qobject_cast<QLineEdit*>(control)) return platform::trim(e->text());
+  if (auto* l = qobject_cast<QLabel*>(control)) return platform::trim(l->text());
+  if (auto* c = qobject_cast<QComboBox*>(control)) return platform::trim(c->currentText());
+  if (auto* b = qobject_cast<QCheckBox*>(control)) return platform::trim(b->text());
   return QString();
 }
 
@@ -132,7 +132,7 @@ void RecordCard::focus(QWidget* w) {
 
 std::optional<std::size_t> RecordCard::position() const {
   bool ok = false;
-  const qulonglong n = platform::Trim(position_->text()).toULongLong(&ok);
+  const qulonglong n = platform::trim(position_->text()).toULongLong(&ok);
   if (!ok || n == 0) return std::nullopt;
   return static_cast<std::size_t>(n);
 }
@@ -232,7 +232,7 @@ void RecordCard::back() {
   auto archive = open(Command::Back);
   if (!archive) return;
   // On record 1 Back does nothing, before even looking at the archive's size.
-  if (platform::Trim(position_->text()) == QStringLiteral("1")) return;
+  if (platform::trim(position_->text()) == QStringLiteral("1")) return;
   const auto count = countOf(*archive, Command::Back);
   if (!count) return;
   if (*count == 0) return emptyArchive(*archive);

@@ -58,7 +58,7 @@ void setTextColour(QWidget* w, const QColor& colour) {
 // The strip at the top of each panel repeating the caption in capitals (a picture's
 // text, so every letter is written as a capital, accented ones too).
 QLabel* makeBanner(QWidget* panel, const QString& caption) {
-  auto* banner = new QLabel(platform::Trim(caption).toUpper(), panel);
+  auto* banner = new QLabel(platform::trim(caption).toUpper(), panel);
   banner->setGeometry(0, 0, panel->width(), 40);
   banner->setAlignment(Qt::AlignCenter);
   banner->setAutoFillBackground(true);
@@ -82,12 +82,12 @@ QString archiveAccessError() {
 // ---- Free functions ---------------------------------------------------------------
 
 core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat& line,
-                             const std::vector<FilterSpec>& filters, const std::vector<core::Text>& texts) {
+                             const std::vector<ListFilter>& filters, const std::vector<core::Text>& texts) {
   std::vector<core::RecordFilter::Term> terms;
   for (std::size_t i = 0; i < filters.size() && i < texts.size(); ++i) terms.push_back({filters[i].field, texts[i]});
   const core::RecordFilter filter(std::move(terms));
   core::Archive archive = openArchive(source);
-  return core::SearchLines(archive, *source.layout, line, filter);
+  return core::searchLines(archive, *source.layout, line, filter);
 }
 
 void styleResultList(QListWidget* list, int itemWidth) {
@@ -144,17 +144,17 @@ void writePick(const PickTarget& target, platform::Form* window, const core::Rec
       throw platform::WiringError("wiring: " + window->objectName().toStdString() + " has no control " +
                                   control.toStdString() + " to take a picked record");
   };
-  for (const ControlWrite& w : target.writes) write(w.control, platform::fromCore(core::JoinFields(record, w.fields)));
+  for (const ControlWrite& w : target.writes) write(w.control, platform::fromCore(core::joinFields(record, w.fields)));
   if (target.setsPosition) write(QStringLiteral("lblPosizione"), QString::number(number));
   if (target.after) target.after(*window, record, number);
 }
 
 // ---- The window -------------------------------------------------------------------
 
-SearchWindow::SearchWindow(QWidget* owner, ListSpec listSpec)
-    : platform::Form(owner, listSpec.windowClass, platform::WindowKind::CentredOnScreen, listSpec.caption,
-                     listSpec.size.width(), listSpec.size.height()),
-      listSpec_(std::move(listSpec)) {
+SearchWindow::SearchWindow(QWidget* owner, ListSettings listSettings)
+    : platform::Form(owner, listSettings.windowClass, platform::WindowKind::CentredOnScreen, listSettings.caption,
+                     listSettings.size.width(), listSettings.size.height()),
+      listSettings_(std::move(listSettings)) {
   if (isSearch()) {
     lblMemory();
     buildFilterPanel();
@@ -173,12 +173,12 @@ void SearchWindow::buildFilterPanel() {
   panAvvio = new QWidget(this);
   panAvvio->setObjectName(QStringLiteral("panAvvio"));
   panAvvio->setGeometry(area);
-  makeBanner(panAvvio, listSpec_.caption);
+  makeBanner(panAvvio, listSettings_.caption);
 
   const QFont editFont(QStringLiteral("Verdana"), 12, QFont::Bold);
   const int colWidth = (area.width() - 3 * 24) / 2;
-  for (int i = 0; i < static_cast<int>(listSpec_.filters.size()); ++i) {
-    const FilterSpec& f = listSpec_.filters[static_cast<std::size_t>(i)];
+  for (int i = 0; i < static_cast<int>(listSettings_.filters.size()); ++i) {
+    const ListFilter& f = listSettings_.filters[static_cast<std::size_t>(i)];
     const int x = 24 + (i % 2) * (colWidth + 24);
     const int y = 58 + (i / 2) * 68;
     auto* label = makeLabel(panAvvio, QStringLiteral("lblCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')), f.caption,
@@ -223,10 +223,10 @@ void SearchWindow::buildResultPanel() {
   panContainer = new QWidget(this);
   panContainer->setObjectName(QStringLiteral("panContainer"));
   panContainer->setGeometry(area);
-  makeBanner(panContainer, listSpec_.caption);
+  makeBanner(panContainer, listSettings_.caption);
 
   int top = 52;
-  if (listSpec_.findBox) {
+  if (listSettings_.findBox) {
     txtTrova = new QLineEdit(panContainer);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
@@ -239,23 +239,23 @@ void SearchWindow::buildResultPanel() {
     top += 44;
   }
 
-  const int bottomRows = 28 + (listSpec_.counter.isEmpty() ? 0 : 26) + 50;
+  const int bottomRows = 28 + (listSettings_.counter.isEmpty() ? 0 : 26) + 50;
   lstRecords = new QListWidget(panContainer);
   lstRecords->setObjectName(QStringLiteral("lstRecords"));
   lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
   lstRecords->setGeometry(12, top, area.width() - 24, area.height() - top - bottomRows);
-  styleResultList(lstRecords, listSpec_.itemWidth);
+  styleResultList(lstRecords, listSettings_.itemWidth);
   lstRecords->viewport()->installEventFilter(this);
 
   int y = lstRecords->geometry().bottom() + 6;
-  lblRigo03 = makeLabel(panContainer, QStringLiteral("lblRigo03"), listSpec_.explanation, QRect(12, y, area.width() - 24, 24));
+  lblRigo03 = makeLabel(panContainer, QStringLiteral("lblRigo03"), listSettings_.explanation, QRect(12, y, area.width() - 24, 24));
   lblRigo03->setAlignment(Qt::AlignCenter);
   QFont rf(QStringLiteral("Verdana"), 10, QFont::Bold);
   lblRigo03->setFont(rf);
   setTextColour(lblRigo03, kCrimson);
   y += 26;
-  if (!listSpec_.counter.isEmpty()) {
-    lblTrovate = makeLabel(panContainer, QStringLiteral("lblTrovate"), QString(listSpec_.counter).replace(QStringLiteral("%1"), QStringLiteral("0")),
+  if (!listSettings_.counter.isEmpty()) {
+    lblTrovate = makeLabel(panContainer, QStringLiteral("lblTrovate"), QString(listSettings_.counter).replace(QStringLiteral("%1"), QStringLiteral("0")),
                            QRect(12, y, area.width() - 24, 24));
     lblTrovate->setAlignment(Qt::AlignCenter);
     lblTrovate->setFont(rf);
@@ -294,7 +294,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       if (watched == txtTrova) {
-        if (listSpec_.enterMovesToTrova) btnTrova->setFocus(Qt::TabFocusReason);
+        if (listSettings_.enterMovesToTrova) btnTrova->setFocus(Qt::TabFocusReason);
         return true;
       }
       // Enter on a focused button presses it.
@@ -305,7 +305,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   if (lstRecords && watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-    if (listSpec_.doubleClick) {
+    if (listSettings_.doubleClick) {
       lstRecordsDblClick();
       return true;
     }
@@ -314,7 +314,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SearchWindow::FormShow() {
-  if (!listSpec_.keepLastFind) setLastFindText(listSpec_.windowClass, QString());
+  if (!listSettings_.keepLastFind) setLastFindText(listSettings_.windowClass, QString());
   selectRow(lstRecords, 0);
   if (txtTrova) txtTrova->clear();
   if (isSearch()) {
@@ -330,7 +330,7 @@ void SearchWindow::FormClose() {
 }
 
 void SearchWindow::setCounter(int lines) {
-  if (lblTrovate) lblTrovate->setText(QString(listSpec_.counter).replace(QStringLiteral("%1"), QString::number(lines)));
+  if (lblTrovate) lblTrovate->setText(QString(listSettings_.counter).replace(QStringLiteral("%1"), QString::number(lines)));
 }
 
 void SearchWindow::btnCercaMouseDown() {
@@ -341,11 +341,11 @@ void SearchWindow::btnCercaMouseDown() {
 void SearchWindow::btnCercaClick() {
   std::vector<core::Text> texts;
   for (QLineEdit* e : filterEdits) texts.push_back(platform::toCore(e->text()));
-  lblConta->setText(QString::number(core::CountFilters(texts)));
+  lblConta->setText(QString::number(core::countFilters(texts)));
 
   core::LineList lines;
   try {
-    lines = searchArchive(listSpec_.archive, listSpec_.line, listSpec_.filters, texts);
+    lines = searchArchive(listSettings_.archive, listSettings_.line, listSettings_.filters, texts);
   } catch (const ArchiveRefused&) {
     lblAttendere->setVisible(false);  // the yearly name has said why
     return;
@@ -355,7 +355,7 @@ void SearchWindow::btnCercaClick() {
     return;
   }
   const int found = static_cast<int>(lines.size());
-  fillResultList(lstRecords, lines, listSpec_.itemWidth);
+  fillResultList(lstRecords, lines, listSettings_.itemWidth);
   setCounter(found);
 
   panContainer->setVisible(true);
@@ -369,18 +369,18 @@ void SearchWindow::btnCercaClick() {
 void SearchWindow::fillList() {
   core::LineList lines;
   try {
-    core::Archive archive = openArchive(listSpec_.archive);
-    const core::Date today = core::Today();
-    const ListSelect& select = listSpec_.select;
+    core::Archive archive = openArchive(listSettings_.archive);
+    const core::Date today = core::today();
+    const ListSelect& select = listSettings_.select;
     // Lines taken before a failing read stay listed.
-    core::ScanLines(archive, *listSpec_.archive.layout, listSpec_.line,
+    core::scanLines(archive, *listSettings_.archive.layout, listSettings_.line,
                     [&](const core::RecordBuffer& r) { return select ? select(r, today) : core::Verdict::Take; },
                     lines);
   } catch (const core::ArchiveError&) {
     // A list window fills what it can and says nothing.
   }
   const int found = static_cast<int>(lines.size());
-  fillResultList(lstRecords, lines, listSpec_.itemWidth);
+  fillResultList(lstRecords, lines, listSettings_.itemWidth);
   setCounter(found);
 }
 
@@ -389,11 +389,11 @@ void SearchWindow::lstRecordsDblClick() {
     const int row = selectedRow(lstRecords);
     if (row >= 0) {
       const core::Text chosen = platform::toCore(lstRecords->item(row)->text());
-      core::Archive archive = openArchive(listSpec_.archive);
-      core::FindEqualLines(archive, *listSpec_.archive.layout, listSpec_.line, chosen,
+      core::Archive archive = openArchive(listSettings_.archive);
+      core::findEqualLines(archive, *listSettings_.archive.layout, listSettings_.line, chosen,
                            [this](const core::RecordBuffer& record, std::size_t number) {
-                             const QString keyWord = platform::Trim(memory());
-                             for (const PickTarget& t : listSpec_.targets) {
+                             const QString keyWord = platform::trim(memory());
+                             for (const PickTarget& t : listSettings_.targets) {
                                if (!t.keyWord.isEmpty() && t.keyWord != keyWord) continue;
                                writePick(t, platform::findWindow(t.window), record, number);
                              }
@@ -405,12 +405,12 @@ void SearchWindow::lstRecordsDblClick() {
   closeForm();
 }
 
-void SearchWindow::btnTrovaClick() { listFind(lstRecords, txtTrova->text(), listSpec_.windowClass, this); }
+void SearchWindow::btnTrovaClick() { listFind(lstRecords, txtTrova->text(), listSettings_.windowClass, this); }
 
 void SearchWindow::btnStampaClick() {
-  ListPrintOptions options = listSpec_.printOptions;
-  if (listSpec_.printTrailer) options.trailer << listSpec_.printTrailer();
-  printList(this, lstRecords, listSpec_.printTitleNow ? listSpec_.printTitleNow() : listSpec_.printTitle, options);
+  ListPrintOptions options = listSettings_.printOptions;
+  if (listSettings_.printTrailer) options.trailer << listSettings_.printTrailer();
+  printList(this, lstRecords, listSettings_.printTitleNow ? listSettings_.printTitleNow() : listSettings_.printTitle, options);
 }
 
 void SearchWindow::btnChiudiClick() { closeForm(); }

@@ -1,6 +1,6 @@
 #pragma once
 // The search and list windows of every app, built once and configured by a table
-// of settings (ListSpec): which archive, which filters, how a line is built, which
+// of settings (ListSettings): which archive, which filters, how a line is built, which
 // records a list takes, what a double-click writes where, and the few switches in
 // which the windows differ. A window class is its settings plus what is its own.
 //
@@ -33,7 +33,7 @@ namespace platform { class HighlightRect; }
 namespace kit {
 
 // One filter of a search window.
-struct FilterSpec {
+struct ListFilter {
   QString edit;       // the filter edit's name ("txtTipo")
   QString caption;    // the label above it ("Tipo veicolo:")
   std::size_t field;  // the record field it searches
@@ -60,7 +60,7 @@ struct PickTarget {
 // Which records a list window takes, looked at in file order.
 using ListSelect = std::function<core::Verdict(const core::RecordBuffer& record, const core::Date& today)>;
 
-struct ListSpec {
+struct ListSettings {
   QString windowClass;  // "TfrmTrovaAutomezzi"
   QString caption;      // " Trova schede veicoli in archivio"
   QSize size{862, 560};
@@ -70,7 +70,7 @@ struct ListSpec {
 
   // A search window has its filters, in the Enter chain's order (laid out two per
   // row); a list window has none and `select` instead.
-  std::vector<FilterSpec> filters;
+  std::vector<ListFilter> filters;
   ListSelect select;
 
   QString explanation;  // lblRigo03
@@ -94,10 +94,10 @@ struct ListSpec {
 class SearchWindow : public platform::Form {
   Q_OBJECT
  public:
-  SearchWindow(QWidget* owner, ListSpec listSpec);
+  SearchWindow(QWidget* owner, ListSettings listSettings);
 
-  const ListSpec& listSpec() const { return listSpec_; }
-  bool isSearch() const { return !listSpec_.filters.empty(); }
+  const ListSettings& listSettings() const { return listSettings_; }
+  bool isSearch() const { return !listSettings_.filters.empty(); }
   // A filter edit by name (null when the window has none of that name).
   QLineEdit* filterEdit(const QString& name) const;
 
@@ -142,13 +142,13 @@ class SearchWindow : public platform::Form {
   void fillList();  // a list window's fill when shown
   void setCounter(int lines);
 
-  ListSpec listSpec_;
+  ListSettings listSettings_;
 };
 
 // The lines a search finds: the archive `source` scanned with the filters' texts as
 // typed. Throws core::ArchiveError (ArchiveRefused for a refused yearly name).
 core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat& line,
-                             const std::vector<FilterSpec>& filters, const std::vector<core::Text>& texts);
+                             const std::vector<ListFilter>& filters, const std::vector<core::Text>& texts);
 
 // Puts the lines into a result list in its sorted order (A-Z folded, equal lines in
 // file order), with updates off, then the item width and the scroll bars.

@@ -86,7 +86,7 @@ std::u16string toU16(const QString& s) { return s.toStdU16String(); }
 }  // namespace
 
 SpreadsheetWindow::SpreadsheetWindow(QWidget* owner, ExportSettings settings)
-    : platform::Form(owner, settings.className, platform::WindowKind::CentredOnScreen, settings.caption, 862, 560),
+    : platform::Form(owner, settings.windowClass, platform::WindowKind::CentredOnScreen, settings.caption, 862, 560),
       settings_(std::move(settings)),
       grid_(settings_.columns.size() + 1, kDesignRows) {
   sheetName_ = toU16(settings_.sheetName);
@@ -254,7 +254,7 @@ bool SpreadsheetWindow::fillFromArchive() {
   archiveUnread_ = false;
   try {
     core::Archive archive = openArchive(settings_.archive);
-    core::FillGrid(grid_, archive, *settings_.archive.layout, sources_, settings_.take);
+    core::fillGrid(grid_, archive, *settings_.archive.layout, sources_, settings_.take);
   } catch (const core::ArchiveError&) {
     // Filling is silent: the rows filled so far stay; the archive is already closed.
     filled = false;

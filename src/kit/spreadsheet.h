@@ -69,7 +69,7 @@ struct ExportColumn {
 };
 
 struct ExportSettings {
-  QString className;  // TfrmExpAutoparco
+  QString windowClass;  // TfrmExpAutoparco
   QString caption;    // " Esportazione archivio veicoli in Microsoft Excel"
   QString fileName;   // "Parco_Automezzi.xls", beside the executable
   QString sheetName;  // "Parco Automezzi"
@@ -129,7 +129,7 @@ class SpreadsheetWindow : public platform::Form {
   void FormShow() override;
   // Fills the grid when the window opens; by default fillFromArchive().
   virtual void fillGrid();
-  // Reads the settings' archive into the grid (core::FillGrid). A failure of the
+  // Reads the settings' archive into the grid (core::fillGrid). A failure of the
   // archive is silent: the rows filled so far stay, and false is returned; but the
   // grid then never replaces an earlier export (Esporta says the export failed and
   // writes nothing).

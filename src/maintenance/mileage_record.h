@@ -47,7 +47,7 @@ struct MileageDeadlineRecord {
       {"Effettuata", 2},       // check box chkEffettuata ("Manutenzione effettuata"): "Sì"/"No"
       {"Note", 250},           // txtNote ("Note:")
   }};
-  static_assert(core::RecordSize(fields) == kSize);
+  static_assert(core::recordSize(fields) == kSize);
 };
 
 // The layout (offsets computed once) shared by every reader and the card.

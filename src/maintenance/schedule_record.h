@@ -49,7 +49,7 @@ struct MaintenanceDeadlineRecord {
       {"DaConfermare", 2},     // check box chkDaConfermare ("Appuntamento da confermare"): "Sì"/"No"
       {"Effettuata", 2},       // check box chkEffettuata ("Manutenzione effettuata"): "Sì"/"No"
   }};
-  static_assert(core::RecordSize(fields) == kSize);
+  static_assert(core::recordSize(fields) == kSize);
 };
 
 // The archive file name of a year, for a year already checked to be four digits.

@@ -11,10 +11,10 @@ namespace platform {
 
 inline QDate toQDate(const core::Date& d) { return QDate(d.year, d.month, d.day); }
 
-inline QDate today() { return toQDate(core::Today()); }
+inline QDate today() { return toQDate(core::today()); }
 
 inline QDateTime now() {
-  const core::DateTime n = core::Now();
+  const core::DateTime n = core::now();
   return QDateTime(toQDate(n.date), QTime(n.hour, n.minute, n.second));
 }
 

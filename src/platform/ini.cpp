@@ -50,7 +50,7 @@ QString decode(const QByteArray& bytes) {
 }
 
 QByteArray encode(const QString& text) {
-  const std::string ansi = core::ToAnsi(text.toStdU16String());
+  const std::string ansi = core::toAnsi(text.toStdU16String());
   return QByteArray(ansi.data(), static_cast<qsizetype>(ansi.size()));
 }
 
@@ -58,25 +58,25 @@ bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::Case
 
 // "[name]" -> name (trimmed); nothing for another kind of line.
 std::optional<QString> sectionName(const QString& line) {
-  const QString t = Trim(line);
+  const QString t = trim(line);
   if (!t.startsWith(QLatin1Char('['))) return std::nullopt;
   qsizetype close = t.indexOf(QLatin1Char(']'));
   if (close < 0) close = t.size();
-  return Trim(t.mid(1, close - 1));
+  return trim(t.mid(1, close - 1));
 }
 
 // "key = value" -> key (trimmed); nothing for a comment or a line without "=".
 std::optional<QString> keyName(const QString& line) {
-  const QString t = Trim(line);
+  const QString t = trim(line);
   if (t.isEmpty() || t.startsWith(QLatin1Char(';'))) return std::nullopt;
   const qsizetype eq = t.indexOf(QLatin1Char('='));
   if (eq < 0) return std::nullopt;
-  return Trim(t.left(eq));
+  return trim(t.left(eq));
 }
 
 // The value of a key line: trimmed, and without one pair of matching quotes around it.
 QString valueOf(const QString& line) {
-  QString v = Trim(line.mid(line.indexOf(QLatin1Char('=')) + 1));
+  QString v = trim(line.mid(line.indexOf(QLatin1Char('=')) + 1));
   if (v.size() >= 2 && (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\'')) && v.back() == v.front())
     v = v.mid(1, v.size() - 2);
   return v;
@@ -108,7 +108,7 @@ Located locate(const std::vector<Line>& lines, const QString& section, const QSt
       continue;
     }
     if (!found.section) continue;
-    if (!Trim(text).isEmpty()) found.lastInSection = i;
+    if (!trim(text).isEmpty()) found.lastInSection = i;
     if (auto name = keyName(text); name && sameName(*name, key)) {
       found.key = i;
       break;

@@ -12,9 +12,9 @@ namespace platform {
 inline core::Text toCore(const QString& s) { return s.toStdU16String(); }
 inline QString fromCore(const core::Text& s) { return QString::fromStdU16String(s); }
 
-inline QString Trim(const QString& s) { return fromCore(core::Trim(toCore(s))); }
-inline QString UpperAZ(const QString& s) { return fromCore(core::UpperAZ(toCore(s))); }
-inline QString LowerAZ(const QString& s) { return fromCore(core::LowerAZ(toCore(s))); }
+inline QString trim(const QString& s) { return fromCore(core::trim(toCore(s))); }
+inline QString upperAZ(const QString& s) { return fromCore(core::upperAZ(toCore(s))); }
+inline QString lowerAZ(const QString& s) { return fromCore(core::lowerAZ(toCore(s))); }
 // Counts and positions are 0..65535, as the routines take them.
 inline std::uint16_t toCount(int n) { return static_cast<std::uint16_t>(std::clamp(n, 0, 65535)); }
 inline QString LeftChars(const QString& s, int n) { return fromCore(core::LeftChars(toCore(s), toCount(n))); }
@@ -24,9 +24,9 @@ inline QString MidChars(const QString& s, int pos, int n) {
 }
 inline bool IsAllDigits(const QString& s) { return core::IsAllDigits(toCore(s)); }
 inline bool IsValidDateText(const QString& s) { return core::IsValidDateText(toCore(s)); }
-inline QString FormatGeneral(double v) { return fromCore(core::FormatGeneral(v)); }
-inline QString NormaliseAmount(const QString& s) { return fromCore(core::NormaliseAmount(toCore(s))); }
-inline QString FormatDate(const core::Date& d) { return fromCore(core::FormatDate(d)); }
+inline QString formatGeneral(double v) { return fromCore(core::formatGeneral(v)); }
+inline QString normaliseAmount(const QString& s) { return fromCore(core::normaliseAmount(toCore(s))); }
+inline QString formatDate(const core::Date& d) { return fromCore(core::formatDate(d)); }
 
 // A file path for the plain C++ layer (core::Archive), in the file system's encoding.
 inline std::string toLocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }

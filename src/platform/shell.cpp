@@ -17,7 +17,7 @@ std::function<void(const QString&)>& opener() {
 }  // namespace
 
 QString unquoteTarget(const QString& target) {
-  QString t = Trim(target);
+  QString t = trim(target);
   if (t.startsWith(QLatin1Char('"'))) t.remove(0, 1);
   if (t.endsWith(QLatin1Char('"'))) t.chop(1);
   return t;

@@ -235,10 +235,10 @@ ListOnlyCombo::ListOnlyCombo(QWidget* parent, const QString& objectName, const Q
 }
 
 bool ListOnlyCombo::isItem(const QString& text) const {
-  QString wanted = Trim(text);
-  if (foldCase_) wanted = LowerAZ(wanted);
+  QString wanted = trim(text);
+  if (foldCase_) wanted = lowerAZ(wanted);
   for (int i = 0; i < count(); ++i) {
-    const QString item = foldCase_ ? LowerAZ(itemText(i)) : itemText(i);
+    const QString item = foldCase_ ? lowerAZ(itemText(i)) : itemText(i);
     if (item == wanted) return true;
   }
   return false;

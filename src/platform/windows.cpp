@@ -17,7 +17,7 @@ void showLauncher() {
 }
 
 void showFromMenu(const QString& keyWord, std::initializer_list<MenuRoute> routes) {
-  const QString word = Trim(keyWord);
+  const QString word = trim(keyWord);
   for (const MenuRoute& route : routes) {
     if (word != route.keyWord) continue;
     if (Form* target = findWindow(route.windowClass)) {

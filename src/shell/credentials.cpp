@@ -19,11 +19,11 @@ QString credentialsPath() { return platform::exePath(QStringLiteral("unins000.dl
 QString readCredentials() { return platform::iniRead(credentialsPath(), kSection, kKey); }
 
 QString decipherPassword(const QString& cipher) {
-  return platform::Trim(platform::fromCore(core::DecryptText(platform::toCore(cipher))));
+  return platform::trim(platform::fromCore(core::DecryptText(platform::toCore(cipher))));
 }
 
 QString encipherPassword(const QString& typed) {
-  return platform::Trim(platform::fromCore(core::EncryptText(core::PasswordForm(platform::toCore(typed)))));
+  return platform::trim(platform::fromCore(core::EncryptText(core::passwordForm(platform::toCore(typed)))));
 }
 
 void writeCredentials(const QString& cipher) {

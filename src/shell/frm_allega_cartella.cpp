@@ -88,7 +88,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
     txtDesc[r]->setGeometry(20, y + 82, 592, 28);
 
     connect(txtFile[r], &QLineEdit::textChanged, this,
-            [this, r](const QString& text) { btnApri[r]->setEnabled(!platform::Trim(text).isEmpty()); });
+            [this, r](const QString& text) { btnApri[r]->setEnabled(!platform::trim(text).isEmpty()); });
     connect(btnSfoglia[r], &QPushButton::clicked, this, [this, r] { btnSfogliaClick(r); });
     connect(btnApri[r], &QPushButton::clicked, this, [this, r] { btnApriClick(r); });
     connect(imgCancella[r], &platform::PictureButton::clicked, this, [this, r] { imgCancellaClick(r); });
@@ -118,7 +118,7 @@ const std::array<TfrmAllegaCartella::Target, 3> TfrmAllegaCartella::kTargets = {
 }};
 
 QString TfrmAllegaCartella::windowOf(const QString& keyWord) {
-  const QString k = platform::Trim(keyWord);
+  const QString k = platform::trim(keyWord);
   for (const Target& t : kTargets)
     if (k == QLatin1String(t.keyWord)) return QString::fromLatin1(t.window);
   return QString();
@@ -129,8 +129,8 @@ void TfrmAllegaCartella::open(platform::Form* card, const QString& keyWord) {
   dialog.setMemory(keyWord);
   for (int r = 0; r < kRows; ++r) {
     const QString n = rowNumber(r);
-    if (auto* l = card->findChild<QLabel*>(QStringLiteral("lblFile") + n)) dialog.txtFile[r]->setText(platform::Trim(l->text()));
-    if (auto* l = card->findChild<QLabel*>(QStringLiteral("lblDesc") + n)) dialog.txtDesc[r]->setText(platform::Trim(l->text()));
+    if (auto* l = card->findChild<QLabel*>(QStringLiteral("lblFile") + n)) dialog.txtFile[r]->setText(platform::trim(l->text()));
+    if (auto* l = card->findChild<QLabel*>(QStringLiteral("lblDesc") + n)) dialog.txtDesc[r]->setText(platform::trim(l->text()));
   }
   dialog.showModalDialog();
 }
@@ -142,9 +142,9 @@ void TfrmAllegaCartella::btnSfogliaClick(int row) {
                                                          QString(), QStringLiteral("Tutti i file (*)"));
   if (chosen.isEmpty()) return;
 
-  const QString name = QString::fromStdString(core::BareFileName(utf8(chosen)));
-  const QString trimmed = platform::Trim(name);
-  if (!core::IsAttachableName(utf8(trimmed))) {
+  const QString name = QString::fromStdString(core::bareFileName(utf8(chosen)));
+  const QString trimmed = platform::trim(name);
+  if (!core::isAttachableName(utf8(trimmed))) {
     platform::error(QStringLiteral("Attenzione: il file scelto non può essere allegato perché il suo nome non è valido."), this);
     return;
   }
@@ -153,7 +153,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int row) {
   // successful copy, or when the user keeps the file already there. After a failure
   // it keeps the name it had.
   const QString dir = folder();
-  if (!core::EnsureFolder(utf8(dir))) {
+  if (!core::ensureFolder(utf8(dir))) {
     platform::error(QStringLiteral("Attenzione: impossibile creare la cartella dei documenti allegati \"") + dir +
                         QStringLiteral("\". Il file non è stato allegato."),
                     this);
@@ -161,7 +161,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int row) {
   }
   const QString destination = dir + trimmed;
   // A file picked from the folder itself is already in place.
-  if (core::IsSameFile(utf8(chosen), utf8(destination))) {
+  if (core::isSameFile(utf8(chosen), utf8(destination))) {
     txtFile[row]->setText(name);
     return;
   }
@@ -180,7 +180,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int row) {
 
 void TfrmAllegaCartella::btnApriClick(int row) {
   // Always the copy in the attachments folder, never the file originally picked.
-  TMisc::Open(QLatin1Char('"') + folder() + platform::Trim(txtFile[row]->text()) + QLatin1Char('"'));
+  TMisc::Open(QLatin1Char('"') + folder() + platform::trim(txtFile[row]->text()) + QLatin1Char('"'));
 }
 
 void TfrmAllegaCartella::imgCancellaClick(int row) {
@@ -194,8 +194,8 @@ void TfrmAllegaCartella::btnApplicaClick() {
   if (platform::Form* card = platform::findWindow(windowName)) {
     for (int r = 0; r < kRows; ++r) {
       const QString n = rowNumber(r);
-      platform::wiredControl<QLabel>(card, QStringLiteral("lblFile") + n)->setText(platform::Trim(txtFile[r]->text()));
-      platform::wiredControl<QLabel>(card, QStringLiteral("lblDesc") + n)->setText(platform::Trim(txtDesc[r]->text()));
+      platform::wiredControl<QLabel>(card, QStringLiteral("lblFile") + n)->setText(platform::trim(txtFile[r]->text()));
+      platform::wiredControl<QLabel>(card, QStringLiteral("lblDesc") + n)->setText(platform::trim(txtDesc[r]->text()));
     }
   }
   closeForm();

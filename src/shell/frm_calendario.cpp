@@ -82,7 +82,7 @@ void TfrmCalendario::btnImportaDataClick() {
     auto* field = platform::wiredControl<QLineEdit>(card, QLatin1String(target->field));
     const QDate d = calAppuntamenti->selectedDate();
     // Always dd/mm/yyyy with "/", whatever the system's date separator.
-    field->setText(platform::FormatDate(core::Date{d.day(), d.month(), d.year()}));
+    field->setText(platform::formatDate(core::Date{d.day(), d.month(), d.year()}));
   }
   closeForm();
 }

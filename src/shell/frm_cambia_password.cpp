@@ -105,9 +105,9 @@ void TfrmCambiaPassword::FormShow() {
 }
 
 void TfrmCambiaPassword::editChange() {
-  cmdOK->setEnabled(!platform::Trim(txtPasswordOld->text()).isEmpty() &&
-                    !platform::Trim(txtPasswordNew->text()).isEmpty() &&
-                    !platform::Trim(txtConferma->text()).isEmpty());
+  cmdOK->setEnabled(!platform::trim(txtPasswordOld->text()).isEmpty() &&
+                    !platform::trim(txtPasswordNew->text()).isEmpty() &&
+                    !platform::trim(txtConferma->text()).isEmpty());
 }
 
 bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event) {
@@ -138,19 +138,19 @@ void TfrmCambiaPassword::cmdOKClick() {
   try {
     lblMemory()->setText(shell::readCredentials());
     const QString stored = shell::decipherPassword(memory());
-    const core::Text oldTyped = core::PasswordForm(platform::toCore(txtPasswordOld->text()));
+    const core::Text oldTyped = core::passwordForm(platform::toCore(txtPasswordOld->text()));
     if (platform::toCore(stored) != oldTyped) {
       platform::plainMessage(kWrongOldPassword, this);
       txtPasswordOld->clear();
       txtPasswordOld->setFocus();
       return;
     }
-    if (platform::Trim(txtPasswordNew->text()) != platform::Trim(txtConferma->text())) {
+    if (platform::trim(txtPasswordNew->text()) != platform::trim(txtConferma->text())) {
       platform::plainMessage(kNotConfirmed, this);
       retypeNewPassword();
       return;
     }
-    switch (core::CheckNewPassword(core::PasswordForm(platform::toCore(txtPasswordNew->text())))) {
+    switch (core::checkNewPassword(core::passwordForm(platform::toCore(txtPasswordNew->text())))) {
       case core::PasswordFault::None:
         break;
       case core::PasswordFault::TooLong:

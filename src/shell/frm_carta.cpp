@@ -11,10 +11,10 @@ TfrmCarta::TfrmCarta(QWidget* owner)
   setDigitsOnly(true);
 }
 
-core::CheckVerdict TfrmCarta::check() const { return core::CheckCreditCard(platform::toCore(txtNumero->text())); }
+core::CheckVerdict TfrmCarta::check() const { return core::checkCreditCard(platform::toCore(txtNumero->text())); }
 
 void TfrmCarta::open(QWidget* owner, const QString& number) {
   TfrmCarta checker(owner);
-  checker.txtNumero->setText(platform::Trim(number));
+  checker.txtNumero->setText(platform::trim(number));
   checker.showModalDialog();
 }

@@ -16,7 +16,7 @@
 
 namespace shell {
 
-QString trimmedUpper(const QString& text) { return platform::UpperAZ(platform::Trim(text)); }
+QString trimmedUpper(const QString& text) { return platform::upperAZ(platform::trim(text)); }
 
 CodeEdit::CodeEdit(QWidget* parent, const QString& objectName, int typingLimit)
     : QLineEdit(parent), limit_(typingLimit) {
@@ -165,17 +165,17 @@ TfrmCodFisc::TfrmCodFisc(QWidget* owner)
   txtCodFisc->setNormaliser(shell::trimmedUpper);
 }
 
-core::CheckVerdict TfrmCodFisc::check() const { return core::CheckCodFisc(platform::toCore(txtCodFisc->text())); }
+core::CheckVerdict TfrmCodFisc::check() const { return core::checkCodFisc(platform::toCore(txtCodFisc->text())); }
 
 void TfrmCodFisc::open(QWidget* owner, const QString& code) {
   TfrmCodFisc checker(owner);
-  checker.txtCodFisc->setText(platform::Trim(code));
+  checker.txtCodFisc->setText(platform::trim(code));
   checker.showModalDialog();
 }
 
 void TfrmCodFisc::openForCardCode(QWidget* owner, const QString& cardCode) {
-  const QString code = platform::Trim(cardCode);
-  if (core::ChooseTaxCodeChecker(platform::toCore(code)) == core::TaxCodeChecker::PartitaIva) {
+  const QString code = platform::trim(cardCode);
+  if (core::chooseTaxCodeChecker(platform::toCore(code)) == core::TaxCodeChecker::PartitaIva) {
     TfrmPartitaIva::open(owner, code);
   } else {
     open(owner, code);

@@ -10,10 +10,10 @@ TfrmIban::TfrmIban(QWidget* owner)
   txtIban->setNormaliser(shell::trimmedUpper);
 }
 
-core::CheckVerdict TfrmIban::check() const { return core::CheckIban(platform::toCore(txtIban->text())); }
+core::CheckVerdict TfrmIban::check() const { return core::checkIban(platform::toCore(txtIban->text())); }
 
 void TfrmIban::open(QWidget* owner, const QString& iban) {
   TfrmIban checker(owner);
-  checker.txtIban->setText(platform::Trim(iban));
+  checker.txtIban->setText(platform::trim(iban));
   checker.showModalDialog();
 }

@@ -11,11 +11,11 @@ TfrmPartitaIva::TfrmPartitaIva(QWidget* owner)
 }
 
 core::CheckVerdict TfrmPartitaIva::check() const {
-  return core::CheckPartitaIva(platform::toCore(txtPartitaIva->text()));
+  return core::checkPartitaIva(platform::toCore(txtPartitaIva->text()));
 }
 
 void TfrmPartitaIva::open(QWidget* owner, const QString& number) {
   TfrmPartitaIva checker(owner);
-  checker.txtPartitaIva->setText(platform::Trim(number));
+  checker.txtPartitaIva->setText(platform::trim(number));
   checker.showModalDialog();
 }

@@ -68,7 +68,7 @@ TfrmPassword::TfrmPassword(QWidget* owner)
 void TfrmPassword::FormShow() { txtPassword->setFocus(); }
 
 void TfrmPassword::txtPasswordChange() {
-  cmdOK->setEnabled(!platform::Trim(txtPassword->text()).isEmpty());
+  cmdOK->setEnabled(!platform::trim(txtPassword->text()).isEmpty());
 }
 
 bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {
@@ -78,7 +78,7 @@ bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::KeyPress) {
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (!platform::Trim(txtPassword->text()).isEmpty()) cmdOKClick();
+        if (!platform::trim(txtPassword->text()).isEmpty()) cmdOKClick();
         return true;
       }
     }
@@ -92,7 +92,7 @@ void TfrmPassword::cmdOKClick() {
     // The stored text passes through the memory label on its way to the cipher.
     lblMemory()->setText(shell::readCredentials());
     const QString stored = shell::decipherPassword(memory());
-    const QString typed = platform::fromCore(core::PasswordForm(platform::toCore(txtPassword->text())));
+    const QString typed = platform::fromCore(core::passwordForm(platform::toCore(txtPassword->text())));
     matches = stored == typed;
   } catch (const std::exception&) {
     platform::plainMessage(kReadError, this);

@@ -75,7 +75,7 @@ struct TripRecord {
       {"Desc02", 250},          // hidden label lblDesc02
       {"Desc03", 250},          // hidden label lblDesc03
   }};
-  static_assert(core::RecordSize(fields) == kSize);
+  static_assert(core::recordSize(fields) == kSize);
 
   // The first 44 fields are the card's edits ("txt" + name), then the flag
   // ("chk" + name), then the six hidden attachment labels ("lbl" + name).

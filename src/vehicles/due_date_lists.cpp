@@ -16,25 +16,25 @@ core::LineFormat dueDateLineFormat(std::string_view dateField) {
   // It begins as the vehicle search's line does.
   std::vector<core::LinePiece> pieces = TfrmTrovaAutomezzi::lineStart();
   pieces.insert(pieces.end(), {
-                                  Literal(u"  Scad. "),
-                                  Column({field(dateField)}, 10),
-                                  Literal(u"  Km: "),
-                                  Column({field("Chilometri")}, 10),
-                                  Literal(u"  Titolare: "),
-                                  Rest({field("Proprietario")}),
+                                  literal(u"  Scad. "),
+                                  column({field(dateField)}, 10),
+                                  literal(u"  Km: "),
+                                  column({field("Chilometri")}, 10),
+                                  literal(u"  Titolare: "),
+                                  rest({field("Proprietario")}),
                               });
   return core::LineFormat(std::move(pieces));
 }
 
-kit::ListSpec dueDateListSettings(const DueDateListTexts& texts) {
-  kit::ListSpec s;
+kit::ListSettings dueDateListSettings(const DueDateListTexts& texts) {
+  kit::ListSettings s;
   s.windowClass = texts.windowClass;
   s.caption = texts.caption;
   s.archive = vehicleArchive();
   s.line = dueDateLineFormat(texts.dateField);
   const std::size_t date = field(texts.dateField);
   s.select = [date](const core::RecordBuffer& record, const core::Date& today) {
-    return core::IsDueWithinWeek(record.get(date), today) ? core::Verdict::Take : core::Verdict::Skip;
+    return core::isDueWithinWeek(record.get(date), today) ? core::Verdict::Take : core::Verdict::Skip;
   };
   s.explanation = texts.explanation;
   s.printTitle = texts.printTitle;

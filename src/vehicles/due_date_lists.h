@@ -21,6 +21,6 @@ struct DueDateListTexts {
 // the owner always begins at character 120.
 core::LineFormat dueDateLineFormat(std::string_view dateField);
 
-kit::ListSpec dueDateListSettings(const DueDateListTexts& texts);
+kit::ListSettings dueDateListSettings(const DueDateListTexts& texts);
 
 }  // namespace vehicles

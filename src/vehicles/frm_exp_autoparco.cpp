@@ -8,7 +8,7 @@
 
 kit::ExportSettings TfrmExpAutoparco::settings() {
   kit::ExportSettings s;
-  s.className = QStringLiteral("TfrmExpAutoparco");
+  s.windowClass = QStringLiteral("TfrmExpAutoparco");
   s.caption = QStringLiteral(" Esportazione archivio veicoli in Microsoft Excel");
   s.fileName = QStringLiteral("Parco_Automezzi.xls");
   s.sheetName = QStringLiteral("Parco Automezzi");

@@ -2,7 +2,7 @@
 
 #include "vehicles/due_date_lists.h"
 
-kit::ListSpec TfrmScadAssicurazione::settings() {
+kit::ListSettings TfrmScadAssicurazione::settings() {
   return vehicles::dueDateListSettings({
       QStringLiteral("TfrmScadAssicurazione"),
       "ScadAssicurazione",

@@ -6,5 +6,5 @@ class TfrmScadAssicurazione : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmScadAssicurazione(QWidget* owner);
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
 };

@@ -2,7 +2,7 @@
 
 #include "vehicles/due_date_lists.h"
 
-kit::ListSpec TfrmScadBollo::settings() {
+kit::ListSettings TfrmScadBollo::settings() {
   return vehicles::dueDateListSettings({
       QStringLiteral("TfrmScadBollo"),
       "ScadBollo",

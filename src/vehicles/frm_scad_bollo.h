@@ -6,5 +6,5 @@ class TfrmScadBollo : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmScadBollo(QWidget* owner);
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
 };

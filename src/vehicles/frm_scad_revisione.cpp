@@ -2,7 +2,7 @@
 
 #include "vehicles/due_date_lists.h"
 
-kit::ListSpec TfrmScadRevisione::settings() {
+kit::ListSettings TfrmScadRevisione::settings() {
   return vehicles::dueDateListSettings({
       QStringLiteral("TfrmScadRevisione"),
       "ScadRevisione",

@@ -6,5 +6,5 @@ class TfrmScadRevisione : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmScadRevisione(QWidget* owner);
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
 };

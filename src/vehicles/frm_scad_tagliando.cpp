@@ -2,7 +2,7 @@
 
 #include "vehicles/due_date_lists.h"
 
-kit::ListSpec TfrmScadTagliando::settings() {
+kit::ListSettings TfrmScadTagliando::settings() {
   return vehicles::dueDateListSettings({
       QStringLiteral("TfrmScadTagliando"),
       "ScadTagliando",

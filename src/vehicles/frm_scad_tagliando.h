@@ -6,5 +6,5 @@ class TfrmScadTagliando : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmScadTagliando(QWidget* owner);
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
 };

@@ -76,7 +76,7 @@ void TfrmSlideshow_Automezzi::stopWith(platform::MsgKind kind, const QString& te
 
 void TfrmSlideshow_Automezzi::cmdAvantiClick() {
   bool ok = false;
-  std::size_t p = platform::Trim(lblPosizione->text()).toULongLong(&ok);
+  std::size_t p = platform::trim(lblPosizione->text()).toULongLong(&ok);
   if (!ok) {
     p = 0;
     lblPosizione->setText(QStringLiteral("0"));

@@ -28,11 +28,11 @@ std::vector<kit::ControlWrite> vehicleIdentity() {
 std::vector<core::LinePiece> TfrmTrovaAutomezzi::lineStart() {
   using namespace core::line;
   return {
-      Column({field("Tipo")}, 20),
-      Literal(u"  "),
-      Column({field("Marca"), field("Modello")}, 30),
-      Literal(u"  Targa: "),
-      Column({field("Targa")}, 12),
+      column({field("Tipo")}, 20),
+      literal(u"  "),
+      column({field("Marca"), field("Modello")}, 30),
+      literal(u"  Targa: "),
+      column({field("Targa")}, 12),
   };
 }
 
@@ -40,12 +40,12 @@ core::LineFormat TfrmTrovaAutomezzi::lineFormat() {
   using namespace core::line;
   std::vector<core::LinePiece> pieces = lineStart();
   pieces.insert(pieces.end(), {
-                                  Literal(u"  Titolare: "),
-                                  Column({field("Proprietario")}, 30),
-                                  Literal(u"  Anno: "),
-                                  Column({field("Anno")}, 10),
-                                  Literal(u"  Km: "),
-                                  Rest({field("Chilometri")}),
+                                  literal(u"  Titolare: "),
+                                  column({field("Proprietario")}, 30),
+                                  literal(u"  Anno: "),
+                                  column({field("Anno")}, 10),
+                                  literal(u"  Km: "),
+                                  rest({field("Chilometri")}),
                               });
   return core::LineFormat(std::move(pieces));
 }
@@ -76,8 +76,8 @@ std::vector<kit::PickTarget> TfrmTrovaAutomezzi::pickTargets() {
   return t;
 }
 
-kit::ListSpec TfrmTrovaAutomezzi::settings() {
-  kit::ListSpec s;
+kit::ListSettings TfrmTrovaAutomezzi::settings() {
+  kit::ListSettings s;
   s.windowClass = QStringLiteral("TfrmTrovaAutomezzi");
   s.caption = QStringLiteral(" Trova schede veicoli in archivio");
   s.archive = vehicles::vehicleArchive();

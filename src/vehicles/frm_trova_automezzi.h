@@ -11,7 +11,7 @@ class TfrmTrovaAutomezzi : public kit::SearchWindow {
   explicit TfrmTrovaAutomezzi(QWidget* owner);
 
   // The window's settings: the vehicle archive, the ten filters, the line, the key words.
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
   // "Tipo  Marca Modello  Targa: ...  Titolare: ...  Anno: ...  Km: ...".
   static core::LineFormat lineFormat();
   // How every vehicle list line begins: the type (20), make and model (30), then

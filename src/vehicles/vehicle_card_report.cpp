@@ -181,7 +181,7 @@ void fillVehicleCardReport(Report& report, const QWidget* card, const QImage& ph
   if (!card) throw ReportError(QStringLiteral("The vehicle card is not available."));
   report.page(0).orientation = QPageLayout::Portrait;
   report.picture(QStringLiteral("imgLogo")).image = photo;
-  for (const QString& name : cardPrintFields()) report.memo(name).setText(platform::Trim(cardText(card, name)));
+  for (const QString& name : cardPrintFields()) report.memo(name).setText(platform::trim(cardText(card, name)));
   report.prepare();
 }
 

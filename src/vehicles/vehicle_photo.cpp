@@ -16,7 +16,7 @@
 namespace vehicles {
 
 QString photoPath(const QString& position) {
-  const QString n = platform::Trim(position);
+  const QString n = platform::trim(position);
   bool ok = false;
   const qulonglong number = n.toULongLong(&ok);
   if (n.isEmpty() || !platform::IsAllDigits(n) || !ok) return QString();

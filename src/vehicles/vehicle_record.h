@@ -61,7 +61,7 @@ struct VehicleRecord {
       {"Desc02", 250},             // hidden label lblDesc02
       {"Desc03", 250},             // hidden label lblDesc03
   }};
-  static_assert(core::RecordSize(fields) == kSize);
+  static_assert(core::recordSize(fields) == kSize);
 
   // The first 32 fields are the card's edits ("txt" + name), the last six its hidden
   // attachment labels ("lbl" + name).

@@ -55,20 +55,20 @@ TEST(AttachmentNames, BareNameAndAttachable) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
-    EXPECT_EQ(core::BareFileName(c.path), c.bare);
-    EXPECT_EQ(core::IsAttachableName(c.bare), c.attachable);
+    EXPECT_EQ(core::bareFileName(c.path), c.bare);
+    EXPECT_EQ(core::isAttachableName(c.bare), c.attachable);
   }
-  for (const char* bad : {".", "..", "a/b", "a\\b"}) EXPECT_FALSE(core::IsAttachableName(bad)) << bad;
+  for (const char* bad : {".", "..", "a/b", "a\\b"}) EXPECT_FALSE(core::isAttachableName(bad)) << bad;
 }
 
 TEST_F(AttachmentFiles, EnsureFolderCreatesParentsAndRefusesAFile) {
-  EXPECT_TRUE(core::EnsureFolder(at("a/b/Documenti_Allegati/")));
+  EXPECT_TRUE(core::ensureFolder(at("a/b/Documenti_Allegati/")));
   EXPECT_TRUE(fs::is_directory(root_ / "a/b/Documenti_Allegati"));
-  EXPECT_TRUE(core::EnsureFolder(at("a/b/Documenti_Allegati/")));  // already there
+  EXPECT_TRUE(core::ensureFolder(at("a/b/Documenti_Allegati/")));  // already there
 
   write("blocker", "x");
   std::string why;
-  EXPECT_FALSE(core::EnsureFolder(at("blocker/"), &why));
+  EXPECT_FALSE(core::ensureFolder(at("blocker/"), &why));
   EXPECT_FALSE(why.empty());
   EXPECT_EQ(read("blocker"), "x");
 }
@@ -77,11 +77,11 @@ TEST_F(AttachmentFiles, SameFileThroughAnotherSpelling) {
   fs::create_directories(root_ / "dir");
   write("dir/a.txt", "a");
   write("dir/b.txt", "b");
-  EXPECT_TRUE(core::IsSameFile(at("dir/a.txt"), at("dir/./a.txt")));
-  EXPECT_TRUE(core::IsSameFile(at("dir/a.txt"), at("dir/../dir/a.txt")));
-  EXPECT_FALSE(core::IsSameFile(at("dir/a.txt"), at("dir/b.txt")));
-  EXPECT_FALSE(core::IsSameFile(at("dir/a.txt"), at("dir/missing.txt")));
-  EXPECT_FALSE(core::IsSameFile(at("dir/missing.txt"), at("dir/missing.txt")));
+  EXPECT_TRUE(core::isSameFile(at("dir/a.txt"), at("dir/./a.txt")));
+  EXPECT_TRUE(core::isSameFile(at("dir/a.txt"), at("dir/../dir/a.txt")));
+  EXPECT_FALSE(core::isSameFile(at("dir/a.txt"), at("dir/b.txt")));
+  EXPECT_FALSE(core::isSameFile(at("dir/a.txt"), at("dir/missing.txt")));
+  EXPECT_FALSE(core::isSameFile(at("dir/missing.txt"), at("dir/missing.txt")));
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ TEST(CodFisc, CheckLetterOfTheFirstFifteen) {
 }
 
 TEST(CodFisc, VerdictOfTheWindow) {
-  expectVerdicts(core::CheckCodFisc, {
+  expectVerdicts(core::checkCodFisc, {
       {"valid", u"RSSMRA85T10A562S", CheckOutcome::Valid, kCodFiscValid},
       {"lower case tested in upper case", u"rssmra85t10a562s", CheckOutcome::Valid, kCodFiscValid},
       {"16th letter wrong", u"RSSMRA85T10A562A", CheckOutcome::Invalid, kCodFiscWrong},
@@ -91,17 +91,17 @@ TEST(PartitaIva, CheckDigit) {
 }
 
 TEST(PartitaIva, OfficeTable) {
-  EXPECT_EQ(core::VatOfficeTown(u"001"), u"Torino");
-  EXPECT_EQ(core::VatOfficeTown(u"040"), u"Forlì");
-  EXPECT_EQ(core::VatOfficeTown(u"096"), u"Monza (Milano 2)");
-  EXPECT_EQ(core::VatOfficeTown(u"099"), u"Chiavari (Genova 2)");
-  EXPECT_EQ(core::VatOfficeTown(u"102"), u"Napoli 2");
-  EXPECT_EQ(core::VatOfficeTown(u"120"), u"Bologna 2");
-  EXPECT_EQ(core::VatOfficeTown(u"121"), u"Napoli 2");
+  EXPECT_EQ(core::vatOfficeTown(u"001"), u"Torino");
+  EXPECT_EQ(core::vatOfficeTown(u"040"), u"Forlì");
+  EXPECT_EQ(core::vatOfficeTown(u"096"), u"Monza (Milano 2)");
+  EXPECT_EQ(core::vatOfficeTown(u"099"), u"Chiavari (Genova 2)");
+  EXPECT_EQ(core::vatOfficeTown(u"102"), u"Napoli 2");
+  EXPECT_EQ(core::vatOfficeTown(u"120"), u"Bologna 2");
+  EXPECT_EQ(core::vatOfficeTown(u"121"), u"Napoli 2");
   for (const Text& none : {Text(u"000"), Text(u"103"), Text(u"119"), Text(u"122"), Text(u"999"),
                            Text(u"1"), Text(u"01"), Text(u"")}) {
-    SCOPED_TRACE(core::ToUtf8(none));
-    EXPECT_EQ(core::VatOfficeTown(none), u"");
+    SCOPED_TRACE(core::toUtf8(none));
+    EXPECT_EQ(core::vatOfficeTown(none), u"");
   }
 }
 
@@ -111,7 +111,7 @@ TEST(PartitaIva, VerdictOfTheWindow) {
   const Text wrong = u"Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
                      u"Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.";
   const Text length = u"Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.";
-  expectVerdicts(core::CheckPartitaIva, {
+  expectVerdicts(core::checkPartitaIva, {
       {"office 056", u"07643520567", CheckOutcome::Valid, valid + u"Viterbo."},
       {"office 015", u"12345670157", CheckOutcome::Valid, valid + u"Milano 1."},
       {"office 040, accented town", u"12345670405", CheckOutcome::Valid, valid + u"Forlì."},
@@ -125,11 +125,11 @@ TEST(PartitaIva, VerdictOfTheWindow) {
 
 TEST(TaxCodeButton, ChoosesTheChecker) {
   using core::TaxCodeChecker;
-  EXPECT_EQ(core::ChooseTaxCodeChecker(u""), TaxCodeChecker::CodFisc);
-  EXPECT_EQ(core::ChooseTaxCodeChecker(u"07643520567"), TaxCodeChecker::PartitaIva);
-  EXPECT_EQ(core::ChooseTaxCodeChecker(u"123"), TaxCodeChecker::PartitaIva);
-  EXPECT_EQ(core::ChooseTaxCodeChecker(u"RSSMRA85T10A562S"), TaxCodeChecker::CodFisc);
-  EXPECT_EQ(core::ChooseTaxCodeChecker(u"0764 3520567"), TaxCodeChecker::CodFisc);
+  EXPECT_EQ(core::chooseTaxCodeChecker(u""), TaxCodeChecker::CodFisc);
+  EXPECT_EQ(core::chooseTaxCodeChecker(u"07643520567"), TaxCodeChecker::PartitaIva);
+  EXPECT_EQ(core::chooseTaxCodeChecker(u"123"), TaxCodeChecker::PartitaIva);
+  EXPECT_EQ(core::chooseTaxCodeChecker(u"RSSMRA85T10A562S"), TaxCodeChecker::CodFisc);
+  EXPECT_EQ(core::chooseTaxCodeChecker(u"0764 3520567"), TaxCodeChecker::CodFisc);
 }
 
 TEST(CreditCard, KindCode) {
@@ -166,7 +166,7 @@ TEST(CreditCard, VerdictOfTheWindow) {
     return u"Il numero di carta di credito " + number + u" risulta valido.\r\n\r\n" +
            u"La carta di credito è del tipo " + kind + u".";
   };
-  expectVerdicts(core::CheckCreditCard, {
+  expectVerdicts(core::checkCreditCard, {
       {"Visa", u"4111111111111111", CheckOutcome::Valid, valid(u"4111111111111111", u"Visa")},
       {"MasterCard", u"5555555555554444", CheckOutcome::Valid, valid(u"5555555555554444", u"MasterCard")},
       {"Amex 37", u"378282246310005", CheckOutcome::Valid, valid(u"378282246310005", u"American Express")},
@@ -232,7 +232,7 @@ TEST(Iban, PiecewiseReductionMatchesLongDivision) {
     Text moved = s.size() >= 4 ? s.substr(4) + s.substr(0, 4) : s;
     int expected = 0;
     for (char16_t c : core::IbanLettersToDigits(moved)) expected = (expected * 10 + (c - u'0')) % 97;
-    SCOPED_TRACE(core::ToUtf8(s));
+    SCOPED_TRACE(core::toUtf8(s));
     if (s.find(u"IBAN") == Text::npos) {
       EXPECT_EQ(core::IbanMod97(s), expected);
     }
@@ -243,7 +243,7 @@ TEST(Iban, VerdictOfTheWindow) {
   const Text valid = u"L'IBAN digitato è VALIDO.";
   const Text wrong = u"Attenzione: l'IBAN digitato è ERRATO!";
   const Text length = u"Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.";
-  expectVerdicts(core::CheckIban, {
+  expectVerdicts(core::checkIban, {
       {"valid", u"IT60X0542811101000000123456", CheckOutcome::Valid, valid},
       {"lower case", u"it60x0542811101000000123456", CheckOutcome::Valid, valid},
       {"surrounding blanks", u"  IT60X0542811101000000123456 ", CheckOutcome::Valid, valid},

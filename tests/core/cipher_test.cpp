@@ -91,9 +91,9 @@ TEST(Cipher, OnlyTheLowByteOfAWideCharacterIsEnciphered) {
 }
 
 TEST(PasswordRules, TypedPasswordFormIsUpperCaseAToZThenTrimmed) {
-  EXPECT_EQ(core::PasswordForm(u"  benvenutiflota \t"), u"BENVENUTIFLOTA");
-  EXPECT_EQ(core::PasswordForm(u"caff\u00E8 1a"), u"CAFF\u00E8 1A");  // accented letters kept
-  EXPECT_EQ(core::PasswordForm(u"   "), u"");
+  EXPECT_EQ(core::passwordForm(u"  benvenutiflota \t"), u"BENVENUTIFLOTA");
+  EXPECT_EQ(core::passwordForm(u"caff\u00E8 1a"), u"CAFF\u00E8 1A");  // accented letters kept
+  EXPECT_EQ(core::passwordForm(u"   "), u"");
 }
 
 TEST(PasswordRules, NewPasswordMustFitTheCipher) {
@@ -113,6 +113,6 @@ TEST(PasswordRules, NewPasswordMustFitTheCipher) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(core::CheckNewPassword(c.password), c.fault);
+    EXPECT_EQ(core::checkNewPassword(c.password), c.fault);
   }
 }

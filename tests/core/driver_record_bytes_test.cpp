@@ -99,7 +99,7 @@ TEST(DriverRecordBytes, CardWithOnlyTheRequiredFieldsOverAFullBuffer) {
   const std::u16string required[][2] = {
       {u"Conducente", u"Bianchi Anna"}, {u"Marca", u"Fiat"}, {u"Modello", u"Panda"}, {u"Targa", u"AB123CD"}};
   for (std::size_t i = 0; i < layout.fieldCount(); ++i) rec.set(i, u"");
-  for (const auto& r : required) rec.set(core::ToUtf8(r[0]), r[1]);
+  for (const auto& r : required) rec.set(core::toUtf8(r[0]), r[1]);
   rec.set("Ferie", u"No");
   rec.set("Trasferte", u"No");
 

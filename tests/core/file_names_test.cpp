@@ -7,7 +7,7 @@
 #include "core/file_names.h"
 
 namespace {
-std::string u8(const core::Text& t) { return core::ToUtf8(t); }
+std::string u8(const core::Text& t) { return core::toUtf8(t); }
 }  // namespace
 
 TEST(FileNames, IsYearTextIsExactlyFourAsciiDigits) {
@@ -51,10 +51,10 @@ TEST(FileNames, SafePartKeepsEveryNameInsideItsFolder) {
   const std::filesystem::path folder = "/velmora/folder";
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const core::Text part = core::SafeFileNamePart(c.text);
+    const core::Text part = core::safeFileNamePart(c.text);
     EXPECT_EQ(u8(part), c.want);
     // Whatever was typed, the name stays one entry of the folder.
-    const std::filesystem::path joined = (folder / core::ToUtf8(part)).lexically_normal();
+    const std::filesystem::path joined = (folder / core::toUtf8(part)).lexically_normal();
     EXPECT_EQ(joined.parent_path(), folder);
     EXPECT_NE(joined.filename(), "");
   }

@@ -32,7 +32,7 @@ TEST(Imminent, WithinTheWarningDaysUpToTheDeadlineItself) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(core::CheckImminent(c.date, c.warning, today), c.want);
+    EXPECT_EQ(core::checkImminent(c.date, c.warning, today), c.want);
   }
 }
 
@@ -55,7 +55,7 @@ TEST(Imminent, WholeDaysAcrossMonthsLeapDaysAndYears) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(core::CheckImminent(c.date, c.warning, c.today), c.want);
+    EXPECT_EQ(core::checkImminent(c.date, c.warning, c.today), c.want);
   }
 }
 
@@ -77,7 +77,7 @@ TEST(Imminent, CannotSayWhenTheDateOrTheWarningDaysDoNotConvert) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(core::CheckImminent(c.date, c.warning, today), Imminence::CannotSay);
+    EXPECT_EQ(core::checkImminent(c.date, c.warning, today), Imminence::CannotSay);
   }
 }
 

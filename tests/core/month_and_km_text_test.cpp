@@ -11,7 +11,7 @@ using core::Text;
 
 namespace {
 
-std::string u8(core::TextView t) { return core::ToUtf8(t); }
+std::string u8(core::TextView t) { return core::toUtf8(t); }
 
 TEST(MonthText, NameToNumberTrimmedWithAToZFolded) {
   struct Case {
@@ -26,17 +26,17 @@ TEST(MonthText, NameToNumberTrimmedWithAToZFolded) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(u8(c.name));
-    EXPECT_EQ(core::MonthNumber(c.name), c.number);
+    EXPECT_EQ(core::monthNumber(c.name), c.number);
   }
   for (int m = 1; m <= 12; ++m) {
     SCOPED_TRACE(m);
-    EXPECT_EQ(core::MonthNumber(core::MonthName(m)), m);
+    EXPECT_EQ(core::monthNumber(core::monthName(m)), m);
   }
-  EXPECT_EQ(core::MonthName(1), u"Gennaio");
-  EXPECT_EQ(core::MonthName(5), u"Maggio");
-  EXPECT_EQ(core::MonthName(12), u"Dicembre");
-  EXPECT_TRUE(core::MonthName(0).empty());
-  EXPECT_TRUE(core::MonthName(13).empty());
+  EXPECT_EQ(core::monthName(1), u"Gennaio");
+  EXPECT_EQ(core::monthName(5), u"Maggio");
+  EXPECT_EQ(core::monthName(12), u"Dicembre");
+  EXPECT_TRUE(core::monthName(0).empty());
+  EXPECT_TRUE(core::monthName(13).empty());
 }
 
 TEST(MonthText, ComposedDateIsDaySlashMonthNumberSlashYear) {
@@ -57,7 +57,7 @@ TEST(MonthText, ComposedDateIsDaySlashMonthNumberSlashYear) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const Text date = core::ComposeDate(c.day, c.month, c.year);
+    const Text date = core::composeDate(c.day, c.month, c.year);
     EXPECT_EQ(u8(date), u8(c.date));
     EXPECT_EQ(core::IsValidDateText(date), c.valid);
   }
@@ -88,7 +88,7 @@ TEST(KmNormaliser, WholeNumberInTheGeneralFormatOrZero) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(u8(c.typed));
-    EXPECT_EQ(u8(core::NormaliseKm(c.typed)), u8(c.want));
+    EXPECT_EQ(u8(core::normaliseKm(c.typed)), u8(c.want));
   }
 }
 

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr std::array<core::FieldDef, 3> kFields{{{"A", 5}, {"B", 3}, {"Flag", 2}}};
-static_assert(core::RecordSize(kFields) == 13);
+static_assert(core::recordSize(kFields) == 13);
 
 std::vector<std::uint8_t> bytes(const core::RecordBuffer& r) { return {r.data(), r.data() + r.size()}; }
 
@@ -24,7 +24,7 @@ TEST(Ansi, EveryByteRoundTrips) {
     const std::string one(1, static_cast<char>(b));
     const std::u16string text = core::FromAnsi(one);
     ASSERT_EQ(text.size(), 1u);
-    EXPECT_EQ(core::ToAnsi(text), one);
+    EXPECT_EQ(core::toAnsi(text), one);
   }
 }
 
@@ -33,14 +33,14 @@ TEST(Ansi, KnownCharacters) {
   EXPECT_EQ(core::FromAnsi("\x9F"), u"Ÿ");
   EXPECT_EQ(core::FromAnsi("\xEC"), u"ì");
   EXPECT_EQ(core::FromAnsi("\x81\x8D\x8F\x90\x9D"), u"\u0081\u008D\u008F\u0090\u009D");
-  EXPECT_EQ(core::ToAnsi(u"Sì €"), "S\xEC \x80");
+  EXPECT_EQ(core::toAnsi(u"Sì €"), "S\xEC \x80");
 }
 
 TEST(Ansi, MissingCharacterBecomesQuestionMark) {
-  EXPECT_EQ(core::ToAnsi(u"a\u0100b"), "a?b");       // Latin A with macron
-  EXPECT_EQ(core::ToAnsi(u"\u4E2D"), "?");            // a CJK character
-  EXPECT_EQ(core::ToAnsi(u"x\U0001F600y"), "x?y");    // one character outside the BMP: one '?'
-  EXPECT_EQ(core::ToAnsi(std::u16string(1, u'\xD800')), "?");  // a lone surrogate
+  EXPECT_EQ(core::toAnsi(u"a\u0100b"), "a?b");       // Latin A with macron
+  EXPECT_EQ(core::toAnsi(u"\u4E2D"), "?");            // a CJK character
+  EXPECT_EQ(core::toAnsi(u"x\U0001F600y"), "x?y");    // one character outside the BMP: one '?'
+  EXPECT_EQ(core::toAnsi(std::u16string(1, u'\xD800')), "?");  // a lone surrogate
 }
 
 TEST(RecordLayout, OffsetsAndSize) {

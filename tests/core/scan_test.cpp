@@ -36,7 +36,7 @@ TEST(ForEachRecord, VisitsEveryWholeRecordInOrderAcrossBlocks) {
   core::Archive archive(path, layout.size());
   core::RecordBuffer buffer(layout);
   std::vector<std::size_t> seen;
-  core::ForEachRecord(archive, buffer, [&](const core::RecordBuffer& r, std::size_t index) {
+  core::forEachRecord(archive, buffer, [&](const core::RecordBuffer& r, std::size_t index) {
     EXPECT_EQ(r.data()[0], static_cast<std::uint8_t>(index));
     seen.push_back(index);
     return true;
@@ -53,7 +53,7 @@ TEST(ForEachRecord, StopsWhenTheVisitSaysSoAndOnAnEmptyArchiveVisitsNothing) {
     core::Archive archive(path, layout.size());
     core::RecordBuffer buffer(layout);
     int visits = 0;
-    core::ForEachRecord(archive, buffer, [&](const core::RecordBuffer&, std::size_t index) {
+    core::forEachRecord(archive, buffer, [&](const core::RecordBuffer&, std::size_t index) {
       ++visits;
       return index < 3;
     });
@@ -63,7 +63,7 @@ TEST(ForEachRecord, StopsWhenTheVisitSaysSoAndOnAnEmptyArchiveVisitsNothing) {
   core::Archive archive(empty, layout.size());
   core::RecordBuffer buffer(layout);
   int visits = 0;
-  core::ForEachRecord(archive, buffer, [&](const core::RecordBuffer&, std::size_t) { return ++visits, true; });
+  core::forEachRecord(archive, buffer, [&](const core::RecordBuffer&, std::size_t) { return ++visits, true; });
   EXPECT_EQ(visits, 0);
   std::remove(path.c_str());
   std::remove(empty.c_str());

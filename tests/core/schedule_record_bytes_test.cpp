@@ -60,7 +60,7 @@ TEST(ScheduleRecordBytes, DeadlineMatchesBytesBuiltByHand) {
   rec.set("Giorno", u"05");
   rec.set("Mese", u"Marzo");
   rec.set("Anno", u"2024");
-  rec.set("Data", core::ComposeDate(u"05", u"Marzo", u"2024"));  // as the save builds it
+  rec.set("Data", core::composeDate(u"05", u"Marzo", u"2024"));  // as the save builds it
   rec.set("OreApp", u"09");
   rec.set("MinutiApp", u"30");
   rec.set("Ora", u"09:30");

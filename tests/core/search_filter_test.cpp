@@ -63,7 +63,7 @@ TEST(SearchFilter, MatchingFoldsOnlyAToZAndTakesTheFilterAsTyped) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(core::FilterMatches(c.filter, c.field), c.matches);
+    EXPECT_EQ(core::filterMatches(c.filter, c.field), c.matches);
     // The byte-level matcher of the scan agrees with the text one.
     core::RecordFilter f({{3, c.filter}});
     EXPECT_EQ(f.matches(record(u"", u"", u"", c.field)) == 1, c.matches);
@@ -71,9 +71,9 @@ TEST(SearchFilter, MatchingFoldsOnlyAToZAndTakesTheFilterAsTyped) {
 }
 
 TEST(SearchFilter, CountsOnlyFiltersWithText) {
-  EXPECT_EQ(core::CountFilters({}), 0);
-  EXPECT_EQ(core::CountFilters({u"", u"  ", u"\t"}), 0);
-  EXPECT_EQ(core::CountFilters({u"a", u"", u" b ", u"  "}), 2);
+  EXPECT_EQ(core::countFilters({}), 0);
+  EXPECT_EQ(core::countFilters({u"", u"  ", u"\t"}), 0);
+  EXPECT_EQ(core::countFilters({u"a", u"", u" b ", u"  "}), 2);
   EXPECT_EQ(core::RecordFilter({{0, u"a"}, {1, u"  "}, {2, u""}}).count(), 1);
 }
 
@@ -115,21 +115,21 @@ TEST(SearchFilter, MatchesStoredBytesAsTheTrimmedWindows1252Text) {
 
 TEST(ListLine, ColumnsArePaddedOrCutAndTheLastIsLeftAsItIs) {
   using namespace core::line;
-  const core::LineFormat format({Column({0}, 6), Literal(u"  "), Column({1, 2}, 12), Literal(u" | "), Rest({3})});
+  const core::LineFormat format({column({0}, 6), literal(u"  "), column({1, 2}, 12), literal(u" | "), rest({3})});
   EXPECT_EQ(format.build(record(u"Auto", u"Fiat", u"Punto", u" note ")), u"Auto    Fiat Punto   | note");
   // Too long: cut to the width; the last column is never cut.
   EXPECT_EQ(format.build(record(u"Autovettura", u"Mercedes", u"Sprinter", u"a long note!")),
             u"Autove  Mercedes Spr | a long note!");
   // An empty make still leaves the joining blank.
   EXPECT_EQ(format.build(record(u"", u"", u"Punto", u"")), u"        " u" Punto      " u" | ");
-  EXPECT_EQ(core::PadColumn(u"abc", 5), u"abc  ");
-  EXPECT_EQ(core::PadColumn(u"abcdef", 3), u"abc");
-  EXPECT_EQ(core::JoinFields(record(u"", u" Fiat ", u"Uno", u""), {1, 2}), u"Fiat Uno");
+  EXPECT_EQ(core::padColumn(u"abc", 5), u"abc  ");
+  EXPECT_EQ(core::padColumn(u"abcdef", 3), u"abc");
+  EXPECT_EQ(core::joinFields(record(u"", u" Fiat ", u"Uno", u""), {1, 2}), u"Fiat Uno");
 }
 
 TEST(ListOrder, FoldsAToZAndKeepsEqualLinesInFileOrder) {
   std::vector<Text> lines{u"b", u"_x", u"Apple", u"apple", u"APPLE", u"\u00c0", u"a", u"B2"};
-  core::SortLines(lines);
+  core::sortLines(lines);
   // "_" sorts after the letters, "À" after everything ASCII; equal texts keep their order.
   EXPECT_EQ(lines, (std::vector<Text>{u"a", u"Apple", u"apple", u"APPLE", u"b", u"B2", u"_x", u"\u00c0"}));
 }
@@ -141,14 +141,14 @@ TEST(ListOrder, TheListOrderIsTheFoldedComparison) {
   for (std::size_t i = 0; i < 400; ++i)
     lines.push_back(u"Autovettura  Fiat " + pieces[i % 12] + pieces[(i / 12) % 12] + (i % 7 ? u"" : u" "));
   std::vector<Text> expected = lines;
-  std::stable_sort(expected.begin(), expected.end(), [](const Text& a, const Text& b) { return core::LessFolded(a, b); });
+  std::stable_sort(expected.begin(), expected.end(), [](const Text& a, const Text& b) { return core::lessFolded(a, b); });
 
   core::LineList list;
   for (const Text& l : lines) list.add(l);
   std::vector<Text> viaList;
   for (std::size_t i : list.sortedOrder()) viaList.emplace_back(list[i]);
   EXPECT_EQ(viaList, expected);
-  core::SortLines(lines);
+  core::sortLines(lines);
   EXPECT_EQ(lines, expected);
 }
 
@@ -159,27 +159,27 @@ TEST(ListFind, NewTextFromTheTopSameTextAfterTheSelection) {
   Text last;
 
   // A new text starts at the first line, which is tested too.
-  EXPECT_EQ(core::ListFindNext(n, at, 2, u"FIAT", last), 0);
+  EXPECT_EQ(core::listFindNext(n, at, 2, u"FIAT", last), 0);
   EXPECT_EQ(last, u"fiat");
   // The same text in another case continues after the selected line...
-  EXPECT_EQ(core::ListFindNext(n, at, 0, u"Fiat", last), 2);
+  EXPECT_EQ(core::listFindNext(n, at, 0, u"Fiat", last), 2);
   // ... and wraps once round the list.
-  EXPECT_EQ(core::ListFindNext(n, at, 2, u"fiat", last), 0);
+  EXPECT_EQ(core::listFindNext(n, at, 2, u"fiat", last), 0);
   // The only match stays selected.
-  EXPECT_EQ(core::ListFindNext(n, at, 3, u"astra", last), 3);
-  EXPECT_EQ(core::ListFindNext(n, at, 3, u"astra", last), 3);
+  EXPECT_EQ(core::listFindNext(n, at, 3, u"astra", last), 3);
+  EXPECT_EQ(core::listFindNext(n, at, 3, u"astra", last), 3);
   // Nothing found: -1, the text is still remembered.
-  EXPECT_EQ(core::ListFindNext(n, at, 1, u"Bmw", last), -1);
+  EXPECT_EQ(core::listFindNext(n, at, 1, u"Bmw", last), -1);
   EXPECT_EQ(last, u"bmw");
   // Taken as typed: a trailing blank is part of the text.
-  EXPECT_EQ(core::ListFindNext(n, at, 0, u"Punto ", last), -1);
+  EXPECT_EQ(core::listFindNext(n, at, 0, u"Punto ", last), -1);
   // An empty text never finds anything.
-  EXPECT_EQ(core::ListFindNext(n, at, 0, u"", last), -1);
-  EXPECT_EQ(core::ListFindNext(n, at, 0, u"", last), -1);
+  EXPECT_EQ(core::listFindNext(n, at, 0, u"", last), -1);
+  EXPECT_EQ(core::listFindNext(n, at, 0, u"", last), -1);
   // A single line.
   Text fresh;
-  EXPECT_EQ(core::ListFindNext(1, at, 0, u"punto", fresh), 0);
-  EXPECT_EQ(core::ListFindNext(1, at, 0, u"punto", fresh), 0);
+  EXPECT_EQ(core::listFindNext(1, at, 0, u"punto", fresh), 0);
+  EXPECT_EQ(core::listFindNext(1, at, 0, u"punto", fresh), 0);
 }
 
 TEST(DueDates, PassedOrWithinSevenDaysAreDue) {
@@ -193,13 +193,13 @@ TEST(DueDates, PassedOrWithinSevenDaysAreDue) {
       {u" 11/03/2024 ", true}, {u"31/02/2024", false}, {u"abc", false},       {u"1/3/2024", true},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(core::ToUtf8(c.date));
-    EXPECT_EQ(core::IsDueWithinWeek(c.date, today), c.due);
+    SCOPED_TRACE(core::toUtf8(c.date));
+    EXPECT_EQ(core::isDueWithinWeek(c.date, today), c.due);
   }
   // Across a year's end.
-  EXPECT_TRUE(core::IsDueWithinWeek(u"03/01/2025", core::Date{27, 12, 2024}));
-  EXPECT_FALSE(core::IsDueWithinWeek(u"04/01/2025", core::Date{27, 12, 2024}));
-  EXPECT_TRUE(core::Today().valid());
+  EXPECT_TRUE(core::isDueWithinWeek(u"03/01/2025", core::Date{27, 12, 2024}));
+  EXPECT_FALSE(core::isDueWithinWeek(u"04/01/2025", core::Date{27, 12, 2024}));
+  EXPECT_TRUE(core::today().valid());
 }
 
 class ScanTest : public ::testing::Test {
@@ -228,10 +228,10 @@ TEST_F(ScanTest, ListsWhatIsTakenAndStopsWhereTold) {
   write({record(u"a", u"", u"", u"take"), record(u"b", u"", u"", u"skip"), record(u"c", u"", u"", u"stop"),
          record(u"d", u"", u"", u"take")},
         "partial");
-  const core::LineFormat format({core::line::Rest({0})});
+  const core::LineFormat format({core::line::rest({0})});
   core::Archive archive(path_, layout().size());
   core::LineList taken;
-  core::ScanLines(
+  core::scanLines(
       archive, layout(), format,
       [](const core::RecordBuffer& r) {
         const Text note = r.get(3);
@@ -242,21 +242,21 @@ TEST_F(ScanTest, ListsWhatIsTakenAndStopsWhereTold) {
   EXPECT_EQ(lines, (std::vector<Text>{u"a"}));
 
   core::Archive again(path_, layout().size());
-  lines = core::SearchLines(again, layout(), format, core::RecordFilter({})).toVector();
+  lines = core::searchLines(again, layout(), format, core::RecordFilter({})).toVector();
   EXPECT_EQ(lines, (std::vector<Text>{u"a", u"b", u"c", u"d"}));  // the partial record is no record
 }
 
 TEST_F(ScanTest, EveryRecordWithTheChosenLineIsFoundInFileOrder) {
   write({record(u"Fiat", u"", u"", u"1"), record(u"Iveco", u"", u"", u"2"), record(u"Fiat", u"", u"", u"3")});
-  const core::LineFormat format({core::line::Column({0}, 8), core::line::Literal(u"|")});
+  const core::LineFormat format({core::line::column({0}, 8), core::line::literal(u"|")});
   core::Archive archive(path_, layout().size());
   std::vector<std::pair<Text, std::size_t>> found;
-  core::FindEqualLines(archive, layout(), format, u"  Fiat    |  ",
+  core::findEqualLines(archive, layout(), format, u"  Fiat    |  ",
                        [&](const core::RecordBuffer& r, std::size_t n) { found.emplace_back(r.get(3), n); });
   EXPECT_EQ(found, (std::vector<std::pair<Text, std::size_t>>{{u"1", 1}, {u"3", 3}}));
   // The comparison is exact apart from the trimming: letter case counts.
   found.clear();
-  core::FindEqualLines(archive, layout(), format, u"FIAT    |",
+  core::findEqualLines(archive, layout(), format, u"FIAT    |",
                        [&](const core::RecordBuffer& r, std::size_t n) { found.emplace_back(r.get(3), n); });
   EXPECT_TRUE(found.empty());
 }

@@ -50,7 +50,7 @@ TEST(SortGrid, ComparesLikeTheResultLists) {
                                                           u"\u20AC"}));
   EXPECT_EQ(column(grid, 0), (std::vector<std::u16string>{u"7", u"1", u"3", u"8", u"0", u"5", u"9", u"6", u"4", u"2"}));
   for (std::size_t r = 1; r < grid.rowCount(); ++r)
-    EXPECT_FALSE(core::LessFolded(grid.cell(r, 1), grid.cell(r - 1, 1))) << r;
+    EXPECT_FALSE(core::lessFolded(grid.cell(r, 1), grid.cell(r - 1, 1))) << r;
 }
 
 TEST(SortGrid, EmptyGridsAndAColumnOutsideTheGridChangeNothing) {

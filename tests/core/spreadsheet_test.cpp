@@ -34,7 +34,7 @@ std::string OneCellExport(std::u16string_view cell) {
   TextGrid grid(2, 1);
   grid.setCell(0, 0, u"1");
   grid.setCell(0, 1, cell);
-  return core::SpreadsheetBytes(Sheet{u"S", cols}, grid);
+  return core::spreadsheetBytes(Sheet{u"S", cols}, grid);
 }
 
 void WriteFile(const fs::path& p, const std::string& bytes) {
@@ -50,7 +50,7 @@ TEST(Spreadsheet, WholeFileByteForByte) {
   grid.setCell(0, 0, u"1");
   grid.setCell(0, 1, u"  Autocarro\t");
   grid.setCell(0, 2, u"Euro 6 – più € e Ω");
-  const std::string bytes = core::SpreadsheetBytes(Sheet{u"Parco Automezzi", cols}, grid);
+  const std::string bytes = core::spreadsheetBytes(Sheet{u"Parco Automezzi", cols}, grid);
 
   const std::string expected =
       exportFileHead("Parco Automezzi") +
@@ -90,7 +90,7 @@ TEST(Spreadsheet, CellsAreEscapedAndShowTheirText) {
 TEST(Spreadsheet, HeadingsAndSheetNameAreEscapedToo) {
   const std::array<SheetColumn, 1> cols{{{u"Costi & <ricavi>", 7}}};
   TextGrid grid(2, 0);
-  EXPECT_EQ(core::SpreadsheetBytes(Sheet{u"A&B", cols}, grid),
+  EXPECT_EQ(core::spreadsheetBytes(Sheet{u"A&B", cols}, grid),
             exportFileHead("A&amp;B") +
                 "<tr><td style=\"text-align: left; font-weight: bold;\" width=7>Costi &amp; &lt;ricavi&gt;</td></tr>" +
                 kExportFileTail);
@@ -103,7 +103,7 @@ TEST(Spreadsheet, FileIsOneLineWhateverTheCells) {
     grid.setCell(r, 1, u"uno\ndue");
     grid.setCell(r, 2, u"\r\ntre\rquattro\r\n");
   }
-  const std::string bytes = core::SpreadsheetBytes(Sheet{u"S", cols}, grid);
+  const std::string bytes = core::spreadsheetBytes(Sheet{u"S", cols}, grid);
   EXPECT_EQ(bytes.find('\n'), std::string::npos);
   EXPECT_EQ(bytes.find('\r'), std::string::npos);
 }
@@ -133,7 +133,7 @@ TEST(Spreadsheet, NoRawControlCharacterReachesTheFile) {
     TextGrid grid(2, 1);
     const std::array<std::string_view, 2> row{"1", c.stored};
     grid.setRowBytes(0, row);
-    EXPECT_EQ(core::SpreadsheetBytes(Sheet{u"S", cols}, grid), OneCellFile(c.bytes));
+    EXPECT_EQ(core::spreadsheetBytes(Sheet{u"S", cols}, grid), OneCellFile(c.bytes));
   }
 
   // Every byte value in one cell, and in the sheet name and a heading as typed text.
@@ -147,7 +147,7 @@ TEST(Spreadsheet, NoRawControlCharacterReachesTheFile) {
   TextGrid grid(2, 1);
   const std::array<std::string_view, 2> row{"1", every};
   grid.setRowBytes(0, row);
-  const std::string file = core::SpreadsheetBytes(Sheet{everyText, headed}, grid);
+  const std::string file = core::spreadsheetBytes(Sheet{everyText, headed}, grid);
   for (unsigned char ch : file) EXPECT_TRUE(ch >= 0x20 && ch != 0x7F) << "byte " << int(ch);
 }
 
@@ -155,7 +155,7 @@ TEST(Spreadsheet, GridNarrowerThanTheSheetWritesEmptyCells) {
   const std::array<SheetColumn, 1> cols{{{u"H", 100}}};
   TextGrid grid(1, 1);  // the row number only
   grid.setCell(0, 0, u"1");
-  EXPECT_EQ(core::SpreadsheetBytes(Sheet{u"S", cols}, grid), OneCellFile(""));
+  EXPECT_EQ(core::spreadsheetBytes(Sheet{u"S", cols}, grid), OneCellFile(""));
 }
 
 TEST(TextGrid, RowsAndCells) {
@@ -241,7 +241,7 @@ TEST(Spreadsheet, LargeGridGoesOutInPiecesThatMakeTheWholeFile) {
     return true;
   }));
   EXPECT_GT(pieces, 1);
-  EXPECT_EQ(joined, core::SpreadsheetBytes(Sheet{u"S", cols}, grid));
+  EXPECT_EQ(joined, core::spreadsheetBytes(Sheet{u"S", cols}, grid));
 
   // A refused piece stops the file there.
   pieces = 0;
@@ -272,7 +272,7 @@ TEST_F(FillGridTest, EmptyArchiveKeepsTheDesignRows) {
   core::Archive a(archive("").string(), layout_.size());
   TextGrid grid(3, 10);
   grid.setCell(9, 1, u"design");
-  core::FillGrid(grid, a, layout_, sources_);
+  core::fillGrid(grid, a, layout_, sources_);
   EXPECT_EQ(grid.rowCount(), 10u);
   EXPECT_EQ(grid.cell(9, 1), u"design");
 }
@@ -283,7 +283,7 @@ TEST_F(FillGridTest, EveryRecordInFileOrderNumberedFromOne) {
                             std::string("\x00zzzzz\x00zzz", 10);
   core::Archive a(archive(bytes).string(), layout_.size());
   TextGrid grid(3, 10);
-  core::FillGrid(grid, a, layout_, sources_);
+  core::fillGrid(grid, a, layout_, sources_);
   ASSERT_EQ(grid.rowCount(), 3u);
   const std::u16string expected[3][3] = {{u"1", u"ab", u"x"}, {u"2", u"\u00E8abcd", u"XYZ"}, {u"3", u"", u""}};
   for (std::size_t r = 0; r < 3; ++r)
@@ -302,7 +302,7 @@ TEST_F(FillGridTest, LargeArchiveReadInBatchesKeepsEveryRecordInPlace) {
   }
   core::Archive a(archive(bytes).string(), layout_.size());
   TextGrid grid(3, 10);
-  core::FillGrid(grid, a, layout_, sources_);
+  core::fillGrid(grid, a, layout_, sources_);
   ASSERT_EQ(grid.rowCount(), n);
   for (std::size_t r = 0; r < n; ++r) {
     ASSERT_EQ(grid.cellBytes(r, 1), std::to_string(r)) << r;
@@ -319,7 +319,7 @@ TEST_F(FillGridTest, SelectedRecordsAndComposedValues) {
                                                    return u" " + r.get(1) + u"-" + r.get(0);
                                                  }}};
   TextGrid grid(3, 10);
-  core::FillGrid(grid, a, layout_, sources, [](const core::RecordBuffer& r) { return r.get(0) != u"b"; });
+  core::fillGrid(grid, a, layout_, sources, [](const core::RecordBuffer& r) { return r.get(0) != u"b"; });
   ASSERT_EQ(grid.rowCount(), 2u);
   EXPECT_EQ(grid.cell(0, 0), u"1");
   EXPECT_EQ(grid.cell(0, 2), u" x-a");
@@ -327,7 +327,7 @@ TEST_F(FillGridTest, SelectedRecordsAndComposedValues) {
   EXPECT_EQ(grid.cell(1, 1), u"c");
 
   // Records, none taken: no rows at all (not the design rows).
-  core::FillGrid(grid, a, layout_, sources, [](const core::RecordBuffer&) { return false; });
+  core::fillGrid(grid, a, layout_, sources, [](const core::RecordBuffer&) { return false; });
   EXPECT_EQ(grid.rowCount(), 0u);
 }
 
@@ -346,7 +346,7 @@ TEST_F(FillGridTest, FailureKeepsTheRowsFilledSoFar) {
                                                    return std::u16string(u"c");
                                                  }}};
   TextGrid grid(3, 10);
-  EXPECT_THROW(core::FillGrid(grid, a, layout_, sources), core::ArchiveError);
+  EXPECT_THROW(core::fillGrid(grid, a, layout_, sources), core::ArchiveError);
   ASSERT_EQ(grid.rowCount(), 100000u);  // the row count was set from the records found
   EXPECT_EQ(grid.cell(0, 0), u"1");
   EXPECT_EQ(grid.cell(0, 1), u"a");

@@ -20,12 +20,12 @@ using core::Text;
 
 namespace {
 
-std::string u8(core::TextView t) { return core::ToUtf8(t); }
+std::string u8(core::TextView t) { return core::toUtf8(t); }
 
 // ---- Checks ----------------------------------------------------------------------
 
 core::SummaryEntries entries(Text startDay, Text startMonth, Text endDay, Text endMonth, Text year = u"2024") {
-  return {year, startDay, startMonth, core::Trim(year), endDay, endMonth, core::Trim(year)};
+  return {year, startDay, startMonth, core::trim(year), endDay, endMonth, core::trim(year)};
 }
 
 TEST(SummaryChecks, FirstFailureGivesItsMessageBoxAndFocus) {
@@ -91,7 +91,7 @@ TEST(SummaryChecks, FirstFailureGivesItsMessageBoxAndFocus) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const core::SummaryCheck check = core::CheckSummaryEntries(c.in);
+    const core::SummaryCheck check = core::checkSummaryEntries(c.in);
     EXPECT_FALSE(check.ok);
     EXPECT_EQ(u8(check.message), u8(c.message));
     EXPECT_EQ(check.kind, c.kind);
@@ -120,7 +120,7 @@ TEST(SummaryChecks, PassingEntriesGiveTheTwoDates) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const core::SummaryCheck check = core::CheckSummaryEntries(c.in);
+    const core::SummaryCheck check = core::checkSummaryEntries(c.in);
     ASSERT_TRUE(check.ok) << u8(check.message);
     EXPECT_EQ(check.start, c.start);
     EXPECT_EQ(check.end, c.end);
@@ -128,7 +128,7 @@ TEST(SummaryChecks, PassingEntriesGiveTheTwoDates) {
     EXPECT_EQ(u8(check.endText), u8(c.endText));
     EXPECT_TRUE(check.message.empty());
   }
-  EXPECT_EQ(u8(core::SummaryIntervalText(u" 05/03/2024", u"10/03/2024 ")), "Dal   05/03/2024   al   10/03/2024");
+  EXPECT_EQ(u8(core::summaryIntervalText(u" 05/03/2024", u"10/03/2024 ")), "Dal   05/03/2024   al   10/03/2024");
 }
 
 TEST(SummaryTotals, ShortestFormOrThroughTheAmountNormaliser) {
@@ -145,7 +145,7 @@ TEST(SummaryTotals, ShortestFormOrThroughTheAmountNormaliser) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.want);
-    EXPECT_EQ(u8(core::FormatTotal(c.sum, c.form)), c.want);
+    EXPECT_EQ(u8(core::formatTotal(c.sum, c.form)), c.want);
   }
 }
 
@@ -192,8 +192,8 @@ core::SummarySpec tripSpec() {
   spec.sums = {{l.indexOf("LitriTot"), core::TotalForm::Shortest},
                {l.indexOf("KmPercorsi"), core::TotalForm::Shortest},
                {l.indexOf("ImportoTot"), core::TotalForm::Amount}};
-  spec.line = core::LineFormat({core::line::Column({l.indexOf("DataPartenza")}, 10), core::line::Literal(u" "),
-                                core::line::Rest({l.indexOf("Targa")})});
+  spec.line = core::LineFormat({core::line::column({l.indexOf("DataPartenza")}, 10), core::line::literal(u" "),
+                                core::line::rest({l.indexOf("Targa")})});
   return spec;
 }
 
@@ -229,12 +229,12 @@ TEST_F(SummaryScan, BothEndsIncludedAndFiltersAsTheSearchesMatch) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     core::Archive archive(path, trips::TripRecord::kSize);
-    const core::SummaryResult result = core::ScanSummary(archive, spec, c.filters, start, end);
+    const core::SummaryResult result = core::scanSummary(archive, spec, c.filters, start, end);
     EXPECT_EQ(result.lines.toVector(), c.lines);
     ASSERT_EQ(result.sums.size(), 3u);
-    EXPECT_EQ(u8(core::FormatTotal(result.sums[0], spec.sums[0].form)), c.litres);
-    EXPECT_EQ(u8(core::FormatTotal(result.sums[1], spec.sums[1].form)), c.km);
-    EXPECT_EQ(u8(core::FormatTotal(result.sums[2], spec.sums[2].form)), c.cost);
+    EXPECT_EQ(u8(core::formatTotal(result.sums[0], spec.sums[0].form)), c.litres);
+    EXPECT_EQ(u8(core::formatTotal(result.sums[1], spec.sums[1].form)), c.km);
+    EXPECT_EQ(u8(core::formatTotal(result.sums[2], spec.sums[2].form)), c.cost);
   }
 }
 
@@ -249,7 +249,7 @@ TEST_F(SummaryScan, ARecordThatDoesNotConvertIsLeftOutWholeAndTheScanGoesOn) {
       trip(u"07/03/2024", u"GG000GG", u"Roma", u"20", u"150", u"0,20"),
   });
   core::Archive archive(path, trips::TripRecord::kSize);
-  const core::SummaryResult result = core::ScanSummary(archive, tripSpec(), {u"", u""}, {1, 3, 2024}, {31, 3, 2024});
+  const core::SummaryResult result = core::scanSummary(archive, tripSpec(), {u"", u""}, {1, 3, 2024}, {31, 3, 2024});
   EXPECT_EQ(result.lines.toVector(), (std::vector<Text>{u"05/03/2024 AA000AA", u"07/03/2024 GG000GG"}));
   EXPECT_EQ(result.sums, (std::vector<double>{40, 300, 0.1 + 0.2}));
 }
@@ -257,11 +257,11 @@ TEST_F(SummaryScan, ARecordThatDoesNotConvertIsLeftOutWholeAndTheScanGoesOn) {
 TEST_F(SummaryScan, EmptyArchiveListsNothingAndAnUnreadableOneThrows) {
   const std::string path = write({});
   core::Archive archive(path, trips::TripRecord::kSize);
-  const core::SummaryResult result = core::ScanSummary(archive, tripSpec(), {u"", u""}, {1, 1, 2024}, {31, 12, 2024});
+  const core::SummaryResult result = core::scanSummary(archive, tripSpec(), {u"", u""}, {1, 1, 2024}, {31, 12, 2024});
   EXPECT_TRUE(result.lines.empty());
   EXPECT_EQ(result.sums, (std::vector<double>{0, 0, 0}));
   archive.close();
-  EXPECT_THROW(core::ScanSummary(archive, tripSpec(), {u"", u""}, {1, 1, 2024}, {31, 12, 2024}), core::ArchiveError);
+  EXPECT_THROW(core::scanSummary(archive, tripSpec(), {u"", u""}, {1, 1, 2024}, {31, 12, 2024}), core::ArchiveError);
 }
 
 TEST_F(SummaryScan, TheSameScanSetUpForCostsWithOneAmount) {
@@ -288,12 +288,12 @@ TEST_F(SummaryScan, TheSameScanSetUpForCostsWithOneAmount) {
   spec.filterFields = {0, 1};
   spec.dateField = 2;
   spec.sums = {{3, core::TotalForm::Amount}};
-  spec.line = core::LineFormat({core::line::Column({1}, 16), core::line::Rest({3})});
+  spec.line = core::LineFormat({core::line::column({1}, 16), core::line::rest({3})});
   core::Archive archive(path, layout.size());
-  const core::SummaryResult result = core::ScanSummary(archive, spec, {u"AB", u"revisione"}, {1, 3, 2024}, {31, 3, 2024});
+  const core::SummaryResult result = core::scanSummary(archive, spec, {u"AB", u"revisione"}, {1, 3, 2024}, {31, 3, 2024});
   EXPECT_EQ(result.lines.toVector(), (std::vector<Text>{u"Revisione       80", u"Revisione freni 120,5"}));
   ASSERT_EQ(result.sums.size(), 1u);
-  EXPECT_EQ(u8(core::FormatTotal(result.sums[0], spec.sums[0].form)), "200,50");
+  EXPECT_EQ(u8(core::formatTotal(result.sums[0], spec.sums[0].form)), "200,50");
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 using core::Text;
 
 namespace {
-std::string u8(const Text& t) { return core::ToUtf8(t); }
+std::string u8(const Text& t) { return core::toUtf8(t); }
 }  // namespace
 
 TEST(TextCut, LeftRightMid) {
@@ -51,17 +51,17 @@ TEST(TextTests, IsAllDigits) {
 }
 
 TEST(TextTests, TrimRemovesOnlyCharactersUpToBlank) {
-  EXPECT_EQ(u8(core::Trim(u"\x01\t ab c\x1F \r\n")), "ab c");
-  EXPECT_EQ(u8(core::Trim(u"   ")), "");
-  EXPECT_EQ(u8(core::Trim(u"")), "");
+  EXPECT_EQ(u8(core::trim(u"\x01\t ab c\x1F \r\n")), "ab c");
+  EXPECT_EQ(u8(core::trim(u"   ")), "");
+  EXPECT_EQ(u8(core::trim(u"")), "");
   // No-break and ideographic spaces are not trimmed.
-  EXPECT_EQ(core::Trim(u"\u00A0x\u3000"), u"\u00A0x\u3000");
-  EXPECT_EQ(core::Trim(u"!x!"), u"!x!");
+  EXPECT_EQ(core::trim(u"\u00A0x\u3000"), u"\u00A0x\u3000");
+  EXPECT_EQ(core::trim(u"!x!"), u"!x!");
 }
 
 TEST(TextTests, CaseFoldingTouchesOnlyAtoZ) {
-  EXPECT_EQ(core::UpperAZ(u"abz àèé ß1"), u"ABZ àèé ß1");
-  EXPECT_EQ(core::LowerAZ(u"ABZ ÀÈÉ"), u"abz ÀÈÉ");
+  EXPECT_EQ(core::upperAZ(u"abz àèé ß1"), u"ABZ àèé ß1");
+  EXPECT_EQ(core::lowerAZ(u"ABZ ÀÈÉ"), u"abz ÀÈÉ");
 }
 
 TEST(TextRound, RoundToDecimals) {
@@ -99,11 +99,11 @@ TEST(TextDates, IsValidDateText) {
 }
 
 TEST(TextDates, FormatAlwaysDdMmYyyyWithSlash) {
-  EXPECT_EQ(u8(core::FormatDate({1, 2, 2024})), "01/02/2024");
-  EXPECT_EQ(u8(core::FormatDate({31, 12, 999})), "31/12/0999");
-  const auto parsed = core::ParseDate(u"5/3/2024");
+  EXPECT_EQ(u8(core::formatDate({1, 2, 2024})), "01/02/2024");
+  EXPECT_EQ(u8(core::formatDate({31, 12, 999})), "31/12/0999");
+  const auto parsed = core::parseDate(u"5/3/2024");
   ASSERT_TRUE(parsed);
-  EXPECT_EQ(u8(core::FormatDate(*parsed)), "05/03/2024");
+  EXPECT_EQ(u8(core::formatDate(*parsed)), "05/03/2024");
 }
 
 TEST(TextDates, SerialCountsDays) {
@@ -149,7 +149,7 @@ TEST(TextNumbers, GeneralFormat) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.want);
-    EXPECT_EQ(u8(core::FormatGeneral(c.value)), c.want);
+    EXPECT_EQ(u8(core::formatGeneral(c.value)), c.want);
   }
 }
 
@@ -165,7 +165,7 @@ TEST(TextNumbers, ParseDecimal) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(u8(c.text));
-    EXPECT_EQ(core::ParseDecimal(c.text), c.want);
+    EXPECT_EQ(core::parseDecimal(c.text), c.want);
   }
 }
 
@@ -212,11 +212,11 @@ TEST(TextNumbers, AmountNormaliser) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(u8(c.text));
-    EXPECT_EQ(u8(core::NormaliseAmount(c.text)), c.want);
+    EXPECT_EQ(u8(core::normaliseAmount(c.text)), c.want);
   }
 }
 
 TEST(TextUtf, RoundTrip) {
   const Text t = u"Sì à € \U0001F600 z";
-  EXPECT_EQ(core::FromUtf8(core::ToUtf8(t)), t);
+  EXPECT_EQ(core::fromUtf8(core::toUtf8(t)), t);
 }

@@ -138,11 +138,11 @@ TEST_F(PathInLblFile, TheCardTheListAndTheExportReadTheYearTheLabelNames) {
   EXPECT_TRUE(dir.exists(QStringLiteral("2032.sca")));
 
   openYear(QStringLiteral("2031"));
-  kit::ListSpec list;
+  kit::ListSettings list;
   list.windowClass = QStringLiteral("TfrmElencoAnno");
   list.caption = QStringLiteral(" Elenco");
   list.archive = source();
-  list.line = core::LineFormat({core::line::Rest({0})});
+  list.line = core::LineFormat({core::line::rest({0})});
   list.findBox = false;
   kit::SearchWindow listWindow(nullptr, list);
   listWindow.show();
@@ -150,7 +150,7 @@ TEST_F(PathInLblFile, TheCardTheListAndTheExportReadTheYearTheLabelNames) {
   EXPECT_EQ(listWindow.lstRecords->item(0)->text(), QStringLiteral("Rossi"));
 
   kit::ExportSettings exported;
-  exported.className = QStringLiteral("TfrmExpAnno");
+  exported.windowClass = QStringLiteral("TfrmExpAnno");
   exported.fileName = QStringLiteral("Anno.xls");
   exported.archive = source();
   exported.columns = {{"colNome", "Nome", 120, 250, "Nome", {}, false}};
@@ -174,7 +174,7 @@ TEST_F(PathInLblFile, TheCardTheListAndTheExportReadTheYearTheLabelNames) {
 TEST(ArchiveRefusal, ASearchWhoseYearIsRefusedShowsOnlyTheYearsOwnWarning) {
   TempExeDir dir;
   ScriptedDialogHost host;
-  kit::ListSpec s;
+  kit::ListSettings s;
   s.windowClass = QStringLiteral("TfrmTrovaAnno");
   s.caption = QStringLiteral(" Trova");
   s.archive = kit::ArchiveSource::yearly(
@@ -183,7 +183,7 @@ TEST(ArchiveRefusal, ASearchWhoseYearIsRefusedShowsOnlyTheYearsOwnWarning) {
         return QString();
       },
       &layout());
-  s.line = core::LineFormat({core::line::Rest({0})});
+  s.line = core::LineFormat({core::line::rest({0})});
   s.filters = {{QStringLiteral("txtNome"), QStringLiteral("Nome:"), 0, QStringLiteral("effCampo01")}};
   kit::SearchWindow w(nullptr, s);
   w.show();

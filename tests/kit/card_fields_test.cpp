@@ -39,7 +39,7 @@ const CardField kRows[] = {
     {.control = "txtCodice", .field = "Codice", .maxLength = 5, .next = "txtImporto", .typing = kit::Typing::TrimUpper,
      .refused = refusedInCodes, .mark = kit::highlight("effCodice"), .hint = "Il codice dell'articolo."},
     {.control = "txtImporto", .field = "Importo", .maxLength = 8, .next = "txtData", .keys = kit::Keys::DigitsComma,
-     .leave = platform::NormaliseAmount, .mark = kit::painted(platform::kAliceBlue)},
+     .leave = platform::normaliseAmount, .mark = kit::painted(platform::kAliceBlue)},
     {.control = "txtData", .field = "Data", .maxLength = 10, .next = "txtCodice", .calendarKey = "prova_data",
      .mark = kit::painted(Qt::white)},
 };

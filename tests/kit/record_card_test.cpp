@@ -28,7 +28,7 @@ constexpr std::array<core::FieldDef, 5> kFields{{
     {"Prov", 2},
     {"Ora", 5},
 }};
-constexpr std::size_t kSize = core::RecordSize(kFields);  // 34
+constexpr std::size_t kSize = core::recordSize(kFields);  // 34
 
 const core::RecordLayout& smallLayout() {
   static const core::RecordLayout l(kFields);

@@ -39,11 +39,11 @@ void append(const QString& file, const std::vector<std::array<QString, 3>>& rows
 
 core::LineFormat lineFormat() {
   using namespace core::line;
-  return core::LineFormat({Column({0}, 10), Literal(u" - "), Rest({1})});
+  return core::LineFormat({column({0}, 10), literal(u" - "), rest({1})});
 }
 
-kit::ListSpec searchSpec() {
-  kit::ListSpec s;
+kit::ListSettings searchSpec() {
+  kit::ListSettings s;
   s.windowClass = "TfrmTrovaProva";
   s.caption = " Trova prove";
   s.archive.layout = &layout();
@@ -56,8 +56,8 @@ kit::ListSpec searchSpec() {
   return s;
 }
 
-kit::ListSpec listSpec() {
-  kit::ListSpec s;
+kit::ListSettings listSettings() {
+  kit::ListSettings s;
   s.windowClass = "TfrmElencoProva";
   s.caption = " Elenco prove";
   s.archive.layout = &layout();
@@ -141,7 +141,7 @@ TEST_F(SearchWindowTest, DoubleClickWritesOnlyForItsOwnKeyWordAndTheLastEqualRec
 TEST_F(SearchWindowTest, AListWindowFillsWhenShownWithItsSelectionRule) {
   append("Prove.pro", {{"Elio", "Como", ""}, {"Franco", "Lodi", "no"}, {"ada", "Pisa", ""}, {"Gino", "Asti", "fine"},
                        {"Ugo", "Bra", ""}});
-  kit::SearchWindow w(nullptr, listSpec());
+  kit::SearchWindow w(nullptr, listSettings());
   EXPECT_EQ(w.panAvvio, nullptr);
   EXPECT_EQ(w.txtTrova, nullptr);
   EXPECT_EQ(w.lblTrovate, nullptr);
@@ -164,7 +164,7 @@ TEST_F(SearchWindowTest, AListWindowFillsWhenShownWithItsSelectionRule) {
 
 TEST_F(SearchWindowTest, AListWindowSaysNothingWhenItsArchiveCannotBeRead) {
   QDir(dir.path()).mkdir("Prove.pro");
-  kit::SearchWindow w(nullptr, listSpec());
+  kit::SearchWindow w(nullptr, listSettings());
   w.show();
   EXPECT_EQ(w.lstRecords->count(), 0);
   EXPECT_TRUE(host.boxes.empty());
@@ -172,7 +172,7 @@ TEST_F(SearchWindowTest, AListWindowSaysNothingWhenItsArchiveCannotBeRead) {
 
 TEST_F(SearchWindowTest, TheFindSwitchesKeepTheLastTextAndLeaveEnterAlone) {
   append("Prove.pro", {{"Elio", "Como", ""}, {"Ezio", "Como", ""}});
-  kit::ListSpec settings = listSpec();
+  kit::ListSettings settings = listSettings();
   settings.windowClass = "TfrmRiepProva";
   settings.findBox = true;
   settings.keepLastFind = true;
@@ -201,7 +201,7 @@ TEST_F(SearchWindowTest, TheFindSwitchesKeepTheLastTextAndLeaveEnterAlone) {
 TEST_F(SearchWindowTest, APrintTitleAndTrailerComputedWhenStampaIsPressed) {
   append("Prove.pro", {{"Elio", "Como", ""}});
   QString board = "Fiat";
-  kit::ListSpec settings = listSpec();
+  kit::ListSettings settings = listSettings();
   settings.printTitle = "unused";
   settings.printOptions = kit::ListPrintOptions::summary({"Totale fisso"});
   settings.printTitleNow = [&board] { return "Riepilogo " + board; };

@@ -36,7 +36,7 @@ const core::RecordLayout& layout() {
 
 kit::ExportSettings testSettings() {
   kit::ExportSettings s;
-  s.className = QStringLiteral("TfrmExpProva");
+  s.windowClass = QStringLiteral("TfrmExpProva");
   s.caption = QStringLiteral(" Esporta prova");
   s.fileName = QStringLiteral("Prova.xls");
   s.sheetName = QStringLiteral("Prova & co");
@@ -232,7 +232,7 @@ TEST_F(ExportFile, LargeGridGoesOutWhole) {
   core::TextGrid grid(2, 40000);
   for (std::size_t r = 0; r < grid.rowCount(); ++r) grid.setCell(r, 1, u"cella");
   EXPECT_TRUE(write("big.xls", grid));
-  EXPECT_EQ(dir.read("big.xls").toStdString(), core::SpreadsheetBytes(core::Sheet{u"S", cols_}, grid));
+  EXPECT_EQ(dir.read("big.xls").toStdString(), core::spreadsheetBytes(core::Sheet{u"S", cols_}, grid));
 }
 
 TEST_F(ExportFile, FolderInPlaceOfTheFileOrNoFolderFails) {

@@ -65,7 +65,7 @@ void expectVerdicts(Opener opener, const QString& editName, std::initializer_lis
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Outcome o = openAndCheck(opener, c.text, editName);
-    EXPECT_EQ(o.editText, platform::Trim(c.text));
+    EXPECT_EQ(o.editText, platform::trim(c.text));
     ASSERT_EQ(o.boxes.size(), 1u);
     EXPECT_EQ(o.boxes[0].kind, c.kind);
     EXPECT_EQ(o.boxes[0].text, c.message);

@@ -128,7 +128,7 @@ TEST_F(LauncherTest, OverviewHelpHasItsHundredParagraphs) {
   ASSERT_EQ(paragraphs.size(), 100);
   for (int i = 0; i < paragraphs.size(); ++i) {
     SCOPED_TRACE(i + 1);
-    EXPECT_FALSE(platform::Trim(paragraphs[i]).isEmpty());
+    EXPECT_FALSE(platform::trim(paragraphs[i]).isEmpty());
     EXPECT_FALSE(paragraphs[i].contains(QLatin1Char('\r')) || paragraphs[i].contains(QLatin1Char('\n')));
     EXPECT_EQ(paragraphs[i].startsWith(QStringLiteral("Velmora 4.0")), i == 0 || i == 98 || i == 99);
   }

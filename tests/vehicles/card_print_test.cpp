@@ -83,7 +83,7 @@ TEST_F(CardPrint, ReportHoldsTheCardAsItStandsTrimmed) {
     SCOPED_TRACE(name.toStdString());
     const PreparedItem* item = page.find(name);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->text(), platform::Trim(edit(name)->text()));
+    EXPECT_EQ(item->text(), platform::trim(edit(name)->text()));
     EXPECT_FALSE(item->text().startsWith(QLatin1Char(' ')));
   }
   // Typed brackets stay as typed; a long value stays on one line.

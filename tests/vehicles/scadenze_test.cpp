@@ -153,7 +153,7 @@ TEST_F(Scadenze, EachWindowHasItsTextsAndNoFindCounterOrDoubleClick) {
     EXPECT_EQ(w->windowTitle(), l.caption);
     EXPECT_EQ(w->kind(), platform::WindowKind::CentredOnScreen);
     EXPECT_EQ(w->lblRigo03->text(), l.explanation);
-    EXPECT_EQ(w->listSpec().printTitle, l.title);
+    EXPECT_EQ(w->listSettings().printTitle, l.title);
     EXPECT_EQ(w->findChild<QObject*>("txtTrova"), nullptr);
     EXPECT_EQ(w->findChild<QObject*>("btnTrova"), nullptr);
     EXPECT_EQ(w->findChild<QObject*>("lblTrovate"), nullptr);
