@@ -58,10 +58,10 @@ std::unique_ptr<Report> prepareListReport(const QString& title, const QStringLis
 
 bool printList(QWidget* window, const QString& title, const QStringList& lines, const ListPrintOptions& options) {
   if (options.refuseEmpty && lines.isEmpty()) {
-    platform::warning(kEmptySummaryWarning, window);
+    platform::warning(msg::kEmptySummaryWarning, window);
     return false;
   }
-  if (options.askFirst && !platform::question(kPrintSummaryQuestion, window)) return false;
+  if (options.askFirst && !platform::question(msg::kPrintSummaryQuestion, window)) return false;
   try {
     const QString shown = options.datedTitle ? datedTitle(title) : title;
     auto report = prepareListReport(shown, lines, options.trailer);

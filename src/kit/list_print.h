@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "kit/messages.h"
 #include "platform/clock.h"
 #include "platform/report/report.h"
 
@@ -77,9 +78,5 @@ QString datedTitle(const QString& literal, const QDate& today = platform::today(
 // "Riepilogo prenotazioni veicolo " + make + " " + model + " anno " + year, each trimmed.
 QString bookingSummaryTitle(const QString& make, const QString& model, const QString& year);
 
-// The texts of the list print.
-inline const QString kEmptySummaryWarning =
-    QStringLiteral("Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce.");
-inline const QString kPrintSummaryQuestion = QStringLiteral("Si vuole stampare il presente riepilogo?");
 
 }  // namespace kit

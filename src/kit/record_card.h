@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "kit/messages.h"
 #include "core/record.h"
 #include "kit/archive_source.h"
 #include "platform/dialogs.h"
@@ -34,25 +35,6 @@ namespace core { class Archive; }
 
 namespace kit {
 
-// The messages every card shares.
-namespace msg {
-inline const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
-inline const QString kAccessError = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
-inline const QString kOverwritten =
-    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-inline const QString kInserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
-inline const QString kSaved = QStringLiteral("La scheda corrente è stata salvata in archivio.");
-inline const QString kDuplicateNotStored = QStringLiteral(
-    "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in archivio.");
-inline const QString kDuplicated = QStringLiteral(
-    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-    "Al termine premere Salva per inserire la scheda in archivio.");
-// Check-box flags as stored (width-2 fields: 02 53 EC and 02 4E 6F).
-inline const QString kYes = QStringLiteral("Sì");
-inline const QString kNo = QStringLiteral("No");
-}  // namespace msg
 
 // What New does to a bound control: empty it (the default), put a fixed text into
 // it, or leave it alone (a hidden label rebuilt at every save, say).

@@ -73,12 +73,6 @@ QLabel* makeBanner(QWidget* panel, const QString& caption) {
 
 }  // namespace
 
-QString archiveAccessError() {
-  return QStringLiteral(
-      "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-      "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
-}
-
 // ---- Free functions ---------------------------------------------------------------
 
 core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat& line,
@@ -351,7 +345,7 @@ void SearchWindow::btnCercaClick() {
     return;
   } catch (const core::ArchiveError&) {
     lblAttendere->setVisible(false);
-    platform::plainMessage(archiveAccessError(), this);
+    platform::plainMessage(msg::kAccessError, this);
     return;
   }
   const int found = static_cast<int>(lines.size());

@@ -164,8 +164,6 @@ bool canSetControlText(const QObject* window, const QString& name);
 void writePick(const PickTarget& target, platform::Form* window, const core::RecordBuffer& record,
                std::size_t number);
 
-// The archive access error, as every window shows it.
-QString archiveAccessError();
 
 // The style of the result list's items: Courier New 12, opaque black.
 void styleResultList(QListWidget* list, int itemWidth);

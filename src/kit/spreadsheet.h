@@ -23,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "kit/messages.h"
 #include "core/record.h"
 #include "core/spreadsheet.h"
 #include "kit/archive_source.h"
@@ -39,22 +40,6 @@ namespace kit {
 
 class ExportGridModel;
 
-// The messages every export window shares.
-namespace exportmsg {
-inline const QString kAsk = QStringLiteral(
-    "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede presenti in "
-    "archivio.\r\n\r\nSi vuole esportare i dati adesso?");
-inline const QString kDone = QStringLiteral(
-    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
-inline const QString kFailed = QStringLiteral(
-    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
-    "Accertarsi che il file di Excel non sia già aperto.");
-// Status hints.
-inline const QString kHintEsporta = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
-inline const QString kHintGuida = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
-inline const QString kHintEsci = QStringLiteral("Esci da questo ambiente di lavoro.");
-inline const QString kPanInfo = QStringLiteral("Esportazione archivio in Microsoft Excel.");
-}  // namespace exportmsg
 
 // One exported column (grid columns 1 to n; column 0 is the row number).
 struct ExportColumn {
