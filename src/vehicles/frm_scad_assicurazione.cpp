@@ -4,11 +4,11 @@
 
 kit::ListSettings TfrmScadAssicurazione::settings() {
   return vehicles::dueDateListSettings({
-      QStringLiteral("TfrmScadAssicurazione"),
-      "ScadAssicurazione",
-      QStringLiteral(" Veicoli con assicurazione in scadenza o scaduta"),
-      QStringLiteral("Il presente riepilogo visualizza le assicurazioni scadute o in scadenza nei prossimi 7 giorni"),
-      QStringLiteral("Veicoli con assicurazione in scadenza o scadute"),
+      .windowClass = QStringLiteral("TfrmScadAssicurazione"),
+      .dateField = "ScadAssicurazione",
+      .caption = QStringLiteral(" Veicoli con assicurazione in scadenza o scaduta"),
+      .explanation = QStringLiteral("Il presente riepilogo visualizza le assicurazioni scadute o in scadenza nei prossimi 7 giorni"),
+      .printTitle = QStringLiteral("Veicoli con assicurazione in scadenza o scadute"),
   });
 }
 

@@ -4,11 +4,11 @@
 
 kit::ListSettings TfrmScadBollo::settings() {
   return vehicles::dueDateListSettings({
-      QStringLiteral("TfrmScadBollo"),
-      "ScadBollo",
-      QStringLiteral(" Veicoli con bollo in scadenza o scaduto"),
-      QStringLiteral("Il presente riepilogo visualizza i bolli scaduti o in scadenza nei prossimi 7 giorni"),
-      QStringLiteral("Veicoli con bollo in scadenza o scaduto"),
+      .windowClass = QStringLiteral("TfrmScadBollo"),
+      .dateField = "ScadBollo",
+      .caption = QStringLiteral(" Veicoli con bollo in scadenza o scaduto"),
+      .explanation = QStringLiteral("Il presente riepilogo visualizza i bolli scaduti o in scadenza nei prossimi 7 giorni"),
+      .printTitle = QStringLiteral("Veicoli con bollo in scadenza o scaduto"),
   });
 }
 

@@ -4,11 +4,11 @@
 
 kit::ListSettings TfrmScadRevisione::settings() {
   return vehicles::dueDateListSettings({
-      QStringLiteral("TfrmScadRevisione"),
-      "ScadRevisione",
-      QStringLiteral(" Veicoli con revisione in scadenza o scaduta"),
-      QStringLiteral("Il presente riepilogo visualizza le revisioni scadute o in scadenza nei prossimi 7 giorni"),
-      QStringLiteral("Veicoli con revisione in scadenza o scadute"),
+      .windowClass = QStringLiteral("TfrmScadRevisione"),
+      .dateField = "ScadRevisione",
+      .caption = QStringLiteral(" Veicoli con revisione in scadenza o scaduta"),
+      .explanation = QStringLiteral("Il presente riepilogo visualizza le revisioni scadute o in scadenza nei prossimi 7 giorni"),
+      .printTitle = QStringLiteral("Veicoli con revisione in scadenza o scadute"),
   });
 }
 

@@ -4,11 +4,11 @@
 
 kit::ListSettings TfrmScadTagliando::settings() {
   return vehicles::dueDateListSettings({
-      QStringLiteral("TfrmScadTagliando"),
-      "ScadTagliando",
-      QStringLiteral(" Veicoli con tagliando in scadenza o scaduto"),
-      QStringLiteral("Il presente riepilogo visualizza i tagliandi scaduti o in scadenza nei prossimi 7 giorni"),
-      QStringLiteral("Veicoli con tagliando in scadenza o scaduto"),
+      .windowClass = QStringLiteral("TfrmScadTagliando"),
+      .dateField = "ScadTagliando",
+      .caption = QStringLiteral(" Veicoli con tagliando in scadenza o scaduto"),
+      .explanation = QStringLiteral("Il presente riepilogo visualizza i tagliandi scaduti o in scadenza nei prossimi 7 giorni"),
+      .printTitle = QStringLiteral("Veicoli con tagliando in scadenza o scaduto"),
   });
 }
 

@@ -54,25 +54,22 @@ std::vector<kit::PickTarget> TfrmTrovaAutomezzi::pickTargets() {
   std::vector<kit::PickTarget> t;
   // The vehicle card shows the whole record, its number and its photo, as if
   // navigation had reached it.
-  kit::PickTarget card{QStringLiteral("autoparco"), QStringLiteral("TfrmAutoparco"), {}, false, {}};
+  kit::PickTarget card{.keyWord = QStringLiteral("autoparco"), .window = QStringLiteral("TfrmAutoparco")};
   card.after = [](platform::Form& window, const core::RecordBuffer& record, std::size_t number) {
     if (auto* autoparco = qobject_cast<TfrmAutoparco*>(&window)) autoparco->loadCard(record, number);
   };
   t.push_back(std::move(card));
-  t.push_back({QStringLiteral("servizi"), QStringLiteral("TfrmServizi"),
-               {put("txtVeicolo", {"Marca", "Modello"}), put("txtTarga", {"Targa"})}, false, {}});
-  t.push_back({QStringLiteral("riepcosti"), QStringLiteral("TfrmMenuRiepCosti"), {put("txtCliente", {"Targa"})}, false, {}});
+  t.push_back({.keyWord = QStringLiteral("servizi"), .window = QStringLiteral("TfrmServizi"), .writes = {put("txtVeicolo", {"Marca", "Modello"}), put("txtTarga", {"Targa"})}});
+  t.push_back({.keyWord = QStringLiteral("riepcosti"), .window = QStringLiteral("TfrmMenuRiepCosti"), .writes = {put("txtCliente", {"Targa"})}});
   auto driver = vehicleIdentity();
   driver.push_back(put("txtConducente", {"Autista"}));
   driver.push_back(put("txtRecapito", {"TelAutista"}));
-  t.push_back({QStringLiteral("anagrafica"), QStringLiteral("TfrmAnagrafica"), driver, false, {}});
-  t.push_back({QStringLiteral("registro"), QStringLiteral("TfrmRegistro"),
-               {put("txtVeicolo", {"Marca", "Modello"}), put("txtTarga", {"Targa"}), put("txtConduttore", {"Autista"})},
-               false, {}});
-  t.push_back({QStringLiteral("scadenzario"), QStringLiteral("TfrmScadenzario"), vehicleIdentity(), false, {}});
-  t.push_back({QStringLiteral("chilometrico"), QStringLiteral("TfrmChilometrico"), vehicleIdentity(), false, {}});
-  t.push_back({QStringLiteral("costi"), QStringLiteral("TfrmCosti"), vehicleIdentity(), false, {}});
-  t.push_back({QStringLiteral("riepspese"), QStringLiteral("TfrmMenuRiepSpese"), {put("txtTipologia", {"Targa"})}, false, {}});
+  t.push_back({.keyWord = QStringLiteral("anagrafica"), .window = QStringLiteral("TfrmAnagrafica"), .writes = driver});
+  t.push_back({.keyWord = QStringLiteral("registro"), .window = QStringLiteral("TfrmRegistro"), .writes = {put("txtVeicolo", {"Marca", "Modello"}), put("txtTarga", {"Targa"}), put("txtConduttore", {"Autista"})}});
+  t.push_back({.keyWord = QStringLiteral("scadenzario"), .window = QStringLiteral("TfrmScadenzario"), .writes = vehicleIdentity()});
+  t.push_back({.keyWord = QStringLiteral("chilometrico"), .window = QStringLiteral("TfrmChilometrico"), .writes = vehicleIdentity()});
+  t.push_back({.keyWord = QStringLiteral("costi"), .window = QStringLiteral("TfrmCosti"), .writes = vehicleIdentity()});
+  t.push_back({.keyWord = QStringLiteral("riepspese"), .window = QStringLiteral("TfrmMenuRiepSpese"), .writes = {put("txtTipologia", {"Targa"})}});
   return t;
 }
 

@@ -153,7 +153,7 @@ TEST_F(PathInLblFile, TheCardTheListAndTheExportReadTheYearTheLabelNames) {
   exported.windowClass = QStringLiteral("TfrmExpAnno");
   exported.fileName = QStringLiteral("Anno.xls");
   exported.archive = source();
-  exported.columns = {{"colNome", "Nome", 120, 250, "Nome", {}, false}};
+  exported.columns = {{.name = "colNome", .heading = "Nome", .screenWidth = 120, .fileWidth = 250, .field = "Nome"}};
   kit::SpreadsheetWindow exportWindow(nullptr, exported);
   exportWindow.show();
   ASSERT_EQ(exportWindow.rowCount(), 1);

@@ -42,10 +42,13 @@ kit::ExportSettings testSettings() {
   s.sheetName = QStringLiteral("Prova & co");
   s.archive = kit::ArchiveSource::fixed(QStringLiteral("Prova.pro"), &layout());
   s.columns = {
-      {"colNome", "Nome", 120, 250, "Nome", {}, false},
-      {"colCitta", "Città", 100, 200, "Citta", {}, true},
-      {"colTutto", "Tutto", 150, 300, {}, [](const core::RecordBuffer& r) { return u" " + r.get(0) + u"/" + r.get(1); },
-       false},
+      {.name = "colNome", .heading = "Nome", .screenWidth = 120, .fileWidth = 250, .field = "Nome"},
+      {.name = "colCitta", .heading = "Città", .screenWidth = 100, .fileWidth = 200, .field = "Citta", .editable = true},
+      {.name = "colTutto",
+       .heading = "Tutto",
+       .screenWidth = 150,
+       .fileWidth = 300,
+       .compose = [](const core::RecordBuffer& r) { return u" " + r.get(0) + u"/" + r.get(1); }},
   };
   s.helpTitle = QStringLiteral("Titolo");
   s.helpParagraphs = {QStringLiteral("uno"), QStringLiteral("due")};
