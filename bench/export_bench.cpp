@@ -245,7 +245,7 @@ void exportDriversCore() {
   core::TextGrid grid(columns.size() + 1, 10);
   {
     core::Archive archive(driverArchive(), layout.size());
-    core::FillGrid(grid, archive, layout, sources);
+    core::fillGrid(grid, archive, layout, sources);
   }
   if (!kit::writeSpreadsheet(QFile::decodeName(driverExport().c_str()), core::Sheet{u"Anagrafica Conduttori", columns},
                              grid)) {

@@ -211,8 +211,8 @@ constexpr int kDrivers = 100000;
 
 struct DriverFixture {
   QTemporaryDir dir;
-  kit::ListSpec search = TfrmTrovaAnagrafica::settings();
-  kit::ListSpec ferie = TfrmFerie::settings();
+  kit::ListSettings search = TfrmTrovaAnagrafica::settings();
+  kit::ListSettings ferie = TfrmFerie::settings();
   std::string path;
 
   DriverFixture() {
@@ -282,7 +282,7 @@ void BM_Drivers_FerieScan(benchmark::State& state) {
   for (auto _ : state) {
     core::LineList lines;
     core::Archive archive = kit::openArchive(f.ferie.archive);
-    core::ScanLines(archive, drivers::driverLayout(), f.ferie.line,
+    core::scanLines(archive, drivers::driverLayout(), f.ferie.line,
                     [&](const core::RecordBuffer& r) { return f.ferie.select(r, today); }, lines);
     taken = lines.size();
     benchmark::DoNotOptimize(lines.size());

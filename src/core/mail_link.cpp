@@ -18,7 +18,7 @@ bool keptAsIs(char c) {
 Text mailtoLink(TextView address) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   Text out = u"mailto:";
-  for (unsigned char byte : ToUtf8(address)) {
+  for (unsigned char byte : toUtf8(address)) {
     if (keptAsIs(static_cast<char>(byte))) {
       out.push_back(static_cast<char16_t>(byte));
     } else {

@@ -14,15 +14,15 @@ std::size_t field(std::string_view name) { return driverLayout().indexOf(name); 
 core::LineFormat line(int nameWidth, int vehicleWidth, std::u16string_view lastCaption, std::string_view last) {
   using namespace core::line;
   return core::LineFormat({
-      Column({field("Conducente")}, nameWidth),
-      Literal(u"  Tel. "),
-      Column({field("Recapito")}, 14),
-      Literal(u"  "),
-      Column({field("Marca"), field("Modello")}, vehicleWidth),
-      Literal(u"  Targa: "),
-      Column({field("Targa")}, 12),
-      Literal(core::Text(lastCaption)),
-      Rest({field(last)}),
+      column({field("Conducente")}, nameWidth),
+      literal(u"  Tel. "),
+      column({field("Recapito")}, 14),
+      literal(u"  "),
+      column({field("Marca"), field("Modello")}, vehicleWidth),
+      literal(u"  Targa: "),
+      column({field("Targa")}, 12),
+      literal(core::Text(lastCaption)),
+      rest({field(last)}),
   });
 }
 

@@ -17,8 +17,8 @@ kit::PickTarget driverCardTarget(const QString& keyWord) {
   return card;
 }
 
-kit::ListSpec availabilityListSettings(const AvailabilityList& list) {
-  kit::ListSpec s;
+kit::ListSettings availabilityListSettings(const AvailabilityList& list) {
+  kit::ListSettings s;
   s.windowClass = list.windowClass;
   s.caption = list.caption;
   s.archive = driverArchive();

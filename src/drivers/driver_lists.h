@@ -19,7 +19,7 @@ struct AvailabilityList {
   QString printTitle;
 };
 
-kit::ListSpec availabilityListSettings(const AvailabilityList& list);
+kit::ListSettings availabilityListSettings(const AvailabilityList& list);
 
 // Where the lists' double-click writes: the whole driver card with its number.
 kit::PickTarget driverCardTarget(const QString& keyWord = {});

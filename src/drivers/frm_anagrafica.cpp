@@ -506,13 +506,13 @@ void TfrmAnagrafica::cmdTrovaClick() { TfrmTrovaAnagrafica::open(this, QStringLi
 void TfrmAnagrafica::cmdFileClick() { TfrmAllegaCartella::open(this, QStringLiteral("anagrafica")); }
 
 void TfrmAnagrafica::btnCodFiscClick() { TfrmCodFisc::openForCardCode(this, txtCodFisc->text()); }
-void TfrmAnagrafica::btnPartitaIvaClick() { TfrmPartitaIva::open(this, platform::Trim(txtPartitaIva->text())); }
-void TfrmAnagrafica::btnCartaClick() { TfrmCarta::open(this, platform::Trim(txtCarta->text())); }
-void TfrmAnagrafica::btnIbanClick() { TfrmIban::open(this, platform::Trim(txtIban->text())); }
+void TfrmAnagrafica::btnPartitaIvaClick() { TfrmPartitaIva::open(this, platform::trim(txtPartitaIva->text())); }
+void TfrmAnagrafica::btnCartaClick() { TfrmCarta::open(this, platform::trim(txtCarta->text())); }
+void TfrmAnagrafica::btnIbanClick() { TfrmIban::open(this, platform::trim(txtIban->text())); }
 
 void TfrmAnagrafica::btnEmailClick() {
   // The address is encoded into the link: whatever it holds stays the address.
-  const QString link = platform::fromCore(core::mailtoLink(platform::toCore(platform::Trim(txtEmail->text()))));
+  const QString link = platform::fromCore(core::mailtoLink(platform::toCore(platform::trim(txtEmail->text()))));
   TMisc::Open(QLatin1Char('"') + link + QLatin1Char('"'));
 }
 

@@ -17,7 +17,7 @@ std::size_t field(std::string_view name) { return drivers::driverLayout().indexO
 std::function<std::u16string(const core::RecordBuffer&)> joined(std::initializer_list<std::string_view> names) {
   std::vector<std::size_t> fields;
   for (std::string_view n : names) fields.push_back(field(n));
-  return [fields](const core::RecordBuffer& record) { return core::JoinFields(record, fields); };
+  return [fields](const core::RecordBuffer& record) { return core::joinFields(record, fields); };
 }
 
 kit::ExportColumn column(const char* name, const char* heading, int screenWidth, int fileWidth, std::string_view source) {
@@ -29,7 +29,7 @@ kit::ExportColumn column(const char* name, const char* heading, int screenWidth,
 
 kit::ExportSettings TfrmExpAnagrafica::settings() {
   kit::ExportSettings s;
-  s.className = QStringLiteral("TfrmExpAnagrafica");
+  s.windowClass = QStringLiteral("TfrmExpAnagrafica");
   s.caption = QStringLiteral(" Esporta archivio conduttori in Microsoft Excel");
   s.fileName = QStringLiteral("Conducenti.xls");
   s.sheetName = QStringLiteral("Anagrafica Conduttori");

@@ -3,7 +3,7 @@
 #include "drivers/driver_lines.h"
 #include "drivers/driver_lists.h"
 
-kit::ListSpec TfrmFerie::settings() {
+kit::ListSettings TfrmFerie::settings() {
   return drivers::availabilityListSettings({
       .windowClass = QStringLiteral("TfrmFerie"),
       .caption = QStringLiteral(" Riepilogo conduttori in ferie"),

@@ -6,5 +6,5 @@ class TfrmFerie : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmFerie(QWidget* owner);
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
 };

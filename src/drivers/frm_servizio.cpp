@@ -3,7 +3,7 @@
 #include "drivers/driver_lines.h"
 #include "drivers/driver_lists.h"
 
-kit::ListSpec TfrmServizio::settings() {
+kit::ListSettings TfrmServizio::settings() {
   return drivers::availabilityListSettings({
       .windowClass = QStringLiteral("TfrmServizio"),
       .caption = QStringLiteral(" Riepilogo conduttori in servizio"),

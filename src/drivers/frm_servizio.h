@@ -6,5 +6,5 @@ class TfrmServizio : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmServizio(QWidget* owner);
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
 };

@@ -3,7 +3,7 @@
 #include "drivers/driver_lines.h"
 #include "drivers/driver_lists.h"
 
-kit::ListSpec TfrmTrasferte::settings() {
+kit::ListSettings TfrmTrasferte::settings() {
   return drivers::availabilityListSettings({
       .windowClass = QStringLiteral("TfrmTrasferte"),
       .caption = QStringLiteral(" Riepilogo conduttori disponibili per trasferte"),

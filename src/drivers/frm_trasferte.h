@@ -6,5 +6,5 @@ class TfrmTrasferte : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmTrasferte(QWidget* owner);
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
 };

@@ -11,7 +11,7 @@ std::size_t field(std::string_view name) { return drivers::driverLayout().indexO
 
 kit::ControlWrite put(const char* control, std::string_view name) { return {QString::fromLatin1(control), {field(name)}}; }
 
-kit::FilterSpec filter(const char* edit, const char* caption, std::string_view name, const char* highlight) {
+kit::ListFilter filter(const char* edit, const char* caption, std::string_view name, const char* highlight) {
   return {QString::fromLatin1(edit), QString::fromUtf8(caption), field(name), QString::fromLatin1(highlight)};
 }
 
@@ -30,8 +30,8 @@ std::vector<kit::PickTarget> TfrmTrovaAnagrafica::pickTargets() {
   return t;
 }
 
-kit::ListSpec TfrmTrovaAnagrafica::settings() {
-  kit::ListSpec s;
+kit::ListSettings TfrmTrovaAnagrafica::settings() {
+  kit::ListSettings s;
   s.windowClass = QStringLiteral("TfrmTrovaAnagrafica");
   s.caption = QStringLiteral(" Trova conduttori in archivio");
   s.archive = drivers::driverArchive();

@@ -12,7 +12,7 @@ class TfrmTrovaAnagrafica : public kit::SearchWindow {
   explicit TfrmTrovaAnagrafica(QWidget* owner);
 
   // The window's settings: the driver archive, the ten filters, the line, the key words.
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
   // The three key words with what each writes where.
   static std::vector<kit::PickTarget> pickTargets();
 

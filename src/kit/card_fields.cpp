@@ -62,7 +62,7 @@ QString emptyUnlessDigits(const QString& text) {
   return text;
 }
 
-QString trimmedUpper(const QString& text) { return platform::UpperAZ(platform::Trim(text)); }
+QString trimmedUpper(const QString& text) { return platform::upperAZ(platform::trim(text)); }
 
 QString admittedText(const CardField& row, const QString& incoming) {
   QString in = incoming;

@@ -197,7 +197,7 @@ QString cardText(const QWidget* card, const QString& name) {
 }
 
 QString cardValue(const QWidget* card, const CardPrintRow& row) {
-  if (!row.value) return platform::Trim(cardText(card, latin(row.memo)));
+  if (!row.value) return platform::trim(cardText(card, latin(row.memo)));
   const QString pattern = QString::fromUtf8(row.value);
   QString out;
   qsizetype i = 0;
@@ -209,7 +209,7 @@ QString cardValue(const QWidget* card, const CardPrintRow& row) {
       break;
     }
     out += pattern.mid(i, open - i);
-    out += platform::Trim(cardText(card, pattern.mid(open + 1, close - open - 1)));
+    out += platform::trim(cardText(card, pattern.mid(open + 1, close - open - 1)));
     i = close + 1;
   }
   return out;

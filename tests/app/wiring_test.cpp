@@ -79,7 +79,7 @@ TEST_F(WiringTest, DriverPickerAndListsNameControlsTheirWindowsHave) {
   EXPECT_EQ(picker[1].keyWord, "scadenzario");
   EXPECT_EQ(picker[2].keyWord, "chilometrico");
   std::vector<kit::PickTarget> targets = picker;
-  for (const kit::ListSpec& list : {TfrmTrasferte::settings(), TfrmFerie::settings(), TfrmServizio::settings()})
+  for (const kit::ListSettings& list : {TfrmTrasferte::settings(), TfrmFerie::settings(), TfrmServizio::settings()})
     targets.insert(targets.end(), list.targets.begin(), list.targets.end());
   for (const kit::PickTarget& t : targets) {
     SCOPED_TRACE(t.keyWord.toStdString());

@@ -58,7 +58,7 @@ std::unique_ptr<W> open() {
 
 QStringList names(const QAbstractItemView* list, int width) {
   QStringList out;
-  for (const QString& line : listLines(list)) out << platform::Trim(line.left(width));
+  for (const QString& line : listLines(list)) out << platform::trim(line.left(width));
   return out;
 }
 
@@ -99,7 +99,7 @@ TEST_F(DriverLists, WindowsAsDesigned) {
     SCOPED_TRACE(c.className);
     EXPECT_EQ(c.w->objectName(), c.className);
     EXPECT_EQ(c.w->windowTitle(), QString::fromUtf8(c.caption));
-    EXPECT_EQ(c.w->listSpec().printTitle, c.printTitle);
+    EXPECT_EQ(c.w->listSettings().printTitle, c.printTitle);
     EXPECT_EQ(c.w->kind(), platform::WindowKind::CentredOnScreen);
     EXPECT_EQ(c.w->lblTrovate, nullptr);  // no counter
     EXPECT_EQ(c.w->findChild<QLabel*>("lblMemory"), nullptr);

@@ -178,7 +178,7 @@ TEST_F(TrovaAnagrafica, FiltersFoldAToZEveryFilledOneMustMatchAndBlanksNeverDo) 
     auto w = open();
     search(*w, c.filters);
     QStringList names;
-    for (const QString& line : listLines(w->lstRecords)) names << platform::Trim(line.left(30));
+    for (const QString& line : listLines(w->lstRecords)) names << platform::trim(line.left(30));
     EXPECT_EQ(names, c.found);
     EXPECT_EQ(w->lblConta->text(), c.count);
   }
