@@ -1,6 +1,7 @@
 // The vehicle export against the cheapest thing it could be: reading the archive file
 // once and writing as many bytes as the export file holds. Measured on generated
-// archives of 10,000 and 100,000 vehicles; the ratios are printed at the end.
+// archives of 10,000 and 100,000 vehicles, then on the second record type, 100,000
+// drivers (BM_Drivers_*); the ratios are printed at the end.
 //
 //   BM_PlainReadWrite   read the whole archive + write N bytes (N = export file size)
 //   BM_PlainReadWriteFlush  the same, the N bytes flushed to the disk (fsync)
@@ -27,6 +28,9 @@
 #include "core/archive.h"
 #include "core/record.h"
 #include "core/spreadsheet.h"
+#include "drivers/driver_record.h"
+#include "drivers/frm_exp_anagrafica.h"
+#include "generated_drivers.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "vehicles/frm_exp_autoparco.h"
@@ -144,17 +148,17 @@ std::size_t exportSize(int vehicles) {
   return size;
 }
 
-// `flush`: the written bytes also flushed to the disk (fsync), as the export file is.
-void plainReadWrite(benchmark::State& state, bool flush) {
-  const int vehicles = static_cast<int>(state.range(0));
-  const std::size_t writeSize = exportSize(vehicles);
-  const std::string plainOut = QFile::encodeName(folderFor(vehicles) + "/plain.out").toStdString();
+// One pass over `archive`, then `writeSize` bytes written into `out`, replacing the
+// last copy; `flush`: the written bytes also flushed to the disk (fsync), as the
+// export file is.
+void plainReadWriteFiles(benchmark::State& state, const std::string& archive, const std::string& plainOut,
+                         std::size_t writeSize, bool flush) {
   constexpr std::size_t kChunk = 1 << 20;
   std::vector<char> buffer(kChunk, 'x');
   for (auto _ : state) {
     // One pass over the archive file...
     std::size_t sum = 0;
-    int fd = ::open(archiveFor(vehicles).c_str(), O_RDONLY);
+    int fd = ::open(archive.c_str(), O_RDONLY);
     for (ssize_t n; (n = ::read(fd, buffer.data(), kChunk)) > 0;) sum += static_cast<unsigned char>(buffer[0]);
     ::close(fd);
     benchmark::DoNotOptimize(sum);
@@ -169,6 +173,12 @@ void plainReadWrite(benchmark::State& state, bool flush) {
     ::close(fd);
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(writeSize));
+}
+
+void plainReadWrite(benchmark::State& state, bool flush) {
+  const int vehicles = static_cast<int>(state.range(0));
+  plainReadWriteFiles(state, archiveFor(vehicles),
+                      QFile::encodeName(folderFor(vehicles) + "/plain.out").toStdString(), exportSize(vehicles), flush);
 }
 
 void BM_PlainReadWrite(benchmark::State& state) { plainReadWrite(state, false); }
@@ -208,6 +218,89 @@ EXPORT_BENCH(BM_PlainReadWriteFlush);
 EXPORT_BENCH(BM_ExportCore);
 EXPORT_BENCH(BM_ExportWindow);
 
+// ---- drivers, the second record type ------------------------------------------------
+
+constexpr int kDrivers = 100000;
+
+QString driverFolder() { return g_root->filePath(QStringLiteral("drivers")); }
+std::string driverArchive() { return QFile::encodeName(driverFolder() + "/Conducenti.pro").toStdString(); }
+std::string driverExport() { return QFile::encodeName(driverFolder() + "/Conducenti.xls").toStdString(); }
+
+// The export as its window does it, without the window: the grid from the archive (a
+// composed column among them), then the file.
+void exportDriversCore() {
+  static const kit::ExportSettings settings = TfrmExpAnagrafica::settings();
+  const core::RecordLayout& layout = drivers::driverLayout();
+  std::vector<core::GridSource> sources;
+  std::vector<std::u16string> headings;
+  for (const auto& c : settings.columns) {
+    core::GridSource source;
+    if (!c.field.empty()) source.field = layout.indexOf(c.field);
+    source.compose = c.compose;
+    sources.push_back(std::move(source));
+    headings.push_back(c.heading.toStdU16String());
+  }
+  std::vector<core::SheetColumn> columns;
+  for (std::size_t i = 0; i < headings.size(); ++i) columns.push_back({headings[i], settings.columns[i].fileWidth});
+  core::TextGrid grid(columns.size() + 1, 10);
+  {
+    core::Archive archive(driverArchive(), layout.size());
+    core::fillGrid(grid, archive, layout, sources);
+  }
+  if (!kit::writeSpreadsheet(QFile::decodeName(driverExport().c_str()), core::Sheet{u"Anagrafica Conduttori", columns},
+                             grid)) {
+    std::fprintf(stderr, "cannot write the driver export\n");
+    std::exit(1);
+  }
+}
+
+std::size_t driverExportSize() {
+  static const std::size_t size = [] {
+    exportDriversCore();
+    return static_cast<std::size_t>(QFileInfo(QString::fromStdString(driverExport())).size());
+  }();
+  return size;
+}
+
+void BM_Drivers_PlainReadWrite(benchmark::State& state) {
+  plainReadWriteFiles(state, driverArchive(), QFile::encodeName(driverFolder() + "/plain.out").toStdString(),
+                      driverExportSize(), false);
+}
+void BM_Drivers_PlainReadWriteFlush(benchmark::State& state) {
+  plainReadWriteFiles(state, driverArchive(), QFile::encodeName(driverFolder() + "/plain.out").toStdString(),
+                      driverExportSize(), true);
+}
+
+void BM_Drivers_ExportCore(benchmark::State& state) {
+  const std::size_t writeSize = driverExportSize();
+  for (auto _ : state) exportDriversCore();
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(writeSize));
+}
+
+void BM_Drivers_ExportWindow(benchmark::State& state) {
+  const std::size_t writeSize = driverExportSize();
+  platform::setExeDir(driverFolder());
+  BenchHost host;
+  platform::setDialogHost(&host);
+  for (auto _ : state) {
+    TfrmExpAnagrafica w(nullptr);
+    w.show();  // the grid fills as the window opens
+    if (w.rowCount() != kDrivers) state.SkipWithError("grid not filled");
+    w.cmdEsportaClick();
+    w.hide();
+  }
+  platform::setDialogHost(nullptr);
+  platform::setExeDir(QString());
+  if (host.failed) state.SkipWithError("export failed");
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(writeSize));
+}
+
+#define DRIVER_BENCH(f) BENCHMARK(f)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0)->Repetitions(3)
+DRIVER_BENCH(BM_Drivers_PlainReadWrite);
+DRIVER_BENCH(BM_Drivers_PlainReadWriteFlush);
+DRIVER_BENCH(BM_Drivers_ExportCore);
+DRIVER_BENCH(BM_Drivers_ExportWindow);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -218,6 +311,8 @@ int main(int argc, char** argv) {
   g_root = &root;
   generate(10000);
   generate(100000);
+  QDir().mkpath(driverFolder());
+  generateDrivers(driverFolder() + "/Conducenti.pro", kDrivers);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   for (const char* size : {"10000", "100000"}) {
@@ -231,6 +326,16 @@ int main(int argc, char** argv) {
       if (t > 0)
         std::printf("%s/%s: %.2fx plain read + write + flush (goal: at most 3x); %.2fx plain read + write\n", which,
                     size, t / flushed, t / plain);
+    }
+  }
+  const double driversPlain = reporter.time("BM_Drivers_PlainReadWrite/");
+  const double driversFlushed = reporter.time("BM_Drivers_PlainReadWriteFlush/");
+  if (driversPlain > 0 && driversFlushed > 0) {
+    for (const char* which : {"BM_Drivers_ExportCore", "BM_Drivers_ExportWindow"}) {
+      const double t = reporter.time(std::string(which) + "/");
+      if (t > 0)
+        std::printf("%s: %.2fx plain read + write + flush (goal: at most 3x); %.2fx plain read + write\n", which,
+                    t / driversFlushed, t / driversPlain);
     }
   }
   benchmark::Shutdown();

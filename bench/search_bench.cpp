@@ -1,6 +1,8 @@
 // The vehicle search on a generated archive of 100,000 vehicles, against a plain read
 // of the same file: the scan with its matching (with and without building the lines),
-// the fill of the result list, and the double-click's rescan.
+// the fill of the result list, and the double-click's rescan. Then the second record
+// type, 100,000 drivers: the driver search with no filter and with two, and the fill
+// of the list of drivers on holiday, against a plain read of the driver archive.
 #include <benchmark/benchmark.h>
 
 #include "ratio_reporter.h"
@@ -18,7 +20,13 @@
 #include "core/archive.h"
 #include "core/record.h"
 #include "core/search_filter.h"
+#include "drivers/driver_lines.h"
+#include "drivers/driver_record.h"
+#include "drivers/frm_ferie.h"
+#include "drivers/frm_trova_anagrafica.h"
+#include "generated_drivers.h"
 #include "kit/search_window.h"
+#include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "platform/qtext.h"
 #include "vehicles/frm_trova_automezzi.h"
@@ -197,6 +205,108 @@ void BM_DoubleClickRescan(benchmark::State& state) {
 }
 BENCHMARK(BM_DoubleClickRescan)->Unit(benchmark::kMillisecond);
 
+// ---- drivers ---------------------------------------------------------------------
+
+constexpr int kDrivers = 100000;
+
+struct DriverFixture {
+  QTemporaryDir dir;
+  kit::ListSettings search = TfrmTrovaAnagrafica::settings();
+  kit::ListSettings ferie = TfrmFerie::settings();
+  std::string path;
+
+  DriverFixture() {
+    path = QFile::encodeName(dir.filePath(search.archive.fileName)).toStdString();
+    generateDrivers(QString::fromStdString(path), kDrivers);
+  }
+  // Marca "FIAT" and town "roma": one driver in 42.
+  static std::vector<core::Text> twoFilters() {
+    std::vector<core::Text> t(10);
+    t[3] = u"roma";
+    t[6] = u"FIAT";
+    return t;
+  }
+};
+
+DriverFixture& driverFixture() {
+  static DriverFixture f;
+  return f;
+}
+
+// Each driver benchmark works beside the driver archive.
+struct InDriverFolder {
+  InDriverFolder() { platform::setExeDir(driverFixture().dir.path()); }
+  ~InDriverFolder() { platform::setExeDir(fixture().dir.path()); }
+};
+
+void setDriverBytes(benchmark::State& state) {
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kDrivers * drivers::DriverRecord::kSize);
+}
+
+void BM_Drivers_PlainRead(benchmark::State& state) {
+  DriverFixture& f = driverFixture();
+  std::vector<char> block(1 << 20);
+  for (auto _ : state) {
+    std::ifstream in(f.path, std::ios::binary);
+    std::uint64_t sum = 0;
+    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) sum += static_cast<unsigned char>(block[0]);
+    benchmark::DoNotOptimize(sum);
+  }
+  setDriverBytes(state);
+}
+BENCHMARK(BM_Drivers_PlainRead)->Unit(benchmark::kMillisecond);
+
+void driverSearch(benchmark::State& state, const std::vector<core::Text>& texts) {
+  DriverFixture& f = driverFixture();
+  InDriverFolder here;
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    auto result = kit::searchArchive(f.search.archive, f.search.line, f.search.filters, texts);
+    lines = result.size();
+    benchmark::DoNotOptimize(result.size());
+  }
+  state.counters["lines"] = static_cast<double>(lines);
+  setDriverBytes(state);
+}
+void BM_Drivers_Search_NoFilter(benchmark::State& state) { driverSearch(state, std::vector<core::Text>(10)); }
+void BM_Drivers_Search_TwoFilters(benchmark::State& state) { driverSearch(state, DriverFixture::twoFilters()); }
+BENCHMARK(BM_Drivers_Search_NoFilter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Drivers_Search_TwoFilters)->Unit(benchmark::kMillisecond);
+
+// The scan of the holiday list: every record's flag looked at, a line for each taken.
+void BM_Drivers_FerieScan(benchmark::State& state) {
+  DriverFixture& f = driverFixture();
+  InDriverFolder here;
+  std::size_t taken = 0;
+  const core::Date today{1, 7, 2024};
+  for (auto _ : state) {
+    core::LineList lines;
+    core::Archive archive = kit::openArchive(f.ferie.archive);
+    core::scanLines(archive, drivers::driverLayout(), f.ferie.line,
+                    [&](const core::RecordBuffer& r) { return f.ferie.select(r, today); }, lines);
+    taken = lines.size();
+    benchmark::DoNotOptimize(lines.size());
+  }
+  state.counters["lines"] = static_cast<double>(taken);
+  setDriverBytes(state);
+}
+BENCHMARK(BM_Drivers_FerieScan)->Unit(benchmark::kMillisecond);
+
+// The window as the driver card opens it: created, shown (the list fills), closed.
+void BM_Drivers_FerieWindow(benchmark::State& state) {
+  InDriverFolder here;
+  int lines = 0;
+  for (auto _ : state) {
+    TfrmFerie w(nullptr);
+    w.show();
+    lines = w.lstRecords->count();
+    w.hide();
+  }
+  state.counters["lines"] = lines;
+  setDriverBytes(state);
+}
+BENCHMARK(BM_Drivers_FerieWindow)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -205,6 +315,8 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   fixture();
+  driverFixture();
+  platform::setExeDir(fixture().dir.path());
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   const double plain = reporter.time("BM_PlainRead");
@@ -213,6 +325,14 @@ int main(int argc, char** argv) {
                               "BM_Search_TwoFilters", "BM_DoubleClickRescan"}) {
       const double t = reporter.time(which);
       if (t > 0) std::printf("%s / plain read: %.2fx\n", which, t / plain);
+    }
+  }
+  const double driversPlain = reporter.time("BM_Drivers_PlainRead");
+  if (driversPlain > 0) {
+    for (const char* which : {"BM_Drivers_Search_NoFilter", "BM_Drivers_Search_TwoFilters", "BM_Drivers_FerieScan",
+                              "BM_Drivers_FerieWindow"}) {
+      const double t = reporter.time(which);
+      if (t > 0) std::printf("%s / plain read of the drivers: %.2fx (goal: at most 2x)\n", which, t / driversPlain);
     }
   }
   benchmark::Shutdown();

@@ -4,6 +4,7 @@
 
 // Each long-lived window's header; a window joins the program by being listed here
 // and in createWindows().
+#include "drivers/frm_anagrafica.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
@@ -31,7 +32,7 @@ void App::createWindows() {
   create(frmAvvio);             //  2 launcher
   create(frmCambiaPassword);    //  3 password change
   create(frmAutoparco);         //  7 vehicle card (app 02)
-  // create(frmAnagrafica);     // 16 driver card (app 01)
+  create(frmAnagrafica);        // 16 driver card (app 01)
   create(frmMenuScadenze);      // 27 upcoming vehicle deadlines (app 03)
   // create(frmMenuRegistro);   // 32 gate register menu (app 05)
   // create(frmRegistro);       // 33 gate card

@@ -1,5 +1,6 @@
 #include "kit/card_fields.h"
 
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <algorithm>
@@ -55,6 +56,14 @@ void applyTyping(QLineEdit* edit, Typing typing) {
 
 }  // namespace
 
+QString emptyUnlessDigits(const QString& text) {
+  for (QChar c : text)
+    if (!isDigit(c.unicode())) return QString();
+  return text;
+}
+
+QString trimmedUpper(const QString& text) { return platform::upperAZ(platform::trim(text)); }
+
 QString admittedText(const CardField& row, const QString& incoming) {
   QString in = incoming;
   in.removeIf([&row](QChar ch) {
@@ -80,12 +89,16 @@ CardFields::CardFields(platform::Form& window, RecordCard& card, std::span<const
   entries_.reserve(rows.size());
   for (const CardField& row : rows) {
     if (!row.control) misconfigured("a row without a control name");
+    if (row.widget == Widget::Combo) {
+      entries_.push_back(comboEntry(window, parent, row));
+      continue;
+    }
     const QString name = QString::fromLatin1(row.control);
     QWidget* found = window.findChild<QWidget*>(name);
     auto* edit = qobject_cast<platform::FilteredEdit*>(found);
     if (found && !edit) misconfigured(std::string(row.control) + " is not a FilteredEdit");
     if (!edit) edit = new platform::FilteredEdit(parent, name);
-    entries_.push_back({row, edit, nullptr});
+    entries_.push_back({row, edit, edit, nullptr});
   }
 
   for (Entry& entry : entries_) {
@@ -110,28 +123,68 @@ CardFields::CardFields(platform::Form& window, RecordCard& card, std::span<const
         platform::paintFocus(edit, row.mark.fill);
         break;
       case FocusMark::Kind::Highlight:
-        platform::addFocusHighlight(edit, QString::fromLatin1(row.mark.eff));
+        platform::addFocusHighlight(entry.control, QString::fromLatin1(row.mark.eff));
         break;
     }
-    if (row.hint) window.setHint(edit, QString::fromUtf8(row.hint));
-    if (!row.field.empty()) card.bind(row.field, edit);
+    if (row.hint) window.setHint(entry.control, QString::fromUtf8(row.hint));
+    auto* combo = qobject_cast<QComboBox*>(entry.control);
+    if (!row.field.empty()) {
+      if (combo) card.bind(row.field, combo);
+      else card.bind(row.field, edit);
+    }
     edit->installEventFilter(this);
+    if (combo) combo->installEventFilter(this);
   }
+}
+
+CardFields::Entry CardFields::comboEntry(platform::Form& window, QWidget* parent, const CardField& row) {
+  const QString name = QString::fromLatin1(row.control);
+  QWidget* found = window.findChild<QWidget*>(name);
+  auto* combo = qobject_cast<QComboBox*>(found);
+  if (found && !combo) misconfigured(std::string(row.control) + " is not a combo");
+  if (!combo) {
+    combo = new QComboBox(parent);
+    combo->setObjectName(name);
+  }
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  // No completion: a code typed in part is not filled up to the first item it begins.
+  combo->setCompleter(nullptr);
+  // The combo's own edit takes the row's rules like any edit of the card.
+  auto* edit = new platform::FilteredEdit(combo, QString());
+  combo->setLineEdit(edit);
+  combo->setCompleter(nullptr);
+  for (const char* item : row.items) combo->addItem(QString::fromUtf8(item));
+  combo->setCurrentIndex(-1);
+  return {row, edit, combo, nullptr};
 }
 
 CardFields::~CardFields() = default;
 
-const CardFields::Entry* CardFields::entryOf(const QObject* edit) const {
+const CardFields::Entry* CardFields::entryOf(const QObject* watched) const {
   for (const Entry& entry : entries_)
-    if (entry.edit == edit) return &entry;
+    if (entry.edit == watched || entry.control == watched) return &entry;
   return nullptr;
 }
 
 bool CardFields::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
+    // A combo hands the keys on to its edit directly, past this filter: each key is
+    // looked at once, on the control it was sent to.
     if (const Entry* entry = entryOf(watched)) return keyPress(*entry, static_cast<QKeyEvent*>(event));
+  } else if (event->type() == QEvent::FocusIn) {
+    const Entry* entry = entryOf(watched);
+    if (entry && watched == entry->control) {
+      if (auto* combo = qobject_cast<QComboBox*>(entry->control)) {
+        // About to be typed into: no item selected, the text kept.
+        const QString text = combo->currentText();
+        combo->setCurrentIndex(-1);
+        combo->setEditText(text);
+      }
+    }
   } else if (event->type() == QEvent::FocusOut) {
     const Entry* entry = entryOf(watched);
+    if (entry && watched != entry->control) entry = nullptr;  // a combo is left as a whole
     if (entry && entry->row.leave && platform::leavesWithinWindow(static_cast<QFocusEvent*>(event))) {
       const QString text = entry->edit->text();
       const QString left = entry->row.leave(text);

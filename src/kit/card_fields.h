@@ -60,6 +60,24 @@ using LeaveRule = QString (*)(const QString& text);
 // A character the edit refuses besides the key filter's (the plate's set).
 using RefusedChar = bool (*)(char16_t c);
 
+// Leave rules of the kit.
+// Empty unless every character, as it stands, is a digit (the empty text stays
+// empty): a VAT number set by code (a picked vehicle, a stored record) or pasted
+// with blanks in it is not kept when it is left.
+QString emptyUnlessDigits(const QString& text);
+// Trimmed, a-z turned into A-Z: what TrimUpper typing does, applied again on leaving.
+QString trimmedUpper(const QString& text);
+
+// The control a row stands for.
+enum class Widget {
+  Edit,
+  // A combo edit whose drop-down offers `items` as a help, not a restriction: any text
+  // the row's rules admit may be typed, and the row's rules (length, keys, typing,
+  // leave) hold for its edit. Its list selection is dropped, the text kept, whenever
+  // it takes the focus; New empties it and leaves no item selected.
+  Combo,
+};
+
 // One edit. Fill it with designated initializers; what a row leaves out is "none".
 struct CardField {
   const char* control = nullptr;      // objectName, "txtTarga"
@@ -76,6 +94,8 @@ struct CardField {
   RefusedChar refused = nullptr;
   FocusMark mark = {};
   const char* hint = nullptr;         // status hint (UTF-8) while the mouse is over it
+  Widget widget = Widget::Edit;
+  std::span<const char* const> items = {};  // a combo's list, in order
 };
 
 // The one character rule of an edit: `incoming` without control characters, without
@@ -102,7 +122,10 @@ class CardFields : public QObject {
   ~CardFields() override;
 
   std::size_t size() const { return entries_.size(); }
+  // The row's edit (a combo's own edit for a combo row).
   platform::FilteredEdit* edit(std::size_t row) const { return entries_.at(row).edit; }
+  // The control that takes the focus and the card's value: the edit, or the combo.
+  QWidget* control(std::size_t row) const { return entries_.at(row).control; }
   const CardField& row(std::size_t row) const { return entries_.at(row).row; }
 
  protected:
@@ -112,11 +135,14 @@ class CardFields : public QObject {
   struct Entry {
     CardField row;
     platform::FilteredEdit* edit;
+    QWidget* control;  // the edit, or the combo that holds it
     QWidget* next;
   };
-  const Entry* entryOf(const QObject* edit) const;
+  const Entry* entryOf(const QObject* watched) const;
   bool keyPress(const Entry& entry, QKeyEvent* event);
   void openCalendar(const Entry& entry);
+  // A combo row: finds or builds the combo, gives it a filtered edit of its own.
+  Entry comboEntry(platform::Form& window, QWidget* parent, const CardField& row);
 
   platform::Form* window_;
   Settings settings_;

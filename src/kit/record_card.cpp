@@ -26,6 +26,12 @@ void setComboText(QComboBox* combo, const QString& text) {
   }
 }
 
+// New: the value, and no item of the list selected unless the value is one (a fixed list).
+void resetCombo(QComboBox* combo, const QString& text) {
+  combo->setCurrentIndex(-1);  // this also empties an editable combo's text
+  setComboText(combo, text);
+}
+
 }  // namespace
 
 QString controlText(QWidget* control) {
@@ -78,7 +84,7 @@ void RecordCard::bind(std::string_view field, QLabel* label, OnNew onNew) {
 void RecordCard::bind(std::string_view field, QComboBox* combo, OnNew onNew) {
   addBinding(
       field, [combo] { return combo->currentText(); }, [combo](const QString& v) { setComboText(combo, v); },
-      onNew.touch ? std::function<void()>([combo, v = onNew.value] { setComboText(combo, v); }) : nullptr);
+      onNew.touch ? std::function<void()>([combo, v = onNew.value] { resetCombo(combo, v); }) : nullptr);
 }
 
 void RecordCard::bind(std::string_view field, QCheckBox* box, OnNew onNew) {

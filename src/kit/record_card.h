@@ -71,7 +71,8 @@ class RecordCard {
   void bind(std::string_view field, QLineEdit* edit, OnNew onNew = {});
   void bind(std::string_view field, QLabel* label, OnNew onNew = {});
   // A combo's text (the edit text of an editable combo, whether or not it is one of
-  // the items; the matching item of a fixed list).
+  // the items; the matching item of a fixed list). New leaves no item selected but
+  // the one its value names in a fixed list.
   void bind(std::string_view field, QComboBox* combo, OnNew onNew = {});
   // A yes/no flag: ticked is stored "Sì", unticked "No"; reading ticks for "Sì",
   // unticks for "No" and leaves the box alone for anything else. New unticks it.

@@ -226,6 +226,7 @@ void SearchWindow::buildResultPanel() {
     txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
     txtTrova->setGeometry(12, top, area.width() - 24 - 138, 32);
     txtTrova->installEventFilter(this);
+    if (listSettings_.findHighlight) platform::addFocusHighlight(txtTrova, QStringLiteral("effTrova"));
     btnTrova = platform::pushButton(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"),
                           QRect(area.width() - 12 - 126, top - 2, 126, 36));
     btnTrova->installEventFilter(this);

@@ -84,6 +84,7 @@ struct ListSettings {
   std::function<QStringList()> printTrailer;
 
   bool findBox = true;              // txtTrova and "Trova"
+  bool findHighlight = false;       // the yellow effTrova behind txtTrova while it has the focus
   bool keepLastFind = false;        // the last find text survives a new opening
   bool enterMovesToTrova = true;    // Enter in txtTrova moves the focus to "Trova"
   int itemWidth = 1600;

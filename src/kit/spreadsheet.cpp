@@ -129,7 +129,7 @@ void SpreadsheetWindow::buildControls() {
   QStringList names{settings_.numberName};
   std::vector<bool> editable{false};
   for (const ExportColumn& c : settings_.columns) {
-    headings << c.heading;
+    headings << (c.gridHeading.isEmpty() ? c.heading : c.gridHeading);
     names << c.name;
     editable.push_back(c.editable);
   }

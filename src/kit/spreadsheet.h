@@ -44,13 +44,14 @@ class ExportGridModel;
 // One exported column (grid columns 1 to n; column 0 is the row number).
 struct ExportColumn {
   QString name;         // colTipo: the column's name in the window description
-  QString heading;      // shown on the grid and written into the file
+  QString heading;      // written into the file, and shown on the grid unless gridHeading says otherwise
   int screenWidth = 0;  // on the grid, in pixels
   int fileWidth = 0;    // the width written into the file's heading cell
   // The record field shown, trimmed; or, left empty, `compose` makes the value.
   std::string_view field = {};
   std::function<std::u16string(const core::RecordBuffer&)> compose = {};
   bool editable = false;  // may be changed on the grid before exporting
+  QString gridHeading = {};  // the grid's own header where it differs from the file's heading
 };
 
 struct ExportSettings {

@@ -1,11 +1,19 @@
 #include "vehicles/frm_anteprima_automezzo.h"
 
-const QString TfrmAnteprimaAutomezzo::kFailure =
-    QStringLiteral("Attenzione: la visualizzazione dell'anteprima di stampa del documento non è andata a buon fine."
-                   "\n\r\n\rSi consiglia di ridurre le dimensioni della foto.");
+const QString TfrmAnteprimaAutomezzo::kFailure = kit::cardprintmsg::kPreviewFailure;
 
-TfrmAnteprimaAutomezzo::TfrmAnteprimaAutomezzo(QWidget* owner)
-    : VehicleCardDialog(owner, QStringLiteral("TfrmAnteprimaAutomezzo"), QStringLiteral(" Anteprima di stampa"),
-                        QStringLiteral("Mostra anteprima")) {}
+namespace {
 
-void TfrmAnteprimaAutomezzo::output(platform::report::Report& report) { report.preview(this); }
+kit::CardPrintSettings printSettings() {
+  kit::CardPrintSettings s = vehicles::cardPrintSettings();
+  s.dialogClass = QStringLiteral("TfrmAnteprimaAutomezzo");
+  s.caption = QStringLiteral(" Anteprima di stampa");
+  s.action = QStringLiteral("Mostra anteprima");
+  s.output = kit::CardPrintOutput::Preview;
+  s.failure = TfrmAnteprimaAutomezzo::kFailure;
+  return s;
+}
+
+}  // namespace
+
+TfrmAnteprimaAutomezzo::TfrmAnteprimaAutomezzo(QWidget* owner) : vehicles::VehicleCardDialog(owner, printSettings()) {}

@@ -9,8 +9,4 @@ class TfrmAnteprimaAutomezzo : public vehicles::VehicleCardDialog {
   explicit TfrmAnteprimaAutomezzo(QWidget* owner);
 
   static const QString kFailure;
-
- protected:
-  void output(platform::report::Report& report) override;
-  QString failureText() const override { return kFailure; }
 };

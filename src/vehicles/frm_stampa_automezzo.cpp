@@ -1,11 +1,17 @@
 #include "vehicles/frm_stampa_automezzo.h"
 
-const QString TfrmStampaAutomezzo::kFailure =
-    QStringLiteral("Attenzione: la stampa del documento non è andata a buon fine.\n\r\n\r"
-                   "Si consiglia di ridurre le dimensioni della foto.");
+const QString TfrmStampaAutomezzo::kFailure = kit::cardprintmsg::kPrintFailure;
 
-TfrmStampaAutomezzo::TfrmStampaAutomezzo(QWidget* owner)
-    : VehicleCardDialog(owner, QStringLiteral("TfrmStampaAutomezzo"), QStringLiteral(" Stampa documento"),
-                        QStringLiteral("Stampa")) {}
+namespace {
 
-void TfrmStampaAutomezzo::output(platform::report::Report& report) { report.print(this); }
+kit::CardPrintSettings printSettings() {
+  kit::CardPrintSettings s = vehicles::cardPrintSettings();
+  s.dialogClass = QStringLiteral("TfrmStampaAutomezzo");
+  s.output = kit::CardPrintOutput::Print;
+  s.failure = TfrmStampaAutomezzo::kFailure;
+  return s;
+}
+
+}  // namespace
+
+TfrmStampaAutomezzo::TfrmStampaAutomezzo(QWidget* owner) : vehicles::VehicleCardDialog(owner, printSettings()) {}

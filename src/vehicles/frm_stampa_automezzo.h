@@ -9,8 +9,4 @@ class TfrmStampaAutomezzo : public vehicles::VehicleCardDialog {
   explicit TfrmStampaAutomezzo(QWidget* owner);
 
   static const QString kFailure;
-
- protected:
-  void output(platform::report::Report& report) override;
-  QString failureText() const override { return kFailure; }
 };

@@ -1,21 +1,10 @@
 #include "vehicles/vehicle_card_report.h"
 
-#include <QComboBox>
-#include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTextEdit>
 
 #include "platform/windows.h"
-#include "platform/dialogs.h"
-#include "platform/widgets.h"
-#include "platform/form.h"
-#include "platform/qtext.h"
 #include "vehicles/vehicle_photo.h"
 
 namespace vehicles {
@@ -24,56 +13,42 @@ using namespace platform::report;
 
 namespace {
 
-struct FieldBox {
-  double row;       // top of the heading strip, mm
-  const char* caption;
-  const char* memo;
-  double left, width;  // mm
-};
-
-// Rows every 15 mm from 100 mm; heading strip 4.8 mm, value box 6 mm below it.
-constexpr FieldBox kFields[] = {
-    {100, "TIPO VEICOLO", "txtTipo", 2, 90},
-    {100, "DESTINAZIONE ED USO", "txtDestinazione", 96, 92},
-    {115, "MARCA", "txtMarca", 2, 90},
-    {115, "MODELLO", "txtModello", 96, 92},
-    {130, "TARGA", "txtTarga", 2, 46},
-    {130, "IMMATRICOLAZIONE", "txtAnno", 52, 40},
-    {130, "COLORE", "txtColore", 96, 92},
-    {145, "TELAIO", "txtTelaio", 2, 46},
-    {145, "STATO VEICOLO", "txtStato", 52, 40},
-    {145, "CHILOMETRI PERCORSI", "txtChilometri", 96, 49},
-    {145, "DATA LETTURA", "txtLettura", 149, 39},
-    {160, "PNEUMATICI", "txtPneumatici", 2, 90},
-    {160, "ALIMENTAZIONE", "txtAlimentazione", 96, 43},
-    {160, "CILINDRATA", "txtCilindrata", 143, 45},
-    {175, "kW", "txtKW", 2, 43},
-    {175, "PORTATA MASSIMA", "txtPortata", 49, 43},
-    {175, "COMPATIBILITA' AMBIENTALE", "txtAmbiente", 96, 92},
-    {190, "NUMERO POSTI", "txtPosti", 2, 43},
-    {190, "COMPAGNIA ASSICURATIVA", "txtCompagnia", 49, 139},
-    {205, "TEL. ASSICURATORE", "txtTelAssicuratore", 2, 43},
-    {205, "IMPORTO POLIZZA", "txtPolizza", 49, 43},
-    {205, "AUTISTA", "txtAutista", 96, 43},
-    {205, "TEL. AUTISTA", "txtTelAutista", 143, 45},
-    {220, "MECCANICO", "txtMeccanico", 2, 43},
-    {220, "TEL. MECCANICO", "txtTelMeccanico", 49, 43},
-    {220, "SCADENZA REVISIONE", "txtScadRevisione", 96, 43},
-    {220, "SCADENZA TAGLIANDO", "txtScadTagliando", 143, 45},
-    {235, "SCAD. ASSICURAZIONE", "txtScadAssicurazione", 2, 43},
-    {235, "SCADENZA BOLLO", "txtScadBollo", 49, 43},
-    {235, "PROPRIETARIO", "txtProprietario", 96, 92},
-    {250, "INCIDENTI SUBITI", "txtIncidenti", 2, 186},
-    {265, "NOTE", "txtNote", 2, 186},
+// Rows every 15 mm from 100 mm: each value in a white box under its heading strip.
+constexpr kit::CardPrintRow kFields[] = {
+    {.caption = "TIPO VEICOLO", .memo = "txtTipo", .top = 100, .left = 2, .width = 90},
+    {.caption = "DESTINAZIONE ED USO", .memo = "txtDestinazione", .top = 100, .left = 96, .width = 92},
+    {.caption = "MARCA", .memo = "txtMarca", .top = 115, .left = 2, .width = 90},
+    {.caption = "MODELLO", .memo = "txtModello", .top = 115, .left = 96, .width = 92},
+    {.caption = "TARGA", .memo = "txtTarga", .top = 130, .left = 2, .width = 46},
+    {.caption = "IMMATRICOLAZIONE", .memo = "txtAnno", .top = 130, .left = 52, .width = 40},
+    {.caption = "COLORE", .memo = "txtColore", .top = 130, .left = 96, .width = 92},
+    {.caption = "TELAIO", .memo = "txtTelaio", .top = 145, .left = 2, .width = 46},
+    {.caption = "STATO VEICOLO", .memo = "txtStato", .top = 145, .left = 52, .width = 40},
+    {.caption = "CHILOMETRI PERCORSI", .memo = "txtChilometri", .top = 145, .left = 96, .width = 49},
+    {.caption = "DATA LETTURA", .memo = "txtLettura", .top = 145, .left = 149, .width = 39},
+    {.caption = "PNEUMATICI", .memo = "txtPneumatici", .top = 160, .left = 2, .width = 90},
+    {.caption = "ALIMENTAZIONE", .memo = "txtAlimentazione", .top = 160, .left = 96, .width = 43},
+    {.caption = "CILINDRATA", .memo = "txtCilindrata", .top = 160, .left = 143, .width = 45},
+    {.caption = "kW", .memo = "txtKW", .top = 175, .left = 2, .width = 43},
+    {.caption = "PORTATA MASSIMA", .memo = "txtPortata", .top = 175, .left = 49, .width = 43},
+    {.caption = "COMPATIBILITA' AMBIENTALE", .memo = "txtAmbiente", .top = 175, .left = 96, .width = 92},
+    {.caption = "NUMERO POSTI", .memo = "txtPosti", .top = 190, .left = 2, .width = 43},
+    {.caption = "COMPAGNIA ASSICURATIVA", .memo = "txtCompagnia", .top = 190, .left = 49, .width = 139},
+    {.caption = "TEL. ASSICURATORE", .memo = "txtTelAssicuratore", .top = 205, .left = 2, .width = 43},
+    {.caption = "IMPORTO POLIZZA", .memo = "txtPolizza", .top = 205, .left = 49, .width = 43},
+    {.caption = "AUTISTA", .memo = "txtAutista", .top = 205, .left = 96, .width = 43},
+    {.caption = "TEL. AUTISTA", .memo = "txtTelAutista", .top = 205, .left = 143, .width = 45},
+    {.caption = "MECCANICO", .memo = "txtMeccanico", .top = 220, .left = 2, .width = 43},
+    {.caption = "TEL. MECCANICO", .memo = "txtTelMeccanico", .top = 220, .left = 49, .width = 43},
+    {.caption = "SCADENZA REVISIONE", .memo = "txtScadRevisione", .top = 220, .left = 96, .width = 43},
+    {.caption = "SCADENZA TAGLIANDO", .memo = "txtScadTagliando", .top = 220, .left = 143, .width = 45},
+    {.caption = "SCAD. ASSICURAZIONE", .memo = "txtScadAssicurazione", .top = 235, .left = 2, .width = 43},
+    {.caption = "SCADENZA BOLLO", .memo = "txtScadBollo", .top = 235, .left = 49, .width = 43},
+    {.caption = "PROPRIETARIO", .memo = "txtProprietario", .top = 235, .left = 96, .width = 92},
+    {.caption = "INCIDENTI SUBITI", .memo = "txtIncidenti", .top = 250, .left = 2, .width = 186},
+    {.caption = "NOTE", .memo = "txtNote", .top = 265, .left = 2, .width = 186},
 };
 static_assert(std::size(kFields) == 32);
-
-constexpr double kHeadingHeight = 4.8;
-constexpr double kBoxHeight = 6;
-
-QRectF mmRect(double left, double top, double width, double height) {
-  return QRectF(mm(left), mm(top), mm(width), mm(height));
-}
 
 // A simple side view of a car, for the fixed pictures.
 void drawCar(QPainter& p, const QRectF& r, const QColor& body, const QColor& glass) {
@@ -109,65 +84,29 @@ void drawCar(QPainter& p, const QRectF& r, const QColor& body, const QColor& gla
 
 }  // namespace
 
+kit::CardPrintSettings cardPrintSettings() {
+  return {
+      .cardClass = QStringLiteral("TfrmAutoparco"),
+      .reportName = kCardReportName,
+      .title = QStringLiteral("SCHEDA VEICOLO"),
+      .titleMemo = QStringLiteral("txtNome"),
+      .layout = kit::CardPrintLayout::HeadedBoxes,
+      .rows = kFields,
+      .photo = &cardPhoto,
+      .placeholder = &placeholderPicture,
+      .picture = &decorativePicture,
+  };
+}
+
 const QStringList& cardPrintFields() {
-  static const QStringList names = [] {
-    QStringList out;
-    for (const FieldBox& f : kFields) out << QString::fromLatin1(f.memo);
-    return out;
-  }();
+  static const QStringList names = kit::cardPrintMemos(cardPrintSettings());
   return names;
 }
 
-std::unique_ptr<Report> makeVehicleCardReport() {
-  auto report = std::make_unique<Report>(kCardReportName);
-  Page& page = report->addPage(QStringLiteral("Page1"), QPageLayout::Portrait);
+std::unique_ptr<Report> makeVehicleCardReport() { return kit::makeCardReport(cardPrintSettings()); }
 
-  Shape& bar = page.addShape(QStringLiteral("shpTitolo"), mmRect(1, 1, 188, 8));
-  bar.fill = kRoyalBlue;
-  Memo& title = page.addMemo(QStringLiteral("txtNome"), mmRect(1, 1, 188, 8));
-  title.font = {QStringLiteral("Arial"), 12, false, Qt::white};
-  title.hAlign = HAlign::Centre;
-  title.vAlign = VAlign::Centre;
-  title.setText(QStringLiteral("SCHEDA VEICOLO"));
-
-  Picture& photo = page.addPicture(QStringLiteral("imgLogo"), mmRect(1, 11, 188, 87));
-  photo.centre = true;
-
-  for (const FieldBox& f : kFields) {
-    const QString memoName = QString::fromLatin1(f.memo);
-    Memo& heading = page.addMemo(QStringLiteral("cap") + memoName.mid(3),
-                                 mmRect(f.left, f.row, f.width, kHeadingHeight));
-    heading.fill = kRoyalBlue;
-    heading.font = {QStringLiteral("Arial"), 8, true, Qt::white};
-    heading.vAlign = VAlign::Centre;
-    heading.expressions = false;
-    heading.setText(QString::fromUtf8(f.caption));
-
-    Memo& value = page.addMemo(memoName, mmRect(f.left, f.row + kHeadingHeight, f.width, kBoxHeight));
-    value.fill = Qt::white;
-    value.frame = kRoyalBlue;
-    value.frameWidth = 0.75;
-    value.font = {QStringLiteral("Arial"), 8, false, Qt::black};
-    value.vAlign = VAlign::Centre;
-    value.expressions = false;  // "[DATE]" typed into a field is printed as typed
-  }
-  return report;
-}
-
-QWidget* vehicleCard(QWidget* owner) {
-  for (QWidget* w = owner; w; w = w->parentWidget())
-    if (w->objectName() == QLatin1String("TfrmAutoparco")) return w;
-  return platform::findWindow(QStringLiteral("TfrmAutoparco"));
-}
-
-QString cardText(const QWidget* card, const QString& name) {
-  QObject* control = card ? card->findChild<QObject*>(name) : nullptr;
-  if (!control) throw ReportError(QStringLiteral("Control \"%1\" not found on the vehicle card.").arg(name));
-  if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
-  if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->currentText();
-  if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) return plain->toPlainText();
-  if (auto* rich = qobject_cast<QTextEdit*>(control)) return rich->toPlainText();
-  return control->property("text").toString();
+void fillVehicleCardReport(Report& report, const QWidget* card, const QImage& photo) {
+  kit::fillCardReport(report, cardPrintSettings(), card, photo);
 }
 
 QPixmap cardPhoto(const QWidget* card) {
@@ -175,14 +114,6 @@ QPixmap cardPhoto(const QWidget* card) {
   if (auto* frame = qobject_cast<PhotoFrame*>(foto)) return QPixmap::fromImage(frame->image());
   if (auto* label = qobject_cast<QLabel*>(foto)) return label->pixmap();
   return {};
-}
-
-void fillVehicleCardReport(Report& report, const QWidget* card, const QImage& photo) {
-  if (!card) throw ReportError(QStringLiteral("The vehicle card is not available."));
-  report.page(0).orientation = QPageLayout::Portrait;
-  report.picture(QStringLiteral("imgLogo")).image = photo;
-  for (const QString& name : cardPrintFields()) report.memo(name).setText(platform::trim(cardText(card, name)));
-  report.prepare();
 }
 
 QPixmap placeholderPicture() {
@@ -231,71 +162,6 @@ QPixmap decorativePicture() {
     }
   }
   return pm;
-}
-
-// --- the dialogs ---------------------------------------------------------------
-
-VehicleCardDialog::VehicleCardDialog(QWidget* owner, const QString& className, const QString& caption,
-                                     const QString& action)
-    : platform::Form(owner, className, platform::WindowKind::CentredOnOwner, caption, 364, 287) {
-  auto* panel = new QFrame(this);
-  panel->setObjectName(QStringLiteral("panLogo"));
-  panel->setGeometry(12, 12, 340, 210);
-  panel->setAutoFillBackground(true);
-  QPalette pal = panel->palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  panel->setPalette(pal);
-
-  imgLogo01 = new QLabel(panel);
-  imgLogo01->setObjectName(QStringLiteral("imgLogo01"));
-  imgLogo01->setAlignment(Qt::AlignCenter);
-  imgLogo01->setPixmap(decorativePicture());
-  imgLogo01->setGeometry(0, 0, 340, 210);
-
-  btnAnnulla = platform::pushButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QRect(12, 238, 130, 34));
-  connect(btnAnnulla, &QPushButton::clicked, this, &VehicleCardDialog::btnAnnullaClick);
-
-  btnStampa = platform::pushButton(this, QStringLiteral("btnStampa"), action, QRect(222, 238, 130, 34));
-  connect(btnStampa, &QPushButton::clicked, this, &VehicleCardDialog::btnStampaClick);
-
-  imgTemp = new QLabel(this);
-  imgTemp->setObjectName(QStringLiteral("imgTemp"));
-  imgTemp->setPixmap(placeholderPicture());
-  imgTemp->setVisible(false);
-  imgLogo = new QLabel(this);
-  imgLogo->setObjectName(QStringLiteral("imgLogo"));
-  imgLogo->setPixmap(imgTemp->pixmap());
-  imgLogo->setVisible(false);
-}
-
-void VehicleCardDialog::FormShow() {
-  // A photo that cannot be copied is no failure: the placeholder is printed instead.
-  const QPixmap photo = cardPhoto(vehicleCard(parentWidget()));
-  imgLogo->setPixmap(photo.isNull() ? imgTemp->pixmap() : photo);
-}
-
-void VehicleCardDialog::btnStampaClick() {
-  try {
-    auto report = makeVehicleCardReport();
-    fillVehicleCardReport(*report, vehicleCard(parentWidget()), imgLogo->pixmap().toImage());
-    output(*report);
-  } catch (const std::exception&) {
-    platform::warning(failureText(), this);
-  } catch (...) {
-    platform::warning(failureText(), this);
-  }
-  closeForm();
-}
-
-void VehicleCardDialog::btnAnnullaClick() { closeForm(); }
-
-void VehicleCardDialog::paintEvent(QPaintEvent* event) {
-  QPainter p(this);
-  QLinearGradient g(0, 0, 0, height());
-  g.setColorAt(0, QColor(0x42, 0x7A, 0xA8));
-  g.setColorAt(1, Qt::white);
-  p.fillRect(rect(), g);
-  platform::Form::paintEvent(event);
 }
 
 }  // namespace vehicles

@@ -7,6 +7,10 @@
 #include <QLineEdit>
 
 #include "app/app.h"
+#include "drivers/frm_ferie.h"
+#include "drivers/frm_servizio.h"
+#include "drivers/frm_trasferte.h"
+#include "drivers/frm_trova_anagrafica.h"
 #include "kit/search_window.h"
 #include "shell/frm_allega_cartella.h"
 #include "shell/frm_avvio.h"
@@ -59,6 +63,24 @@ TEST_F(WiringTest, AttachmentKeyWordsNameACardWithItsSixHiddenLabels) {
 TEST_F(WiringTest, VehiclePickerKeyWordsNameControlsTheirWindowsHave) {
   const std::vector<kit::PickTarget> targets = TfrmTrovaAutomezzi::pickTargets();
   EXPECT_EQ(targets.size(), 9u);
+  for (const kit::PickTarget& t : targets) {
+    SCOPED_TRACE(t.keyWord.toStdString());
+    if (platform::Form* window = target(t.window)) {
+      for (const kit::ControlWrite& w : t.writes) expectControl(window, w.control, kit::canSetControlText(window, w.control));
+      if (t.setsPosition) expectControl(window, "lblPosizione", kit::canSetControlText(window, "lblPosizione"));
+    }
+  }
+}
+
+TEST_F(WiringTest, DriverPickerAndListsNameControlsTheirWindowsHave) {
+  const std::vector<kit::PickTarget> picker = TfrmTrovaAnagrafica::pickTargets();
+  ASSERT_EQ(picker.size(), 3u);
+  EXPECT_EQ(picker[0].keyWord, "anagrafica");
+  EXPECT_EQ(picker[1].keyWord, "scadenzario");
+  EXPECT_EQ(picker[2].keyWord, "chilometrico");
+  std::vector<kit::PickTarget> targets = picker;
+  for (const kit::ListSettings& list : {TfrmTrasferte::settings(), TfrmFerie::settings(), TfrmServizio::settings()})
+    targets.insert(targets.end(), list.targets.begin(), list.targets.end());
   for (const kit::PickTarget& t : targets) {
     SCOPED_TRACE(t.keyWord.toStdString());
     if (platform::Form* window = target(t.window)) {

@@ -3,6 +3,7 @@
 // when left, and a read-only date filled from the calendar. Enter moves from one to
 // the next and wraps.
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QInputMethodEvent>
@@ -54,7 +55,7 @@ class TestCard : public platform::Form {
     card->setArchive(kit::ArchiveSource::fixed(QStringLiteral("campi.dat")));
     fields = new kit::CardFields(*this, *card, rows,
                                  {.openCalendar = [this](const QString& keyWord) { calendars << keyWord; }});
-    for (std::size_t i = 0; i < fields->size(); ++i) fields->edit(i)->setGeometry(10, 10 + 40 * int(i), 200, 24);
+    for (std::size_t i = 0; i < fields->size(); ++i) fields->control(i)->setGeometry(10, 10 + 40 * int(i), 200, 24);
   }
   FilteredEdit* edit(const char* name) { return findChild<FilteredEdit*>(QString::fromLatin1(name)); }
 
@@ -318,6 +319,76 @@ TEST(CardFieldsTable, AdmittedTextIsTheOneCharacterRule) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(kit::admittedText(c.row, c.incoming), c.admitted);
   }
+}
+
+TEST(CardFieldsTable, LeaveRulesOfTheKit) {
+  struct Case {
+    QString text, digits, upper;
+  };
+  const Case cases[] = {
+      {"", "", ""},
+      {"01234567890", "01234567890", "01234567890"},
+      {"123 45", "", "123 45"},
+      {" 12", "", "12"},
+      {"it12", "", "IT12"},
+      {"\u0663\u0664", "", "\u0663\u0664"},  // digits of another script are not digits here
+      {" rm ", "", "RM"},
+      {"\u00e8x", "", "\u00e8X"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
+    EXPECT_EQ(kit::emptyUnlessDigits(c.text), c.digits);
+    EXPECT_EQ(kit::trimmedUpper(c.text), c.upper);
+  }
+}
+
+// A combo row: its list a help, its edit under the row's rules, its selection dropped
+// when it takes the focus, its text stored and read like an edit's.
+TEST(CardFieldsTable, ComboRowOffersItsListAndKeepsWhatItsRulesAdmit) {
+  static constexpr const char* kCodes[] = {"AB", "AC", "RM"};
+  const CardField rows[] = {
+      {.control = "txtCodice", .field = "Codice", .maxLength = 2, .next = "txtImporto", .typing = kit::Typing::TrimUpper,
+       .leave = kit::trimmedUpper, .mark = kit::highlight("effCodice"), .widget = kit::Widget::Combo, .items = kCodes},
+      {.control = "txtImporto", .field = "Importo", .next = "txtCodice"},
+  };
+  TempExeDir dir;
+  ScriptedDialogHost host;
+  TestCard w(rows);
+  activate(&w);
+  auto* combo = w.findChild<QComboBox*>(QStringLiteral("txtCodice"));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_TRUE(combo->isEditable());
+  EXPECT_EQ(combo->count(), 3);
+  EXPECT_EQ(combo->currentIndex(), -1);
+  EXPECT_EQ(w.fields->control(0), combo);
+  EXPECT_EQ(w.fields->edit(0), combo->lineEdit());
+
+  combo->setFocus();
+  EXPECT_TRUE(w.findChild<QWidget*>(QStringLiteral("effCodice"))->isVisible());
+  QTest::keyClicks(combo, QStringLiteral("a"));
+  EXPECT_EQ(combo->currentText(), QStringLiteral("A"));  // not completed from the list
+  QTest::keyClicks(combo, QStringLiteral("c x"));
+  EXPECT_EQ(combo->currentText(), QStringLiteral("AC"));  // the limit holds
+
+  combo->setEditText(QStringLiteral(" q"));  // set by code, left as it is until left
+  QTest::keyClick(combo, Qt::Key_Return);
+  EXPECT_EQ(w.focusWidget(), w.edit("txtImporto"));
+  EXPECT_EQ(combo->currentText(), QStringLiteral("Q"));
+  EXPECT_FALSE(w.findChild<QWidget*>(QStringLiteral("effCodice"))->isVisible());
+
+  combo->setCurrentIndex(2);
+  combo->setFocus();
+  EXPECT_EQ(combo->currentIndex(), -1);
+  EXPECT_EQ(combo->currentText(), QStringLiteral("RM"));
+
+  w.card->save();
+  EXPECT_EQ(dir.read(QStringLiteral("campi.dat")).left(3), QByteArray("\x02RM"));
+  combo->setCurrentIndex(0);
+  w.card->newCard();
+  EXPECT_TRUE(combo->currentText().isEmpty());
+  EXPECT_EQ(combo->currentIndex(), -1);
+  w.card->first();
+  EXPECT_EQ(combo->currentText(), QStringLiteral("RM"));
 }
 
 }  // namespace

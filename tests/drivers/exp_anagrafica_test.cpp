@@ -1,0 +1,159 @@
+// The driver export: the grid filled from the driver archive and "Conducenti.xls"
+// written from it, against bytes spelled out here.
+#include "drivers/frm_exp_anagrafica.h"
+
+#include <QAbstractItemModel>
+#include <QLabel>
+#include <QTableView>
+#include <map>
+
+#include "drivers/driver_record.h"
+#include "platform/qtext.h"
+#include "shell/frm_guida.h"
+#include "support/archive_files.h"
+#include "support/export_file_bytes.h"
+#include "platform/widgets.h"
+#include "support/helpers.h"
+#include "support/scripted_host.h"
+
+namespace {
+
+using Fields = std::map<std::string_view, QString>;
+
+void appendDrivers(const std::vector<Fields>& drivers) {
+  std::vector<core::RecordBuffer> records;
+  for (const Fields& d : drivers) {
+    core::RecordBuffer r(drivers::driverLayout());
+    for (const auto& [name, text] : d) r.set(name, platform::toCore(text));
+    records.push_back(r);
+  }
+  appendRecords(QStringLiteral("Conducenti.pro"), drivers::DriverRecord::kSize, records);
+}
+
+QByteArray heading(int width, const QByteArray& text) {
+  return "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) + ">" + text + "</td>";
+}
+
+const QByteArray kHeadAndHeadings =
+    QByteArray::fromStdString(exportFileHead("Anagrafica Conduttori")) + "<tr>" + heading(250, "Cognome e nome") +
+    heading(250, "Patenti di guida") + heading(250, "Recapito preferenziale") + heading(300, "Via e numero civico") +
+    heading(250, "Citt\xE0") + heading(250, "Compensi pattuiti") + heading(200, "Tel. casa") +
+    heading(200, "Tel. ufficio") + heading(200, "Tel. cellulare") + heading(250, "PEC") + heading(250, "E-mail") +
+    heading(250, "Codice fiscale") + heading(250, "Carta di credito n.") + heading(250, "Data scadenza") +
+    heading(250, "Partita IVA") + heading(300, "IBAN") + heading(250, "Tipo veicolo") +
+    heading(250, "Marca e modello") + heading(200, "Colore") + heading(200, "Alimentazione") + heading(200, "Targa") +
+    heading(250, "Programma ferie") + heading(400, "Note") + heading(150, "In ferie") + heading(150, "Trasferte") +
+    "</tr>";
+const QByteArray kTail = QByteArray::fromStdString(kExportFileTail);
+
+QByteArray dataRow(const QList<QByteArray>& cells) {
+  QByteArray out = "<tr>";
+  for (const QByteArray& c : cells) out += "<td style=\"text-align: left;\">" + c + "</td>";
+  return out + "</tr>";
+}
+
+// A driver whose every text field holds its own name and k, so the file shows which
+// field went where.
+Fields full(int k) {
+  Fields d;
+  for (const char* name : {"Conducente", "Patenti", "Recapito", "Via", "Cap", "Citta", "Compensi", "TelCasa", "TelUff",
+                           "TelCel", "Fax", "Email", "CodFisc", "Carta", "ScadeCarta", "Iban", "Veicolo", "Marca",
+                           "Modello", "Colore", "Alimentazione", "Targa", "Programma", "Note", "File01", "Desc03"})
+    d[name] = QStringLiteral("%1-%2").arg(QLatin1String(name)).arg(k);
+  d["Prov"] = "PV";
+  d["PartitaIva"] = QStringLiteral("0123456789%1").arg(k);
+  d["Ferie"] = "Sì";
+  d["Trasferte"] = "No";
+  return d;
+}
+QList<QByteArray> fullRow(int k) {
+  const QByteArray n = QByteArray::number(k);
+  return {"Conducente-" + n, "Patenti-" + n,  "Recapito-" + n, "Via-" + n,
+          "Cap-" + n + " Citta-" + n + " PV",
+          "Compensi-" + n,   "TelCasa-" + n,  "TelUff-" + n,   "TelCel-" + n,   "Fax-" + n,  "Email-" + n,
+          "CodFisc-" + n,    "Carta-" + n,    "ScadeCarta-" + n, "0123456789" + n, "Iban-" + n, "Veicolo-" + n,
+          "Marca-" + n + " Modello-" + n,     "Colore-" + n,   "Alimentazione-" + n, "Targa-" + n,
+          "Programma-" + n,  "Note-" + n,     "S\xEC",         "No"};
+}
+
+class ExpAnagrafica : public ::testing::Test {
+ protected:
+  void run(std::function<void(TfrmExpAnagrafica&)> script) {
+    host.modalScripts.push_back([&](platform::Form& f) { script(static_cast<TfrmExpAnagrafica&>(f)); });
+    QWidget card;
+    TfrmExpAnagrafica w(&card);
+    w.showModalDialog();
+  }
+
+  TempExeDir dir;
+  ScriptedDialogHost host;
+  ShellOpenRecorder opened;
+};
+
+TEST_F(ExpAnagrafica, EmptyArchiveExportsTheHeadingsAndTenEmptyRows) {
+  run([&](TfrmExpAnagrafica& w) {
+    EXPECT_EQ(w.rowCount(), 10);
+    click(w.cmdEsporta);
+  });
+  QByteArray expected = kHeadAndHeadings;
+  for (int i = 0; i < 10; ++i) expected += dataRow(QList<QByteArray>(25, QByteArray()));
+  EXPECT_EQ(dir.read("Conducenti.xls"), expected + kTail);
+  EXPECT_EQ(opened.targets, QStringList{dir.file("Conducenti.xls")});
+}
+
+TEST_F(ExpAnagrafica, ThreeDriversGiveThreeNumberedRowsTrimmedAndEscaped) {
+  Fields noCap = full(2);
+  noCap.erase("Cap");
+  noCap["Note"] = "<b>urgente</b> & \"subito\"";
+  Fields least = {{"Conducente", "Verdi"}, {"Marca", "Fiat"}, {"Modello", "Panda"}, {"Targa", "AB123CD"},
+                  {"Ferie", "No"},         {"Trasferte", "No"}};
+  appendDrivers({full(1), noCap, least});
+  run([&](TfrmExpAnagrafica& w) {
+    ASSERT_EQ(w.rowCount(), 3);
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(w.cell(r, 0), QString::number(r + 1));
+    EXPECT_EQ(w.cell(1, 5), " Citta-2 PV");  // the grid keeps the blank of the empty postal code
+    EXPECT_EQ(w.cell(2, 5), "  ");
+    EXPECT_EQ(w.cell(0, 24), "Sì");
+    click(w.cmdEsporta);
+  });
+  QList<QByteArray> second = fullRow(2);
+  second[4] = "Citta-2 PV";  // the file's cell is trimmed
+  second[22] = "&lt;b&gt;urgente&lt;/b&gt; &amp; &quot;subito&quot;";
+  QList<QByteArray> third(25, QByteArray());
+  third[0] = "Verdi";
+  third[17] = "Fiat Panda";
+  third[20] = "AB123CD";
+  third[23] = "No";
+  third[24] = "No";
+  const QByteArray expected = kHeadAndHeadings + dataRow(fullRow(1)) + dataRow(second) + dataRow(third) + kTail;
+  EXPECT_EQ(dir.read("Conducenti.xls"), expected);
+}
+
+TEST_F(ExpAnagrafica, WindowGridHeadersAndHelp) {
+  QString title, text;
+  run([&](TfrmExpAnagrafica& w) {
+    EXPECT_EQ(w.objectName(), "TfrmExpAnagrafica");
+    EXPECT_EQ(w.windowTitle(), " Esporta archivio conduttori in Microsoft Excel");
+    EXPECT_EQ(w.kind(), platform::WindowKind::CentredOnScreen);
+    QAbstractItemModel* m = w.grdRecords->model();
+    ASSERT_EQ(m->columnCount(), 26);
+    EXPECT_EQ(m->headerData(0, Qt::Horizontal).toString(), "N.");
+    EXPECT_EQ(m->headerData(4, Qt::Horizontal).toString(), "Via / Piazza e numero civico");
+    EXPECT_EQ(m->headerData(5, Qt::Horizontal).toString(), "Città");
+    EXPECT_EQ(m->headerData(25, Qt::Horizontal).toString(), "Trasferte");
+    // Only the two flag columns may be changed on the grid.
+    for (int c = 0; c < 26; ++c)
+      EXPECT_EQ(bool(m->flags(m->index(0, c)) & Qt::ItemIsEditable), c >= 24) << c;
+    EXPECT_EQ(w.panInfo->text(), "Esportazione archivio in Microsoft Excel.");
+    host.modalScripts.push_back([&](platform::Form& f) {
+      auto& guida = static_cast<TfrmGuida&>(f);
+      title = guida.title();
+      text = guida.text();
+    });
+    click(w.cmdGuida);
+  });
+  EXPECT_EQ(title, "Esportazione archivio conduttori in Microsoft Excel");
+  EXPECT_EQ(text.split("\r\n\r\n").size(), 3);
+}
+
+}  // namespace
