@@ -115,9 +115,10 @@ const kit::CardField kFields[DriverRecord::kEditCount] = {
 
 // ---- layout ----------------------------------------------------------------------
 
-constexpr int kCaptionHeight = 18;
-constexpr int kEditHeight = 26;
-constexpr int kRowHeight = kCaptionHeight + kEditHeight + 8;
+constexpr int kCaptionHeight = 16;
+constexpr int kEditHeight = 24;
+constexpr int kRowHeight = kCaptionHeight + kEditHeight + 4;
+constexpr int kSectionTitle = 20;
 constexpr int kGap = 16;
 constexpr int kButtonSide = 26;  // a checker or mail picture beside its edit
 
@@ -187,7 +188,7 @@ class SectionFrame : public QFrame {
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(0x1F, 0x3A, 0x68));
-    p.drawText(QRect(10, 2, width() - 20, 18), Qt::AlignLeft | Qt::AlignVCenter, title_);
+    p.drawText(QRect(10, 1, width() - 20, 18), Qt::AlignLeft | Qt::AlignVCenter, title_);
   }
 
  private:
@@ -290,13 +291,13 @@ void TfrmAnagrafica::buildControls() {
       {&TfrmAnagrafica::btnIban, "btnIban", "✓", "Controlla l'IBAN.", &TfrmAnagrafica::btnIbanClick},
   };
   QList<QWidget*> tabOrder;
-  int y = 60;
+  int y = 58;
   for (const Section& section : sections()) {
     auto* frame = new SectionFrame(panContainer_, QString::fromLatin1(section.name), QString::fromUtf8(section.title));
-    const int height = 22 + static_cast<int>(section.rows.size()) * kRowHeight;
+    const int height = kSectionTitle + 4 + static_cast<int>(section.rows.size()) * kRowHeight;
     frame->setGeometry(10, y, 780, height);
     setHint(frame, QString());
-    int rowY = 22;
+    int rowY = kSectionTitle;
     for (const std::vector<Place>& row : section.rows) {
       int x = 12;
       for (const Place& place : row) {
@@ -342,7 +343,7 @@ void TfrmAnagrafica::buildControls() {
       }
       rowY += kRowHeight;
     }
-    y += height + 6;
+    y += height + 4;
   }
 
   // The fields in record order, for the typed members and for the table.

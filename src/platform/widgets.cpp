@@ -1,5 +1,7 @@
 #include "platform/widgets.h"
 
+#include <QApplication>
+
 #include <QPushButton>
 
 #include <QFocusEvent>
@@ -198,6 +200,14 @@ HighlightRect* addFocusHighlight(QWidget* edit, const QString& effName) {
   QPointer<HighlightRect> guard(rect);
   new FocusWatch(edit, [guard](bool focused) {
     if (guard) guard->setVisible(focused);
+  });
+  // Focus moved by code while the window was not active reaches the new control only
+  // when the window is active again, with no leave for the old one: one highlight at
+  // a time all the same.
+  QPointer<QWidget> watched(edit);
+  QObject::connect(qApp, &QApplication::focusChanged, rect, [guard, watched](QWidget*, QWidget* now) {
+    if (!guard || !watched || !now || now->window() != watched->window()) return;
+    if (now != watched && !watched->isAncestorOf(now)) guard->hide();
   });
   return rect;
 }

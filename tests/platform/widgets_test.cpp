@@ -106,6 +106,12 @@ TEST(FocusHighlight, StaysWhileAnotherWindowIsActive) {
   QWidget other;
   activate(&other);
   EXPECT_TRUE(eff->isVisible());
+  // The focus moved by code meanwhile: back in the window, only the new edit's shows.
+  auto* effSecond = platform::addFocusHighlight(w.second, "effSecondo");
+  w.second->setFocus();
+  activate(&w.window);
+  EXPECT_FALSE(eff->isVisible());
+  EXPECT_TRUE(effSecond->isVisible());
 }
 
 TEST(PaintedFocus, YellowWhileFocusedElseTheNormalFill) {
