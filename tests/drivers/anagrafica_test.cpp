@@ -17,6 +17,7 @@
 #include "platform/edits.h"
 #include "platform/widgets.h"
 #include "shell/frm_allega_cartella.h"
+#include "shell/frm_avvio.h"
 #include "shell/frm_carta.h"
 #include "shell/frm_cod_fisc.h"
 #include "shell/frm_guida.h"
@@ -585,6 +586,23 @@ TEST_F(AnagraficaTest, HelpHintsAndClose) {
   EXPECT_FALSE(w->isVisible());
   w->showWindow();  // shown again: a new card
   EXPECT_TRUE(w->txtConducente->text().isEmpty());
+}
+
+// In the program: the launcher's first button shows the card, closing it comes back.
+TEST(AnagraficaInTheProgram, LauncherButtonOneShowsTheCardAndClosingReturns) {
+  TempExeDir dir;
+  ScriptedDialogHost host;
+  app().createWindows();
+  ASSERT_NE(app().frmAnagrafica, nullptr);
+  app().frmAvvio->showWindow();
+  EXPECT_TRUE(app().frmAvvio->btnApp[0]->isEnabled());
+  click(app().frmAvvio->btnApp[0]);
+  EXPECT_TRUE(app().frmAnagrafica->isVisible());
+  EXPECT_FALSE(app().frmAvvio->isVisible());
+  click(app().frmAnagrafica->cmdEsci);
+  EXPECT_FALSE(app().frmAnagrafica->isVisible());
+  EXPECT_TRUE(app().frmAvvio->isVisible());
+  app().destroyWindows();
 }
 
 }  // namespace
