@@ -371,6 +371,13 @@ TEST_F(AnagraficaTest, EnterChainWrapsAndOneHighlightAtATime) {
   QTest::keyClick(w->txtNote, Qt::Key_Enter);
   EXPECT_EQ(focused(), w->txtConducente);
 
+  // Tab follows the record order, the holiday box before the notes, the travel box last.
+  w->txtProgramma->setFocus();
+  for (QWidget* next : std::initializer_list<QWidget*>{w->chkFerie, w->txtNote, w->chkTrasferte}) {
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), next);
+  }
+
   // The province drops its list selection, text kept, whenever it takes the focus.
   w->txtProv->setCurrentIndex(w->txtProv->findText("MI"));
   w->txtProv->setFocus();
