@@ -299,7 +299,7 @@ void BM_Drivers_FerieWindow(benchmark::State& state) {
   for (auto _ : state) {
     TfrmFerie w(nullptr);
     w.show();
-    lines = w.lstRecords->count();
+    lines = w.lstRecords->model()->rowCount();
     w.hide();
   }
   state.counters["lines"] = lines;

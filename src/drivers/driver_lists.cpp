@@ -10,11 +10,11 @@ namespace drivers {
 kit::PickTarget driverCardTarget(const QString& keyWord) {
   // The card shows the whole record and its number, as if navigation had reached it
   // (a flag other than "Sì" and "No" leaves its box alone).
-  kit::PickTarget card{keyWord, QStringLiteral("TfrmAnagrafica"), {}, false, {}};
-  card.after = [](platform::Form& window, const core::RecordBuffer& record, std::size_t number) {
-    if (auto* anagrafica = qobject_cast<TfrmAnagrafica*>(&window)) anagrafica->loadCard(record, number);
-  };
-  return card;
+  return {.keyWord = keyWord,
+          .window = QStringLiteral("TfrmAnagrafica"),
+          .after = [](platform::Form& window, const core::RecordBuffer& record, std::size_t number) {
+            if (auto* anagrafica = qobject_cast<TfrmAnagrafica*>(&window)) anagrafica->loadCard(record, number);
+          }};
 }
 
 kit::ListSettings availabilityListSettings(const AvailabilityList& list) {

@@ -25,8 +25,10 @@ std::vector<kit::ControlWrite> scheduleDriver() {
 std::vector<kit::PickTarget> TfrmTrovaAnagrafica::pickTargets() {
   std::vector<kit::PickTarget> t;
   t.push_back(drivers::driverCardTarget(QStringLiteral("anagrafica")));
-  t.push_back({QStringLiteral("scadenzario"), QStringLiteral("TfrmScadenzario"), scheduleDriver(), false, {}});
-  t.push_back({QStringLiteral("chilometrico"), QStringLiteral("TfrmChilometrico"), scheduleDriver(), false, {}});
+  t.push_back({.keyWord = QStringLiteral("scadenzario"), .window = QStringLiteral("TfrmScadenzario"),
+               .writes = scheduleDriver()});
+  t.push_back({.keyWord = QStringLiteral("chilometrico"), .window = QStringLiteral("TfrmChilometrico"),
+               .writes = scheduleDriver()});
   return t;
 }
 

@@ -49,12 +49,12 @@ struct ControlWrite {
 
 // Where a double-clicked record goes for one key word.
 struct PickTarget {
-  QString keyWord;  // compared, case-sensitively, with the trimmed memory label; empty: always
-  QString window;   // class of the long-lived window written into
-  std::vector<ControlWrite> writes;
+  QString keyWord = {};  // compared, case-sensitively, with the trimmed memory label; empty: always
+  QString window = {};   // class of the long-lived window written into
+  std::vector<ControlWrite> writes = {};
   bool setsPosition = false;  // lblPosizione := the record's 1-based number
   // Runs after the writes (the vehicle card loads the record's photo).
-  std::function<void(platform::Form& target, const core::RecordBuffer& record, std::size_t number)> after;
+  std::function<void(platform::Form& target, const core::RecordBuffer& record, std::size_t number)> after = {};
 };
 
 // Which records a list window takes, looked at in file order.
