@@ -8,6 +8,7 @@
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
+#include "maintenance/frm_scadenzario.h"
 #include "vehicles/frm_autoparco.h"
 #include "vehicles/frm_menu_scadenze.h"
 
@@ -37,7 +38,7 @@ void App::createWindows() {
   // create(frmMenuRegistro);   // 32 gate register menu (app 05)
   // create(frmRegistro);       // 33 gate card
   // create(frmStatistiche);    // 34 monthly transit chart
-  // create(frmScadenzario);    // 41 maintenance schedule (app 07)
+  create(frmScadenzario);       // 41 maintenance schedule (app 07)
   // create(frmChilometrico);   // 50 mileage schedule card (app 08)
   // create(frmServizi);        // 56 trip card (app 09)
   // create(frmMenuRiepCosti);  // 62 fuel and distance summary (app 10)

@@ -1,5 +1,10 @@
 #include "core/due_dates.h"
 
+#include <algorithm>
+
+#include "core/archive.h"
+#include "core/record.h"
+
 namespace core {
 
 bool isDueWithinWeek(TextView dateText, const Date& today) {
@@ -13,27 +18,76 @@ bool isDueWithinWeek(TextView dateText, const Date& today) {
 // ---- Maintenance deadlines ----------------------------------------------------------
 
 namespace {
+
+// Trimming as a view: the characters up to U+0020 (bytes up to 0x20) off both ends.
+template <typename Char>
+std::basic_string_view<Char> trimmed(std::basic_string_view<Char> text) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && static_cast<unsigned>(text[b]) <= 0x20u) ++b;
+  while (e > b && static_cast<unsigned>(text[e - 1]) <= 0x20u) --e;
+  return text.substr(b, e - b);
+}
+
 // A whole number: an optional sign and one to nine ASCII digits, nothing else.
-std::optional<long long> parseWholeNumber(TextView text) {
+template <typename Char>
+std::optional<long long> parseWholeNumber(std::basic_string_view<Char> text) {
   std::size_t i = 0;
-  const bool negative = !text.empty() && text[0] == u'-';
-  if (!text.empty() && (text[0] == u'-' || text[0] == u'+')) ++i;
+  const bool negative = !text.empty() && text[0] == Char('-');
+  if (!text.empty() && (text[0] == Char('-') || text[0] == Char('+'))) ++i;
   if (i == text.size() || text.size() - i > 9) return std::nullopt;
   long long n = 0;
   for (; i < text.size(); ++i) {
-    if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
-    n = n * 10 + (text[i] - u'0');
+    if (text[i] < Char('0') || text[i] > Char('9')) return std::nullopt;
+    n = n * 10 + (text[i] - Char('0'));
   }
   return negative ? -n : n;
 }
+
+template <typename Char>
+Imminence imminence(std::basic_string_view<Char> dateText, std::basic_string_view<Char> warningDaysText,
+                     const Date& today) {
+  const auto due = parseDate(trimmed(dateText));
+  if (!due) return Imminence::CannotSay;
+  const auto warning = parseWholeNumber(trimmed(warningDaysText));
+  if (!warning) return Imminence::CannotSay;
+  const long long d = due->serial(), t = today.serial();
+  return d - *warning <= t && t <= d ? Imminence::Yes : Imminence::No;
+}
+
 }  // namespace
 
 Imminence checkImminent(TextView dateText, TextView warningDaysText, const Date& today) {
-  const auto due = parseDate(trim(dateText));
-  const auto warning = parseWholeNumber(trim(warningDaysText));
-  if (!due || !warning) return Imminence::CannotSay;
-  const long long d = due->serial(), t = today.serial();
-  return d - *warning <= t && t <= d ? Imminence::Yes : Imminence::No;
+  return imminence(dateText, warningDaysText, today);
+}
+
+Imminence checkImminent(std::string_view ansiDate, std::string_view ansiWarningDays, const Date& today) {
+  return imminence(ansiDate, ansiWarningDays, today);
+}
+
+namespace {
+// A field of raw record bytes as stored: the length byte capped at the width, as every
+// reader caps it.
+std::string_view fieldBytes(const std::uint8_t* record, const RecordLayout& layout, std::size_t field) {
+  const std::uint8_t* f = record + layout.offset(field);
+  const std::size_t length = std::min<std::size_t>(f[0], layout.field(field).width);
+  return std::string_view(reinterpret_cast<const char*>(f + 1), length);
+}
+}  // namespace
+
+ImminentScan scanImminent(Archive& archive, const RecordLayout& layout, std::size_t dateField,
+                          std::size_t warningField, const Date& today) {
+  ImminentScan scan;
+  try {
+    forEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t) {
+      const Imminence verdict =
+          checkImminent(fieldBytes(bytes, layout, dateField), fieldBytes(bytes, layout, warningField), today);
+      if (verdict == Imminence::Yes) scan.found = true;
+      return !scan.found;
+    });
+  } catch (const ArchiveError&) {
+    scan.complete = false;
+  }
+  return scan;
 }
 
 }  // namespace core

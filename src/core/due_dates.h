@@ -1,6 +1,9 @@
 #pragma once
 // Which vehicles a due-date list shows: those whose date has passed or falls within
 // the next seven days of today (core/clock).
+#include <cstddef>
+#include <string_view>
+
 #include "core/clock.h"
 #include "core/text.h"
 
@@ -22,5 +25,23 @@ enum class Imminence { No, Yes, CannotSay };
 // not. CannotSay when the date or the warning days do not convert: the caller leaves
 // that deadline out and goes on with the next.
 Imminence checkImminent(TextView dateText, TextView warningDaysText, const Date& today);
+// The same on the stored Windows-1252 bytes of the two fields.
+Imminence checkImminent(std::string_view ansiDate, std::string_view ansiWarningDays, const Date& today);
+
+class Archive;
+class RecordLayout;
+
+// What the imminent check of one archive found.
+struct ImminentScan {
+  bool found = false;      // at least one imminent deadline
+  bool complete = true;    // false: a read failed, and `found` says what was read before it
+};
+
+// Whether any deadline of an open archive is imminent on `today`, its date and warning
+// days in the fields `dateField` and `warningField` of `layout`. A deadline whose texts
+// do not convert is skipped and the scan goes on. The scan stops at the first imminent
+// deadline. A failed read ends the scan without throwing (complete is false).
+ImminentScan scanImminent(Archive& archive, const RecordLayout& layout, std::size_t dateField,
+                          std::size_t warningField, const Date& today);
 
 }  // namespace core

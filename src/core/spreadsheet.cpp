@@ -395,21 +395,45 @@ void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) {
     }
     return t;
   }();
-  const std::size_t rows = grid.rowCount();
-  std::vector<std::string_view> keys(rows);
-  for (std::size_t r = 0; r < rows; ++r) keys[r] = grid.cellBytes(r, keyColumn);
-  auto less = [&](std::size_t a, std::size_t b) {
-    const std::string_view x = keys[a], y = keys[b];
-    const std::size_t n = std::min(x.size(), y.size());
-    for (std::size_t i = 0; i < n; ++i) {
-      const char16_t p = folded[static_cast<std::uint8_t>(x[i])], q = folded[static_cast<std::uint8_t>(y[i])];
-      if (p != q) return p < q;
-    }
-    return x.size() < y.size();
+  // Each key's first eight folded characters packed into one number (the first in the
+  // highest bits, missing ones 0), kept beside its row: most comparisons are one
+  // comparison of two numbers in one array; equal prefixes compare the whole texts.
+  struct Key {
+    unsigned __int128 prefix;
+    std::size_t row;
   };
+  const std::size_t rows = grid.rowCount();
+  std::vector<std::string_view> texts(rows);
+  std::vector<Key> keys(rows);
+  for (std::size_t r = 0; r < rows; ++r) {
+    texts[r] = grid.cellBytes(r, keyColumn);
+    unsigned __int128 prefix = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+      prefix <<= 16;
+      if (i < texts[r].size()) prefix |= folded[static_cast<std::uint8_t>(texts[r][i])];
+    }
+    keys[r] = {prefix, r};
+  }
+  // The texts compared from their ninth character on (the first eight are equal when
+  // this is asked); -1, 0 or 1.
+  auto compareTail = [&](std::size_t a, std::size_t b) {
+    const std::string_view x = texts[a], y = texts[b];
+    const std::size_t n = std::min(x.size(), y.size());
+    for (std::size_t i = 8; i < n; ++i) {
+      const char16_t p = folded[static_cast<std::uint8_t>(x[i])], q = folded[static_cast<std::uint8_t>(y[i])];
+      if (p != q) return p < q ? -1 : 1;
+    }
+    return x.size() == y.size() ? 0 : x.size() < y.size() ? -1 : 1;
+  };
+  // Equal texts keep their order: the row decides last, so the order is total and the
+  // faster unstable sort gives the stable result.
+  std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+    if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    if (const int c = compareTail(a.row, b.row); c != 0) return c < 0;
+    return a.row < b.row;
+  });
   std::vector<std::size_t> order(rows);
-  for (std::size_t r = 0; r < rows; ++r) order[r] = r;
-  std::stable_sort(order.begin(), order.end(), less);
+  for (std::size_t r = 0; r < rows; ++r) order[r] = keys[r].row;
   grid.reorderRows(order);
 }
 

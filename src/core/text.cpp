@@ -98,17 +98,20 @@ Text formatDate(const Date& d) {
   return fromUtf8(buf);
 }
 
-std::optional<Date> parseDate(TextView text) {
-  // d or dd, m or mm, yyyy, separated by "/".
+namespace {
+// d or dd, m or mm, yyyy, separated by "/": the same reading for texts and for stored
+// Windows-1252 bytes, whose digits and "/" are the same characters.
+template <typename Char>
+std::optional<Date> readDate(std::basic_string_view<Char> text) {
   int parts[3] = {0, 0, 0};
   int digits[3] = {0, 0, 0};
   int part = 0;
-  for (char16_t c : text) {
-    if (c == u'/') {
+  for (Char c : text) {
+    if (c == Char('/')) {
       if (++part > 2) return std::nullopt;
-    } else if (c >= u'0' && c <= u'9') {
+    } else if (c >= Char('0') && c <= Char('9')) {
       if (++digits[part] > 4) return std::nullopt;
-      parts[part] = parts[part] * 10 + (c - u'0');
+      parts[part] = parts[part] * 10 + (c - Char('0'));
     } else {
       return std::nullopt;
     }
@@ -119,6 +122,10 @@ std::optional<Date> parseDate(TextView text) {
   if (!d.valid()) return std::nullopt;
   return d;
 }
+}  // namespace
+
+std::optional<Date> parseDate(TextView text) { return readDate(text); }
+std::optional<Date> parseDate(std::string_view ansiText) { return readDate(ansiText); }
 
 bool IsValidDateText(TextView text) { return parseDate(text).has_value(); }
 

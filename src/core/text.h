@@ -51,6 +51,8 @@ Text formatDate(const Date& d);
 // Reads d/m/yyyy: a day and a month of one or two digits and a four-digit year,
 // separated by "/"; nothing for anything else (blanks included) or an impossible date.
 std::optional<Date> parseDate(TextView text);
+// The same on stored Windows-1252 bytes (a record field as it lies in the file).
+std::optional<Date> parseDate(std::string_view ansiText);
 
 // A computed number written back with the decimal comma, up to 15 significant
 // digits, no thousands separator, no trailing zeros, no decimal part for a whole number;

@@ -43,7 +43,7 @@ bool isModifierOnly(int key) {
 void applyTyping(QLineEdit* edit, Typing typing) {
   const QString typed = edit->text();
   QString shown = platform::trim(typed);
-  if (typing == Typing::TrimUpper) shown = platform::upperAZ(shown);
+  if (typing == Typing::TrimUpper || typing == Typing::TrimUpperOnKeyUp) shown = platform::upperAZ(shown);
   if (shown == typed) return;
   qsizetype leading = 0;  // blanks and controls that went from the start
   while (leading < typed.size() && typed.at(leading).unicode() <= 0x20) ++leading;
@@ -54,7 +54,25 @@ void applyTyping(QLineEdit* edit, Typing typing) {
 
 [[noreturn]] void misconfigured(const std::string& what) { throw std::logic_error("card fields: " + what); }
 
+OnNew onNewOf(const CardField& row) {
+  return row.newText ? OnNew::set(QString::fromUtf8(row.newText)) : OnNew::empty();
+}
+
 }  // namespace
+
+const std::array<const char*, 31> kDayItems = {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11",
+                                               "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22",
+                                               "23", "24", "25", "26", "27", "28", "29", "30", "31"};
+const std::array<const char*, 12> kMonthItems = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
+                                                 "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+const std::array<const char*, 24> kHourItems = {"00", "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11",
+                                                "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22", "23"};
+const std::array<const char*, 60> kMinuteItems = {
+    "00", "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19",
+    "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30", "31", "32", "33", "34", "35", "36", "37", "38", "39",
+    "40", "41", "42", "43", "44", "45", "46", "47", "48", "49", "50", "51", "52", "53", "54", "55", "56", "57", "58", "59"};
+
+QString normalisedAmount(const QString& text) { return platform::normaliseAmount(text); }
 
 QString emptyUnlessDigits(const QString& text) {
   for (QChar c : text)
@@ -93,6 +111,10 @@ CardFields::CardFields(platform::Form& window, RecordCard& card, std::span<const
       entries_.push_back(comboEntry(window, parent, row));
       continue;
     }
+    if (row.widget == Widget::ListOnly) {
+      entries_.push_back(listOnlyEntry(window, parent, row));
+      continue;
+    }
     const QString name = QString::fromLatin1(row.control);
     QWidget* found = window.findChild<QWidget*>(name);
     auto* edit = qobject_cast<platform::FilteredEdit*>(found);
@@ -108,6 +130,10 @@ CardFields::CardFields(platform::Form& window, RecordCard& card, std::span<const
       entry.next = window.findChild<QWidget*>(QString::fromLatin1(row.next));
       if (!entry.next) misconfigured(std::string(row.control) + ": no control " + row.next);
     }
+    if (row.widget == Widget::ListOnly) {
+      installListOnly(window, card, entry);
+      continue;
+    }
     if (row.calendarKey) {
       if (!settings_.openCalendar) misconfigured(std::string(row.control) + ": a date edit without a calendar");
       edit->setReadOnly(true);
@@ -116,6 +142,7 @@ CardFields::CardFields(platform::Form& window, RecordCard& card, std::span<const
     edit->setInputFilter([row](const QString& incoming) { return admittedText(row, incoming); });
     if (row.typing != Typing::None)
       connect(edit, &QLineEdit::textEdited, this, [edit, typing = row.typing] { applyTyping(edit, typing); });
+    // TrimUpperOnKeyUp also runs at every key release (eventFilter).
     switch (row.mark.kind) {
       case FocusMark::Kind::None:
         break;
@@ -129,8 +156,8 @@ CardFields::CardFields(platform::Form& window, RecordCard& card, std::span<const
     if (row.hint) window.setHint(entry.control, QString::fromUtf8(row.hint));
     auto* combo = qobject_cast<QComboBox*>(entry.control);
     if (!row.field.empty()) {
-      if (combo) card.bind(row.field, combo);
-      else card.bind(row.field, edit);
+      if (combo) card.bind(row.field, combo, onNewOf(row));
+      else card.bind(row.field, edit, onNewOf(row));
     }
     edit->installEventFilter(this);
     if (combo) combo->installEventFilter(this);
@@ -159,6 +186,40 @@ CardFields::Entry CardFields::comboEntry(platform::Form& window, QWidget* parent
   return {row, edit, combo, nullptr};
 }
 
+CardFields::Entry CardFields::listOnlyEntry(platform::Form& window, QWidget* parent, const CardField& row) {
+  const QString name = QString::fromLatin1(row.control);
+  QWidget* found = window.findChild<QWidget*>(name);
+  auto* combo = qobject_cast<platform::ListOnlyCombo*>(found);
+  if (found && !combo) misconfigured(std::string(row.control) + " is not a ListOnlyCombo");
+  if (!combo) combo = new platform::ListOnlyCombo(parent, name);
+  if (combo->count() == 0) {
+    for (const char* item : row.items) combo->addItem(QString::fromUtf8(item));
+    combo->setCurrentIndex(-1);
+  }
+  return {row, nullptr, combo, nullptr};
+}
+
+void CardFields::installListOnly(platform::Form& window, RecordCard& card, const Entry& entry) {
+  const CardField& row = entry.row;
+  auto* combo = static_cast<platform::ListOnlyCombo*>(entry.control);
+  combo->setFoldCase(row.listFoldCase);
+  if (QWidget* next = entry.next)
+    connect(combo, &platform::ListOnlyCombo::enterPressed, this, [next] { next->setFocus(Qt::TabFocusReason); });
+  if (row.mark.kind == FocusMark::Kind::Highlight) platform::addFocusHighlight(combo, QString::fromLatin1(row.mark.eff));
+  if (row.hint) window.setHint(combo, QString::fromUtf8(row.hint));
+  if (!row.field.empty()) card.bind(row.field, static_cast<QComboBox*>(combo), onNewOf(row));
+}
+
+platform::ListOnlyCombo* CardFields::combo(std::size_t row) const {
+  const Entry& entry = entries_.at(row);
+  return entry.row.widget == Widget::ListOnly ? static_cast<platform::ListOnlyCombo*>(entry.control) : nullptr;
+}
+
+void CardFields::clearListSelections() {
+  for (const Entry& entry : entries_)
+    if (entry.row.widget == Widget::ListOnly) static_cast<platform::ListOnlyCombo*>(entry.control)->clearSelection();
+}
+
 CardFields::~CardFields() = default;
 
 const CardFields::Entry* CardFields::entryOf(const QObject* watched) const {
@@ -172,6 +233,10 @@ bool CardFields::eventFilter(QObject* watched, QEvent* event) {
     // A combo hands the keys on to its edit directly, past this filter: each key is
     // looked at once, on the control it was sent to.
     if (const Entry* entry = entryOf(watched)) return keyPress(*entry, static_cast<QKeyEvent*>(event));
+  } else if (event->type() == QEvent::KeyRelease) {
+    const Entry* entry = entryOf(watched);
+    if (entry && entry->edit == watched && entry->row.typing == Typing::TrimUpperOnKeyUp)
+      applyTyping(entry->edit, Typing::TrimUpperOnKeyUp);
   } else if (event->type() == QEvent::FocusIn) {
     const Entry* entry = entryOf(watched);
     if (entry && watched == entry->control) {

@@ -14,6 +14,7 @@
 // and control characters (C0, DEL, C1) enter no edit at all. Text set by code (a
 // loaded record, a picker, the calendar) is taken as it is and never cut.
 #include <QColor>
+#include <array>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -27,6 +28,7 @@ class QWidget;
 namespace platform {
 class FilteredEdit;
 class Form;
+class ListOnlyCombo;
 }  // namespace platform
 
 namespace kit {
@@ -40,8 +42,10 @@ enum class Keys { Any, Digits, DigitsComma };
 
 // What every change made by the user does to the text: nothing, trim, or trim and
 // turn a-z into A-Z (accented letters stay). The cursor stays where it was among the
-// characters kept.
-enum class Typing { None, Trim, TrimUpper };
+// characters kept. TrimUpperOnKeyUp does the same after every key released in the edit
+// as well, whatever the key and whoever set the text (a picker's lower-case code is
+// upper-cased by the first key the user releases in it).
+enum class Typing { None, Trim, TrimUpper, TrimUpperOnKeyUp };
 
 // How an edit shows that it has the focus: painted (its fill, yellow while focused,
 // a sky-blue border) or the yellow highlight rectangle named `eff` behind it.
@@ -68,6 +72,17 @@ QString emptyUnlessDigits(const QString& text);
 // Trimmed, a-z turned into A-Z: what TrimUpper typing does, applied again on leaving.
 QString trimmedUpper(const QString& text);
 
+// The amount normaliser, the leave rule of every amount edit ("" and what is no number
+// -> "0,00"; a number -> rounded to 4 decimals, at least two shown).
+QString normalisedAmount(const QString& text);
+
+// The lists of the date and time combos: days "01".."31", the twelve month names
+// capitalised, hours "00".."23", minutes "00".."59".
+extern const std::array<const char*, 31> kDayItems;
+extern const std::array<const char*, 12> kMonthItems;
+extern const std::array<const char*, 24> kHourItems;
+extern const std::array<const char*, 60> kMinuteItems;
+
 // The control a row stands for.
 enum class Widget {
   Edit,
@@ -76,6 +91,13 @@ enum class Widget {
   // leave) hold for its edit. Its list selection is dropped, the text kept, whenever
   // it takes the focus; New empties it and leaves no item selected.
   Combo,
+  // A list-only combo (platform::ListOnlyCombo) whose text may only be one of `items`:
+  // typing is swallowed, Backspace and Delete empty it, Enter moves to `next`, its list
+  // selection is dropped whenever it is about to take the focus, and leaving it empties
+  // a text that is not one of its items (compared trimmed and exactly, or with A-Z
+  // folded when listFoldCase is set). The row's length, key and typing rules do not
+  // apply; its text set by code (a loaded record) is taken as it is.
+  ListOnly,
 };
 
 // One edit. Fill it with designated initializers; what a row leaves out is "none".
@@ -96,6 +118,9 @@ struct CardField {
   const char* hint = nullptr;         // status hint (UTF-8) while the mouse is over it
   Widget widget = Widget::Edit;
   std::span<const char* const> items = {};  // a combo's list, in order
+  bool listFoldCase = false;                // a list-only combo's leave check folds A-Z
+  // What New puts into the control (UTF-8); nullptr: nothing, it is emptied.
+  const char* newText = nullptr;
 };
 
 // The one character rule of an edit: `incoming` without control characters, without
@@ -126,7 +151,13 @@ class CardFields : public QObject {
   platform::FilteredEdit* edit(std::size_t row) const { return entries_.at(row).edit; }
   // The control that takes the focus and the card's value: the edit, or the combo.
   QWidget* control(std::size_t row) const { return entries_.at(row).control; }
+  // The row's list-only combo; null for any other row.
+  platform::ListOnlyCombo* combo(std::size_t row) const;
   const CardField& row(std::size_t row) const { return entries_.at(row).row; }
+
+  // Every list-only combo drops its list selection and keeps its text (the cards do it
+  // at Save, New and Duplicate).
+  void clearListSelections();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -143,6 +174,10 @@ class CardFields : public QObject {
   void openCalendar(const Entry& entry);
   // A combo row: finds or builds the combo, gives it a filtered edit of its own.
   Entry comboEntry(platform::Form& window, QWidget* parent, const CardField& row);
+  // A list-only combo row: found or built, filled with its items.
+  static Entry listOnlyEntry(platform::Form& window, QWidget* parent, const CardField& row);
+  // Binds a list-only combo row and installs its behaviour.
+  void installListOnly(platform::Form& window, RecordCard& card, const Entry& entry);
 
   platform::Form* window_;
   Settings settings_;

@@ -18,6 +18,11 @@ std::function<void(const QString&)>& replacedOutput() {
   return output;
 }
 
+std::function<void()>& replacedStop() {
+  static std::function<void()> stopped;
+  return stopped;
+}
+
 // One player for the run, owned by the application object.
 QPointer<QMediaPlayer>& player() {
   static QPointer<QMediaPlayer> p;
@@ -53,9 +58,16 @@ void playSound(const QString& path) {
 }
 
 void stopSound() {
+  if (replacedOutput()) {
+    if (replacedStop()) replacedStop()();
+    return;
+  }
   if (player()) player()->stop();
 }
 
-void setSoundOutput(std::function<void(const QString&)> output) { replacedOutput() = std::move(output); }
+void setSoundOutput(std::function<void(const QString&)> output, std::function<void()> stopped) {
+  replacedStop() = output ? std::move(stopped) : std::function<void()>();
+  replacedOutput() = std::move(output);
+}
 
 }  // namespace platform

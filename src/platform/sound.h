@@ -11,9 +11,10 @@ void playSound(const QString& path);
 // Stops the sound, if one is playing.
 void stopSound();
 
-// Replaces the audio output (tests record what would be played): the function is
-// called with the path of a file that exists, whether or not a device is present.
-// An empty function restores the real player.
-void setSoundOutput(std::function<void(const QString&)> output);
+// Replaces the audio output (tests record what would be played and when it stops):
+// `output` is called with the path of a file that exists, whether or not a device is
+// present, and `stopped`, when given, by every stopSound(). An empty output restores
+// the real player.
+void setSoundOutput(std::function<void(const QString&)> output, std::function<void()> stopped = {});
 
 }  // namespace platform

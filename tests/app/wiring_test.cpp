@@ -12,6 +12,8 @@
 #include "drivers/frm_trasferte.h"
 #include "drivers/frm_trova_anagrafica.h"
 #include "kit/search_window.h"
+#include "maintenance/frm_scadenzario_lists.h"
+#include "maintenance/schedule_record.h"
 #include "shell/frm_allega_cartella.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_calendario.h"
@@ -87,6 +89,21 @@ TEST_F(WiringTest, DriverPickerAndListsNameControlsTheirWindowsHave) {
       for (const kit::ControlWrite& w : t.writes) expectControl(window, w.control, kit::canSetControlText(window, w.control));
       if (t.setsPosition) expectControl(window, "lblPosizione", kit::canSetControlText(window, "lblPosizione"));
     }
+  }
+}
+
+TEST_F(WiringTest, ScheduleListsAndSearchWriteAWholeCardIntoTheScheduleWindow) {
+  std::vector<kit::PickTarget> targets = TfrmTrovaScadenzario::pickTargets();
+  targets.push_back(maintenance::scheduleCardTarget(QString()));
+  core::RecordBuffer record(maintenance::scheduleLayout());
+  record.set("Note", u"scritta");
+  for (const kit::PickTarget& t : targets) {
+    SCOPED_TRACE(t.keyWord.toStdString());
+    platform::Form* window = target(t.window);
+    ASSERT_NE(window, nullptr);
+    kit::writePick(t, window, record, 3);
+    expectControl(window, "txtNote", window->findChild<QLineEdit*>("txtNote")->text() == "scritta");
+    expectControl(window, "lblPosizione", window->findChild<QLabel*>("lblPosizione")->text() == "3");
   }
 }
 

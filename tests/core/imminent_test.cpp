@@ -1,9 +1,16 @@
 // The imminent rule of the maintenance schedule: D - W <= today <= D in whole days.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "core/archive.h"
 #include "core/due_dates.h"
+#include "core/record.h"
 
 using core::Date;
 using core::Imminence;
@@ -79,6 +86,72 @@ TEST(Imminent, CannotSayWhenTheDateOrTheWarningDaysDoNotConvert) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(core::checkImminent(c.date, c.warning, today), Imminence::CannotSay);
   }
+}
+
+// The check of a whole archive, on a small layout of its own: a name, the date, the
+// warning days.
+constexpr std::array<core::FieldDef, 3> kDeadline{{{"Nome", 4}, {"Data", 10}, {"Avviso", 3}}};
+
+class ImminentScan : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "velmora-imminent-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+    dir_ = tmpl;
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  // Writes the deadlines (date, warning days) and scans them on 10/03/2024.
+  core::ImminentScan scan(std::initializer_list<std::pair<Text, Text>> deadlines) {
+    const std::string path = (dir_ / "2024.sca").string();
+    std::filesystem::remove(path);
+    core::Archive archive(path, layout_.size());
+    for (const auto& [date, warning] : deadlines) {
+      core::RecordBuffer r(layout_);
+      r.set("Nome", u"x");
+      r.set("Data", date);
+      r.set("Avviso", warning);
+      archive.write(r);
+    }
+    return core::ScanImminent(archive, layout_, 1, 2, Date{10, 3, 2024});
+  }
+
+  std::filesystem::path dir_;
+  core::RecordLayout layout_{kDeadline};
+};
+
+TEST_F(ImminentScan, ADeadlineThatDoesNotConvertIsSkippedAndTheScanGoesOn) {
+  struct Case {
+    const char* name;
+    std::initializer_list<std::pair<Text, Text>> deadlines;
+    bool found;
+  } cases[] = {
+      {"no deadline", {}, false},
+      {"none imminent", {{u"09/03/2024", u"5"}, {u"20/03/2024", u"9"}}, false},
+      {"the last one imminent", {{u"09/03/2024", u"5"}, {u"20/03/2024", u"10"}}, true},
+      {"a bad date before an imminent one", {{u"31/02/2024", u"5"}, {u"10/03/2024", u"0"}}, true},
+      {"bad warning days before an imminent one", {{u"12/03/2024", u"x"}, {u"12/03/2024", u"2"}}, true},
+      {"only bad records", {{u"domani", u"5"}, {u"12/03/2024", u""}}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const core::ImminentScan got = scan(c.deadlines);
+    EXPECT_EQ(got.found, c.found);
+    EXPECT_TRUE(got.complete);
+  }
+}
+
+TEST_F(ImminentScan, AFailedReadEndsTheScanWithWhatWasRead) {
+  const std::string path = (dir_ / "2024.sca").string();
+  core::Archive archive(path, layout_.size());
+  core::RecordBuffer r(layout_);
+  r.set("Data", u"09/03/2024");
+  r.set("Avviso", u"1");
+  archive.write(r);
+  archive.close();  // reading a closed archive fails
+  const core::ImminentScan got = core::ScanImminent(archive, layout_, 1, 2, Date{10, 3, 2024});
+  EXPECT_FALSE(got.found);
+  EXPECT_FALSE(got.complete);
 }
 
 }  // namespace

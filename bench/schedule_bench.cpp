@@ -1,0 +1,271 @@
+// The maintenance schedule's scans against a plain read of the same file, on a generated
+// current-year archive of 100,000 deadlines (132.8 MB); the ratios are printed at the end.
+//
+//   BM_PlainRead          one pass over the archive file in 1 MiB blocks
+//   BM_ImminentCheck      the check the window runs at every showing, with no deadline
+//                         imminent, so it reads to the end (goal: at most 2x)
+//   BM_ImminentWindowShow the same, as the schedule window's show handler runs it
+//   BM_ImminentGrid       the imminent grid opened: fill and sort, three in four
+//                         deadlines imminent (goal: at most 3x)
+//   BM_YearGrid           the whole-year grid opened (goal: at most 3x)
+//   BM_SearchTwoFilters   the search with a date and a make filter (goal: at most 2x)
+#include <benchmark/benchmark.h>
+
+#include "ratio_reporter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/archive.h"
+#include "core/clock.h"
+#include "core/due_dates.h"
+#include "core/spreadsheet.h"
+#include "kit/search_window.h"
+#include "maintenance/frm_scadenzario.h"
+#include "maintenance/frm_scadenzario_grids.h"
+#include "maintenance/frm_scadenzario_lists.h"
+#include "maintenance/schedule_record.h"
+#include "platform/dialogs.h"
+#include "platform/paths.h"
+
+namespace {
+
+constexpr int kDeadlines = 100000;
+constexpr int kYear = 2024;
+// On the last day of the year no deadline of the file is imminent (none falls on it);
+// on the first, every one with a year's warning is.
+const core::Date kLastDay{31, 12, kYear};
+const core::Date kFirstDay{1, 1, kYear};
+
+QTemporaryDir* g_root = nullptr;
+int g_imminentOnFirstDay = 0;  // counted as the archive is generated
+
+QString archiveFile() { return g_root->filePath(QStringLiteral("2024.sca")); }
+std::string archivePath() { return QFile::encodeName(archiveFile()).toStdString(); }
+
+// Deadlines spread over the year up to 30 December, with the texts a real archive holds.
+void generate() {
+  static const char16_t* marche[] = {u"Fiat", u"Iveco", u"Renault", u"Volkswagen", u"Piaggio", u"Mercedes-Benz"};
+  static const char16_t* modelli[] = {u"Panda 1.2", u"Daily 35C14", u"Kangoo Express", u"Golf Variant", u"Porter"};
+  static const char16_t* lavori[] = {u"Tagliando", u"Cambio gomme", u"Revisione", u"Cambio olio e filtri"};
+  static const char16_t* avvisi[] = {u"365", u"365", u"365", u"7"};
+  const core::RecordLayout& layout = maintenance::scheduleLayout();
+  core::RecordBuffer r(layout);
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(kDeadlines) * layout.size());
+  const long long first = kFirstDay.serial();
+  for (int i = 0; i < kDeadlines; ++i) {
+    const core::Date d = core::Date::fromSerial(first + (i * 7919LL) % 364);
+    auto two = [](int n) { return core::Text{char16_t(u'0' + n / 10), char16_t(u'0' + n % 10)}; };
+    auto n = [&](int base) { return core::FromUtf8(std::to_string(base + i)); };
+    r.set("Giorno", two(d.day));
+    r.set("Mese", core::MonthName(d.month));
+    r.set("Anno", u"2024");
+    r.set("Data", core::FormatDate(d));
+    r.set("OreApp", two(8 + i % 10));
+    r.set("MinutiApp", two((i * 7) % 60));
+    r.set("Ora", two(8 + i % 10) + u":" + two((i * 7) % 60));
+    r.set("Avviso", avvisi[i % 4]);
+    r.set("Conducente", u"Mario Bianchi " + n(0));
+    r.set("CodFisc", u"BNCMRA80A01H501U");
+    r.set("Recapito", u"333 1234567");
+    r.set("Veicolo", u"Autovettura");
+    r.set("Marca", marche[i % 6]);
+    r.set("Modello", modelli[i % 5]);
+    r.set("Colore", u"Bianco perla");
+    r.set("Alimentazione", u"Gasolio");
+    r.set("Targa", u"AB" + n(100000) + u"CD");
+    r.set("Manutenzione", lavori[i % 4]);
+    r.set("Dettagli", u"Controllo livelli, freni e sospensioni; sostituzione filtro abitacolo se necessario");
+    r.set("Officina", u"Filtro olio, filtro aria, pastiglie anteriori");
+    r.set("Costo", u"245,50");
+    r.set("Contatto", u"Officina Verdi");
+    r.set("Note", u"Appuntamento da confermare telefonicamente il giorno prima");
+    r.set("DaConfermare", i % 3 ? u"No" : u"S\u00EC");
+    r.set("Effettuata", i % 2 ? u"No" : u"S\u00EC");
+    g_imminentOnFirstDay += core::CheckImminent(r.get("Data"), r.get("Avviso"), kFirstDay) == core::Imminence::Yes;
+    bytes.append(reinterpret_cast<const char*>(r.data()), r.size());
+  }
+  QFile f(archiveFile());
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+    std::fprintf(stderr, "cannot write the archive\n");
+    std::exit(1);
+  }
+}
+
+void setBytes(benchmark::State& state) {
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kDeadlines *
+                          static_cast<int64_t>(maintenance::MaintenanceDeadlineRecord::kSize));
+}
+
+// Says nothing, shows nothing.
+class BenchHost : public platform::DialogHost {
+ public:
+  bool message(platform::MsgKind, const QString&, QWidget*) override { return false; }
+  std::optional<QString> inputBox(const QString&, const QString&, const QString&, QWidget*) override { return {}; }
+  QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+  QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+  bool printDialog(QPrinter&, QWidget*) override { return false; }
+  void showModal(platform::Form&) override {}
+  void showModal(QDialog&) override {}
+};
+
+void BM_PlainRead(benchmark::State& state) {
+  std::vector<char> block(1 << 20);
+  for (auto _ : state) {
+    std::ifstream in(archivePath(), std::ios::binary);
+    std::uint64_t sum = 0;
+    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0)
+      sum += static_cast<unsigned char>(block[0]);
+    benchmark::DoNotOptimize(sum);
+  }
+  setBytes(state);
+}
+
+void BM_ImminentCheck(benchmark::State& state) {
+  const core::RecordLayout& layout = maintenance::scheduleLayout();
+  const std::size_t data = layout.indexOf("Data"), avviso = layout.indexOf("Avviso");
+  for (auto _ : state) {
+    core::Archive archive(archivePath(), layout.size());
+    const core::ImminentScan scan = core::ScanImminent(archive, layout, data, avviso, kLastDay);
+    if (scan.found || !scan.complete) state.SkipWithError("a deadline was imminent");
+  }
+  setBytes(state);
+}
+
+void BM_ImminentWindowShow(benchmark::State& state) {
+  const core::PinnedClock clock(kLastDay);
+  TfrmScadenzario w(nullptr);
+  for (auto _ : state) {
+    w.show();  // the show handler checks the current year's archive
+    if (w.btnOK->isEnabled()) state.SkipWithError("a deadline was imminent");
+    state.PauseTiming();
+    w.hide();
+    state.ResumeTiming();
+  }
+  setBytes(state);
+}
+
+template <typename Window, typename MakeWindow>
+void openGrid(benchmark::State& state, MakeWindow make, int expectedRows) {
+  for (auto _ : state) {
+    std::unique_ptr<Window> w = make();
+    w->show();  // the grid fills (and sorts) as the window opens
+    if (w->rowCount() != expectedRows) state.SkipWithError("grid not filled as expected");
+    state.PauseTiming();
+    w.reset();
+    state.ResumeTiming();
+  }
+  setBytes(state);
+}
+
+void BM_ImminentGrid(benchmark::State& state) {
+  // Three in four deadlines have a year's warning: imminent on the first day.
+  openGrid<TfrmExpImminenti>(state, [] { return std::make_unique<TfrmExpImminenti>(nullptr); },
+                             g_imminentOnFirstDay);
+}
+
+// The same fill and sort without the window, and the window with an empty archive:
+// where the grid's time goes.
+void BM_ImminentGridFillOnly(benchmark::State& state) {
+  const kit::ExportSettings settings = TfrmExpImminenti::settings(kFirstDay);
+  const core::RecordLayout& layout = maintenance::scheduleLayout();
+  std::vector<core::GridSource> sources;
+  for (const kit::ExportColumn& c : settings.columns)
+    sources.push_back({c.field.empty() ? core::GridSource::kComposed : layout.indexOf(c.field), c.compose});
+  for (auto _ : state) {
+    core::TextGrid grid(sources.size() + 1, 10);
+    core::Archive archive(archivePath(), layout.size());
+    core::FillGrid(grid, archive, layout, sources, settings.take);
+    if (state.range(0)) core::SortGridByColumn(grid, sources.size());
+    if (grid.rowCount() != static_cast<std::size_t>(g_imminentOnFirstDay)) state.SkipWithError("not filled");
+  }
+  setBytes(state);
+}
+
+void BM_GridWindowOnly(benchmark::State& state) {
+  for (auto _ : state) {
+    auto w = std::make_unique<kit::SpreadsheetWindow>(nullptr, TfrmExpImminenti::settings(kFirstDay));
+    benchmark::DoNotOptimize(w.get());
+  }
+}
+
+void BM_YearGrid(benchmark::State& state) {
+  QLabel lblFile(archiveFile());
+  openGrid<kit::SpreadsheetWindow>(
+      state, [&] { return std::make_unique<kit::SpreadsheetWindow>(nullptr, TfrmExpScadenzario::settings(&lblFile)); },
+      kDeadlines);
+}
+
+void BM_SearchTwoFilters(benchmark::State& state) {
+  QLabel lblFile(archiveFile());
+  const kit::ListSpec spec = TfrmTrovaScadenzario::settings(&lblFile);
+  // Data "/03/" (every day of March) and Marca "fiat".
+  std::vector<core::Text> texts(spec.filters.size());
+  texts[0] = u"/03/";
+  texts[6] = u"fiat";
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    auto result = kit::searchArchive(spec.archive, spec.line, spec.filters, texts);
+    lines = result.size();
+    benchmark::DoNotOptimize(lines);
+  }
+  state.counters["lines"] = static_cast<double>(lines);
+  setBytes(state);
+}
+
+// Medians of three runs: the machine may be busy with others.
+#define SCHEDULE_BENCH(f) BENCHMARK(f)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3)
+SCHEDULE_BENCH(BM_PlainRead);
+SCHEDULE_BENCH(BM_ImminentCheck);
+SCHEDULE_BENCH(BM_ImminentWindowShow);
+SCHEDULE_BENCH(BM_ImminentGrid);
+SCHEDULE_BENCH(BM_ImminentGridFillOnly)->Arg(0)->Arg(1);
+SCHEDULE_BENCH(BM_GridWindowOnly);
+SCHEDULE_BENCH(BM_YearGrid);
+SCHEDULE_BENCH(BM_SearchTwoFilters);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  QTemporaryDir root;
+  g_root = &root;
+  generate();
+  platform::setExeDir(root.path());
+  BenchHost host;
+  platform::setDialogHost(&host);
+  // The grids read today's date: the first day of the archive's year.
+  const core::PinnedClock clock(kFirstDay);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const double plain = reporter.time("BM_PlainRead");
+  if (plain > 0) {
+    struct Goal {
+      const char* name;
+      double goal;
+    } goals[] = {{"BM_ImminentCheck", 2}, {"BM_ImminentWindowShow", 2}, {"BM_ImminentGrid", 3},
+                 {"BM_YearGrid", 3},      {"BM_SearchTwoFilters", 2}};
+    for (const Goal& g : goals) {
+      const double t = reporter.time(g.name);
+      if (t > 0) std::printf("%s / plain read: %.2fx (goal: at most %.0fx)\n", g.name, t / plain, g.goal);
+    }
+  }
+  platform::setDialogHost(nullptr);
+  platform::setExeDir(QString());
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,867 @@
+#include "maintenance/frm_scadenzario.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#include "core/archive.h"
+#include "core/due_dates.h"
+#include "core/file_names.h"
+#include "kit/card_fields.h"
+#include "maintenance/frm_scadenzario_grids.h"
+#include "maintenance/frm_scadenzario_lists.h"
+#include "maintenance/schedule_card_report.h"
+#include "maintenance/schedule_lines.h"
+#include "maintenance/schedule_record.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/edits.h"
+#include "platform/paths.h"
+#include "platform/qtext.h"
+#include "platform/sound.h"
+#include "platform/widgets.h"
+#include "platform/windows.h"
+#include "shell/frm_cod_fisc.h"
+#include "shell/frm_guida.h"
+#include "vehicles/frm_trova_automezzi.h"
+
+using maintenance::MaintenanceDeadlineRecord;
+
+const QString TfrmScadenzario::kSoundFile = QStringLiteral("Avviso.mp3");
+const QString TfrmScadenzario::kCaption = QStringLiteral(" Velmora 4.0 - Scadenzario Manutenzioni");
+const QString TfrmScadenzario::kYearWarning =
+    QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+
+namespace {
+
+constexpr int kWidth = 980;
+constexpr int kHeight = 660;
+
+const QColor kSteelBlue(0x46, 0x82, 0xB4);
+const QColor kPanelBlue(0x1F, 0x3A, 0x68);
+
+const char* const kRequired = "Attenzione: per salvare la scheda è necessario indicare ";
+
+QString required(const char* what) { return QString::fromUtf8(kRequired) + QString::fromUtf8(what); }
+
+// Each field takes as many characters as its record field holds.
+consteval int width(std::string_view field) {
+  for (const core::FieldDef& f : MaintenanceDeadlineRecord::fields)
+    if (f.name == field) return f.width;
+  throw std::logic_error("no such schedule field");  // at compile time: a misspelt field does not build
+}
+
+QStringList dayItems() { return kit::twoDigitItems(1, 31); }
+QStringList hourItems() { return kit::twoDigitItems(0, 23); }
+QStringList minuteItems() { return kit::twoDigitItems(0, 59); }
+
+// The twenty fields in the order of the Enter chain, which wraps from the notes to the
+// day. The date and time are list-only combos; the months compare exactly.
+const kit::CardField kFields[] = {
+    {.control = "txtGiorno", .field = "Giorno", .maxLength = width("Giorno"), .next = "txtMese",
+     .mark = kit::highlight("effGiorno"), .listItems = dayItems},
+    {.control = "txtMese", .field = "Mese", .maxLength = width("Mese"), .next = "txtOreApp",
+     .mark = kit::highlight("effMese"), .listItems = kit::monthItems},
+    {.control = "txtOreApp", .field = "OreApp", .maxLength = width("OreApp"), .next = "txtMinutiApp",
+     .mark = kit::highlight("effOreApp"), .listItems = hourItems, .newText = "00"},
+    {.control = "txtMinutiApp", .field = "MinutiApp", .maxLength = width("MinutiApp"), .next = "txtAvviso",
+     .mark = kit::highlight("effMinutiApp"), .listItems = minuteItems, .newText = "00"},
+    {.control = "txtAvviso", .field = "Avviso", .maxLength = width("Avviso"), .next = "txtConducente",
+     .keys = kit::Keys::Digits, .mark = kit::highlight("effAvviso")},
+    {.control = "txtConducente", .field = "Conducente", .maxLength = width("Conducente"), .next = "txtCodFisc",
+     .mark = kit::highlight("effConducente")},
+    {.control = "txtCodFisc", .field = "CodFisc", .maxLength = width("CodFisc"), .next = "txtRecapito",
+     .typing = kit::Typing::TrimUpperOnKeyUp, .mark = kit::highlight("effCodFisc")},
+    {.control = "txtRecapito", .field = "Recapito", .maxLength = width("Recapito"), .next = "txtVeicolo",
+     .mark = kit::highlight("effRecapito")},
+    {.control = "txtVeicolo", .field = "Veicolo", .maxLength = width("Veicolo"), .next = "txtMarca",
+     .mark = kit::highlight("effVeicolo")},
+    {.control = "txtMarca", .field = "Marca", .maxLength = width("Marca"), .next = "txtModello",
+     .mark = kit::highlight("effMarca")},
+    {.control = "txtModello", .field = "Modello", .maxLength = width("Modello"), .next = "txtColore",
+     .mark = kit::highlight("effModello")},
+    {.control = "txtColore", .field = "Colore", .maxLength = width("Colore"), .next = "txtAlimentazione",
+     .mark = kit::highlight("effColore")},
+    {.control = "txtAlimentazione", .field = "Alimentazione", .maxLength = width("Alimentazione"),
+     .next = "txtTarga", .mark = kit::highlight("effAlimentazione")},
+    {.control = "txtTarga", .field = "Targa", .maxLength = width("Targa"), .next = "txtManutenzione",
+     .typing = kit::Typing::TrimUpperOnKeyUp, .mark = kit::highlight("effTarga")},
+    {.control = "txtManutenzione", .field = "Manutenzione", .maxLength = width("Manutenzione"),
+     .next = "txtDettagli", .mark = kit::highlight("effManutenzione")},
+    {.control = "txtDettagli", .field = "Dettagli", .maxLength = width("Dettagli"), .next = "txtOfficina",
+     .mark = kit::highlight("effDettagli")},
+    {.control = "txtOfficina", .field = "Officina", .maxLength = width("Officina"), .next = "txtCosto",
+     .mark = kit::highlight("effOfficina")},
+    {.control = "txtCosto", .field = "Costo", .maxLength = width("Costo"), .next = "txtContatto",
+     .keys = kit::Keys::DigitsComma, .leave = kit::normalisedAmount, .mark = kit::highlight("effCosto"),
+     .newText = "0,00"},
+    {.control = "txtContatto", .field = "Contatto", .maxLength = width("Contatto"), .next = "txtNote",
+     .mark = kit::highlight("effContatto")},
+    {.control = "txtNote", .field = "Note", .maxLength = width("Note"), .next = "txtGiorno",
+     .mark = kit::highlight("effNote")},
+};
+
+// Where each field sits on the card: column 0 or 1 from row 0, with its caption.
+struct Place {
+  const char* caption;
+  int column;
+  int row;
+};
+constexpr Place kPlaces[] = {
+    {"Conduttore:", 0, 0},      {"Codice fiscale:", 0, 1},     {"Recapito preferenziale:", 0, 2},
+    {"Tipo veicolo:", 0, 3},    {"Marca:", 0, 4},              {"Modello:", 0, 5},
+    {"Colore:", 0, 6},          {"Alimentazione:", 0, 7},      {"Targa:", 0, 8},
+    {"Tipo manutenzione:", 1, 0}, {"Dettagli intervento:", 1, 1}, {"Ricambi sostituiti:", 1, 2},
+    {"Costo intervento:", 1, 3}, {"Meccanico esecutore:", 1, 4}, {"Note:", 1, 5},
+};
+
+// The notice of the year panel: imminent deadlines exist, or none.
+QPixmap noticePicture(bool imminent) {
+  QPixmap pm(300, 96);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor fill = imminent ? QColor(0xFF, 0xF1, 0xD6) : QColor(0xE4, 0xF4, 0xE4);
+  const QColor ink = imminent ? QColor(0xC0, 0x39, 0x2B) : QColor(0x2E, 0x7D, 0x32);
+  p.setPen(QPen(ink, 2));
+  p.setBrush(fill);
+  p.drawRoundedRect(QRectF(2, 2, 296, 92), 10, 10);
+  // A bell, ringing or quiet.
+  QPainterPath bell;
+  bell.moveTo(24, 66);
+  bell.cubicTo(30, 60, 28, 26, 46, 22);
+  bell.cubicTo(64, 26, 62, 60, 68, 66);
+  bell.closeSubpath();
+  p.setPen(Qt::NoPen);
+  p.setBrush(ink);
+  p.drawPath(bell);
+  p.drawEllipse(QPointF(46, 70), 6, 6);
+  p.drawEllipse(QPointF(46, 19), 4, 4);
+  p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::RoundCap));
+  if (imminent) {
+    p.drawArc(QRectF(8, 24, 20, 40), 120 * 16, 120 * 16);
+    p.drawArc(QRectF(64, 24, 20, 40), -60 * 16, 120 * 16);
+  } else {
+    p.drawLine(QPointF(20, 76), QPointF(74, 18));
+  }
+  QFont f(QStringLiteral("DejaVu Sans"));
+  f.setPixelSize(15);
+  f.setBold(true);
+  p.setFont(f);
+  p.setPen(ink);
+  p.drawText(QRectF(90, 8, 200, 80), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
+             imminent ? QStringLiteral("Attenzione: ci sono scadenze imminenti!")
+                      : QStringLiteral("Nessuna scadenza imminente."));
+  return pm;
+}
+
+// The background of a panel: a dark rounded box under its white texts.
+class Panel : public QWidget {
+ public:
+  Panel(QWidget* parent, const QString& name) : QWidget(parent) {
+    setObjectName(name);
+    setMouseTracking(true);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, QColor(0xF7, 0xFA, 0xFD));
+    g.setColorAt(1, QColor(0xDC, 0xE7, 0xF3));
+    p.setPen(QPen(kSteelBlue, 1.5));
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 12, 12);
+    // The title strip.
+    QPainterPath strip;
+    strip.setFillRule(Qt::WindingFill);
+    strip.addRoundedRect(QRectF(1, 1, width() - 2, 46), 12, 12);
+    strip.addRect(QRectF(1, 24, width() - 2, 23));
+    p.setPen(Qt::NoPen);
+    QLinearGradient s(0, 0, 0, 46);
+    s.setColorAt(0, kPanelBlue);
+    s.setColorAt(1, QColor(0x2E, 0x5C, 0x9E));
+    p.setBrush(s);
+    p.drawPath(strip.simplified());
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(22);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(18, 0, width() - 36, 46), Qt::AlignVCenter | Qt::AlignLeft,
+               QStringLiteral("Scadenzario Manutenzioni"));
+  }
+};
+
+// A dark box on a panel, behind white labels.
+class Box : public QWidget {
+ public:
+  Box(QWidget* parent, const QRect& geometry) : QWidget(parent) {
+    setGeometry(geometry);
+    setMouseTracking(true);
+    lower();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, QColor(0x2E, 0x5C, 0x9E));
+    g.setColorAt(1, kSteelBlue);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(rect()), 10, 10);
+  }
+};
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
+  auto* l = new QLabel(text, parent);
+  if (!name.isEmpty()) l->setObjectName(name);
+  l->setGeometry(geometry);
+  return l;
+}
+
+void whiteText(QLabel* l, int pixels, bool bold) {
+  QFont f(QStringLiteral("Verdana"));
+  f.setPixelSize(pixels);
+  f.setBold(bold);
+  l->setFont(f);
+  QPalette p = l->palette();
+  p.setColor(QPalette::WindowText, Qt::white);
+  l->setPalette(p);
+  l->setWordWrap(true);
+}
+
+void centreIn(QWidget* panel, const QSize& free) {
+  panel->move(std::max(0, (free.width() - panel->width()) / 2), std::max(0, (free.height() - panel->height()) / 2));
+}
+
+}  // namespace
+
+TfrmScadenzario::TfrmScadenzario(QWidget* owner)
+    : platform::Form(owner, QStringLiteral("TfrmScadenzario"), platform::WindowKind::Maximized, kCaption, kWidth + 40,
+                     kHeight + 40) {
+  platform::setRegionalFormats();
+  setMouseTracking(true);
+  setHint(this, QString());
+  buildYearPanel();
+  buildCardPanel();
+  bindCard();
+}
+
+TfrmScadenzario::~TfrmScadenzario() = default;
+
+TfrmScadenzario* TfrmScadenzario::of(QWidget* owner) {
+  for (QWidget* w = owner; w; w = w->parentWidget())
+    if (auto* schedule = qobject_cast<TfrmScadenzario*>(w)) return schedule;
+  return platform::findWindow<TfrmScadenzario>(QStringLiteral("TfrmScadenzario"));
+}
+
+// ---- layout ----------------------------------------------------------------------
+
+void TfrmScadenzario::buildYearPanel() {
+  panAvvio = new Panel(this, QStringLiteral("panAvvio"));
+  panAvvio->setGeometry(20, 20, kWidth, kHeight);
+  setHint(panAvvio, QString());
+
+  // The year: left box.
+  new Box(panAvvio, QRect(24, 70, 440, 250));
+  lblInfo05 = label(panAvvio, QStringLiteral("lblInfo05"),
+                    QStringLiteral("Accedi all'archivio annuale per inserire o modificare le scadenze."),
+                    QRect(44, 84, 400, 56));
+  whiteText(lblInfo05, 16, true);
+  lblApri = label(panAvvio, QStringLiteral("lblApri"), QStringLiteral("Indicare l'anno solare e premere Apri."),
+                  QRect(44, 150, 400, 26));
+  whiteText(lblApri, 14, false);
+  txtAnno = new platform::FilteredEdit(panAvvio, QStringLiteral("txtAnno"));
+  txtAnno->setGeometry(44, 196, 150, 44);
+  QFont yearFont(QStringLiteral("Verdana"));
+  yearFont.setPixelSize(24);
+  yearFont.setBold(true);
+  txtAnno->setFont(yearFont);
+  txtAnno->setAlignment(Qt::AlignCenter);
+  txtAnno->setInputLimit(4);
+  // Only digits enter the year box, typed or pasted.
+  txtAnno->setInputFilter([](const QString& in) {
+    QString digits;
+    for (QChar c : in)
+      if (c >= u'0' && c <= u'9') digits += c;
+    return digits;
+  });
+  txtAnno->installEventFilter(this);
+  btnApri = platform::pushButton(panAvvio, QStringLiteral("btnApri"), QStringLiteral("Apri"), QRect(214, 196, 120, 44));
+  connect(btnApri, &QPushButton::clicked, this, &TfrmScadenzario::btnApriClick);
+  btnApri->installEventFilter(this);
+
+  // The imminent deadlines: left box, below.
+  new Box(panAvvio, QRect(24, 340, 440, 296));
+  lblInfo06 = label(panAvvio, QStringLiteral("lblInfo06"), QStringLiteral("Visualizza le scadenze imminenti."),
+                    QRect(44, 352, 400, 28));
+  whiteText(lblInfo06, 16, true);
+  imgAssenti = label(panAvvio, QStringLiteral("imgAssenti"), QString(), QRect(94, 390, 300, 96));
+  imgAssenti->setPixmap(noticePicture(false));
+  imgPresenti = label(panAvvio, QStringLiteral("imgPresenti"), QString(), QRect(94, 390, 300, 96));
+  imgPresenti->setPixmap(noticePicture(true));
+  imgPresenti->setVisible(false);
+  lblOK = label(panAvvio, QStringLiteral("lblOK"), QStringLiteral("Premere OK per ottenere l'elenco delle scadenze."),
+                QRect(44, 500, 400, 26));
+  whiteText(lblOK, 14, false);
+  btnOK = platform::pushButton(panAvvio, QStringLiteral("btnOK"), QStringLiteral("OK"), QRect(184, 550, 120, 44));
+  connect(btnOK, &QPushButton::clicked, this, &TfrmScadenzario::btnOKClick);
+  btnOK->installEventFilter(this);
+
+  // The calendar and its two grids: right.
+  new Box(panAvvio, QRect(488, 70, 468, 566));
+  auto* calCaption = label(panAvvio, QString(), QStringLiteral("Scadenze del giorno o del mese scelto:"),
+                           QRect(508, 84, 430, 26));
+  whiteText(calCaption, 15, true);
+  calAppuntamenti = new QCalendarWidget(panAvvio);
+  calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
+  calAppuntamenti->setGeometry(508, 118, 428, 300);
+  calAppuntamenti->setGridVisible(true);
+  calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+  calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+  calAppuntamenti->setSelectedDate(platform::today());
+  btnGiorno = new platform::PictureButton(panAvvio, QStringLiteral("btnGiorno"), QStringLiteral("Scadenze del giorno"));
+  btnGiorno->setGeometry(508, 436, 206, 48);
+  btnMese = new platform::PictureButton(panAvvio, QStringLiteral("btnMese"), QStringLiteral("Scadenze del mese"));
+  btnMese->setGeometry(730, 436, 206, 48);
+  connect(btnGiorno, &platform::PictureButton::clicked, this, &TfrmScadenzario::btnGiornoClick);
+  connect(btnMese, &platform::PictureButton::clicked, this, &TfrmScadenzario::btnMeseClick);
+  imgGuida = new platform::PictureButton(panAvvio, QStringLiteral("imgGuida"), QStringLiteral("Guida"));
+  imgGuida->setGeometry(508, 570, 206, 48);
+  imgEsci = new platform::PictureButton(panAvvio, QStringLiteral("imgEsci"), QStringLiteral("Esci"));
+  imgEsci->setGeometry(730, 570, 206, 48);
+  connect(imgGuida, &platform::PictureButton::clicked, this, &TfrmScadenzario::imgGuidaClick);
+  connect(imgEsci, &platform::PictureButton::clicked, this, &TfrmScadenzario::imgEsciClick);
+
+  lblFile = label(panAvvio, QStringLiteral("lblFile"), QStringLiteral("FilePath"), QRect(0, 0, 10, 10));
+  lblFile->setVisible(false);
+
+  setTabOrder(txtAnno, btnApri);
+  setTabOrder(btnApri, btnOK);
+  setTabOrder(btnOK, calAppuntamenti);
+}
+
+void TfrmScadenzario::buildCardPanel() {
+  panContainer = new Panel(this, QStringLiteral("panContainer"));
+  panContainer->setGeometry(20, 20, kWidth, kHeight);
+  panContainer->setVisible(false);
+  setHint(panContainer, QString());
+
+  const QString groupStyle = QStringLiteral(
+      "QGroupBox { font-weight: bold; border: 1px solid #4682B4; border-radius: 6px; margin-top: 10px; }"
+      "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }");
+  auto* grpData = new QGroupBox(QStringLiteral(" Data scadenza: "), panContainer);
+  grpData->setObjectName(QStringLiteral("grpData"));
+  grpData->setStyleSheet(groupStyle);
+  grpData->setGeometry(16, 58, 380, 70);
+  auto* grpOra = new QGroupBox(QStringLiteral(" Ora appuntamento: "), panContainer);
+  grpOra->setObjectName(QStringLiteral("grpOra"));
+  grpOra->setStyleSheet(groupStyle);
+  grpOra->setGeometry(408, 58, 250, 70);
+
+  // The combos sit on the panel over their groups, so their highlight has room.
+  label(panContainer, QString(), QStringLiteral("Giorno:"), QRect(28, 88, 52, 28));
+  txtGiorno = new platform::ListOnlyCombo(panContainer, QStringLiteral("txtGiorno"));
+  txtGiorno->setGeometry(82, 88, 62, 28);
+  label(panContainer, QString(), QStringLiteral("Mese:"), QRect(154, 88, 40, 28));
+  txtMese = new platform::ListOnlyCombo(panContainer, QStringLiteral("txtMese"));
+  txtMese->setGeometry(196, 88, 124, 28);
+  lblAnno = label(panContainer, QStringLiteral("lblAnno"), QString(), QRect(328, 88, 60, 28));
+  QFont bold = lblAnno->font();
+  bold.setBold(true);
+  bold.setPixelSize(16);
+  lblAnno->setFont(bold);
+  label(panContainer, QString(), QStringLiteral("Ore:"), QRect(420, 88, 36, 28));
+  txtOreApp = new platform::ListOnlyCombo(panContainer, QStringLiteral("txtOreApp"));
+  txtOreApp->setGeometry(458, 88, 62, 28);
+  label(panContainer, QString(), QStringLiteral(":"), QRect(526, 88, 8, 28));
+  label(panContainer, QString(), QStringLiteral("Minuti:"), QRect(536, 88, 50, 28));
+  txtMinutiApp = new platform::ListOnlyCombo(panContainer, QStringLiteral("txtMinutiApp"));
+  txtMinutiApp->setGeometry(588, 88, 62, 28);
+  label(panContainer, QString(), QStringLiteral("Avvisa n."), QRect(676, 88, 64, 28));
+  auto* avviso = new platform::FilteredEdit(panContainer, QStringLiteral("txtAvviso"));
+  avviso->setGeometry(742, 88, 44, 28);
+  txtAvviso = avviso;
+  label(panContainer, QString(), QStringLiteral("giorni prima della scadenza."), QRect(792, 88, 180, 28));
+
+  lblData = label(panContainer, QStringLiteral("lblData"), QString(), QRect(0, 0, 10, 10));
+  lblData->setVisible(false);
+  lblOra = label(panContainer, QStringLiteral("lblOra"), QString(), QRect(0, 0, 10, 10));
+  lblOra->setVisible(false);
+
+  // The fifteen edits in two columns.
+  QLineEdit** editSlots[] = {&txtConducente, &txtCodFisc,   &txtRecapito,     &txtVeicolo, &txtMarca,
+                         &txtModello,    &txtColore,    &txtAlimentazione, &txtTarga,   &txtManutenzione,
+                         &txtDettagli,   &txtOfficina,  &txtCosto,        &txtContatto, &txtNote};
+  constexpr int kTop = 146, kPitch = 34;
+  for (std::size_t i = 0; i < std::size(kPlaces); ++i) {
+    const Place& place = kPlaces[i];
+    const int captionX = place.column == 0 ? 16 : 492;
+    const int editX = captionX + 168;
+    const int editW = place.column == 0 ? 260 : 290;
+    const int y = kTop + place.row * kPitch;
+    auto* caption = label(panContainer, QString(), QString::fromUtf8(place.caption), QRect(captionX, y, 162, 26));
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* edit = new platform::FilteredEdit(panContainer, QString::fromLatin1(kFields[i + 5].control));
+    edit->setGeometry(editX, y, editW, 26);
+    *editSlots[i] = edit;
+  }
+  impConduttore = new platform::PictureButton(panContainer, QStringLiteral("impConduttore"), QStringLiteral("◀"));
+  impConduttore->setGeometry(16 + 168 + 264, kTop, 30, 26);
+  btnCodFisc = new platform::PictureButton(panContainer, QStringLiteral("btnCodFisc"), QStringLiteral("✓"));
+  btnCodFisc->setGeometry(16 + 168 + 264, kTop + kPitch, 30, 26);
+  QPalette arrow = impConduttore->palette();
+  arrow.setColor(QPalette::ButtonText, QColor(0xC0, 0x1B, 0x1B));
+  impConduttore->setPalette(arrow);
+
+  chkDaConfermare = new QCheckBox(QStringLiteral("Appuntamento da confermare"), panContainer);
+  chkDaConfermare->setObjectName(QStringLiteral("chkDaConfermare"));
+  chkDaConfermare->setGeometry(660, kTop + 6 * kPitch + 4, 290, 26);
+  chkEffettuata = new QCheckBox(QStringLiteral("Manutenzione effettuata"), panContainer);
+  chkEffettuata->setObjectName(QStringLiteral("chkEffettuata"));
+  chkEffettuata->setGeometry(660, kTop + 7 * kPitch + 4, 290, 26);
+
+  // Commands: two rows of pictures, navigation with the position between the arrows.
+  struct Command {
+    platform::PictureButton* TfrmScadenzario::*slot;
+    const char* name;
+    const char* face;
+    const char* hint;
+    void (TfrmScadenzario::*handler)();
+  };
+  const Command commands[] = {
+      {&TfrmScadenzario::cmdNuovo, "cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda.",
+       &TfrmScadenzario::cmdNuovoClick},
+      {&TfrmScadenzario::cmdDuplica, "cmdDuplica", "Duplica",
+       "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.",
+       &TfrmScadenzario::cmdDuplicaClick},
+      {&TfrmScadenzario::cmdSalva, "cmdSalva", "Salva", "Salva la scheda corrente in archivio.",
+       &TfrmScadenzario::cmdSalvaClick},
+      {&TfrmScadenzario::cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.", &TfrmScadenzario::cmdTrovaClick},
+      {&TfrmScadenzario::cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente.",
+       &TfrmScadenzario::cmdStampaClick},
+      {&TfrmScadenzario::cmdEsporta, "cmdEsporta", "Esporta archivio",
+       "Esporta le schede in archivio in un file di Microsoft Excel.", &TfrmScadenzario::cmdEsportaClick},
+      {&TfrmScadenzario::cmdDaConfermare, "cmdDaConfermare", "Da confermare",
+       "Visualizza l'elenco degli appuntamenti in attesa di conferma.", &TfrmScadenzario::cmdDaConfermareClick},
+      {&TfrmScadenzario::cmdDaEffettuare, "cmdDaEffettuare", "Da effettuare",
+       "Visualizza il riepilogo delle manutenzioni da effettuare, sia scadute che non.",
+       &TfrmScadenzario::cmdDaEffettuareClick},
+      {&TfrmScadenzario::cmdEffettuate, "cmdEffettuate", "Effettuate",
+       "Visualizza il riepilogo storico delle manutenzioni effettuate.", &TfrmScadenzario::cmdEffettuateClick},
+      {&TfrmScadenzario::cmdImporta, "cmdImporta", "Importa dati", "Importa i dati dal parco automezzi.",
+       &TfrmScadenzario::cmdImportaClick},
+      {&TfrmScadenzario::cmdGuida, "cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.",
+       &TfrmScadenzario::imgGuidaClick},
+      {&TfrmScadenzario::cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.",
+       &TfrmScadenzario::cmdEsciClick},
+  };
+  constexpr int kCommandW = 150, kCommandH = 40;
+  for (std::size_t i = 0; i < std::size(commands); ++i) {
+    const Command& c = commands[i];
+    auto* b = new platform::PictureButton(panContainer, QString::fromLatin1(c.name), QString::fromUtf8(c.face));
+    const int col = int(i % 6), row = int(i / 6);
+    b->setGeometry(16 + col * (kCommandW + 10), 468 + row * (kCommandH + 10), kCommandW, kCommandH);
+    setHint(b, QString::fromUtf8(c.hint));
+    connect(b, &platform::PictureButton::clicked, this, c.handler);
+    this->*(c.slot) = b;
+  }
+  setHint(impConduttore, QStringLiteral("Importa i dati dall'archivio dei conduttori."));
+  setHint(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
+  connect(impConduttore, &platform::PictureButton::clicked, this, &TfrmScadenzario::impConduttoreClick);
+  connect(btnCodFisc, &platform::PictureButton::clicked, this, &TfrmScadenzario::btnCodFiscClick);
+  setHint(chkDaConfermare,
+          QStringLiteral("Spunta questa casella per annotare che l'appuntamento è in attesa di conferma."));
+  setHint(chkEffettuata, QStringLiteral("Spunta questa casella per annotare che la manutenzione è stata effettuata."));
+
+  const Command navigation[] = {
+      {&TfrmScadenzario::cmdPrimo, "cmdPrimo", "|◀", "Visualizza la prima scheda in archivio.",
+       &TfrmScadenzario::cmdPrimoClick},
+      {&TfrmScadenzario::cmdIndietro, "cmdIndietro", "◀", "Visualizza la scheda precedente in archivio.",
+       &TfrmScadenzario::cmdIndietroClick},
+      {&TfrmScadenzario::cmdAvanti, "cmdAvanti", "▶", "Visualizza la scheda successiva in archivio.",
+       &TfrmScadenzario::cmdAvantiClick},
+      {&TfrmScadenzario::cmdUltimo, "cmdUltimo", "▶|", "Visualizza l'ultima scheda in archivio.",
+       &TfrmScadenzario::cmdUltimoClick},
+  };
+  constexpr int kNavY = 574;
+  const int navX[] = {596, 652, 852, 908};
+  for (int i = 0; i < 4; ++i) {
+    const Command& c = navigation[i];
+    auto* b = new platform::PictureButton(panContainer, QString::fromLatin1(c.name), QString::fromUtf8(c.face));
+    b->setGeometry(navX[i], kNavY, 50, 36);
+    setHint(b, QString::fromUtf8(c.hint));
+    connect(b, &platform::PictureButton::clicked, this, c.handler);
+    this->*(c.slot) = b;
+  }
+  lblPosizione = label(panContainer, QStringLiteral("lblPosizione"), QString(), QRect(708, kNavY, 140, 36));
+  lblPosizione->setAlignment(Qt::AlignCenter);
+  QFont position(QStringLiteral("Verdana"));
+  position.setPixelSize(18);
+  position.setBold(true);
+  lblPosizione->setFont(position);
+
+  panInfo = label(panContainer, QStringLiteral("panInfo"), QStringLiteral("Pronto per archiviare una nuova scheda..."),
+                  QRect(2, kHeight - 32, kWidth - 4, 28));
+  panInfo->setIndent(10);
+  panInfo->setAutoFillBackground(true);
+  QPalette infoPal = panInfo->palette();
+  infoPal.setColor(QPalette::Window, QColor(0xD4, 0xDF, 0xEC));
+  panInfo->setPalette(infoPal);
+  setPanInfo(panInfo);
+  setHint(panInfo, QString());
+}
+
+void TfrmScadenzario::bindCard() {
+  card_ = std::make_unique<kit::RecordCard>(*this, maintenance::scheduleLayout(), lblPosizione);
+  card_->setArchive(kit::ArchiveSource::fromControl(lblFile));
+  fields_ = new kit::CardFields(*this, *card_, kFields);
+  // The year, date and time come from the year box and from Save; New leaves them.
+  card_->bind("Anno", lblAnno, kit::OnNew::keep());
+  card_->bind("Data", lblData, kit::OnNew::keep());
+  card_->bind("Ora", lblOra, kit::OnNew::keep());
+  card_->bind("DaConfermare", chkDaConfermare);
+  card_->bind("Effettuata", chkEffettuata);
+
+  // Tab order: the chain, the confirmation box before the notes, the done box last.
+  QWidget* order[] = {txtGiorno,       txtMese,         txtOreApp,   txtMinutiApp, txtAvviso,   txtConducente,
+                      txtCodFisc,      txtRecapito,     txtVeicolo,  txtMarca,     txtModello,  txtColore,
+                      txtAlimentazione, txtTarga,       txtManutenzione, txtDettagli, txtOfficina, txtCosto,
+                      txtContatto,     chkDaConfermare, txtNote,     chkEffettuata};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+  card_->beforeSave = [this] {
+    fields_->clearListSelections();
+    // An empty cost is stored as no cost, even when a check stops this save.
+    if (platform::Trim(txtCosto->text()).isEmpty()) txtCosto->setText(QStringLiteral("0,00"));
+  };
+  auto tooShort = [](QWidget* combo) { return kit::controlText(combo).size() < 2; };
+  card_->require(txtGiorno, required("il giorno della scadenza."));
+  card_->addCheck([this, tooShort] {
+    if (!tooShort(txtGiorno)) return true;
+    platform::warning(required("il giorno della scadenza usando due cifre."), this);
+    txtGiorno->setFocus(Qt::OtherFocusReason);
+    return false;
+  });
+  card_->require(txtMese, required("il mese della scadenza."));
+  card_->require(txtOreApp, required("l'ora dell'appuntamento."));
+  card_->require(txtMinutiApp, required("i minuti dell'ora dell'appuntamento."));
+  card_->addCheck([this, tooShort] {
+    if (!tooShort(txtOreApp)) return true;
+    platform::warning(required("l'ora dell'appuntamento usando due cifre."), this);
+    txtOreApp->setFocus(Qt::OtherFocusReason);
+    return false;
+  });
+  card_->addCheck([this, tooShort] {
+    if (!tooShort(txtMinutiApp)) return true;
+    platform::warning(required("i minuti dell'ora dell'appuntamento usando due cifre."), this);
+    txtMinutiApp->setFocus(Qt::OtherFocusReason);
+    return false;
+  });
+  card_->addCheck([this] { return checkWarningDays(); });
+  card_->require(txtVeicolo, required("il tipo di veicolo."));
+  card_->require(txtMarca, required("la marca del veicolo."));
+  card_->require(txtModello, required("il modello del veicolo."));
+  card_->require(txtTarga, required("il numero di targa del veicolo."));
+  card_->require(txtManutenzione, required("il tipo di manutenzione da effettuare."));
+  card_->addCheck([this] { return checkMonth(); });
+  card_->addCheck([this] { return checkDate(); });
+
+  card_->setFirstField(txtGiorno);
+  card_->onNew = [this] { fields_->clearListSelections(); };
+  // A copy keeps everything but the date and time, for a recurring deadline.
+  card_->setDuplicateClears({txtGiorno, txtMese});
+  card_->onDuplicate = [this] {
+    txtOreApp->setEditText(QStringLiteral("00"));
+    txtMinutiApp->setEditText(QStringLiteral("00"));
+    fields_->clearListSelections();
+  };
+  card_->setDuplicateFocus(txtGiorno);
+  card_->setDuplicateOpensArchive(true);
+  card_->setAppendMessage(kit::RecordCard::AppendMessage::Salvata);
+  card_->setAccessErrorKind(platform::MsgKind::Error);
+}
+
+// ---- Save's own checks -------------------------------------------------------------
+
+bool TfrmScadenzario::checkWarningDays() {
+  // Warning days that are not a number would store a deadline that never alerts.
+  const QString days = platform::Trim(txtAvviso->text());
+  if (!days.isEmpty() && platform::IsAllDigits(days)) return true;
+  platform::warning(required("i giorni di preavviso."), this);
+  txtAvviso->setFocus(Qt::OtherFocusReason);
+  return false;
+}
+
+bool TfrmScadenzario::checkMonth() {
+  lblOra->setText(kit::controlText(txtOreApp) + QLatin1Char(':') + kit::controlText(txtMinutiApp));
+  if (core::MonthNumber(platform::toCore(txtMese->currentText()))) return true;
+  platform::warning(QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
+                                   "Per poter salvare la scheda è necessario indicare una data valida."),
+                    this);
+  txtMese->setFocus(Qt::OtherFocusReason);
+  return false;
+}
+
+bool TfrmScadenzario::checkDate() {
+  lblData->setText(platform::fromCore(core::ComposeDate(platform::toCore(txtGiorno->currentText()),
+                                                        platform::toCore(txtMese->currentText()),
+                                                        platform::toCore(lblAnno->text()))));
+  const QString date = platform::Trim(lblData->text());
+  if (platform::IsValidDateText(date)) return true;
+  platform::plainMessage(QStringLiteral("Attenzione: la data ") + date +
+                             QStringLiteral(" non esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare "
+                                            "una data valida."),
+                         this);
+  txtGiorno->setFocus(Qt::OtherFocusReason);
+  return false;
+}
+
+// ---- showing, years, closing ---------------------------------------------------------
+
+void TfrmScadenzario::FormShow() {
+  setWindowTitle(kCaption);
+  panAvvio->setVisible(true);
+  panContainer->setVisible(false);
+  txtAnno->setText(QStringLiteral("%1").arg(core::Today().year, 4, 10, QLatin1Char('0')));
+  txtAnno->setFocus(Qt::OtherFocusReason);
+  checkImminent();
+}
+
+void TfrmScadenzario::checkImminent() {
+  // Only the current year's archive is checked, whatever year the card shows; it is
+  // created when missing. What this showing reads decides the notice, never an earlier one.
+  const core::Date today = core::Today();
+  const QString name = QStringLiteral("%1").arg(today.year, 4, 10, QLatin1Char('0')) +
+                       QString::fromLatin1(MaintenanceDeadlineRecord::kArchiveExtension.data(),
+                                           int(MaintenanceDeadlineRecord::kArchiveExtension.size()));
+  const core::RecordLayout& layout = maintenance::scheduleLayout();
+  bool found = false;
+  try {
+    core::Archive archive = kit::openArchive(platform::exePath(name), layout.size());
+    found = core::ScanImminent(archive, layout, layout.indexOf("Data"), layout.indexOf("Avviso"), today).found;
+  } catch (const core::ArchiveError&) {
+    // A file that cannot be opened announces nothing.
+  }
+  showImminent(found);
+  if (found) platform::playSound(platform::exePath(kSoundFile));
+}
+
+void TfrmScadenzario::showImminent(bool found) {
+  imgPresenti->setVisible(found);
+  imgAssenti->setVisible(!found);
+  btnOK->setEnabled(found);
+}
+
+void TfrmScadenzario::btnApriClick() {
+  const QString typed = txtAnno->text();
+  // Four ASCII digits exactly, as typed: nothing else ever names a file.
+  if (!core::IsYearText(platform::toCore(typed))) {
+    platform::warning(kYearWarning, this);
+    txtAnno->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  lblFile->setText(platform::exePath(typed + QStringLiteral(".sca")));
+  lblAnno->setText(typed);
+  setWindowTitle(kCaption + QStringLiteral(" anno ") + typed);
+  panAvvio->setVisible(false);
+  panContainer->setVisible(true);
+  ClearScheduleCard();
+}
+
+void TfrmScadenzario::FormClose() {
+  panAvvio->setVisible(true);
+  panContainer->setVisible(false);
+  platform::stopSound();
+  platform::showLauncher();
+  hide();
+}
+
+void TfrmScadenzario::imgEsciClick() { closeForm(); }
+void TfrmScadenzario::cmdEsciClick() { closeForm(); }
+
+QDate TfrmScadenzario::appointmentDate() const { return calAppuntamenti->selectedDate(); }
+
+// ---- the grids -------------------------------------------------------------------------
+
+void TfrmScadenzario::btnOKClick() {
+  TfrmExpImminenti grid(this);
+  grid.showModalDialog();
+}
+
+void TfrmScadenzario::btnGiornoClick() {
+  TfrmExpGiornaliere grid(this);
+  grid.showModalDialog();
+}
+
+void TfrmScadenzario::btnMeseClick() {
+  TfrmExpMensili grid(this);
+  grid.showModalDialog();
+}
+
+// ---- the card ------------------------------------------------------------------------
+
+void TfrmScadenzario::ClearScheduleCard() { card_->newCard(); }
+
+void TfrmScadenzario::cmdNuovoClick() { ClearScheduleCard(); }
+void TfrmScadenzario::cmdDuplicaClick() { card_->duplicate(); }
+void TfrmScadenzario::cmdSalvaClick() { card_->save(); }
+void TfrmScadenzario::cmdPrimoClick() { card_->first(); }
+void TfrmScadenzario::cmdIndietroClick() { card_->back(); }
+void TfrmScadenzario::cmdAvantiClick() { card_->next(); }
+void TfrmScadenzario::cmdUltimoClick() { card_->last(); }
+
+void TfrmScadenzario::loadCard(const core::RecordBuffer& record, std::size_t number) {
+  card_->showRecord(record, number);
+}
+
+void TfrmScadenzario::cmdTrovaClick() {
+  TfrmTrovaScadenzario search(this);
+  search.setMemory(QStringLiteral("Scadenzario"));
+  search.showModalDialog();
+}
+
+void TfrmScadenzario::cmdDaEffettuareClick() {
+  TfrmConfermati list(this);
+  list.showModalDialog();
+}
+
+void TfrmScadenzario::cmdEffettuateClick() {
+  TfrmNonConfermati list(this);
+  list.showModalDialog();
+}
+
+void TfrmScadenzario::cmdDaConfermareClick() {
+  TfrmDaConfermare list(this);
+  list.showModalDialog();
+}
+
+void TfrmScadenzario::cmdEsportaClick() {
+  TfrmExpScadenzario grid(this);
+  grid.showModalDialog();
+}
+
+void TfrmScadenzario::cmdImportaClick() {
+  TfrmTrovaAutomezzi picker(this);
+  picker.setMemory(QStringLiteral("scadenzario"));
+  picker.showModalDialog();
+}
+
+void TfrmScadenzario::impConduttoreClick() {}
+
+void TfrmScadenzario::btnCodFiscClick() { TfrmCodFisc::openForCardCode(this, txtCodFisc->text()); }
+
+void TfrmScadenzario::cmdStampaClick() {
+  auto report = maintenance::makeScheduleCardReport();
+  maintenance::fillScheduleCardReport(*report, *this);
+  report->print(this);
+}
+
+void TfrmScadenzario::imgGuidaClick() {
+  TfrmGuida::showHelp(this, QStringLiteral("App Scadenzario Manutenzioni"), helpParagraphs());
+}
+
+// ---- events ------------------------------------------------------------------------------
+
+bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtAnno && event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        btnApri->setFocus(Qt::TabFocusReason);
+        return true;
+      case Qt::Key_Backspace:
+      case Qt::Key_Delete:
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Tab:
+      case Qt::Key_Backtab:
+        break;
+      default: {
+        const QString text = key->text();
+        const bool digit = text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9';
+        if (!digit) return true;  // every other key is swallowed
+      }
+    }
+  } else if (event->type() == QEvent::KeyPress) {
+    // Enter on a focused button presses it (the buttons are never the window's default).
+    auto* key = static_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+      button->click();
+      return true;
+    }
+  } else if (event->type() == QEvent::MouseMove && panInfo) {
+    // Moving over the window or its panels empties the hint.
+    const QVariant hint = watched->property("velmoraHint");
+    if (hint.isValid() && hint.toString().isEmpty()) panInfo->clear();
+  }
+  return platform::Form::eventFilter(watched, event);
+}
+
+void TfrmScadenzario::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  QLinearGradient g(0, 0, 0, height());
+  g.setColorAt(0, kSteelBlue);
+  g.setColorAt(1, Qt::white);
+  p.fillRect(rect(), g);
+}
+
+void TfrmScadenzario::resizeEvent(QResizeEvent* event) {
+  platform::Form::resizeEvent(event);
+  centreIn(panAvvio, size());
+  centreIn(panContainer, size());
+}
+
+// ---- help ----------------------------------------------------------------------------------
+
+QStringList TfrmScadenzario::helpParagraphs() {
+  return {
+      QStringLiteral(
+          "Lo Scadenzario Manutenzioni tiene sotto controllo le scadenze e gli appuntamenti giornalieri, mensili o "
+          "annuali dei veicoli da sottoporre a manutenzione o riparazione, e avvisa quando la data si avvicina: "
+          "manutenzioni ordinarie o straordinarie, tasse di possesso, appuntamenti con i clienti."),
+      QStringLiteral(
+          "Il pulsante \"Nuovo\" prepara una nuova scheda. Per salvarla occorrono almeno la data e l'ora della "
+          "scadenza, i giorni di preavviso, il tipo di manutenzione e i dati del veicolo."),
+      QStringLiteral(
+          "Per le scadenze ricorrenti, dopo aver salvato la prima scheda il pulsante \"Duplica\" riporta in una "
+          "nuova scheda tutti i dati tranne la data e l'ora: basta indicare giorno, mese e ora e salvare."),
+      QStringLiteral(
+          "I dati del conduttore (nome, codice fiscale e recapito preferenziale) si importano dall'archivio dei "
+          "conduttori con il pulsante a freccia rossa; quelli del veicolo (tipo, marca, modello, colore, "
+          "alimentazione e targa) con \"Importa dati\"."),
+      QStringLiteral(
+          "Ogni scadenza ha i propri giorni di preavviso. All'apertura della finestra le scadenze imminenti sono "
+          "segnalate da un avviso e da un suono; il pulsante OK le elenca. Il calendario richiama le scadenze del "
+          "giorno o del mese scelto."),
+      QStringLiteral(
+          "La casella \"Appuntamento da confermare\" annota un appuntamento in attesa di conferma; il pulsante "
+          "\"Da confermare\" elenca questi veicoli con il nome e il telefono del proprietario o del conduttore."),
+      QStringLiteral(
+          "Dopo aver eseguito una manutenzione spuntare \"Manutenzione effettuata\" e salvare. \"Da effettuare\" "
+          "elenca tutte le manutenzioni non ancora eseguite, scadute o no; per trovare una scheda digitare la targa "
+          "nel campo di ricerca dell'elenco, premere \"Trova\" e fare doppio clic sulla riga."),
+      QStringLiteral(
+          "Per uno stesso giorno si possono salvare quante scadenze si desidera: sono mostrate in ordine di data e "
+          "ora, qualunque sia l'ordine di inserimento. \"Effettuate\" mostra lo storico delle manutenzioni eseguite, "
+          "che può essere stampato."),
+      QStringLiteral(
+          "La ricerca avanzata combina più criteri, per esempio un mese, un veicolo o un conduttore."),
+      QStringLiteral(
+          "\"Esporta archivio\" trasferisce tutte le scadenze dell'anno in un file di Microsoft Excel."),
+  };
+}

@@ -1,0 +1,169 @@
+#include "maintenance/frm_scadenzario_grids.h"
+
+#include <QLabel>
+
+#include "core/due_dates.h"
+#include "core/spreadsheet.h"
+#include "maintenance/frm_scadenzario.h"
+#include "maintenance/schedule_lines.h"
+#include "maintenance/schedule_record.h"
+#include "platform/qtext.h"
+#include "shell/frm_guida.h"
+#include "shell/misc.h"
+
+namespace maintenance {
+
+namespace {
+
+QString yearText(int year) { return QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0')); }
+
+QString archiveName(int year) {
+  return yearText(year) + QString::fromLatin1(MaintenanceDeadlineRecord::kArchiveExtension.data(),
+                                              int(MaintenanceDeadlineRecord::kArchiveExtension.size()));
+}
+
+const QStringList& selectiveHelp() {
+  static const QStringList paragraphs = {
+      QStringLiteral("Per visualizzare l'elenco delle scadenze imminenti premere il pulsante OK della finestra "
+                     "dello scadenzario, attivo soltanto quando esistono appuntamenti imminenti."),
+      QStringLiteral("L'elenco tiene conto dei giorni di preavviso di ogni appuntamento: se per una scadenza sono "
+                     "stati scelti molti giorni di preavviso, l'elenco può mostrare appuntamenti ancora lontani."),
+      QStringLiteral("I due pulsanti sotto il calendario elencano le scadenze del giorno scelto e quelle dell'intero "
+                     "mese."),
+      QStringLiteral("Gli appuntamenti sono elencati in ordine di data e ora, qualunque sia l'ordine in cui sono "
+                     "stati registrati."),
+      QStringLiteral("L'icona di Excel esporta l'elenco in un file di Microsoft Excel, che può essere aperto subito "
+                     "rispondendo Sì alla domanda che segue."),
+  };
+  return paragraphs;
+}
+
+kit::ExportSettings gridSettings(const char* className, const char* caption, const char* fileName,
+                                 const char* sheetName, bool withKey) {
+  kit::ExportSettings s;
+  s.className = QString::fromLatin1(className);
+  s.caption = QString::fromUtf8(caption);
+  s.fileName = QString::fromLatin1(fileName);
+  s.sheetName = QString::fromLatin1(sheetName);
+  s.columns = scheduleGridColumns(withKey);
+  s.help = &TfrmGuida::showHelp;
+  s.logo = &shell::logoPicture;
+  if (withKey) {
+    s.helpTitle = QStringLiteral("Visualizzazione scadenze");
+    s.helpParagraphs = selectiveHelp();
+  }
+  return s;
+}
+
+// The archive of the year of `day`; a day that is no date names none.
+kit::ArchiveSource yearOf(const QDate& day) {
+  const QString name = day.isValid() ? archiveName(day.year()) : QString();
+  return kit::ArchiveSource::yearly([name] { return name; }, &scheduleLayout());
+}
+
+QDate calendarDate(QWidget* owner) {
+  TfrmScadenzario* schedule = TfrmScadenzario::of(owner);
+  return schedule ? schedule->appointmentDate() : QDate();
+}
+
+}  // namespace
+
+std::vector<kit::ExportColumn> scheduleGridColumns(bool withKey) {
+  std::vector<kit::ExportColumn> c = {
+      {"colData", "Data scadenza", 150, 150, "Data"},
+      {"colOraApp", "Ora appuntamento", 150, 150, "Ora"},
+      {"colConducente", "Conduttore", 250, 250, "Conducente"},
+      {"colCodFisc", "Codice fiscale", 180, 200, "CodFisc"},
+      {"colRecapito", "Recapito preferenziale", 250, 250, "Recapito"},
+      {"colVeicolo", "Tipo veicolo", 250, 250, "Veicolo"},
+      {"colMarca", "Marca", 250, 250, "Marca"},
+      {"colModello", "Modello", 250, 250, "Modello"},
+      {"colColore", "Colore", 200, 200, "Colore"},
+      {"colAlimentazione", "Alimentazione", 200, 200, "Alimentazione"},
+      {"colTarga", "Targa", 200, 200, "Targa"},
+      {"colManutenzione", "Tipo manutenzione", 250, 250, "Manutenzione"},
+      {"colDettagli", "Dettagli intervento", 300, 300, "Dettagli"},
+      {"colOfficina", "Ricambi sostituiti", 300, 300, "Officina"},
+      {"colCosto", "Costo intervento", 180, 200, "Costo"},
+      {"colContatto", "Meccanico esecutore", 250, 250, "Contatto"},
+      {"colDaConfermare", "Appuntamento da confermare", 200, 250, "DaConfermare"},
+      {"colEffettuata", "Manutenzione effettuata", 200, 250, "Effettuata"},
+      {"colNote", "Note", 300, 300, "Note"},
+  };
+  if (withKey) c.push_back({"colCodice", "Codice univoco", 150, 150, {}, scheduleSortKey});
+  return c;
+}
+
+SortedScheduleGrid::SortedScheduleGrid(QWidget* owner, kit::ExportSettings settings)
+    : kit::SpreadsheetWindow(owner, std::move(settings)) {}
+
+void SortedScheduleGrid::fillGrid() {
+  // A failure leaves the rows read so far, unsorted.
+  if (!fillFromArchive()) return;
+  core::SortGridByColumn(grid(), grid().columnCount() - 1);
+  gridChanged();
+}
+
+}  // namespace maintenance
+
+kit::ExportSettings TfrmExpImminenti::settings(const core::Date& today) {
+  kit::ExportSettings s = maintenance::gridSettings("TfrmExpImminenti", " Scadenze imminenti",
+                                                    "Scadenze_Imminenti.xls", "Scadenze imminenti", true);
+  // Always the current year's archive, whatever year the card shows.
+  const QString name = maintenance::archiveName(today.year);
+  s.archive = kit::ArchiveSource::yearly([name] { return name; }, &maintenance::scheduleLayout());
+  const std::size_t data = maintenance::scheduleField("Data"), avviso = maintenance::scheduleField("Avviso");
+  // A deadline whose date or warning days do not convert is left out; the others stay.
+  s.take = [today, data, avviso](const core::RecordBuffer& record) {
+    return core::CheckImminent(record.rawValue(data), record.rawValue(avviso), today) == core::Imminence::Yes;
+  };
+  return s;
+}
+TfrmExpImminenti::TfrmExpImminenti(QWidget* owner) : SortedScheduleGrid(owner, settings(core::Today())) {}
+
+kit::ExportSettings TfrmExpGiornaliere::settings(const QDate& day) {
+  kit::ExportSettings s = maintenance::gridSettings("TfrmExpGiornaliere", " Scadenze del giorno",
+                                                    "Scadenze_Giornaliere.xls", "Scadenze del giorno", true);
+  s.archive = maintenance::yearOf(day);
+  const core::Text date = day.isValid() ? core::FormatDate({day.day(), day.month(), day.year()}) : core::Text();
+  s.take = [date](const core::RecordBuffer& record) { return maintenance::isOnDate(record, date); };
+  return s;
+}
+TfrmExpGiornaliere::TfrmExpGiornaliere(QWidget* owner)
+    : SortedScheduleGrid(owner, settings(maintenance::calendarDate(owner))) {}
+
+kit::ExportSettings TfrmExpMensili::settings(const QDate& day) {
+  kit::ExportSettings s = maintenance::gridSettings("TfrmExpMensili", " Scadenze del mese", "Scadenze_Mensili.xls",
+                                                    "Scadenze del mese", true);
+  s.archive = maintenance::yearOf(day);
+  const int month = day.isValid() ? day.month() : 0;
+  const core::Text year = day.isValid() ? platform::toCore(maintenance::yearText(day.year())) : core::Text();
+  s.take = [month, year](const core::RecordBuffer& record) { return maintenance::isInMonth(record, month, year); };
+  return s;
+}
+TfrmExpMensili::TfrmExpMensili(QWidget* owner) : SortedScheduleGrid(owner, settings(maintenance::calendarDate(owner))) {}
+
+kit::ExportSettings TfrmExpScadenzario::settings(QWidget* lblFile) {
+  kit::ExportSettings s =
+      maintenance::gridSettings("TfrmExpScadenzario", " Esporta archivio scadenzario manutenzioni",
+                                "Scadenzario_Manutenzioni.xls", "Scadenzario Manutenzioni", false);
+  s.archive = kit::ArchiveSource::fromControl(lblFile, &maintenance::scheduleLayout());
+  s.helpTitle = QStringLiteral("Esportazione archivio manutenzioni in Excel");
+  s.helpParagraphs = {
+      QStringLiteral("Il comando Esporta archivio trasferisce tutte le schede dello scadenzario di un anno solare in "
+                     "un foglio di lavoro di Microsoft Excel, leggibile da qualsiasi programma in grado di aprire i "
+                     "file in formato XLS."),
+      QStringLiteral("Dopo l'apertura della finestra con la griglia dei dati è sufficiente fare clic sull'icona di "
+                     "Excel: il file viene creato immediatamente e può essere aperto rispondendo Sì alla domanda che "
+                     "segue."),
+      QStringLiteral("A questo punto è sufficiente salvare il file sul proprio disco fisso assegnandogli un nome "
+                     "qualsiasi."),
+  };
+  return s;
+}
+
+TfrmExpScadenzario::TfrmExpScadenzario(QWidget* owner)
+    : kit::SpreadsheetWindow(owner, settings([owner]() -> QWidget* {
+        TfrmScadenzario* schedule = TfrmScadenzario::of(owner);
+        return schedule ? schedule->lblFile : nullptr;
+      }())) {}

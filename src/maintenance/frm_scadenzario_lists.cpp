@@ -1,0 +1,117 @@
+#include "maintenance/frm_scadenzario_lists.h"
+
+#include <QLabel>
+
+#include "maintenance/frm_scadenzario.h"
+#include "maintenance/schedule_lines.h"
+#include "maintenance/schedule_record.h"
+
+namespace maintenance {
+
+namespace {
+
+// The year's archive as the schedule window names it; none when there is no window.
+QWidget* lblFileOf(QWidget* owner) {
+  TfrmScadenzario* schedule = TfrmScadenzario::of(owner);
+  return schedule ? schedule->lblFile : nullptr;
+}
+
+kit::ListSpec listSettings(QWidget* lblFile, const char* windowClass, const char* title,
+                           bool (*select)(const core::RecordBuffer&)) {
+  kit::ListSpec s = scheduleListSettings(lblFile);
+  s.windowClass = QString::fromLatin1(windowClass);
+  s.caption = QLatin1Char(' ') + QString::fromUtf8(title);
+  s.printTitle = QString::fromUtf8(title);
+  s.select = [select](const core::RecordBuffer& record, const core::Date&) {
+    return select(record) ? core::Verdict::Take : core::Verdict::Skip;
+  };
+  return s;
+}
+
+}  // namespace
+
+kit::PickTarget scheduleCardTarget(const QString& keyWord) {
+  kit::PickTarget t{keyWord, QStringLiteral("TfrmScadenzario"), {}, false, {}};
+  t.after = [](platform::Form& window, const core::RecordBuffer& record, std::size_t number) {
+    if (auto* schedule = qobject_cast<TfrmScadenzario*>(&window)) schedule->loadCard(record, number);
+  };
+  return t;
+}
+
+kit::ListSpec scheduleListSettings(QWidget* lblFile) {
+  kit::ListSpec s;
+  s.archive = kit::ArchiveSource::fromControl(lblFile, &scheduleLayout());
+  s.line = scheduleLineFormat();
+  s.explanation = QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
+  s.doubleClick = true;
+  s.targets = {scheduleCardTarget(QString())};
+  return s;
+}
+
+}  // namespace maintenance
+
+// ---- the three lists ---------------------------------------------------------------
+
+kit::ListSpec TfrmConfermati::settings(QWidget* lblFile) {
+  return maintenance::listSettings(lblFile, "TfrmConfermati", "Riepilogo manutenzioni da effettuare",
+                                   maintenance::isToDo);
+}
+TfrmConfermati::TfrmConfermati(QWidget* owner) : kit::SearchWindow(owner, settings(maintenance::lblFileOf(owner))) {}
+
+kit::ListSpec TfrmNonConfermati::settings(QWidget* lblFile) {
+  return maintenance::listSettings(lblFile, "TfrmNonConfermati", "Riepilogo manutenzioni effettuate",
+                                   maintenance::isDone);
+}
+TfrmNonConfermati::TfrmNonConfermati(QWidget* owner)
+    : kit::SearchWindow(owner, settings(maintenance::lblFileOf(owner))) {}
+
+kit::ListSpec TfrmDaConfermare::settings(QWidget* lblFile) {
+  return maintenance::listSettings(lblFile, "TfrmDaConfermare", "Riepilogo appuntamenti da confermare",
+                                   maintenance::isToConfirm);
+}
+TfrmDaConfermare::TfrmDaConfermare(QWidget* owner)
+    : kit::SearchWindow(owner, settings(maintenance::lblFileOf(owner))) {}
+
+// ---- the search ----------------------------------------------------------------------
+
+std::vector<kit::PickTarget> TfrmTrovaScadenzario::pickTargets() {
+  return {maintenance::scheduleCardTarget(QStringLiteral("Scadenzario"))};
+}
+
+kit::ListSpec TfrmTrovaScadenzario::settings(QWidget* lblFile) {
+  kit::ListSpec s = maintenance::scheduleListSettings(lblFile);
+  s.windowClass = QStringLiteral("TfrmTrovaScadenzario");
+  s.caption = QStringLiteral(" Trova scadenze manutenzioni in archivio");
+  const auto f = maintenance::scheduleField;
+  s.filters = {
+      {QStringLiteral("txtData"), QStringLiteral("Data scadenza (gg/mm/aaaa):"), f("Data"), QStringLiteral("effData")},
+      {QStringLiteral("txtOra"), QStringLiteral("Ora appuntamento (hh:mm):"), f("Ora"), QStringLiteral("effOra")},
+      {QStringLiteral("txtConducente"), QStringLiteral("Conduttore:"), f("Conducente"), QStringLiteral("effConducente")},
+      {QStringLiteral("txtCodFisc"), QStringLiteral("Codice fiscale:"), f("CodFisc"), QStringLiteral("effCodFisc")},
+      {QStringLiteral("txtManutenzione"), QStringLiteral("Tipo manutenzione:"), f("Manutenzione"),
+       QStringLiteral("effManutenzione")},
+      {QStringLiteral("txtTarga"), QStringLiteral("Targa veicolo:"), f("Targa"), QStringLiteral("effTarga")},
+      {QStringLiteral("txtMarca"), QStringLiteral("Marca:"), f("Marca"), QStringLiteral("effMarca")},
+      {QStringLiteral("txtModello"), QStringLiteral("Modello:"), f("Modello"), QStringLiteral("effModello")},
+      {QStringLiteral("txtDettagli"), QStringLiteral("Dettagli intervento:"), f("Dettagli"), QStringLiteral("effDettagli")},
+      {QStringLiteral("txtNote"), QStringLiteral("Note:"), f("Note"), QStringLiteral("effNote")},
+  };
+  s.counter = QStringLiteral("Il presente elenco contiene %1 schede.");
+  s.printTitle = QStringLiteral("Riepilogo scadenze manutenzioni");
+  s.targets = pickTargets();
+  return s;
+}
+
+TfrmTrovaScadenzario::TfrmTrovaScadenzario(QWidget* owner)
+    : kit::SearchWindow(owner, settings(maintenance::lblFileOf(owner))) {
+  txtData = filterEdit(QStringLiteral("txtData"));
+  txtOra = filterEdit(QStringLiteral("txtOra"));
+  txtConducente = filterEdit(QStringLiteral("txtConducente"));
+  txtCodFisc = filterEdit(QStringLiteral("txtCodFisc"));
+  txtManutenzione = filterEdit(QStringLiteral("txtManutenzione"));
+  txtTarga = filterEdit(QStringLiteral("txtTarga"));
+  txtMarca = filterEdit(QStringLiteral("txtMarca"));
+  txtModello = filterEdit(QStringLiteral("txtModello"));
+  txtDettagli = filterEdit(QStringLiteral("txtDettagli"));
+  txtNote = filterEdit(QStringLiteral("txtNote"));
+}

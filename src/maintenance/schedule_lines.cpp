@@ -1,0 +1,77 @@
+#include "maintenance/schedule_lines.h"
+
+#include "core/ansi.h"
+#include "maintenance/schedule_record.h"
+
+namespace maintenance {
+
+namespace {
+
+const core::Text kYes = u"S\u00EC";
+const core::Text kNo = u"No";
+
+core::Text field(const core::RecordBuffer& record, std::string_view name) { return record.get(scheduleField(name)); }
+
+}  // namespace
+
+std::size_t scheduleField(std::string_view name) { return scheduleLayout().indexOf(name); }
+
+core::LineFormat scheduleLineFormat() {
+  using namespace core::line;
+  const auto f = scheduleField;
+  return core::LineFormat({
+      Column({f("Marca"), f("Modello")}, 28),
+      Literal(u"  Targa: "),
+      Column({f("Targa")}, 12),
+      Literal(u"  Data: "),
+      Column({f("Data")}, 10),
+      Literal(u"  Ora: "),
+      Column({f("Ora")}, 5),
+      Literal(u"  "),
+      Column({f("Conducente")}, 28),
+      Literal(u"  Tel. "),
+      Column({f("Recapito")}, 14),
+      Literal(u"  "),
+      Rest({f("Manutenzione")}),
+  });
+}
+
+namespace {
+// The stored bytes of a field, trimmed (bytes up to 0x20 are the characters up to U+0020).
+std::string_view trimmedBytes(const core::RecordBuffer& record, std::size_t field) {
+  std::string_view s = record.rawValue(field);
+  while (!s.empty() && static_cast<unsigned char>(s.front()) <= 0x20) s.remove_prefix(1);
+  while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.remove_suffix(1);
+  return s;
+}
+void append(core::Text& out, std::string_view bytes) {
+  for (char b : bytes) out += core::AnsiToUnicode(static_cast<std::uint8_t>(b));
+}
+}  // namespace
+
+core::Text scheduleSortKey(const core::RecordBuffer& record) {
+  // Read from the stored bytes: every row of a grid of the whole year builds one.
+  static const std::size_t data = scheduleField("Data"), day = scheduleField("Giorno"),
+                           hour = scheduleField("OreApp"), minutes = scheduleField("MinutiApp");
+  core::Text key;
+  key.reserve(8);
+  const std::string_view date = trimmedBytes(record, data);
+  append(key, date.size() > 3 ? date.substr(3, 2) : std::string_view());
+  append(key, trimmedBytes(record, day));
+  append(key, trimmedBytes(record, hour));
+  append(key, trimmedBytes(record, minutes));
+  return key;
+}
+
+bool isToDo(const core::RecordBuffer& record) { return field(record, "Effettuata") == kNo; }
+bool isDone(const core::RecordBuffer& record) { return field(record, "Effettuata") == kYes; }
+bool isToConfirm(const core::RecordBuffer& record) { return field(record, "DaConfermare") == kYes; }
+
+bool isOnDate(const core::RecordBuffer& record, core::TextView date) { return field(record, "Data") == date; }
+
+bool isInMonth(const core::RecordBuffer& record, int month, core::TextView year) {
+  const core::TextView name = core::MonthName(month);
+  return !name.empty() && core::LowerAZ(field(record, "Mese")) == core::LowerAZ(name) && field(record, "Anno") == year;
+}
+
+}  // namespace maintenance
