@@ -67,11 +67,11 @@ void generate() {
   for (int i = 0; i < kDeadlines; ++i) {
     const core::Date d = core::Date::fromSerial(first + (i * 7919LL) % 364);
     auto two = [](int n) { return core::Text{char16_t(u'0' + n / 10), char16_t(u'0' + n % 10)}; };
-    auto n = [&](int base) { return core::FromUtf8(std::to_string(base + i)); };
+    auto n = [&](int base) { return core::fromUtf8(std::to_string(base + i)); };
     r.set("Giorno", two(d.day));
-    r.set("Mese", core::MonthName(d.month));
+    r.set("Mese", core::monthName(d.month));
     r.set("Anno", u"2024");
-    r.set("Data", core::FormatDate(d));
+    r.set("Data", core::formatDate(d));
     r.set("OreApp", two(8 + i % 10));
     r.set("MinutiApp", two((i * 7) % 60));
     r.set("Ora", two(8 + i % 10) + u":" + two((i * 7) % 60));
@@ -93,7 +93,7 @@ void generate() {
     r.set("Note", u"Appuntamento da confermare telefonicamente il giorno prima");
     r.set("DaConfermare", i % 3 ? u"No" : u"S\u00EC");
     r.set("Effettuata", i % 2 ? u"No" : u"S\u00EC");
-    g_imminentOnFirstDay += core::CheckImminent(r.get("Data"), r.get("Avviso"), kFirstDay) == core::Imminence::Yes;
+    g_imminentOnFirstDay += core::checkImminent(r.get("Data"), r.get("Avviso"), kFirstDay) == core::Imminence::Yes;
     bytes.append(reinterpret_cast<const char*>(r.data()), r.size());
   }
   QFile f(archiveFile());
@@ -138,7 +138,7 @@ void BM_ImminentCheck(benchmark::State& state) {
   const std::size_t data = layout.indexOf("Data"), avviso = layout.indexOf("Avviso");
   for (auto _ : state) {
     core::Archive archive(archivePath(), layout.size());
-    const core::ImminentScan scan = core::ScanImminent(archive, layout, data, avviso, kLastDay);
+    const core::ImminentScan scan = core::scanImminent(archive, layout, data, avviso, kLastDay);
     if (scan.found || !scan.complete) state.SkipWithError("a deadline was imminent");
   }
   setBytes(state);
@@ -187,7 +187,7 @@ void BM_ImminentGridFillOnly(benchmark::State& state) {
   for (auto _ : state) {
     core::TextGrid grid(sources.size() + 1, 10);
     core::Archive archive(archivePath(), layout.size());
-    core::FillGrid(grid, archive, layout, sources, settings.take);
+    core::fillGrid(grid, archive, layout, sources, settings.take);
     if (state.range(0)) core::SortGridByColumn(grid, sources.size());
     if (grid.rowCount() != static_cast<std::size_t>(g_imminentOnFirstDay)) state.SkipWithError("not filled");
   }
@@ -210,7 +210,7 @@ void BM_YearGrid(benchmark::State& state) {
 
 void BM_SearchTwoFilters(benchmark::State& state) {
   QLabel lblFile(archiveFile());
-  const kit::ListSpec spec = TfrmTrovaScadenzario::settings(&lblFile);
+  const kit::ListSettings spec = TfrmTrovaScadenzario::settings(&lblFile);
   // Data "/03/" (every day of March) and Marca "fiat".
   std::vector<core::Text> texts(spec.filters.size());
   texts[0] = u"/03/";

@@ -15,6 +15,7 @@
 #include "core/archive.h"
 #include "core/due_dates.h"
 #include "core/file_names.h"
+#include "drivers/frm_trova_anagrafica.h"
 #include "kit/card_fields.h"
 #include "maintenance/frm_scadenzario_grids.h"
 #include "maintenance/frm_scadenzario_lists.h"
@@ -59,21 +60,17 @@ consteval int width(std::string_view field) {
   throw std::logic_error("no such schedule field");  // at compile time: a misspelt field does not build
 }
 
-QStringList dayItems() { return kit::twoDigitItems(1, 31); }
-QStringList hourItems() { return kit::twoDigitItems(0, 23); }
-QStringList minuteItems() { return kit::twoDigitItems(0, 59); }
-
 // The twenty fields in the order of the Enter chain, which wraps from the notes to the
 // day. The date and time are list-only combos; the months compare exactly.
 const kit::CardField kFields[] = {
     {.control = "txtGiorno", .field = "Giorno", .maxLength = width("Giorno"), .next = "txtMese",
-     .mark = kit::highlight("effGiorno"), .listItems = dayItems},
+     .mark = kit::highlight("effGiorno"), .widget = kit::Widget::ListOnly, .items = kit::kDayItems},
     {.control = "txtMese", .field = "Mese", .maxLength = width("Mese"), .next = "txtOreApp",
-     .mark = kit::highlight("effMese"), .listItems = kit::monthItems},
+     .mark = kit::highlight("effMese"), .widget = kit::Widget::ListOnly, .items = kit::kMonthItems},
     {.control = "txtOreApp", .field = "OreApp", .maxLength = width("OreApp"), .next = "txtMinutiApp",
-     .mark = kit::highlight("effOreApp"), .listItems = hourItems, .newText = "00"},
+     .mark = kit::highlight("effOreApp"), .widget = kit::Widget::ListOnly, .items = kit::kHourItems, .newText = "00"},
     {.control = "txtMinutiApp", .field = "MinutiApp", .maxLength = width("MinutiApp"), .next = "txtAvviso",
-     .mark = kit::highlight("effMinutiApp"), .listItems = minuteItems, .newText = "00"},
+     .mark = kit::highlight("effMinutiApp"), .widget = kit::Widget::ListOnly, .items = kit::kMinuteItems, .newText = "00"},
     {.control = "txtAvviso", .field = "Avviso", .maxLength = width("Avviso"), .next = "txtConducente",
      .keys = kit::Keys::Digits, .mark = kit::highlight("effAvviso")},
     {.control = "txtConducente", .field = "Conducente", .maxLength = width("Conducente"), .next = "txtCodFisc",
@@ -545,7 +542,7 @@ void TfrmScadenzario::bindCard() {
   card_->beforeSave = [this] {
     fields_->clearListSelections();
     // An empty cost is stored as no cost, even when a check stops this save.
-    if (platform::Trim(txtCosto->text()).isEmpty()) txtCosto->setText(QStringLiteral("0,00"));
+    if (platform::trim(txtCosto->text()).isEmpty()) txtCosto->setText(QStringLiteral("0,00"));
   };
   auto tooShort = [](QWidget* combo) { return kit::controlText(combo).size() < 2; };
   card_->require(txtGiorno, required("il giorno della scadenza."));
@@ -598,7 +595,7 @@ void TfrmScadenzario::bindCard() {
 
 bool TfrmScadenzario::checkWarningDays() {
   // Warning days that are not a number would store a deadline that never alerts.
-  const QString days = platform::Trim(txtAvviso->text());
+  const QString days = platform::trim(txtAvviso->text());
   if (!days.isEmpty() && platform::IsAllDigits(days)) return true;
   platform::warning(required("i giorni di preavviso."), this);
   txtAvviso->setFocus(Qt::OtherFocusReason);
@@ -607,7 +604,7 @@ bool TfrmScadenzario::checkWarningDays() {
 
 bool TfrmScadenzario::checkMonth() {
   lblOra->setText(kit::controlText(txtOreApp) + QLatin1Char(':') + kit::controlText(txtMinutiApp));
-  if (core::MonthNumber(platform::toCore(txtMese->currentText()))) return true;
+  if (core::monthNumber(platform::toCore(txtMese->currentText()))) return true;
   platform::warning(QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
                                    "Per poter salvare la scheda è necessario indicare una data valida."),
                     this);
@@ -616,10 +613,10 @@ bool TfrmScadenzario::checkMonth() {
 }
 
 bool TfrmScadenzario::checkDate() {
-  lblData->setText(platform::fromCore(core::ComposeDate(platform::toCore(txtGiorno->currentText()),
+  lblData->setText(platform::fromCore(core::composeDate(platform::toCore(txtGiorno->currentText()),
                                                         platform::toCore(txtMese->currentText()),
                                                         platform::toCore(lblAnno->text()))));
-  const QString date = platform::Trim(lblData->text());
+  const QString date = platform::trim(lblData->text());
   if (platform::IsValidDateText(date)) return true;
   platform::plainMessage(QStringLiteral("Attenzione: la data ") + date +
                              QStringLiteral(" non esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare "
@@ -635,7 +632,7 @@ void TfrmScadenzario::FormShow() {
   setWindowTitle(kCaption);
   panAvvio->setVisible(true);
   panContainer->setVisible(false);
-  txtAnno->setText(QStringLiteral("%1").arg(core::Today().year, 4, 10, QLatin1Char('0')));
+  txtAnno->setText(QStringLiteral("%1").arg(core::today().year, 4, 10, QLatin1Char('0')));
   txtAnno->setFocus(Qt::OtherFocusReason);
   checkImminent();
 }
@@ -643,7 +640,7 @@ void TfrmScadenzario::FormShow() {
 void TfrmScadenzario::checkImminent() {
   // Only the current year's archive is checked, whatever year the card shows; it is
   // created when missing. What this showing reads decides the notice, never an earlier one.
-  const core::Date today = core::Today();
+  const core::Date today = core::today();
   const QString name = QStringLiteral("%1").arg(today.year, 4, 10, QLatin1Char('0')) +
                        QString::fromLatin1(MaintenanceDeadlineRecord::kArchiveExtension.data(),
                                            int(MaintenanceDeadlineRecord::kArchiveExtension.size()));
@@ -651,7 +648,7 @@ void TfrmScadenzario::checkImminent() {
   bool found = false;
   try {
     core::Archive archive = kit::openArchive(platform::exePath(name), layout.size());
-    found = core::ScanImminent(archive, layout, layout.indexOf("Data"), layout.indexOf("Avviso"), today).found;
+    found = core::scanImminent(archive, layout, layout.indexOf("Data"), layout.indexOf("Avviso"), today).found;
   } catch (const core::ArchiveError&) {
     // A file that cannot be opened announces nothing.
   }
@@ -759,7 +756,7 @@ void TfrmScadenzario::cmdImportaClick() {
   picker.showModalDialog();
 }
 
-void TfrmScadenzario::impConduttoreClick() {}
+void TfrmScadenzario::impConduttoreClick() { TfrmTrovaAnagrafica::open(this, QStringLiteral("scadenzario")); }
 
 void TfrmScadenzario::btnCodFiscClick() { TfrmCodFisc::openForCardCode(this, txtCodFisc->text()); }
 

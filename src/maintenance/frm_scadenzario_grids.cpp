@@ -41,7 +41,7 @@ const QStringList& selectiveHelp() {
 kit::ExportSettings gridSettings(const char* className, const char* caption, const char* fileName,
                                  const char* sheetName, bool withKey) {
   kit::ExportSettings s;
-  s.className = QString::fromLatin1(className);
+  s.windowClass = QString::fromLatin1(className);
   s.caption = QString::fromUtf8(caption);
   s.fileName = QString::fromLatin1(fileName);
   s.sheetName = QString::fromLatin1(sheetName);
@@ -115,17 +115,17 @@ kit::ExportSettings TfrmExpImminenti::settings(const core::Date& today) {
   const std::size_t data = maintenance::scheduleField("Data"), avviso = maintenance::scheduleField("Avviso");
   // A deadline whose date or warning days do not convert is left out; the others stay.
   s.take = [today, data, avviso](const core::RecordBuffer& record) {
-    return core::CheckImminent(record.rawValue(data), record.rawValue(avviso), today) == core::Imminence::Yes;
+    return core::checkImminent(record.rawValue(data), record.rawValue(avviso), today) == core::Imminence::Yes;
   };
   return s;
 }
-TfrmExpImminenti::TfrmExpImminenti(QWidget* owner) : SortedScheduleGrid(owner, settings(core::Today())) {}
+TfrmExpImminenti::TfrmExpImminenti(QWidget* owner) : SortedScheduleGrid(owner, settings(core::today())) {}
 
 kit::ExportSettings TfrmExpGiornaliere::settings(const QDate& day) {
   kit::ExportSettings s = maintenance::gridSettings("TfrmExpGiornaliere", " Scadenze del giorno",
                                                     "Scadenze_Giornaliere.xls", "Scadenze del giorno", true);
   s.archive = maintenance::yearOf(day);
-  const core::Text date = day.isValid() ? core::FormatDate({day.day(), day.month(), day.year()}) : core::Text();
+  const core::Text date = day.isValid() ? core::formatDate({day.day(), day.month(), day.year()}) : core::Text();
   s.take = [date](const core::RecordBuffer& record) { return maintenance::isOnDate(record, date); };
   return s;
 }

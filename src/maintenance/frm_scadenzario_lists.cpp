@@ -16,9 +16,9 @@ QWidget* lblFileOf(QWidget* owner) {
   return schedule ? schedule->lblFile : nullptr;
 }
 
-kit::ListSpec listSettings(QWidget* lblFile, const char* windowClass, const char* title,
+kit::ListSettings listSettings(QWidget* lblFile, const char* windowClass, const char* title,
                            bool (*select)(const core::RecordBuffer&)) {
-  kit::ListSpec s = scheduleListSettings(lblFile);
+  kit::ListSettings s = scheduleListSettings(lblFile);
   s.windowClass = QString::fromLatin1(windowClass);
   s.caption = QLatin1Char(' ') + QString::fromUtf8(title);
   s.printTitle = QString::fromUtf8(title);
@@ -38,8 +38,8 @@ kit::PickTarget scheduleCardTarget(const QString& keyWord) {
   return t;
 }
 
-kit::ListSpec scheduleListSettings(QWidget* lblFile) {
-  kit::ListSpec s;
+kit::ListSettings scheduleListSettings(QWidget* lblFile) {
+  kit::ListSettings s;
   s.archive = kit::ArchiveSource::fromControl(lblFile, &scheduleLayout());
   s.line = scheduleLineFormat();
   s.explanation = QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
@@ -52,20 +52,20 @@ kit::ListSpec scheduleListSettings(QWidget* lblFile) {
 
 // ---- the three lists ---------------------------------------------------------------
 
-kit::ListSpec TfrmConfermati::settings(QWidget* lblFile) {
+kit::ListSettings TfrmConfermati::settings(QWidget* lblFile) {
   return maintenance::listSettings(lblFile, "TfrmConfermati", "Riepilogo manutenzioni da effettuare",
                                    maintenance::isToDo);
 }
 TfrmConfermati::TfrmConfermati(QWidget* owner) : kit::SearchWindow(owner, settings(maintenance::lblFileOf(owner))) {}
 
-kit::ListSpec TfrmNonConfermati::settings(QWidget* lblFile) {
+kit::ListSettings TfrmNonConfermati::settings(QWidget* lblFile) {
   return maintenance::listSettings(lblFile, "TfrmNonConfermati", "Riepilogo manutenzioni effettuate",
                                    maintenance::isDone);
 }
 TfrmNonConfermati::TfrmNonConfermati(QWidget* owner)
     : kit::SearchWindow(owner, settings(maintenance::lblFileOf(owner))) {}
 
-kit::ListSpec TfrmDaConfermare::settings(QWidget* lblFile) {
+kit::ListSettings TfrmDaConfermare::settings(QWidget* lblFile) {
   return maintenance::listSettings(lblFile, "TfrmDaConfermare", "Riepilogo appuntamenti da confermare",
                                    maintenance::isToConfirm);
 }
@@ -78,8 +78,8 @@ std::vector<kit::PickTarget> TfrmTrovaScadenzario::pickTargets() {
   return {maintenance::scheduleCardTarget(QStringLiteral("Scadenzario"))};
 }
 
-kit::ListSpec TfrmTrovaScadenzario::settings(QWidget* lblFile) {
-  kit::ListSpec s = maintenance::scheduleListSettings(lblFile);
+kit::ListSettings TfrmTrovaScadenzario::settings(QWidget* lblFile) {
+  kit::ListSettings s = maintenance::scheduleListSettings(lblFile);
   s.windowClass = QStringLiteral("TfrmTrovaScadenzario");
   s.caption = QStringLiteral(" Trova scadenze manutenzioni in archivio");
   const auto f = maintenance::scheduleField;

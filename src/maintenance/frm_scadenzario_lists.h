@@ -17,7 +17,7 @@ namespace maintenance {
 // `keyWord` empty: always (the lists).
 kit::PickTarget scheduleCardTarget(const QString& keyWord);
 // The settings every list shares, reading the archive named by `lblFile`.
-kit::ListSpec scheduleListSettings(QWidget* lblFile);
+kit::ListSettings scheduleListSettings(QWidget* lblFile);
 
 }  // namespace maintenance
 
@@ -25,28 +25,28 @@ class TfrmConfermati : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmConfermati(QWidget* owner);
-  static kit::ListSpec settings(QWidget* lblFile);
+  static kit::ListSettings settings(QWidget* lblFile);
 };
 
 class TfrmNonConfermati : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmNonConfermati(QWidget* owner);
-  static kit::ListSpec settings(QWidget* lblFile);
+  static kit::ListSettings settings(QWidget* lblFile);
 };
 
 class TfrmDaConfermare : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmDaConfermare(QWidget* owner);
-  static kit::ListSpec settings(QWidget* lblFile);
+  static kit::ListSettings settings(QWidget* lblFile);
 };
 
 class TfrmTrovaScadenzario : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmTrovaScadenzario(QWidget* owner);
-  static kit::ListSpec settings(QWidget* lblFile);
+  static kit::ListSettings settings(QWidget* lblFile);
   // The one key word it writes with.
   static std::vector<kit::PickTarget> pickTargets();
 

@@ -20,19 +20,19 @@ core::LineFormat scheduleLineFormat() {
   using namespace core::line;
   const auto f = scheduleField;
   return core::LineFormat({
-      Column({f("Marca"), f("Modello")}, 28),
-      Literal(u"  Targa: "),
-      Column({f("Targa")}, 12),
-      Literal(u"  Data: "),
-      Column({f("Data")}, 10),
-      Literal(u"  Ora: "),
-      Column({f("Ora")}, 5),
-      Literal(u"  "),
-      Column({f("Conducente")}, 28),
-      Literal(u"  Tel. "),
-      Column({f("Recapito")}, 14),
-      Literal(u"  "),
-      Rest({f("Manutenzione")}),
+      column({f("Marca"), f("Modello")}, 28),
+      literal(u"  Targa: "),
+      column({f("Targa")}, 12),
+      literal(u"  Data: "),
+      column({f("Data")}, 10),
+      literal(u"  Ora: "),
+      column({f("Ora")}, 5),
+      literal(u"  "),
+      column({f("Conducente")}, 28),
+      literal(u"  Tel. "),
+      column({f("Recapito")}, 14),
+      literal(u"  "),
+      rest({f("Manutenzione")}),
   });
 }
 
@@ -70,8 +70,8 @@ bool isToConfirm(const core::RecordBuffer& record) { return field(record, "DaCon
 bool isOnDate(const core::RecordBuffer& record, core::TextView date) { return field(record, "Data") == date; }
 
 bool isInMonth(const core::RecordBuffer& record, int month, core::TextView year) {
-  const core::TextView name = core::MonthName(month);
-  return !name.empty() && core::LowerAZ(field(record, "Mese")) == core::LowerAZ(name) && field(record, "Anno") == year;
+  const core::TextView name = core::monthName(month);
+  return !name.empty() && core::lowerAZ(field(record, "Mese")) == core::lowerAZ(name) && field(record, "Anno") == year;
 }
 
 }  // namespace maintenance

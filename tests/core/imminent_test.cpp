@@ -113,7 +113,7 @@ class ImminentScan : public ::testing::Test {
       r.set("Avviso", warning);
       archive.write(r);
     }
-    return core::ScanImminent(archive, layout_, 1, 2, Date{10, 3, 2024});
+    return core::scanImminent(archive, layout_, 1, 2, Date{10, 3, 2024});
   }
 
   std::filesystem::path dir_;
@@ -149,7 +149,7 @@ TEST_F(ImminentScan, AFailedReadEndsTheScanWithWhatWasRead) {
   r.set("Avviso", u"1");
   archive.write(r);
   archive.close();  // reading a closed archive fails
-  const core::ImminentScan got = core::ScanImminent(archive, layout_, 1, 2, Date{10, 3, 2024});
+  const core::ImminentScan got = core::scanImminent(archive, layout_, 1, 2, Date{10, 3, 2024});
   EXPECT_FALSE(got.found);
   EXPECT_FALSE(got.complete);
 }

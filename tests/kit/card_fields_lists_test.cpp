@@ -24,7 +24,7 @@ const core::RecordLayout& testLayout() {
   return l;
 }
 
-QStringList days() { return kit::twoDigitItems(1, 3); }
+constexpr const char* kDays[] = {"01", "02", "03"};
 
 class TestCard : public platform::Form {
  public:
@@ -35,8 +35,8 @@ class TestCard : public platform::Form {
     card->setArchive(kit::ArchiveSource::fixed(QStringLiteral("liste.dat")));
     const CardField rows[] = {
         {.control = "txtMese", .field = "Mese", .next = "txtGiorno", .mark = kit::highlight("effMese"),
-         .listItems = kit::monthItems, .listFoldCase = foldMonths},
-        {.control = "txtGiorno", .field = "Giorno", .next = "txtNota", .listItems = days, .newText = "01"},
+         .widget = kit::Widget::ListOnly, .items = kit::kMonthItems, .listFoldCase = foldMonths},
+        {.control = "txtGiorno", .field = "Giorno", .next = "txtNota", .widget = kit::Widget::ListOnly, .items = kDays, .newText = "01"},
         {.control = "txtNota", .field = "Nota", .next = "txtMese"},
     };
     fields = new kit::CardFields(*this, *card, rows);
@@ -106,7 +106,8 @@ TEST(CardFieldsLists, AComboRowNamingAnotherKindOfControlIsAProgrammingError) {
   w.findChild<QLineEdit*>()->setObjectName("txtMese");
   QLabel position(&w);
   kit::RecordCard card(w, testLayout(), &position);
-  const CardField rows[] = {{.control = "txtMese", .field = "Mese", .listItems = kit::monthItems}};
+  const CardField rows[] = {
+      {.control = "txtMese", .field = "Mese", .widget = kit::Widget::ListOnly, .items = kit::kMonthItems}};
   EXPECT_THROW(kit::CardFields(w, card, rows), std::logic_error);
 }
 

@@ -4,10 +4,12 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "drivers/driver_record.h"
 #include "maintenance/frm_scadenzario_lists.h"
 #include "maintenance/schedule_lines.h"
 #include "maintenance/schedule_support.h"
 #include "support/result_list.h"
+#include "support/vehicle_archive.h"
 
 using platform::MsgKind;
 
@@ -181,6 +183,42 @@ TEST_F(ScheduleLists, TheCardOpensEachWindowOnTheYearItShows) {
   click(w->cmdDaConfermare);
   EXPECT_EQ(host.modalShown,
             QStringList({"TfrmConfermati", "TfrmTrovaScadenzario", "TfrmNonConfermati", "TfrmDaConfermare"}));
+}
+
+TEST_F(ScheduleLists, ThePickersCopyTheDriverAndTheVehicleIntoTheCard) {
+  core::RecordBuffer driver(drivers::driverLayout());
+  driver.set("Conducente", u"Luisa Verdi");
+  driver.set("CodFisc", u"VRDLSU85M41F205X");
+  driver.set("Recapito", u"347 7654321");
+  driver.set("Note", u"non copiata");
+  appendRecords("Conducenti.pro", drivers::driverLayout().size(), {driver});
+  appendVehicles({{{"Tipo", "Furgone"}, {"Marca", "Iveco"}, {"Modello", "Daily"}, {"Colore", "Bianco"},
+                   {"Alimentazione", "Gasolio"}, {"Targa", "EF456GH"}}});
+  QString keyWord;
+  auto pickFirst = [&](platform::Form& f) {
+    auto& picker = static_cast<kit::SearchWindow&>(f);
+    keyWord = f.memory();
+    picker.btnCercaClick();
+    selectLine(picker.lstRecords, 0);
+    picker.lstRecordsDblClick();
+  };
+  host.modalScripts.push_back(pickFirst);
+  click(w->impConduttore);
+  EXPECT_EQ(keyWord, "scadenzario");
+  EXPECT_EQ(w->txtConducente->text(), "Luisa Verdi");
+  EXPECT_EQ(w->txtCodFisc->text(), "VRDLSU85M41F205X");
+  EXPECT_EQ(w->txtRecapito->text(), "347 7654321");
+  EXPECT_EQ(w->txtNote->text(), "");
+  host.modalScripts.push_back(pickFirst);
+  click(w->cmdImporta);
+  EXPECT_EQ(keyWord, "scadenzario");
+  EXPECT_EQ(w->txtVeicolo->text(), "Furgone");
+  EXPECT_EQ(w->txtMarca->text(), "Iveco");
+  EXPECT_EQ(w->txtModello->text(), "Daily");
+  EXPECT_EQ(w->txtColore->text(), "Bianco");
+  EXPECT_EQ(w->txtAlimentazione->text(), "Gasolio");
+  EXPECT_EQ(w->txtTarga->text(), "EF456GH");
+  EXPECT_EQ(host.modalShown, QStringList({"TfrmTrovaAnagrafica", "TfrmTrovaAutomezzi"}));
 }
 
 }  // namespace

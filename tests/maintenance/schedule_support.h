@@ -76,7 +76,7 @@ inline void appendDeadlines(const QString& file, const std::vector<Deadline>& de
 
 // A date `days` from `day`, as dd/mm/yyyy.
 inline QString dayText(const core::Date& day, int days = 0) {
-  return platform::FormatDate(core::Date::fromSerial(day.serial() + days));
+  return platform::formatDate(core::Date::fromSerial(day.serial() + days));
 }
 
 // Records the sound the window would play, and each stop, for the object's life.
