@@ -247,7 +247,7 @@ QString SpreadsheetWindow::exportPath() const { return platform::exePath(setting
 
 void SpreadsheetWindow::FormShow() { fillGrid(); }
 
-bool SpreadsheetWindow::fillFromArchive() {
+bool SpreadsheetWindow::fillFromArchive(const std::function<void(core::TextGrid&)>& arrange) {
   if (!settings_.archive.layout) return false;
   model_->beginReset();
   bool filled = true;
@@ -255,6 +255,7 @@ bool SpreadsheetWindow::fillFromArchive() {
   try {
     core::Archive archive = openArchive(settings_.archive);
     core::fillGrid(grid_, archive, *settings_.archive.layout, sources_, settings_.take);
+    if (arrange) arrange(grid_);
   } catch (const core::ArchiveError&) {
     // Filling is silent: the rows filled so far stay; the archive is already closed.
     filled = false;

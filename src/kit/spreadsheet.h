@@ -14,8 +14,8 @@
 // A column names a record field, or composes its value from the record (two fields
 // joined); `take` selects records; the archive read is any archive source (a fixed
 // name, a yearly one, the path in another window's lblFile); a window that sorts
-// overrides fillGrid(): if fillFromArchive() succeeds, reorder grid()
-// (TextGrid::reorderRows) and call gridChanged().
+// overrides fillGrid() and passes fillFromArchive() the reordering, which runs on a
+// successful fill before the grid is shown (one reset of a large grid's view, not two).
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -118,8 +118,9 @@ class SpreadsheetWindow : public platform::Form {
   // Reads the settings' archive into the grid (core::fillGrid). A failure of the
   // archive is silent: the rows filled so far stay, and false is returned; but the
   // grid then never replaces an earlier export (Esporta says the export failed and
-  // writes nothing).
-  bool fillFromArchive();
+  // writes nothing). `arrange`, when given, reorders the grid after a successful fill,
+  // before the view shows it (TextGrid::reorderRows); a failed fill is left unsorted.
+  bool fillFromArchive(const std::function<void(core::TextGrid&)>& arrange = {});
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -99,9 +99,7 @@ SortedScheduleGrid::SortedScheduleGrid(QWidget* owner, kit::ExportSettings setti
 
 void SortedScheduleGrid::fillGrid() {
   // A failure leaves the rows read so far, unsorted.
-  if (!fillFromArchive()) return;
-  core::SortGridByColumn(grid(), grid().columnCount() - 1);
-  gridChanged();
+  fillFromArchive([](core::TextGrid& grid) { core::SortGridByColumn(grid, grid.columnCount() - 1); });
 }
 
 }  // namespace maintenance
