@@ -17,6 +17,7 @@
 #include "core/file_names.h"
 #include "drivers/frm_trova_anagrafica.h"
 #include "kit/card_fields.h"
+#include "kit/messages.h"
 #include "maintenance/frm_scadenzario_grids.h"
 #include "maintenance/frm_scadenzario_lists.h"
 #include "maintenance/schedule_card_report.h"
@@ -38,8 +39,6 @@ using maintenance::MaintenanceDeadlineRecord;
 
 const QString TfrmScadenzario::kSoundFile = QStringLiteral("Avviso.mp3");
 const QString TfrmScadenzario::kCaption = QStringLiteral(" Velmora 4.0 - Scadenzario Manutenzioni");
-const QString TfrmScadenzario::kYearWarning =
-    QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
 
 namespace {
 
@@ -666,7 +665,7 @@ void TfrmScadenzario::btnApriClick() {
   const QString typed = txtAnno->text();
   // Four ASCII digits exactly, as typed: nothing else ever names a file.
   if (!core::IsYearText(platform::toCore(typed))) {
-    platform::warning(kYearWarning, this);
+    platform::warning(kit::msg::kYearWarning, this);
     txtAnno->setFocus(Qt::OtherFocusReason);
     return;
   }

@@ -114,7 +114,6 @@ class TfrmScadenzario : public platform::Form {
   // The sound played when imminent deadlines exist, beside the executable.
   static const QString kSoundFile;
   static const QString kCaption;
-  static const QString kYearWarning;
   // The help of the window, paragraphs in order.
   static QStringList helpParagraphs();
 

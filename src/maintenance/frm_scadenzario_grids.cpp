@@ -70,27 +70,29 @@ QDate calendarDate(QWidget* owner) {
 
 std::vector<kit::ExportColumn> scheduleGridColumns(bool withKey) {
   std::vector<kit::ExportColumn> c = {
-      {"colData", "Data scadenza", 150, 150, "Data"},
-      {"colOraApp", "Ora appuntamento", 150, 150, "Ora"},
-      {"colConducente", "Conduttore", 250, 250, "Conducente"},
-      {"colCodFisc", "Codice fiscale", 180, 200, "CodFisc"},
-      {"colRecapito", "Recapito preferenziale", 250, 250, "Recapito"},
-      {"colVeicolo", "Tipo veicolo", 250, 250, "Veicolo"},
-      {"colMarca", "Marca", 250, 250, "Marca"},
-      {"colModello", "Modello", 250, 250, "Modello"},
-      {"colColore", "Colore", 200, 200, "Colore"},
-      {"colAlimentazione", "Alimentazione", 200, 200, "Alimentazione"},
-      {"colTarga", "Targa", 200, 200, "Targa"},
-      {"colManutenzione", "Tipo manutenzione", 250, 250, "Manutenzione"},
-      {"colDettagli", "Dettagli intervento", 300, 300, "Dettagli"},
-      {"colOfficina", "Ricambi sostituiti", 300, 300, "Officina"},
-      {"colCosto", "Costo intervento", 180, 200, "Costo"},
-      {"colContatto", "Meccanico esecutore", 250, 250, "Contatto"},
-      {"colDaConfermare", "Appuntamento da confermare", 200, 250, "DaConfermare"},
-      {"colEffettuata", "Manutenzione effettuata", 200, 250, "Effettuata"},
-      {"colNote", "Note", 300, 300, "Note"},
+      {.name = "colData", .heading = "Data scadenza", .screenWidth = 150, .fileWidth = 150, .field = "Data"},
+      {.name = "colOraApp", .heading = "Ora appuntamento", .screenWidth = 150, .fileWidth = 150, .field = "Ora"},
+      {.name = "colConducente", .heading = "Conduttore", .screenWidth = 250, .fileWidth = 250, .field = "Conducente"},
+      {.name = "colCodFisc", .heading = "Codice fiscale", .screenWidth = 180, .fileWidth = 200, .field = "CodFisc"},
+      {.name = "colRecapito", .heading = "Recapito preferenziale", .screenWidth = 250, .fileWidth = 250, .field = "Recapito"},
+      {.name = "colVeicolo", .heading = "Tipo veicolo", .screenWidth = 250, .fileWidth = 250, .field = "Veicolo"},
+      {.name = "colMarca", .heading = "Marca", .screenWidth = 250, .fileWidth = 250, .field = "Marca"},
+      {.name = "colModello", .heading = "Modello", .screenWidth = 250, .fileWidth = 250, .field = "Modello"},
+      {.name = "colColore", .heading = "Colore", .screenWidth = 200, .fileWidth = 200, .field = "Colore"},
+      {.name = "colAlimentazione", .heading = "Alimentazione", .screenWidth = 200, .fileWidth = 200, .field = "Alimentazione"},
+      {.name = "colTarga", .heading = "Targa", .screenWidth = 200, .fileWidth = 200, .field = "Targa"},
+      {.name = "colManutenzione", .heading = "Tipo manutenzione", .screenWidth = 250, .fileWidth = 250, .field = "Manutenzione"},
+      {.name = "colDettagli", .heading = "Dettagli intervento", .screenWidth = 300, .fileWidth = 300, .field = "Dettagli"},
+      {.name = "colOfficina", .heading = "Ricambi sostituiti", .screenWidth = 300, .fileWidth = 300, .field = "Officina"},
+      {.name = "colCosto", .heading = "Costo intervento", .screenWidth = 180, .fileWidth = 200, .field = "Costo"},
+      {.name = "colContatto", .heading = "Meccanico esecutore", .screenWidth = 250, .fileWidth = 250, .field = "Contatto"},
+      {.name = "colDaConfermare", .heading = "Appuntamento da confermare", .screenWidth = 200, .fileWidth = 250, .field = "DaConfermare"},
+      {.name = "colEffettuata", .heading = "Manutenzione effettuata", .screenWidth = 200, .fileWidth = 250, .field = "Effettuata"},
+      {.name = "colNote", .heading = "Note", .screenWidth = 300, .fileWidth = 300, .field = "Note"},
   };
-  if (withKey) c.push_back({"colCodice", "Codice univoco", 150, 150, {}, scheduleSortKey});
+  if (withKey)
+    c.push_back({.name = "colCodice", .heading = "Codice univoco", .screenWidth = 150, .fileWidth = 150,
+                 .compose = scheduleSortKey});
   return c;
 }
 

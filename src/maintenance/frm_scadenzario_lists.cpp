@@ -31,11 +31,11 @@ kit::ListSettings listSettings(QWidget* lblFile, const char* windowClass, const 
 }  // namespace
 
 kit::PickTarget scheduleCardTarget(const QString& keyWord) {
-  kit::PickTarget t{keyWord, QStringLiteral("TfrmScadenzario"), {}, false, {}};
-  t.after = [](platform::Form& window, const core::RecordBuffer& record, std::size_t number) {
-    if (auto* schedule = qobject_cast<TfrmScadenzario*>(&window)) schedule->loadCard(record, number);
-  };
-  return t;
+  return {.keyWord = keyWord,
+          .window = QStringLiteral("TfrmScadenzario"),
+          .after = [](platform::Form& window, const core::RecordBuffer& record, std::size_t number) {
+            if (auto* schedule = qobject_cast<TfrmScadenzario*>(&window)) schedule->loadCard(record, number);
+          }};
 }
 
 kit::ListSettings scheduleListSettings(QWidget* lblFile) {
@@ -84,17 +84,26 @@ kit::ListSettings TfrmTrovaScadenzario::settings(QWidget* lblFile) {
   s.caption = QStringLiteral(" Trova scadenze manutenzioni in archivio");
   const auto f = maintenance::scheduleField;
   s.filters = {
-      {QStringLiteral("txtData"), QStringLiteral("Data scadenza (gg/mm/aaaa):"), f("Data"), QStringLiteral("effData")},
-      {QStringLiteral("txtOra"), QStringLiteral("Ora appuntamento (hh:mm):"), f("Ora"), QStringLiteral("effOra")},
-      {QStringLiteral("txtConducente"), QStringLiteral("Conduttore:"), f("Conducente"), QStringLiteral("effConducente")},
-      {QStringLiteral("txtCodFisc"), QStringLiteral("Codice fiscale:"), f("CodFisc"), QStringLiteral("effCodFisc")},
-      {QStringLiteral("txtManutenzione"), QStringLiteral("Tipo manutenzione:"), f("Manutenzione"),
-       QStringLiteral("effManutenzione")},
-      {QStringLiteral("txtTarga"), QStringLiteral("Targa veicolo:"), f("Targa"), QStringLiteral("effTarga")},
-      {QStringLiteral("txtMarca"), QStringLiteral("Marca:"), f("Marca"), QStringLiteral("effMarca")},
-      {QStringLiteral("txtModello"), QStringLiteral("Modello:"), f("Modello"), QStringLiteral("effModello")},
-      {QStringLiteral("txtDettagli"), QStringLiteral("Dettagli intervento:"), f("Dettagli"), QStringLiteral("effDettagli")},
-      {QStringLiteral("txtNote"), QStringLiteral("Note:"), f("Note"), QStringLiteral("effNote")},
+      {.edit = QStringLiteral("txtData"), .caption = QStringLiteral("Data scadenza (gg/mm/aaaa):"), .field = f("Data"),
+       .highlight = QStringLiteral("effData")},
+      {.edit = QStringLiteral("txtOra"), .caption = QStringLiteral("Ora appuntamento (hh:mm):"), .field = f("Ora"),
+       .highlight = QStringLiteral("effOra")},
+      {.edit = QStringLiteral("txtConducente"), .caption = QStringLiteral("Conduttore:"), .field = f("Conducente"),
+       .highlight = QStringLiteral("effConducente")},
+      {.edit = QStringLiteral("txtCodFisc"), .caption = QStringLiteral("Codice fiscale:"), .field = f("CodFisc"),
+       .highlight = QStringLiteral("effCodFisc")},
+      {.edit = QStringLiteral("txtManutenzione"), .caption = QStringLiteral("Tipo manutenzione:"), .field = f("Manutenzione"),
+       .highlight = QStringLiteral("effManutenzione")},
+      {.edit = QStringLiteral("txtTarga"), .caption = QStringLiteral("Targa veicolo:"), .field = f("Targa"),
+       .highlight = QStringLiteral("effTarga")},
+      {.edit = QStringLiteral("txtMarca"), .caption = QStringLiteral("Marca:"), .field = f("Marca"),
+       .highlight = QStringLiteral("effMarca")},
+      {.edit = QStringLiteral("txtModello"), .caption = QStringLiteral("Modello:"), .field = f("Modello"),
+       .highlight = QStringLiteral("effModello")},
+      {.edit = QStringLiteral("txtDettagli"), .caption = QStringLiteral("Dettagli intervento:"), .field = f("Dettagli"),
+       .highlight = QStringLiteral("effDettagli")},
+      {.edit = QStringLiteral("txtNote"), .caption = QStringLiteral("Note:"), .field = f("Note"),
+       .highlight = QStringLiteral("effNote")},
   };
   s.counter = QStringLiteral("Il presente elenco contiene %1 schede.");
   s.printTitle = QStringLiteral("Riepilogo scadenze manutenzioni");
