@@ -20,9 +20,11 @@ build-tests: configure
 	cmake --build $(BUILD) -j $(JOBS) --target velmora tests
 
 # The program keeps its data beside the executable; the first-access credentials
-# file goes there only when none is present, so a changed password is never lost.
+# file and the alert sound go there only when none is present, so a changed password
+# (or a sound of the user's own) is never lost.
 run: build
 	@test -f $(BUILD)/unins000.dll || cp assets/unins000.dll $(BUILD)/unins000.dll
+	@test -f $(BUILD)/Avviso.mp3 || cp assets/Avviso.mp3 $(BUILD)/Avviso.mp3
 	cd $(BUILD) && ./velmora
 
 test: build-tests
