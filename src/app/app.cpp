@@ -9,6 +9,8 @@
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
 #include "maintenance/frm_scadenzario.h"
+#include "trips/frm_menu_riep_costi.h"
+#include "trips/frm_servizi.h"
 #include "vehicles/frm_autoparco.h"
 #include "vehicles/frm_menu_scadenze.h"
 
@@ -40,8 +42,8 @@ void App::createWindows() {
   // create(frmStatistiche);    // 34 monthly transit chart
   create(frmScadenzario);       // 41 maintenance schedule (app 07)
   // create(frmChilometrico);   // 50 mileage schedule card (app 08)
-  // create(frmServizi);        // 56 trip card (app 09)
-  // create(frmMenuRiepCosti);  // 62 fuel and distance summary (app 10)
+  create(frmServizi);           // 56 trip card (app 09)
+  create(frmMenuRiepCosti);     // 62 fuel and distance summary (app 10)
   // create(frmMenuCosti);      // 64 cost menu (app 04)
   // create(frmCosti);          // 65 cost card
   // create(frmMenuRiepSpese);  // 66 cost summary selection

@@ -138,6 +138,7 @@ CardFields::CardFields(platform::Form& window, RecordCard& card, std::span<const
       if (!settings_.openCalendar) misconfigured(std::string(row.control) + ": a date edit without a calendar");
       edit->setReadOnly(true);
     }
+    if (row.readOnly) edit->setReadOnly(true);
     edit->setInputLimit(row.maxLength);
     edit->setInputFilter([row](const QString& incoming) { return admittedText(row, incoming); });
     if (row.typing != Typing::None)
@@ -147,7 +148,7 @@ CardFields::CardFields(platform::Form& window, RecordCard& card, std::span<const
       case FocusMark::Kind::None:
         break;
       case FocusMark::Kind::Painted:
-        platform::paintFocus(edit, row.mark.fill);
+        platform::paintFocus(edit, row.mark.fill, row.mark.showsFocus);
         break;
       case FocusMark::Kind::Highlight:
         platform::addFocusHighlight(entry.control, QString::fromLatin1(row.mark.eff));

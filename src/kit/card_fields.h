@@ -48,15 +48,19 @@ enum class Keys { Any, Digits, DigitsComma };
 enum class Typing { None, Trim, TrimUpper, TrimUpperOnKeyUp };
 
 // How an edit shows that it has the focus: painted (its fill, yellow while focused,
-// a sky-blue border) or the yellow highlight rectangle named `eff` behind it.
+// a sky-blue border) or the yellow highlight rectangle named `eff` behind it. A
+// painted edit that shows no focus keeps its fill and border whatever the focus (the
+// read-only totals of the trip card).
 struct FocusMark {
   enum class Kind { None, Painted, Highlight };
   Kind kind = Kind::None;
   QColor fill;
   const char* eff = nullptr;
+  bool showsFocus = true;
 };
-inline FocusMark painted(const QColor& fill) { return {FocusMark::Kind::Painted, fill, nullptr}; }
-inline FocusMark highlight(const char* eff) { return {FocusMark::Kind::Highlight, QColor(), eff}; }
+inline FocusMark painted(const QColor& fill) { return {FocusMark::Kind::Painted, fill, nullptr, true}; }
+inline FocusMark paintedWithoutFocus(const QColor& fill) { return {FocusMark::Kind::Painted, fill, nullptr, false}; }
+inline FocusMark highlight(const char* eff) { return {FocusMark::Kind::Highlight, QColor(), eff, true}; }
 
 // Run when the edit is left for another control of its window: the new text from the
 // old (the amount normaliser, digits or empty, "0" for empty, ...).
@@ -121,6 +125,8 @@ struct CardField {
   bool listFoldCase = false;                // a list-only combo's leave check folds A-Z
   // What New puts into the control (UTF-8); nullptr: nothing, it is emptied.
   const char* newText = nullptr;
+  // Shown and stored but never typed into (a total the card computes).
+  bool readOnly = false;
 };
 
 // The one character rule of an edit: `incoming` without control characters, without

@@ -214,16 +214,18 @@ HighlightRect* addFocusHighlight(QWidget* edit, const QString& effName) {
 
 // --- painted focus ---------------------------------------------------------------
 
-void paintFocus(QLineEdit* edit, const QColor& normalFill) {
+void paintFocus(QLineEdit* edit, const QColor& normalFill, bool yellowWhileFocused) {
   const bool watched = edit->property("velmoraNormalFill").isValid();
   edit->setProperty("velmoraNormalFill", normalFill);
-  edit->setStyleSheet(focusStyle(edit->hasFocus() ? kFocusYellow : normalFill));
+  edit->setProperty("velmoraFocusYellow", yellowWhileFocused);
+  edit->setStyleSheet(focusStyle(yellowWhileFocused && edit->hasFocus() ? kFocusYellow : normalFill));
   if (watched) return;
   QPointer<QLineEdit> guard(edit);
   new FocusWatch(edit, [guard](bool focused) {
     if (!guard) return;
     const QColor normal = guard->property("velmoraNormalFill").value<QColor>();
-    guard->setStyleSheet(focusStyle(focused ? kFocusYellow : normal));
+    const bool yellow = focused && guard->property("velmoraFocusYellow").toBool();
+    guard->setStyleSheet(focusStyle(yellow ? kFocusYellow : normal));
   });
 }
 

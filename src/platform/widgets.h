@@ -67,9 +67,10 @@ HighlightRect* addFocusHighlight(QWidget* edit, const QString& effName);
 
 // The painted focus of the vehicle and trip cards: the edit is filled `normalFill`
 // (alice blue, white or light steel blue) with a sky-blue border (#87CEEB), and
-// yellow (#FFFF00) while it has the focus. The edit's style sheet belongs to this
-// from now on; calling it again changes the normal fill.
-void paintFocus(QLineEdit* edit, const QColor& normalFill);
+// yellow (#FFFF00) while it has the focus; with `yellowWhileFocused` false (the
+// trip card's read-only totals) it keeps its fill whatever the focus. The edit's
+// style sheet belongs to this from now on; calling it again changes the normal fill.
+void paintFocus(QLineEdit* edit, const QColor& normalFill, bool yellowWhileFocused = true);
 inline const QColor kAliceBlue{0xF0, 0xF8, 0xFF};
 inline const QColor kLightSteelBlue{0xB0, 0xC4, 0xDE};
 inline const QColor kSkyBlue{0x87, 0xCE, 0xEB};

@@ -1,0 +1,33 @@
+#include "core/column_sums.h"
+
+namespace core {
+
+ColumnSum SumColumn(const std::vector<Text>& texts, TotalForm form) {
+  const Text zero = FormatTotal(0, form);
+  ColumnSum result;
+  result.texts.reserve(texts.size());
+  double sum = 0;
+  for (const Text& text : texts) {
+    const auto value = ParseDecimal(text);  // nothing for an empty text too
+    if (value) {
+      sum += *value;
+      result.texts.push_back(text);
+    } else {
+      result.texts.push_back(zero);
+    }
+  }
+  result.total = FormatTotal(sum, form);
+  return result;
+}
+
+ReadingDifference DifferenceOf(TextView from, TextView to) {
+  ReadingDifference result{Text(from), Text(to), Text(u"0")};
+  const auto a = ParseDecimal(from);
+  const auto b = ParseDecimal(to);
+  if (!a) result.from = u"0";
+  if (!b) result.to = u"0";
+  if (a && b) result.difference = FormatGeneral(*b - *a);
+  return result;
+}
+
+}  // namespace core
