@@ -21,9 +21,11 @@ ColumnSum SumColumn(const std::vector<Text>& texts, TotalForm form) {
 }
 
 ReadingDifference DifferenceOf(TextView from, TextView to) {
-  ReadingDifference result{Text(from), Text(to), Text(u"0")};
-  const auto a = ParseDecimal(from);
-  const auto b = ParseDecimal(to);
+  // An empty reading is a reading of 0.
+  ReadingDifference result{Trim(from).empty() ? Text(u"0") : Text(from), Trim(to).empty() ? Text(u"0") : Text(to),
+                           Text(u"0")};
+  const auto a = ParseDecimal(result.from);
+  const auto b = ParseDecimal(result.to);
   if (!a) result.from = u"0";
   if (!b) result.to = u"0";
   if (a && b) result.difference = FormatGeneral(*b - *a);

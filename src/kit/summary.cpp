@@ -229,13 +229,15 @@ void SummaryMenu::buildControls() {
   const QFont bold = verdana(10, true);
   auto instruction = [&](int index, int y) {
     QLabel* l = label(pan, QStringLiteral("lblCampo%1").arg(index + 1, 2, 10, QLatin1Char('0')),
-                      settings_.instructions.value(index), QRect(204, y, 760, 20));
+                      settings_.instructions.value(index), QRect(204, y, 737, 40));
     l->setFont(bold);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     return l;
   };
-  instruction(0, 168);
-  instruction(1, 300);
-  instruction(2, 400);
+  instruction(0, 150);
+  instruction(1, 290);
+  instruction(2, 370);
 
   const QFont editFont = verdana(12, true);
   auto caption = [&](const QString& name, const QString& text, int x, int y, int w) {
@@ -573,27 +575,27 @@ void SummaryWindow::buildControls() {
   lstRecords = new QListWidget(pan);
   lstRecords->setObjectName(QStringLiteral("lstRecords"));
   lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
-  lstRecords->setGeometry(16, 204, 961, 384);
+  lstRecords->setGeometry(16, 204, 961, 360);
   styleResultList(lstRecords, 1600);
 
-  // The interval, then the totals, under the list.
+  // The interval on the left under the list, the totals one below the other on the right.
+  const QFont bold11 = verdana(11, true);
   QLabel* infIntervallo =
-      label(pan, QStringLiteral("infIntervallo"), QStringLiteral("Intervallo selezionato:"), QRect(22, 596, 200, 24));
-  infIntervallo->setFont(bold12);
+      label(pan, QStringLiteral("infIntervallo"), QStringLiteral("Intervallo selezionato:"), QRect(22, 572, 210, 24));
+  infIntervallo->setFont(bold11);
   lblIntervallo = label(pan, QStringLiteral("lblIntervallo"), QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"),
-                        QRect(224, 596, 360, 24));
-  lblIntervallo->setFont(bold12);
+                        QRect(232, 572, 330, 24));
+  lblIntervallo->setFont(bold11);
   setTextColour(lblIntervallo, kMaroon);
-  const int n = std::max<int>(1, static_cast<int>(settings_.totals.size()));
-  const int slot = 961 / n;
   for (int i = 0; i < static_cast<int>(settings_.totals.size()); ++i) {
     const SummaryTotal& t = settings_.totals[static_cast<std::size_t>(i)];
-    const int x = 22 + i * slot;
-    QLabel* c = label(pan, QStringLiteral("inf") + t.label.mid(3), t.caption, QRect(x, 624, slot - 120, 24));
-    c->setFont(bold12);
+    const int y = 572 + i * 24;
+    QLabel* c = label(pan, QStringLiteral("inf") + t.label.mid(3), t.caption, QRect(580, y, 250, 24));
+    c->setFont(bold11);
+    c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QLabel* value = label(pan, t.label, t.form == core::TotalForm::Amount ? QStringLiteral("0,00") : QStringLiteral("0"),
-                          QRect(x + slot - 124, 624, 110, 24));
-    value->setFont(bold12);
+                          QRect(836, y, 133, 24));
+    value->setFont(bold11);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setTextColour(value, kMaroon);
     totals.push_back(value);
@@ -640,11 +642,16 @@ void SummaryWindow::FormClose() {
 
 void SummaryWindow::btnTrovaClick() { listFind(lstRecords, txtTrova->text(), settings_.windowClass, this); }
 
-void SummaryWindow::btnStampaClick() {
+QString SummaryWindow::printTitle() const { return summaryPrintTitle(settings_, titTipologia->text()); }
+
+QStringList SummaryWindow::printTrailer() const {
   QStringList values;
   for (QLabel* l : totals) values << l->text();
-  printList(this, lstRecords, summaryPrintTitle(settings_, titTipologia->text()),
-            ListPrintOptions::summary(summaryTrailer(settings_, lblIntervallo->text(), values)));
+  return summaryTrailer(settings_, lblIntervallo->text(), values);
+}
+
+void SummaryWindow::btnStampaClick() {
+  printList(this, lstRecords, printTitle(), ListPrintOptions::summary(printTrailer()));
 }
 
 void SummaryWindow::btnEsciClick() { closeForm(); }

@@ -207,6 +207,10 @@ class SummaryWindow : public platform::Form {
 
   // A total's label by name.
   QLabel* total(const QString& name) const;
+  // What "Stampa riepilogo" prints after the list lines, and its title, as the window
+  // stands.
+  QString printTitle() const;
+  QStringList printTrailer() const;
 
  public slots:
   void btnTrovaClick();

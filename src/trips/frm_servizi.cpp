@@ -383,25 +383,25 @@ void TfrmServizi::buildControls() {
   // The odometer and the distance driven.
   auto* bkgChilometri = new Panel(panContainer_, QStringLiteral("bkgChilometri"), QColor(0xFA, 0xFC, 0xFF),
                                   QColor(0xE3, 0xEC, 0xF7));
-  bkgChilometri->setGeometry(506, 380, 500, 120);
+  bkgChilometri->setGeometry(10, 510, 486, 166);
   setHint(bkgChilometri, QString());
   auto* titChilometri = new Strip(bkgChilometri, QStringLiteral("titChilometri"), QStringLiteral("Chilometri"), 14);
-  titChilometri->setGeometry(1, 1, 498, 32);
+  titChilometri->setGeometry(1, 1, 484, 32);
   setHint(titChilometri, QString());
-  caption(bkgChilometri, QStringLiteral("Km alla partenza"), QRect(8, 40, 150, 20), Qt::AlignHCenter);
-  caption(bkgChilometri, QStringLiteral("Km al rientro"), QRect(166, 40, 150, 20), Qt::AlignHCenter);
-  caption(bkgChilometri, QStringLiteral("Km percorsi"), QRect(342, 40, 150, 20), Qt::AlignHCenter);
-  txtKmPartenza = edit(bkgChilometri, "txtKmPartenza", QRect(8, 64, 150, kEditH));
-  txtKmRientro = edit(bkgChilometri, "txtKmRientro", QRect(166, 64, 150, kEditH));
-  txtKmPercorsi = edit(bkgChilometri, "txtKmPercorsi", QRect(342, 64, 150, kEditH));
+  caption(bkgChilometri, QStringLiteral("Km alla partenza"), QRect(10, 48, 150, 20), Qt::AlignHCenter);
+  caption(bkgChilometri, QStringLiteral("Km al rientro"), QRect(168, 48, 150, 20), Qt::AlignHCenter);
+  caption(bkgChilometri, QStringLiteral("Km percorsi"), QRect(326, 48, 150, 20), Qt::AlignHCenter);
+  txtKmPartenza = edit(bkgChilometri, "txtKmPartenza", QRect(10, 72, 150, kEditH));
+  txtKmRientro = edit(bkgChilometri, "txtKmRientro", QRect(168, 72, 150, kEditH));
+  txtKmPercorsi = edit(bkgChilometri, "txtKmPercorsi", QRect(326, 72, 150, kEditH));
   btnCalcolaKm = platform::pushButton(bkgChilometri, QStringLiteral("btnCalcolaKm"), QStringLiteral("CALCOLA"),
-                                      QRect(166, 92, 150, 24));
+                                      QRect(168, 110, 150, 30));
   setHint(btnCalcolaKm, QStringLiteral("Calcola il totale dei chilometri percorsi."));
   connect(btnCalcolaKm, &QPushButton::clicked, this, &TfrmServizi::btnCalcolaKmClick);
 
   auto* bkgStato = new Panel(panContainer_, QStringLiteral("bkgStato"), QColor(0xFF, 0xFF, 0xFF),
                              QColor(0xEE, 0xF2, 0xF6));
-  bkgStato->setGeometry(506, 510, 500, 166);
+  bkgStato->setGeometry(506, 380, 500, 296);
   setHint(bkgStato, QString());
   chkInCorso = new QCheckBox(QStringLiteral("Viaggio in corso"), bkgStato);
   chkInCorso->setObjectName(QStringLiteral("chkInCorso"));
