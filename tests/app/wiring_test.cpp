@@ -18,6 +18,9 @@
 #include "shell/frm_avvio.h"
 #include "shell/frm_calendario.h"
 #include "support/helpers.h"
+#include "trips/frm_in_corso.h"
+#include "trips/frm_trova_servizi.h"
+#include "trips/trip_record.h"
 #include "vehicles/frm_trova_automezzi.h"
 #include "vehicles/vehicle_record.h"
 
@@ -104,6 +107,23 @@ TEST_F(WiringTest, ScheduleListsAndSearchWriteAWholeCardIntoTheScheduleWindow) {
     kit::writePick(t, window, record, 3);
     expectControl(window, "txtNote", window->findChild<QLineEdit*>("txtNote")->text() == "scritta");
     expectControl(window, "lblPosizione", window->findChild<QLabel*>("lblPosizione")->text() == "3");
+  }
+}
+
+TEST_F(WiringTest, TripListsLoadAWholeTripIntoTheTripCard) {
+  std::vector<kit::PickTarget> targets = TfrmTrovaServizi::pickTargets();
+  ASSERT_EQ(targets.size(), 1u);
+  EXPECT_EQ(targets.front().keyWord, QStringLiteral("servizi"));
+  for (const kit::PickTarget& t : TfrmInCorso::pickTargets()) targets.push_back(t);
+  core::RecordBuffer record(trips::tripLayout());
+  record.set("Luogo", u"scritta");
+  for (const kit::PickTarget& t : targets) {
+    SCOPED_TRACE(t.keyWord.toStdString());
+    platform::Form* card = target(t.window);
+    ASSERT_NE(card, nullptr);
+    kit::writePick(t, card, record, 3);
+    expectControl(card, "txtLuogo", card->findChild<QLineEdit*>("txtLuogo")->text() == "scritta");
+    expectControl(card, "lblPosizione", card->findChild<QLabel*>("lblPosizione")->text() == "3");
   }
 }
 
