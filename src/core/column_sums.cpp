@@ -3,12 +3,12 @@
 namespace core {
 
 ColumnSum SumColumn(const std::vector<Text>& texts, TotalForm form) {
-  const Text zero = FormatTotal(0, form);
+  const Text zero = formatTotal(0, form);
   ColumnSum result;
   result.texts.reserve(texts.size());
   double sum = 0;
   for (const Text& text : texts) {
-    const auto value = ParseDecimal(text);  // nothing for an empty text too
+    const auto value = parseDecimal(text);  // nothing for an empty text too
     if (value) {
       sum += *value;
       result.texts.push_back(text);
@@ -16,19 +16,19 @@ ColumnSum SumColumn(const std::vector<Text>& texts, TotalForm form) {
       result.texts.push_back(zero);
     }
   }
-  result.total = FormatTotal(sum, form);
+  result.total = formatTotal(sum, form);
   return result;
 }
 
 ReadingDifference DifferenceOf(TextView from, TextView to) {
   // An empty reading is a reading of 0.
-  ReadingDifference result{Trim(from).empty() ? Text(u"0") : Text(from), Trim(to).empty() ? Text(u"0") : Text(to),
+  ReadingDifference result{trim(from).empty() ? Text(u"0") : Text(from), trim(to).empty() ? Text(u"0") : Text(to),
                            Text(u"0")};
-  const auto a = ParseDecimal(result.from);
-  const auto b = ParseDecimal(result.to);
+  const auto a = parseDecimal(result.from);
+  const auto b = parseDecimal(result.to);
   if (!a) result.from = u"0";
   if (!b) result.to = u"0";
-  if (a && b) result.difference = FormatGeneral(*b - *a);
+  if (a && b) result.difference = formatGeneral(*b - *a);
   return result;
 }
 

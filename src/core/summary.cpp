@@ -1,8 +1,10 @@
 #include "core/summary.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 
-#include "core/ansi.h"
 #include "core/archive.h"
 
 namespace core {
@@ -88,15 +90,17 @@ Text summaryIntervalText(TextView start, TextView end) {
 
 namespace {
 
-// A field's stored value, trimmed and converted, in `buffer` (room for 255): the scan
-// reads a date and a few numbers from every record without building strings.
-TextView fieldText(const RecordBuffer& record, std::size_t field, char16_t* buffer) {
-  std::string_view v = record.rawValue(field);
+// A field's stored bytes straight from the record's bytes (the length capped at the
+// width), trimmed: the scan reads a date and a few numbers from every record without
+// copying or converting it.
+std::string_view trimmedField(const std::uint8_t* record, const RecordLayout& layout, std::size_t field) {
+  const std::size_t offset = layout.offset(field);
+  const std::size_t length = std::min<std::size_t>(record[offset], layout.field(field).width);
+  std::string_view v(reinterpret_cast<const char*>(record + offset + 1), length);
   std::size_t b = 0, e = v.size();
   while (b < e && static_cast<std::uint8_t>(v[b]) <= 0x20) ++b;
   while (e > b && static_cast<std::uint8_t>(v[e - 1]) <= 0x20) --e;
-  for (std::size_t i = b; i < e; ++i) buffer[i - b] = AnsiToUnicode(static_cast<std::uint8_t>(v[i]));
-  return TextView(buffer, e - b);
+  return v.substr(b, e - b);
 }
 
 }  // namespace
@@ -108,29 +112,38 @@ SummaryResult scanSummary(Archive& archive, const SummarySpec& spec, const std::
     terms.push_back({spec.filterFields[i], filters[i]});
   const RecordFilter filter(std::move(terms));
   const long long first = start.serial(), last = end.serial();
+  const RecordLayout& layout = *spec.layout;
+  if (archive.recordSize() != layout.size()) throw ArchiveError("record size mismatch");
 
   SummaryResult result;
   result.sums.assign(spec.sums.size(), 0.0);
   std::vector<double> values(spec.sums.size());
-  char16_t text[256];
   // With no filter most records of an interval are usually listed: room for all of
   // them at once, rather than growing the line buffer many times over.
   if (filter.count() == 0) {
     const std::size_t count = archive.count();
     result.lines.reserve(count, count * 160);
   }
-  RecordBuffer record(*spec.layout);
-  forEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
-    if (!filter.qualifies(r)) return true;
-    const auto date = parseDate(fieldText(r, spec.dateField, text));
+  RecordBuffer record(layout);
+  forEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t) {
+    // The record is copied once, and only when it is needed: for the filters, or for
+    // the line of a record that is listed.
+    bool copied = false;
+    if (filter.count() > 0) {
+      std::memcpy(record.data(), bytes, record.size());
+      copied = true;
+      if (!filter.qualifies(record)) return true;
+    }
+    const auto date = parseDate(trimmedField(bytes, layout, spec.dateField));
     if (!date || date->serial() < first || date->serial() > last) return true;
     // Every number first: a record with one that does not convert adds nothing at all.
     for (std::size_t i = 0; i < spec.sums.size(); ++i) {
-      const auto value = parseDecimal(fieldText(r, spec.sums[i].field, text));
+      const auto value = parseDecimal(trimmedField(bytes, layout, spec.sums[i].field));
       if (!value) return true;
       values[i] = *value;
     }
-    result.lines.add(spec.line, r);
+    if (!copied) std::memcpy(record.data(), bytes, record.size());
+    result.lines.add(spec.line, record);
     for (std::size_t i = 0; i < values.size(); ++i) result.sums[i] += values[i];
     return true;
   });

@@ -160,35 +160,65 @@ Text formatGeneral(double value) {
   return fromUtf8(out);
 }
 
-std::optional<double> parseDecimal(TextView text) {
-  Text t = trim(text);
+namespace {
+
+// A character's code, a byte read as unsigned.
+template <typename Char>
+std::uint32_t code(Char c) {
+  if constexpr (sizeof(Char) == 1) return static_cast<unsigned char>(c);
+  else return static_cast<std::uint32_t>(c);
+}
+
+// The same reading for texts and for stored Windows-1252 bytes: every character a
+// number holds is ASCII, and the characters a trim removes (up to U+0020) are the same
+// bytes.
+template <typename Char>
+std::optional<double> readDecimal(std::basic_string_view<Char> text) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && code(text[b]) <= 0x20) ++b;
+  while (e > b && code(text[e - 1]) <= 0x20) --e;
+  const std::basic_string_view<Char> t = text.substr(b, e - b);
   if (t.empty()) return std::nullopt;
-  std::string s;
+  // At most one character out per character in: the stack holds the texts of the fields.
+  char stack[320];
+  std::string heap;
+  char* s = stack;
+  if (t.size() + 1 > sizeof stack) {
+    heap.resize(t.size() + 1);
+    s = heap.data();
+  }
+  std::size_t n = 0;
   std::size_t i = 0;
-  if (t[i] == u'+' || t[i] == u'-') s.push_back(static_cast<char>(t[i++]));
+  auto digit = [&](std::size_t k) { return t[k] >= Char('0') && t[k] <= Char('9'); };
+  if (t[i] == Char('+') || t[i] == Char('-')) s[n++] = static_cast<char>(t[i++]);
   bool anyDigit = false;
-  while (i < t.size() && t[i] >= u'0' && t[i] <= u'9') { s.push_back(static_cast<char>(t[i++])); anyDigit = true; }
-  if (i < t.size() && t[i] == u',') {
-    s.push_back('.');
+  while (i < t.size() && digit(i)) { s[n++] = static_cast<char>(t[i++]); anyDigit = true; }
+  if (i < t.size() && t[i] == Char(',')) {
+    s[n++] = '.';
     ++i;
-    while (i < t.size() && t[i] >= u'0' && t[i] <= u'9') { s.push_back(static_cast<char>(t[i++])); anyDigit = true; }
+    while (i < t.size() && digit(i)) { s[n++] = static_cast<char>(t[i++]); anyDigit = true; }
   }
   if (!anyDigit) return std::nullopt;
-  if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
-    s.push_back('e');
+  if (i < t.size() && (t[i] == Char('e') || t[i] == Char('E'))) {
+    s[n++] = 'e';
     ++i;
-    if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) s.push_back(static_cast<char>(t[i++]));
+    if (i < t.size() && (t[i] == Char('+') || t[i] == Char('-'))) s[n++] = static_cast<char>(t[i++]);
     bool expDigit = false;
-    while (i < t.size() && t[i] >= u'0' && t[i] <= u'9') { s.push_back(static_cast<char>(t[i++])); expDigit = true; }
+    while (i < t.size() && digit(i)) { s[n++] = static_cast<char>(t[i++]); expDigit = true; }
     if (!expDigit) return std::nullopt;
   }
   if (i != t.size()) return std::nullopt;
-  const char* first = s.data() + (s[0] == '+' ? 1 : 0);
+  const char* first = s + (s[0] == '+' ? 1 : 0);
   double v = 0;
-  auto [ptr, ec] = std::from_chars(first, s.data() + s.size(), v);
-  if (ec != std::errc() || ptr != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
+  auto [ptr, ec] = std::from_chars(first, s + n, v);
+  if (ec != std::errc() || ptr != s + n || !std::isfinite(v)) return std::nullopt;
   return v;
 }
+
+}  // namespace
+
+std::optional<double> parseDecimal(TextView text) { return readDecimal(text); }
+std::optional<double> parseDecimal(std::string_view ansiText) { return readDecimal(ansiText); }
 
 Text normaliseAmount(TextView text) {
   auto v = parseDecimal(text);

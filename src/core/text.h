@@ -60,6 +60,9 @@ std::optional<Date> parseDate(std::string_view ansiText);
 Text formatGeneral(double value);
 // A typed number with the decimal comma and no thousands separator; nothing when it is not one.
 std::optional<double> parseDecimal(TextView text);
+// The same over the Windows-1252 bytes of a stored field (a scan reads its numbers
+// without converting them first).
+std::optional<double> parseDecimal(std::string_view ansiText);
 // The amount normaliser: "" -> "0,00"; a number -> rounded to 4 decimals, general
 // format, at least two decimals; anything else -> "0,00". A negative number is the
 // mirror image of its absolute value ("-12,5" -> "-12,50").

@@ -81,7 +81,7 @@ QStringList dayItems() {
 }
 QStringList monthItems() {
   QStringList months;
-  for (int m = 1; m <= 12; ++m) months << platform::fromCore(core::Text(core::MonthName(m)));
+  for (int m = 1; m <= 12; ++m) months << platform::fromCore(core::Text(core::monthName(m)));
   return months;
 }
 
@@ -181,27 +181,27 @@ SummaryData scanSummary(const SummarySettings& settings, const QString& archiveP
 
   core::Archive archive = openArchive(archivePath, settings.layout->size());
   core::SummaryResult result =
-      core::ScanSummary(archive, spec, {platform::toCore(plateFilter), platform::toCore(otherFilter)}, start, end);
+      core::scanSummary(archive, spec, {platform::toCore(plateFilter), platform::toCore(otherFilter)}, start, end);
   archive.close();
 
   SummaryData data;
   data.plateFilter = plateFilter;
   data.otherFilter = otherFilter;
-  data.start = platform::FormatDate(start);
-  data.end = platform::FormatDate(end);
+  data.start = platform::formatDate(start);
+  data.end = platform::formatDate(end);
   data.lines = std::move(result.lines);
   data.sums = std::move(result.sums);
   return data;
 }
 
 QString summaryPrintTitle(const SummarySettings& settings, const QString& plateShown) {
-  return settings.printTitle + platform::Trim(plateShown);
+  return settings.printTitle + platform::trim(plateShown);
 }
 
 QStringList summaryTrailer(const SummarySettings& settings, const QString& interval, const QStringList& totals) {
-  QStringList lines{QStringLiteral("- - - - - - - - - - - - - - - -"), settings.intervalTrailer + platform::Trim(interval)};
+  QStringList lines{QStringLiteral("- - - - - - - - - - - - - - - -"), settings.intervalTrailer + platform::trim(interval)};
   for (std::size_t i = 0; i < settings.totals.size() && i < static_cast<std::size_t>(totals.size()); ++i)
-    lines << settings.totals[i].trailer + platform::Trim(totals[static_cast<qsizetype>(i)]);
+    lines << settings.totals[i].trailer + platform::trim(totals[static_cast<qsizetype>(i)]);
   return lines;
 }
 
@@ -266,7 +266,7 @@ void SummaryMenu::buildControls() {
   plateEdit->installEventFilter(this);
   if (plate.upperCase) {
     connect(plateEdit, &QLineEdit::textEdited, this, [plateEdit] {
-      const QString shown = platform::UpperAZ(platform::Trim(plateEdit->text()));
+      const QString shown = platform::upperAZ(platform::trim(plateEdit->text()));
       if (shown != plateEdit->text()) plateEdit->setText(shown);
     });
   }
@@ -376,7 +376,7 @@ QString SummaryMenu::otherFilterText() const {
 void SummaryMenu::copyYear() {
   // The year beside each end of the interval follows the year edit as it changes,
   // however the change came (typed, pasted, set on showing).
-  const QString year = platform::Trim(txtAnno->text());
+  const QString year = platform::trim(txtAnno->text());
   lblAnnoInizio->setText(year);
   lblAnnoFine->setText(year);
 }
@@ -431,7 +431,7 @@ void SummaryMenu::btnVisualizzaClick() {
       platform::toCore(txtMeseFine->currentText()),
       platform::toCore(lblAnnoFine->text()),
   };
-  const core::SummaryCheck check = core::CheckSummaryEntries(entries);
+  const core::SummaryCheck check = core::checkSummaryEntries(entries);
   lblDataInizio->setText(platform::fromCore(check.startText));
   lblDataFine->setText(platform::fromCore(check.endText));
   if (!check.ok) {
@@ -457,8 +457,8 @@ void SummaryMenu::btnVisualizzaClick() {
     path = platform::exePath(settings_.archiveFile);
   } else {
     // The checks have made the year four digits, so it names a file beside the program.
-    lblFile->setText(platform::exePath(platform::Trim(txtAnno->text()) + settings_.yearExtension));
-    path = platform::Trim(lblFile->text());
+    lblFile->setText(platform::exePath(platform::trim(txtAnno->text()) + settings_.yearExtension));
+    path = platform::trim(lblFile->text());
   }
   SummaryData data;
   try {
@@ -623,15 +623,15 @@ QLabel* SummaryWindow::total(const QString& name) const {
 
 void SummaryWindow::FormShow() {
   // The last searched text is the summary's for the whole run: never forgotten here.
-  const int filters = core::CountFilters({platform::toCore(data_.plateFilter), platform::toCore(data_.otherFilter)});
+  const int filters = core::countFilters({platform::toCore(data_.plateFilter), platform::toCore(data_.otherFilter)});
   lblConta->setText(QString::number(filters));
-  const QString plate = platform::Trim(data_.plateFilter);
+  const QString plate = platform::trim(data_.plateFilter);
   titTipologia->setText(plate.isEmpty() ? settings_.emptyPlate : plate);
   fillResultList(lstRecords, data_.lines, 1600);
   for (std::size_t i = 0; i < totals.size() && i < data_.sums.size(); ++i)
-    totals[i]->setText(platform::fromCore(core::FormatTotal(data_.sums[i], settings_.totals[i].form)));
+    totals[i]->setText(platform::fromCore(core::formatTotal(data_.sums[i], settings_.totals[i].form)));
   lblIntervallo->setText(
-      platform::fromCore(core::SummaryIntervalText(platform::toCore(data_.start), platform::toCore(data_.end))));
+      platform::fromCore(core::summaryIntervalText(platform::toCore(data_.start), platform::toCore(data_.end))));
   txtTrova->setFocus(Qt::OtherFocusReason);
 }
 

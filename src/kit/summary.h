@@ -1,8 +1,8 @@
 #pragma once
 // The date-range summaries (fuel and distance over the trips, costs over a year's
 // payments), built once: a long-lived selection menu that takes a year, two filters
-// and an interval of days and months, checks them (core::CheckSummaryEntries), scans
-// the archive (core::ScanSummary) and opens the summary window, which lists the
+// and an interval of days and months, checks them (core::checkSummaryEntries), scans
+// the archive (core::scanSummary) and opens the summary window, which lists the
 // records of the interval with their totals and offers list find, print and help.
 //
 // A summary is its settings plus its own texts:

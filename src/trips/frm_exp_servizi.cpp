@@ -8,7 +8,7 @@
 
 kit::ExportSettings TfrmExpServizi::settings() {
   kit::ExportSettings s;
-  s.className = QStringLiteral("TfrmExpServizi");
+  s.windowClass = QStringLiteral("TfrmExpServizi");
   s.caption = QStringLiteral(" Esporta registro viaggi in Microsoft Excel");
   s.fileName = QStringLiteral("Viaggi.xls");
   s.sheetName = QStringLiteral("Registro Viaggi");

@@ -7,8 +7,8 @@
 
 std::vector<kit::PickTarget> TfrmInCorso::pickTargets() { return {TfrmServizi::pickTarget(QString())}; }
 
-kit::ListSpec TfrmInCorso::settings() {
-  kit::ListSpec s;
+kit::ListSettings TfrmInCorso::settings() {
+  kit::ListSettings s;
   s.windowClass = QStringLiteral("TfrmInCorso");
   s.caption = QStringLiteral(" Riepilogo viaggi in corso");
   s.archive = trips::tripArchive();

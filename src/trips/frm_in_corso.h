@@ -8,7 +8,7 @@ class TfrmInCorso : public kit::SearchWindow {
  public:
   explicit TfrmInCorso(QWidget* owner);
 
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
   // The trip card, whatever the memory label holds (this window has none).
   static std::vector<kit::PickTarget> pickTargets();
 };

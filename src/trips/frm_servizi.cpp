@@ -39,7 +39,7 @@ constexpr int kHeight = 713;
 // Each edit takes as many characters as its field holds.
 int width(std::string_view field) { return trips::tripLayout().field(trips::tripField(field)).width; }
 
-QString zeroWhenEmpty(const QString& text) { return platform::Trim(text).isEmpty() ? QStringLiteral("0") : text; }
+QString zeroWhenEmpty(const QString& text) { return platform::trim(text).isEmpty() ? QStringLiteral("0") : text; }
 
 const kit::FocusMark kEdit = kit::painted(platform::kAliceBlue);
 const kit::FocusMark kTotal = kit::paintedWithoutFocus(platform::kLightSteelBlue);
@@ -63,7 +63,7 @@ kit::CardField whole(const char* control, std::string_view field, const char* ne
 // Digits and a comma, normalised as an amount when left.
 kit::CardField amount(const char* control, std::string_view field, const char* next) {
   return {.control = control, .field = field, .maxLength = width(field), .next = next,
-          .keys = kit::Keys::DigitsComma, .leave = platform::NormaliseAmount, .mark = kEdit, .newText = "0,00"};
+          .keys = kit::Keys::DigitsComma, .leave = platform::normaliseAmount, .mark = kEdit, .newText = "0,00"};
 }
 // A total the card computes: never typed into, never yellow.
 kit::CardField total(const char* control, std::string_view field, const char* zero) {
@@ -526,14 +526,14 @@ void TfrmServizi::bindCard() {
   card_->addCheck([this] { return totalsFit(); });
 
   card_->onNew = [this] {
-    txtDataPartenza->setText(platform::FormatDate(core::Today()));
+    txtDataPartenza->setText(platform::formatDate(core::today()));
     txtOraPartenza->setText(platform::now().toString(QStringLiteral("HH:mm")));
   };
   card_->setFirstField(txtDataRientro);
   // A copy starts today, without attachments; every other text stays.
   card_->setDuplicateClears({lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03});
   card_->onDuplicate = [this] {
-    txtDataPartenza->setText(platform::FormatDate(core::Today()));
+    txtDataPartenza->setText(platform::formatDate(core::today()));
     txtOraPartenza->setText(platform::now().toString(QStringLiteral("HH:mm")));
   };
   card_->setDuplicateFocus(txtDataRientro);
@@ -559,7 +559,7 @@ bool TfrmServizi::totalsFit() {
                           {txtImportoTot, "ImportoTot", "l'importo totale"},
                           {txtKmPercorsi, "KmPercorsi", "il totale dei km percorsi"}};
   for (const Total& t : totals) {
-    const QString value = platform::Trim(t.edit->text());
+    const QString value = platform::trim(t.edit->text());
     const int limit = trips::tripLayout().field(trips::tripField(t.field)).width;
     if (value.size() > limit) {
       platform::warning(totalTooLong(QString::fromUtf8(t.what), value, limit), this);

@@ -14,8 +14,8 @@ using trips::tripField;
 
 std::vector<kit::PickTarget> TfrmTrovaServizi::pickTargets() { return {TfrmServizi::pickTarget(QStringLiteral("servizi"))}; }
 
-kit::ListSpec TfrmTrovaServizi::settings() {
-  kit::ListSpec s;
+kit::ListSettings TfrmTrovaServizi::settings() {
+  kit::ListSettings s;
   s.windowClass = QStringLiteral("TfrmTrovaServizi");
   s.caption = QStringLiteral(" Trova viaggi in archivio");
   s.archive = trips::tripArchive();

@@ -11,7 +11,7 @@ class TfrmTrovaServizi : public kit::SearchWindow {
   explicit TfrmTrovaServizi(QWidget* owner);
 
   // The window's settings: the trip archive, the ten filters, the trip line, the card.
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
   // Where a double-click loads the trip: the trip card, for "servizi" only.
   static std::vector<kit::PickTarget> pickTargets();
 

@@ -19,10 +19,10 @@ namespace {
 std::vector<core::LinePiece> lineStart() {
   using namespace core::line;
   return {
-      Literal(u"Dal: "),       Column({tripField("DataPartenza")}, 10), Literal(u"  Al: "),
-      Column({tripField("DataRientro")}, 10), Literal(u"  "),           Column({tripField("Luogo")}, 25),
-      Literal(u"  "),          Column({tripField("Veicolo")}, 25),      Literal(u"  Targa: "),
-      Column({tripField("Targa")}, 10),       Literal(u"  Litri: "),    Column({tripField("LitriTot")}, 5),
+      literal(u"Dal: "),       column({tripField("DataPartenza")}, 10), literal(u"  Al: "),
+      column({tripField("DataRientro")}, 10), literal(u"  "),           column({tripField("Luogo")}, 25),
+      literal(u"  "),          column({tripField("Veicolo")}, 25),      literal(u"  Targa: "),
+      column({tripField("Targa")}, 10),       literal(u"  Litri: "),    column({tripField("LitriTot")}, 5),
   };
 }
 
@@ -31,25 +31,25 @@ std::vector<core::LinePiece> lineStart() {
 core::LineFormat tripListLine() {
   using namespace core::line;
   std::vector<core::LinePiece> pieces = lineStart();
-  pieces.insert(pieces.end(), {Literal(u"  Costo: € "), Column({tripField("ImportoTot")}, 12), Literal(u"  Km: "),
-                               Rest({tripField("KmPercorsi")})});
+  pieces.insert(pieces.end(), {literal(u"  Costo: € "), column({tripField("ImportoTot")}, 12), literal(u"  Km: "),
+                               rest({tripField("KmPercorsi")})});
   return core::LineFormat(std::move(pieces));
 }
 
 core::LineFormat fuelSummaryLine() {
   using namespace core::line;
   std::vector<core::LinePiece> pieces = lineStart();
-  pieces.insert(pieces.end(), {Literal(u"  Km: "), Column({tripField("KmPercorsi")}, 10), Literal(u"  Costo: € "),
-                               Rest({tripField("ImportoTot")})});
+  pieces.insert(pieces.end(), {literal(u"  Km: "), column({tripField("KmPercorsi")}, 10), literal(u"  Costo: € "),
+                               rest({tripField("ImportoTot")})});
   return core::LineFormat(std::move(pieces));
 }
 
 QString refuelLine(const QString& date, const QString& time, const QString& station, const QString& litres,
                    const QString& amount) {
-  using platform::Trim;
-  return QStringLiteral("Data: ") + Trim(date) + QStringLiteral("   Ora: ") + Trim(time) +
-         QStringLiteral("   Stazione: ") + Trim(station) + QStringLiteral("   Litri: ") + Trim(litres) +
-         QStringLiteral("   Importo: € ") + Trim(amount);
+  using platform::trim;
+  return QStringLiteral("Data: ") + trim(date) + QStringLiteral("   Ora: ") + trim(time) +
+         QStringLiteral("   Stazione: ") + trim(station) + QStringLiteral("   Litri: ") + trim(litres) +
+         QStringLiteral("   Importo: € ") + trim(amount);
 }
 
 }  // namespace trips

@@ -13,7 +13,7 @@ using core::TotalForm;
 
 namespace {
 
-std::string u8(core::TextView t) { return core::ToUtf8(t); }
+std::string u8(core::TextView t) { return core::toUtf8(t); }
 
 TEST(ColumnSums, TotalsAndTheTextsLeftInTheColumn) {
   struct Case {

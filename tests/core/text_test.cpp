@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/ansi.h"
 #include "core/text.h"
 
 using core::Text;
@@ -166,7 +167,22 @@ TEST(TextNumbers, ParseDecimal) {
   for (const auto& c : cases) {
     SCOPED_TRACE(u8(c.text));
     EXPECT_EQ(core::parseDecimal(c.text), c.want);
+    // The stored bytes of the same text read the same.
+    EXPECT_EQ(core::parseDecimal(core::toAnsi(c.text)), c.want);
   }
+  // A byte past ASCII is no part of a number, and a long text of digits still is one.
+  EXPECT_EQ(core::parseDecimal("12\xE0"), std::nullopt);
+  EXPECT_EQ(core::parseDecimal(" \t12,5\x20"), 12.5);
+  EXPECT_EQ(core::parseDecimal(core::Text(400, u'0') + u"1"), 1.0);
+}
+
+TEST(TextDates, StoredBytesReadAsTheText) {
+  for (const char* text : {"12/03/2024", "1/3/2024", "31/02/2024", "12/03/24", " 12/03/2024", "12-03-2024", "",
+                           "\xB1" "2/03/2024"}) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(core::parseDate(std::string_view(text)), core::parseDate(core::FromAnsi(text)));
+  }
+  EXPECT_EQ(core::parseDate(std::string_view("05/03/2024")), (core::Date{5, 3, 2024}));
 }
 
 TEST(TextNumbers, AmountNormaliser) {

@@ -43,7 +43,7 @@ kit::SummarySettings paymentSummary() {
   s.layout = &paymentLayout();
   s.yearExtension = ".eur";
   s.dateField = 0;
-  s.line = core::LineFormat({Column({1}, 10), Literal(u"  "), Column({2}, 20), Literal(u"  € "), Rest({3})});
+  s.line = core::LineFormat({column({1}, 10), literal(u"  "), column({2}, 20), literal(u"  € "), rest({3})});
   s.totals = {{"lblTotCosti", "Totale costi sostenuti:", 3, core::TotalForm::Amount, "TOTALE COSTI SOSTENUTI:        € "}};
   s.windowClass = "TfrmRiepProva";
   s.windowCaption = " Riepilogo pagamenti";

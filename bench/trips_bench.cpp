@@ -1,0 +1,277 @@
+// The trip log on a generated archive of 100,000 trips (337.8 MB), against a plain
+// read of the same file in the same run: the fuel and distance summary's scan (filters,
+// dates, sums, lines) through the shared summary machinery, its list fill apart, the
+// trip search with two filters, and the export against a plain read plus writing as
+// many bytes as the export file holds. The ratios are printed at the end.
+//
+//   BM_PlainRead                  read the whole archive in large blocks
+//   BM_SummaryScan/all            the summary of the whole year, no filter: every trip listed and summed
+//   BM_SummaryScan/two_filters    a plate and a destination over the whole year
+//   BM_SummaryListFill/all        the summary's lines into its result list (sort, items)
+//   BM_Search/two_filters         "Cerca" with a plate and a driver, up to its lines
+//   BM_PlainReadWrite(Flush)      read the archive + write N bytes (N = export file size), flushed or not
+//   BM_Export                     open the archive, fill the grid, write the export file
+#include <benchmark/benchmark.h>
+
+#include "ratio_reporter.h"
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/archive.h"
+#include "core/record.h"
+#include "core/spreadsheet.h"
+#include "kit/search_window.h"
+#include "kit/spreadsheet.h"
+#include "kit/summary.h"
+#include "platform/paths.h"
+#include "platform/qtext.h"
+#include "trips/frm_exp_servizi.h"
+#include "trips/frm_menu_riep_costi.h"
+#include "trips/frm_trova_servizi.h"
+#include "trips/trip_record.h"
+
+namespace {
+
+constexpr int kTrips = 100000;
+
+struct Fixture {
+  QTemporaryDir dir;
+  std::string path;
+  QString exportPath;
+  kit::SummarySettings summary = TfrmMenuRiepCosti::settings();
+  kit::ListSettings search = TfrmTrovaServizi::settings();
+  kit::ExportSettings exportSettings = TfrmExpServizi::settings();
+  core::LineList allSummaryLines;
+  std::size_t exportSize = 0;
+
+  Fixture() {
+    platform::setExeDir(dir.path());
+    path = platform::toLocalPath(platform::exePath(summary.archiveFile));
+    exportPath = platform::exePath(exportSettings.fileName);
+    const char* places[] = {"Milano", "Torino", "Bologna", "Reggio Emilia", "Roma", "Napoli", "Firenze", "Verona"};
+    const char* vehicles[] = {"Fiat Ducato", "Iveco Daily", "Renault Master", "Volkswagen Transporter", "Ford Transit"};
+    const char* drivers[] = {"Rossi Mario", "Bianchi Luca", "Verdi Anna", "Esposito Giuseppe", "Romano Paolo"};
+    // Written at once: through the archive each record would be flushed to the disk.
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(kTrips) * trips::TripRecord::kSize);
+    core::RecordBuffer r(trips::tripLayout());
+    auto set = [&](std::string_view f, const std::string& v) { r.set(f, core::fromUtf8(v)); };
+    for (int i = 0; i < kTrips; ++i) {
+      const core::Date day = core::Date::fromSerial(core::Date{1, 1, 2024}.serial() + i % 366);
+      const std::string date = core::toUtf8(core::formatDate(day));
+      set("DataPartenza", date);
+      set("OraPartenza", "08:30");
+      set("DataRientro", date);
+      set("OraRientro", "18:15");
+      set("Luogo", places[i % 8]);
+      set("Itinerario", "Autostrada A1, tangenziale, strada statale 9 Emilia");
+      set("Scopo", "Consegna merci ai clienti della zona");
+      set("Veicolo", vehicles[i % 5]);
+      char plate[16];
+      std::snprintf(plate, sizeof plate, "%c%c%03d%c%c", 'A' + i % 26, 'A' + (i / 26) % 26, i % 1000,
+                    'A' + (i / 1000) % 26, 'A' + (i / 7) % 26);
+      set("Targa", plate);
+      set("Conduttore", drivers[i % 5]);
+      set("Persone", i % 3 ? "" : "Neri Giulia");
+      set("TotViaggiatori", i % 3 ? "1" : "2");
+      set("Merce", "Bancali di piastrelle in ceramica");
+      for (int row = 1; row <= 2; ++row) {
+        const std::string n = "0" + std::to_string(row);
+        set("DataRif" + n, date);
+        set("OraRif" + n, "12:00");
+        set("Stazione" + n, "Stazione di servizio Eni");
+        set("Litri" + n, std::to_string(20 + i % 30));
+        set("Importo" + n, std::to_string(30 + i % 50) + ",45");
+      }
+      set("LitriTot", std::to_string(2 * (20 + i % 30)));
+      set("ImportoTot", std::to_string(2 * (30 + i % 50)) + ",90");
+      set("KmPartenza", std::to_string(100000 + i));
+      set("KmRientro", std::to_string(100000 + i + 250));
+      set("KmPercorsi", "250");
+      set("InCorso", i % 20 ? "No" : "S\xC3\xAC");
+      bytes.append(reinterpret_cast<const char*>(r.data()), r.size());
+    }
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    allSummaryLines = scan(QString(), QString()).lines;
+    exportOnce();
+    exportSize = static_cast<std::size_t>(QFileInfo(exportPath).size());
+  }
+  ~Fixture() { platform::setExeDir(QString()); }
+
+  kit::SummaryData scan(const QString& plate, const QString& destination) const {
+    return kit::scanSummary(summary, platform::exePath(summary.archiveFile), plate, destination,
+                            core::Date{1, 1, 2024}, core::Date{31, 12, 2024});
+  }
+  // Plate "aa" and driver "rossi".
+  static std::vector<core::Text> twoFilters() {
+    std::vector<core::Text> t(10);
+    t[7] = u"aa";
+    t[8] = u"rossi";
+    return t;
+  }
+  // The export as the window does it, without the window: the grid from the archive,
+  // then the file.
+  void exportOnce() const {
+    const core::RecordLayout& layout = trips::tripLayout();
+    std::vector<core::GridSource> sources;
+    std::vector<std::u16string> headings;
+    for (const auto& c : exportSettings.columns) {
+      sources.push_back({layout.indexOf(c.field), {}});
+      headings.push_back(c.heading.toStdU16String());
+    }
+    std::vector<core::SheetColumn> columns;
+    for (std::size_t i = 0; i < headings.size(); ++i)
+      columns.push_back({headings[i], exportSettings.columns[i].fileWidth});
+    core::TextGrid grid(columns.size() + 1, 10);
+    {
+      core::Archive archive(path, layout.size());
+      core::fillGrid(grid, archive, layout, sources);
+    }
+    if (!kit::writeSpreadsheet(exportPath, core::Sheet{u"Registro Viaggi", columns}, grid)) {
+      std::fprintf(stderr, "cannot write the export\n");
+      std::exit(1);
+    }
+  }
+};
+
+Fixture& fixture() {
+  static Fixture f;
+  return f;
+}
+
+void setBytes(benchmark::State& state) {
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kTrips * trips::TripRecord::kSize);
+}
+
+std::size_t plainRead(const std::string& path, std::vector<char>& block) {
+  std::size_t sum = 0;
+  const int fd = ::open(path.c_str(), O_RDONLY);
+  for (ssize_t n; (n = ::read(fd, block.data(), block.size())) > 0;) sum += static_cast<unsigned char>(block[0]);
+  ::close(fd);
+  return sum;
+}
+
+void BM_PlainRead(benchmark::State& state) {
+  Fixture& f = fixture();
+  std::vector<char> block(1 << 20);
+  for (auto _ : state) benchmark::DoNotOptimize(plainRead(f.path, block));
+  setBytes(state);
+}
+
+void summaryScan(benchmark::State& state, const QString& plate, const QString& destination) {
+  Fixture& f = fixture();
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    const kit::SummaryData data = f.scan(plate, destination);
+    lines = data.lines.size();
+    benchmark::DoNotOptimize(data.sums.data());
+  }
+  state.counters["lines"] = static_cast<double>(lines);
+  setBytes(state);
+}
+void BM_SummaryScan_all(benchmark::State& state) { summaryScan(state, QString(), QString()); }
+void BM_SummaryScan_two_filters(benchmark::State& state) { summaryScan(state, "aa", "emilia"); }
+
+void BM_SummaryListFill_all(benchmark::State& state) {
+  Fixture& f = fixture();
+  QListWidget list;
+  kit::styleResultList(&list, 1600);
+  list.resize(961, 360);
+  for (auto _ : state) {
+    kit::fillResultList(&list, f.allSummaryLines, 1600);
+    benchmark::DoNotOptimize(list.count());
+    state.PauseTiming();
+    list.clear();
+    state.ResumeTiming();
+  }
+  state.counters["lines"] = static_cast<double>(f.allSummaryLines.size());
+}
+
+void BM_Search_two_filters(benchmark::State& state) {
+  Fixture& f = fixture();
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    const core::LineList result =
+        kit::searchArchive(f.search.archive, f.search.line, f.search.filters, Fixture::twoFilters());
+    lines = result.size();
+  }
+  state.counters["lines"] = static_cast<double>(lines);
+  setBytes(state);
+}
+
+void plainReadWrite(benchmark::State& state, bool flush) {
+  Fixture& f = fixture();
+  const std::string out = platform::toLocalPath(platform::exePath("plain.out"));
+  std::vector<char> block(1 << 20, 'x');
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(plainRead(f.path, block));
+    const int fd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    for (std::size_t left = f.exportSize; left > 0;) {
+      const std::size_t n = std::min(left, block.size());
+      if (::write(fd, block.data(), n) != static_cast<ssize_t>(n)) break;
+      left -= n;
+    }
+    if (flush) ::fsync(fd);
+    ::close(fd);
+  }
+  state.counters["export_bytes"] = static_cast<double>(f.exportSize);
+}
+void BM_PlainReadWrite(benchmark::State& state) { plainReadWrite(state, false); }
+void BM_PlainReadWriteFlush(benchmark::State& state) { plainReadWrite(state, true); }
+
+void BM_Export(benchmark::State& state) {
+  Fixture& f = fixture();
+  for (auto _ : state) f.exportOnce();
+  state.counters["export_bytes"] = static_cast<double>(f.exportSize);
+}
+
+// Medians of three runs: the machine may be busy with others.
+#define TRIPS_BENCH(f) BENCHMARK(f)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0)->Repetitions(3)
+TRIPS_BENCH(BM_PlainRead);
+TRIPS_BENCH(BM_SummaryScan_all);
+TRIPS_BENCH(BM_SummaryScan_two_filters);
+TRIPS_BENCH(BM_SummaryListFill_all);
+TRIPS_BENCH(BM_Search_two_filters);
+TRIPS_BENCH(BM_PlainReadWrite);
+TRIPS_BENCH(BM_PlainReadWriteFlush);
+TRIPS_BENCH(BM_Export);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  fixture();
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const double plain = reporter.time("BM_PlainRead/");
+  if (plain > 0) {
+    for (const char* which : {"BM_SummaryScan_all", "BM_SummaryScan_two_filters", "BM_Search_two_filters"}) {
+      const double t = reporter.time(std::string(which) + "/");
+      if (t > 0) std::printf("%s: %.2fx plain read (goal: at most 2x)\n", which, t / plain);
+    }
+    const double fill = reporter.time("BM_SummaryListFill_all/");
+    if (fill > 0) std::printf("BM_SummaryListFill_all: %.2fx plain read (reported apart)\n", fill / plain);
+  }
+  const double readWrite = reporter.time("BM_PlainReadWrite/");
+  const double flushed = reporter.time("BM_PlainReadWriteFlush/");
+  const double exported = reporter.time("BM_Export/");
+  if (readWrite > 0 && flushed > 0 && exported > 0)
+    std::printf("BM_Export: %.2fx plain read + write + flush (goal: at most 3x); %.2fx plain read + write\n",
+                exported / flushed, exported / readWrite);
+  benchmark::Shutdown();
+  return 0;
+}
