@@ -25,6 +25,7 @@
 #include "trips/frm_exp_servizi.h"
 #include "trips/frm_in_corso.h"
 #include "trips/frm_istruzioni.h"
+#include "trips/frm_stampa_istruttore.h"
 #include "trips/frm_trova_servizi.h"
 #include "trips/trip_archive.h"
 #include "vehicles/frm_trova_automezzi.h"
@@ -654,7 +655,10 @@ void TfrmServizi::cmdEsportaClick() {
   exportWindow.showModalDialog();
 }
 
-void TfrmServizi::cmdStampaClick() {}
+void TfrmServizi::cmdStampaClick() {
+  TfrmStampaIstruttore print(this);
+  print.showModalDialog();
+}
 
 void TfrmServizi::icoInfoClick() {
   TfrmIstruzioni instructions(this);

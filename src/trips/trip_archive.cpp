@@ -44,12 +44,4 @@ core::LineFormat fuelSummaryLine() {
   return core::LineFormat(std::move(pieces));
 }
 
-QString refuelLine(const QString& date, const QString& time, const QString& station, const QString& litres,
-                   const QString& amount) {
-  using platform::trim;
-  return QStringLiteral("Data: ") + trim(date) + QStringLiteral("   Ora: ") + trim(time) +
-         QStringLiteral("   Stazione: ") + trim(station) + QStringLiteral("   Litri: ") + trim(litres) +
-         QStringLiteral("   Importo: € ") + trim(amount);
-}
-
 }  // namespace trips

@@ -1,6 +1,5 @@
 #pragma once
 // The trip archive as every trip window reads it, and the lines the trip lists show.
-#include <QString>
 #include <string_view>
 
 #include "core/search_filter.h"
@@ -24,10 +23,5 @@ core::LineFormat tripListLine();
 // The line of the fuel and distance summary: as the trip line up to the litres, then
 // "  Km: " distance(10) "  Costo: € " amount; the cost begins at character 146.
 core::LineFormat fuelSummaryLine();
-
-// One refuelling row as the card print shows it:
-// "Data: d   Ora: t   Stazione: s   Litri: l   Importo: € a", each value trimmed.
-QString refuelLine(const QString& date, const QString& time, const QString& station, const QString& litres,
-                   const QString& amount);
 
 }  // namespace trips
