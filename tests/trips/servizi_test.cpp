@@ -469,6 +469,35 @@ TEST_F(ServiziTest, PlateShowsCapitalsWithoutBlanksAtTheEnds) {
   EXPECT_EQ(w->focusWidget(), w->txtConduttore);
 }
 
+TEST_F(ServiziTest, CommandsOpenTheirDialogsWithTheirKeyWords) {
+  struct Case {
+    platform::PictureButton* TfrmServizi::*command;
+    const char* dialog;
+    const char* keyWord;
+  } cases[] = {
+      {&TfrmServizi::cmdTrova, "TfrmTrovaServizi", "servizi"},
+      {&TfrmServizi::cmdInCorso, "TfrmInCorso", ""},
+      {&TfrmServizi::cmdEsporta, "TfrmExpServizi", ""},
+      {&TfrmServizi::cmdStampa, "TfrmStampaIstruttore", ""},
+      {&TfrmServizi::cmdFile, "TfrmAllegaCartella", "servizi"},
+      {&TfrmServizi::impVeicolo, "TfrmTrovaAutomezzi", "servizi"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dialog);
+    QString memory;
+    QWidget* owner = nullptr;
+    host.modalScripts.push_back([&](platform::Form& f) {
+      memory = f.memory();
+      owner = f.parentWidget();
+    });
+    click(w->*c.command);
+    ASSERT_FALSE(host.modalShown.isEmpty());
+    EXPECT_EQ(host.modalShown.last(), QString::fromLatin1(c.dialog));
+    EXPECT_EQ(memory, QString::fromLatin1(c.keyWord));
+    EXPECT_EQ(owner, w);
+  }
+}
+
 TEST_F(ServiziTest, HintsHelpAndInstructions) {
   QEvent over(QEvent::Enter);
   QApplication::sendEvent(w->txtDataRif[4], &over);
