@@ -7,6 +7,7 @@
 //   BM_PlainRead                  read the whole archive in large blocks
 //   BM_SummaryScan/all            the summary of the whole year, no filter: every trip listed and summed
 //   BM_SummaryScan/two_filters    a plate and a destination over the whole year
+//   BM_SummaryScan/all_no_lines   the same with empty lines: what the line building costs
 //   BM_SummaryListFill/all        the summary's lines into its result list (sort, items)
 //   BM_Search/two_filters         "Cerca" with a plate and a driver, up to its lines
 //   BM_PlainReadWrite(Flush)      read the archive + write N bytes (N = export file size), flushed or not
@@ -110,9 +111,14 @@ struct Fixture {
   }
   ~Fixture() { platform::setExeDir(QString()); }
 
-  kit::SummaryData scan(const QString& plate, const QString& destination) const {
-    return kit::scanSummary(summary, platform::exePath(summary.archiveFile), plate, destination,
-                            core::Date{1, 1, 2024}, core::Date{31, 12, 2024});
+  kit::SummaryData scan(const QString& plate, const QString& destination, bool lines = true) const {
+    static const kit::SummarySettings withoutLines = [this] {
+      kit::SummarySettings s = summary;
+      s.line = core::LineFormat({core::line::literal(u"")});
+      return s;
+    }();
+    return kit::scanSummary(lines ? summary : withoutLines, platform::exePath(summary.archiveFile), plate,
+                            destination, core::Date{1, 1, 2024}, core::Date{31, 12, 2024});
   }
   // Plate "aa" and driver "rossi".
   static std::vector<core::Text> twoFilters() {
@@ -170,11 +176,11 @@ void BM_PlainRead(benchmark::State& state) {
   setBytes(state);
 }
 
-void summaryScan(benchmark::State& state, const QString& plate, const QString& destination) {
+void summaryScan(benchmark::State& state, const QString& plate, const QString& destination, bool withLines = true) {
   Fixture& f = fixture();
   std::size_t lines = 0;
   for (auto _ : state) {
-    const kit::SummaryData data = f.scan(plate, destination);
+    const kit::SummaryData data = f.scan(plate, destination, withLines);
     lines = data.lines.size();
     benchmark::DoNotOptimize(data.sums.data());
   }
@@ -183,6 +189,7 @@ void summaryScan(benchmark::State& state, const QString& plate, const QString& d
 }
 void BM_SummaryScan_all(benchmark::State& state) { summaryScan(state, QString(), QString()); }
 void BM_SummaryScan_two_filters(benchmark::State& state) { summaryScan(state, "aa", "emilia"); }
+void BM_SummaryScan_all_no_lines(benchmark::State& state) { summaryScan(state, QString(), QString(), false); }
 
 void BM_SummaryListFill_all(benchmark::State& state) {
   Fixture& f = fixture();
@@ -242,6 +249,7 @@ void BM_Export(benchmark::State& state) {
 TRIPS_BENCH(BM_PlainRead);
 TRIPS_BENCH(BM_SummaryScan_all);
 TRIPS_BENCH(BM_SummaryScan_two_filters);
+TRIPS_BENCH(BM_SummaryScan_all_no_lines);
 TRIPS_BENCH(BM_SummaryListFill_all);
 TRIPS_BENCH(BM_Search_two_filters);
 TRIPS_BENCH(BM_PlainReadWrite);
@@ -259,8 +267,9 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   const double plain = reporter.time("BM_PlainRead/");
   if (plain > 0) {
-    for (const char* which : {"BM_SummaryScan_all", "BM_SummaryScan_two_filters", "BM_Search_two_filters"}) {
-      const double t = reporter.time(std::string(which) + "/");
+    for (const char* which : {"BM_SummaryScan_all/", "BM_SummaryScan_two_filters/", "BM_SummaryScan_all_no_lines/",
+                              "BM_Search_two_filters/"}) {
+      const double t = reporter.time(which);
       if (t > 0) std::printf("%s: %.2fx plain read (goal: at most 2x)\n", which, t / plain);
     }
     const double fill = reporter.time("BM_SummaryListFill_all/");
