@@ -604,7 +604,7 @@ const QString TfrmServizi::kListExplanation =
     QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
 
 kit::PickTarget TfrmServizi::pickTarget(const QString& keyWord) {
-  kit::PickTarget card{keyWord, QStringLiteral("TfrmServizi"), {}, false, {}};
+  kit::PickTarget card{.keyWord = keyWord, .window = QStringLiteral("TfrmServizi")};
   card.after = [](platform::Form& window, const core::RecordBuffer& record, std::size_t number) {
     if (auto* servizi = qobject_cast<TfrmServizi*>(&window)) servizi->loadCard(record, number);
   };

@@ -9,10 +9,18 @@ namespace {
 
 using trips::tripField;
 
+// The filter of a trip field: the edit "txt" + field, its highlight "eff" + field.
+kit::ListFilter filter(std::string_view field, const char* caption) {
+  const QString name = QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size()));
+  return {.edit = "txt" + name, .caption = QString::fromUtf8(caption), .field = tripField(field),
+          .highlight = "eff" + name};
+}
 
 }  // namespace
 
-std::vector<kit::PickTarget> TfrmTrovaServizi::pickTargets() { return {TfrmServizi::pickTarget(QStringLiteral("servizi"))}; }
+std::vector<kit::PickTarget> TfrmTrovaServizi::pickTargets() {
+  return {TfrmServizi::pickTarget(QStringLiteral("servizi"))};
+}
 
 kit::ListSettings TfrmTrovaServizi::settings() {
   kit::ListSettings s;
@@ -21,22 +29,16 @@ kit::ListSettings TfrmTrovaServizi::settings() {
   s.archive = trips::tripArchive();
   s.line = trips::tripListLine();
   s.filters = {
-      {QStringLiteral("txtDataPartenza"), QStringLiteral("Data partenza (gg/mm/aaaa):"), tripField("DataPartenza"),
-       QStringLiteral("effDataPartenza")},
-      {QStringLiteral("txtDataRientro"), QStringLiteral("Data rientro (gg/mm/aaaa):"), tripField("DataRientro"),
-       QStringLiteral("effDataRientro")},
-      {QStringLiteral("txtLuogo"), QStringLiteral("Luogo destinazione:"), tripField("Luogo"), QStringLiteral("effLuogo")},
-      {QStringLiteral("txtItinerario"), QStringLiteral("Itinerario:"), tripField("Itinerario"),
-       QStringLiteral("effItinerario")},
-      {QStringLiteral("txtScopo"), QStringLiteral("Scopo del viaggio:"), tripField("Scopo"), QStringLiteral("effScopo")},
-      {QStringLiteral("txtMerce"), QStringLiteral("Merce trasportata:"), tripField("Merce"), QStringLiteral("effMerce")},
-      {QStringLiteral("txtVeicolo"), QStringLiteral("Marca e modello veicolo:"), tripField("Veicolo"),
-       QStringLiteral("effVeicolo")},
-      {QStringLiteral("txtTarga"), QStringLiteral("Targa:"), tripField("Targa"), QStringLiteral("effTarga")},
-      {QStringLiteral("txtConduttore"), QStringLiteral("Conduttore:"), tripField("Conduttore"),
-       QStringLiteral("effConduttore")},
-      {QStringLiteral("txtPersone"), QStringLiteral("Altre persone a bordo:"), tripField("Persone"),
-       QStringLiteral("effPersone")},
+      filter("DataPartenza", "Data partenza (gg/mm/aaaa):"),
+      filter("DataRientro", "Data rientro (gg/mm/aaaa):"),
+      filter("Luogo", "Luogo destinazione:"),
+      filter("Itinerario", "Itinerario:"),
+      filter("Scopo", "Scopo del viaggio:"),
+      filter("Merce", "Merce trasportata:"),
+      filter("Veicolo", "Marca e modello veicolo:"),
+      filter("Targa", "Targa:"),
+      filter("Conduttore", "Conduttore:"),
+      filter("Persone", "Altre persone a bordo:"),
   };
   s.explanation = TfrmServizi::kListExplanation;
   s.counter = QStringLiteral("Il presente riepilogo contiene %1 schede.");
