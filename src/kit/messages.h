@@ -1,6 +1,7 @@
 #pragma once
 // The texts several windows share, in one place: the record cards' messages, the
-// archive access error, the export windows' messages and hints, the list print's.
+// archive access error, the export windows' messages and hints, the list print's, the
+// summaries'.
 // A window's own texts stay in the window.
 #include <QString>
 
@@ -31,6 +32,10 @@ inline const QString kNo = QStringLiteral("No");
 inline const QString kEmptySummaryWarning =
     QStringLiteral("Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce.");
 inline const QString kPrintSummaryQuestion = QStringLiteral("Si vuole stampare il presente riepilogo?");
+
+// ---- date-range summaries ----------------------------------------------------------
+// An archive the summary menu cannot open or read (a plain message; no summary opens).
+inline const QString kSummaryArchiveError = QStringLiteral("Attenzione: il file di archivio non risulta accessibile.");
 }  // namespace msg
 
 // ---- export windows ----------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "kit/archive_source.h"
 #include "kit/list_find.h"
 #include "kit/list_print.h"
+#include "kit/messages.h"
 #include "kit/search_window.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -465,7 +466,7 @@ void SummaryMenu::btnVisualizzaClick() {
     data = scanSummary(settings_, path, plateEdit_->text(), otherFilterText(), check.start, check.end);
   } catch (const core::ArchiveError&) {
     stop();
-    platform::plainMessage(kSummaryArchiveError, this);
+    platform::plainMessage(msg::kSummaryArchiveError, this);
     return;
   }
   data.start = lblDataInizio->text();

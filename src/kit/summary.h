@@ -116,9 +116,6 @@ struct SummaryData {
   std::vector<double> sums;          // one per total
 };
 
-// The plain message of an archive that cannot be read.
-inline const QString kSummaryArchiveError = QStringLiteral("Attenzione: il file di archivio non risulta accessibile.");
-
 // The summary of an archive as the menu asks for it: filters (as typed), the interval
 // (both ends included). Throws core::ArchiveError when the archive cannot be opened
 // or read.
