@@ -82,6 +82,8 @@ QString emptyUnlessDigits(const QString& text) {
 
 QString trimmedUpper(const QString& text) { return platform::upperAZ(platform::trim(text)); }
 
+QString zeroWhenEmpty(const QString& text) { return platform::trim(text).isEmpty() ? QStringLiteral("0") : text; }
+
 QString admittedText(const CardField& row, const QString& incoming) {
   QString in = incoming;
   in.removeIf([&row](QChar ch) {

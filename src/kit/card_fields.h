@@ -76,6 +76,10 @@ QString emptyUnlessDigits(const QString& text);
 // Trimmed, a-z turned into A-Z: what TrimUpper typing does, applied again on leaving.
 QString trimmedUpper(const QString& text);
 
+// "0" for a text that is empty when trimmed; any other text stays as it is (the whole
+// numbers of the trip card: a text that is not one is dealt with by the totals).
+QString zeroWhenEmpty(const QString& text);
+
 // The amount normaliser, the leave rule of every amount edit ("" and what is no number
 // -> "0,00"; a number -> rounded to 4 decimals, at least two shown).
 QString normalisedAmount(const QString& text);

@@ -11,9 +11,11 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <algorithm>
+#include <span>
 
 #include "core/archive.h"
 #include "kit/archive_source.h"
+#include "kit/card_fields.h"
 #include "kit/list_find.h"
 #include "kit/list_print.h"
 #include "kit/messages.h"
@@ -75,15 +77,10 @@ void setTextColour(QWidget* w, const QColor& colour) {
 }
 
 // The day and month combos' items.
-QStringList dayItems() {
-  QStringList days;
-  for (int d = 1; d <= 31; ++d) days << QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0'));
-  return days;
-}
-QStringList monthItems() {
-  QStringList months;
-  for (int m = 1; m <= 12; ++m) months << platform::fromCore(core::Text(core::monthName(m)));
-  return months;
+QStringList itemsOf(std::span<const char* const> items) {
+  QStringList out;
+  for (const char* item : items) out << QString::fromUtf8(item);
+  return out;
 }
 
 // The heading picture of a menu: its title and what it is for, on a blue band.
@@ -307,11 +304,11 @@ void SummaryMenu::buildControls() {
     g->setGeometry(x, 430, 318, 96);
     g->setFont(bold);
     label(g, QStringLiteral("titGiorno") + suffix, QStringLiteral("Giorno:"), QRect(17, 26, 72, 18));
-    day = new platform::ListOnlyCombo(g, QStringLiteral("txtGiorno") + suffix, dayItems());
+    day = new platform::ListOnlyCombo(g, QStringLiteral("txtGiorno") + suffix, itemsOf(kDayItems));
     day->setGeometry(17, 48, 72, 28);
     day->setFont(editFont);
     label(g, QStringLiteral("titMese") + suffix, QStringLiteral("Mese:"), QRect(97, 26, 128, 18));
-    month = new platform::ListOnlyCombo(g, QStringLiteral("txtMese") + suffix, monthItems());
+    month = new platform::ListOnlyCombo(g, QStringLiteral("txtMese") + suffix, itemsOf(kMonthItems));
     month->setFoldCase(true);
     month->setGeometry(97, 48, 128, 28);
     month->setFont(editFont);

@@ -40,8 +40,6 @@ constexpr int kHeight = 713;
 // Each edit takes as many characters as its field holds.
 int width(std::string_view field) { return trips::tripLayout().field(trips::tripField(field)).width; }
 
-QString zeroWhenEmpty(const QString& text) { return platform::trim(text).isEmpty() ? QStringLiteral("0") : text; }
-
 const kit::FocusMark kEdit = kit::painted(platform::kAliceBlue);
 const kit::FocusMark kTotal = kit::paintedWithoutFocus(platform::kLightSteelBlue);
 constexpr const char* kDateHint =
@@ -59,12 +57,12 @@ kit::CardField date(const char* control, std::string_view field, const char* key
 // Digits only, "0" when left empty.
 kit::CardField whole(const char* control, std::string_view field, const char* next) {
   return {.control = control, .field = field, .maxLength = width(field), .next = next, .keys = kit::Keys::Digits,
-          .leave = zeroWhenEmpty, .mark = kEdit, .newText = "0"};
+          .leave = kit::zeroWhenEmpty, .mark = kEdit, .newText = "0"};
 }
 // Digits and a comma, normalised as an amount when left.
 kit::CardField amount(const char* control, std::string_view field, const char* next) {
   return {.control = control, .field = field, .maxLength = width(field), .next = next,
-          .keys = kit::Keys::DigitsComma, .leave = platform::normaliseAmount, .mark = kEdit, .newText = "0,00"};
+          .keys = kit::Keys::DigitsComma, .leave = kit::normalisedAmount, .mark = kEdit, .newText = "0,00"};
 }
 // A total the card computes: never typed into, never yellow.
 kit::CardField total(const char* control, std::string_view field, const char* zero) {
