@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 #include "core/archive.h"
 
@@ -124,14 +125,15 @@ SummaryResult scanSummary(Archive& archive, const SummarySpec& spec, const std::
     const std::size_t count = archive.count();
     result.lines.reserve(count, count * 160);
   }
+  // The filters read only their own fields: those are all that is copied to test a
+  // record; the whole record is copied only for the line of a record that is listed.
+  std::vector<std::pair<std::size_t, std::size_t>> filterBytes;  // offset, length
+  for (std::size_t field : spec.filterFields)
+    filterBytes.push_back({layout.offset(field), layout.field(field).width + 1u});
   RecordBuffer record(layout);
   forEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t) {
-    // The record is copied once, and only when it is needed: for the filters, or for
-    // the line of a record that is listed.
-    bool copied = false;
     if (filter.count() > 0) {
-      std::memcpy(record.data(), bytes, record.size());
-      copied = true;
+      for (const auto& [offset, length] : filterBytes) std::memcpy(record.data() + offset, bytes + offset, length);
       if (!filter.qualifies(record)) return true;
     }
     const auto date = parseDate(trimmedField(bytes, layout, spec.dateField));
@@ -142,7 +144,7 @@ SummaryResult scanSummary(Archive& archive, const SummarySpec& spec, const std::
       if (!value) return true;
       values[i] = *value;
     }
-    if (!copied) std::memcpy(record.data(), bytes, record.size());
+    std::memcpy(record.data(), bytes, record.size());
     result.lines.add(spec.line, record);
     for (std::size_t i = 0; i < values.size(); ++i) result.sums[i] += values[i];
     return true;
