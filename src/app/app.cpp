@@ -5,6 +5,7 @@
 // Each long-lived window's header; a window joins the program by being listed here
 // and in createWindows().
 #include "drivers/frm_anagrafica.h"
+#include "maintenance/frm_chilometrico.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
@@ -41,7 +42,7 @@ void App::createWindows() {
   // create(frmRegistro);       // 33 gate card
   // create(frmStatistiche);    // 34 monthly transit chart
   create(frmScadenzario);       // 41 maintenance schedule (app 07)
-  // create(frmChilometrico);   // 50 mileage schedule card (app 08)
+  create(frmChilometrico);      // 50 mileage schedule card (app 08)
   create(frmServizi);           // 56 trip card (app 09)
   create(frmMenuRiepCosti);     // 62 fuel and distance summary (app 10)
   // create(frmMenuCosti);      // 64 cost menu (app 04)

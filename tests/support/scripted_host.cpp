@@ -52,7 +52,9 @@ QString ScriptedDialogHost::saveFile(QWidget*, const QString&, const QString&, c
 
 bool ScriptedDialogHost::printDialog(QPrinter& printer, QWidget*) {
   ++printDialogs;
+  printCopiesShown << printer.copyCount();
   if (!acceptPrint) return false;
+  if (printCopiesKept) printer.setCopyCount(*printCopiesKept);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(printPdfPath.isEmpty() ? QDir::temp().filePath(QStringLiteral("velmora-test-print.pdf"))
                                                    : printPdfPath);

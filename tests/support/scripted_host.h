@@ -42,6 +42,10 @@ class ScriptedDialogHost : public platform::DialogHost {
   bool acceptPrint = true;
   QString printPdfPath;
   int printDialogs = 0;
+  // The printer's copies as each print dialog opened, and, when set, the copies the
+  // user leaves in the dialog before accepting it (else the value it opened with).
+  QList<int> printCopiesShown;
+  std::optional<int> printCopiesKept;
 
   // Scripts for modal windows: the first queued one runs on the next modal window
   // (shown, not blocking); `onModal` runs when the queue is empty. A window still

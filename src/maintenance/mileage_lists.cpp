@@ -1,0 +1,32 @@
+#include "maintenance/mileage_lists.h"
+
+#include "maintenance/frm_chilometrico.h"
+#include "maintenance/mileage_archive.h"
+
+namespace maintenance {
+
+kit::PickTarget mileageCardTarget(const QString& keyWord) {
+  kit::PickTarget t{keyWord, QStringLiteral("TfrmChilometrico"), {}, false, {}};
+  t.after = [](platform::Form& window, const core::RecordBuffer& record, std::size_t number) {
+    if (auto* card = qobject_cast<TfrmChilometrico*>(&window)) card->loadCard(record, number);
+  };
+  return t;
+}
+
+kit::ListSpec mileageListSettings(const MileageListTexts& texts) {
+  kit::ListSpec s;
+  s.windowClass = texts.windowClass;
+  s.caption = texts.caption;
+  s.archive = mileageArchive();
+  s.line = *texts.line;
+  s.select = [take = texts.take](const core::RecordBuffer& record, const core::Date&) {
+    return take(record) ? core::Verdict::Take : core::Verdict::Skip;
+  };
+  s.explanation = QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
+  s.printTitle = texts.printTitle;
+  s.doubleClick = true;
+  s.targets = {mileageCardTarget(QString())};
+  return s;
+}
+
+}  // namespace maintenance

@@ -1,0 +1,97 @@
+#include "maintenance/mileage_rules.h"
+
+#include <string_view>
+
+#include "maintenance/mileage_record.h"
+
+namespace maintenance {
+
+namespace {
+
+core::Text zeroWhenEmpty(core::TextView text) {
+  return core::Trim(text).empty() ? core::Text(u"0") : core::Text(text);
+}
+
+std::size_t field(std::string_view name) { return mileageLayout().indexOf(name); }
+
+// Whether the stored value of a field, trimmed, is exactly `ansi` (Windows-1252 bytes):
+// the lists look at two short fields of every record without converting them.
+bool storedIs(const core::RecordBuffer& record, std::size_t index, std::string_view ansi) {
+  std::string_view v = record.rawValue(index);
+  while (!v.empty() && static_cast<unsigned char>(v.front()) <= 0x20) v.remove_prefix(1);
+  while (!v.empty() && static_cast<unsigned char>(v.back()) <= 0x20) v.remove_suffix(1);
+  return v == ansi;
+}
+
+constexpr std::string_view kYesBytes = "S\xEC";
+constexpr std::string_view kNoBytes = "No";
+constexpr std::string_view kExpiredBytes = "SCADUTA";
+
+}  // namespace
+
+DueReading computeDueReading(core::TextView kmRil, core::TextView ogni) {
+  DueReading out{true, zeroWhenEmpty(kmRil), zeroWhenEmpty(ogni), {}};
+  const auto initial = core::ParseDecimal(out.kmRil);
+  const auto interval = core::ParseDecimal(out.ogni);
+  if (!initial || !interval) return {false, u"0", u"0", u"0"};
+  out.prossima = core::FormatGeneral(*initial + *interval);
+  return out;
+}
+
+StateCheck checkState(core::TextView prossima, core::TextView kmAttuali) {
+  StateCheck out{true, zeroWhenEmpty(prossima), zeroWhenEmpty(kmAttuali), {}};
+  const auto due = core::ParseDecimal(out.prossima);
+  const auto current = core::ParseDecimal(out.kmAttuali);
+  if (!due || !current) return {false, u"0", u"0", std::nullopt};
+  out.stato = core::Text(*current > *due ? kExpired : kValid);
+  return out;
+}
+
+const core::LineFormat& mileageLine() {
+  using namespace core::line;
+  static const core::LineFormat format({
+      Column({field("Marca"), field("Modello")}, 30),
+      Literal(u"  Targa: "),
+      Column({field("Targa")}, 12),
+      Literal(u"  "),
+      Column({field("Manutenzione")}, 40),
+      Literal(u"  Km iniziali: "),
+      Column({field("KmRil")}, 12),
+      Literal(u"  Scadenza a km: "),
+      Rest({field("Prossima")}),
+  });
+  return format;
+}
+
+const core::LineFormat& doneLine() {
+  using namespace core::line;
+  static const core::LineFormat format({
+      Column({field("Marca"), field("Modello")}, 32),
+      Literal(u"  Targa: "),
+      Column({field("Targa")}, 12),
+      Literal(u"  "),
+      Column({field("Manutenzione")}, 45),
+      Literal(u"  Data: "),
+      Column({field("DataInt")}, 10),
+      Literal(u"  Km attuali: "),
+      Rest({field("KmAttuali")}),
+  });
+  return format;
+}
+
+bool isDone(const core::RecordBuffer& record) {
+  static const std::size_t done = field("Effettuata");
+  return storedIs(record, done, kYesBytes);
+}
+
+bool isToDo(const core::RecordBuffer& record) {
+  static const std::size_t done = field("Effettuata");
+  return storedIs(record, done, kNoBytes);
+}
+
+bool isExpired(const core::RecordBuffer& record) {
+  static const std::size_t state = field("Stato");
+  return isToDo(record) && storedIs(record, state, kExpiredBytes);
+}
+
+}  // namespace maintenance
