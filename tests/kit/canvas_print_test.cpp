@@ -1,0 +1,216 @@
+// The canvas prints: the question, the copies prompt, the print dialog and one
+// document per copy; and the card drawn on the page at 1200 dpi.
+#include <QFile>
+#include <QFontInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <optional>
+
+#include "kit/canvas_print.h"
+#include "platform/report/report.h"
+#include "support/helpers.h"
+#include "support/printed_documents.h"
+#include "support/scripted_host.h"
+
+using platform::MsgKind;
+
+namespace {
+
+class CanvasPrint : public ::testing::Test {
+ protected:
+  // Runs the sequence with a drawing that counts its calls.
+  int print(const kit::CanvasPrintSettings& settings = {}) {
+    return kit::printCopies(nullptr, settings, [this](QPainter& painter) {
+      ++drawn;
+      painter.drawText(QPointF(100, 100), QStringLiteral("copia"));
+    });
+  }
+  ScriptedDialogHost host;
+  int drawn = 0;
+};
+
+TEST_F(CanvasPrint, CopiesAnswersDecideTheDialogsValueAndTheDocuments) {
+  struct Case {
+    const char* name;
+    bool yes;
+    std::optional<QString> answer;  // nothing: Cancel in the input box
+    bool acceptDialog;
+    std::optional<int> kept;        // copies left in the dialog; nothing: as opened
+    QList<int> dialogOpenedWith;    // empty: no dialog
+    int documents;
+  };
+  const Case cases[] = {
+      {"no to the question", false, QStringLiteral("3"), true, {}, {}, 0},
+      {"cancel in the prompt", true, std::nullopt, true, {}, {}, 0},
+      {"empty answer", true, QString(), true, {}, {1}, 1},
+      {"blanks only", true, QStringLiteral("   "), true, {}, {1}, 1},
+      {"a letter", true, QStringLiteral("a"), true, {}, {1}, 1},
+      {"a digit after a blank", true, QStringLiteral(" 3"), true, {}, {1}, 1},
+      {"a digit before a blank", true, QStringLiteral("3 "), true, {}, {1}, 1},
+      {"three", true, QStringLiteral("3"), true, {}, {3}, 3},
+      {"leading zeros", true, QStringLiteral("007"), true, {}, {7}, 7},
+      {"three, two kept in the dialog", true, QStringLiteral("3"), true, 2, {3}, 2},
+      {"one, four kept in the dialog", true, QStringLiteral("1"), true, 4, {1}, 4},
+      {"cancel in the dialog", true, QStringLiteral("3"), false, {}, {3}, 0},
+      {"zero: no dialog, nothing printed", true, QStringLiteral("0"), true, {}, {}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScriptedDialogHost h;
+    PrintedDocuments documents;
+    h.answers = {c.yes};
+    h.inputs = {c.answer};
+    h.acceptPrint = c.acceptDialog;
+    h.printCopiesKept = c.kept;
+    drawn = 0;
+    const int printed = print();
+
+    ASSERT_FALSE(h.boxes.empty());
+    EXPECT_EQ(h.boxes.front().kind, MsgKind::Question);
+    EXPECT_EQ(h.boxes.front().text, QStringLiteral("Si vuole stampare la presente scheda?"));
+    EXPECT_EQ(h.boxes.size(), 1u) << "nothing else is said";
+    if (c.yes) {
+      EXPECT_EQ(h.inputPrompts, QStringList{QStringLiteral("Numero copie da stampare|Copie:")});
+      EXPECT_EQ(h.inputDefaults, QStringList{QStringLiteral("1")});
+    } else {
+      EXPECT_TRUE(h.inputPrompts.isEmpty());
+    }
+    EXPECT_EQ(h.printCopiesShown, c.dialogOpenedWith);
+    EXPECT_EQ(printed, c.documents);
+    EXPECT_EQ(documents.begun, c.documents);
+    EXPECT_EQ(drawn, c.documents);
+    QList<int> numbers;
+    for (int i = 1; i <= c.documents; ++i) numbers << i;
+    EXPECT_EQ(documents.numbers, numbers);
+    // The printer itself is told to print each document once: n documents, never n x n copies.
+    for (int count : documents.copyCounts) EXPECT_EQ(count, 1);
+    for (const QString& file : documents.files) EXPECT_TRUE(QFile::exists(file)) << file.toStdString();
+  }
+}
+
+TEST_F(CanvasPrint, DigitsTooLargeForACountAreAnErrorAndPrintNothing) {
+  for (const QString& answer : {QStringLiteral("2147483648"), QStringLiteral("99999999999999999999")}) {
+    SCOPED_TRACE(answer.toStdString());
+    ScriptedDialogHost h;
+    PrintedDocuments documents;
+    h.inputs = {answer};
+    EXPECT_EQ(print(), 0);
+    ASSERT_EQ(h.boxes.size(), 2u);
+    EXPECT_EQ(h.boxes[1].kind, MsgKind::Error);
+    EXPECT_EQ(h.boxes[1].text, QStringLiteral("'%1' is not a valid integer value").arg(answer));
+    EXPECT_EQ(h.printDialogs, 0);
+    EXPECT_EQ(documents.begun, 0);
+  }
+  // The largest count still reads as a number (the dialog then decides what is kept).
+  ScriptedDialogHost h;
+  PrintedDocuments documents;
+  h.inputs = {QStringLiteral("2147483647")};
+  h.printCopiesKept = 1;
+  EXPECT_EQ(print(), 1);
+  EXPECT_EQ(h.printCopiesShown, QList<int>{2147483647});
+}
+
+TEST_F(CanvasPrint, APrinterThatFailsShowsItsOwnMessageAndNoLaterCopyIsTried) {
+  TempExeDir dir;
+  PrintedDocuments documents(false);  // the output the dialog chose: a folder that is not there
+  host.inputs = {QStringLiteral("3")};
+  host.printPdfPath = dir.file(QStringLiteral("manca/stampa.pdf"));
+  EXPECT_EQ(print(), 0);
+  EXPECT_EQ(documents.begun, 1);
+  EXPECT_EQ(drawn, 0);
+  ASSERT_EQ(host.boxes.size(), 2u);
+  EXPECT_EQ(host.boxes[1].kind, MsgKind::Error);
+  EXPECT_EQ(host.boxes[1].text, QStringLiteral("Cannot create the file \"%1\".").arg(host.printPdfPath));
+}
+
+TEST_F(CanvasPrint, SettingsGiveTheQuestionTheOrientationAndTheResolution) {
+  QList<QPageLayout::Orientation> orientations;
+  QList<int> resolutions;
+  kit::setDocumentHook([&](int, QPrinter& printer) {
+    orientations << printer.pageLayout().orientation();
+    resolutions << printer.resolution();
+  });
+  host.inputs = {QStringLiteral("2")};
+  EXPECT_EQ(print({.question = kit::printmsg::kPrintChart, .orientation = QPageLayout::Landscape}), 2);
+  kit::setDocumentHook({});
+  EXPECT_EQ(host.boxes.front().text, QStringLiteral("Si vuole stampare il presente grafico statistico?"));
+  EXPECT_EQ(orientations, (QList<QPageLayout::Orientation>{QPageLayout::Landscape, QPageLayout::Landscape}));
+  EXPECT_EQ(resolutions, (QList<int>{1200, 1200}));
+}
+
+// ---- The canvas card ------------------------------------------------------------
+
+kit::CanvasCard threeRowCard() {
+  return {QStringLiteral("SCHEDA DI PROVA"),
+          {{QStringLiteral("Uno:"), QStringLiteral("primo")},
+           {QStringLiteral("Due:"), QStringLiteral("secondo")},
+           {QStringLiteral("Tre:"), QStringLiteral("terzo")}}};
+}
+
+TEST(CanvasCard, TitleRowsAndFooterStandOnTheGridOfMAndL) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setResolution(1200);
+  const QString footer = QStringLiteral("Stampa eseguita in data 05/03/2024 alle ore 14:30:00");
+  const kit::CanvasCardLayout layout = kit::layoutCanvasCard(threeRowCard(), footer, printer);
+
+  // Courier New 14 pt is about a fifth of an inch high at 1200 dots per inch.
+  EXPECT_GT(layout.m, 200);
+  EXPECT_LT(layout.m, 320);
+  EXPECT_EQ(layout.L, layout.m);  // "X" and "Y" are one line of the same font
+  const int m = layout.m, L = layout.L;
+  const int right = printer.width() - m, bottom = printer.height() - 200;
+
+  struct Want {
+    QString text;
+    QPoint at;
+    int points;
+    bool bold, underline, wraps;
+  };
+  const Want want[] = {
+      {QStringLiteral("SCHEDA DI PROVA"), {m, L}, 14, true, true, true},
+      {QStringLiteral("Uno:"), {m, 3 * L}, 12, false, false, false},
+      {QStringLiteral("primo"), {15 * m, 3 * L}, 12, true, false, false},
+      {QStringLiteral("Due:"), {m, 5 * L}, 12, false, false, false},
+      {QStringLiteral("secondo"), {15 * m, 5 * L}, 12, true, false, false},
+      {QStringLiteral("Tre:"), {m, 7 * L}, 12, false, false, false},
+      {QStringLiteral("terzo"), {15 * m, 7 * L}, 12, true, false, false},
+      {footer, {m, 9 * L}, 12, true, true, false},
+  };
+  ASSERT_EQ(layout.texts.size(), std::size(want));
+  for (std::size_t i = 0; i < std::size(want); ++i) {
+    const kit::CanvasText& t = layout.texts[i];
+    SCOPED_TRACE(want[i].text.toStdString());
+    EXPECT_EQ(t.text, want[i].text);
+    EXPECT_EQ(t.rect.topLeft(), want[i].at);
+    EXPECT_EQ(t.rect.right(), right);
+    EXPECT_EQ(t.rect.bottom(), bottom);
+    EXPECT_EQ(t.points, want[i].points);
+    EXPECT_EQ(t.bold, want[i].bold);
+    EXPECT_EQ(t.underline, want[i].underline);
+    EXPECT_EQ(t.wraps, want[i].wraps);
+  }
+  // The fonts are Courier New's metric twin.
+  EXPECT_EQ(QFontInfo(kit::canvasFont(12, false, false)).family(), QStringLiteral("Liberation Mono"));
+}
+
+TEST(CanvasCard, FooterGivesTheDateAndTheTimeOfThePrint) {
+  const QDateTime at(QDate(2024, 3, 5), QTime(14, 30, 7));
+  EXPECT_EQ(kit::canvasFooter(at), QStringLiteral("Stampa eseguita in data 05/03/2024 alle ore ") +
+                                       platform::report::timeText(at.time()));
+}
+
+TEST(CanvasCard, OneCopyIsOnePdfPage) {
+  ScriptedDialogHost host;
+  PrintedDocuments documents;
+  host.inputs = {QStringLiteral("1")};
+  EXPECT_EQ(kit::printCanvasCard(nullptr, threeRowCard()), 1);
+  ASSERT_EQ(documents.files.size(), 1);
+  QFile pdf(documents.files.front());
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  const QByteArray bytes = pdf.readAll();
+  EXPECT_TRUE(bytes.startsWith("%PDF"));
+  EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+}
+
+}  // namespace
