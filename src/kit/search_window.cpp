@@ -316,6 +316,8 @@ void SearchWindow::FormShow() {
     filterEdits.first()->setFocus(Qt::OtherFocusReason);
   } else {
     fillList();
+    // A list opens ready for list find.
+    if (txtTrova) txtTrova->setFocus(Qt::OtherFocusReason);
   }
 }
 

@@ -12,7 +12,12 @@
 #include "drivers/frm_trasferte.h"
 #include "drivers/frm_trova_anagrafica.h"
 #include "kit/search_window.h"
+#include "maintenance/frm_da_effettuare.h"
+#include "maintenance/frm_effettuate.h"
 #include "maintenance/frm_scadenzario_lists.h"
+#include "maintenance/frm_scadute_km.h"
+#include "maintenance/frm_trova_chilometrico.h"
+#include "maintenance/mileage_record.h"
 #include "maintenance/schedule_record.h"
 #include "shell/frm_allega_cartella.h"
 #include "shell/frm_avvio.h"
@@ -124,6 +129,27 @@ TEST_F(WiringTest, TripListsLoadAWholeTripIntoTheTripCard) {
     kit::writePick(t, card, record, 3);
     expectControl(card, "txtLuogo", card->findChild<QLineEdit*>("txtLuogo")->text() == "scritta");
     expectControl(card, "lblPosizione", card->findChild<QLabel*>("lblPosizione")->text() == "3");
+  }
+}
+
+TEST_F(WiringTest, MileageSearchAndListsWriteAWholeCardIntoTheMileageCard) {
+  std::vector<kit::PickTarget> targets = TfrmTrovaChilometrico::pickTargets();
+  ASSERT_EQ(targets.size(), 1u);
+  EXPECT_EQ(targets.front().keyWord, QStringLiteral("chilometrico"));
+  for (const kit::ListSettings& list : {TfrmEffettuate::settings(), TfrmDaEffettuare::settings(), TfrmScaduteKm::settings()}) {
+    ASSERT_EQ(list.targets.size(), 1u);
+    EXPECT_TRUE(list.targets.front().keyWord.isEmpty());  // a list writes into its own card, whatever the memory
+    targets.push_back(list.targets.front());
+  }
+  core::RecordBuffer record(maintenance::mileageLayout());
+  record.set("Note", u"scritta");
+  for (const kit::PickTarget& t : targets) {
+    SCOPED_TRACE(t.keyWord.toStdString());
+    platform::Form* window = target(t.window);
+    ASSERT_NE(window, nullptr);
+    kit::writePick(t, window, record, 3);
+    expectControl(window, "txtNote", window->findChild<QLineEdit*>("txtNote")->text() == "scritta");
+    expectControl(window, "lblPosizione", window->findChild<QLabel*>("lblPosizione")->text() == "3");
   }
 }
 
