@@ -1,7 +1,6 @@
 #include "kit/card_fields.h"
 
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <algorithm>
 #include <stdexcept>
@@ -156,6 +155,16 @@ CardFields::CardFields(platform::Form& window, RecordCard& card, std::span<const
         platform::addFocusHighlight(entry.control, QString::fromLatin1(row.mark.eff));
         break;
     }
+    if (row.leave) {
+      // Left for another control of the window, even one focused by code behind a box;
+      // a combo is left as a whole.
+      platform::watchFocus(entry.control, [edit, leave = row.leave](bool focused) {
+        if (focused) return;
+        const QString text = edit->text();
+        const QString left = leave(text);
+        if (left != text) edit->setText(left);
+      });
+    }
     if (row.hint) window.setHint(entry.control, QString::fromUtf8(row.hint));
     auto* combo = qobject_cast<QComboBox*>(entry.control);
     if (!row.field.empty()) {
@@ -249,14 +258,6 @@ bool CardFields::eventFilter(QObject* watched, QEvent* event) {
         combo->setCurrentIndex(-1);
         combo->setEditText(text);
       }
-    }
-  } else if (event->type() == QEvent::FocusOut) {
-    const Entry* entry = entryOf(watched);
-    if (entry && watched != entry->control) entry = nullptr;  // a combo is left as a whole
-    if (entry && entry->row.leave && platform::leavesWithinWindow(static_cast<QFocusEvent*>(event))) {
-      const QString text = entry->edit->text();
-      const QString left = entry->row.leave(text);
-      if (left != text) entry->edit->setText(left);
     }
   }
   return QObject::eventFilter(watched, event);

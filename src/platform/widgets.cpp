@@ -27,27 +27,39 @@ bool movesWithinWindow(const QFocusEvent* event) {
 }
 
 // Calls `onFocus(true)` when the watched widget takes the focus and `onFocus(false)`
-// when the focus moves to another control of its window.
+// when the focus moves to another control of its window. A move made while the window
+// was not active (a control focused by code behind a message box) sends the watched
+// widget no event: it is noticed when the window takes the focus back elsewhere.
 class FocusWatch : public QObject {
  public:
   FocusWatch(QWidget* watched, std::function<void(bool)> onFocus)
-      : QObject(watched), onFocus_(std::move(onFocus)) {
+      : QObject(watched), watched_(watched), onFocus_(std::move(onFocus)) {
     watched->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusChanged(now); });
   }
-  void setCallback(std::function<void(bool)> onFocus) { onFocus_ = std::move(onFocus); }
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::FocusIn) {
+      away_ = false;
       onFocus_(true);
-    } else if (event->type() == QEvent::FocusOut && movesWithinWindow(static_cast<QFocusEvent*>(event))) {
-      onFocus_(false);
+    } else if (event->type() == QEvent::FocusOut) {
+      away_ = !movesWithinWindow(static_cast<QFocusEvent*>(event));
+      if (!away_) onFocus_(false);
     }
     return false;
   }
 
  private:
+  void focusChanged(QWidget* now) {
+    if (!away_ || !now || now->window() != watched_->window()) return;
+    away_ = false;
+    if (now != watched_ && !watched_->isAncestorOf(now)) onFocus_(false);
+  }
+
+  QWidget* watched_;
   std::function<void(bool)> onFocus_;
+  bool away_ = false;  // the focus went to another window or a popup and has not come back
 };
 
 // Keeps a highlight rectangle 4 px outside its edit and just behind it.
@@ -191,6 +203,10 @@ void HighlightRect::paintEvent(QPaintEvent*) {
   painter.drawRect(area);
 }
 
+void watchFocus(QWidget* widget, std::function<void(bool focused)> onFocus) {
+  new FocusWatch(widget, std::move(onFocus));
+}
+
 HighlightRect* addFocusHighlight(QWidget* edit, const QString& effName) {
   Q_ASSERT(edit && edit->parentWidget());
   auto* rect = new HighlightRect(edit->parentWidget());
@@ -201,14 +217,8 @@ HighlightRect* addFocusHighlight(QWidget* edit, const QString& effName) {
   new FocusWatch(edit, [guard](bool focused) {
     if (guard) guard->setVisible(focused);
   });
-  // Focus moved by code while the window was not active reaches the new control only
-  // when the window is active again, with no leave for the old one: one highlight at
-  // a time all the same.
-  QPointer<QWidget> watched(edit);
-  QObject::connect(qApp, &QApplication::focusChanged, rect, [guard, watched](QWidget*, QWidget* now) {
-    if (!guard || !watched || !now || now->window() != watched->window()) return;
-    if (now != watched && !watched->isAncestorOf(now)) guard->hide();
-  });
+  // One highlight at a time, also when the focus was moved by code while the window
+  // was not active: the watch notices it as the window takes the focus back.
   return rect;
 }
 

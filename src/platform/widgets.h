@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -56,6 +57,13 @@ class HighlightRect : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
 };
+
+// Calls `onFocus(true)` whenever `widget` takes the focus and `onFocus(false)` when the
+// focus moves on to another control of its window, which a control's leave handling
+// waits for. Going to another window (a message box, a dialog) or to a popup is not
+// moving on; a control focused by code while the window was inactive (behind a
+// message box) is, noticed as the window takes the focus back.
+void watchFocus(QWidget* widget, std::function<void(bool focused)> onFocus);
 
 // Puts a HighlightRect named `effName` behind `edit` (same parent, 4 px larger on
 // each side, following the edit's geometry), hidden; it is shown while the edit (or

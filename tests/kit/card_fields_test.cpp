@@ -148,6 +148,20 @@ TEST_F(CardFieldsTest, KeyFilterTakesDigitsAndACommaAndTheLeaveRuleRuns) {
   EXPECT_EQ(codice->text(), QStringLiteral("A-1"));
 }
 
+// A box shown, then another edit focused by code behind it (a warning and the focus on
+// its field): the amount is left all the same, and normalised.
+TEST_F(CardFieldsTest, TheLeaveRuleRunsForAnEditLeftBehindAMessageBox) {
+  typeKeys(importo, QStringLiteral("7,5"));
+  {
+    QWidget box;
+    activate(&box);
+    codice->setFocus();
+    EXPECT_EQ(importo->text(), QStringLiteral("7,5"));  // not yet: the card is not active
+  }
+  activate(&w);
+  EXPECT_EQ(importo->text(), QStringLiteral("7,50"));
+}
+
 TEST_F(CardFieldsTest, UpperCasingAppliesToTypedPastedAndInputMethodText) {
   typeKeys(codice, QStringLiteral("ab c"));
   EXPECT_EQ(codice->text(), QStringLiteral("ABC"));  // the blank went as it was typed

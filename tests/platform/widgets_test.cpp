@@ -114,6 +114,31 @@ TEST(FocusHighlight, StaysWhileAnotherWindowIsActive) {
   EXPECT_TRUE(effSecond->isVisible());
 }
 
+// A control focused by code while a message box is up (the box then closes): the
+// edit that had the focus is left, though no focus event reached it.
+TEST(FocusHighlight, MovesOnWhenAnotherControlWasFocusedBehindAnotherWindow) {
+  TwoEdits w;
+  auto* first = platform::addFocusHighlight(w.first, "effPrimo");
+  auto* second = platform::addFocusHighlight(w.second, "effSecondo");
+  activate(&w.window);
+  w.first->setFocus();
+  {
+    QWidget box;
+    activate(&box);
+    w.second->setFocus();  // the window is not active: no event reaches either edit
+  }
+  activate(&w.window);
+  EXPECT_FALSE(first->isVisible());
+  EXPECT_TRUE(second->isVisible());
+  // Back on the same control: it keeps its highlight.
+  {
+    QWidget box;
+    activate(&box);
+  }
+  activate(&w.window);
+  EXPECT_TRUE(second->isVisible());
+}
+
 TEST(PaintedFocus, YellowWhileFocusedElseTheNormalFill) {
   TwoEdits w;
   platform::paintFocus(w.first, platform::kAliceBlue);

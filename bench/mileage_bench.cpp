@@ -1,0 +1,275 @@
+// The mileage schedule on a generated archive of 100,000 deadlines (119.3 MB), against
+// plain work on the same file in the same run:
+//
+//   BM_PlainRead            read the archive once, in large blocks
+//   BM_PlainReadWriteFlush  read it once and write + flush as many bytes as the export file
+//   BM_Scan_*               the list scans alone (records chosen, lines built)
+//   BM_ListFill_*           the list windows as they open: scan, sort, list filled
+//   BM_Search_TwoFilters    "Cerca" with a make and a workshop filter, lines built
+//   BM_Export               the export window: open it (the grid fills), click export
+#include <benchmark/benchmark.h>
+
+#include "ratio_reporter.h"
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QAbstractItemModel>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "core/archive.h"
+#include "core/record.h"
+#include "core/search_filter.h"
+#include "kit/search_window.h"
+#include "maintenance/frm_da_effettuare.h"
+#include "maintenance/frm_exp_chilometrico.h"
+#include "maintenance/frm_scadute_km.h"
+#include "maintenance/frm_trova_chilometrico.h"
+#include "maintenance/mileage_record.h"
+#include "maintenance/mileage_rules.h"
+#include "platform/dialogs.h"
+#include "platform/paths.h"
+
+namespace {
+
+constexpr int kDeadlines = 100000;
+using maintenance::MileageDeadlineRecord;
+
+// Answers Yes to "export now?" and No to "open the file?".
+class BenchHost : public platform::DialogHost {
+ public:
+  bool message(platform::MsgKind kind, const QString& text, QWidget*) override {
+    if (kind == platform::MsgKind::Plain) failed = true;
+    return text == kit::exportmsg::kAsk;
+  }
+  std::optional<QString> inputBox(const QString&, const QString&, const QString&, QWidget*) override { return {}; }
+  QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+  QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+  bool printDialog(QPrinter&, QWidget*) override { return false; }
+  void showModal(platform::Form&) override {}
+  void showModal(QDialog&) override {}
+  bool failed = false;
+};
+
+struct Fixture {
+  QTemporaryDir dir;
+  std::string path;
+  std::string plainOut;
+  std::size_t exportSize = 0;
+
+  Fixture() {
+    platform::setExeDir(dir.path());
+    path = QFile::encodeName(dir.filePath(QString::fromLatin1(MileageDeadlineRecord::kArchiveName.data())))
+               .toStdString();
+    plainOut = QFile::encodeName(dir.filePath(QStringLiteral("plain.out"))).toStdString();
+    const char16_t* tipi[] = {u"Autovettura", u"Furgone", u"Autocarro", u"Minibus", u"Motociclo"};
+    const char16_t* marche[] = {u"Fiat", u"Iveco", u"Renault", u"Volkswagen", u"Mercedes-Benz", u"Ford", u"Opel"};
+    const char16_t* modelli[] = {u"Ducato", u"Daily 35C14", u"Master", u"Transporter", u"Sprinter", u"Transit"};
+    const char16_t* lavori[] = {u"Tagliando", u"Cambio olio e filtri", u"Sostituzione pneumatici",
+                                u"Cinghia di distribuzione", u"Pastiglie freni"};
+    const char16_t* officine[] = {u"Officina Centrale", u"Autoriparazioni Bianchi", u"Garage Rossi & C.",
+                                  u"Centro Revisioni Nord"};
+    core::RecordBuffer r(maintenance::mileageLayout());
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(kDeadlines) * MileageDeadlineRecord::kSize);
+    auto n = [](long long v) { return QString::number(v).toStdU16String(); };
+    for (int i = 0; i < kDeadlines; ++i) {
+      const long long kmRil = 1000 + (i * 7919LL) % 300000;
+      const long long ogni = 5000 + (i % 7) * 5000;
+      const long long attuali = kmRil + (i * 104729LL) % (2 * ogni);
+      const bool done = i % 3 == 0;
+      r.set("Veicolo", tipi[i % 5]);
+      r.set("Marca", marche[i % 7]);
+      r.set("Modello", modelli[(i / 7) % 6]);
+      r.set("Colore", u"Bianco");
+      r.set("Alimentazione", u"Gasolio");
+      r.set("Targa", u"AB" + n(100000 + i) + u"CD");
+      r.set("Conducente", i % 4 ? u"Mario Bianchi" : u"Luca Romano");
+      r.set("CodFisc", u"BNCMRA80A01H501U");
+      r.set("Recapito", u"333 1234567");
+      r.set("Manutenzione", lavori[i % 5]);
+      r.set("Dettagli", u"Sostituzione olio motore 5W30, filtro olio, filtro aria e filtro abitacolo; controllo "
+                        u"livelli e freni");
+      r.set("Officina", officine[i % 4]);
+      r.set("Costo", u"245,50");
+      r.set("DataInt", done ? u"15/01/2024" : u"");
+      r.set("KmRil", n(kmRil));
+      r.set("DataRil", u"01/02/2023");
+      r.set("Ogni", n(ogni));
+      r.set("Prossima", n(kmRil + ogni));
+      r.set("KmAttuali", n(attuali));
+      r.set("DataAtt", u"01/03/2024");
+      r.set("Stato", attuali > kmRil + ogni ? u"SCADUTA" : u"VALIDA");
+      r.set("Effettuata", done ? u"S\u00EC" : u"No");
+      r.set("Note", i % 20 ? u"Nessuna nota" : u"Ricambi originali; ritiro concordato con il conducente");
+      bytes.append(reinterpret_cast<const char*>(r.data()), r.size());
+    }
+    // Written at once: the archive's own writes flush every record to the disk.
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+      std::fprintf(stderr, "cannot write the archive\n");
+      std::exit(1);
+    }
+  }
+  ~Fixture() { platform::setExeDir(QString()); }
+};
+
+Fixture& fixture() {
+  static Fixture f;
+  return f;
+}
+
+void setBytes(benchmark::State& state) {
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kDeadlines * MileageDeadlineRecord::kSize);
+}
+
+void BM_PlainRead(benchmark::State& state) {
+  Fixture& f = fixture();
+  std::vector<char> block(1 << 20);
+  for (auto _ : state) {
+    int fd = ::open(f.path.c_str(), O_RDONLY);
+    std::uint64_t sum = 0;
+    for (ssize_t got; (got = ::read(fd, block.data(), block.size())) > 0;) sum += static_cast<unsigned char>(block[0]);
+    ::close(fd);
+    benchmark::DoNotOptimize(sum);
+  }
+  setBytes(state);
+}
+
+// The list scans without a window: which records a list takes, their lines.
+void scan(benchmark::State& state, bool (*take)(const core::RecordBuffer&)) {
+  Fixture& f = fixture();
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    core::Archive archive(f.path, MileageDeadlineRecord::kSize);
+    core::LineList out;
+    core::ScanLines(archive, maintenance::mileageLayout(), maintenance::mileageLine(),
+                    [take](const core::RecordBuffer& r) { return take(r) ? core::Verdict::Take : core::Verdict::Skip; },
+                    out);
+    lines = out.size();
+  }
+  state.counters["lines"] = static_cast<double>(lines);
+  setBytes(state);
+}
+void BM_Scan_DaEffettuare(benchmark::State& state) { scan(state, &maintenance::isToDo); }
+void BM_Scan_ScaduteKm(benchmark::State& state) { scan(state, &maintenance::isExpired); }
+
+// The list windows as they open: the scan, the sort and the list filled.
+template <typename Window>
+void listFill(benchmark::State& state) {
+  fixture();
+  int lines = 0;
+  for (auto _ : state) {
+    Window w(nullptr);
+    w.show();
+    lines = w.lstRecords->model()->rowCount();
+    w.hide();
+  }
+  state.counters["lines"] = lines;
+  setBytes(state);
+}
+void BM_ListFill_DaEffettuare(benchmark::State& state) { listFill<TfrmDaEffettuare>(state); }
+void BM_ListFill_ScaduteKm(benchmark::State& state) { listFill<TfrmScaduteKm>(state); }
+
+void BM_Search_TwoFilters(benchmark::State& state) {
+  fixture();
+  static const kit::ListSpec spec = TfrmTrovaChilometrico::settings();
+  std::vector<core::Text> texts(10);
+  texts[2] = u"FIAT";       // make
+  texts[6] = u"centrale";   // workshop
+  std::size_t lines = 0;
+  for (auto _ : state) lines = kit::searchArchive(spec.archive, spec.line, spec.filters, texts).size();
+  state.counters["lines"] = static_cast<double>(lines);
+  setBytes(state);
+}
+
+void BM_Export(benchmark::State& state) {
+  Fixture& f = fixture();
+  BenchHost host;
+  platform::setDialogHost(&host);
+  for (auto _ : state) {
+    TfrmExpChilometrico w(nullptr);
+    w.show();  // the grid fills as the window opens
+    if (w.rowCount() != kDeadlines) state.SkipWithError("grid not filled");
+    w.cmdEsportaClick();
+    w.hide();
+  }
+  platform::setDialogHost(nullptr);
+  if (host.failed) state.SkipWithError("export failed");
+  f.exportSize = static_cast<std::size_t>(QFileInfo(platform::exePath(QStringLiteral("Scadenzario_Chilometrico.xls"))).size());
+  setBytes(state);
+}
+
+// One pass over the archive and as many bytes written and flushed as the export file
+// holds (the export file is flushed to the disk before the export says it is done).
+void BM_PlainReadWriteFlush(benchmark::State& state) {
+  Fixture& f = fixture();
+  if (f.exportSize == 0) {
+    state.SkipWithError("run BM_Export first");
+    return;
+  }
+  constexpr std::size_t kChunk = 1 << 20;
+  std::vector<char> buffer(kChunk, 'x');
+  for (auto _ : state) {
+    std::size_t sum = 0;
+    int fd = ::open(f.path.c_str(), O_RDONLY);
+    for (ssize_t got; (got = ::read(fd, buffer.data(), kChunk)) > 0;) sum += static_cast<unsigned char>(buffer[0]);
+    ::close(fd);
+    benchmark::DoNotOptimize(sum);
+    fd = ::open(f.plainOut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    for (std::size_t left = f.exportSize; left > 0;) {
+      const std::size_t chunk = std::min(left, kChunk);
+      if (::write(fd, buffer.data(), chunk) != static_cast<ssize_t>(chunk)) break;
+      left -= chunk;
+    }
+    ::fsync(fd);
+    ::close(fd);
+  }
+  state.counters["bytes_written"] = static_cast<double>(f.exportSize);
+}
+
+// Medians of three runs: the machine may be busy with others.
+#define MILEAGE_BENCH(f) BENCHMARK(f)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3)
+MILEAGE_BENCH(BM_PlainRead);
+MILEAGE_BENCH(BM_Scan_DaEffettuare);
+MILEAGE_BENCH(BM_Scan_ScaduteKm);
+MILEAGE_BENCH(BM_ListFill_DaEffettuare);
+MILEAGE_BENCH(BM_ListFill_ScaduteKm);
+MILEAGE_BENCH(BM_Search_TwoFilters);
+MILEAGE_BENCH(BM_Export);
+MILEAGE_BENCH(BM_PlainReadWriteFlush);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  fixture();
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const double plain = reporter.time("BM_PlainRead");
+  if (plain > 0) {
+    for (const char* which : {"BM_Scan_DaEffettuare", "BM_Scan_ScaduteKm", "BM_ListFill_DaEffettuare",
+                              "BM_ListFill_ScaduteKm", "BM_Search_TwoFilters"}) {
+      const double t = reporter.time(which);
+      if (t > 0) std::printf("%s / plain read: %.2fx (goal: at most 2x)\n", which, t / plain);
+    }
+  }
+  const double flushed = reporter.time("BM_PlainReadWriteFlush");
+  const double exported = reporter.time("BM_Export");
+  if (flushed > 0 && exported > 0)
+    std::printf("BM_Export / plain read + write + flush: %.2fx (goal: at most 3x)\n", exported / flushed);
+  benchmark::Shutdown();
+  return 0;
+}
