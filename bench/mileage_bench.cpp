@@ -152,7 +152,7 @@ void scan(benchmark::State& state, bool (*take)(const core::RecordBuffer&)) {
   for (auto _ : state) {
     core::Archive archive(f.path, MileageDeadlineRecord::kSize);
     core::LineList out;
-    core::ScanLines(archive, maintenance::mileageLayout(), maintenance::mileageLine(),
+    core::scanLines(archive, maintenance::mileageLayout(), maintenance::mileageLine(),
                     [take](const core::RecordBuffer& r) { return take(r) ? core::Verdict::Take : core::Verdict::Skip; },
                     out);
     lines = out.size();
@@ -182,7 +182,7 @@ void BM_ListFill_ScaduteKm(benchmark::State& state) { listFill<TfrmScaduteKm>(st
 
 void BM_Search_TwoFilters(benchmark::State& state) {
   fixture();
-  static const kit::ListSpec spec = TfrmTrovaChilometrico::settings();
+  static const kit::ListSettings spec = TfrmTrovaChilometrico::settings();
   std::vector<core::Text> texts(10);
   texts[2] = u"FIAT";       // make
   texts[6] = u"centrale";   // workshop

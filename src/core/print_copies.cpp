@@ -5,7 +5,7 @@
 namespace core {
 
 std::optional<int> copiesFromAnswer(TextView answer) {
-  if (Trim(answer).empty() || !IsAllDigits(answer)) return 1;
+  if (trim(answer).empty() || !IsAllDigits(answer)) return 1;
   constexpr int kMax = std::numeric_limits<int>::max();
   int value = 0;
   for (char16_t c : answer) {

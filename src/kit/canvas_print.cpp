@@ -34,20 +34,16 @@ QString printingFailed(const QPrinter& printer) {
 
 }  // namespace
 
-QString printmsg::notACopyCount(const QString& answer) {
-  return QStringLiteral("'%1' is not a valid integer value").arg(answer);
-}
-
 void setDocumentHook(DocumentHook hook) { documentHook() = std::move(hook); }
 
 int printCopies(QWidget* window, const CanvasPrintSettings& settings, const DrawCopy& draw) {
   if (!platform::question(settings.question, window)) return 0;
   const std::optional<QString> answer = platform::dialogHost().inputBox(
-      printmsg::kCopiesCaption, printmsg::kCopiesPrompt, printmsg::kCopiesDefault, window);
+      msg::kCopiesCaption, msg::kCopiesPrompt, msg::kCopiesDefault, window);
   if (!answer) return 0;
   const std::optional<int> copies = core::copiesFromAnswer(platform::toCore(*answer));
   if (!copies) {
-    platform::error(printmsg::notACopyCount(*answer), window);
+    platform::error(msg::notACopyCount(*answer), window);
     return 0;
   }
   if (*copies == 0) return 0;

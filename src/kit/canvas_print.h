@@ -28,6 +28,8 @@
 #include <functional>
 #include <vector>
 
+#include "kit/messages.h"
+
 class QPaintDevice;
 class QPainter;
 class QPrinter;
@@ -35,18 +37,8 @@ class QWidget;
 
 namespace kit {
 
-namespace printmsg {
-inline const QString kCopiesCaption = QStringLiteral("Numero copie da stampare");
-inline const QString kCopiesPrompt = QStringLiteral("Copie:");
-inline const QString kCopiesDefault = QStringLiteral("1");
-inline const QString kPrintCard = QStringLiteral("Si vuole stampare la presente scheda?");
-inline const QString kPrintChart = QStringLiteral("Si vuole stampare il presente grafico statistico?");
-// What the failure of reading the copies as a number says (the answer quoted).
-QString notACopyCount(const QString& answer);
-}  // namespace printmsg
-
 struct CanvasPrintSettings {
-  QString question = printmsg::kPrintCard;
+  QString question = msg::kPrintCardQuestion;
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
   int dotsPerInch = 1200;  // set on the printer after the dialog
 };

@@ -1,7 +1,7 @@
 #pragma once
 // The texts several windows share, in one place: the record cards' messages, the
 // archive access error, the export windows' messages and hints, the list print's, the
-// summaries'.
+// summaries', the canvas prints'.
 // A window's own texts stay in the window.
 #include <QString>
 
@@ -36,6 +36,17 @@ inline const QString kPrintSummaryQuestion = QStringLiteral("Si vuole stampare i
 // ---- date-range summaries ----------------------------------------------------------
 // An archive the summary menu cannot open or read (a plain message; no summary opens).
 inline const QString kSummaryArchiveError = QStringLiteral("Attenzione: il file di archivio non risulta accessibile.");
+
+// ---- canvas prints (the mileage and cost cards, the charts) ------------------------
+inline const QString kCopiesCaption = QStringLiteral("Numero copie da stampare");
+inline const QString kCopiesPrompt = QStringLiteral("Copie:");
+inline const QString kCopiesDefault = QStringLiteral("1");
+inline const QString kPrintCardQuestion = QStringLiteral("Si vuole stampare la presente scheda?");
+inline const QString kPrintChartQuestion = QStringLiteral("Si vuole stampare il presente grafico statistico?");
+// Digits too many for a number of copies (the answer quoted, as the failure says it).
+inline QString notACopyCount(const QString& answer) {
+  return QStringLiteral("'%1' is not a valid integer value").arg(answer);
+}
 }  // namespace msg
 
 // ---- export windows ----------------------------------------------------------------

@@ -53,8 +53,8 @@ consteval int width(std::string_view field) {
   throw std::logic_error("no such mileage field");  // at compile time: a misspelt field does not build
 }
 
-QString normaliseKm(const QString& text) { return platform::fromCore(core::NormaliseKm(platform::toCore(text))); }
-QString normaliseAmount(const QString& text) { return platform::NormaliseAmount(text); }
+QString normaliseKm(const QString& text) { return platform::fromCore(core::normaliseKm(platform::toCore(text))); }
+QString normaliseAmount(const QString& text) { return platform::normaliseAmount(text); }
 
 kit::FocusMark mark(const char* eff) { return kit::highlight(eff); }
 
@@ -99,7 +99,7 @@ constexpr std::size_t kEditCount = std::size(kFields);
 static_assert(kEditCount == 21);
 
 // Today as the date edits show it.
-QString todayText() { return platform::FormatDate(core::Today()); }
+QString todayText() { return platform::formatDate(core::today()); }
 
 // The background panels: a light gradient with a thin sky-blue rule and a title.
 class Panel : public QFrame {
@@ -488,14 +488,14 @@ bool TfrmChilometrico::controlla() {
 }
 
 bool TfrmChilometrico::checkInitialDate() {
-  if (platform::IsValidDateText(platform::Trim(txtDataRil->text()))) return true;
+  if (platform::IsValidDateText(platform::trim(txtDataRil->text()))) return true;
   platform::warning(kBadDate, this);
   txtDataRil->setFocus(Qt::OtherFocusReason);
   return false;
 }
 
 bool TfrmChilometrico::computeBeforeSave() {
-  if (platform::Trim(txtCosto->text()).isEmpty()) txtCosto->setText(QStringLiteral("0,00"));
+  if (platform::trim(txtCosto->text()).isEmpty()) txtCosto->setText(QStringLiteral("0,00"));
   // The state on screen is never trusted: both computations run on the readings as
   // they stand. A reading that is not a number stops the save after the warning, so
   // no record is written with readings the user did not type.

@@ -2,7 +2,7 @@
 
 #include "maintenance/mileage_lists.h"
 
-kit::ListSpec TfrmDaEffettuare::settings() {
+kit::ListSettings TfrmDaEffettuare::settings() {
   return maintenance::mileageListSettings({
       .windowClass = QStringLiteral("TfrmDaEffettuare"),
       .caption = QStringLiteral(" Riepilogo manutenzioni da effettuare"),

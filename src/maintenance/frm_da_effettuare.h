@@ -6,5 +6,5 @@ class TfrmDaEffettuare : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmDaEffettuare(QWidget* owner);
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
 };

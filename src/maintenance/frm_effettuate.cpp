@@ -2,7 +2,7 @@
 
 #include "maintenance/mileage_lists.h"
 
-kit::ListSpec TfrmEffettuate::settings() {
+kit::ListSettings TfrmEffettuate::settings() {
   return maintenance::mileageListSettings({
       .windowClass = QStringLiteral("TfrmEffettuate"),
       .caption = QStringLiteral(" Riepilogo manutenzioni effettuate"),

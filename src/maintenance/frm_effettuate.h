@@ -6,5 +6,5 @@ class TfrmEffettuate : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmEffettuate(QWidget* owner);
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
 };

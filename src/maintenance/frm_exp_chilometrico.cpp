@@ -8,36 +8,35 @@
 
 kit::ExportSettings TfrmExpChilometrico::settings() {
   kit::ExportSettings s;
-  s.className = QStringLiteral("TfrmExpChilometrico");
+  s.windowClass = QStringLiteral("TfrmExpChilometrico");
   s.caption = QStringLiteral(" Esporta scadenzario chilometrico in Microsoft Excel");
   s.fileName = QStringLiteral("Scadenzario_Chilometrico.xls");
   s.sheetName = QStringLiteral("Scadenzario Chilometrico");
   s.archive = maintenance::mileageArchive();
-  // name, heading, screen width, file width, field, compose, editable on the grid
   s.columns = {
-      {"colVeicolo", "Tipo veicolo", 200, 250, "Veicolo", {}, false},
-      {"colMarca", "Marca", 200, 250, "Marca", {}, false},
-      {"colModello", "Modello", 200, 250, "Modello", {}, false},
-      {"colColore", "Colore", 200, 250, "Colore", {}, false},
-      {"colAlimentazione", "Alimentazione", 180, 250, "Alimentazione", {}, false},
-      {"colTarga", "Targa", 160, 200, "Targa", {}, true},
-      {"colConducente", "Conduttore", 200, 250, "Conducente", {}, false},
-      {"colCodFisc", "Codice fiscale", 200, 250, "CodFisc", {}, false},
-      {"colRecapito", "Recapito preferenziale", 200, 250, "Recapito", {}, false},
-      {"colManutenzione", "Tipo manutenzione", 200, 250, "Manutenzione", {}, false},
-      {"colDettagli", "Dettagli intervento", 300, 350, "Dettagli", {}, false},
-      {"colOfficina", "Officina incaricata", 200, 250, "Officina", {}, false},
-      {"colCosto", "Costo intervento", 160, 200, "Costo", {}, false},
-      {"colDataInt", "Data intervento", 160, 200, "DataInt", {}, false},
-      {"colKmRil", "Km iniziali", 180, 220, "KmRil", {}, false},
-      {"colDataRil", "Data iniziale", 160, 200, "DataRil", {}, false},
-      {"colOgni", "Manutenzione ogni km", 180, 220, "Ogni", {}, false},
-      {"colProssima", "Scadenza a km", 180, 220, "Prossima", {}, false},
-      {"colKmAttuali", "Km attuali", 180, 220, "KmAttuali", {}, true},
-      {"colDataAtt", "Data attuale", 160, 200, "DataAtt", {}, true},
-      {"colStato", "Stato manutenzione", 180, 220, "Stato", {}, true},
-      {"colNote", "Note", 350, 400, "Note", {}, false},
-      {"colEffettuata", "Manutenzione effettuata", 180, 200, "Effettuata", {}, true},
+      {.name = "colVeicolo", .heading = "Tipo veicolo", .screenWidth = 200, .fileWidth = 250, .field = "Veicolo"},
+      {.name = "colMarca", .heading = "Marca", .screenWidth = 200, .fileWidth = 250, .field = "Marca"},
+      {.name = "colModello", .heading = "Modello", .screenWidth = 200, .fileWidth = 250, .field = "Modello"},
+      {.name = "colColore", .heading = "Colore", .screenWidth = 200, .fileWidth = 250, .field = "Colore"},
+      {.name = "colAlimentazione", .heading = "Alimentazione", .screenWidth = 180, .fileWidth = 250, .field = "Alimentazione"},
+      {.name = "colTarga", .heading = "Targa", .screenWidth = 160, .fileWidth = 200, .field = "Targa", .editable = true},
+      {.name = "colConducente", .heading = "Conduttore", .screenWidth = 200, .fileWidth = 250, .field = "Conducente"},
+      {.name = "colCodFisc", .heading = "Codice fiscale", .screenWidth = 200, .fileWidth = 250, .field = "CodFisc"},
+      {.name = "colRecapito", .heading = "Recapito preferenziale", .screenWidth = 200, .fileWidth = 250, .field = "Recapito"},
+      {.name = "colManutenzione", .heading = "Tipo manutenzione", .screenWidth = 200, .fileWidth = 250, .field = "Manutenzione"},
+      {.name = "colDettagli", .heading = "Dettagli intervento", .screenWidth = 300, .fileWidth = 350, .field = "Dettagli"},
+      {.name = "colOfficina", .heading = "Officina incaricata", .screenWidth = 200, .fileWidth = 250, .field = "Officina"},
+      {.name = "colCosto", .heading = "Costo intervento", .screenWidth = 160, .fileWidth = 200, .field = "Costo"},
+      {.name = "colDataInt", .heading = "Data intervento", .screenWidth = 160, .fileWidth = 200, .field = "DataInt"},
+      {.name = "colKmRil", .heading = "Km iniziali", .screenWidth = 180, .fileWidth = 220, .field = "KmRil"},
+      {.name = "colDataRil", .heading = "Data iniziale", .screenWidth = 160, .fileWidth = 200, .field = "DataRil"},
+      {.name = "colOgni", .heading = "Manutenzione ogni km", .screenWidth = 180, .fileWidth = 220, .field = "Ogni"},
+      {.name = "colProssima", .heading = "Scadenza a km", .screenWidth = 180, .fileWidth = 220, .field = "Prossima"},
+      {.name = "colKmAttuali", .heading = "Km attuali", .screenWidth = 180, .fileWidth = 220, .field = "KmAttuali", .editable = true},
+      {.name = "colDataAtt", .heading = "Data attuale", .screenWidth = 160, .fileWidth = 200, .field = "DataAtt", .editable = true},
+      {.name = "colStato", .heading = "Stato manutenzione", .screenWidth = 180, .fileWidth = 220, .field = "Stato", .editable = true},
+      {.name = "colNote", .heading = "Note", .screenWidth = 350, .fileWidth = 400, .field = "Note"},
+      {.name = "colEffettuata", .heading = "Manutenzione effettuata", .screenWidth = 180, .fileWidth = 200, .field = "Effettuata", .editable = true},
   };
   s.helpTitle = QStringLiteral("Esportazione scadenzario chilometrico in Excel");
   s.helpParagraphs = {

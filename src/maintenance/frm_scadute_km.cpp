@@ -2,7 +2,7 @@
 
 #include "maintenance/mileage_lists.h"
 
-kit::ListSpec TfrmScaduteKm::settings() {
+kit::ListSettings TfrmScaduteKm::settings() {
   return maintenance::mileageListSettings({
       .windowClass = QStringLiteral("TfrmScaduteKm"),
       .caption = QStringLiteral(" Riepilogo manutenzioni scadute"),

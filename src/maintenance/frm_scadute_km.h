@@ -6,5 +6,5 @@ class TfrmScaduteKm : public kit::SearchWindow {
   Q_OBJECT
  public:
   explicit TfrmScaduteKm(QWidget* owner);
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
 };

@@ -7,9 +7,11 @@
 
 namespace {
 
-kit::FilterSpec filter(const char* edit, const char* caption, std::string_view field, int number) {
-  return {QString::fromLatin1(edit), QString::fromUtf8(caption), maintenance::mileageLayout().indexOf(field),
-          QStringLiteral("effCampo%1").arg(number, 2, 10, QLatin1Char('0'))};
+kit::ListFilter filter(const char* edit, const char* caption, std::string_view field, int number) {
+  return {.edit = QString::fromLatin1(edit),
+          .caption = QString::fromUtf8(caption),
+          .field = maintenance::mileageLayout().indexOf(field),
+          .highlight = QStringLiteral("effCampo%1").arg(number, 2, 10, QLatin1Char('0'))};
 }
 
 }  // namespace
@@ -18,8 +20,8 @@ std::vector<kit::PickTarget> TfrmTrovaChilometrico::pickTargets() {
   return {maintenance::mileageCardTarget(QStringLiteral("chilometrico"))};
 }
 
-kit::ListSpec TfrmTrovaChilometrico::settings() {
-  kit::ListSpec s;
+kit::ListSettings TfrmTrovaChilometrico::settings() {
+  kit::ListSettings s;
   s.windowClass = QStringLiteral("TfrmTrovaChilometrico");
   s.caption = QStringLiteral(" Trova scadenze chilometriche");
   s.archive = maintenance::mileageArchive();

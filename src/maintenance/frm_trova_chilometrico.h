@@ -12,7 +12,7 @@ class TfrmTrovaChilometrico : public kit::SearchWindow {
  public:
   explicit TfrmTrovaChilometrico(QWidget* owner);
 
-  static kit::ListSpec settings();
+  static kit::ListSettings settings();
   // The one key word, "chilometrico", and where it writes.
   static std::vector<kit::PickTarget> pickTargets();
 

@@ -6,15 +6,16 @@
 namespace maintenance {
 
 kit::PickTarget mileageCardTarget(const QString& keyWord) {
-  kit::PickTarget t{keyWord, QStringLiteral("TfrmChilometrico"), {}, false, {}};
-  t.after = [](platform::Form& window, const core::RecordBuffer& record, std::size_t number) {
-    if (auto* card = qobject_cast<TfrmChilometrico*>(&window)) card->loadCard(record, number);
-  };
-  return t;
+  return {.keyWord = keyWord,
+          .window = QStringLiteral("TfrmChilometrico"),
+          .writes = {},
+          .after = [](platform::Form& window, const core::RecordBuffer& record, std::size_t number) {
+            if (auto* card = qobject_cast<TfrmChilometrico*>(&window)) card->loadCard(record, number);
+          }};
 }
 
-kit::ListSpec mileageListSettings(const MileageListTexts& texts) {
-  kit::ListSpec s;
+kit::ListSettings mileageListSettings(const MileageListTexts& texts) {
+  kit::ListSettings s;
   s.windowClass = texts.windowClass;
   s.caption = texts.caption;
   s.archive = mileageArchive();

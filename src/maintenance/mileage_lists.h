@@ -23,6 +23,6 @@ struct MileageListTexts {
 
 // A list window of the mileage schedule: the records `take` chooses, in the list's
 // sorted order, list find, print, and a double-click that reopens the record.
-kit::ListSpec mileageListSettings(const MileageListTexts& texts);
+kit::ListSettings mileageListSettings(const MileageListTexts& texts);
 
 }  // namespace maintenance

@@ -9,7 +9,7 @@ namespace maintenance {
 namespace {
 
 core::Text zeroWhenEmpty(core::TextView text) {
-  return core::Trim(text).empty() ? core::Text(u"0") : core::Text(text);
+  return core::trim(text).empty() ? core::Text(u"0") : core::Text(text);
 }
 
 std::size_t field(std::string_view name) { return mileageLayout().indexOf(name); }
@@ -31,17 +31,17 @@ constexpr std::string_view kExpiredBytes = "SCADUTA";
 
 DueReading computeDueReading(core::TextView kmRil, core::TextView ogni) {
   DueReading out{true, zeroWhenEmpty(kmRil), zeroWhenEmpty(ogni), {}};
-  const auto initial = core::ParseDecimal(out.kmRil);
-  const auto interval = core::ParseDecimal(out.ogni);
+  const auto initial = core::parseDecimal(out.kmRil);
+  const auto interval = core::parseDecimal(out.ogni);
   if (!initial || !interval) return {false, u"0", u"0", u"0"};
-  out.prossima = core::FormatGeneral(*initial + *interval);
+  out.prossima = core::formatGeneral(*initial + *interval);
   return out;
 }
 
 StateCheck checkState(core::TextView prossima, core::TextView kmAttuali) {
   StateCheck out{true, zeroWhenEmpty(prossima), zeroWhenEmpty(kmAttuali), {}};
-  const auto due = core::ParseDecimal(out.prossima);
-  const auto current = core::ParseDecimal(out.kmAttuali);
+  const auto due = core::parseDecimal(out.prossima);
+  const auto current = core::parseDecimal(out.kmAttuali);
   if (!due || !current) return {false, u"0", u"0", std::nullopt};
   out.stato = core::Text(*current > *due ? kExpired : kValid);
   return out;
@@ -50,15 +50,15 @@ StateCheck checkState(core::TextView prossima, core::TextView kmAttuali) {
 const core::LineFormat& mileageLine() {
   using namespace core::line;
   static const core::LineFormat format({
-      Column({field("Marca"), field("Modello")}, 30),
-      Literal(u"  Targa: "),
-      Column({field("Targa")}, 12),
-      Literal(u"  "),
-      Column({field("Manutenzione")}, 40),
-      Literal(u"  Km iniziali: "),
-      Column({field("KmRil")}, 12),
-      Literal(u"  Scadenza a km: "),
-      Rest({field("Prossima")}),
+      column({field("Marca"), field("Modello")}, 30),
+      literal(u"  Targa: "),
+      column({field("Targa")}, 12),
+      literal(u"  "),
+      column({field("Manutenzione")}, 40),
+      literal(u"  Km iniziali: "),
+      column({field("KmRil")}, 12),
+      literal(u"  Scadenza a km: "),
+      rest({field("Prossima")}),
   });
   return format;
 }
@@ -66,15 +66,15 @@ const core::LineFormat& mileageLine() {
 const core::LineFormat& doneLine() {
   using namespace core::line;
   static const core::LineFormat format({
-      Column({field("Marca"), field("Modello")}, 32),
-      Literal(u"  Targa: "),
-      Column({field("Targa")}, 12),
-      Literal(u"  "),
-      Column({field("Manutenzione")}, 45),
-      Literal(u"  Data: "),
-      Column({field("DataInt")}, 10),
-      Literal(u"  Km attuali: "),
-      Rest({field("KmAttuali")}),
+      column({field("Marca"), field("Modello")}, 32),
+      literal(u"  Targa: "),
+      column({field("Targa")}, 12),
+      literal(u"  "),
+      column({field("Manutenzione")}, 45),
+      literal(u"  Data: "),
+      column({field("DataInt")}, 10),
+      literal(u"  Km attuali: "),
+      rest({field("KmAttuali")}),
   });
   return format;
 }

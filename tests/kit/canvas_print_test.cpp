@@ -131,7 +131,7 @@ TEST_F(CanvasPrint, SettingsGiveTheQuestionTheOrientationAndTheResolution) {
     resolutions << printer.resolution();
   });
   host.inputs = {QStringLiteral("2")};
-  EXPECT_EQ(print({.question = kit::printmsg::kPrintChart, .orientation = QPageLayout::Landscape}), 2);
+  EXPECT_EQ(print({.question = kit::msg::kPrintChartQuestion, .orientation = QPageLayout::Landscape}), 2);
   kit::setDocumentHook({});
   EXPECT_EQ(host.boxes.front().text, QStringLiteral("Si vuole stampare il presente grafico statistico?"));
   EXPECT_EQ(orientations, (QList<QPageLayout::Orientation>{QPageLayout::Landscape, QPageLayout::Landscape}));

@@ -103,7 +103,7 @@ TEST_F(MileageLists, EachListTakesItsDeadlinesSortedWithTheirLines) {
     EXPECT_EQ(w->panAvvio, nullptr);    // no filters
     EXPECT_NE(w->txtTrova, nullptr);
     EXPECT_EQ(w->lblRigo03->text(), QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"));
-    EXPECT_EQ(w->listSpec().printTitle, QString::fromUtf8(c.printTitle));
+    EXPECT_EQ(w->listSettings().printTitle, QString::fromUtf8(c.printTitle));
     EXPECT_EQ(w->focusWidget(), w->txtTrova);
   }
   // The done list shows an empty intervention date as ten blanks, the current reading at 133.

@@ -15,7 +15,7 @@ using maintenance::mileageLayout;
 
 namespace {
 
-std::string u8(core::TextView t) { return core::ToUtf8(t); }
+std::string u8(core::TextView t) { return core::toUtf8(t); }
 
 TEST(MileageRules, CalcolaAddsTheIntervalToTheInitialReading) {
   struct Case {
