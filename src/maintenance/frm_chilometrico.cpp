@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "drivers/frm_trova_anagrafica.h"
 #include "kit/card_fields.h"
 #include "maintenance/frm_da_effettuare.h"
 #include "maintenance/frm_effettuate.h"
@@ -532,7 +533,7 @@ void TfrmChilometrico::cmdImportaClick() {
   picker.showModalDialog();
 }
 
-void TfrmChilometrico::impConduttoreClick() {}
+void TfrmChilometrico::impConduttoreClick() { TfrmTrovaAnagrafica::open(this, QStringLiteral("chilometrico")); }
 
 void TfrmChilometrico::btnCodFiscClick() { TfrmCodFisc::openForCardCode(this, txtCodFisc->text()); }
 

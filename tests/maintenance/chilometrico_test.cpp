@@ -5,10 +5,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
 #include "app/app.h"
+#include "drivers/driver_record.h"
+#include "drivers/frm_trova_anagrafica.h"
 #include "core/clock.h"
 #include "kit/canvas_print.h"
 #include "platform/edits.h"
@@ -18,7 +21,10 @@
 #include "maintenance/frm_chilometrico.h"
 #include "support/helpers.h"
 #include "support/printed_documents.h"
+#include "support/result_list.h"
 #include "support/scripted_host.h"
+#include "support/vehicle_archive.h"
+#include "vehicles/frm_trova_automezzi.h"
 
 using platform::MsgKind;
 
@@ -732,6 +738,39 @@ TEST_F(Chilometrico, PicturesOpenTheirWindowsOwnedByTheCard) {
     EXPECT_EQ(seen[i].memory, QString::fromLatin1(want[i].second));
     EXPECT_EQ(seen[i].owner, w);
   }
+}
+
+// The two pickers with the card's key word fill the vehicle and the driver fields.
+TEST_F(Chilometrico, ThePickersFillTheVehicleAndTheDriver) {
+  appendVehicles({{{"Tipo", "Furgone"}, {"Marca", "Iveco"}, {"Modello", "Daily"}, {"Colore", "Bianco"},
+                   {"Alimentazione", "Gasolio"}, {"Targa", "EF456GH"}, {"Autista", "Non copiato"}}});
+  core::RecordBuffer driver(drivers::driverLayout());
+  driver.set("Conducente", u"Verdi Luca");
+  driver.set("CodFisc", u"VRDLCU80A01H501Z");
+  driver.set("Recapito", u"347 7654321");
+  appendRecords(QStringLiteral("Conducenti.pro"), drivers::DriverRecord::kSize, {driver});
+
+  QStringList memories;
+  host.onModal = [&](platform::Form& f) {
+    memories << f.memory();
+    EXPECT_EQ(f.parentWidget(), w);
+    auto& search = static_cast<kit::SearchWindow&>(f);
+    search.btnCercaClick();
+    ASSERT_EQ(listCount(search.lstRecords), 1);
+    selectLine(search.lstRecords, 0);
+    search.lstRecordsDblClick();
+  };
+  click(w->cmdImporta);
+  click(w->impConduttore);
+  EXPECT_EQ(host.modalShown, (QStringList{"TfrmTrovaAutomezzi", "TfrmTrovaAnagrafica"}));
+  EXPECT_EQ(memories, (QStringList{"chilometrico", "chilometrico"}));
+  const std::pair<QLineEdit*, const char*> filled[] = {
+      {w->txtVeicolo, "Furgone"},       {w->txtMarca, "Iveco"},      {w->txtModello, "Daily"},
+      {w->txtColore, "Bianco"},         {w->txtAlimentazione, "Gasolio"}, {w->txtTarga, "EF456GH"},
+      {w->txtConducente, "Verdi Luca"}, {w->txtCodFisc, "VRDLCU80A01H501Z"}, {w->txtRecapito, "347 7654321"},
+  };
+  for (const auto& [e, text] : filled) EXPECT_EQ(e->text(), QString::fromLatin1(text)) << e->objectName().toStdString();
+  EXPECT_TRUE(w->lblPosizione->text().isEmpty());  // still a new card
 }
 
 TEST_F(Chilometrico, HelpAndClose) {
