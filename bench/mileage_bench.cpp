@@ -3,6 +3,7 @@
 //
 //   BM_PlainRead            read the archive once, in large blocks
 //   BM_PlainReadWriteFlush  read it once and write + flush as many bytes as the export file
+//   BM_Select_*             the lists' choice alone (every record looked at, none built)
 //   BM_Scan_*               the list scans alone (records chosen, lines built)
 //   BM_ListFill_*           the list windows as they open: scan, sort, list filled
 //   BM_Search_TwoFilters    "Cerca" with a make and a workshop filter, lines built
@@ -145,6 +146,25 @@ void BM_PlainRead(benchmark::State& state) {
   setBytes(state);
 }
 
+// The lists' choice alone: every record looked at, the chosen ones counted.
+void select(benchmark::State& state, bool (*take)(const core::RecordBuffer&)) {
+  Fixture& f = fixture();
+  core::RecordBuffer r(maintenance::mileageLayout());
+  int chosen = 0;
+  for (auto _ : state) {
+    core::Archive archive(f.path, MileageDeadlineRecord::kSize);
+    chosen = 0;
+    core::forEachRecord(archive, r, [&](const core::RecordBuffer& rec, std::size_t) {
+      chosen += take(rec);
+      return true;
+    });
+  }
+  state.counters["chosen"] = chosen;
+  setBytes(state);
+}
+void BM_Select_DaEffettuare(benchmark::State& state) { select(state, &maintenance::isToDo); }
+void BM_Select_ScaduteKm(benchmark::State& state) { select(state, &maintenance::isExpired); }
+
 // The list scans without a window: which records a list takes, their lines.
 void scan(benchmark::State& state, bool (*take)(const core::RecordBuffer&)) {
   Fixture& f = fixture();
@@ -240,6 +260,8 @@ void BM_PlainReadWriteFlush(benchmark::State& state) {
 // Medians of three runs: the machine may be busy with others.
 #define MILEAGE_BENCH(f) BENCHMARK(f)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3)
 MILEAGE_BENCH(BM_PlainRead);
+MILEAGE_BENCH(BM_Select_DaEffettuare);
+MILEAGE_BENCH(BM_Select_ScaduteKm);
 MILEAGE_BENCH(BM_Scan_DaEffettuare);
 MILEAGE_BENCH(BM_Scan_ScaduteKm);
 MILEAGE_BENCH(BM_ListFill_DaEffettuare);
@@ -260,7 +282,7 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   const double plain = reporter.time("BM_PlainRead");
   if (plain > 0) {
-    for (const char* which : {"BM_Scan_DaEffettuare", "BM_Scan_ScaduteKm", "BM_ListFill_DaEffettuare",
+    for (const char* which : {"BM_Select_DaEffettuare", "BM_Select_ScaduteKm", "BM_Scan_DaEffettuare", "BM_Scan_ScaduteKm", "BM_ListFill_DaEffettuare",
                               "BM_ListFill_ScaduteKm", "BM_Search_TwoFilters"}) {
       const double t = reporter.time(which);
       if (t > 0) std::printf("%s / plain read: %.2fx (goal: at most 2x)\n", which, t / plain);
