@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "core/clock.h"
 #include "drivers/frm_trova_anagrafica.h"
 #include "kit/card_fields.h"
 #include "maintenance/frm_da_effettuare.h"
@@ -20,7 +21,6 @@
 #include "maintenance/mileage_archive.h"
 #include "maintenance/mileage_record.h"
 #include "maintenance/mileage_rules.h"
-#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/edits.h"
 #include "platform/qtext.h"
@@ -54,47 +54,42 @@ consteval int width(std::string_view field) {
   throw std::logic_error("no such mileage field");  // at compile time: a misspelt field does not build
 }
 
-QString normaliseKm(const QString& text) { return platform::fromCore(core::normaliseKm(platform::toCore(text))); }
-QString normaliseAmount(const QString& text) { return platform::normaliseAmount(text); }
-
-kit::FocusMark mark(const char* eff) { return kit::highlight(eff); }
-
 // The 21 edits in record order. Enter runs along them and stops at the three dates,
 // where any key but Backspace and Delete opens the calendar; the plate and the tax
 // code show capitals; the distances take digits, the cost digits and a comma, and
 // both are normalised when left. Text fields take any length and are cut when stored.
 const kit::CardField kFields[] = {
-    {.control = "txtVeicolo", .field = "Veicolo", .next = "txtMarca", .mark = mark("effVeicolo")},
-    {.control = "txtMarca", .field = "Marca", .next = "txtModello", .mark = mark("effMarca")},
-    {.control = "txtModello", .field = "Modello", .next = "txtColore", .mark = mark("effModello")},
-    {.control = "txtColore", .field = "Colore", .next = "txtAlimentazione", .mark = mark("effColore")},
-    {.control = "txtAlimentazione", .field = "Alimentazione", .next = "txtTarga", .mark = mark("effAlimentazione")},
+    {.control = "txtVeicolo", .field = "Veicolo", .next = "txtMarca", .mark = kit::highlight("effVeicolo")},
+    {.control = "txtMarca", .field = "Marca", .next = "txtModello", .mark = kit::highlight("effMarca")},
+    {.control = "txtModello", .field = "Modello", .next = "txtColore", .mark = kit::highlight("effModello")},
+    {.control = "txtColore", .field = "Colore", .next = "txtAlimentazione", .mark = kit::highlight("effColore")},
+    {.control = "txtAlimentazione", .field = "Alimentazione", .next = "txtTarga", .mark = kit::highlight("effAlimentazione")},
     {.control = "txtTarga", .field = "Targa", .next = "txtConducente", .typing = kit::Typing::TrimUpper,
-     .mark = mark("effTarga")},
-    {.control = "txtConducente", .field = "Conducente", .next = "txtCodFisc", .mark = mark("effConducente")},
+     .mark = kit::highlight("effTarga")},
+    {.control = "txtConducente", .field = "Conducente", .next = "txtCodFisc", .mark = kit::highlight("effConducente")},
     {.control = "txtCodFisc", .field = "CodFisc", .next = "txtRecapito", .typing = kit::Typing::TrimUpper,
-     .mark = mark("effCodFisc")},
-    {.control = "txtRecapito", .field = "Recapito", .next = "txtManutenzione", .mark = mark("effRecapito")},
-    {.control = "txtManutenzione", .field = "Manutenzione", .next = "txtDettagli", .mark = mark("effManutenzione")},
-    {.control = "txtDettagli", .field = "Dettagli", .next = "txtOfficina", .mark = mark("effDettagli")},
-    {.control = "txtOfficina", .field = "Officina", .next = "txtCosto", .mark = mark("effOfficina")},
+     .mark = kit::highlight("effCodFisc")},
+    {.control = "txtRecapito", .field = "Recapito", .next = "txtManutenzione", .mark = kit::highlight("effRecapito")},
+    {.control = "txtManutenzione", .field = "Manutenzione", .next = "txtDettagli", .mark = kit::highlight("effManutenzione")},
+    {.control = "txtDettagli", .field = "Dettagli", .next = "txtOfficina", .mark = kit::highlight("effDettagli")},
+    {.control = "txtOfficina", .field = "Officina", .next = "txtCosto", .mark = kit::highlight("effOfficina")},
     {.control = "txtCosto", .field = "Costo", .maxLength = width("Costo"), .next = "txtDataInt",
-     .keys = kit::Keys::DigitsComma, .leave = normaliseAmount, .mark = mark("effCosto")},
-    {.control = "txtDataInt", .field = "DataInt", .calendarKey = "dataint", .mark = mark("effDataInt"),
+     .keys = kit::Keys::DigitsComma, .leave = platform::normaliseAmount, .mark = kit::highlight("effCosto")},
+    {.control = "txtDataInt", .field = "DataInt", .calendarKey = "dataint", .mark = kit::highlight("effDataInt"),
      .hint = kDateHint},
     {.control = "txtKmRil", .field = "KmRil", .maxLength = width("KmRil"), .next = "txtDataRil",
-     .keys = kit::Keys::Digits, .leave = normaliseKm, .mark = mark("effKmRil")},
-    {.control = "txtDataRil", .field = "DataRil", .calendarKey = "dataril", .mark = mark("effDataRil"),
+     .keys = kit::Keys::Digits, .leave = platform::normaliseKm, .mark = kit::highlight("effKmRil")},
+    {.control = "txtDataRil", .field = "DataRil", .calendarKey = "dataril", .mark = kit::highlight("effDataRil"),
      .hint = kDateHint},
     {.control = "txtOgni", .field = "Ogni", .maxLength = width("Ogni"), .next = "txtProssima",
-     .keys = kit::Keys::Digits, .leave = normaliseKm, .mark = mark("effOgni")},
+     .keys = kit::Keys::Digits, .leave = platform::normaliseKm, .mark = kit::highlight("effOgni")},
     {.control = "txtProssima", .field = "Prossima", .maxLength = width("Prossima"), .next = "txtKmAttuali",
-     .keys = kit::Keys::Digits, .leave = normaliseKm, .mark = mark("effProssima")},
+     .keys = kit::Keys::Digits, .leave = platform::normaliseKm, .mark = kit::highlight("effProssima")},
     {.control = "txtKmAttuali", .field = "KmAttuali", .maxLength = width("KmAttuali"), .next = "txtDataAtt",
-     .keys = kit::Keys::Digits, .leave = normaliseKm, .mark = mark("effKmAttuali")},
-    {.control = "txtDataAtt", .field = "DataAtt", .calendarKey = "dataatt", .mark = mark("effDataAtt"),
+     .keys = kit::Keys::Digits, .leave = platform::normaliseKm, .mark = kit::highlight("effKmAttuali")},
+    {.control = "txtDataAtt", .field = "DataAtt", .calendarKey = "dataatt", .mark = kit::highlight("effDataAtt"),
      .hint = kDateHint},
-    {.control = "txtNote", .field = "Note", .next = "txtVeicolo", .mark = mark("effNote")},
+    {.control = "txtNote", .field = "Note", .next = "txtVeicolo", .mark = kit::highlight("effNote")},
 };
 constexpr std::size_t kEditCount = std::size(kFields);
 static_assert(kEditCount == 21);

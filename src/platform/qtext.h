@@ -26,6 +26,7 @@ inline bool IsAllDigits(const QString& s) { return core::IsAllDigits(toCore(s));
 inline bool IsValidDateText(const QString& s) { return core::IsValidDateText(toCore(s)); }
 inline QString formatGeneral(double v) { return fromCore(core::formatGeneral(v)); }
 inline QString normaliseAmount(const QString& s) { return fromCore(core::normaliseAmount(toCore(s))); }
+inline QString normaliseKm(const QString& s) { return fromCore(core::normaliseKm(toCore(s))); }
 inline QString formatDate(const core::Date& d) { return fromCore(core::formatDate(d)); }
 
 // A file path for the plain C++ layer (core::Archive), in the file system's encoding.
