@@ -4,8 +4,10 @@
 #include <QFontInfo>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <optional>
 
+#include "core/clock.h"
 #include "kit/canvas_print.h"
 #include "platform/report/report.h"
 #include "support/helpers.h"
@@ -200,7 +202,8 @@ TEST(CanvasCard, FooterGivesTheDateAndTheTimeOfThePrint) {
                                        platform::report::timeText(at.time()));
 }
 
-TEST(CanvasCard, OneCopyIsOnePdfPage) {
+TEST(CanvasCard, OneCopyIsOnePdfPageWithTheCardsTexts) {
+  core::PinnedClock clock(core::Date{5, 3, 2024});
   ScriptedDialogHost host;
   PrintedDocuments documents;
   host.inputs = {QStringLiteral("1")};
@@ -211,6 +214,17 @@ TEST(CanvasCard, OneCopyIsOnePdfPage) {
   const QByteArray bytes = pdf.readAll();
   EXPECT_TRUE(bytes.startsWith("%PDF"));
   EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), documents.files.front(), QStringLiteral("-")});
+  if (!pdftotext.waitForFinished(20000)) GTEST_SKIP() << "pdftotext not available";
+  const QStringList lines = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  ASSERT_GE(lines.size(), 5);
+  EXPECT_EQ(lines[0].trimmed(), QStringLiteral("SCHEDA DI PROVA"));
+  EXPECT_TRUE(lines[1].simplified() == QStringLiteral("Uno: primo")) << lines[1].toStdString();
+  EXPECT_TRUE(lines[3].simplified() == QStringLiteral("Tre: terzo")) << lines[3].toStdString();
+  EXPECT_TRUE(lines[4].trimmed().startsWith(QStringLiteral("Stampa eseguita in data 05/03/2024 alle ore ")))
+      << lines[4].toStdString();
 }
 
 }  // namespace
