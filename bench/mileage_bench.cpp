@@ -162,8 +162,8 @@ void select(benchmark::State& state, bool (*take)(const core::RecordBuffer&)) {
   state.counters["chosen"] = chosen;
   setBytes(state);
 }
-void BM_Select_DaEffettuare(benchmark::State& state) { select(state, &maintenance::isToDo); }
-void BM_Select_ScaduteKm(benchmark::State& state) { select(state, &maintenance::isExpired); }
+void BM_Select_DaEffettuare(benchmark::State& state) { select(state, &maintenance::isToDoMileage); }
+void BM_Select_ScaduteKm(benchmark::State& state) { select(state, &maintenance::isExpiredMileage); }
 
 // The list scans without a window: which records a list takes, their lines.
 void scan(benchmark::State& state, bool (*take)(const core::RecordBuffer&)) {
@@ -180,8 +180,8 @@ void scan(benchmark::State& state, bool (*take)(const core::RecordBuffer&)) {
   state.counters["lines"] = static_cast<double>(lines);
   setBytes(state);
 }
-void BM_Scan_DaEffettuare(benchmark::State& state) { scan(state, &maintenance::isToDo); }
-void BM_Scan_ScaduteKm(benchmark::State& state) { scan(state, &maintenance::isExpired); }
+void BM_Scan_DaEffettuare(benchmark::State& state) { scan(state, &maintenance::isToDoMileage); }
+void BM_Scan_ScaduteKm(benchmark::State& state) { scan(state, &maintenance::isExpiredMileage); }
 
 // The list windows as they open: the scan, the sort and the list filled.
 template <typename Window>

@@ -6,10 +6,10 @@
 // and in createWindows().
 #include "drivers/frm_anagrafica.h"
 #include "maintenance/frm_chilometrico.h"
+#include "maintenance/frm_scadenzario.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
-#include "maintenance/frm_scadenzario.h"
 #include "trips/frm_menu_riep_costi.h"
 #include "trips/frm_servizi.h"
 #include "vehicles/frm_autoparco.h"

@@ -8,7 +8,7 @@ kit::ListSettings TfrmDaEffettuare::settings() {
       .caption = QStringLiteral(" Riepilogo manutenzioni da effettuare"),
       .printTitle = QStringLiteral("Riepilogo manutenzioni da effettuare"),
       .line = &maintenance::mileageLine(),
-      .take = &maintenance::isToDo,
+      .take = &maintenance::isToDoMileage,
   });
 }
 

@@ -8,7 +8,7 @@ kit::ListSettings TfrmEffettuate::settings() {
       .caption = QStringLiteral(" Riepilogo manutenzioni effettuate"),
       .printTitle = QStringLiteral("Riepilogo manutenzioni effettuate"),
       .line = &maintenance::doneLine(),
-      .take = &maintenance::isDone,
+      .take = &maintenance::isDoneMileage,
   });
 }
 

@@ -8,7 +8,7 @@ kit::ListSettings TfrmScaduteKm::settings() {
       .caption = QStringLiteral(" Riepilogo manutenzioni scadute"),
       .printTitle = QStringLiteral("Riepilogo manutenzioni scadute"),
       .line = &maintenance::mileageLine(),
-      .take = &maintenance::isExpired,
+      .take = &maintenance::isExpiredMileage,
   });
 }
 

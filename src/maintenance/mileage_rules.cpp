@@ -79,19 +79,19 @@ const core::LineFormat& doneLine() {
   return format;
 }
 
-bool isDone(const core::RecordBuffer& record) {
+bool isDoneMileage(const core::RecordBuffer& record) {
   static const std::size_t done = field("Effettuata");
   return storedIs(record, done, kYesBytes);
 }
 
-bool isToDo(const core::RecordBuffer& record) {
+bool isToDoMileage(const core::RecordBuffer& record) {
   static const std::size_t done = field("Effettuata");
   return storedIs(record, done, kNoBytes);
 }
 
-bool isExpired(const core::RecordBuffer& record) {
+bool isExpiredMileage(const core::RecordBuffer& record) {
   static const std::size_t state = field("Stato");
-  return isToDo(record) && storedIs(record, state, kExpiredBytes);
+  return isToDoMileage(record) && storedIs(record, state, kExpiredBytes);
 }
 
 }  // namespace maintenance

@@ -51,8 +51,8 @@ const core::LineFormat& doneLine();
 // The lists' choices, on the stored texts trimmed and compared exactly: done is
 // `Effettuata` "Sì", to do is "No", expired is `Stato` "SCADUTA" and not done. The
 // expired list trusts the stored state: it does not compare the readings.
-bool isDone(const core::RecordBuffer& record);
-bool isToDo(const core::RecordBuffer& record);
-bool isExpired(const core::RecordBuffer& record);
+bool isDoneMileage(const core::RecordBuffer& record);
+bool isToDoMileage(const core::RecordBuffer& record);
+bool isExpiredMileage(const core::RecordBuffer& record);
 
 }  // namespace maintenance

@@ -133,9 +133,9 @@ TEST(MileageRules, ListsChooseOnTheStoredFlagAndState) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const core::RecordBuffer r = deadline({{"Effettuata", c.effettuata}, {"Stato", c.stato}});
-    EXPECT_EQ(maintenance::isDone(r), c.done);
-    EXPECT_EQ(maintenance::isToDo(r), c.toDo);
-    EXPECT_EQ(maintenance::isExpired(r), c.expired);
+    EXPECT_EQ(maintenance::isDoneMileage(r), c.done);
+    EXPECT_EQ(maintenance::isToDoMileage(r), c.toDo);
+    EXPECT_EQ(maintenance::isExpiredMileage(r), c.expired);
   }
   // Blanks stored around a value (by another writer) are trimmed before comparing.
   core::RecordBuffer padded(mileageLayout());
@@ -143,11 +143,11 @@ TEST(MileageRules, ListsChooseOnTheStoredFlagAndState) {
   const std::size_t flag = mileageLayout().offset(mileageLayout().indexOf("Effettuata"));
   std::memcpy(padded.data() + stato, "\x07SCADUTA", 8);
   std::memcpy(padded.data() + flag, "\x02No", 3);
-  EXPECT_TRUE(maintenance::isExpired(padded));
+  EXPECT_TRUE(maintenance::isExpiredMileage(padded));
   std::memcpy(padded.data() + stato, "\x07 SCADUT", 8);
-  EXPECT_FALSE(maintenance::isExpired(padded));
+  EXPECT_FALSE(maintenance::isExpiredMileage(padded));
   std::memcpy(padded.data() + flag, "\x02 N", 3);
-  EXPECT_FALSE(maintenance::isToDo(padded));
+  EXPECT_FALSE(maintenance::isToDoMileage(padded));
 }
 
 }  // namespace
