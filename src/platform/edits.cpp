@@ -141,8 +141,4 @@ void FilteredEdit::dropEvent(QDropEvent* event) {
   event->setAccepted(admittedDrop.isAccepted());
 }
 
-bool leavesWithinWindow(const QFocusEvent* event) {
-  return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
-}
-
 }  // namespace platform

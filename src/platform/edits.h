@@ -46,8 +46,5 @@ class FilteredEdit : public QLineEdit {
   int limit_ = 0;
 };
 
-// Whether a focus-out moves the focus to another control of the same window: going
-// to another window (a message box, a modal dialog) or to a popup is not leaving.
-bool leavesWithinWindow(const QFocusEvent* event);
 
 }  // namespace platform
