@@ -2,9 +2,22 @@
 
 namespace core {
 
-int listFindNext(int count, const std::function<Text(int)>& lineAt, int selected, TextView typed, Text& lastFind) {
+namespace {
+inline char16_t foldLowerAZ(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c; }
+}  // namespace
+
+int listFindNext(int count, const std::function<TextView(int)>& lineAt, int selected, TextView typed, Text& lastFind) {
   const Text s = lowerAZ(typed);
-  auto matches = [&](int i) { return !s.empty() && lowerAZ(lineAt(i)).find(s) != Text::npos; };
+  // One buffer for every lower-cased line: a find over a long list allocates once.
+  Text folded;
+  auto matches = [&](int i) {
+    if (s.empty()) return false;
+    const TextView line = lineAt(i);
+    if (line.size() < s.size()) return false;
+    folded.resize(line.size());
+    for (std::size_t k = 0; k < line.size(); ++k) folded[k] = foldLowerAZ(line[k]);
+    return folded.find(s) != Text::npos;
+  };
   if (selected < 0 || selected >= count) selected = 0;
 
   const bool fresh = s != lastFind;

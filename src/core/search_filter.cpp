@@ -1,7 +1,10 @@
 #include "core/search_filter.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 #include "core/ansi.h"
 #include "core/archive.h"
@@ -36,8 +39,23 @@ std::string_view trimmedBytes(const RecordBuffer& record, std::size_t field) {
   return v.substr(b, e - b);
 }
 
+// Every Windows-1252 byte's character, for the conversions of a scan.
+const std::array<char16_t, 256>& ansiChars() {
+  static const std::array<char16_t, 256> table = [] {
+    std::array<char16_t, 256> t{};
+    for (std::size_t b = 0; b < t.size(); ++b) t[b] = AnsiToUnicode(static_cast<std::uint8_t>(b));
+    return t;
+  }();
+  return table;
+}
+
 void appendTrimmed(Text& out, const RecordBuffer& record, std::size_t field) {
-  for (char c : trimmedBytes(record, field)) out.push_back(AnsiToUnicode(static_cast<std::uint8_t>(c)));
+  const std::string_view v = trimmedBytes(record, field);
+  const std::size_t at = out.size();
+  out.resize(at + v.size());
+  const std::array<char16_t, 256>& chars = ansiChars();
+  char16_t* p = out.data() + at;
+  for (char c : v) *p++ = chars[static_cast<std::uint8_t>(c)];
 }
 
 void appendPadded(Text& out, TextView text, int width) {
@@ -89,6 +107,12 @@ int RecordFilter::matches(const RecordBuffer& record) const {
     if (std::string_view(folded, v.size()).find(needle.bytes) != std::string_view::npos) ++n;
   }
   return n;
+}
+
+std::vector<std::size_t> RecordFilter::fields() const {
+  std::vector<std::size_t> out;
+  for (const Needle& n : needles_) out.push_back(n.field);
+  return out;
 }
 
 // ---- List lines ------------------------------------------------------------------
@@ -155,6 +179,14 @@ void LineFormat::appendTo(Text& out, const RecordBuffer& record) const {
   }
 }
 
+bool LineFormat::readsOnly(std::vector<std::size_t>& fields) const {
+  for (const LinePiece& p : pieces_) {
+    if (p.compute) return false;
+    fields.insert(fields.end(), p.fields.begin(), p.fields.end());
+  }
+  return true;
+}
+
 Text LineFormat::build(const RecordBuffer& record) const {
   Text out;
   out.reserve(160);
@@ -162,24 +194,59 @@ Text LineFormat::build(const RecordBuffer& record) const {
   return out;
 }
 
+namespace {
+// Blocks of 64 Ki characters (128 KiB) to 1 Gi characters, so an offset in a block
+// always fits in 32 bits. The untouched end of the last block is never given memory.
+constexpr std::size_t kMinBlockChars = std::size_t{64} * 1024;
+constexpr std::size_t kMaxBlockChars = std::size_t{1} << 30;
+constexpr std::uint64_t kOffsetMask = 0xFFFFFFFFu;
+}  // namespace
+
+TextView LineList::operator[](std::size_t i) const {
+  const std::uint64_t start = starts_[i];
+  const std::size_t block = static_cast<std::size_t>(start >> 32);
+  const std::size_t begin = static_cast<std::size_t>(start & kOffsetMask);
+  const Text& chars = blocks_[block];
+  std::size_t end = chars.size();
+  if (i + 1 < starts_.size() && (starts_[i + 1] >> 32) == block) end = static_cast<std::size_t>(starts_[i + 1] & kOffsetMask);
+  return TextView(chars).substr(begin, end - begin);
+}
+
+Text& LineList::room(std::size_t length) {
+  // A line never straddles two blocks and a block never grows, so no line ever moves.
+  // Each new block is as large as all before it together: a long list needs few.
+  if (blocks_.empty() || blocks_.back().size() + length > blocks_.back().capacity()) {
+    std::size_t held = 0;
+    for (const Text& b : blocks_) held += b.size();
+    blocks_.emplace_back();
+    blocks_.back().reserve(std::max(length, std::min(kMaxBlockChars, std::max({kMinBlockChars, nextBlockChars_, held}))));
+    nextBlockChars_ = 0;
+  }
+  return blocks_.back();
+}
+
 void LineList::add(TextView line) {
-  chars_.append(line);
-  ends_.push_back(chars_.size());
+  Text& chars = room(line.size());
+  starts_.push_back((static_cast<std::uint64_t>(blocks_.size() - 1) << 32) | chars.size());
+  chars.append(line);
 }
 
 void LineList::add(const LineFormat& format, const RecordBuffer& record) {
-  format.appendTo(chars_, record);
-  ends_.push_back(chars_.size());
+  // Built aside first, so that its length is known where it is placed.
+  line_.clear();
+  format.appendTo(line_, record);
+  add(line_);
 }
 
 void LineList::reserve(std::size_t lines, std::size_t chars) {
-  ends_.reserve(lines);
-  chars_.reserve(chars);
+  starts_.reserve(lines);
+  if (blocks_.empty()) nextBlockChars_ = chars;
 }
 
 void LineList::clear() {
-  chars_.clear();
-  ends_.clear();
+  std::vector<Text>().swap(blocks_);
+  std::vector<std::uint64_t>().swap(starts_);
+  nextBlockChars_ = 0;
 }
 
 std::vector<Text> LineList::toVector() const {
@@ -201,16 +268,51 @@ void scanLines(Archive& archive, const RecordLayout& layout, const LineFormat& f
   });
 }
 
+namespace {
+// A stretch of a record's bytes.
+struct ByteRange {
+  std::size_t offset, size;
+};
+
+// The bytes of `fields` (each whole: its length byte and its width), joined where
+// they touch.
+std::vector<ByteRange> fieldBytes(const RecordLayout& layout, std::vector<std::size_t> fields) {
+  std::sort(fields.begin(), fields.end());
+  fields.erase(std::unique(fields.begin(), fields.end()), fields.end());
+  std::vector<ByteRange> ranges;
+  for (std::size_t f : fields) {
+    const ByteRange r{layout.offset(f), layout.field(f).width + 1u};
+    if (!ranges.empty() && ranges.back().offset + ranges.back().size == r.offset) ranges.back().size += r.size;
+    else ranges.push_back(r);
+  }
+  return ranges;
+}
+}  // namespace
+
 LineList searchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                      const RecordFilter& filter) {
   LineList lines;
   RecordBuffer record(layout);
   const std::size_t count = archive.count();
-  // With no filter every record is listed: room for all of them at once.
+  // With no filter every record is listed: room for all of them at once (a guess of
+  // the characters; longer lines only add a block).
   if (filter.count() == 0) lines.reserve(count, count * 160);
-  forEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
+  auto visit = [&](const RecordBuffer& r, std::size_t) {
     if (filter.qualifies(r)) lines.add(format, r);
     return true;
+  };
+  std::vector<std::size_t> fields = filter.fields();
+  if (!format.readsOnly(fields)) {
+    forEachRecord(archive, record, visit);
+    return lines;
+  }
+  // Only the fields the line and the filters read are copied out of the file's
+  // blocks: a few hundred bytes of a record of thousands.
+  if (record.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
+  const std::vector<ByteRange> ranges = fieldBytes(layout, std::move(fields));
+  forEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t index) {
+    for (const ByteRange& r : ranges) std::memcpy(record.data() + r.offset, bytes + r.offset, r.size);
+    return visit(record, index);
   });
   return lines;
 }
@@ -240,34 +342,212 @@ bool lessFolded(TextView a, TextView b) {
 }
 
 namespace {
-// The order of `count` lines: each folded line written as big-endian UTF-16 bytes,
-// so that comparing the bytes (memcmp, fast on long common beginnings) compares the
-// folded code units.
+
+// The first position from `from` on at which two texts differ once folded (their
+// common length when they do not).
+std::size_t foldedMismatch(TextView x, TextView y, std::size_t from) {
+  const std::size_t n = std::min(x.size(), y.size());
+  std::size_t i = from;
+  while (i < n) {
+    // Equal code units are equal folded too: they go four at a time.
+    while (i + 4 <= n && std::memcmp(x.data() + i, y.data() + i, 4 * sizeof(char16_t)) == 0) i += 4;
+    for (const std::size_t stop = std::min(n, i + 4); i < stop; ++i)
+      if (foldUpper(x[i]) != foldUpper(y[i])) return i;
+  }
+  return n;
+}
+
+// The order of a result list without copying its lines: a three-way string quicksort
+// on the folded characters (Bentley and Sedgewick), four of them at a time read as
+// one number and kept beside each line, so most comparisons touch no line at all.
+// Lines that compare equal end in the same range and are put in file order there,
+// which makes the order stable.
+class FoldedSort {
+ public:
+  template <typename At>
+  FoldedSort(std::size_t count, At at) : entries_(count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      const TextView line = at(i);
+      entries_[i] = {key(line, 0), line.data(), static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(line.size())};
+    }
+  }
+
+  std::vector<std::size_t> order() {
+    const std::size_t n = entries_.size();
+    const unsigned cores = std::thread::hardware_concurrency();
+    const std::size_t parts = n < kPartsFrom ? 1 : std::min<std::size_t>(kMaxParts, cores);
+    if (parts > 1) sortInParts(parts);
+    else sort(entries_.data(), n, 0);
+    std::vector<std::size_t> out(n);
+    for (std::size_t i = 0; i < n; ++i) out[i] = entries_[i].index;
+    return out;
+  }
+
+ private:
+  // A long list is cut into a few parts by sampled lines and the parts are sorted
+  // side by side, each on a core of its own; the caller waits for all of them.
+  static constexpr std::size_t kPartsFrom = 20000;
+  static constexpr std::size_t kMaxParts = 4;
+  static constexpr std::size_t kSamplesPerPart = 32;
+
+  struct Entry {
+    std::uint64_t key;  // the folded characters depth .. depth + 3, 0 past the end
+    const char16_t* chars;
+    std::uint32_t index;  // a list holds fewer than 2^32 lines, each shorter than that
+    std::uint32_t size;
+    TextView line() const { return TextView(chars, size); }
+  };
+  static constexpr std::size_t kKeyChars = 4;
+
+  static std::uint64_t key(TextView line, std::size_t depth) {
+    std::uint64_t k = 0;
+    for (std::size_t j = depth; j < depth + kKeyChars; ++j) k = (k << 16) | (j < line.size() ? foldUpper(line[j]) : 0u);
+    return k;
+  }
+
+  // Whether a goes before b, when both agree on their first `depth` characters: the
+  // key, then the rest, then the shorter first (a line that ends within equal keys
+  // is a beginning of the other, with U+0000 where the key is padded), then file order.
+  static bool less(const Entry& a, const Entry& b, std::size_t depth) {
+    if (a.key != b.key) return a.key < b.key;
+    const std::size_t n = std::min<std::size_t>(a.size, b.size);
+    if (n > depth + kKeyChars) {
+      const std::size_t i = foldedMismatch(a.line(), b.line(), depth + kKeyChars);
+      if (i < n) return foldUpper(a.chars[i]) < foldUpper(b.chars[i]);
+    }
+    if (a.size != b.size) return a.size < b.size;
+    return a.index < b.index;
+  }
+
+  // The whole order: the folded lines, then the shorter first, then file order.
+  static bool before(const Entry& a, const Entry& b) {
+    const std::size_t n = std::min<std::size_t>(a.size, b.size);
+    const std::size_t i = foldedMismatch(a.line(), b.line(), 0);
+    if (i < n) return foldUpper(a.chars[i]) < foldUpper(b.chars[i]);
+    if (a.size != b.size) return a.size < b.size;
+    return a.index < b.index;
+  }
+
+  void sortInParts(std::size_t parts) {
+    const std::size_t n = entries_.size();
+    // Part p takes the entries from splitter p - 1 (included) to splitter p: evenly
+    // spread samples, sorted, give parts of about the same size.
+    std::vector<Entry> sample;
+    const std::size_t samples = parts * kSamplesPerPart;
+    for (std::size_t k = 0; k < samples; ++k) sample.push_back(entries_[k * n / samples]);
+    std::sort(sample.begin(), sample.end(), before);
+    std::vector<Entry> splitters;
+    for (std::size_t p = 1; p < parts; ++p) splitters.push_back(sample[p * kSamplesPerPart]);
+
+    // Each entry to its part, in file order within the part (the lines are read in
+    // the order they lie in memory).
+    std::vector<std::uint8_t> partOf(n);
+    std::vector<std::size_t> starts(parts + 1, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto p = std::upper_bound(splitters.begin(), splitters.end(), entries_[i], before) - splitters.begin();
+      partOf[i] = static_cast<std::uint8_t>(p);
+      ++starts[static_cast<std::size_t>(p) + 1];
+    }
+    for (std::size_t p = 0; p < parts; ++p) starts[p + 1] += starts[p];
+    std::vector<Entry> byPart(n);
+    std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
+    for (std::size_t i = 0; i < n; ++i) byPart[next[partOf[i]]++] = entries_[i];
+    entries_.swap(byPart);
+
+    Entry* first = entries_.data();
+    auto sortPart = [first, &starts](std::size_t p) { sort(first + starts[p], starts[p + 1] - starts[p], 0); };
+    std::vector<std::thread> helpers;
+    try {
+      for (std::size_t p = 1; p < parts; ++p) helpers.emplace_back(sortPart, p);
+    } catch (const std::system_error&) {
+      // No thread to be had: the parts left are sorted here.
+    }
+    for (std::size_t p = helpers.size() + 1; p < parts; ++p) sortPart(p);
+    sortPart(0);
+    for (std::thread& t : helpers) t.join();
+  }
+
+  // The lines of a range lie anywhere in the list's memory: asking early for the
+  // characters a few entries ahead keeps the reads from waiting on each other.
+  static void prefetch(const Entry* a, std::size_t n, std::size_t k, std::size_t depth) {
+    constexpr std::size_t kAhead = 12;
+    if (k + kAhead < n && depth < a[k + kAhead].size) __builtin_prefetch(a[k + kAhead].chars + depth);
+  }
+
+  static std::uint64_t median(std::uint64_t a, std::uint64_t b, std::uint64_t c) {
+    return std::max(std::min(a, b), std::min(std::max(a, b), c));
+  }
+
+  // Sorts the n entries from `a`, which agree on their first `depth` characters and
+  // hold their keys at `depth`.
+  static void sort(Entry* a, std::size_t n, std::size_t depth) {
+    while (n > 1) {
+      if (n < 12) {
+        for (std::size_t i = 1; i < n; ++i)
+          for (std::size_t j = i; j > 0 && less(a[j], a[j - 1], depth); --j) std::swap(a[j], a[j - 1]);
+        return;
+      }
+      std::uint64_t pivot = median(a[0].key, a[n / 2].key, a[n - 1].key);
+      if (n > 1000) {
+        const std::size_t s = n / 8;
+        pivot = median(median(a[0].key, a[s].key, a[2 * s].key), median(a[3 * s].key, pivot, a[5 * s].key),
+                       median(a[6 * s].key, a[7 * s].key, a[n - 1 - s].key));
+      }
+      std::size_t lt = 0, i = 0, gt = n;
+      while (i < gt) {
+        if (a[i].key < pivot) std::swap(a[lt++], a[i++]);
+        else if (a[i].key > pivot) std::swap(a[i], a[--gt]);
+        else ++i;
+      }
+
+      // The entries equal on these characters: those that end here come first,
+      // shorter first, equal lines in file order; the others go on further along.
+      Entry* equal = a + lt;
+      Entry* end = a + gt;
+      Entry* rest = std::partition(equal, end, [&](const Entry& e) { return e.size <= depth + kKeyChars; });
+      std::sort(equal, rest, [](const Entry& x, const Entry& y) { return x.size != y.size ? x.size < y.size : x.index < y.index; });
+      const std::size_t restSize = static_cast<std::size_t>(end - rest);
+      std::size_t restDepth = depth + kKeyChars;
+      if (restSize > 1) restDepth = skipCommon(rest, restSize, restDepth);
+      for (std::size_t k = 0; k < restSize; ++k) {
+        prefetch(rest, restSize, k, restDepth);
+        rest[k].key = key(rest[k].line(), restDepth);
+      }
+
+      // Three ranges left: the two smaller are sorted by a call, the largest here, so
+      // the calls never nest deeper than the halvings of the list.
+      struct Range {
+        Entry* first;
+        std::size_t size, depth;
+      } ranges[] = {{a, lt, depth}, {a + gt, n - gt, depth}, {rest, restSize, restDepth}};
+      std::sort(std::begin(ranges), std::end(ranges), [](const Range& x, const Range& y) { return x.size < y.size; });
+      sort(ranges[0].first, ranges[0].size, ranges[0].depth);
+      sort(ranges[1].first, ranges[1].size, ranges[1].depth);
+      a = ranges[2].first;
+      n = ranges[2].size;
+      depth = ranges[2].depth;
+    }
+  }
+
+  // Lines of a list often share long beginnings (a column of the same type, make and
+  // model): the depth past what all n entries have in common, read once per line.
+  static std::size_t skipCommon(const Entry* a, std::size_t n, std::size_t depth) {
+    std::size_t common = a[0].size;
+    for (std::size_t k = 1; k < n && common > depth; ++k) {
+      prefetch(a, n, k, depth);
+      common = foldedMismatch(a[0].line().substr(0, common), a[k].line(), depth);
+    }
+    return std::max(depth, common);
+  }
+
+  std::vector<Entry> entries_;
+};
+
 template <typename At>
 std::vector<std::size_t> foldedOrder(std::size_t count, At at) {
-  std::string keys;
-  std::vector<std::size_t> ends(count);
-  std::size_t total = 0;
-  for (std::size_t i = 0; i < count; ++i) total += at(i).size() * 2;
-  keys.resize(total);
-  char* out = keys.data();
-  for (std::size_t i = 0; i < count; ++i) {
-    for (char16_t c : at(i)) {
-      const char16_t f = foldUpper(c);
-      *out++ = static_cast<char>(f >> 8);
-      *out++ = static_cast<char>(f & 0xFF);
-    }
-    ends[i] = static_cast<std::size_t>(out - keys.data());
-  }
-  auto key = [&](std::size_t i) {
-    const std::size_t begin = i ? ends[i - 1] : 0;
-    return std::string_view(keys).substr(begin, ends[i] - begin);
-  };
-  std::vector<std::size_t> order(count);
-  for (std::size_t i = 0; i < count; ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
-  return order;
+  return FoldedSort(count, at).order();
 }
+
 }  // namespace
 
 void sortLines(std::vector<Text>& lines) {

@@ -3,6 +3,7 @@
 // screen: the filters and their matching, the fixed-column list line, which records
 // a list takes, the scan of an archive and the order of the result list.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -42,6 +43,8 @@ class RecordFilter {
   int matches(const RecordBuffer& record) const;
   // The record is listed when it matches at least N filters (every record when N is 0).
   bool qualifies(const RecordBuffer& record) const { return count_ == 0 || matches(record) >= count_; }
+  // The record fields the filters read.
+  std::vector<std::size_t> fields() const;
 
  private:
   struct Needle {
@@ -82,32 +85,39 @@ class LineFormat {
   bool empty() const { return pieces_.empty(); }
   Text build(const RecordBuffer& record) const;
   void appendTo(Text& out, const RecordBuffer& record) const;
+  // Adds the record fields the line reads to `fields`; false when a computed column
+  // may read any field.
+  bool readsOnly(std::vector<std::size_t>& fields) const;
 
  private:
   std::vector<LinePiece> pieces_;
 };
 
-// The lines of a result list, kept back to back in one buffer: a search of a large
-// archive makes one allocation, not one per line.
+// The lines of a result list, kept back to back in a few large blocks: a search of a
+// large archive makes a few allocations, not one per line, and taking more lines never
+// moves those already taken (there is no moment with two copies of them).
 class LineList {
  public:
-  std::size_t size() const { return ends_.size(); }
-  bool empty() const { return ends_.empty(); }
-  TextView operator[](std::size_t i) const {
-    const std::size_t begin = i ? ends_[i - 1] : 0;
-    return TextView(chars_).substr(begin, ends_[i] - begin);
-  }
+  std::size_t size() const { return starts_.size(); }
+  bool empty() const { return starts_.empty(); }
+  TextView operator[](std::size_t i) const;
   void add(TextView line);
   void add(const LineFormat& format, const RecordBuffer& record);
+  // Room for `lines` lines of `chars` characters in all, taken when the first line is.
   void reserve(std::size_t lines, std::size_t chars);
+  // Forgets every line and gives the memory back.
   void clear();
   std::vector<Text> toVector() const;
   // The list's sorted order (see SortLines): the indexes of the lines in that order.
   std::vector<std::size_t> sortedOrder() const;
 
  private:
-  Text chars_;
-  std::vector<std::size_t> ends_;
+  Text& room(std::size_t length);  // the block a line of that length goes into
+
+  std::vector<Text> blocks_;
+  std::vector<std::uint64_t> starts_;  // block << 32 | offset in the block
+  std::size_t nextBlockChars_ = 0;
+  Text line_;  // the line being built
 };
 
 // The trimmed texts of `fields` joined by one blank (each trimmed on its own, the

@@ -1,9 +1,11 @@
 #include "kit/list_find.h"
 
 #include <QHash>
-#include <QListWidget>
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 
 #include "core/list_find.h"
+#include "kit/result_list.h"
 #include "platform/dialogs.h"
 #include "platform/qtext.h"
 
@@ -20,21 +22,24 @@ QString lastFindText(const QString& windowClass) { return lastTexts().value(wind
 
 void setLastFindText(const QString& windowClass, const QString& text) { lastTexts()[windowClass] = text; }
 
-int selectedRow(const QListWidget* list) {
-  const auto items = list->selectedItems();
-  return items.isEmpty() ? -1 : list->row(items.first());
+int selectedRow(const QAbstractItemView* list) {
+  const QItemSelectionModel* selection = list->selectionModel();
+  const QModelIndexList rows = selection ? selection->selectedIndexes() : QModelIndexList();
+  return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void selectRow(QListWidget* list, int row) {
-  if (row < 0 || row >= list->count()) {
+void selectRow(QAbstractItemView* list, int row) {
+  const QAbstractItemModel* model = list->model();
+  if (!model || row < 0 || row >= model->rowCount()) {
     list->clearSelection();
     return;
   }
-  list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-  list->scrollToItem(list->item(row));
+  const QModelIndex index = model->index(row, 0);
+  list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+  list->scrollTo(index);
 }
 
-void listFind(QListWidget* list, const QString& typed, const QString& windowClass, QWidget* parent) {
+void listFind(ResultList* list, const QString& typed, const QString& windowClass, QWidget* parent) {
   if (list->count() == 0) {
     platform::plainMessage(QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."), parent);
     return;
@@ -46,8 +51,7 @@ void listFind(QListWidget* list, const QString& typed, const QString& windowClas
   }
   core::Text last = platform::toCore(lastFindText(windowClass));
   const int found = core::listFindNext(
-      list->count(), [list](int i) { return platform::toCore(list->item(i)->text()); }, selected,
-      platform::toCore(typed), last);
+      list->count(), [list](int i) { return list->line(i); }, selected, platform::toCore(typed), last);
   if (found >= 0) selectRow(list, found);
   setLastFindText(windowClass, platform::fromCore(last));
 }

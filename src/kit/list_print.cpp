@@ -1,6 +1,7 @@
 #include "kit/list_print.h"
 
-#include <QListWidget>
+#include <QAbstractItemModel>
+#include <QAbstractItemView>
 
 #include "platform/dialogs.h"
 #include "platform/qtext.h"
@@ -8,6 +9,19 @@
 namespace kit {
 
 using namespace platform::report;
+
+namespace {
+// The lines of a list, read through its model, in list order, as they stand.
+QStringList linesOf(const QAbstractItemView* list) {
+  QStringList out;
+  const QAbstractItemModel* model = list ? list->model() : nullptr;
+  if (!model) return out;
+  const int rows = model->rowCount();
+  out.reserve(rows);
+  for (int i = 0; i < rows; ++i) out << model->index(i, 0).data().toString();
+  return out;
+}
+}  // namespace
 
 std::unique_ptr<Report> makeListReport() {
   auto report = std::make_unique<Report>(kListTemplateName);
@@ -73,16 +87,8 @@ bool printList(QWidget* window, const QString& title, const QStringList& lines, 
   }
 }
 
-QStringList listLines(const QListWidget* list) {
-  QStringList out;
-  if (!list) return out;
-  out.reserve(list->count());
-  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-  return out;
-}
-
-bool printList(QWidget* window, const QListWidget* list, const QString& title, const ListPrintOptions& options) {
-  return printList(window, title, listLines(list), options);
+bool printList(QWidget* window, const QAbstractItemView* list, const QString& title, const ListPrintOptions& options) {
+  return printList(window, title, linesOf(list), options);
 }
 
 QString datedTitle(const QString& literal, const QDate& today) { return literal + dateText(today); }

@@ -13,7 +13,7 @@
 #include "platform/clock.h"
 #include "platform/report/report.h"
 
-class QListWidget;
+class QAbstractItemView;
 class QWidget;
 
 namespace kit {
@@ -66,12 +66,9 @@ std::unique_ptr<platform::report::Report> prepareListReport(const QString& title
 // own message in an error box; the window stays open either way.
 bool printList(QWidget* window, const QString& title, const QStringList& lines,
                const ListPrintOptions& options = {});
-// The same over the items of a result list, in list order.
-bool printList(QWidget* window, const QListWidget* list, const QString& title,
+// The same over the lines of a result list, in list order.
+bool printList(QWidget* window, const QAbstractItemView* list, const QString& title,
                const ListPrintOptions& options = {});
-
-// The item texts of a list, in list order, as they stand.
-QStringList listLines(const QListWidget* list);
 
 // Titles built by their windows.
 QString datedTitle(const QString& literal, const QDate& today = platform::today());

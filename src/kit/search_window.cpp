@@ -6,16 +6,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
-#include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTextEdit>
 
 #include "core/archive.h"
 #include "core/due_dates.h"
 #include "kit/list_find.h"
+#include "kit/result_list.h"
 #include "platform/windows.h"
 #include "platform/dialogs.h"
 #include "platform/qtext.h"
@@ -28,19 +27,6 @@ namespace {
 const QColor kSteelBlue(0x46, 0x82, 0xB4);
 const QColor kDarkCyan(0x00, 0x8B, 0x8B);
 const QColor kCrimson(0xDC, 0x14, 0x3C);
-
-// Every item of a result list is as wide as the list's item width, one text line high.
-class ItemWidthDelegate : public QStyledItemDelegate {
- public:
-  ItemWidthDelegate(QObject* parent, int width) : QStyledItemDelegate(parent), width_(width) {}
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QSize s = QStyledItemDelegate::sizeHint(option, index);
-    return QSize(width_, s.height());
-  }
-
- private:
-  int width_;
-};
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
   auto* l = new QLabel(text, parent);
@@ -82,33 +68,6 @@ core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat
   const core::RecordFilter filter(std::move(terms));
   core::Archive archive = openArchive(source);
   return core::searchLines(archive, *source.layout, line, filter);
-}
-
-void styleResultList(QListWidget* list, int itemWidth) {
-  QFont f(QStringLiteral("Courier New"), 12);
-  f.setStyleHint(QFont::TypeWriter);
-  list->setFont(f);
-  QPalette p = list->palette();
-  p.setColor(QPalette::Text, Qt::black);
-  list->setPalette(p);
-  list->setUniformItemSizes(true);
-  list->setItemDelegate(new ItemWidthDelegate(list, itemWidth));
-}
-
-void fillResultList(QListWidget* list, const core::LineList& lines, int itemWidth) {
-  QStringList texts;
-  texts.reserve(static_cast<qsizetype>(lines.size()));
-  for (std::size_t i : lines.sortedOrder()) {
-    const core::TextView line = lines[i];
-    texts << QString(reinterpret_cast<const QChar*>(line.data()), static_cast<qsizetype>(line.size()));
-  }
-  list->setUpdatesEnabled(false);
-  list->clear();
-  list->addItems(texts);
-  list->setUpdatesEnabled(true);
-  if (auto* d = dynamic_cast<ItemWidthDelegate*>(list->itemDelegate()); !d) styleResultList(list, itemWidth);
-  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 bool setControlText(QObject* window, const QString& name, const QString& text) {
@@ -235,11 +194,9 @@ void SearchWindow::buildResultPanel() {
   }
 
   const int bottomRows = 28 + (listSettings_.counter.isEmpty() ? 0 : 26) + 50;
-  lstRecords = new QListWidget(panContainer);
+  lstRecords = new ResultList(panContainer, listSettings_.itemWidth);
   lstRecords->setObjectName(QStringLiteral("lstRecords"));
-  lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
   lstRecords->setGeometry(12, top, area.width() - 24, area.height() - top - bottomRows);
-  styleResultList(lstRecords, listSettings_.itemWidth);
   lstRecords->viewport()->installEventFilter(this);
 
   int y = lstRecords->geometry().bottom() + 6;
@@ -351,9 +308,8 @@ void SearchWindow::btnCercaClick() {
     platform::plainMessage(msg::kAccessError, this);
     return;
   }
-  const int found = static_cast<int>(lines.size());
-  fillResultList(lstRecords, lines, listSettings_.itemWidth);
-  setCounter(found);
+  lstRecords->setLines(std::move(lines));
+  setCounter(lstRecords->count());
 
   panContainer->setVisible(true);
   panAvvio->setVisible(false);
@@ -376,16 +332,15 @@ void SearchWindow::fillList() {
   } catch (const core::ArchiveError&) {
     // A list window fills what it can and says nothing.
   }
-  const int found = static_cast<int>(lines.size());
-  fillResultList(lstRecords, lines, listSettings_.itemWidth);
-  setCounter(found);
+  lstRecords->setLines(std::move(lines));
+  setCounter(lstRecords->count());
 }
 
 void SearchWindow::lstRecordsDblClick() {
   try {
     const int row = selectedRow(lstRecords);
     if (row >= 0) {
-      const core::Text chosen = platform::toCore(lstRecords->item(row)->text());
+      const core::Text chosen(lstRecords->line(row));
       core::Archive archive = openArchive(listSettings_.archive);
       core::findEqualLines(archive, *listSettings_.archive.layout, listSettings_.line, chosen,
                            [this](const core::RecordBuffer& record, std::size_t number) {

@@ -20,11 +20,11 @@
 #include "core/text.h"
 #include "kit/archive_source.h"
 #include "kit/list_print.h"
+#include "kit/result_list.h"
 #include "platform/form.h"
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -116,7 +116,7 @@ class SearchWindow : public platform::Form {
   QWidget* panContainer = nullptr;
   QLineEdit* txtTrova = nullptr;
   QPushButton* btnTrova = nullptr;
-  QListWidget* lstRecords = nullptr;
+  ResultList* lstRecords = nullptr;
   QLabel* lblRigo03 = nullptr;
   QLabel* lblTrovate = nullptr;
   QPushButton* btnStampa = nullptr;
@@ -151,10 +151,6 @@ class SearchWindow : public platform::Form {
 core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat& line,
                              const std::vector<ListFilter>& filters, const std::vector<core::Text>& texts);
 
-// Puts the lines into a result list in its sorted order (A-Z folded, equal lines in
-// file order), with updates off, then the item width and the scroll bars.
-void fillResultList(QListWidget* list, const core::LineList& lines, int itemWidth);
-
 // Sets the text of a window's control, whatever its kind: an edit, a combo edit (its
 // text, also one not in its list), a label or a memo. False when there is no such control.
 bool setControlText(QObject* window, const QString& name, const QString& text);
@@ -164,9 +160,5 @@ bool canSetControlText(const QObject* window, const QString& name);
 // What a double-click writes into `window`, the target's window (null: nothing).
 void writePick(const PickTarget& target, platform::Form* window, const core::RecordBuffer& record,
                std::size_t number);
-
-
-// The style of the result list's items: Courier New 12, opaque black.
-void styleResultList(QListWidget* list, int itemWidth);
 
 }  // namespace kit

@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -152,9 +153,73 @@ TEST(ListOrder, TheListOrderIsTheFoldedComparison) {
   EXPECT_EQ(lines, expected);
 }
 
+TEST(ListOrder, ManyLinesWithSharedBeginningsSortAsTheFoldedComparison) {
+  // Thousands of lines drawn from a few columns, so that many share long beginnings,
+  // many are equal or equal but for letter case, some end where others go on (with
+  // U+0000 after the shared part) and a few are long.
+  std::mt19937 random(7);
+  auto pick = [&](std::initializer_list<const char16_t*> from) {
+    return Text(from.begin()[random() % from.size()]);
+  };
+  struct Case {
+    const char* name;
+    std::size_t lines;
+    Text prefix;
+  } cases[] = {{"short lines", 3000, u""},
+               {"a long shared beginning", 3000, Text(150, u'x')},
+               {"enough lines to be sorted in parts side by side", 40000, u""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<Text> lines;
+    for (std::size_t i = 0; i < c.lines; ++i) {
+      Text line = c.prefix + pick({u"Autovettura ", u"autovettura ", u"Autocarro   ", u"Auto", u""});
+      line += pick({u"Fiat Punto", u"FIAT punto", u"Fiat", u"Fiat\u0000", u"Iveco Daily", u"_", u"\u00c8lite"});
+      if (random() % 3) line += u"  Targa: " + Text(1, static_cast<char16_t>(u'A' + random() % 3));
+      if (random() % 50 == 0) line += Text(300 + random() % 50, u'z');
+      lines.push_back(line);
+    }
+    std::vector<Text> expected = lines;
+    std::stable_sort(expected.begin(), expected.end(), [](const Text& a, const Text& b) { return core::lessFolded(a, b); });
+    core::LineList list;
+    for (const Text& l : lines) list.add(l);
+    std::vector<std::size_t> order = list.sortedOrder();
+    ASSERT_EQ(order.size(), lines.size());
+    std::vector<Text> viaList;
+    for (std::size_t i : order) viaList.emplace_back(list[i]);
+    EXPECT_EQ(viaList, expected);
+    // Equal lines keep their file order: the indexes of equal neighbours rise.
+    for (std::size_t i = 1; i < order.size(); ++i)
+      if (lines[order[i]] == lines[order[i - 1]]) {
+        EXPECT_LT(order[i - 1], order[i]);
+      }
+  }
+}
+
+TEST(LineList, KeepsEveryLineWholeAcrossItsBlocksAndNeverMovesOne) {
+  // Enough text for several blocks, with one line longer than a block and an empty one.
+  core::LineList list;
+  std::vector<Text> lines;
+  const char16_t* first = nullptr;
+  for (std::size_t i = 0; i < 5000; ++i) {
+    Text line = i == 1234 ? Text(300000, u'L') : Text(150, static_cast<char16_t>(u'a' + i % 26));
+    line = i == 77 ? Text() : line + core::fromUtf8(std::to_string(i));
+    lines.push_back(line);
+    list.add(line);
+    if (i == 0) first = list[0].data();
+  }
+  ASSERT_EQ(list.size(), lines.size());
+  EXPECT_EQ(list.toVector(), lines);
+  // Taking more lines never copied those already taken (no moment with two copies).
+  EXPECT_EQ(list[0].data(), first);
+  list.clear();
+  EXPECT_TRUE(list.empty());
+  list.add(u"again");
+  EXPECT_EQ(list.toVector(), std::vector<Text>{u"again"});
+}
+
 TEST(ListFind, NewTextFromTheTopSameTextAfterTheSelection) {
   const std::vector<Text> lines{u"Fiat Punto", u"Iveco Daily", u"fiat panda", u"Opel Astra"};
-  auto at = [&](int i) { return lines[static_cast<std::size_t>(i)]; };
+  auto at = [&](int i) -> core::TextView { return lines[static_cast<std::size_t>(i)]; };
   const int n = static_cast<int>(lines.size());
   Text last;
 
@@ -244,6 +309,33 @@ TEST_F(ScanTest, ListsWhatIsTakenAndStopsWhereTold) {
   core::Archive again(path_, layout().size());
   lines = core::searchLines(again, layout(), format, core::RecordFilter({})).toVector();
   EXPECT_EQ(lines, (std::vector<Text>{u"a", u"b", u"c", u"d"}));  // the partial record is no record
+}
+
+TEST_F(ScanTest, ASearchReadsEveryFieldItsLineAndItsFiltersNeed) {
+  // The scan copies out of the file only the fields the line and the filters name
+  // (a computed column may read any): each case must see the fields it reads.
+  write({record(u"Auto", u"Fiat", u"Punto", u"uno"), record(u"Moto", u"Ducati", u"Monster", u"due"),
+         record(u"Auto", u"Opel", u"Astra", u"tre")});
+  using namespace core::line;
+  const core::LineFormat plain({column({1}, 7), rest({2})});
+  const core::LineFormat withComputed(
+      {column({1}, 7), computed([](const core::RecordBuffer& r) { return r.get(3) + u"/" + r.get(0); }, 0)});
+  struct Case {
+    const char* name;
+    const core::LineFormat& format;
+    std::vector<core::RecordFilter::Term> terms;
+    std::vector<Text> lines;
+  } cases[] = {
+      {"no filter", plain, {}, {u"Fiat   Punto", u"Ducati Monster", u"Opel   Astra"}},
+      {"a filter on a field the line leaves out", plain, {{0, u"aut"}}, {u"Fiat   Punto", u"Opel   Astra"}},
+      {"two filters, one of them on the line", plain, {{3, u"TRE"}, {2, u"astra"}}, {u"Opel   Astra"}},
+      {"a computed column", withComputed, {{0, u"moto"}}, {u"Ducati due/Moto"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    core::Archive archive(path_, layout().size());
+    EXPECT_EQ(core::searchLines(archive, layout(), c.format, core::RecordFilter(c.terms)).toVector(), c.lines);
+  }
 }
 
 TEST_F(ScanTest, EveryRecordWithTheChosenLineIsFoundInFileOrder) {

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <array>
 #include <stdexcept>
@@ -15,6 +14,7 @@
 #include "platform/form.h"
 #include "platform/qtext.h"
 #include "support/helpers.h"
+#include "support/result_list.h"
 #include "support/scripted_host.h"
 
 namespace {
@@ -146,8 +146,7 @@ TEST_F(PathInLblFile, TheCardTheListAndTheExportReadTheYearTheLabelNames) {
   list.findBox = false;
   kit::SearchWindow listWindow(nullptr, list);
   listWindow.show();
-  ASSERT_EQ(listWindow.lstRecords->count(), 1);
-  EXPECT_EQ(listWindow.lstRecords->item(0)->text(), QStringLiteral("Rossi"));
+  EXPECT_EQ(listLines(listWindow.lstRecords), QStringList{QStringLiteral("Rossi")});
 
   kit::ExportSettings exported;
   exported.windowClass = QStringLiteral("TfrmExpAnno");

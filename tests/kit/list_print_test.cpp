@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QListWidget>
 #include <cstdlib>
 #include <QProcess>
 #include <QStandardPaths>
@@ -7,6 +6,8 @@
 
 #include "core/clock.h"
 #include "kit/list_print.h"
+#include "kit/result_list.h"
+#include "platform/qtext.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 
@@ -203,8 +204,10 @@ TEST_F(ListPrintFlow, CancelSaysNothingAndPrinterFailureShowsItsOwnMessage) {
 
 TEST_F(ListPrintFlow, HundredLinePdfFromAResultList) {
   REQUIRE_PDFTOTEXT();
-  QListWidget lstRecords;
-  lstRecords.addItems(someLines(100));
+  core::LineList lines;
+  for (const QString& line : someLines(100)) lines.add(platform::toCore(line));
+  kit::ResultList lstRecords(nullptr, 1600);
+  lstRecords.setLines(std::move(lines));
   const auto options = kit::ListPrintOptions::dated();
   ASSERT_TRUE(kit::printList(&window, &lstRecords, QStringLiteral("Veicoli entrati in data "), options));
 

@@ -3,7 +3,6 @@
 // app's own card, the find switches.
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -14,6 +13,7 @@
 #include "platform/qtext.h"
 #include "support/archive_files.h"
 #include "support/helpers.h"
+#include "support/result_list.h"
 #include "support/scripted_host.h"
 #include "support/stand_in_windows.h"
 
@@ -73,12 +73,6 @@ kit::ListSettings listSettings() {
   return s;
 }
 
-QStringList items(QListWidget* list) {
-  QStringList out;
-  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-  return out;
-}
-
 // The app's own card, as the list window sees it.
 platform::Form* addCard(StandInWindows& windows) {
   auto* card = new platform::Form(nullptr, "TfrmProva", platform::WindowKind::Maximized, " Prova", 300, 200);
@@ -107,7 +101,7 @@ TEST_F(SearchWindowTest, AYearlyArchiveIsNamedAtEachSearch) {
   EXPECT_EQ(w.lblTrovate->text(), "Il presente elenco contiene 0 schede.");
   w.filterEdit("txtNome")->setText("B");
   click(w.btnCerca);
-  EXPECT_EQ(items(w.lstRecords), (QStringList{"bianca     - Torino", "Bruno      - Milano"}));
+  EXPECT_EQ(listLines(w.lstRecords), (QStringList{"bianca     - Torino", "Bruno      - Milano"}));
   EXPECT_EQ(w.lblTrovate->text(), "Il presente elenco contiene 2 schede.");
   EXPECT_EQ(w.lblConta->text(), "1");
 
@@ -115,7 +109,7 @@ TEST_F(SearchWindowTest, AYearlyArchiveIsNamedAtEachSearch) {
   kit::SearchWindow other(nullptr, searchSpec());
   other.show();
   click(other.btnCerca);
-  EXPECT_EQ(items(other.lstRecords), (QStringList{"Anna       - Roma"}));
+  EXPECT_EQ(listLines(other.lstRecords), (QStringList{"Anna       - Roma"}));
 }
 
 TEST_F(SearchWindowTest, DoubleClickWritesOnlyForItsOwnKeyWordAndTheLastEqualRecordWins) {
@@ -150,23 +144,23 @@ TEST_F(SearchWindowTest, AListWindowFillsWhenShownWithItsSelectionRule) {
   EXPECT_TRUE(w.panContainer->isVisible());
   EXPECT_EQ(w.lblRigo03->text(), "Spiegazione");
   // Skip leaves one out, Stop ends the list after its own record.
-  EXPECT_EQ(items(w.lstRecords), (QStringList{"ada        - Pisa", "Elio       - Como"}));
+  EXPECT_EQ(listLines(w.lstRecords), (QStringList{"ada        - Pisa", "Elio       - Como"}));
 
   // No double-click: the list stays open.
   kit::selectRow(w.lstRecords, 0);
-  const QRect r = w.lstRecords->visualItemRect(w.lstRecords->item(0));
+  const QRect r = lineRect(w.lstRecords, 0);
   QTest::mouseDClick(w.lstRecords->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
   EXPECT_TRUE(w.isVisible());
   click(w.btnChiudi);
   EXPECT_FALSE(w.isVisible());
-  EXPECT_EQ(w.lstRecords->count(), 0);
+  EXPECT_EQ(listCount(w.lstRecords), 0);
 }
 
 TEST_F(SearchWindowTest, AListWindowSaysNothingWhenItsArchiveCannotBeRead) {
   QDir(dir.path()).mkdir("Prove.pro");
   kit::SearchWindow w(nullptr, listSettings());
   w.show();
-  EXPECT_EQ(w.lstRecords->count(), 0);
+  EXPECT_EQ(listCount(w.lstRecords), 0);
   EXPECT_TRUE(host.boxes.empty());
 }
 

@@ -4,6 +4,7 @@
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
+#include <QRect>
 #include <QStringList>
 
 inline QStringList listLines(const QAbstractItemView* list) {
@@ -20,3 +21,6 @@ inline void selectLine(QAbstractItemView* list, int row) {
   const QModelIndex index = list->model()->index(row, 0);
   list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
 }
+
+// Where line `row` stands in the list's viewport (for clicks and its width).
+inline QRect lineRect(const QAbstractItemView* list, int row) { return list->visualRect(list->model()->index(row, 0)); }

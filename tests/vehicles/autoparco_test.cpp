@@ -4,7 +4,6 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -16,6 +15,7 @@
 #include "shell/frm_calendario.h"
 #include "shell/frm_guida.h"
 #include "support/helpers.h"
+#include "support/result_list.h"
 #include "support/scripted_host.h"
 #include "vehicles/frm_autoparco.h"
 #include "vehicles/frm_trova_automezzi.h"
@@ -519,8 +519,8 @@ TEST_F(AutoparcoTest, SearchFromTheCardLoadsTheChosenVehicle) {
     auto& search = static_cast<TfrmTrovaAutomezzi&>(f);
     search.txtTarga->setText(QStringLiteral("zz999"));
     search.btnCercaClick();
-    ASSERT_EQ(search.lstRecords->count(), 1);
-    search.lstRecords->setCurrentRow(0);
+    ASSERT_EQ(listCount(search.lstRecords), 1);
+    selectLine(search.lstRecords, 0);
     search.lstRecordsDblClick();
   });
   w->cmdTrovaClick();

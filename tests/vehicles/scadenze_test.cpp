@@ -1,7 +1,6 @@
 // The upcoming-deadlines app: its menu and the four due-date lists.
 #include <QDate>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -14,6 +13,7 @@
 #include "platform/widgets.h"
 #include "shell/frm_guida.h"
 #include "support/helpers.h"
+#include "support/result_list.h"
 #include "support/scripted_host.h"
 #include "support/vehicle_archive.h"
 #include "vehicles/frm_menu_scadenze.h"
@@ -36,9 +36,9 @@ VehicleFields vehicle(const QString& make, VehicleFields dates) {
   return v;
 }
 
-QStringList makesListed(QListWidget* list) {
+QStringList makesListed(const QAbstractItemView* list) {
   QStringList out;
-  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text().mid(22, 30).section(' ', 0, 0);
+  for (const QString& line : listLines(list)) out << line.mid(22, 30).section(' ', 0, 0);
   return out;
 }
 
@@ -129,8 +129,8 @@ TEST_F(Scadenze, TheLineHasFixedColumnsAndTheOwnerWholeAtTheEnd) {
                   {"ScadBollo", day(2)}};
   appendVehicles({v});
   auto w = show(kLists[3]);
-  ASSERT_EQ(w->lstRecords->count(), 1);
-  const QString line = w->lstRecords->item(0)->text();
+  ASSERT_EQ(listCount(w->lstRecords), 1);
+  const QString line = listLines(w->lstRecords).at(0);
   EXPECT_EQ(line, "Autocarro con gru id  Mercedes-Benz Actros 2545 L 6x  Targa: AB123CD       Scad. " + day(2) +
                       "  Km: 1234567890  Titolare: Trasporti Internazionali Rossi & Figli S.p.A.");
   EXPECT_EQ(line.indexOf("Trasporti"), 119);  // character 120
@@ -159,21 +159,21 @@ TEST_F(Scadenze, EachWindowHasItsTextsAndNoFindCounterOrDoubleClick) {
     EXPECT_EQ(w->findChild<QObject*>("lblTrovate"), nullptr);
     EXPECT_EQ(find<QPushButton>(w.get(), "btnStampa")->text(), "Stampa");
     EXPECT_EQ(find<QPushButton>(w.get(), "btnChiudi")->text(), "Chiudi");
-    ASSERT_EQ(w->lstRecords->count(), 1);
+    ASSERT_EQ(listCount(w->lstRecords), 1);
     // A double-click opens nothing and leaves the list open.
-    const QRect r = w->lstRecords->visualItemRect(w->lstRecords->item(0));
+    const QRect r = lineRect(w->lstRecords, 0);
     QTest::mouseClick(w->lstRecords->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
     QTest::mouseDClick(w->lstRecords->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
     EXPECT_TRUE(w->isVisible());
     click(w->btnChiudi);
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(w->lstRecords->count(), 0);
+    EXPECT_EQ(listCount(w->lstRecords), 0);
   }
 }
 
 TEST_F(Scadenze, AMissingArchiveGivesAnEmptyListAndIsCreated) {
   auto w = show(kLists[2]);
-  EXPECT_EQ(w->lstRecords->count(), 0);
+  EXPECT_EQ(listCount(w->lstRecords), 0);
   EXPECT_TRUE(dir.exists(kVehicleArchive));
   EXPECT_TRUE(host.boxes.empty());
 }
@@ -209,7 +209,7 @@ TEST_F(Scadenze, TheMenuOpensEachListModallyOverItself) {
   int listed = -1;
   host.onModal = [&](platform::Form& f) {
     EXPECT_EQ(f.parentWidget(), &menu);
-    listed = static_cast<kit::SearchWindow&>(f).lstRecords->count();
+    listed = listCount(static_cast<kit::SearchWindow&>(f).lstRecords);
   };
   for (auto* b : {menu.btnRevisione, menu.btnTagliando, menu.btnAssicurazione, menu.btnBollo}) {
     EXPECT_EQ(b->focusPolicy(), Qt::NoFocus);

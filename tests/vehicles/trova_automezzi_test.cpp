@@ -2,7 +2,6 @@
 // into the window its key word names, print.
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <map>
@@ -12,6 +11,7 @@
 #include "kit/list_find.h"
 #include "platform/form.h"
 #include "support/helpers.h"
+#include "support/result_list.h"
 #include "support/scripted_host.h"
 #include "support/vehicle_archive.h"
 #include "vehicles/frm_autoparco.h"
@@ -40,12 +40,6 @@ QString lineOf(const VehicleFields& v) {
   auto col = [](const QString& s, int n) { return s.leftJustified(n, QLatin1Char(' '), true); };
   return col(f("Tipo"), 20) + "  " + col(f("Marca") + " " + f("Modello"), 30) + "  Targa: " + col(f("Targa"), 12) +
          "  Titolare: " + col(f("Proprietario"), 30) + "  Anno: " + col(f("Anno"), 10) + "  Km: " + f("Chilometri");
-}
-
-QStringList items(QListWidget* list) {
-  QStringList out;
-  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-  return out;
 }
 
 class TrovaAutomezzi : public ::testing::Test {
@@ -108,21 +102,21 @@ TEST_F(TrovaAutomezzi, NoFilterListsEveryVehicleSortedWithItsCounter) {
   auto w = open();
   search(*w);
   // Sorted with A-Z folded: "autovettura" and "Autovettura" side by side, file order kept.
-  EXPECT_EQ(items(w->lstRecords), (QStringList{lineOf(punto()), lineOf(astra()), lineOf(daily())}));
+  EXPECT_EQ(listLines(w->lstRecords), (QStringList{lineOf(punto()), lineOf(astra()), lineOf(daily())}));
   EXPECT_EQ(w->lblTrovate->text(), "Il presente riepilogo contiene 3 schede");
   EXPECT_EQ(w->lblConta->text(), "0");
   EXPECT_TRUE(w->panContainer->isVisible());
   EXPECT_FALSE(w->panAvvio->isVisible());
   EXPECT_EQ(w->lstRecords->font().family(), "Courier New");
   EXPECT_EQ(w->lstRecords->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  EXPECT_EQ(w->lstRecords->visualItemRect(w->lstRecords->item(0)).width(), 1600);
+  EXPECT_EQ(lineRect(w->lstRecords, 0).width(), 1600);
   EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(TrovaAutomezzi, EmptyOrMissingArchiveGivesAnEmptyListAndCreatesTheFile) {
   auto w = open();
   search(*w);
-  EXPECT_EQ(w->lstRecords->count(), 0);
+  EXPECT_EQ(listCount(w->lstRecords), 0);
   EXPECT_EQ(w->lblTrovate->text(), "Il presente riepilogo contiene 0 schede");
   EXPECT_TRUE(dir.exists(kVehicleArchive));
   EXPECT_EQ(dir.read(kVehicleArchive).size(), 0);
@@ -137,7 +131,7 @@ TEST_F(TrovaAutomezzi, LineCutsMakeModelAndOwnerButNeverTheKilometres) {
   appendVehicles({v});
   auto w = open();
   search(*w);
-  const QString line = w->lstRecords->item(0)->text();
+  const QString line = listLines(w->lstRecords).at(0);
   EXPECT_EQ(line, lineOf(v));
   EXPECT_TRUE(line.contains("  Mercedes-Benz Veicoli Commerci  Targa: AB123CD       Titolare: Trasporti Internazionali Rossi  Anno: "));
   EXPECT_TRUE(line.endsWith("  Km: 123456 (contachilometri sostituito)"));
@@ -170,7 +164,7 @@ TEST_F(TrovaAutomezzi, FiltersFoldOnlyAToZAndEveryFilledFilterMustMatch) {
     SCOPED_TRACE(c.name);
     auto w = open();
     search(*w, c.filters);
-    EXPECT_EQ(items(w->lstRecords), c.found);
+    EXPECT_EQ(listLines(w->lstRecords), c.found);
     EXPECT_EQ(w->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene %1 schede").arg(c.found.size()));
   }
 }
@@ -198,10 +192,10 @@ TEST_F(TrovaAutomezzi, PressingCercaShowsTheWaitLabelAndClosingEmptiesTheList) {
   EXPECT_TRUE(w->lblAttendere->isVisible());
   EXPECT_EQ(w->lblAttendere->text(), "Ricerca schede in corso. Attendere...");
   QTest::mouseRelease(w->btnCerca, Qt::LeftButton);
-  EXPECT_EQ(w->lstRecords->count(), 1);
+  EXPECT_EQ(listCount(w->lstRecords), 1);
   click(w->btnChiudi);
   EXPECT_FALSE(w->isVisible());
-  EXPECT_EQ(w->lstRecords->count(), 0);
+  EXPECT_EQ(listCount(w->lstRecords), 0);
 }
 
 // ---- the picker --------------------------------------------------------------------
@@ -276,7 +270,7 @@ TEST_F(TrovaAutomezzi, EachKeyWordWritesItsFieldsIntoItsWindowAndNothingElse) {
     addStandIns();
     auto w = open(c.keyWord);
     search(*w, {{"txtTarga", "ab123"}});
-    ASSERT_EQ(w->lstRecords->count(), 1);
+    ASSERT_EQ(listCount(w->lstRecords), 1);
     kit::selectRow(w->lstRecords, 0);
     w->lstRecordsDblClick();
     EXPECT_FALSE(w->isVisible());
@@ -305,9 +299,9 @@ TEST_F(TrovaAutomezzi, AutoparcoLoadsTheWholeCardAndTheLaterOfTwoEqualLinesWins)
   host.modalScripts.push_back([&](platform::Form& f) {
     auto& w = static_cast<TfrmTrovaAutomezzi&>(f);
     search(w, {{"txtMarca", "fiat"}});
-    ASSERT_EQ(w.lstRecords->count(), 2);
+    ASSERT_EQ(listCount(w.lstRecords), 2);
     // A double-click on the first line: the first press selects it.
-    const QRect r = w.lstRecords->visualItemRect(w.lstRecords->item(0));
+    const QRect r = lineRect(w.lstRecords, 0);
     QTest::mouseClick(w.lstRecords->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
     EXPECT_EQ(kit::selectedRow(w.lstRecords), 0);
     QTest::mouseDClick(w.lstRecords->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
