@@ -153,6 +153,35 @@ Text joinFields(const RecordBuffer& record, const std::vector<std::size_t>& fiel
   return out;
 }
 
+LineFormat::LineFormat(std::vector<LinePiece> pieces) : pieces_(std::move(pieces)) {
+  for (const LinePiece& p : pieces_) {
+    if (p.width < 0) maxChars_ += p.literal.size();
+    else if (p.compute) computed_ = true;
+    else maxChars_ += p.fields.size() * 256 + static_cast<std::size_t>(p.width);  // a field holds at most 255
+  }
+}
+
+char16_t* LineFormat::write(char16_t* out, const RecordBuffer& record) const {
+  const std::array<char16_t, 256>& chars = ansiChars();
+  for (const LinePiece& p : pieces_) {
+    if (p.width < 0) {
+      out = std::copy(p.literal.begin(), p.literal.end(), out);
+      continue;
+    }
+    char16_t* const start = out;
+    for (std::size_t i = 0; i < p.fields.size(); ++i) {
+      if (i) *out++ = u' ';
+      for (char c : trimmedBytes(record, p.fields[i])) *out++ = chars[static_cast<std::uint8_t>(c)];
+    }
+    if (p.width > 0) {
+      char16_t* const end = start + p.width;
+      if (out < end) std::fill(out, end, u' ');
+      out = end;
+    }
+  }
+  return out;
+}
+
 void LineFormat::appendTo(Text& out, const RecordBuffer& record) const {
   for (const LinePiece& p : pieces_) {
     if (p.width < 0) {
@@ -233,9 +262,15 @@ void LineList::add(TextView line) {
 
 void LineList::add(const LineFormat& format, const RecordBuffer& record) {
   // Built aside first, so that its length is known where it is placed.
-  line_.clear();
-  format.appendTo(line_, record);
-  add(line_);
+  if (format.computed_) {
+    line_.clear();
+    format.appendTo(line_, record);
+    add(line_);
+    return;
+  }
+  if (line_.size() < format.maxChars_) line_.resize(format.maxChars_);
+  const char16_t* end = format.write(line_.data(), record);
+  add(TextView(line_.data(), static_cast<std::size_t>(end - line_.data())));
 }
 
 void LineList::reserve(std::size_t lines, std::size_t chars) {

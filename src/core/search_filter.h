@@ -81,7 +81,7 @@ Text padColumn(TextView text, int width);
 class LineFormat {
  public:
   LineFormat() = default;
-  explicit LineFormat(std::vector<LinePiece> pieces) : pieces_(std::move(pieces)) {}
+  explicit LineFormat(std::vector<LinePiece> pieces);
   bool empty() const { return pieces_.empty(); }
   Text build(const RecordBuffer& record) const;
   void appendTo(Text& out, const RecordBuffer& record) const;
@@ -90,7 +90,14 @@ class LineFormat {
   bool readsOnly(std::vector<std::size_t>& fields) const;
 
  private:
+  friend class LineList;
+  // A line without computed columns, written at `out` (room for maxChars_
+  // characters) with no allocation; returns its end. The same text as appendTo.
+  char16_t* write(char16_t* out, const RecordBuffer& record) const;
+
   std::vector<LinePiece> pieces_;
+  bool computed_ = false;      // a column is computed: no write()
+  std::size_t maxChars_ = 0;   // room write() may use, columns not yet cut included
 };
 
 // The lines of a result list, kept back to back in a few large blocks: a search of a
@@ -108,7 +115,7 @@ class LineList {
   // Forgets every line and gives the memory back.
   void clear();
   std::vector<Text> toVector() const;
-  // The list's sorted order (see SortLines): the indexes of the lines in that order.
+  // The list's sorted order (see sortLines): the indexes of the lines in that order.
   std::vector<std::size_t> sortedOrder() const;
 
  private:

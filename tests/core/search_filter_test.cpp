@@ -117,12 +117,29 @@ TEST(SearchFilter, MatchesStoredBytesAsTheTrimmedWindows1252Text) {
 TEST(ListLine, ColumnsArePaddedOrCutAndTheLastIsLeftAsItIs) {
   using namespace core::line;
   const core::LineFormat format({column({0}, 6), literal(u"  "), column({1, 2}, 12), literal(u" | "), rest({3})});
-  EXPECT_EQ(format.build(record(u"Auto", u"Fiat", u"Punto", u" note ")), u"Auto    Fiat Punto   | note");
-  // Too long: cut to the width; the last column is never cut.
-  EXPECT_EQ(format.build(record(u"Autovettura", u"Mercedes", u"Sprinter", u"a long note!")),
-            u"Autove  Mercedes Spr | a long note!");
-  // An empty make still leaves the joining blank.
-  EXPECT_EQ(format.build(record(u"", u"", u"Punto", u"")), u"        " u" Punto      " u" | ");
+  struct Case {
+    const char* name;
+    core::RecordBuffer record;
+    Text line;
+  } cases[] = {
+      {"padded", record(u"Auto", u"Fiat", u"Punto", u" note "), u"Auto    Fiat Punto   | note"},
+      // Too long: cut to the width; the last column is never cut.
+      {"cut", record(u"Autovettura", u"Mercedes", u"Sprinter", u"a long note!"), u"Autove  Mercedes Spr | a long note!"},
+      // An empty make still leaves the joining blank.
+      {"empty make", record(u"", u"", u"Punto", u""), u"        " u" Punto      " u" | "},
+      {"every field full, Windows-1252 beyond ASCII",
+       record(u"\u20ac\u00e8\u201cquote\u201d", u"12345678", u"abcdefgh", u"\u00e0\u00e8\u00ec\u00f2\u00f9\u20ac12345\u2122"),
+       u"\u20ac\u00e8\u201cquo  12345678 abc | \u00e0\u00e8\u00ec\u00f2\u00f9\u20ac12345\u2122"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(format.build(c.record), c.line);
+    // A scan places the line it builds in its list: the same text.
+    core::LineList list;
+    list.add(format, c.record);
+    list.add(format, c.record);
+    EXPECT_EQ(list.toVector(), (std::vector<Text>{c.line, c.line}));
+  }
   EXPECT_EQ(core::padColumn(u"abc", 5), u"abc  ");
   EXPECT_EQ(core::padColumn(u"abcdef", 3), u"abc");
   EXPECT_EQ(core::joinFields(record(u"", u" Fiat ", u"Uno", u""), {1, 2}), u"Fiat Uno");
