@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 #include <system_error>
 #include <thread>
 
@@ -235,42 +236,44 @@ TextView LineList::operator[](std::size_t i) const {
   const std::uint64_t start = starts_[i];
   const std::size_t block = static_cast<std::size_t>(start >> 32);
   const std::size_t begin = static_cast<std::size_t>(start & kOffsetMask);
-  const Text& chars = blocks_[block];
-  std::size_t end = chars.size();
+  const Block& b = blocks_[block];
+  std::size_t end = b.size;
   if (i + 1 < starts_.size() && (starts_[i + 1] >> 32) == block) end = static_cast<std::size_t>(starts_[i + 1] & kOffsetMask);
-  return TextView(chars).substr(begin, end - begin);
+  return TextView(b.chars.get() + begin, end - begin);
 }
 
-Text& LineList::room(std::size_t length) {
+char16_t* LineList::room(std::size_t length) {
   // A line never straddles two blocks and a block never grows, so no line ever moves.
   // Each new block is as large as all before it together: a long list needs few.
-  if (blocks_.empty() || blocks_.back().size() + length > blocks_.back().capacity()) {
+  if (blocks_.empty() || blocks_.back().size + length > blocks_.back().capacity) {
     std::size_t held = 0;
-    for (const Text& b : blocks_) held += b.size();
-    blocks_.emplace_back();
-    blocks_.back().reserve(std::max(length, std::min(kMaxBlockChars, std::max({kMinBlockChars, nextBlockChars_, held}))));
+    for (const Block& b : blocks_) held += b.size;
+    const std::size_t capacity =
+        std::max(length, std::min(kMaxBlockChars, std::max({kMinBlockChars, nextBlockChars_, held})));
+    // Not filled in advance: memory the lines never reach is never touched.
+    blocks_.push_back({std::make_unique_for_overwrite<char16_t[]>(capacity), 0, capacity});
     nextBlockChars_ = 0;
   }
-  return blocks_.back();
+  starts_.push_back((static_cast<std::uint64_t>(blocks_.size() - 1) << 32) | blocks_.back().size);
+  return blocks_.back().chars.get() + blocks_.back().size;
 }
 
 void LineList::add(TextView line) {
-  Text& chars = room(line.size());
-  starts_.push_back((static_cast<std::uint64_t>(blocks_.size() - 1) << 32) | chars.size());
-  chars.append(line);
+  std::copy(line.begin(), line.end(), room(line.size()));
+  blocks_.back().size += line.size();
 }
 
 void LineList::add(const LineFormat& format, const RecordBuffer& record) {
-  // Built aside first, so that its length is known where it is placed.
   if (format.computed_) {
+    // Built aside first, so that its length is known where it is placed.
     line_.clear();
     format.appendTo(line_, record);
     add(line_);
     return;
   }
-  if (line_.size() < format.maxChars_) line_.resize(format.maxChars_);
-  const char16_t* end = format.write(line_.data(), record);
-  add(TextView(line_.data(), static_cast<std::size_t>(end - line_.data())));
+  // Written in place: the block has room for the longest line the format can make.
+  char16_t* begin = room(format.maxChars_);
+  blocks_.back().size += static_cast<std::size_t>(format.write(begin, record) - begin);
 }
 
 void LineList::reserve(std::size_t lines, std::size_t chars) {
@@ -279,7 +282,7 @@ void LineList::reserve(std::size_t lines, std::size_t chars) {
 }
 
 void LineList::clear() {
-  std::vector<Text>().swap(blocks_);
+  std::vector<Block>().swap(blocks_);
   std::vector<std::uint64_t>().swap(starts_);
   nextBlockChars_ = 0;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -119,9 +120,14 @@ class LineList {
   std::vector<std::size_t> sortedOrder() const;
 
  private:
-  Text& room(std::size_t length);  // the block a line of that length goes into
+  struct Block {
+    std::unique_ptr<char16_t[]> chars;
+    std::size_t size = 0, capacity = 0;
+  };
+  // Where the next line goes, with room for `length` characters; records its start.
+  char16_t* room(std::size_t length);
 
-  std::vector<Text> blocks_;
+  std::vector<Block> blocks_;
   std::vector<std::uint64_t> starts_;  // block << 32 | offset in the block
   std::size_t nextBlockChars_ = 0;
   Text line_;  // the line being built
