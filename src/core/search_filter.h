@@ -116,7 +116,9 @@ class LineList {
   // Forgets every line and gives the memory back.
   void clear();
   std::vector<Text> toVector() const;
-  // The list's sorted order (see sortLines): the indexes of the lines in that order.
+  // The list's sorted order (see sortLines): the indexes of the lines in that order,
+  // the lines left where they are. A long list is sorted on a few cores at once; the
+  // call returns when all of them are done.
   std::vector<std::size_t> sortedOrder() const;
 
  private:
@@ -130,7 +132,7 @@ class LineList {
   std::vector<Block> blocks_;
   std::vector<std::uint64_t> starts_;  // block << 32 | offset in the block
   std::size_t nextBlockChars_ = 0;
-  Text line_;  // the line being built
+  Text line_;  // a line with computed columns, built before it is placed
 };
 
 // The trimmed texts of `fields` joined by one blank (each trimmed on its own, the
