@@ -21,7 +21,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -193,15 +192,14 @@ void BM_SummaryScan_all_no_lines(benchmark::State& state) { summaryScan(state, Q
 
 void BM_SummaryListFill_all(benchmark::State& state) {
   Fixture& f = fixture();
-  QListWidget list;
-  kit::styleResultList(&list, 1600);
+  kit::ResultList list(nullptr, 1600);
   list.resize(961, 360);
   for (auto _ : state) {
-    kit::fillResultList(&list, f.allSummaryLines, 1600);
-    benchmark::DoNotOptimize(list.count());
     state.PauseTiming();
-    list.clear();
+    core::LineList lines = f.allSummaryLines;
     state.ResumeTiming();
+    list.setLines(std::move(lines));
+    benchmark::DoNotOptimize(list.count());
   }
   state.counters["lines"] = static_cast<double>(f.allSummaryLines.size());
 }

@@ -276,6 +276,20 @@ void LineList::add(const LineFormat& format, const RecordBuffer& record) {
   blocks_.back().size += static_cast<std::size_t>(format.write(begin, record) - begin);
 }
 
+LineList::LineList(const LineList& other) : starts_(other.starts_) {
+  // Each block copied as far as it is filled.
+  blocks_.reserve(other.blocks_.size());
+  for (const Block& b : other.blocks_) {
+    blocks_.push_back({std::make_unique_for_overwrite<char16_t[]>(b.size), b.size, b.size});
+    std::copy(b.chars.get(), b.chars.get() + b.size, blocks_.back().chars.get());
+  }
+}
+
+LineList& LineList::operator=(const LineList& other) {
+  if (this != &other) *this = LineList(other);
+  return *this;
+}
+
 void LineList::reserve(std::size_t lines, std::size_t chars) {
   starts_.reserve(lines);
   if (blocks_.empty()) nextBlockChars_ = chars;

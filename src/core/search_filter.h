@@ -106,6 +106,12 @@ class LineFormat {
 // moves those already taken (there is no moment with two copies of them).
 class LineList {
  public:
+  LineList() = default;
+  LineList(const LineList& other);
+  LineList& operator=(const LineList& other);
+  LineList(LineList&&) noexcept = default;
+  LineList& operator=(LineList&&) noexcept = default;
+
   std::size_t size() const { return starts_.size(); }
   bool empty() const { return starts_.empty(); }
   TextView operator[](std::size_t i) const;

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
-#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -570,11 +569,9 @@ void SummaryWindow::buildControls() {
   connect(btnTrova, &QPushButton::clicked, this, &SummaryWindow::btnTrovaClick);
   if (settings_.highlights) platform::addFocusHighlight(txtTrova, QStringLiteral("effTrova"));
 
-  lstRecords = new QListWidget(pan);
+  lstRecords = new ResultList(pan, 1600);
   lstRecords->setObjectName(QStringLiteral("lstRecords"));
-  lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
   lstRecords->setGeometry(16, 204, 961, 360);
-  styleResultList(lstRecords, 1600);
 
   // The interval on the left under the list, the totals one below the other on the right.
   const QFont bold11 = verdana(11, true);
@@ -625,7 +622,8 @@ void SummaryWindow::FormShow() {
   lblConta->setText(QString::number(filters));
   const QString plate = platform::trim(data_.plateFilter);
   titTipologia->setText(plate.isEmpty() ? settings_.emptyPlate : plate);
-  fillResultList(lstRecords, data_.lines, 1600);
+  // The list takes the scan's lines as they are (the window is shown once).
+  lstRecords->setLines(std::move(data_.lines));
   for (std::size_t i = 0; i < totals.size() && i < data_.sums.size(); ++i)
     totals[i]->setText(platform::fromCore(core::formatTotal(data_.sums[i], settings_.totals[i].form)));
   lblIntervallo->setText(

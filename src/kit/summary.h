@@ -36,13 +36,13 @@
 #include "core/record.h"
 #include "core/search_filter.h"
 #include "core/summary.h"
+#include "kit/result_list.h"
 #include "platform/form.h"
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace platform {
@@ -193,7 +193,7 @@ class SummaryWindow : public platform::Form {
 
   QLineEdit* txtTrova = nullptr;
   QPushButton* btnTrova = nullptr;
-  QListWidget* lstRecords = nullptr;
+  ResultList* lstRecords = nullptr;
   QLabel* titTipologia = nullptr;
   QLabel* lblIntervallo = nullptr;
   std::vector<QLabel*> totals;  // in the settings' order (lblLitriTot, ...)

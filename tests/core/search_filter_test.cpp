@@ -228,6 +228,12 @@ TEST(LineList, KeepsEveryLineWholeAcrossItsBlocksAndNeverMovesOne) {
   EXPECT_EQ(list.toVector(), lines);
   // Taking more lines never copied those already taken (no moment with two copies).
   EXPECT_EQ(list[0].data(), first);
+  // A copy holds the same lines and goes its own way.
+  core::LineList copy = list;
+  copy.add(u"only in the copy");
+  EXPECT_EQ(copy.size(), lines.size() + 1);
+  EXPECT_EQ(copy[1234], lines[1234]);
+  EXPECT_EQ(list.toVector(), lines);
   list.clear();
   EXPECT_TRUE(list.empty());
   list.add(u"again");
