@@ -120,11 +120,15 @@ void Archive::read(std::uint8_t* out) {
 }
 
 std::size_t Archive::readRecords(std::uint8_t* out, std::size_t count) {
-  if (fd_ < 0) throw ArchiveError("archive closed: " + path_);
-  const off_t base = static_cast<off_t>(position_ * recordSize_);
-  const std::size_t records = readAt(fd_, out, count * recordSize_, base, path_) / recordSize_;
+  const std::size_t records = readRecordsAt(position_, out, count);
   position_ += records;
   return records;
+}
+
+std::size_t Archive::readRecordsAt(std::size_t index, std::uint8_t* out, std::size_t count) const {
+  if (fd_ < 0) throw ArchiveError("archive closed: " + path_);
+  const off_t base = static_cast<off_t>(index * recordSize_);
+  return readAt(fd_, out, count * recordSize_, base, path_) / recordSize_;
 }
 
 void Archive::write(const std::uint8_t* data) {

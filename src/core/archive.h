@@ -41,6 +41,9 @@ class Archive {
   // recordSize bytes) in one go, fewer at the end of the file; returns how many were
   // read and moves the position past them. For scans of a whole archive.
   std::size_t readRecords(std::uint8_t* out, std::size_t count);
+  // The same from record `index`, leaving the position alone: several threads may
+  // read parts of one archive at once.
+  std::size_t readRecordsAt(std::size_t index, std::uint8_t* out, std::size_t count) const;
   // Writes recordSize bytes at the position (appending at index count(); a position
   // past that throws) and flushes them to the disk (fdatasync) before returning, so a
   // record reported saved survives a power cut. A failed write or flush throws after

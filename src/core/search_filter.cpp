@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <system_error>
 #include <thread>
@@ -295,6 +296,14 @@ void LineList::reserve(std::size_t lines, std::size_t chars) {
   if (blocks_.empty()) nextBlockChars_ = chars;
 }
 
+void LineList::append(LineList&& other) {
+  const std::uint64_t shift = static_cast<std::uint64_t>(blocks_.size()) << 32;
+  starts_.reserve(starts_.size() + other.starts_.size());
+  for (std::uint64_t start : other.starts_) starts_.push_back(start + shift);
+  for (Block& b : other.blocks_) blocks_.push_back(std::move(b));
+  other.clear();
+}
+
 void LineList::clear() {
   std::vector<Block>().swap(blocks_);
   std::vector<std::uint64_t>().swap(starts_);
@@ -348,24 +357,73 @@ LineList searchLines(Archive& archive, const RecordLayout& layout, const LineFor
   const std::size_t count = archive.count();
   // With no filter every record is listed: room for all of them at once (a guess of
   // the characters; longer lines only add a block).
-  if (filter.count() == 0) lines.reserve(count, count * 160);
-  auto visit = [&](const RecordBuffer& r, std::size_t) {
-    if (filter.qualifies(r)) lines.add(format, r);
-    return true;
+  auto makeRoom = [&](LineList& list, std::size_t records) {
+    if (filter.count() == 0) list.reserve(records, records * 160);
   };
   std::vector<std::size_t> fields = filter.fields();
   if (!format.readsOnly(fields)) {
-    forEachRecord(archive, record, visit);
+    makeRoom(lines, count);
+    forEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
+      if (filter.qualifies(r)) lines.add(format, r);
+      return true;
+    });
     return lines;
   }
+  if (record.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
+
   // Only the fields the line and the filters read are copied out of the file's
   // blocks: a few hundred bytes of a record of thousands.
-  if (record.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
   const std::vector<ByteRange> ranges = fieldBytes(layout, std::move(fields));
-  forEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t index) {
-    for (const ByteRange& r : ranges) std::memcpy(record.data() + r.offset, bytes + r.offset, r.size);
-    return visit(record, index);
-  });
+  const std::size_t size = record.size();
+  const std::size_t perBlock = std::max<std::size_t>(1, (256u * 1024u) / size);
+  auto scanPart = [&](std::size_t first, std::size_t end, LineList& out) {
+    RecordBuffer r(layout);
+    std::vector<std::uint8_t> block(std::min(perBlock, end - first) * size);
+    for (std::size_t index = first; index < end;) {
+      const std::size_t got = archive.readRecordsAt(index, block.data(), std::min(perBlock, end - index));
+      if (got == 0) throw ArchiveError("the archive ended while it was read");
+      for (std::size_t k = 0; k < got; ++k) {
+        for (const ByteRange& b : ranges) std::memcpy(r.data() + b.offset, block.data() + k * size + b.offset, b.size);
+        if (filter.qualifies(r)) out.add(format, r);
+      }
+      index += got;
+    }
+  };
+
+  // A long archive is read in a few parts side by side, each on a core of its own
+  // building its own lines; the parts' lines are then joined in file order.
+  constexpr std::size_t kPartsFrom = 20000, kMaxParts = 4;
+  const std::size_t parts =
+      count < kPartsFrom ? 1 : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxParts);
+  if (parts == 1) {
+    makeRoom(lines, count);
+    if (count) scanPart(0, count, lines);
+    return lines;
+  }
+  std::vector<LineList> partLines(parts);
+  std::vector<std::exception_ptr> failures(parts);
+  auto runPart = [&](std::size_t p) {
+    try {
+      const std::size_t first = count * p / parts, end = count * (p + 1) / parts;
+      makeRoom(partLines[p], end - first);
+      scanPart(first, end, partLines[p]);
+    } catch (...) {
+      failures[p] = std::current_exception();
+    }
+  };
+  std::vector<std::thread> helpers;
+  try {
+    for (std::size_t p = 1; p < parts; ++p) helpers.emplace_back(runPart, p);
+  } catch (const std::system_error&) {
+    // No thread to be had: the parts left are read here.
+  }
+  for (std::size_t p = helpers.size() + 1; p < parts; ++p) runPart(p);
+  runPart(0);
+  for (std::thread& t : helpers) t.join();
+  for (const std::exception_ptr& failure : failures)
+    if (failure) std::rethrow_exception(failure);
+  lines = std::move(partLines[0]);
+  for (std::size_t p = 1; p < parts; ++p) lines.append(std::move(partLines[p]));
   return lines;
 }
 

@@ -119,6 +119,9 @@ class LineList {
   void add(const LineFormat& format, const RecordBuffer& record);
   // Room for `lines` lines of `chars` characters in all, taken when the first line is.
   void reserve(std::size_t lines, std::size_t chars);
+  // Takes the lines of `other` after its own, moving them, not copying (`other` is
+  // left empty).
+  void append(LineList&& other);
   // Forgets every line and gives the memory back.
   void clear();
   std::vector<Text> toVector() const;

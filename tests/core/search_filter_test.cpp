@@ -361,6 +361,29 @@ TEST_F(ScanTest, ASearchReadsEveryFieldItsLineAndItsFiltersNeed) {
   }
 }
 
+TEST_F(ScanTest, ALongSearchTakesEveryRecordOnceInFileOrder) {
+  // Long enough to be read in parts side by side, whose lines are joined in file order.
+  std::vector<core::RecordBuffer> records;
+  std::vector<Text> kept;
+  for (int i = 0; i < 40000; ++i) {
+    const Text number = core::fromUtf8(std::to_string(i));
+    const bool keep = i % 7 != 3;
+    records.push_back(record(number, u"", u"", keep ? u"tenere" : u"no"));
+    if (keep) kept.push_back(number);
+  }
+  write(records);
+  const core::LineFormat format({core::line::rest({0})});
+  core::Archive archive(path_, layout().size());
+  EXPECT_EQ(core::searchLines(archive, layout(), format, core::RecordFilter({{3, u"TENERE"}})).toVector(), kept);
+  core::LineList all = core::searchLines(archive, layout(), format, core::RecordFilter({}));
+  ASSERT_EQ(all.size(), records.size());
+  EXPECT_EQ(all[0], u"0");
+  EXPECT_EQ(all[39999], u"39999");
+  // The joined list takes more lines like any other.
+  all.add(u"more");
+  EXPECT_EQ(all[40000], u"more");
+}
+
 TEST_F(ScanTest, EveryRecordWithTheChosenLineIsFoundInFileOrder) {
   write({record(u"Fiat", u"", u"", u"1"), record(u"Iveco", u"", u"", u"2"), record(u"Fiat", u"", u"", u"3")});
   const core::LineFormat format({core::line::column({0}, 8), core::line::literal(u"|")});
