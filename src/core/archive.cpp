@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "core/record.h"
@@ -169,23 +171,61 @@ void Archive::write(const RecordBuffer& buffer) {
   write(buffer.data());
 }
 
-void forEachRecordBytes(Archive& archive,
-                        const std::function<bool(const std::uint8_t*, std::size_t)>& visit) {
+void forEachRecordBytesIn(const Archive& archive, ScanPart part,
+                          const std::function<bool(const std::uint8_t*, std::size_t)>& visit) {
   const std::size_t size = archive.recordSize();
-  const std::size_t count = archive.count();
+  if (part.end <= part.first) return;
   // About 256 KiB a read: large enough to cost what a plain read costs, small enough
   // to stay in the cache while the records are looked at.
   const std::size_t perBatch = std::max<std::size_t>(1, (256u * 1024u) / size);
-  std::vector<std::uint8_t> batch(std::min(perBatch, std::max<std::size_t>(count, 1)) * size);
-  archive.seek(0);
-  std::size_t index = 0;
-  while (index < count) {
-    const std::size_t got = archive.readRecords(batch.data(), std::min(perBatch, count - index));
+  std::vector<std::uint8_t> batch(std::min(perBatch, part.end - part.first) * size);
+  for (std::size_t index = part.first; index < part.end;) {
+    const std::size_t got = archive.readRecordsAt(index, batch.data(), std::min(perBatch, part.end - index));
     if (got == 0) throw ArchiveError("the archive ended while it was read");
     for (std::size_t k = 0; k < got; ++k, ++index) {
       if (!visit(batch.data() + k * size, index)) return;
     }
   }
+}
+
+void forEachRecordBytes(Archive& archive,
+                        const std::function<bool(const std::uint8_t*, std::size_t)>& visit) {
+  const std::size_t count = archive.count();
+  archive.seek(0);
+  forEachRecordBytesIn(archive, {0, count}, visit);
+}
+
+std::vector<ScanPart> scanParts(std::size_t count) {
+  // Below this a scan is over before threads would pay for themselves.
+  constexpr std::size_t kPartsFrom = 20000, kMaxParts = 4;
+  const std::size_t parts =
+      count < kPartsFrom ? 1 : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxParts);
+  std::vector<ScanPart> out;
+  for (std::size_t p = 0; p < parts; ++p) out.push_back({count * p / parts, count * (p + 1) / parts});
+  return out;
+}
+
+PartFailure runParts(std::size_t parts, const std::function<void(std::size_t)>& run) {
+  std::vector<std::exception_ptr> failures(parts);
+  auto runPart = [&](std::size_t p) {
+    try {
+      run(p);
+    } catch (...) {
+      failures[p] = std::current_exception();
+    }
+  };
+  std::vector<std::thread> helpers;
+  try {
+    for (std::size_t p = 1; p < parts; ++p) helpers.emplace_back(runPart, p);
+  } catch (const std::system_error&) {
+    // No thread to be had: the parts left are run here.
+  }
+  if (parts > 0) runPart(0);
+  for (std::size_t p = helpers.size() + 1; p < parts; ++p) runPart(p);
+  for (std::thread& t : helpers) t.join();
+  for (std::size_t p = 0; p < parts; ++p)
+    if (failures[p]) return {p, failures[p]};
+  return {parts, nullptr};
 }
 
 void forEachRecord(Archive& archive, RecordBuffer& buffer,

@@ -3,9 +3,11 @@
 // starts at byte n * recordSize. Opened per user action and closed on every path.
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace core {
 
@@ -71,5 +73,39 @@ void forEachRecordBytes(Archive& archive,
 // The same, each record copied into `buffer` first.
 void forEachRecord(Archive& archive, RecordBuffer& buffer,
                    const std::function<bool(const RecordBuffer&, std::size_t)>& visit);
+
+// ---- Reading a long archive in parts side by side ------------------------------------
+//
+// A scan of a long archive is cut into a few parts, each read on a core of its own into
+// results of its own, which are then joined in file order: the scan then costs about
+// what a plain read of the file costs. What a part runs (a selection, a composed value)
+// must read only the record and what it was given.
+
+// Records [first, end) of a scan cut in parts.
+struct ScanPart {
+  std::size_t first = 0, end = 0;
+};
+
+// The parts a scan of `count` records is cut into, in file order: one part for a short
+// archive (under 20,000 records), else as many as the cores, at most four.
+std::vector<ScanPart> scanParts(std::size_t count);
+
+// Runs run(p) for every part p: parts from 1 on threads of their own (here, after part
+// 0, when no thread can be had), part 0 on the calling thread; returns when all have
+// ended. Returns the first part, in part order, that failed and its failure, or
+// {parts, nullptr} when none did: the caller keeps what the parts before it (and the
+// failed part, up to its failure) found, in file order, and rethrows.
+struct PartFailure {
+  std::size_t part;
+  std::exception_ptr failure;
+};
+PartFailure runParts(std::size_t parts, const std::function<void(std::size_t)>& run);
+
+// Hands the records of [first, end) to `visit` as their raw bytes, read in large blocks
+// at their index (the archive's position is left alone, so several parts of one
+// archive may be read at once); stops early when `visit` returns false. Throws
+// ArchiveError when a read fails or the file ends before `end`.
+void forEachRecordBytesIn(const Archive& archive, ScanPart part,
+                          const std::function<bool(const std::uint8_t*, std::size_t)>& visit);
 
 }  // namespace core

@@ -252,7 +252,7 @@ char16_t* LineList::room(std::size_t length) {
     const std::size_t capacity =
         std::max(length, std::min(kMaxBlockChars, std::max({kMinBlockChars, nextBlockChars_, held})));
     // Not filled in advance: memory the lines never reach is never touched.
-    blocks_.push_back({std::make_unique_for_overwrite<char16_t[]>(capacity), 0, capacity});
+    blocks_.push_back({allocateLarge<char16_t>(capacity), 0, capacity});
     nextBlockChars_ = 0;
   }
   starts_.push_back((static_cast<std::uint64_t>(blocks_.size() - 1) << 32) | blocks_.back().size);
@@ -281,7 +281,7 @@ LineList::LineList(const LineList& other) : starts_(other.starts_) {
   // Each block copied as far as it is filled.
   blocks_.reserve(other.blocks_.size());
   for (const Block& b : other.blocks_) {
-    blocks_.push_back({std::make_unique_for_overwrite<char16_t[]>(b.size), b.size, b.size});
+    blocks_.push_back({allocateLarge<char16_t>(b.size), b.size, b.size});
     std::copy(b.chars.get(), b.chars.get() + b.size, blocks_.back().chars.get());
   }
 }
@@ -319,14 +319,44 @@ std::vector<Text> LineList::toVector() const {
 
 // ---- Scan ------------------------------------------------------------------------
 
+namespace {
+// The parts' lines joined in file order, those of parts [0, upTo).
+LineList joinParts(std::vector<LineList>& partLines, std::size_t upTo) {
+  LineList lines = std::move(partLines[0]);
+  for (std::size_t p = 1; p < upTo; ++p) lines.append(std::move(partLines[p]));
+  return lines;
+}
+}  // namespace
+
 void scanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                const std::function<Verdict(const RecordBuffer&)>& choose, LineList& lines) {
-  RecordBuffer record(layout);
-  forEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
-    const Verdict v = choose(r);
-    if (v == Verdict::Take) lines.add(format, r);
-    return v != Verdict::Stop;
+  if (layout.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
+  const std::vector<ScanPart> parts = scanParts(archive.count());
+  std::vector<LineList> partLines(parts.size());
+  // A part that meets Stop ends there; the parts after it count for nothing.
+  std::vector<char> stopped(parts.size(), 0);
+  const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
+    RecordBuffer r(layout);
+    forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
+      std::memcpy(r.data(), bytes, r.size());
+      const Verdict v = choose(r);
+      if (v == Verdict::Take) partLines[p].add(format, r);
+      if (v == Verdict::Stop) stopped[p] = 1;
+      return v != Verdict::Stop;
+    });
   });
+  // Lines up to the first stop or failure, in file order; a failure after a stop is
+  // in a part that counts for nothing.
+  std::size_t upTo = parts.size();
+  for (std::size_t p = 0; p < parts.size(); ++p)
+    if (stopped[p] || p == failed.part) {
+      upTo = p + 1;
+      break;
+    }
+  LineList joined = joinParts(partLines, upTo);
+  if (lines.empty()) lines = std::move(joined);
+  else lines.append(std::move(joined));
+  if (failed.failure && failed.part < upTo) std::rethrow_exception(failed.failure);
 }
 
 namespace {
@@ -374,57 +404,20 @@ LineList searchLines(Archive& archive, const RecordLayout& layout, const LineFor
   // Only the fields the line and the filters read are copied out of the file's
   // blocks: a few hundred bytes of a record of thousands.
   const std::vector<ByteRange> ranges = fieldBytes(layout, std::move(fields));
-  const std::size_t size = record.size();
-  const std::size_t perBlock = std::max<std::size_t>(1, (256u * 1024u) / size);
-  auto scanPart = [&](std::size_t first, std::size_t end, LineList& out) {
+  const std::vector<ScanPart> parts = scanParts(count);
+  std::vector<LineList> partLines(parts.size());
+  const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
+    LineList& out = partLines[p];
+    makeRoom(out, parts[p].end - parts[p].first);
     RecordBuffer r(layout);
-    std::vector<std::uint8_t> block(std::min(perBlock, end - first) * size);
-    for (std::size_t index = first; index < end;) {
-      const std::size_t got = archive.readRecordsAt(index, block.data(), std::min(perBlock, end - index));
-      if (got == 0) throw ArchiveError("the archive ended while it was read");
-      for (std::size_t k = 0; k < got; ++k) {
-        for (const ByteRange& b : ranges) std::memcpy(r.data() + b.offset, block.data() + k * size + b.offset, b.size);
-        if (filter.qualifies(r)) out.add(format, r);
-      }
-      index += got;
-    }
-  };
-
-  // A long archive is read in a few parts side by side, each on a core of its own
-  // building its own lines; the parts' lines are then joined in file order.
-  constexpr std::size_t kPartsFrom = 20000, kMaxParts = 4;
-  const std::size_t parts =
-      count < kPartsFrom ? 1 : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxParts);
-  if (parts == 1) {
-    makeRoom(lines, count);
-    if (count) scanPart(0, count, lines);
-    return lines;
-  }
-  std::vector<LineList> partLines(parts);
-  std::vector<std::exception_ptr> failures(parts);
-  auto runPart = [&](std::size_t p) {
-    try {
-      const std::size_t first = count * p / parts, end = count * (p + 1) / parts;
-      makeRoom(partLines[p], end - first);
-      scanPart(first, end, partLines[p]);
-    } catch (...) {
-      failures[p] = std::current_exception();
-    }
-  };
-  std::vector<std::thread> helpers;
-  try {
-    for (std::size_t p = 1; p < parts; ++p) helpers.emplace_back(runPart, p);
-  } catch (const std::system_error&) {
-    // No thread to be had: the parts left are read here.
-  }
-  for (std::size_t p = helpers.size() + 1; p < parts; ++p) runPart(p);
-  runPart(0);
-  for (std::thread& t : helpers) t.join();
-  for (const std::exception_ptr& failure : failures)
-    if (failure) std::rethrow_exception(failure);
-  lines = std::move(partLines[0]);
-  for (std::size_t p = 1; p < parts; ++p) lines.append(std::move(partLines[p]));
-  return lines;
+    forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
+      for (const ByteRange& b : ranges) std::memcpy(r.data() + b.offset, bytes + b.offset, b.size);
+      if (filter.qualifies(r)) out.add(format, r);
+      return true;
+    });
+  });
+  if (failed.failure) std::rethrow_exception(failed.failure);
+  return joinParts(partLines, partLines.size());
 }
 
 void findEqualLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/large_memory.h"
 #include "core/record.h"
 #include "core/text.h"
 
@@ -132,7 +133,7 @@ class LineList {
 
  private:
   struct Block {
-    std::unique_ptr<char16_t[]> chars;
+    LargeArray<char16_t> chars;
     std::size_t size = 0, capacity = 0;
   };
   // Where the next line goes, with room for `length` characters; records its start.
@@ -156,7 +157,9 @@ enum class Verdict { Skip, Take, Stop };
 // Reads every record of an open archive in file order (to the end of the file as it
 // was when the scan began) and adds to `lines` the lines of those `choose` takes; Stop
 // ends the scan after that record. Throws ArchiveError when a read fails; the lines
-// taken before the failure stay in `lines`.
+// taken before the failure stay in `lines`. A long archive is read in parts side by
+// side (scanParts): `choose` and the line's computed columns may run on several
+// threads at once, and read only the record.
 void scanLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                const std::function<Verdict(const RecordBuffer&)>& choose, LineList& lines);
 

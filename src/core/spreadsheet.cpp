@@ -1,7 +1,5 @@
 #include "core/spreadsheet.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -50,17 +48,6 @@ std::size_t LengthSize(std::size_t length) {
 }
 
 }  // namespace
-
-void TextGrid::BlockFree::operator()(char* p) const noexcept { std::free(p); }
-
-TextGrid::Block TextGrid::allocateBlock(std::size_t size) {
-  auto* p = static_cast<char*>(std::aligned_alloc(kBlock, size));
-  if (!p) throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-  ::madvise(p, size, MADV_HUGEPAGE);  // a hint: without large pages all works the same
-#endif
-  return Block(p);
-}
 
 TextGrid::TextGrid(std::size_t columns, std::size_t rows) : columns_(columns) { setRowCount(rows); }
 
@@ -121,7 +108,7 @@ std::uint32_t TextGrid::store(std::span<const std::string_view> cells) {
       throw std::length_error("export grid full");
     }
     pos = blocks_.size() * kBlock;
-    blocks_.push_back(allocateBlock(covered * kBlock));
+    blocks_.push_back(allocateLarge<char>(covered * kBlock));
     for (std::size_t i = 1; i < covered; ++i) blocks_.push_back(nullptr);
     used_ = covered > 1 ? kBlock : size;  // a long run fills its blocks: the next starts afresh
   }
@@ -160,6 +147,25 @@ void TextGrid::reorderRows(std::span<const std::size_t> order) {
   rows_ = std::move(reordered);
 }
 
+void TextGrid::adoptRows(std::size_t at, TextGrid&& part) {
+  if (part.columns_ != columns_) throw std::invalid_argument("grids of other columns");
+  // The part's blocks go after this grid's, so its positions move on by as much.
+  const std::size_t shift = blocks_.size() * kBlock;
+  if ((blocks_.size() + part.blocks_.size()) * kBlock >= std::numeric_limits<std::uint32_t>::max()) {
+    throw std::length_error("export grid full");
+  }
+  if (rows_.size() < at + part.rows_.size()) rows_.resize(at + part.rows_.size(), 0);
+  for (std::size_t r = 0; r < part.rows_.size(); ++r)
+    rows_[at + r] = part.rows_[r] ? static_cast<std::uint32_t>(part.rows_[r] + shift) : 0;
+  if (!part.blocks_.empty()) {
+    for (Block& b : part.blocks_) blocks_.push_back(std::move(b));
+    used_ = part.used_;  // the part's last block is now the last
+  }
+  part.rows_.clear();
+  part.blocks_.clear();
+  part.used_ = 0;
+}
+
 // ---- Filling a grid from an archive ----------------------------------------------
 
 namespace {
@@ -176,23 +182,44 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
               const std::function<bool(const RecordBuffer&)>& take) {
   const std::size_t count = archive.count();
   if (count == 0) return;
-  grid.setRowCount(take ? 0 : count);
-  RecordBuffer record(layout);
+  if (layout.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
   const std::size_t columns = grid.columnCount();
-  std::vector<std::string_view> cells(columns);
-  std::vector<std::string> composed(columns);
-  std::size_t taken = 0;
   // Only a selection or a composed value needs the record as a RecordBuffer; plain
   // fields are read where the scan's block holds them.
   bool needsRecord = static_cast<bool>(take);
   for (const GridSource& source : sources) needsRecord |= source.field == GridSource::kComposed;
-  forEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t k) {
-    if (needsRecord) std::copy_n(bytes, layout.size(), record.data());
-    if (take && !take(record)) return true;
-    const std::size_t row = take ? grid.appendRow() : k;
-    ++taken;
-    if (columns == 0) return true;
-    composed[0] = std::to_string(taken);
+
+  const std::vector<ScanPart> parts = scanParts(count);
+  // With a selection, the records each part takes are found first, so that every part
+  // knows the number its first row gets.
+  std::vector<std::vector<std::uint32_t>> taken(parts.size());
+  std::size_t fillParts = parts.size();
+  std::exception_ptr failure;
+  if (take) {
+    const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
+      RecordBuffer record(layout);
+      forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t index) {
+        std::memcpy(record.data(), bytes, record.size());
+        if (take(record)) taken[p].push_back(static_cast<std::uint32_t>(index));
+        return true;
+      });
+    });
+    if (failed.failure) {
+      fillParts = failed.part + 1;  // what was taken before the failure is filled
+      failure = failed.failure;
+    }
+  }
+  std::vector<std::size_t> firstNumber(parts.size(), 1);
+  for (std::size_t p = 1; p < parts.size(); ++p)
+    firstNumber[p] = firstNumber[p - 1] + (take ? taken[p - 1].size() : parts[p - 1].end - parts[p - 1].first);
+
+  // One row of a record: its number, then each source's value.
+  auto fillRow = [&](TextGrid& out, RecordBuffer& record, std::vector<std::string_view>& cells,
+                     std::vector<std::string>& composed, const std::uint8_t* bytes, std::size_t number) {
+    if (needsRecord) std::memcpy(record.data(), bytes, record.size());
+    const std::size_t row = out.appendRow();
+    if (columns == 0) return;
+    composed[0] = std::to_string(number);
     cells[0] = composed[0];
     for (std::size_t c = 1; c < columns; ++c) {
       cells[c] = {};
@@ -200,8 +227,8 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
       const GridSource& source = sources[c - 1];
       if (source.field != GridSource::kComposed) {
         // The stored bytes, trimmed: in Windows-1252 the bytes up to 0x20 are exactly
-        // the characters up to U+0020.
-        // A length byte past the width is read as the width, never past the field.
+        // the characters up to U+0020. A length byte past the width is read as the
+        // width, never past the field.
         const std::uint8_t* field = bytes + layout.offset(source.field);
         const std::size_t length = std::min<std::size_t>(field[0], layout.field(source.field).width);
         cells[c] = TrimBytes(std::string_view(reinterpret_cast<const char*>(field + 1), length));
@@ -210,9 +237,51 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
         cells[c] = composed[c];
       }
     }
-    grid.setRowBytes(row, cells);
-    return true;
+    out.setRowBytes(row, cells);
+  };
+
+  std::vector<TextGrid> partGrids;
+  for (std::size_t p = 0; p < fillParts; ++p) partGrids.emplace_back(columns);
+  const PartFailure failed = runParts(fillParts, [&](std::size_t p) {
+    TextGrid& out = partGrids[p];
+    RecordBuffer record(layout);
+    std::vector<std::string_view> cells(columns);
+    std::vector<std::string> composed(columns);
+    std::size_t number = firstNumber[p];
+    if (!take) {
+      out.reserve(parts[p].end - parts[p].first);
+      forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
+        fillRow(out, record, cells, composed, bytes, number++);
+        return true;
+      });
+      return;
+    }
+    // Only the records taken, read again in their blocks.
+    const std::vector<std::uint32_t>& mine = taken[p];
+    out.reserve(mine.size());
+    if (mine.empty()) return;
+    std::size_t next = 0;
+    forEachRecordBytesIn(archive, {mine.front(), std::size_t{mine.back()} + 1},
+                         [&](const std::uint8_t* bytes, std::size_t index) {
+                           if (index != mine[next]) return true;
+                           fillRow(out, record, cells, composed, bytes, number++);
+                           return ++next < mine.size();
+                         });
   });
+
+  // Without a selection every record has its row (the count set first, rows a failed
+  // read never reached left empty); with one, the rows are those taken, in order, up
+  // to a failed read.
+  if (failed.failure) {
+    if (take) fillParts = failed.part + 1;
+    if (!failure) failure = failed.failure;
+  }
+  grid.setRowCount(take ? 0 : count);
+  for (std::size_t p = 0; p < fillParts; ++p) {
+    const std::size_t at = take ? grid.rowCount() : parts[p].first;
+    grid.adoptRows(at, std::move(partGrids[p]));
+  }
+  if (failure) std::rethrow_exception(failure);
 }
 
 // ---- The file ---------------------------------------------------------------------
@@ -395,9 +464,26 @@ void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) {
     }
     return t;
   }();
-  // Each key's first eight folded characters packed into one number (the first in the
-  // highest bits, missing ones 0), kept beside its row: most comparisons are one
-  // comparison of two numbers in one array; equal prefixes compare the whole texts.
+  // Each byte's place in the order of the folded code units, from 1 (0: no character):
+  // fewer than 256 distinct places, so one byte each.
+  static const std::array<std::uint8_t, 256> rank = [] {
+    std::array<char16_t, 256> sorted = folded;
+    std::sort(sorted.begin(), sorted.end());
+    std::array<std::uint8_t, 256> r{};
+    for (int b = 0; b < 256; ++b) {
+      const auto place = std::lower_bound(sorted.begin(), sorted.end(), folded[static_cast<std::size_t>(b)]);
+      // Distinct values before this one, plus one.
+      std::size_t distinct = 0;
+      for (auto it = sorted.begin(); it != place; ++it)
+        if (it == sorted.begin() || *it != *(it - 1)) ++distinct;
+      r[static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(distinct + 1);
+    }
+    return r;
+  }();
+  // Each key's first sixteen characters packed into one number by their places (the
+  // first in the highest bits, missing ones 0), kept beside its row: most comparisons
+  // are one comparison of two numbers in one array; equal prefixes compare the rest.
+  constexpr std::size_t kPrefix = 16;
   struct Key {
     unsigned __int128 prefix;
     std::size_t row;
@@ -408,18 +494,18 @@ void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) {
   for (std::size_t r = 0; r < rows; ++r) {
     texts[r] = grid.cellBytes(r, keyColumn);
     unsigned __int128 prefix = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
-      prefix <<= 16;
-      if (i < texts[r].size()) prefix |= folded[static_cast<std::uint8_t>(texts[r][i])];
+    for (std::size_t i = 0; i < kPrefix; ++i) {
+      prefix <<= 8;
+      if (i < texts[r].size()) prefix |= rank[static_cast<std::uint8_t>(texts[r][i])];
     }
     keys[r] = {prefix, r};
   }
-  // The texts compared from their ninth character on (the first eight are equal when
-  // this is asked); -1, 0 or 1.
+  // The texts compared from their seventeenth character on (the first sixteen are
+  // equal when this is asked); -1, 0 or 1.
   auto compareTail = [&](std::size_t a, std::size_t b) {
     const std::string_view x = texts[a], y = texts[b];
     const std::size_t n = std::min(x.size(), y.size());
-    for (std::size_t i = 8; i < n; ++i) {
+    for (std::size_t i = kPrefix; i < n; ++i) {
       const char16_t p = folded[static_cast<std::uint8_t>(x[i])], q = folded[static_cast<std::uint8_t>(y[i])];
       if (p != q) return p < q ? -1 : 1;
     }

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/large_memory.h"
+
 namespace core {
 
 class Archive;
@@ -50,19 +52,18 @@ class TextGrid {
   void setRowBytes(std::size_t row, std::span<const std::string_view> cells);
   // Reorders the rows: row r becomes what was row order[r] (a permutation of the rows).
   void reorderRows(std::span<const std::size_t> order);
+  // Takes the rows of `part` as rows at, at + 1, ... (the grid grows to hold them),
+  // moving their texts, not copying them; `part` (of as many columns) is left empty.
+  // Throws std::length_error when the grid's texts would pass 4 GiB.
+  void adoptRows(std::size_t at, TextGrid&& part);
 
  private:
   // Packs a row's cells into the blocks; returns the run's position + 1.
   std::uint32_t store(std::span<const std::string_view> cells);
 
-  // Blocks are one large memory page each where the system offers them: a whole
-  // archive's texts then cost a few page faults instead of thousands.
+  // Blocks are one large memory page each where the system offers them.
   static constexpr std::size_t kBlock = std::size_t{2} << 20;  // bytes
-  struct BlockFree {
-    void operator()(char* p) const noexcept;
-  };
-  using Block = std::unique_ptr<char[], BlockFree>;
-  static Block allocateBlock(std::size_t size);
+  using Block = LargeArray<char>;
 
   std::size_t columns_;
   std::vector<std::uint32_t> rows_;  // position + 1 of each row's run; 0: an empty row
@@ -87,6 +88,8 @@ struct GridSource {
 // the grid is emptied and gets one row per record taken. Column 0 holds the row's
 // 1-based number in the order taken, column c (from 1) the value of sources[c - 1].
 // A failure to read throws ArchiveError, leaving the rows filled so far in the grid.
+// A long archive is read in parts side by side (scanParts): `take` and the composed
+// values may run on several threads at once, and read only the record.
 void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout,
               std::span<const GridSource> sources,
               const std::function<bool(const RecordBuffer&)>& take = {});

@@ -118,37 +118,55 @@ SummaryResult scanSummary(Archive& archive, const SummarySpec& spec, const std::
 
   SummaryResult result;
   result.sums.assign(spec.sums.size(), 0.0);
-  std::vector<double> values(spec.sums.size());
-  // With no filter most records of an interval are usually listed: room for all of
-  // them at once, rather than growing the line buffer many times over.
-  if (filter.count() == 0) {
-    const std::size_t count = archive.count();
-    result.lines.reserve(count, count * 160);
-  }
   // The filters read only their own fields: those are all that is copied to test a
   // record; the whole record is copied only for the line of a record that is listed.
   std::vector<std::pair<std::size_t, std::size_t>> filterBytes;  // offset, length
   for (std::size_t field : spec.filterFields)
     filterBytes.push_back({layout.offset(field), layout.field(field).width + 1u});
-  RecordBuffer record(layout);
-  forEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t) {
-    if (filter.count() > 0) {
-      for (const auto& [offset, length] : filterBytes) std::memcpy(record.data() + offset, bytes + offset, length);
-      if (!filter.qualifies(record)) return true;
-    }
-    const auto date = parseDate(trimmedField(bytes, layout, spec.dateField));
-    if (!date || date->serial() < first || date->serial() > last) return true;
-    // Every number first: a record with one that does not convert adds nothing at all.
-    for (std::size_t i = 0; i < spec.sums.size(); ++i) {
-      const auto value = parseDecimal(trimmedField(bytes, layout, spec.sums[i].field));
-      if (!value) return true;
-      values[i] = *value;
-    }
-    std::memcpy(record.data(), bytes, record.size());
-    result.lines.add(spec.line, record);
-    for (std::size_t i = 0; i < values.size(); ++i) result.sums[i] += values[i];
-    return true;
+
+  // A long archive is read in parts side by side. Each part keeps the numbers of the
+  // records it lists; the totals are added here afterwards, in file order, so they are
+  // to the last bit what one pass over the file gives.
+  const std::vector<ScanPart> parts = scanParts(archive.count());
+  struct Part {
+    LineList lines;
+    std::vector<double> values;  // spec.sums.size() per record listed
+  };
+  std::vector<Part> found(parts.size());
+  const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
+    Part& out = found[p];
+    // With no filter most records of an interval are usually listed: room for all of
+    // them at once, rather than growing the line buffer many times over.
+    if (filter.count() == 0) out.lines.reserve(parts[p].end - parts[p].first, (parts[p].end - parts[p].first) * 160);
+    RecordBuffer record(layout);
+    std::vector<double> values(spec.sums.size());
+    forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
+      if (filter.count() > 0) {
+        for (const auto& [offset, length] : filterBytes) std::memcpy(record.data() + offset, bytes + offset, length);
+        if (!filter.qualifies(record)) return true;
+      }
+      const auto date = parseDate(trimmedField(bytes, layout, spec.dateField));
+      if (!date || date->serial() < first || date->serial() > last) return true;
+      // Every number first: a record with one that does not convert adds nothing at all.
+      for (std::size_t i = 0; i < spec.sums.size(); ++i) {
+        const auto value = parseDecimal(trimmedField(bytes, layout, spec.sums[i].field));
+        if (!value) return true;
+        values[i] = *value;
+      }
+      std::memcpy(record.data(), bytes, record.size());
+      out.lines.add(spec.line, record);
+      out.values.insert(out.values.end(), values.begin(), values.end());
+      return true;
+    });
   });
+  const std::size_t upTo = failed.failure ? failed.part + 1 : parts.size();
+  for (std::size_t p = 0; p < upTo; ++p) {
+    const std::vector<double>& values = found[p].values;
+    for (std::size_t k = 0; k < values.size(); ++k) result.sums[k % spec.sums.size()] += values[k];
+    if (p == 0) result.lines = std::move(found[p].lines);
+    else result.lines.append(std::move(found[p].lines));
+  }
+  if (failed.failure) std::rethrow_exception(failed.failure);
   return result;
 }
 

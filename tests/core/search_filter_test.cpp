@@ -334,6 +334,33 @@ TEST_F(ScanTest, ListsWhatIsTakenAndStopsWhereTold) {
   EXPECT_EQ(lines, (std::vector<Text>{u"a", u"b", u"c", u"d"}));  // the partial record is no record
 }
 
+TEST_F(ScanTest, ALongScanKeepsFileOrderAndStopsAtTheFirstStop) {
+  // Long enough to be read in parts side by side: the lines are those one pass in file
+  // order takes, and a stop late in the file drops every record after it, whichever
+  // part read them.
+  std::vector<core::RecordBuffer> records;
+  for (int i = 0; i < 50000; ++i) {
+    const Text note = i == 41234 ? u"stop" : i % 5 == 0 ? u"take" : u"skip";
+    records.push_back(record(core::fromUtf8(std::to_string(i)), u"", u"", note));
+  }
+  records.push_back(record(u"after", u"", u"", u"stop"));
+  write(records);
+  const core::LineFormat format({core::line::rest({0})});
+  core::Archive archive(path_, layout().size());
+  core::LineList taken;
+  taken.add(u"before");  // lines already in the list stay first
+  core::scanLines(
+      archive, layout(), format,
+      [](const core::RecordBuffer& r) {
+        const Text note = r.get(3);
+        return note == u"take" ? core::Verdict::Take : note == u"stop" ? core::Verdict::Stop : core::Verdict::Skip;
+      },
+      taken);
+  std::vector<Text> expected{u"before"};
+  for (int i = 0; i < 41234; i += 5) expected.push_back(core::fromUtf8(std::to_string(i)));
+  EXPECT_EQ(taken.toVector(), expected);
+}
+
 TEST_F(ScanTest, ASearchReadsEveryFieldItsLineAndItsFiltersNeed) {
   // The scan copies out of the file only the fields the line and the filters name
   // (a computed column may read any): each case must see the fields it reads.

@@ -308,6 +308,18 @@ TEST_F(FillGridTest, LargeArchiveReadInBatchesKeepsEveryRecordInPlace) {
     ASSERT_EQ(grid.cellBytes(r, 1), std::to_string(r)) << r;
     ASSERT_EQ(grid.cellBytes(r, 0), std::to_string(r + 1)) << r;
   }
+
+  // Every third record taken: read in parts side by side, the rows are still those
+  // taken in file order, numbered on across the parts.
+  core::fillGrid(grid, a, layout_, sources_, [](const core::RecordBuffer& r) { return r.get(0).back() % 3 == 0; });
+  std::vector<std::string> expected;
+  for (std::size_t i = 0; i < n; ++i)
+    if (std::to_string(i).back() % 3 == 0) expected.push_back(std::to_string(i));
+  ASSERT_EQ(grid.rowCount(), expected.size());
+  for (std::size_t r = 0; r < expected.size(); ++r) {
+    ASSERT_EQ(grid.cellBytes(r, 1), expected[r]) << r;
+    ASSERT_EQ(grid.cellBytes(r, 0), std::to_string(r + 1)) << r;
+  }
 }
 
 TEST_F(FillGridTest, SelectedRecordsAndComposedValues) {
@@ -332,26 +344,30 @@ TEST_F(FillGridTest, SelectedRecordsAndComposedValues) {
 }
 
 TEST_F(FillGridTest, FailureKeepsTheRowsFilledSoFar) {
-  // More records than one read brings in; the file loses all but its first record
-  // while the first rows are being filled.
-  const std::string rec("\x01" "a\0\0\0\0\x01x\0\0", 10);
+  // Wide records, so that a few thousand take several reads (and one part); the file
+  // loses all but its first record while the first rows are being filled.
+  constexpr std::array<core::FieldDef, 5> kWide{{{"A", 5}, {"B", 255}, {"C", 255}, {"D", 255}, {"E", 255}}};
+  const core::RecordLayout layout{kWide};
+  std::string rec(layout.size(), '\0');
+  rec.replace(0, 2, "\x01" "a");
+  const std::size_t n = 3000;
   std::string bytes;
-  for (int i = 0; i < 100000; ++i) bytes += rec;
+  for (std::size_t i = 0; i < n; ++i) bytes += rec;
   const fs::path p = archive(bytes);
-  core::Archive a(p.string(), layout_.size());
+  core::Archive a(p.string(), layout.size());
   bool truncated = false;
   std::vector<core::GridSource> sources{{0, {}}, {core::GridSource::kComposed, [&](const core::RecordBuffer&) {
-                                                   if (!truncated) fs::resize_file(p, 10);
+                                                   if (!truncated) fs::resize_file(p, layout.size());
                                                    truncated = true;
                                                    return std::u16string(u"c");
                                                  }}};
   TextGrid grid(3, 10);
-  EXPECT_THROW(core::fillGrid(grid, a, layout_, sources), core::ArchiveError);
-  ASSERT_EQ(grid.rowCount(), 100000u);  // the row count was set from the records found
+  EXPECT_THROW(core::fillGrid(grid, a, layout, sources), core::ArchiveError);
+  ASSERT_EQ(grid.rowCount(), n);  // the row count was set from the records found
   EXPECT_EQ(grid.cell(0, 0), u"1");
   EXPECT_EQ(grid.cell(0, 1), u"a");
   EXPECT_EQ(grid.cell(0, 2), u"c");
-  EXPECT_EQ(grid.cell(99999, 0), u"");  // never reached
+  EXPECT_EQ(grid.cell(n - 1, 0), u"");  // never reached
 }
 
 }  // namespace
