@@ -1,6 +1,7 @@
 #include "core/due_dates.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "core/archive.h"
 #include "core/record.h"
@@ -76,17 +77,26 @@ std::string_view fieldBytes(const std::uint8_t* record, const RecordLayout& layo
 
 ImminentScan scanImminent(Archive& archive, const RecordLayout& layout, std::size_t dateField,
                           std::size_t warningField, const Date& today) {
+  // A long archive is read in parts side by side; one imminent deadline anywhere is
+  // the answer, so every part stops as soon as any part has found one.
+  std::atomic<bool> found{false};
   ImminentScan scan;
   try {
-    forEachRecordBytes(archive, [&](const std::uint8_t* bytes, std::size_t) {
-      const Imminence verdict =
-          checkImminent(fieldBytes(bytes, layout, dateField), fieldBytes(bytes, layout, warningField), today);
-      if (verdict == Imminence::Yes) scan.found = true;
-      return !scan.found;
+    const std::vector<ScanPart> parts = scanParts(archive.count());
+    const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
+      forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
+        const Imminence verdict =
+            checkImminent(fieldBytes(bytes, layout, dateField), fieldBytes(bytes, layout, warningField), today);
+        if (verdict == Imminence::Yes) found = true;
+        return !found.load(std::memory_order_relaxed);
+      });
     });
+    if (failed.failure) std::rethrow_exception(failed.failure);
   } catch (const ArchiveError&) {
     scan.complete = false;
   }
+  scan.found = found;
+  if (scan.found) scan.complete = true;
   return scan;
 }
 

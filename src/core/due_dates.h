@@ -40,7 +40,8 @@ struct ImminentScan {
 // Whether any deadline of an open archive is imminent on `today`, its date and warning
 // days in the fields `dateField` and `warningField` of `layout`. A deadline whose texts
 // do not convert is skipped and the scan goes on. The scan stops at the first imminent
-// deadline. A failed read ends the scan without throwing (complete is false).
+// deadline. A failed read ends the scan without throwing (complete is false unless an
+// imminent deadline was found all the same). A long archive is read in parts side by side.
 ImminentScan scanImminent(Archive& archive, const RecordLayout& layout, std::size_t dateField,
                           std::size_t warningField, const Date& today);
 

@@ -38,6 +38,30 @@ char* WriteLength(char* p, std::size_t length) {
   return p;
 }
 
+// A length under 128 written in exactly `bytes` bytes (at least one): the base-128 form
+// padded with groups of zero, which reads back as the same length. A number cell keeps
+// its room this way whatever its digits.
+char* WritePaddedLength(char* p, std::size_t length, std::size_t bytes) {
+  if (bytes == 1) {
+    *p++ = static_cast<char>(length);
+    return p;
+  }
+  *p++ = static_cast<char>(0x80 | length);
+  for (std::size_t i = 2; i < bytes; ++i) *p++ = static_cast<char>(0x80);
+  *p++ = 0;
+  return p;
+}
+
+// Writes `number` into a number cell of `room` bytes (its length and its digits).
+char* WriteNumberCell(char* p, std::size_t number, std::size_t room) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+  const auto count = static_cast<std::size_t>(end - digits);
+  if (count + 1 > room) throw std::length_error("row number past its room");
+  p = WritePaddedLength(p, count, room - count);
+  return std::copy(digits, end, p);
+}
+
 std::size_t LengthSize(std::size_t length) {
   std::size_t n = 1;
   while (length >= 0x80) {
@@ -92,11 +116,11 @@ std::u16string TextGrid::cell(std::size_t row, std::size_t column) const {
   return FromAnsi(cellBytes(row, column));
 }
 
-std::uint32_t TextGrid::store(std::span<const std::string_view> cells) {
+std::uint32_t TextGrid::store(std::span<const std::string_view> cells, std::size_t numberDigits) {
   std::size_t size = 0;
   for (std::size_t c = 0; c < columns_; ++c) {
     const std::size_t length = c < cells.size() ? cells[c].size() : 0;
-    size += LengthSize(length) + length;
+    size += (c == 0 && numberDigits) ? 1 + numberDigits : LengthSize(length) + length;
   }
   std::size_t pos;
   if (!blocks_.empty() && used_ + size <= kBlock) {
@@ -115,10 +139,44 @@ std::uint32_t TextGrid::store(std::span<const std::string_view> cells) {
   char* p = blocks_[pos / kBlock].get() + pos % kBlock;
   for (std::size_t c = 0; c < columns_; ++c) {
     const std::string_view cell = c < cells.size() ? cells[c] : std::string_view();
-    p = WriteLength(p, cell.size());
+    if (c == 0 && numberDigits) {
+      p = WritePaddedLength(p, cell.size(), 1 + numberDigits - cell.size());
+    } else {
+      p = WriteLength(p, cell.size());
+    }
     p = std::copy(cell.begin(), cell.end(), p);
   }
   return static_cast<std::uint32_t>(pos + 1);
+}
+
+void TextGrid::setNumberedRowBytes(std::size_t row, std::size_t number, std::size_t digits,
+                                   std::span<const std::string_view> cells) {
+  if (row >= rows_.size()) throw std::out_of_range("grid row out of range");
+  if (columns_ == 0) return;
+  char text[24];
+  const auto end = std::to_chars(text, text + sizeof text, number).ptr;
+  const std::string_view numberText(text, static_cast<std::size_t>(end - text));
+  if (digits < numberText.size() || digits > 9) throw std::length_error("row number past its room");
+  cellsScratch_.assign(columns_, std::string_view());
+  cellsScratch_[0] = numberText;
+  for (std::size_t c = 1; c < columns_ && c - 1 < cells.size(); ++c) cellsScratch_[c] = cells[c - 1];
+  rows_[row] = store(cellsScratch_, digits);
+}
+
+void TextGrid::addToNumbers(std::size_t offset) {
+  if (offset == 0 || columns_ == 0) return;
+  for (const std::uint32_t start : rows_) {
+    if (start == 0) continue;
+    const std::size_t pos = start - 1;
+    char* p = blocks_[pos / kBlock].get() + pos % kBlock;
+    // The cell's room: its length bytes and its digits.
+    const char* q = p;
+    const std::size_t length = ReadLength(q);
+    const auto room = static_cast<std::size_t>(q - p) + length;
+    std::size_t number = 0;
+    std::from_chars(q, q + length, number);
+    WriteNumberCell(p, number + offset, room);
+  }
 }
 
 void TextGrid::setRowBytes(std::size_t row, std::span<const std::string_view> cells) {
@@ -190,98 +248,59 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
   for (const GridSource& source : sources) needsRecord |= source.field == GridSource::kComposed;
 
   const std::vector<ScanPart> parts = scanParts(count);
-  // With a selection, the records each part takes are found first, so that every part
-  // knows the number its first row gets.
-  std::vector<std::vector<std::uint32_t>> taken(parts.size());
-  std::size_t fillParts = parts.size();
-  std::exception_ptr failure;
-  if (take) {
-    const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
-      RecordBuffer record(layout);
-      forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t index) {
-        std::memcpy(record.data(), bytes, record.size());
-        if (take(record)) taken[p].push_back(static_cast<std::uint32_t>(index));
-        return true;
-      });
-    });
-    if (failed.failure) {
-      fillParts = failed.part + 1;  // what was taken before the failure is filled
-      failure = failed.failure;
-    }
-  }
-  std::vector<std::size_t> firstNumber(parts.size(), 1);
-  for (std::size_t p = 1; p < parts.size(); ++p)
-    firstNumber[p] = firstNumber[p - 1] + (take ? taken[p - 1].size() : parts[p - 1].end - parts[p - 1].first);
-
-  // One row of a record: its number, then each source's value.
-  auto fillRow = [&](TextGrid& out, RecordBuffer& record, std::vector<std::string_view>& cells,
-                     std::vector<std::string>& composed, const std::uint8_t* bytes, std::size_t number) {
-    if (needsRecord) std::memcpy(record.data(), bytes, record.size());
-    const std::size_t row = out.appendRow();
-    if (columns == 0) return;
-    composed[0] = std::to_string(number);
-    cells[0] = composed[0];
-    for (std::size_t c = 1; c < columns; ++c) {
-      cells[c] = {};
-      if (c > sources.size()) continue;
-      const GridSource& source = sources[c - 1];
-      if (source.field != GridSource::kComposed) {
-        // The stored bytes, trimmed: in Windows-1252 the bytes up to 0x20 are exactly
-        // the characters up to U+0020. A length byte past the width is read as the
-        // width, never past the field.
-        const std::uint8_t* field = bytes + layout.offset(source.field);
-        const std::size_t length = std::min<std::size_t>(field[0], layout.field(source.field).width);
-        cells[c] = TrimBytes(std::string_view(reinterpret_cast<const char*>(field + 1), length));
-      } else if (source.compose) {
-        composed[c] = toAnsi(source.compose(record));
-        cells[c] = composed[c];
-      }
-    }
-    out.setRowBytes(row, cells);
-  };
-
+  // Each part numbers its rows from 1 with room for the largest number the archive
+  // can give; once the rows of the parts before it are counted, its numbers move on
+  // in place.
+  const std::size_t digits = std::to_string(count).size();
   std::vector<TextGrid> partGrids;
-  for (std::size_t p = 0; p < fillParts; ++p) partGrids.emplace_back(columns);
-  const PartFailure failed = runParts(fillParts, [&](std::size_t p) {
+  for (std::size_t p = 0; p < parts.size(); ++p) partGrids.emplace_back(columns);
+  const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
     TextGrid& out = partGrids[p];
+    if (!take) out.reserve(parts[p].end - parts[p].first);
     RecordBuffer record(layout);
-    std::vector<std::string_view> cells(columns);
-    std::vector<std::string> composed(columns);
-    std::size_t number = firstNumber[p];
-    if (!take) {
-      out.reserve(parts[p].end - parts[p].first);
-      forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
-        fillRow(out, record, cells, composed, bytes, number++);
-        return true;
-      });
-      return;
-    }
-    // Only the records taken, read again in their blocks.
-    const std::vector<std::uint32_t>& mine = taken[p];
-    out.reserve(mine.size());
-    if (mine.empty()) return;
-    std::size_t next = 0;
-    forEachRecordBytesIn(archive, {mine.front(), std::size_t{mine.back()} + 1},
-                         [&](const std::uint8_t* bytes, std::size_t index) {
-                           if (index != mine[next]) return true;
-                           fillRow(out, record, cells, composed, bytes, number++);
-                           return ++next < mine.size();
-                         });
+    std::vector<std::string_view> cells(sources.size());
+    std::vector<std::string> composed(sources.size());
+    std::size_t number = 0;
+    forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
+      if (needsRecord) std::memcpy(record.data(), bytes, record.size());
+      if (take && !take(record)) return true;
+      const std::size_t row = out.appendRow();
+      ++number;
+      if (columns == 0) return true;
+      for (std::size_t i = 0; i < sources.size(); ++i) {
+        const GridSource& source = sources[i];
+        cells[i] = {};
+        if (source.field != GridSource::kComposed) {
+          // The stored bytes, trimmed: in Windows-1252 the bytes up to 0x20 are exactly
+          // the characters up to U+0020. A length byte past the width is read as the
+          // width, never past the field.
+          const std::uint8_t* field = bytes + layout.offset(source.field);
+          const std::size_t length = std::min<std::size_t>(field[0], layout.field(source.field).width);
+          cells[i] = TrimBytes(std::string_view(reinterpret_cast<const char*>(field + 1), length));
+        } else if (source.compose) {
+          composed[i] = toAnsi(source.compose(record));
+          cells[i] = composed[i];
+        }
+      }
+      out.setNumberedRowBytes(row, number, digits, cells);
+      return true;
+    });
   });
 
   // Without a selection every record has its row (the count set first, rows a failed
-  // read never reached left empty); with one, the rows are those taken, in order, up
-  // to a failed read.
-  if (failed.failure) {
-    if (take) fillParts = failed.part + 1;
-    if (!failure) failure = failed.failure;
-  }
+  // read never reached left empty); with one, the rows are those taken, in file order,
+  // up to a failed read.
+  const std::size_t fillParts = (take && failed.failure) ? failed.part + 1 : parts.size();
   grid.setRowCount(take ? 0 : count);
+  std::size_t before = 0;
   for (std::size_t p = 0; p < fillParts; ++p) {
-    const std::size_t at = take ? grid.rowCount() : parts[p].first;
-    grid.adoptRows(at, std::move(partGrids[p]));
+    TextGrid& part = partGrids[p];
+    const std::size_t rows = part.rowCount();
+    part.addToNumbers(take ? before : parts[p].first);
+    grid.adoptRows(take ? before : parts[p].first, std::move(part));
+    before += rows;
   }
-  if (failure) std::rethrow_exception(failure);
+  if (failed.failure) std::rethrow_exception(failed.failure);
 }
 
 // ---- The file ---------------------------------------------------------------------

@@ -52,6 +52,14 @@ class TextGrid {
   void setRowBytes(std::size_t row, std::span<const std::string_view> cells);
   // Reorders the rows: row r becomes what was row order[r] (a permutation of the rows).
   void reorderRows(std::span<const std::size_t> order);
+  // Sets a whole row whose first cell is the number `number`, written with room for
+  // `digits` digits (its length padded), so that addToNumbers can rewrite it in place;
+  // `cells` are the other columns, from column 1.
+  void setNumberedRowBytes(std::size_t row, std::size_t number, std::size_t digits,
+                           std::span<const std::string_view> cells);
+  // Adds `offset` to the number of every row set by setNumberedRowBytes; the result
+  // must still fit in the digits it was given room for (at most nine).
+  void addToNumbers(std::size_t offset);
   // Takes the rows of `part` as rows at, at + 1, ... (the grid grows to hold them),
   // moving their texts, not copying them; `part` (of as many columns) is left empty.
   // Throws std::length_error when the grid's texts would pass 4 GiB.
@@ -59,7 +67,8 @@ class TextGrid {
 
  private:
   // Packs a row's cells into the blocks; returns the run's position + 1.
-  std::uint32_t store(std::span<const std::string_view> cells);
+  // With `numberDigits`, cells[0] (the number) gets room for that many digits.
+  std::uint32_t store(std::span<const std::string_view> cells, std::size_t numberDigits = 0);
 
   // Blocks are one large memory page each where the system offers them.
   static constexpr std::size_t kBlock = std::size_t{2} << 20;  // bytes
@@ -67,6 +76,7 @@ class TextGrid {
 
   std::size_t columns_;
   std::vector<std::uint32_t> rows_;  // position + 1 of each row's run; 0: an empty row
+  std::vector<std::string_view> cellsScratch_;  // a numbered row's cells as stored
   // Block b holds positions b * kBlock onwards. A run longer than a block gets a block
   // of its own size and the positions of the blocks it covers (left null).
   std::vector<Block> blocks_;
