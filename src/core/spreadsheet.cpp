@@ -532,11 +532,23 @@ void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) {
   };
   // Equal texts keep their order: the row decides last, so the order is total and the
   // faster unstable sort gives the stable result.
-  std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+  auto less = [&](const Key& a, const Key& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
     if (const int c = compareTail(a.row, b.row); c != 0) return c < 0;
     return a.row < b.row;
+  };
+  // A long grid is sorted in the parts a scan would read, side by side, and the sorted
+  // parts merged; the order being total, the result is the one sort's.
+  const std::vector<ScanPart> parts = scanParts(rows);
+  const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
+    std::sort(keys.begin() + static_cast<std::ptrdiff_t>(parts[p].first),
+              keys.begin() + static_cast<std::ptrdiff_t>(parts[p].end), less);
   });
+  if (failed.failure) std::rethrow_exception(failed.failure);
+  for (std::size_t merged = 1; merged < parts.size(); ++merged) {
+    std::inplace_merge(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(parts[merged].first),
+                       keys.begin() + static_cast<std::ptrdiff_t>(parts[merged].end), less);
+  }
   std::vector<std::size_t> order(rows);
   for (std::size_t r = 0; r < rows; ++r) order[r] = keys[r].row;
   grid.reorderRows(order);

@@ -2,11 +2,13 @@
 // their order, and texts compare as the result lists compare their lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/search_filter.h"
 #include "core/spreadsheet.h"
+#include "core/text.h"
 
 using core::TextGrid;
 
@@ -51,6 +53,29 @@ TEST(SortGrid, ComparesLikeTheResultLists) {
   EXPECT_EQ(column(grid, 0), (std::vector<std::u16string>{u"7", u"1", u"3", u"8", u"0", u"5", u"9", u"6", u"4", u"2"}));
   for (std::size_t r = 1; r < grid.rowCount(); ++r)
     EXPECT_FALSE(core::lessFolded(grid.cell(r, 1), grid.cell(r - 1, 1))) << r;
+}
+
+TEST(SortGrid, ALongGridSortedInPartsIsTheStableSortByTheListOrder) {
+  // Keys that share long beginnings (past the characters compared at once), differ in
+  // case, and hold characters beyond ASCII; many are equal, so their file order counts.
+  const std::u16string stems[] = {u"2024030508001234567", u"2024030508001234567x", u"2024030508001234567X",
+                                  u"20240305080012345", u"€uro", u"è", u"ab", u"AB_", u""};
+  const std::size_t n = 30000;
+  TextGrid grid(2, n);
+  std::vector<std::pair<std::u16string, std::size_t>> expected;
+  for (std::size_t r = 0; r < n; ++r) {
+    const std::u16string key = stems[(r * 7919) % std::size(stems)] + (r % 3 ? u"" : u"à");
+    grid.setCell(r, 0, core::fromUtf8(std::to_string(r)));
+    grid.setCell(r, 1, key);
+    expected.emplace_back(key, r);
+  }
+  std::stable_sort(expected.begin(), expected.end(),
+                   [](const auto& a, const auto& b) { return core::lessFolded(a.first, b.first); });
+  core::SortGridByColumn(grid, 1);
+  for (std::size_t r = 0; r < n; ++r) {
+    ASSERT_EQ(grid.cell(r, 1), expected[r].first) << r;
+    ASSERT_EQ(grid.cell(r, 0), core::fromUtf8(std::to_string(expected[r].second))) << r;
+  }
 }
 
 TEST(SortGrid, EmptyGridsAndAColumnOutsideTheGridChangeNothing) {
