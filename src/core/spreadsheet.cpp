@@ -149,18 +149,15 @@ std::uint32_t TextGrid::store(std::span<const std::string_view> cells, std::size
   return static_cast<std::uint32_t>(pos + 1);
 }
 
-void TextGrid::setNumberedRowBytes(std::size_t row, std::size_t number, std::size_t digits,
-                                   std::span<const std::string_view> cells) {
+void TextGrid::setNumberedRowBytes(std::size_t row, std::span<const std::string_view> cells, std::size_t digits) {
   if (row >= rows_.size()) throw std::out_of_range("grid row out of range");
   if (columns_ == 0) return;
-  char text[24];
-  const auto end = std::to_chars(text, text + sizeof text, number).ptr;
-  const std::string_view numberText(text, static_cast<std::size_t>(end - text));
-  if (digits < numberText.size() || digits > 9) throw std::length_error("row number past its room");
-  cellsScratch_.assign(columns_, std::string_view());
-  cellsScratch_[0] = numberText;
-  for (std::size_t c = 1; c < columns_ && c - 1 < cells.size(); ++c) cellsScratch_[c] = cells[c - 1];
-  rows_[row] = store(cellsScratch_, digits);
+  const std::string_view number = cells.empty() ? std::string_view() : cells[0];
+  if (number.empty() || digits < number.size() || digits > 9 ||
+      !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    throw std::invalid_argument("not a row number in its room");
+  }
+  rows_[row] = store(cells, digits);
 }
 
 void TextGrid::addToNumbers(std::size_t offset) {
@@ -258,8 +255,9 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
     TextGrid& out = partGrids[p];
     if (!take) out.reserve(parts[p].end - parts[p].first);
     RecordBuffer record(layout);
-    std::vector<std::string_view> cells(sources.size());
-    std::vector<std::string> composed(sources.size());
+    std::vector<std::string_view> cells(columns);
+    std::vector<std::string> composed(columns);
+    char numberText[24];
     std::size_t number = 0;
     forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
       if (needsRecord) std::memcpy(record.data(), bytes, record.size());
@@ -267,22 +265,25 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
       const std::size_t row = out.appendRow();
       ++number;
       if (columns == 0) return true;
-      for (std::size_t i = 0; i < sources.size(); ++i) {
-        const GridSource& source = sources[i];
-        cells[i] = {};
+      cells[0] = std::string_view(numberText,
+                                  static_cast<std::size_t>(std::to_chars(numberText, numberText + sizeof numberText, number).ptr - numberText));
+      for (std::size_t c = 1; c < columns; ++c) {
+        cells[c] = {};
+        if (c > sources.size()) continue;
+        const GridSource& source = sources[c - 1];
         if (source.field != GridSource::kComposed) {
           // The stored bytes, trimmed: in Windows-1252 the bytes up to 0x20 are exactly
           // the characters up to U+0020. A length byte past the width is read as the
           // width, never past the field.
           const std::uint8_t* field = bytes + layout.offset(source.field);
           const std::size_t length = std::min<std::size_t>(field[0], layout.field(source.field).width);
-          cells[i] = TrimBytes(std::string_view(reinterpret_cast<const char*>(field + 1), length));
+          cells[c] = TrimBytes(std::string_view(reinterpret_cast<const char*>(field + 1), length));
         } else if (source.compose) {
-          composed[i] = toAnsi(source.compose(record));
-          cells[i] = composed[i];
+          composed[c] = toAnsi(source.compose(record));
+          cells[c] = composed[c];
         }
       }
-      out.setNumberedRowBytes(row, number, digits, cells);
+      out.setNumberedRowBytes(row, cells, digits);
       return true;
     });
   });
@@ -291,15 +292,15 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
   // read never reached left empty); with one, the rows are those taken, in file order,
   // up to a failed read.
   const std::size_t fillParts = (take && failed.failure) ? failed.part + 1 : parts.size();
-  grid.setRowCount(take ? 0 : count);
-  std::size_t before = 0;
-  for (std::size_t p = 0; p < fillParts; ++p) {
-    TextGrid& part = partGrids[p];
-    const std::size_t rows = part.rowCount();
-    part.addToNumbers(take ? before : parts[p].first);
-    grid.adoptRows(take ? before : parts[p].first, std::move(part));
-    before += rows;
+  std::vector<std::size_t> firstRow(fillParts, 0);
+  for (std::size_t p = 1; p < fillParts; ++p)
+    firstRow[p] = take ? firstRow[p - 1] + partGrids[p - 1].rowCount() : parts[p].first;
+  if (const PartFailure renumbered = runParts(fillParts, [&](std::size_t p) { partGrids[p].addToNumbers(firstRow[p]); });
+      renumbered.failure) {
+    std::rethrow_exception(renumbered.failure);
   }
+  grid.setRowCount(take ? 0 : count);
+  for (std::size_t p = 0; p < fillParts; ++p) grid.adoptRows(firstRow[p], std::move(partGrids[p]));
   if (failed.failure) std::rethrow_exception(failed.failure);
 }
 
@@ -510,15 +511,6 @@ void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) {
   const std::size_t rows = grid.rowCount();
   std::vector<std::string_view> texts(rows);
   std::vector<Key> keys(rows);
-  for (std::size_t r = 0; r < rows; ++r) {
-    texts[r] = grid.cellBytes(r, keyColumn);
-    unsigned __int128 prefix = 0;
-    for (std::size_t i = 0; i < kPrefix; ++i) {
-      prefix <<= 8;
-      if (i < texts[r].size()) prefix |= rank[static_cast<std::uint8_t>(texts[r][i])];
-    }
-    keys[r] = {prefix, r};
-  }
   // The texts compared from their seventeenth character on (the first sixteen are
   // equal when this is asked); -1, 0 or 1.
   auto compareTail = [&](std::size_t a, std::size_t b) {
@@ -540,14 +532,34 @@ void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) {
   // A long grid is sorted in the parts a scan would read, side by side, and the sorted
   // parts merged; the order being total, the result is the one sort's.
   const std::vector<ScanPart> parts = scanParts(rows);
-  const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
-    std::sort(keys.begin() + static_cast<std::ptrdiff_t>(parts[p].first),
-              keys.begin() + static_cast<std::ptrdiff_t>(parts[p].end), less);
+  auto at = [&](std::size_t i) { return keys.begin() + static_cast<std::ptrdiff_t>(i); };
+  PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
+    for (std::size_t r = parts[p].first; r < parts[p].end; ++r) {
+      texts[r] = grid.cellBytes(r, keyColumn);
+      unsigned __int128 prefix = 0;
+      for (std::size_t i = 0; i < kPrefix; ++i) {
+        prefix <<= 8;
+        if (i < texts[r].size()) prefix |= rank[static_cast<std::uint8_t>(texts[r][i])];
+      }
+      keys[r] = {prefix, r};
+    }
+    std::sort(at(parts[p].first), at(parts[p].end), less);
   });
   if (failed.failure) std::rethrow_exception(failed.failure);
-  for (std::size_t merged = 1; merged < parts.size(); ++merged) {
-    std::inplace_merge(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(parts[merged].first),
-                       keys.begin() + static_cast<std::ptrdiff_t>(parts[merged].end), less);
+  // Neighbouring runs merged pairwise, the pairs of a round side by side.
+  std::vector<std::size_t> bounds;  // starts of the sorted runs, then the end
+  for (const ScanPart& part : parts) bounds.push_back(part.first);
+  bounds.push_back(rows);
+  while (bounds.size() > 2) {
+    const std::size_t pairs = (bounds.size() - 1) / 2;
+    failed = runParts(pairs, [&](std::size_t k) {
+      std::inplace_merge(at(bounds[2 * k]), at(bounds[2 * k + 1]), at(bounds[2 * k + 2]), less);
+    });
+    if (failed.failure) std::rethrow_exception(failed.failure);
+    std::vector<std::size_t> next;
+    for (std::size_t i = 0; i < bounds.size() - 1; i += 2) next.push_back(bounds[i]);
+    next.push_back(rows);
+    bounds = std::move(next);
   }
   std::vector<std::size_t> order(rows);
   for (std::size_t r = 0; r < rows; ++r) order[r] = keys[r].row;

@@ -52,11 +52,10 @@ class TextGrid {
   void setRowBytes(std::size_t row, std::span<const std::string_view> cells);
   // Reorders the rows: row r becomes what was row order[r] (a permutation of the rows).
   void reorderRows(std::span<const std::size_t> order);
-  // Sets a whole row whose first cell is the number `number`, written with room for
-  // `digits` digits (its length padded), so that addToNumbers can rewrite it in place;
-  // `cells` are the other columns, from column 1.
-  void setNumberedRowBytes(std::size_t row, std::size_t number, std::size_t digits,
-                           std::span<const std::string_view> cells);
+  // Sets a whole row whose first cell, cells[0], is a row number (digits only), written
+  // with room for `digits` digits (its length padded), so that addToNumbers can
+  // rewrite it in place.
+  void setNumberedRowBytes(std::size_t row, std::span<const std::string_view> cells, std::size_t digits);
   // Adds `offset` to the number of every row set by setNumberedRowBytes; the result
   // must still fit in the digits it was given room for (at most nine).
   void addToNumbers(std::size_t offset);
@@ -76,7 +75,6 @@ class TextGrid {
 
   std::size_t columns_;
   std::vector<std::uint32_t> rows_;  // position + 1 of each row's run; 0: an empty row
-  std::vector<std::string_view> cellsScratch_;  // a numbered row's cells as stored
   // Block b holds positions b * kBlock onwards. A run longer than a block gets a block
   // of its own size and the positions of the blocks it covers (left null).
   std::vector<Block> blocks_;
