@@ -10,7 +10,7 @@
 #include "drivers/driver_record.h"
 #include "platform/qtext.h"
 #include "shell/frm_guida.h"
-#include "support/archive_files.h"
+#include "support/app/driver_archive.h"
 #include "support/export_window.h"
 #include "platform/widgets.h"
 #include "support/helpers.h"
@@ -18,17 +18,7 @@
 
 namespace {
 
-using Fields = std::map<std::string_view, QString>;
-
-void appendDrivers(const std::vector<Fields>& drivers) {
-  std::vector<core::RecordBuffer> records;
-  for (const Fields& d : drivers) {
-    core::RecordBuffer r(drivers::driverLayout());
-    for (const auto& [name, text] : d) r.set(name, platform::toCore(text));
-    records.push_back(r);
-  }
-  appendRecords(QStringLiteral("Conducenti.pro"), drivers::DriverRecord::kSize, records);
-}
+using Fields = DriverFields;
 
 const QByteArray kHeadAndHeadings =
     QByteArray::fromStdString(exportFileHead("Anagrafica Conduttori")) + "<tr>" + exportHeading(250, "Cognome e nome") +

@@ -61,11 +61,7 @@ inline Deadline deadline(const QString& date, const QString& warningDays, const 
   return d;
 }
 
-inline core::RecordBuffer deadlineRecord(const Deadline& d) {
-  core::RecordBuffer r(maintenance::scheduleLayout());
-  for (const auto& [name, text] : d) r.set(name, platform::toCore(text));
-  return r;
-}
+inline core::RecordBuffer deadlineRecord(const Deadline& d) { return recordOf(maintenance::scheduleLayout(), d); }
 
 // Appends the deadlines to the archive `file` ("2024.sca") beside the executable,
 // creating it (even for none).
