@@ -2,11 +2,7 @@
 // layer (open, count, read every record, a few fields converted and trimmed), against
 // a plain sequential read of the same file in the same run. The file is written once
 // into the temporary folder and reused by later runs.
-#include <benchmark/benchmark.h>
-
-#include "ratio_reporter.h"
-#include <fcntl.h>
-#include <unistd.h>
+#include "bench_support.h"
 
 #include <array>
 #include <cstdio>
@@ -50,11 +46,7 @@ void ensureArchive() {
   std::error_code ec;
   if (std::filesystem::file_size(path, ec) == kRecords * layout().size()) return;
   std::filesystem::remove(path, ec);
-  // Written at once: through the archive each record would be flushed to the disk.
-  std::string bytes;
-  bytes.reserve(kRecords * layout().size());
-  core::RecordBuffer r(layout());
-  for (std::size_t n = 0; n < kRecords; ++n) {
+  const std::string bytes = bench::recordBytes(layout(), kRecords, [](core::RecordBuffer& r, int n) {
     const std::string digits = std::to_string(n);
     const std::u16string num(digits.begin(), digits.end());
     r.set("Tipo", u"Autovettura");
@@ -64,9 +56,8 @@ void ensureArchive() {
     r.set("Stato", u"In servizio");
     r.set("ScadRevisione", u"15/03/2025");
     r.set("Note", u"Nessuna nota particolare per questo veicolo, numero " + num);
-    bytes.append(reinterpret_cast<const char*>(r.data()), r.size());
-  }
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  });
+  bench::writeFileOrExit(QString::fromStdString(path), bytes);
 }
 
 // What a scan does with each record: read four of its fields.
@@ -172,20 +163,18 @@ BENCHMARK(BM_PlainRecordWrite)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double plain = reporter.time("BM_PlainRead");
-  if (plain > 0) {
-    std::printf("archive scan, record by record / plain read: %.2fx\n", reporter.time("BM_ArchiveScan") / plain);
-    std::printf("archive scan, in blocks / plain read: %.2fx\n", reporter.time("BM_ArchiveScanBlocks") / plain);
-  }
-  if (const double overwrite = reporter.time("BM_ArchiveSave/append:0"); overwrite > 0) {
-    std::printf("one save (open, write one record, flush to disk, close): overwrite %.0f us, append %.0f us; "
-                "the same write without the flush: %.1f us\n",
-                overwrite, reporter.time("BM_ArchiveSave/append:1"), reporter.time("BM_PlainRecordWrite"));
-  }
-  benchmark::Shutdown();
-  return 0;
+  bench::Program program(argc, argv);
+  if (!program.readFlags()) return 1;
+  return program.run([](const RatioReporter& reporter) {
+    const double plain = reporter.time("BM_PlainRead");
+    if (plain > 0) {
+      std::printf("archive scan, record by record / plain read: %.2fx\n", reporter.time("BM_ArchiveScan") / plain);
+      std::printf("archive scan, in blocks / plain read: %.2fx\n", reporter.time("BM_ArchiveScanBlocks") / plain);
+    }
+    if (const double overwrite = reporter.time("BM_ArchiveSave/append:0"); overwrite > 0) {
+      std::printf("one save (open, write one record, flush to disk, close): overwrite %.0f us, append %.0f us; "
+                  "the same write without the flush: %.1f us\n",
+                  overwrite, reporter.time("BM_ArchiveSave/append:1"), reporter.time("BM_PlainRecordWrite"));
+    }
+  });
 }

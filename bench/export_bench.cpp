@@ -7,21 +7,14 @@
 //   BM_PlainReadWriteFlush  the same, the N bytes flushed to the disk (fsync)
 //   BM_ExportCore       open the archive, fill the grid, write the export file
 //   BM_ExportWindow     the export window: open it (the grid fills), click export
-#include <benchmark/benchmark.h>
+#include "bench_support.h"
 
-#include "ratio_reporter.h"
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <cstdio>
-#include <cstdlib>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,7 +24,7 @@
 #include "drivers/driver_record.h"
 #include "drivers/frm_exp_anagrafica.h"
 #include "generated_drivers.h"
-#include "platform/dialogs.h"
+#include "kit/spreadsheet.h"
 #include "platform/paths.h"
 #include "vehicles/frm_exp_autoparco.h"
 #include "vehicles/vehicle_record.h"
@@ -54,11 +47,7 @@ void generate(int vehicles) {
   static const char16_t* marche[] = {u"Fiat", u"Iveco", u"Renault", u"Volkswagen", u"Piaggio", u"Mercedes-Benz"};
   static const char16_t* modelli[] = {u"Panda 1.2", u"Daily 35C14", u"Kangoo Express", u"Golf Variant", u"Porter"};
   QDir().mkpath(folderFor(vehicles));
-  const core::RecordLayout& layout = vehicles::vehicleLayout();
-  core::RecordBuffer r(layout);
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(vehicles) * layout.size());
-  for (int i = 0; i < vehicles; ++i) {
+  const std::string bytes = bench::recordBytes(vehicles::vehicleLayout(), vehicles, [](core::RecordBuffer& r, int i) {
     auto n = [&](int base) { return QString::number(base + i).toStdU16String(); };
     r.set("Tipo", tipi[i % 5]);
     r.set("Destinazione", u"Trasporto merci conto proprio");
@@ -88,54 +77,60 @@ void generate(int vehicles) {
     r.set("ScadAssicurazione", u"31/12/2024");
     r.set("ScadBollo", u"31/01/2025");
     r.set("Note", u"Tagliando eseguito <regolarmente>; gomme \"quattro stagioni\" da sostituire entro l'inverno");
-    bytes.append(reinterpret_cast<const char*>(r.data()), r.size());
-  }
-  QFile f(QString::fromStdString(archiveFor(vehicles)));
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-                                                                  static_cast<qint64>(bytes.size())) {
-    std::fprintf(stderr, "cannot write the archive\n");
-    std::exit(1);
-  }
+  });
+  bench::writeFileOrExit(QString::fromStdString(archiveFor(vehicles)), bytes);
 }
 
-// Answers Yes to "export now?" and No to "open the file?".
-class BenchHost : public platform::DialogHost {
- public:
-  bool message(platform::MsgKind kind, const QString& text, QWidget*) override {
-    if (kind == platform::MsgKind::Plain) failed = true;
-    return text == kit::exportmsg::kAsk;
-  }
-  std::optional<QString> inputBox(const QString&, const QString&, const QString&, QWidget*) override { return {}; }
-  QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  bool printDialog(QPrinter&, QWidget*) override { return false; }
-  void showModal(platform::Form&) override {}
-  void showModal(QDialog&) override {}
-  bool failed = false;
-};
-
-void exportCore(int vehicles) {
-  static const kit::ExportSettings settings = TfrmExpAutoparco::settings();
-  const core::RecordLayout& layout = vehicles::vehicleLayout();
+// The export as its window does it, without the window: the grid from the archive (a
+// composed column among them), then the file.
+void exportWithoutWindow(const kit::ExportSettings& settings, const core::RecordLayout& layout,
+                         const std::string& archivePath, const std::string& exportPath, std::u16string_view sheet) {
   std::vector<core::GridSource> sources;
   std::vector<std::u16string> headings;
   for (const auto& c : settings.columns) {
-    sources.push_back({layout.indexOf(c.field), {}});
+    core::GridSource source;
+    if (!c.field.empty()) source.field = layout.indexOf(c.field);
+    source.compose = c.compose;
+    sources.push_back(std::move(source));
     headings.push_back(c.heading.toStdU16String());
   }
   std::vector<core::SheetColumn> columns;
   for (std::size_t i = 0; i < headings.size(); ++i) columns.push_back({headings[i], settings.columns[i].fileWidth});
-
   core::TextGrid grid(columns.size() + 1, 10);
   {
-    core::Archive archive(archiveFor(vehicles), layout.size());
+    core::Archive archive(archivePath, layout.size());
     core::fillGrid(grid, archive, layout, sources);
   }
-  if (!kit::writeSpreadsheet(QFile::decodeName(exportFor(vehicles).c_str()), core::Sheet{u"Parco Automezzi", columns},
-                             grid)) {
+  if (!kit::writeSpreadsheet(QFile::decodeName(exportPath.c_str()), core::Sheet{std::u16string(sheet), columns}, grid)) {
     std::fprintf(stderr, "cannot write the export\n");
     std::exit(1);
   }
+}
+
+// The export window opened (the grid fills) and its export clicked, beside `folder`'s
+// archive of `records` records.
+template <typename Window>
+void exportWindow(benchmark::State& state, const QString& folder, int records, std::size_t writeSize) {
+  platform::setExeDir(folder);
+  {
+    bench::ExportHost host;
+    for (auto _ : state) {
+      Window w(nullptr);
+      w.show();  // the grid fills as the window opens
+      if (w.rowCount() != records) state.SkipWithError("grid not filled");
+      w.cmdEsportaClick();
+      w.hide();
+    }
+    if (host.failed) state.SkipWithError("export failed");
+  }
+  platform::setExeDir(QString());
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(writeSize));
+}
+
+void exportCore(int vehicles) {
+  static const kit::ExportSettings settings = TfrmExpAutoparco::settings();
+  exportWithoutWindow(settings, vehicles::vehicleLayout(), archiveFor(vehicles), exportFor(vehicles),
+                      u"Parco Automezzi");
 }
 
 std::size_t exportSize(int vehicles) {
@@ -148,30 +143,12 @@ std::size_t exportSize(int vehicles) {
   return size;
 }
 
-// One pass over `archive`, then `writeSize` bytes written into `out`, replacing the
+// One pass over `archive`, then `writeSize` bytes written into `plainOut`, replacing the
 // last copy; `flush`: the written bytes also flushed to the disk (fsync), as the
 // export file is.
 void plainReadWriteFiles(benchmark::State& state, const std::string& archive, const std::string& plainOut,
                          std::size_t writeSize, bool flush) {
-  constexpr std::size_t kChunk = 1 << 20;
-  std::vector<char> buffer(kChunk, 'x');
-  for (auto _ : state) {
-    // One pass over the archive file...
-    std::size_t sum = 0;
-    int fd = ::open(archive.c_str(), O_RDONLY);
-    for (ssize_t n; (n = ::read(fd, buffer.data(), kChunk)) > 0;) sum += static_cast<unsigned char>(buffer[0]);
-    ::close(fd);
-    benchmark::DoNotOptimize(sum);
-    // ...and as many bytes written as the export file holds, replacing the last copy.
-    fd = ::open(plainOut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    for (std::size_t left = writeSize; left > 0;) {
-      const std::size_t n = std::min(left, kChunk);
-      if (::write(fd, buffer.data(), n) != static_cast<ssize_t>(n)) break;
-      left -= n;
-    }
-    if (flush) ::fsync(fd);
-    ::close(fd);
-  }
+  bench::plainReadWriteLoop(state, archive, plainOut, writeSize, flush);
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(writeSize));
 }
 
@@ -193,21 +170,7 @@ void BM_ExportCore(benchmark::State& state) {
 
 void BM_ExportWindow(benchmark::State& state) {
   const int vehicles = static_cast<int>(state.range(0));
-  const std::size_t writeSize = exportSize(vehicles);
-  platform::setExeDir(folderFor(vehicles));
-  BenchHost host;
-  platform::setDialogHost(&host);
-  for (auto _ : state) {
-    TfrmExpAutoparco w(nullptr);
-    w.show();  // the grid fills as the window opens
-    if (w.rowCount() != vehicles) state.SkipWithError("grid not filled");
-    w.cmdEsportaClick();
-    w.hide();
-  }
-  platform::setDialogHost(nullptr);
-  platform::setExeDir(QString());
-  if (host.failed) state.SkipWithError("export failed");
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(writeSize));
+  exportWindow<TfrmExpAutoparco>(state, folderFor(vehicles), vehicles, exportSize(vehicles));
 }
 
 // Medians of three runs of at least a second each: the machine may be busy with others.
@@ -226,32 +189,9 @@ QString driverFolder() { return g_root->filePath(QStringLiteral("drivers")); }
 std::string driverArchive() { return QFile::encodeName(driverFolder() + "/Conducenti.pro").toStdString(); }
 std::string driverExport() { return QFile::encodeName(driverFolder() + "/Conducenti.xls").toStdString(); }
 
-// The export as its window does it, without the window: the grid from the archive (a
-// composed column among them), then the file.
 void exportDriversCore() {
   static const kit::ExportSettings settings = TfrmExpAnagrafica::settings();
-  const core::RecordLayout& layout = drivers::driverLayout();
-  std::vector<core::GridSource> sources;
-  std::vector<std::u16string> headings;
-  for (const auto& c : settings.columns) {
-    core::GridSource source;
-    if (!c.field.empty()) source.field = layout.indexOf(c.field);
-    source.compose = c.compose;
-    sources.push_back(std::move(source));
-    headings.push_back(c.heading.toStdU16String());
-  }
-  std::vector<core::SheetColumn> columns;
-  for (std::size_t i = 0; i < headings.size(); ++i) columns.push_back({headings[i], settings.columns[i].fileWidth});
-  core::TextGrid grid(columns.size() + 1, 10);
-  {
-    core::Archive archive(driverArchive(), layout.size());
-    core::fillGrid(grid, archive, layout, sources);
-  }
-  if (!kit::writeSpreadsheet(QFile::decodeName(driverExport().c_str()), core::Sheet{u"Anagrafica Conduttori", columns},
-                             grid)) {
-    std::fprintf(stderr, "cannot write the driver export\n");
-    std::exit(1);
-  }
+  exportWithoutWindow(settings, drivers::driverLayout(), driverArchive(), driverExport(), u"Anagrafica Conduttori");
 }
 
 std::size_t driverExportSize() {
@@ -278,21 +218,7 @@ void BM_Drivers_ExportCore(benchmark::State& state) {
 }
 
 void BM_Drivers_ExportWindow(benchmark::State& state) {
-  const std::size_t writeSize = driverExportSize();
-  platform::setExeDir(driverFolder());
-  BenchHost host;
-  platform::setDialogHost(&host);
-  for (auto _ : state) {
-    TfrmExpAnagrafica w(nullptr);
-    w.show();  // the grid fills as the window opens
-    if (w.rowCount() != kDrivers) state.SkipWithError("grid not filled");
-    w.cmdEsportaClick();
-    w.hide();
-  }
-  platform::setDialogHost(nullptr);
-  platform::setExeDir(QString());
-  if (host.failed) state.SkipWithError("export failed");
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(writeSize));
+  exportWindow<TfrmExpAnagrafica>(state, driverFolder(), kDrivers, driverExportSize());
 }
 
 #define DRIVER_BENCH(f) BENCHMARK(f)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0)->Repetitions(3)
@@ -304,40 +230,22 @@ DRIVER_BENCH(BM_Drivers_ExportWindow);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
+  bench::Program program(argc, argv);
+  if (!program.readFlags()) return 1;
   QTemporaryDir root;
   g_root = &root;
   generate(10000);
   generate(100000);
   QDir().mkpath(driverFolder());
   generateDrivers(driverFolder() + "/Conducenti.pro", kDrivers);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  for (const char* size : {"10000", "100000"}) {
-    const double plain = reporter.time(std::string("BM_PlainReadWrite/") + size + "/");
-    const double flushed = reporter.time(std::string("BM_PlainReadWriteFlush/") + size + "/");
-    if (plain <= 0 || flushed <= 0) continue;
+  return program.run([](const RatioReporter& reporter) {
     // The export file is flushed to the disk before the export says it is done, so the
     // cheapest thing it could be flushes too.
-    for (const char* which : {"BM_ExportCore", "BM_ExportWindow"}) {
-      const double t = reporter.time(std::string(which) + "/" + size + "/");
-      if (t > 0)
-        std::printf("%s/%s: %.2fx plain read + write + flush (goal: at most 3x); %.2fx plain read + write\n", which,
-                    size, t / flushed, t / plain);
-    }
-  }
-  const double driversPlain = reporter.time("BM_Drivers_PlainReadWrite/");
-  const double driversFlushed = reporter.time("BM_Drivers_PlainReadWriteFlush/");
-  if (driversPlain > 0 && driversFlushed > 0) {
-    for (const char* which : {"BM_Drivers_ExportCore", "BM_Drivers_ExportWindow"}) {
-      const double t = reporter.time(std::string(which) + "/");
-      if (t > 0)
-        std::printf("%s: %.2fx plain read + write + flush (goal: at most 3x); %.2fx plain read + write\n", which,
-                    t / driversFlushed, t / driversPlain);
-    }
-  }
-  benchmark::Shutdown();
-  return 0;
+    const char* line = "%s: %.2fx plain read + write + flush (goal: at most 3x); %.2fx plain read + write\n";
+    for (const std::string size : {"10000", "100000"})
+      reporter.printRatios(line, {"BM_ExportCore/" + size, "BM_ExportWindow/" + size},
+                           "BM_PlainReadWriteFlush/" + size + "/", "BM_PlainReadWrite/" + size + "/", "/");
+    reporter.printRatios(line, {"BM_Drivers_ExportCore", "BM_Drivers_ExportWindow"}, "BM_Drivers_PlainReadWriteFlush/",
+                         "BM_Drivers_PlainReadWrite/", "/");
+  });
 }

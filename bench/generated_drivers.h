@@ -2,13 +2,11 @@
 // A driver archive of generated cards with the texts a real one holds: names and
 // contacts, addresses, codes, the assigned vehicle, holiday plans and notes. One
 // driver in ten is on holiday, one in three willing to travel.
-#include <QFile>
 #include <QString>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "bench_support.h"
 #include "core/record.h"
 #include "drivers/driver_record.h"
 
@@ -20,11 +18,7 @@ inline void generateDrivers(const QString& path, int drivers) {
   static const char16_t* provinces[] = {u"TO", u"MI", u"RM", u"NA", u"BO", u"FI", u"BA"};
   static const char16_t* makes[] = {u"Fiat", u"Iveco", u"Renault", u"Volkswagen", u"Mercedes-Benz", u"Ford"};
   static const char16_t* models[] = {u"Panda", u"Daily", u"Master", u"Transporter", u"Sprinter", u"Transit", u"Ducato"};
-  const core::RecordLayout& layout = drivers::driverLayout();
-  core::RecordBuffer r(layout);
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(drivers) * layout.size());
-  for (int i = 0; i < drivers; ++i) {
+  const std::string bytes = bench::recordBytes(drivers::driverLayout(), drivers, [](core::RecordBuffer& r, int i) {
     auto n = [&](int base) { return QString::number(base + i).toStdU16String(); };
     r.set("Conducente", std::u16string(surnames[i % 12]) + u" " + names[(i / 12) % 7]);
     r.set("Patenti", i % 4 ? u"B" : u"B C CQC");
@@ -51,12 +45,6 @@ inline void generateDrivers(const QString& path, int drivers) {
     r.set("Ferie", i % 10 ? u"No" : u"S\u00EC");
     r.set("Trasferte", i % 3 ? u"No" : u"S\u00EC");
     r.set("File01", i % 9 ? u"" : u"patente.pdf");
-    bytes.append(reinterpret_cast<const char*>(r.data()), r.size());
-  }
-  QFile f(path);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-    std::fprintf(stderr, "cannot write the driver archive\n");
-    std::exit(1);
-  }
+  });
+  bench::writeFileOrExit(path, bytes);
 }

@@ -8,11 +8,7 @@
 //   BM_ListFill_*           the list windows as they open: scan, sort, list filled
 //   BM_Search_TwoFilters    "Cerca" with a make and a workshop filter, lines built
 //   BM_Export               the export window: open it (the grid fills), click export
-#include <benchmark/benchmark.h>
-
-#include "ratio_reporter.h"
-#include <fcntl.h>
-#include <unistd.h>
+#include "bench_support.h"
 
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
@@ -43,22 +39,6 @@ namespace {
 
 constexpr int kDeadlines = 100000;
 using maintenance::MileageDeadlineRecord;
-
-// Answers Yes to "export now?" and No to "open the file?".
-class BenchHost : public platform::DialogHost {
- public:
-  bool message(platform::MsgKind kind, const QString& text, QWidget*) override {
-    if (kind == platform::MsgKind::Plain) failed = true;
-    return text == kit::exportmsg::kAsk;
-  }
-  std::optional<QString> inputBox(const QString&, const QString&, const QString&, QWidget*) override { return {}; }
-  QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  bool printDialog(QPrinter&, QWidget*) override { return false; }
-  void showModal(platform::Form&) override {}
-  void showModal(QDialog&) override {}
-  bool failed = false;
-};
 
 struct Fixture {
   QTemporaryDir dir;
@@ -134,15 +114,7 @@ void setBytes(benchmark::State& state) {
 }
 
 void BM_PlainRead(benchmark::State& state) {
-  Fixture& f = fixture();
-  std::vector<char> block(1 << 20);
-  for (auto _ : state) {
-    int fd = ::open(f.path.c_str(), O_RDONLY);
-    std::uint64_t sum = 0;
-    for (ssize_t got; (got = ::read(fd, block.data(), block.size())) > 0;) sum += static_cast<unsigned char>(block[0]);
-    ::close(fd);
-    benchmark::DoNotOptimize(sum);
-  }
+  bench::plainReadLoop(state, fixture().path);
   setBytes(state);
 }
 
@@ -214,8 +186,7 @@ void BM_Search_TwoFilters(benchmark::State& state) {
 
 void BM_Export(benchmark::State& state) {
   Fixture& f = fixture();
-  BenchHost host;
-  platform::setDialogHost(&host);
+  bench::ExportHost host;
   for (auto _ : state) {
     TfrmExpChilometrico w(nullptr);
     w.show();  // the grid fills as the window opens
@@ -223,7 +194,6 @@ void BM_Export(benchmark::State& state) {
     w.cmdEsportaClick();
     w.hide();
   }
-  platform::setDialogHost(nullptr);
   if (host.failed) state.SkipWithError("export failed");
   f.exportSize = static_cast<std::size_t>(QFileInfo(platform::exePath(QStringLiteral("Scadenzario_Chilometrico.xls"))).size());
   setBytes(state);
@@ -237,23 +207,7 @@ void BM_PlainReadWriteFlush(benchmark::State& state) {
     state.SkipWithError("run BM_Export first");
     return;
   }
-  constexpr std::size_t kChunk = 1 << 20;
-  std::vector<char> buffer(kChunk, 'x');
-  for (auto _ : state) {
-    std::size_t sum = 0;
-    int fd = ::open(f.path.c_str(), O_RDONLY);
-    for (ssize_t got; (got = ::read(fd, buffer.data(), kChunk)) > 0;) sum += static_cast<unsigned char>(buffer[0]);
-    ::close(fd);
-    benchmark::DoNotOptimize(sum);
-    fd = ::open(f.plainOut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    for (std::size_t left = f.exportSize; left > 0;) {
-      const std::size_t chunk = std::min(left, kChunk);
-      if (::write(fd, buffer.data(), chunk) != static_cast<ssize_t>(chunk)) break;
-      left -= chunk;
-    }
-    ::fsync(fd);
-    ::close(fd);
-  }
+  bench::plainReadWriteLoop(state, f.path, f.plainOut, f.exportSize, true);
   state.counters["bytes_written"] = static_cast<double>(f.exportSize);
 }
 
@@ -273,25 +227,15 @@ MILEAGE_BENCH(BM_PlainReadWriteFlush);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  bench::Program program(argc, argv);
+  if (!program.readFlags()) return 1;
   fixture();
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double plain = reporter.time("BM_PlainRead");
-  if (plain > 0) {
-    for (const char* which : {"BM_Select_DaEffettuare", "BM_Select_ScaduteKm", "BM_Scan_DaEffettuare", "BM_Scan_ScaduteKm", "BM_ListFill_DaEffettuare",
-                              "BM_ListFill_ScaduteKm", "BM_Search_TwoFilters"}) {
-      const double t = reporter.time(which);
-      if (t > 0) std::printf("%s / plain read: %.2fx (goal: at most 2x)\n", which, t / plain);
-    }
-  }
-  const double flushed = reporter.time("BM_PlainReadWriteFlush");
-  const double exported = reporter.time("BM_Export");
-  if (flushed > 0 && exported > 0)
-    std::printf("BM_Export / plain read + write + flush: %.2fx (goal: at most 3x)\n", exported / flushed);
-  benchmark::Shutdown();
-  return 0;
+  return program.run([](const RatioReporter& reporter) {
+    reporter.printRatios("%s / plain read: %.2fx (goal: at most 2x)\n",
+                         {"BM_Select_DaEffettuare", "BM_Select_ScaduteKm", "BM_Scan_DaEffettuare", "BM_Scan_ScaduteKm",
+                          "BM_ListFill_DaEffettuare", "BM_ListFill_ScaduteKm", "BM_Search_TwoFilters"},
+                         "BM_PlainRead");
+    reporter.printRatios("%s / plain read + write + flush: %.2fx (goal: at most 3x)\n", {"BM_Export"},
+                         "BM_PlainReadWriteFlush");
+  });
 }

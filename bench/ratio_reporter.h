@@ -3,6 +3,8 @@
 // how its paths compare with the plain read measured in the same run.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,6 +26,24 @@ class RatioReporter : public benchmark::ConsoleReporter {
     for (const auto& [name, t] : times_)
       if (name.rfind(prefix, 0) == 0) return t;
     return 0;
+  }
+
+  // One line for each of `names` that ran: `format` (printf) with the name and its time
+  // over the time of `base`, when `base` ran. A name is looked up as `name + suffix`.
+  void printRatios(const char* format, std::initializer_list<std::string> names, const std::string& base,
+                   const std::string& suffix = std::string()) const {
+    const double b = time(base);
+    if (b <= 0) return;
+    for (const std::string& name : names)
+      if (const double t = time(name + suffix); t > 0) std::printf(format, name.c_str(), t / b);
+  }
+  // The same with two ratios a line: against `base` and against `other`, when both ran.
+  void printRatios(const char* format, std::initializer_list<std::string> names, const std::string& base,
+                   const std::string& other, const std::string& suffix) const {
+    const double b = time(base), o = time(other);
+    if (b <= 0 || o <= 0) return;
+    for (const std::string& name : names)
+      if (const double t = time(name + suffix); t > 0) std::printf(format, name.c_str(), t / b, t / o);
   }
 
  private:

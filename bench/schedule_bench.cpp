@@ -9,9 +9,7 @@
 //                         deadlines imminent (goal: at most 3x)
 //   BM_YearGrid           the whole-year grid opened (goal: at most 3x)
 //   BM_SearchTwoFilters   the search with a date and a make filter (goal: at most 2x)
-#include <benchmark/benchmark.h>
-
-#include "ratio_reporter.h"
+#include "bench_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -109,27 +107,8 @@ void setBytes(benchmark::State& state) {
                           static_cast<int64_t>(maintenance::MaintenanceDeadlineRecord::kSize));
 }
 
-// Says nothing, shows nothing.
-class BenchHost : public platform::DialogHost {
- public:
-  bool message(platform::MsgKind, const QString&, QWidget*) override { return false; }
-  std::optional<QString> inputBox(const QString&, const QString&, const QString&, QWidget*) override { return {}; }
-  QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-  bool printDialog(QPrinter&, QWidget*) override { return false; }
-  void showModal(platform::Form&) override {}
-  void showModal(QDialog&) override {}
-};
-
 void BM_PlainRead(benchmark::State& state) {
-  std::vector<char> block(1 << 20);
-  for (auto _ : state) {
-    std::ifstream in(archivePath(), std::ios::binary);
-    std::uint64_t sum = 0;
-    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0)
-      sum += static_cast<unsigned char>(block[0]);
-    benchmark::DoNotOptimize(sum);
-  }
+  bench::plainReadLoop(state, archivePath());
   setBytes(state);
 }
 
@@ -239,33 +218,22 @@ SCHEDULE_BENCH(BM_SearchTwoFilters);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
+  bench::Program program(argc, argv);
+  if (!program.readFlags()) return 1;
   QTemporaryDir root;
   g_root = &root;
   generate();
   platform::setExeDir(root.path());
-  BenchHost host;
-  platform::setDialogHost(&host);
+  bench::SilentHost host;
   // The grids read today's date: the first day of the archive's year.
   const core::PinnedClock clock(kFirstDay);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double plain = reporter.time("BM_PlainRead");
-  if (plain > 0) {
-    struct Goal {
-      const char* name;
-      double goal;
-    } goals[] = {{"BM_ImminentCheck", 2}, {"BM_ImminentWindowShow", 2}, {"BM_ImminentGrid", 3},
-                 {"BM_YearGrid", 3},      {"BM_SearchTwoFilters", 2}};
-    for (const Goal& g : goals) {
-      const double t = reporter.time(g.name);
-      if (t > 0) std::printf("%s / plain read: %.2fx (goal: at most %.0fx)\n", g.name, t / plain, g.goal);
-    }
-  }
-  platform::setDialogHost(nullptr);
+  const int status = program.run([](const RatioReporter& reporter) {
+    reporter.printRatios("%s / plain read: %.2fx (goal: at most 2x)\n", {"BM_ImminentCheck", "BM_ImminentWindowShow"},
+                         "BM_PlainRead");
+    reporter.printRatios("%s / plain read: %.2fx (goal: at most 3x)\n", {"BM_ImminentGrid", "BM_YearGrid"},
+                         "BM_PlainRead");
+    reporter.printRatios("%s / plain read: %.2fx (goal: at most 2x)\n", {"BM_SearchTwoFilters"}, "BM_PlainRead");
+  });
   platform::setExeDir(QString());
-  benchmark::Shutdown();
-  return 0;
+  return status;
 }

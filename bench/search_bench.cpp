@@ -4,9 +4,7 @@
 // "Cerca" up to the painted list is measured by search_list_bench). Then the second
 // record type, 100,000 drivers: the driver search with no filter and with two, and the
 // fill of the list of drivers on holiday, against a plain read of the driver archive.
-#include <benchmark/benchmark.h>
-
-#include "ratio_reporter.h"
+#include "bench_support.h"
 #include "search_fixture.h"
 
 #include <QApplication>
@@ -80,14 +78,7 @@ void setBytes(benchmark::State& state) {
 
 // The baseline: a plain sequential read of the same file in large blocks.
 void BM_PlainRead(benchmark::State& state) {
-  Fixture& f = fixture();
-  std::vector<char> block(1 << 20);
-  for (auto _ : state) {
-    std::ifstream in(f.path, std::ios::binary);
-    std::uint64_t sum = 0;
-    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) sum += static_cast<unsigned char>(block[0]);
-    benchmark::DoNotOptimize(sum);
-  }
+  bench::plainReadLoop(state, fixture().path);
   setBytes(state);
 }
 BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
@@ -215,14 +206,7 @@ void setDriverBytes(benchmark::State& state) {
 }
 
 void BM_Drivers_PlainRead(benchmark::State& state) {
-  DriverFixture& f = driverFixture();
-  std::vector<char> block(1 << 20);
-  for (auto _ : state) {
-    std::ifstream in(f.path, std::ios::binary);
-    std::uint64_t sum = 0;
-    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) sum += static_cast<unsigned char>(block[0]);
-    benchmark::DoNotOptimize(sum);
-  }
+  bench::plainReadLoop(state, driverFixture().path);
   setDriverBytes(state);
 }
 BENCHMARK(BM_Drivers_PlainRead)->Unit(benchmark::kMillisecond);
@@ -281,32 +265,20 @@ BENCHMARK(BM_Drivers_FerieWindow)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  bench::Program program(argc, argv);
+  if (!program.readFlags()) return 1;
   fixture();
   driverFixture();
   platform::setExeDir(fixture().dir.path());
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double plain = reporter.time("BM_PlainRead");
-  if (plain > 0) {
-    for (const char* which : {"BM_ScanMatch_NoFilter", "BM_ScanMatch_TwoFilters", "BM_Search_NoFilter",
-                              "BM_Search_TwoFilters", "BM_SortLines_NoFilter", "BM_ListFill_NoFilter",
-                              "BM_DoubleClickRescan"}) {
-      const double t = reporter.time(which);
-      if (t > 0) std::printf("%s / plain read: %.2fx\n", which, t / plain);
-    }
-  }
-  const double driversPlain = reporter.time("BM_Drivers_PlainRead");
-  if (driversPlain > 0) {
-    for (const char* which : {"BM_Drivers_Search_NoFilter", "BM_Drivers_Search_TwoFilters", "BM_Drivers_FerieScan",
-                              "BM_Drivers_FerieWindow"}) {
-      const double t = reporter.time(which);
-      if (t > 0) std::printf("%s / plain read of the drivers: %.2fx (goal: at most 2x)\n", which, t / driversPlain);
-    }
-  }
-  benchmark::Shutdown();
-  return 0;
+  return program.run([](const RatioReporter& reporter) {
+    reporter.printRatios("%s / plain read: %.2fx\n",
+                         {"BM_ScanMatch_NoFilter", "BM_ScanMatch_TwoFilters", "BM_Search_NoFilter",
+                          "BM_Search_TwoFilters", "BM_SortLines_NoFilter", "BM_ListFill_NoFilter",
+                          "BM_DoubleClickRescan"},
+                         "BM_PlainRead");
+    reporter.printRatios("%s / plain read of the drivers: %.2fx (goal: at most 2x)\n",
+                         {"BM_Drivers_Search_NoFilter", "BM_Drivers_Search_TwoFilters", "BM_Drivers_FerieScan",
+                          "BM_Drivers_FerieWindow"},
+                         "BM_Drivers_PlainRead");
+  });
 }

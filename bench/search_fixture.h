@@ -5,8 +5,9 @@
 #include <QFile>
 #include <QString>
 #include <cstdio>
-#include <fstream>
 #include <string>
+
+#include "bench_support.h"
 
 #include "core/record.h"
 #include "core/text.h"
@@ -31,11 +32,8 @@ inline std::string writeVehicleArchive(const QString& folder, int count) {
   const char* makes[] = {"Fiat", "Iveco", "Renault", "Volkswagen", "Mercedes-Benz", "Opel", "Ford", "Peugeot"};
   const char* models[] = {"Punto", "Daily", "Master", "Transporter", "Sprinter", "Astra", "Transit", "Partner", "Ducato"};
   const char* owners[] = {"Rossi Mario", "Bianchi Srl", "Trasporti Verdi S.p.A.", "Comune di Velmora", "Neri Anna"};
-  // Written at once: through the archive each record would be flushed to the disk.
-  std::string bytes;
-  core::RecordBuffer r(vehicles::vehicleLayout());
-  auto set = [&](std::string_view f, const std::string& v) { r.set(f, core::fromUtf8(v)); };
-  for (int i = 0; i < count; ++i) {
+  const std::string bytes = bench::recordBytes(vehicles::vehicleLayout(), count, [&](core::RecordBuffer& r, int i) {
+    auto set = [&](std::string_view f, const std::string& v) { r.set(f, core::fromUtf8(v)); };
     set("Tipo", types[i % 6]);
     set("Destinazione", i % 3 ? "Trasporto merci" : "Trasporto persone");
     set("Marca", makes[i % 8]);
@@ -55,9 +53,8 @@ inline std::string writeVehicleArchive(const QString& folder, int count) {
     set("ScadRevisione", "15/06/2025");
     set("Note", i % 50 ? "Nessuna nota" : "Tagliando da programmare, gomme invernali in magazzino");
     set("File01", i % 9 ? "" : "libretto.pdf");
-    bytes.append(reinterpret_cast<const char*>(r.data()), r.size());
-  }
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  });
+  writeFileOrExit(QFile::decodeName(path.c_str()), bytes);
   return path;
 }
 

@@ -2,8 +2,7 @@
 // result list has been painted (the window shown, events processed), against a plain
 // read of the same file in the same run; and the peak memory that search adds to a
 // fresh process, against the size of the listed lines' text as UTF-16.
-#include <benchmark/benchmark.h>
-
+#include "bench_support.h"
 #include "search_fixture.h"
 
 #include <QAbstractItemModel>
@@ -56,11 +55,7 @@ double medianOf(std::vector<double> v) {
 // The baseline: the whole file read in 1 MiB blocks into one reused buffer.
 double plainReadSeconds(const std::string& path, std::vector<char>& block) {
   const auto start = Clock::now();
-  std::ifstream in(path, std::ios::binary);
-  std::uint64_t sum = 0;
-  while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0)
-    sum += static_cast<unsigned char>(block[0]);
-  benchmark::DoNotOptimize(sum);
+  benchmark::DoNotOptimize(bench::plainRead(path, block));
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
@@ -220,14 +215,10 @@ BENCHMARK(BM_CercaPeakMemory)->Iterations(5)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication application(argc, argv);
+  bench::Program program(argc, argv);
   if (argc == 4 && std::strcmp(argv[1], "--memory-probe") == 0)
     return memoryProbe(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  if (!program.readFlags()) return 1;
   folders();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return program.run();
 }

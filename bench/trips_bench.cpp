@@ -12,11 +12,7 @@
 //   BM_Search/two_filters         "Cerca" with a plate and a driver, up to its lines
 //   BM_PlainReadWrite(Flush)      read the archive + write N bytes (N = export file size), flushed or not
 //   BM_Export                     open the archive, fill the grid, write the export file
-#include <benchmark/benchmark.h>
-
-#include "ratio_reporter.h"
-#include <fcntl.h>
-#include <unistd.h>
+#include "bench_support.h"
 
 #include <QApplication>
 #include <QFile>
@@ -160,18 +156,8 @@ void setBytes(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kTrips * trips::TripRecord::kSize);
 }
 
-std::size_t plainRead(const std::string& path, std::vector<char>& block) {
-  std::size_t sum = 0;
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  for (ssize_t n; (n = ::read(fd, block.data(), block.size())) > 0;) sum += static_cast<unsigned char>(block[0]);
-  ::close(fd);
-  return sum;
-}
-
 void BM_PlainRead(benchmark::State& state) {
-  Fixture& f = fixture();
-  std::vector<char> block(1 << 20);
-  for (auto _ : state) benchmark::DoNotOptimize(plainRead(f.path, block));
+  bench::plainReadLoop(state, fixture().path);
   setBytes(state);
 }
 
@@ -219,18 +205,7 @@ void BM_Search_two_filters(benchmark::State& state) {
 void plainReadWrite(benchmark::State& state, bool flush) {
   Fixture& f = fixture();
   const std::string out = platform::toLocalPath(platform::exePath("plain.out"));
-  std::vector<char> block(1 << 20, 'x');
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(plainRead(f.path, block));
-    const int fd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    for (std::size_t left = f.exportSize; left > 0;) {
-      const std::size_t n = std::min(left, block.size());
-      if (::write(fd, block.data(), n) != static_cast<ssize_t>(n)) break;
-      left -= n;
-    }
-    if (flush) ::fsync(fd);
-    ::close(fd);
-  }
+  bench::plainReadWriteLoop(state, f.path, out, f.exportSize, flush);
   state.counters["export_bytes"] = static_cast<double>(f.exportSize);
 }
 void BM_PlainReadWrite(benchmark::State& state) { plainReadWrite(state, false); }
@@ -257,28 +232,16 @@ TRIPS_BENCH(BM_Export);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
+  bench::Program program(argc, argv);
+  if (!program.readFlags()) return 1;
   fixture();
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double plain = reporter.time("BM_PlainRead/");
-  if (plain > 0) {
-    for (const char* which : {"BM_SummaryScan_all/", "BM_SummaryScan_two_filters/", "BM_SummaryScan_all_no_lines/",
-                              "BM_Search_two_filters/"}) {
-      const double t = reporter.time(which);
-      if (t > 0) std::printf("%s: %.2fx plain read (goal: at most 2x)\n", which, t / plain);
-    }
-    const double fill = reporter.time("BM_SummaryListFill_all/");
-    if (fill > 0) std::printf("BM_SummaryListFill_all: %.2fx plain read (reported apart)\n", fill / plain);
-  }
-  const double readWrite = reporter.time("BM_PlainReadWrite/");
-  const double flushed = reporter.time("BM_PlainReadWriteFlush/");
-  const double exported = reporter.time("BM_Export/");
-  if (readWrite > 0 && flushed > 0 && exported > 0)
-    std::printf("BM_Export: %.2fx plain read + write + flush (goal: at most 3x); %.2fx plain read + write\n",
-                exported / flushed, exported / readWrite);
-  benchmark::Shutdown();
-  return 0;
+  return program.run([](const RatioReporter& reporter) {
+    reporter.printRatios("%s: %.2fx plain read (goal: at most 2x)\n",
+                         {"BM_SummaryScan_all/", "BM_SummaryScan_two_filters/", "BM_SummaryScan_all_no_lines/",
+                          "BM_Search_two_filters/"},
+                         "BM_PlainRead/");
+    reporter.printRatios("%s: %.2fx plain read (reported apart)\n", {"BM_SummaryListFill_all"}, "BM_PlainRead/", "/");
+    reporter.printRatios("%s: %.2fx plain read + write + flush (goal: at most 3x); %.2fx plain read + write\n",
+                         {"BM_Export"}, "BM_PlainReadWriteFlush/", "BM_PlainReadWrite/", "/");
+  });
 }

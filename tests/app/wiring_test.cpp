@@ -46,6 +46,22 @@ class WiringTest : public ::testing::Test {
     EXPECT_TRUE(fits) << window->objectName().toStdString() << " lacks " << name.toStdString()
                       << " of the kind its writer fills";
   }
+  // Each of `targets` writes a whole record into its window: the text "scritta" of
+  // `field` lands in the edit txt<field>, the record's position in lblPosizione.
+  static void expectWholeRecordWritten(const std::vector<kit::PickTarget>& targets, const core::RecordLayout& layout,
+                                       std::string_view field) {
+    core::RecordBuffer record(layout);
+    record.set(field, u"scritta");
+    const QString edit = QStringLiteral("txt") + QString::fromLatin1(field.data(), qsizetype(field.size()));
+    for (const kit::PickTarget& t : targets) {
+      SCOPED_TRACE(t.keyWord.toStdString());
+      platform::Form* window = target(t.window);
+      ASSERT_NE(window, nullptr);
+      kit::writePick(t, window, record, 3);
+      expectControl(window, edit, window->findChild<QLineEdit*>(edit)->text() == "scritta");
+      expectControl(window, "lblPosizione", window->findChild<QLabel*>("lblPosizione")->text() == "3");
+    }
+  }
 };
 
 TEST_F(WiringTest, CalendarKeyWordsNameADateEditOfTheirCard) {
@@ -103,16 +119,7 @@ TEST_F(WiringTest, DriverPickerAndListsNameControlsTheirWindowsHave) {
 TEST_F(WiringTest, ScheduleListsAndSearchWriteAWholeCardIntoTheScheduleWindow) {
   std::vector<kit::PickTarget> targets = TfrmTrovaScadenzario::pickTargets();
   targets.push_back(maintenance::scheduleCardTarget(QString()));
-  core::RecordBuffer record(maintenance::scheduleLayout());
-  record.set("Note", u"scritta");
-  for (const kit::PickTarget& t : targets) {
-    SCOPED_TRACE(t.keyWord.toStdString());
-    platform::Form* window = target(t.window);
-    ASSERT_NE(window, nullptr);
-    kit::writePick(t, window, record, 3);
-    expectControl(window, "txtNote", window->findChild<QLineEdit*>("txtNote")->text() == "scritta");
-    expectControl(window, "lblPosizione", window->findChild<QLabel*>("lblPosizione")->text() == "3");
-  }
+  expectWholeRecordWritten(targets, maintenance::scheduleLayout(), "Note");
 }
 
 TEST_F(WiringTest, TripListsLoadAWholeTripIntoTheTripCard) {
@@ -120,16 +127,7 @@ TEST_F(WiringTest, TripListsLoadAWholeTripIntoTheTripCard) {
   ASSERT_EQ(targets.size(), 1u);
   EXPECT_EQ(targets.front().keyWord, QStringLiteral("servizi"));
   for (const kit::PickTarget& t : TfrmInCorso::pickTargets()) targets.push_back(t);
-  core::RecordBuffer record(trips::tripLayout());
-  record.set("Luogo", u"scritta");
-  for (const kit::PickTarget& t : targets) {
-    SCOPED_TRACE(t.keyWord.toStdString());
-    platform::Form* card = target(t.window);
-    ASSERT_NE(card, nullptr);
-    kit::writePick(t, card, record, 3);
-    expectControl(card, "txtLuogo", card->findChild<QLineEdit*>("txtLuogo")->text() == "scritta");
-    expectControl(card, "lblPosizione", card->findChild<QLabel*>("lblPosizione")->text() == "3");
-  }
+  expectWholeRecordWritten(targets, trips::tripLayout(), "Luogo");
 }
 
 TEST_F(WiringTest, MileageSearchAndListsWriteAWholeCardIntoTheMileageCard) {
@@ -141,16 +139,7 @@ TEST_F(WiringTest, MileageSearchAndListsWriteAWholeCardIntoTheMileageCard) {
     EXPECT_TRUE(list.targets.front().keyWord.isEmpty());  // a list writes into its own card, whatever the memory
     targets.push_back(list.targets.front());
   }
-  core::RecordBuffer record(maintenance::mileageLayout());
-  record.set("Note", u"scritta");
-  for (const kit::PickTarget& t : targets) {
-    SCOPED_TRACE(t.keyWord.toStdString());
-    platform::Form* window = target(t.window);
-    ASSERT_NE(window, nullptr);
-    kit::writePick(t, window, record, 3);
-    expectControl(window, "txtNote", window->findChild<QLineEdit*>("txtNote")->text() == "scritta");
-    expectControl(window, "lblPosizione", window->findChild<QLabel*>("lblPosizione")->text() == "3");
-  }
+  expectWholeRecordWritten(targets, maintenance::mileageLayout(), "Note");
 }
 
 TEST_F(WiringTest, LauncherButtonsNameLongLivedWindows) {

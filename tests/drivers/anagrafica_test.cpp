@@ -23,7 +23,9 @@
 #include "shell/frm_guida.h"
 #include "shell/frm_iban.h"
 #include "shell/frm_partita_iva.h"
+#include "support/app/card_window.h"
 #include "support/helpers.h"
+#include "support/record_bytes.h"
 #include "support/result_list.h"
 #include "support/scripted_host.h"
 #include "support/vehicle_archive.h"
@@ -41,14 +43,7 @@ constexpr int kConducente = 0, kRecapito = 102, kProv = 338, kPartitaIva = 866, 
               kTarga = 1161, kNote = 1443, kFerie = 1694, kTrasferte = 1697, kFile01 = 1700, kDesc01 = 2453;
 
 // A driver record built by hand: {offset, Windows-1252 bytes} per field set.
-QByteArray driver(std::initializer_list<std::pair<int, QByteArray>> fields) {
-  QByteArray r(kSize, '\0');
-  for (const auto& [offset, bytes] : fields) {
-    r[offset] = char(bytes.size());
-    r.replace(offset + 1, bytes.size(), bytes);
-  }
-  return r;
-}
+QByteArray driver(std::initializer_list<std::pair<int, QByteArray>> fields) { return handBuiltRecord(kSize, fields); }
 QByteArray driverNamed(const QByteArray& name, const QByteArray& ferie = "No") {
   return driver({{kConducente, name}, {kMarca, "Fiat"}, {kModello, "Panda"}, {kTarga, "AB123CD"}, {kFerie, ferie},
                  {kTrasferte, "No"}});
@@ -63,14 +58,8 @@ const QString kModelWarning = QStringLiteral(
 const QString kPlateWarning = QStringLiteral(
     "Attenzione: per salvare la scheda è necessario indicare la targa del veicolo abbinato al conducente.");
 
-class AnagraficaTest : public ::testing::Test {
+class AnagraficaTest : public CardWindowTest<TfrmAnagrafica, &App::frmAnagrafica> {
  protected:
-  void SetUp() override {
-    w = new TfrmAnagrafica(nullptr);
-    app().adopt(w);
-    app().frmAnagrafica = w;
-  }
-  void TearDown() override { app().destroyWindows(); }
 
   void fillRequired(const QString& name = QStringLiteral("Rossi Mario")) {
     w->txtConducente->setText(name);
@@ -78,16 +67,7 @@ class AnagraficaTest : public ::testing::Test {
     w->txtModello->setText(QStringLiteral("Panda"));
     w->txtTarga->setText(QStringLiteral("AB123CD"));
   }
-  void showActive() {
-    w->showWindow();
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-  }
   QWidget* focused() const { return QApplication::focusWidget(); }
-
-  TempExeDir dir;
-  ScriptedDialogHost host;
-  TfrmAnagrafica* w = nullptr;
 };
 
 TEST_F(AnagraficaTest, WindowAndControlsInRecordOrder) {

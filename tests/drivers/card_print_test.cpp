@@ -15,6 +15,7 @@
 #include "drivers/frm_stampa_conduttore.h"
 #include "platform/report/report.h"
 #include "platform/widgets.h"
+#include "support/card_print_checks.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 
@@ -60,12 +61,7 @@ TEST_F(DriverCardPrint, TwentyFourRowsFromTheCardAsItStands) {
   EXPECT_EQ(report->name(), "Scheda Conduttore");
   EXPECT_EQ(page.orientation, QPageLayout::Portrait);
   EXPECT_EQ(page.find("txtTitolo")->text(), "SCHEDA ANAGRAFICA CONDUTTORE");
-  struct Row {
-    const char* memo;
-    const char* caption;
-    QString value;
-  };
-  const Row rows[] = {
+  const std::vector<CardRow> rows = {
       {"txtConducente", "Cognome e nome:", "Conducente"},
       {"txtPatenti", "Patenti di guida:", "Patenti"},
       {"txtRecapito", "Recapito preferenziale:", "Recapito"},
@@ -91,14 +87,8 @@ TEST_F(DriverCardPrint, TwentyFourRowsFromTheCardAsItStands) {
       {"txtProgramma", "Programma ferie:", "Programma"},
       {"txtNote", "Note:", "Note"},
   };
-  for (int i = 0; i < 24; ++i) {
-    SCOPED_TRACE(rows[i].memo);
-    const QString memo = QString::fromLatin1(rows[i].memo);
-    ASSERT_NE(page.find(memo), nullptr);
-    EXPECT_EQ(page.find(memo)->text(), rows[i].value);
-    EXPECT_EQ(page.find("cap" + memo.mid(3))->text(), QString::fromUtf8(rows[i].caption));
-    EXPECT_NEAR(page.find(memo)->rect.top(), mm(10 + 7.5 + 5 * i), 0.01);  // 5 mm apart
-  }
+  ASSERT_EQ(rows.size(), 24u);
+  expectCardRows(page, rows, /*firstTopMm=*/10 + 7.5);  // 5 mm apart
   EXPECT_EQ(page.find("txtCalce")->text(), "Stampa eseguita in data 14/06/2024 alle ore " + timeText(QTime(16, 5)));
   for (const char* notPrinted : {"txtFerie", "chkFerie", "lblFile01"}) EXPECT_EQ(page.find(notPrinted), nullptr);
 }
@@ -118,14 +108,10 @@ TEST_F(DriverCardPrint, TheCardPrintsThroughThePrintDialogAndCloses) {
   EXPECT_EQ(host.printDialogs, 1);
   EXPECT_TRUE(host.boxes.empty());
   ASSERT_TRUE(QFile::exists(host.printPdfPath));
-  if (const char* keep = std::getenv("VELMORA_KEEP_PDF"))
-    QFile::copy(host.printPdfPath, QDir(QString::fromLocal8Bit(keep)).filePath("scheda_conduttore.pdf"));
-  const QString tool = QStandardPaths::findExecutable("pdftotext");
-  if (tool.isEmpty()) return;
-  QProcess p;
-  p.start(tool, {host.printPdfPath, "-"});
-  p.waitForFinished(30000);
-  const QString text = QString::fromUtf8(p.readAllStandardOutput());
+  keepPdf(host.printPdfPath, "scheda_conduttore.pdf");
+  const std::optional<QString> pdf = pdfText(host.printPdfPath);
+  if (!pdf) return;
+  const QString& text = *pdf;
   EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "one page";
   for (const char* expected : {"SCHEDA ANAGRAFICA CONDUTTORE", "Cognome e nome:", "Citta TO", "Stampa eseguita in data"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
@@ -136,9 +122,7 @@ TEST_F(DriverCardPrint, AFailureWarnsWithTheCardPrintsTextAndCloses) {
   printFromTheCard();
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_EQ(host.last().kind, platform::MsgKind::Warning);
-  EXPECT_EQ(host.last().text,
-            "Attenzione: la stampa del documento non è andata a buon fine.\n\r\n\r"
-            "Si consiglia di ridurre le dimensioni della foto.");
+  EXPECT_EQ(host.last().text, kCardPrintFailure);
   EXPECT_EQ(host.modalShown, QStringList{"TfrmStampaConduttore"});
 
   host.clear();

@@ -10,47 +10,26 @@
 #include "drivers/driver_record.h"
 #include "platform/qtext.h"
 #include "shell/frm_guida.h"
-#include "support/archive_files.h"
-#include "support/export_file_bytes.h"
+#include "support/app/driver_archive.h"
+#include "support/export_window.h"
 #include "platform/widgets.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 
 namespace {
 
-using Fields = std::map<std::string_view, QString>;
-
-void appendDrivers(const std::vector<Fields>& drivers) {
-  std::vector<core::RecordBuffer> records;
-  for (const Fields& d : drivers) {
-    core::RecordBuffer r(drivers::driverLayout());
-    for (const auto& [name, text] : d) r.set(name, platform::toCore(text));
-    records.push_back(r);
-  }
-  appendRecords(QStringLiteral("Conducenti.pro"), drivers::DriverRecord::kSize, records);
-}
-
-QByteArray heading(int width, const QByteArray& text) {
-  return "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) + ">" + text + "</td>";
-}
+using Fields = DriverFields;
 
 const QByteArray kHeadAndHeadings =
-    QByteArray::fromStdString(exportFileHead("Anagrafica Conduttori")) + "<tr>" + heading(250, "Cognome e nome") +
-    heading(250, "Patenti di guida") + heading(250, "Recapito preferenziale") + heading(300, "Via e numero civico") +
-    heading(250, "Citt\xE0") + heading(250, "Compensi pattuiti") + heading(200, "Tel. casa") +
-    heading(200, "Tel. ufficio") + heading(200, "Tel. cellulare") + heading(250, "PEC") + heading(250, "E-mail") +
-    heading(250, "Codice fiscale") + heading(250, "Carta di credito n.") + heading(250, "Data scadenza") +
-    heading(250, "Partita IVA") + heading(300, "IBAN") + heading(250, "Tipo veicolo") +
-    heading(250, "Marca e modello") + heading(200, "Colore") + heading(200, "Alimentazione") + heading(200, "Targa") +
-    heading(250, "Programma ferie") + heading(400, "Note") + heading(150, "In ferie") + heading(150, "Trasferte") +
+    QByteArray::fromStdString(exportFileHead("Anagrafica Conduttori")) + "<tr>" + exportHeading(250, "Cognome e nome") +
+    exportHeading(250, "Patenti di guida") + exportHeading(250, "Recapito preferenziale") + exportHeading(300, "Via e numero civico") +
+    exportHeading(250, "Citt\xE0") + exportHeading(250, "Compensi pattuiti") + exportHeading(200, "Tel. casa") +
+    exportHeading(200, "Tel. ufficio") + exportHeading(200, "Tel. cellulare") + exportHeading(250, "PEC") + exportHeading(250, "E-mail") +
+    exportHeading(250, "Codice fiscale") + exportHeading(250, "Carta di credito n.") + exportHeading(250, "Data scadenza") +
+    exportHeading(250, "Partita IVA") + exportHeading(300, "IBAN") + exportHeading(250, "Tipo veicolo") +
+    exportHeading(250, "Marca e modello") + exportHeading(200, "Colore") + exportHeading(200, "Alimentazione") + exportHeading(200, "Targa") +
+    exportHeading(250, "Programma ferie") + exportHeading(400, "Note") + exportHeading(150, "In ferie") + exportHeading(150, "Trasferte") +
     "</tr>";
-const QByteArray kTail = QByteArray::fromStdString(kExportFileTail);
-
-QByteArray dataRow(const QList<QByteArray>& cells) {
-  QByteArray out = "<tr>";
-  for (const QByteArray& c : cells) out += "<td style=\"text-align: left;\">" + c + "</td>";
-  return out + "</tr>";
-}
 
 // A driver whose every text field holds its own name and k, so the file shows which
 // field went where.
@@ -76,19 +55,7 @@ QList<QByteArray> fullRow(int k) {
           "Programma-" + n,  "Note-" + n,     "S\xEC",         "No"};
 }
 
-class ExpAnagrafica : public ::testing::Test {
- protected:
-  void run(std::function<void(TfrmExpAnagrafica&)> script) {
-    host.modalScripts.push_back([&](platform::Form& f) { script(static_cast<TfrmExpAnagrafica&>(f)); });
-    QWidget card;
-    TfrmExpAnagrafica w(&card);
-    w.showModalDialog();
-  }
-
-  TempExeDir dir;
-  ScriptedDialogHost host;
-  ShellOpenRecorder opened;
-};
+class ExpAnagrafica : public ExportWindowTest<TfrmExpAnagrafica> {};
 
 TEST_F(ExpAnagrafica, EmptyArchiveExportsTheHeadingsAndTenEmptyRows) {
   run([&](TfrmExpAnagrafica& w) {
@@ -96,8 +63,8 @@ TEST_F(ExpAnagrafica, EmptyArchiveExportsTheHeadingsAndTenEmptyRows) {
     click(w.cmdEsporta);
   });
   QByteArray expected = kHeadAndHeadings;
-  for (int i = 0; i < 10; ++i) expected += dataRow(QList<QByteArray>(25, QByteArray()));
-  EXPECT_EQ(dir.read("Conducenti.xls"), expected + kTail);
+  for (int i = 0; i < 10; ++i) expected += exportDataRow(QList<QByteArray>(25, QByteArray()));
+  EXPECT_EQ(dir.read("Conducenti.xls"), expected + kExportTail);
   EXPECT_EQ(opened.targets, QStringList{dir.file("Conducenti.xls")});
 }
 
@@ -125,7 +92,8 @@ TEST_F(ExpAnagrafica, ThreeDriversGiveThreeNumberedRowsTrimmedAndEscaped) {
   third[20] = "AB123CD";
   third[23] = "No";
   third[24] = "No";
-  const QByteArray expected = kHeadAndHeadings + dataRow(fullRow(1)) + dataRow(second) + dataRow(third) + kTail;
+  const QByteArray expected =
+      kHeadAndHeadings + exportDataRow(fullRow(1)) + exportDataRow(second) + exportDataRow(third) + kExportTail;
   EXPECT_EQ(dir.read("Conducenti.xls"), expected);
 }
 

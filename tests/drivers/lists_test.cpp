@@ -15,7 +15,7 @@
 #include "drivers/frm_servizio.h"
 #include "drivers/frm_trasferte.h"
 #include "platform/qtext.h"
-#include "support/archive_files.h"
+#include "support/app/driver_archive.h"
 #include "support/helpers.h"
 #include "support/result_list.h"
 #include "support/scripted_host.h"
@@ -23,17 +23,7 @@
 
 namespace {
 
-using Fields = std::map<std::string_view, QString>;
-
-void appendDrivers(const std::vector<Fields>& drivers) {
-  std::vector<core::RecordBuffer> records;
-  for (const Fields& d : drivers) {
-    core::RecordBuffer r(drivers::driverLayout());
-    for (const auto& [name, text] : d) r.set(name, platform::toCore(text));
-    records.push_back(r);
-  }
-  appendRecords(QStringLiteral("Conducenti.pro"), drivers::DriverRecord::kSize, records);
-}
+using Fields = DriverFields;
 
 Fields driver(const QString& name, const QString& ferie, const QString& trasferte) {
   return {{"Conducente", name}, {"Recapito", "333 1234567"}, {"Marca", "Fiat"},    {"Modello", "Panda"},

@@ -19,7 +19,9 @@
 #include "shell/frm_avvio.h"
 #include "shell/frm_guida.h"
 #include "maintenance/frm_chilometrico.h"
+#include "support/app/card_window.h"
 #include "support/helpers.h"
+#include "support/record_bytes.h"
 #include "support/printed_documents.h"
 #include "support/result_list.h"
 #include "support/scripted_host.h"
@@ -49,14 +51,7 @@ enum Offset : int {
 };
 
 // A record built by hand: {offset, Windows-1252 bytes} per field set.
-QByteArray deadline(std::initializer_list<std::pair<int, QByteArray>> fields) {
-  QByteArray r(kSize, '\0');
-  for (const auto& [offset, bytes] : fields) {
-    r[offset] = char(bytes.size());
-    r.replace(offset + 1, bytes.size(), bytes);
-  }
-  return r;
-}
+QByteArray deadline(std::initializer_list<std::pair<int, QByteArray>> fields) { return handBuiltRecord(kSize, fields); }
 QByteArray stored(const QByteArray& type, const QByteArray& effettuata = "No") {
   return deadline({{Veicolo, type}, {Marca, "Fiat"}, {Modello, "Ducato"}, {Targa, "AB123CD"},
                    {Manutenzione, "Tagliando"}, {Costo, "0,00"}, {KmRil, "1000"}, {DataRil, "01/02/2024"},
@@ -64,28 +59,13 @@ QByteArray stored(const QByteArray& type, const QByteArray& effettuata = "No") {
                    {Stato, "SCADUTA"}, {Effettuata, effettuata}});
 }
 
-void typeChar(QWidget* w, const QString& c) {
-  QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c);
-  QApplication::sendEvent(w, &press);
-  QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, c);
-  QApplication::sendEvent(w, &release);
-}
-
-class Chilometrico : public ::testing::Test {
+class Chilometrico : public CardWindowTest<TfrmChilometrico, &App::frmChilometrico> {
  protected:
   void SetUp() override {
-    w = new TfrmChilometrico(nullptr);
-    app().adopt(w);
-    app().frmChilometrico = w;
+    CardWindowTest::SetUp();
     w->cmdNuovoClick();
   }
-  void TearDown() override { app().destroyWindows(); }
 
-  void showActive() {
-    w->showWindow();
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-  }
   // A card ready to save: the five required texts (the initial date is today's).
   void fillRequired() {
     w->txtVeicolo->setText(QStringLiteral("Furgone"));
@@ -97,9 +77,6 @@ class Chilometrico : public ::testing::Test {
   QLineEdit* edit(const char* name) { return w->findChild<QLineEdit*>(QString::fromLatin1(name)); }
 
   core::PinnedClock clock{core::DateTime{{5, 3, 2024}, 14, 30, 0}};
-  TempExeDir dir;
-  ScriptedDialogHost host;
-  TfrmChilometrico* w = nullptr;
 };
 
 TEST_F(Chilometrico, ControlsLimitsAndTabOrder) {
@@ -578,7 +555,7 @@ TEST_F(Chilometrico, DistancesTakeDigitsAndTheCostAComma) {
     QLineEdit* e = w->*c.field;
     e->clear();
     e->setFocus();
-    for (QChar ch : QString::fromLatin1(c.typed)) typeChar(e, QString(ch));
+    typeText(e, QString::fromLatin1(c.typed));
     EXPECT_EQ(e->text(), QString::fromLatin1(c.shown));
     // Pasted, the same rule and the same limit.
     e->clear();
@@ -661,8 +638,8 @@ TEST_F(Chilometrico, TodayPicturesAndThePlateInCapitals) {
     QTest::keyClicks(e, QStringLiteral("ab1 "));
     EXPECT_EQ(e->text(), QStringLiteral("AB1"));  // the blank after the last character goes at once
     e->setCursorPosition(1);
-    typeChar(e, QStringLiteral(" "));
-    typeChar(e, QStringLiteral("è"));
+    typeText(e, QStringLiteral(" "));
+    typeText(e, QStringLiteral("è"));
     EXPECT_EQ(e->text(), QStringLiteral("A èB1"));  // a blank between two characters stays; è stays
   }
   w->txtTarga->setText(QStringLiteral(" ab "));  // a loaded or picked text is not touched

@@ -6,7 +6,7 @@
 #include "maintenance/frm_exp_chilometrico.h"
 #include "platform/widgets.h"
 #include "shell/frm_guida.h"
-#include "support/export_file_bytes.h"
+#include "support/export_window.h"
 #include "support/helpers.h"
 #include "support/mileage_archive.h"
 #include "support/scripted_host.h"
@@ -42,20 +42,10 @@ const QByteArray kHeadAndHeadings =
     "<td style=\"text-align: left; font-weight: bold;\" width=220>Stato manutenzione</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=400>Note</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=200>Manutenzione effettuata</td></tr>";
-const QByteArray kTail = QByteArray::fromStdString(kExportFileTail);
-
-QByteArray dataRow(const QList<QByteArray>& cells) {
-  QByteArray out = "<tr>";
-  for (const QByteArray& c : cells) out += "<td style=\"text-align: left;\">" + c + "</td>";
-  return out + "</tr>";
-}
 
 // A deadline whose field n (1 to 23) holds "Fnn-k", so the file shows which field went where.
 void appendDeadline(int k, DeadlineFields more = {}) {
-  const core::RecordLayout& layout = maintenance::mileageLayout();
-  DeadlineFields d;
-  for (std::size_t i = 0; i < layout.fieldCount(); ++i)
-    d[layout.field(i).name] = QStringLiteral("F%1-%2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(k);
+  DeadlineFields d = numberedFields(maintenance::mileageLayout(), k);
   for (const auto& [name, text] : more) d[name] = text;
   appendDeadlines({d});
 }
@@ -63,34 +53,20 @@ void appendDeadline(int k, DeadlineFields more = {}) {
 // The fields in the file's order for deadline k: the notes (23) before the done flag
 // (22, two characters wide: "F2").
 QList<QByteArray> exportedFields(int k) {
-  QList<QByteArray> out;
-  for (int n = 1; n <= 21; ++n) out << QStringLiteral("F%1-%2").arg(n, 2, 10, QLatin1Char('0')).arg(k).toLatin1();
-  out << QStringLiteral("F23-%1").arg(k).toLatin1() << "F2";
+  QList<QByteArray> out =
+      numberedCells({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 23}, k);
+  out << "F2";
   return out;
 }
 
-class ExpChilometrico : public ::testing::Test {
- protected:
-  void run(std::function<void(TfrmExpChilometrico&)> script) {
-    host.modalScripts.push_back([&](platform::Form& f) { script(static_cast<TfrmExpChilometrico&>(f)); });
-    QWidget card;
-    TfrmExpChilometrico w(&card);
-    w.showModalDialog();
-  }
-
-  TempExeDir dir;
-  ScriptedDialogHost host;
-  ShellOpenRecorder opened;
-};
+class ExpChilometrico : public ExportWindowTest<TfrmExpChilometrico> {};
 
 TEST_F(ExpChilometrico, EmptyArchiveExportsTheHeadingsAndTenEmptyRows) {
   run([&](TfrmExpChilometrico& w) {
     EXPECT_EQ(w.rowCount(), 10);
     click(w.cmdEsporta);
   });
-  QByteArray expected = kHeadAndHeadings;
-  for (int i = 0; i < 10; ++i) expected += dataRow(QList<QByteArray>(23, QByteArray()));
-  expected += kTail;
+  const QByteArray expected = emptyExportFile(kHeadAndHeadings, 23);
   EXPECT_EQ(dir.read(kFile), expected);
   EXPECT_TRUE(dir.exists(kMileageArchive));  // created empty on opening
   EXPECT_EQ(opened.targets, QStringList{dir.file(kFile)});
@@ -112,7 +88,8 @@ TEST_F(ExpChilometrico, ThreeDeadlinesGiveThreeNumberedRowsWithTheNotesBeforeThe
   second[21] = "Olio &lt;5W30&gt; &amp; filtro &quot;x&quot;";
   second[22] = "S\xEC";
   EXPECT_EQ(dir.read(kFile),
-            kHeadAndHeadings + dataRow(exportedFields(1)) + dataRow(second) + dataRow(exportedFields(3)) + kTail);
+            kHeadAndHeadings + exportDataRow(exportedFields(1)) + exportDataRow(second) +
+                exportDataRow(exportedFields(3)) + kExportTail);
 }
 
 TEST_F(ExpChilometrico, WindowColumnsAndHelp) {

@@ -20,6 +20,7 @@
 #include "platform/qtext.h"
 #include "platform/sound.h"
 #include "platform/widgets.h"
+#include "support/app/card_window.h"
 #include "support/archive_files.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
@@ -60,11 +61,7 @@ inline Deadline deadline(const QString& date, const QString& warningDays, const 
   return d;
 }
 
-inline core::RecordBuffer deadlineRecord(const Deadline& d) {
-  core::RecordBuffer r(maintenance::scheduleLayout());
-  for (const auto& [name, text] : d) r.set(name, platform::toCore(text));
-  return r;
-}
+inline core::RecordBuffer deadlineRecord(const Deadline& d) { return recordOf(maintenance::scheduleLayout(), d); }
 
 // Appends the deadlines to the archive `file` ("2024.sca") beside the executable,
 // creating it (even for none).
@@ -94,21 +91,8 @@ class SoundRecorder {
 
 // The schedule window as the program's long-lived window, in a fresh executable folder,
 // with the day pinned to 10/03/2024.
-class ScheduleTest : public ::testing::Test {
+class ScheduleTest : public CardWindowTest<TfrmScadenzario, &App::frmScadenzario> {
  protected:
-  void SetUp() override {
-    w = new TfrmScadenzario(nullptr);
-    app().adopt(w);
-    app().frmScadenzario = w;
-  }
-  void TearDown() override { app().destroyWindows(); }
-
-  // Shows the window (its show handler runs) and makes it active, so focus moves.
-  void showActive() {
-    w->showWindow();
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-  }
   // Shows the window and opens `year` on the card.
   void openYear(const QString& year = QStringLiteral("2024")) {
     showActive();
@@ -119,8 +103,5 @@ class ScheduleTest : public ::testing::Test {
 
   const core::Date today{10, 3, 2024};
   core::PinnedClock clock{today};
-  TempExeDir dir;
-  ScriptedDialogHost host;
   SoundRecorder sound;
-  TfrmScadenzario* w = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QKeyEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QString>
@@ -70,6 +71,17 @@ inline void typeInto(QLineEdit* edit, const QString& text) {
   ASSERT_NE(edit, nullptr);
   edit->setFocus();
   QTest::keyClicks(edit, text);
+}
+
+// Types `text` one character at a time as the keyboard would, whatever the characters
+// (a key press and release each, with no key code).
+inline void typeText(QWidget* w, const QString& text) {
+  for (QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(w, &release);
+  }
 }
 
 inline void pressKey(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {

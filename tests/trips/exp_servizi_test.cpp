@@ -6,7 +6,7 @@
 #include "platform/widgets.h"
 
 #include "shell/frm_guida.h"
-#include "support/export_file_bytes.h"
+#include "support/export_window.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 #include "trips/frm_exp_servizi.h"
@@ -37,46 +37,23 @@ const QByteArray kHeadAndHeadings =
     "<td style=\"text-align: left; font-weight: bold;\" width=200>Km al rientro</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=200>Km percorsi</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=180>Viaggio in corso</td></tr>";
-const QByteArray kTail = QByteArray::fromStdString(kExportFileTail);
-
-QByteArray dataRow(const QList<QByteArray>& cells) {
-  QByteArray out = "<tr>";
-  for (const QByteArray& c : cells) out += "<td style=\"text-align: left;\">" + c + "</td>";
-  return out + "</tr>";
-}
 
 // A trip whose every field holds "Fnn-k" (nn its number in the record), so the file
 // shows which fields it took.
 TripFields numbered(int k) {
-  TripFields t;
-  const core::RecordLayout& layout = trips::tripLayout();
-  for (std::size_t i = 0; i < layout.fieldCount(); ++i)
-    t[layout.field(i).name] = QStringLiteral("F%1-%2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(k);
+  TripFields t = numberedFields(trips::tripLayout(), k);
   t["InCorso"] = "Sì";
   return t;
 }
 // The twenty exported fields of trip k: the first fourteen, the totals and readings
 // (fields 40 to 44), the flag.
 QList<QByteArray> exported(int k) {
-  QList<QByteArray> out;
-  for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 40, 41, 42, 43, 44})
-    out << QStringLiteral("F%1-%2").arg(n, 2, 10, QLatin1Char('0')).arg(k).toLatin1();
+  QList<QByteArray> out = numberedCells({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 40, 41, 42, 43, 44}, k);
   out << "S\xEC";
   return out;
 }
 
-class ExpServizi : public ::testing::Test {
- protected:
-  void run(std::function<void(TfrmExpServizi&)> script) {
-    host.modalScripts.push_back([&](platform::Form& f) { script(static_cast<TfrmExpServizi&>(f)); });
-    TfrmExpServizi w(nullptr);
-    w.showModalDialog();
-  }
-
-  TempExeDir dir;
-  ScriptedDialogHost host;
-  ShellOpenRecorder opened;
-};
+class ExpServizi : public ExportWindowTest<TfrmExpServizi, /*overCard=*/false> {};
 
 TEST_F(ExpServizi, EmptyArchiveExportsTheHeadingsAndTenEmptyRows) {
   run([&](TfrmExpServizi& w) {
@@ -84,9 +61,7 @@ TEST_F(ExpServizi, EmptyArchiveExportsTheHeadingsAndTenEmptyRows) {
     EXPECT_EQ(w.rowCount(), 10);
     click(w.cmdEsporta);
   });
-  QByteArray expected = kHeadAndHeadings;
-  for (int i = 0; i < 10; ++i) expected += dataRow(QList<QByteArray>(20, QByteArray()));
-  expected += kTail;
+  const QByteArray expected = emptyExportFile(kHeadAndHeadings, 20);
   EXPECT_EQ(dir.read("Viaggi.xls"), expected);
   EXPECT_EQ(opened.targets, QStringList{dir.file("Viaggi.xls")});
 }
@@ -108,7 +83,7 @@ TEST_F(ExpServizi, TripsInFileOrderWithTheirCellsEscaped) {
   row2[2] = "";
   row2[13] = "Vini &amp; &lt;liquori&gt; &quot;DOC&quot;";
   row2[19] = "No";
-  EXPECT_EQ(dir.read("Viaggi.xls"), kHeadAndHeadings + dataRow(exported(1)) + dataRow(row2) + kTail);
+  EXPECT_EQ(dir.read("Viaggi.xls"), kHeadAndHeadings + exportDataRow(exported(1)) + exportDataRow(row2) + kExportTail);
 }
 
 TEST_F(ExpServizi, HelpHasItsTitleAndThreeParagraphs) {

@@ -13,7 +13,9 @@
 #include "platform/widgets.h"
 #include "shell/frm_guida.h"
 #include "support/archive_files.h"
+#include "support/app/card_window.h"
 #include "support/helpers.h"
+#include "support/record_bytes.h"
 #include "support/scripted_host.h"
 #include "trips/frm_servizi.h"
 #include "trips/trip_record.h"
@@ -28,34 +30,19 @@ constexpr int kSize = 3378;
 const core::DateTime kNow{{14, 3, 2024}, 9, 5, 0};
 
 // A trip built by hand: {offset, Windows-1252 bytes} per field set.
-QByteArray trip(std::initializer_list<std::pair<int, QByteArray>> fields) {
-  QByteArray r(kSize, '\0');
-  for (const auto& [offset, bytes] : fields) {
-    r[offset] = char(bytes.size());
-    r.replace(offset + 1, bytes.size(), bytes);
-  }
-  return r;
-}
+QByteArray trip(std::initializer_list<std::pair<int, QByteArray>> fields) { return handBuiltRecord(kSize, fields); }
 QByteArray tripTo(const QByteArray& luogo) {
   return trip({{0, "01/03/2024"}, {34, luogo}, {657, "Fiat Ducato"}, {708, "AB123CD"}, {1869, "No"}});
 }
-QByteArray field(const QByteArray& record, int offset) {
-  return record.mid(offset + 1, static_cast<unsigned char>(record[offset]));
-}
+QByteArray field(const QByteArray& record, int offset) { return storedField(record, offset); }
 
-class ServiziTest : public ::testing::Test {
+// The trip card among all the program's windows.
+class ServiziTest : public CardWindowTest<TfrmServizi, &App::frmServizi> {
  protected:
   void SetUp() override {
     app().createWindows();
     w = app().frmServizi;
     ASSERT_NE(w, nullptr);
-  }
-  void TearDown() override { app().destroyWindows(); }
-
-  void showActive() {
-    w->showWindow();
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
   }
   void fillRequired() {
     w->txtVeicolo->setText(QStringLiteral("Fiat Ducato"));
@@ -68,9 +55,6 @@ class ServiziTest : public ::testing::Test {
   }
 
   core::PinnedClock clock{kNow};
-  TempExeDir dir;
-  ScriptedDialogHost host;
-  TfrmServizi* w = nullptr;
 };
 
 TEST_F(ServiziTest, NewCardStateOnShowAndNew) {

@@ -12,6 +12,7 @@
 #include "core/clock.h"
 #include "platform/report/report.h"
 #include "platform/widgets.h"
+#include "support/card_print_checks.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 #include "trips/frm_servizi.h"
@@ -61,13 +62,8 @@ TEST_F(TripCardPrint, TwentyFourRowsFromTheCardAsItStands) {
   EXPECT_EQ(report->name(), "Scheda Viaggio");
   EXPECT_EQ(page.orientation, QPageLayout::Portrait);
   EXPECT_EQ(page.find("txtTitolo")->text(), "SCHEDA RIEPILOGATIVA VIAGGIO");
-  struct Row {
-    const char* memo;
-    const char* caption;
-    QString value;
-  };
   const QString kEmptyRefuel = QStringLiteral("Data:    Ora:    Stazione:    Litri: 0   Importo: € 0,00");
-  const Row rows[] = {
+  const std::vector<CardRow> rows = {
       {"txtDataPartenza", "Data partenza:", "14/03/2024"},
       {"txtOraPartenza", "Ora partenza:", "09:05"},
       {"txtDataRientro", "Data rientro:", ""},
@@ -94,13 +90,8 @@ TEST_F(TripCardPrint, TwentyFourRowsFromTheCardAsItStands) {
       {"txtKmRientro", "Km al rientro:", "0"},
       {"txtKmPercorsi", "Km percorsi:", "0"},
   };
-  for (int i = 0; i < 24; ++i) {
-    SCOPED_TRACE(rows[i].memo);
-    const QString memo = QString::fromLatin1(rows[i].memo);
-    ASSERT_NE(page.find(memo), nullptr);
-    EXPECT_EQ(page.find(memo)->text(), rows[i].value);
-    EXPECT_EQ(page.find("cap" + memo.mid(3))->text(), QString::fromUtf8(rows[i].caption));
-  }
+  ASSERT_EQ(rows.size(), 24u);
+  expectCardRows(page, rows);
   EXPECT_EQ(page.find("txtCalce")->text(), "Stampa eseguita in data 14/03/2024 alle ore " + timeText(QTime(9, 5)));
   EXPECT_EQ(page.find("lblFile01"), nullptr);
   EXPECT_TRUE(dir.read("Registro_Viaggi.pro").isEmpty());  // nothing read, nothing saved
@@ -116,14 +107,10 @@ TEST_F(TripCardPrint, PrintsThroughThePrintDialogAndCloses) {
   EXPECT_EQ(host.printDialogs, 1);
   EXPECT_TRUE(host.boxes.empty());
   ASSERT_TRUE(QFile::exists(host.printPdfPath));
-  if (const char* keep = std::getenv("VELMORA_KEEP_PDF"))
-    QFile::copy(host.printPdfPath, QDir(QString::fromLocal8Bit(keep)).filePath("scheda_viaggio.pdf"));
-  const QString tool = QStandardPaths::findExecutable("pdftotext");
-  if (tool.isEmpty()) return;
-  QProcess p;
-  p.start(tool, {host.printPdfPath, "-"});
-  p.waitForFinished(30000);
-  const QString text = QString::fromUtf8(p.readAllStandardOutput());
+  keepPdf(host.printPdfPath, "scheda_viaggio.pdf");
+  const std::optional<QString> pdf = pdfText(host.printPdfPath);
+  if (!pdf) return;
+  const QString& text = *pdf;
   EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "one page";
   for (const char* expected : {"SCHEDA RIEPILOGATIVA VIAGGIO", "Rifornimento 5:", "Importo: € 0,00", "Stampa eseguita in data"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
@@ -135,9 +122,7 @@ TEST_F(TripCardPrint, AFailureWarnsAndAnnullaPrintsNothing) {
   click(card->cmdStampa);
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_EQ(host.last().kind, platform::MsgKind::Warning);
-  EXPECT_EQ(host.last().text,
-            "Attenzione: la stampa del documento non è andata a buon fine.\n\r\n\r"
-            "Si consiglia di ridurre le dimensioni della foto.");
+  EXPECT_EQ(host.last().text, kCardPrintFailure);
 
   host.clear();
   host.modalScripts.push_back([](platform::Form& f) { click(find<QPushButton>(&f, "btnAnnulla")); });

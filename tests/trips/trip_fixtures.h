@@ -13,19 +13,13 @@
 const QString kTripArchive = QStringLiteral("Registro_Viaggi.pro");
 
 // A trip's texts by field name; the fields left out stay empty.
-using TripFields = std::map<std::string_view, QString>;
+using TripFields = FieldTexts;
 
-inline core::RecordBuffer tripRecord(const TripFields& t) {
-  core::RecordBuffer r(trips::tripLayout());
-  for (const auto& [name, text] : t) r.set(name, platform::toCore(text));
-  return r;
-}
+inline core::RecordBuffer tripRecord(const TripFields& t) { return recordOf(trips::tripLayout(), t); }
 
 // Appends one record per trip to the trip archive beside the executable (creating it).
 inline void appendTrips(const std::vector<TripFields>& trips) {
-  std::vector<core::RecordBuffer> records;
-  for (const TripFields& t : trips) records.push_back(tripRecord(t));
-  appendRecords(kTripArchive, trips::TripRecord::kSize, records);
+  appendFieldRecords(kTripArchive, trips::tripLayout(), trips);
 }
 
 // A column as the lists show it: the text padded with blanks and cut to `width`.

@@ -14,7 +14,9 @@
 #include "shell/frm_allega_cartella.h"
 #include "shell/frm_calendario.h"
 #include "shell/frm_guida.h"
+#include "support/app/card_window.h"
 #include "support/helpers.h"
+#include "support/record_bytes.h"
 #include "support/result_list.h"
 #include "support/scripted_host.h"
 #include "vehicles/frm_autoparco.h"
@@ -30,38 +32,14 @@ namespace {
 const QString kArchive = QStringLiteral("Parco_Automezzi.pro");
 constexpr int kSize = 3370;
 
-// Types one character as the keyboard would, whatever it is.
-void typeChar(QWidget* w, const QString& c) {
-  QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c);
-  QApplication::sendEvent(w, &press);
-  QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, c);
-  QApplication::sendEvent(w, &release);
-}
-void typeText(QWidget* w, const QString& text) {
-  for (QChar c : text) typeChar(w, QString(c));
-}
-
 // A vehicle record built by hand: {offset, Windows-1252 bytes} per field set.
-QByteArray vehicle(std::initializer_list<std::pair<int, QByteArray>> fields) {
-  QByteArray r(kSize, '\0');
-  for (const auto& [offset, bytes] : fields) {
-    r[offset] = char(bytes.size());
-    r.replace(offset + 1, bytes.size(), bytes);
-  }
-  return r;
-}
+QByteArray vehicle(std::initializer_list<std::pair<int, QByteArray>> fields) { return handBuiltRecord(kSize, fields); }
 QByteArray vehicleNamed(const QByteArray& tipo) {
   return vehicle({{0, tipo}, {102, "Fiat"}, {153, "Panda"}, {204, "AA000" + tipo.right(2)}});
 }
 
-class AutoparcoTest : public ::testing::Test {
+class AutoparcoTest : public CardWindowTest<TfrmAutoparco, &App::frmAutoparco> {
  protected:
-  void SetUp() override {
-    w = new TfrmAutoparco(nullptr);
-    app().adopt(w);
-    app().frmAutoparco = w;
-  }
-  void TearDown() override { app().destroyWindows(); }
 
   // A card ready to save: the four required fields.
   void fillRequired(const QString& tipo = QStringLiteral("Autovettura")) {
@@ -70,15 +48,6 @@ class AutoparcoTest : public ::testing::Test {
     w->txtModello->setText(QStringLiteral("Panda"));
     w->txtTarga->setText(QStringLiteral("AB123CD"));
   }
-  void showActive() {
-    w->showWindow();
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-  }
-
-  TempExeDir dir;
-  ScriptedDialogHost host;
-  TfrmAutoparco* w = nullptr;
 };
 
 TEST_F(AutoparcoTest, ControlsInRecordOrderWithTheirLimits) {
@@ -390,7 +359,7 @@ TEST_F(AutoparcoTest, PlateRefusesSomeCharactersAndShowsCapitals) {
   EXPECT_EQ(w->txtTarga->text(), QStringLiteral("AB1"));  // the blank went at once
   for (const QString& c : {QStringLiteral("é"), QStringLiteral("&"), QStringLiteral("/"), QStringLiteral("<"),
                            QStringLiteral("£"), QStringLiteral("°"), QStringLiteral("Ü")})
-    typeChar(w->txtTarga, c);
+    typeText(w->txtTarga, c);
   EXPECT_EQ(w->txtTarga->text(), QStringLiteral("AB1"));
   typeText(w->txtTarga, QStringLiteral("ø-x.ß"));
   EXPECT_EQ(w->txtTarga->text(), QStringLiteral("AB1ø-X.ß"));

@@ -12,6 +12,7 @@
 
 #include "platform/qtext.h"
 #include "platform/report/report.h"
+#include "support/card_print_checks.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 #include "vehicles/frm_anteprima_automezzo.h"
@@ -24,9 +25,7 @@ using namespace platform::report;
 
 namespace {
 
-const QString kPrintFailure = QString::fromUtf8(
-    "Attenzione: la stampa del documento non è andata a buon fine.\n\r\n\r"
-    "Si consiglia di ridurre le dimensioni della foto.");
+const QString& kPrintFailure = kCardPrintFailure;
 const QString kPreviewFailure = QString::fromUtf8(
     "Attenzione: la visualizzazione dell'anteprima di stampa del documento non è andata a buon fine.\n\r\n\r"
     "Si consiglia di ridurre le dimensioni della foto.");
@@ -168,15 +167,11 @@ TEST_F(CardPrint, PrintGoesToThePrinterAndCloses) {
   EXPECT_EQ(host.printDialogs, 1);
   EXPECT_TRUE(host.boxes.empty());
   ASSERT_TRUE(QFile::exists(host.printPdfPath));
-  if (const char* keep = std::getenv("VELMORA_KEEP_PDF"))
-    QFile::copy(host.printPdfPath, QDir(QString::fromLocal8Bit(keep)).filePath(QStringLiteral("scheda_veicolo.pdf")));
+  keepPdf(host.printPdfPath, QStringLiteral("scheda_veicolo.pdf"));
 
-  const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-  if (tool.isEmpty()) return;
-  QProcess p;
-  p.start(tool, {host.printPdfPath, QStringLiteral("-")});
-  p.waitForFinished(30000);
-  const QString text = QString::fromUtf8(p.readAllStandardOutput());
+  const std::optional<QString> pdf = pdfText(host.printPdfPath);
+  if (!pdf) return;
+  const QString& text = *pdf;
   EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "one page";
   for (const char* expected : {"SCHEDA VEICOLO", "TIPO VEICOLO", "AB123CD", "COMPATIBILITA' AMBIENTALE",
                                "DESTINAZIONE", "Nota [DATE]"})

@@ -10,7 +10,7 @@
 #include "platform/shell.h"
 #include "platform/widgets.h"
 #include "shell/frm_guida.h"
-#include "support/export_file_bytes.h"
+#include "support/export_window.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 #include "support/small_disk.h"
@@ -48,55 +48,27 @@ const QByteArray kHeadAndHeadings =
     "<td style=\"text-align: left; font-weight: bold;\" width=200>Scad. assicurazione</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=200>Scad. bollo</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=400>Note</td></tr>";
-const QByteArray kTail = QByteArray::fromStdString(kExportFileTail);
-
-QByteArray dataRow(const QList<QByteArray>& cells) {
-  QByteArray out = "<tr>";
-  for (const QByteArray& c : cells) out += "<td style=\"text-align: left;\">" + c + "</td>";
-  return out + "</tr>";
-}
 
 // A vehicle whose field n (1 to 38) holds "Fnn-k", so the file shows which fields it took.
 void appendVehicle(int k, const QString& note = {}) {
-  const core::RecordLayout& layout = vehicles::vehicleLayout();
-  VehicleFields v;
-  for (std::size_t i = 0; i < layout.fieldCount(); ++i)
-    v[layout.field(i).name] = QStringLiteral("F%1-%2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(k);
+  VehicleFields v = numberedFields(vehicles::vehicleLayout(), k);
   if (!note.isNull()) v["Note"] = note;
   appendVehicles({v});
 }
 
 // The 25 exported fields, by their number in the record, for vehicle k.
 QList<QByteArray> exportedFields(int k) {
-  const int numbers[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
-  QList<QByteArray> out;
-  for (int n : numbers) out << QStringLiteral("F%1-%2").arg(n, 2, 10, QLatin1Char('0')).arg(k).toLatin1();
-  return out;
+  return numberedCells({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32}, k);
 }
 
-class ExpAutoparco : public ::testing::Test {
- protected:
-  // Opens the export as the vehicle card does and runs `script` while it is open.
-  void run(std::function<void(TfrmExpAutoparco&)> script) {
-    host.modalScripts.push_back([&](platform::Form& f) { script(static_cast<TfrmExpAutoparco&>(f)); });
-    QWidget card;
-    TfrmExpAutoparco w(&card);
-    w.showModalDialog();
-  }
-
-  TempExeDir dir;
-  ScriptedDialogHost host;
-  ShellOpenRecorder opened;
-};
+class ExpAutoparco : public ExportWindowTest<TfrmExpAutoparco> {};
 
 TEST_F(ExpAutoparco, EmptyArchiveExportsTheHeadingsAndTenEmptyRows) {
   run([&](TfrmExpAutoparco& w) {
     EXPECT_EQ(w.rowCount(), 10);
     click(w.cmdEsporta);
   });
-  QByteArray expected = kHeadAndHeadings;
-  for (int i = 0; i < 10; ++i) expected += dataRow(QList<QByteArray>(25, QByteArray()));
-  expected += kTail;
+  const QByteArray expected = emptyExportFile(kHeadAndHeadings, 25);
   const QByteArray bytes = dir.read("Parco_Automezzi.xls");
   EXPECT_EQ(bytes, expected);
   EXPECT_FALSE(bytes.contains('\r'));
@@ -124,7 +96,8 @@ TEST_F(ExpAutoparco, ThreeVehiclesGiveThreeNumberedRowsOfTheExportedFields) {
   QList<QByteArray> second = exportedFields(2);
   second.last() = "Citt\xE0 &lt;b&gt;ok&lt;/b&gt; &amp; &quot;x&quot;";
   const QByteArray expected =
-      kHeadAndHeadings + dataRow(exportedFields(1)) + dataRow(second) + dataRow(exportedFields(3)) + kTail;
+      kHeadAndHeadings + exportDataRow(exportedFields(1)) + exportDataRow(second) + exportDataRow(exportedFields(3)) +
+      kExportTail;
   EXPECT_EQ(dir.read("Parco_Automezzi.xls"), expected);
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+// A fixture for the tests of a record card: the card created as the program's own
+// long-lived window (`slot` of the window directory), in a fresh executable folder,
+// with its boxes scripted. The program's windows are destroyed after each test.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "app/app.h"
+#include "support/helpers.h"
+#include "support/scripted_host.h"
+
+template <typename Window, Window* App::*slot>
+class CardWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    w = new Window(nullptr);
+    app().adopt(w);
+    app().*slot = w;
+  }
+  void TearDown() override { app().destroyWindows(); }
+
+  // Shows the card (its show handler runs) and makes it active, so focus moves.
+  void showActive() {
+    w->showWindow();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  }
+
+  TempExeDir dir;
+  ScriptedDialogHost host;
+  Window* w = nullptr;
+};
