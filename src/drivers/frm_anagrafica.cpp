@@ -2,11 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QResizeEvent>
+#include <span>
 #include <stdexcept>
 #include <string_view>
 
@@ -19,6 +17,7 @@
 #include "drivers/frm_trasferte.h"
 #include "drivers/frm_trova_anagrafica.h"
 #include "kit/card_fields.h"
+#include "kit/card_frame.h"
 #include "platform/edits.h"
 #include "platform/qtext.h"
 #include "platform/widgets.h"
@@ -167,76 +166,21 @@ const std::vector<Section>& sections() {
   return s;
 }
 
-// A section's frame: a light gradient, a sky-blue rule and its title.
-class SectionFrame : public QFrame {
- public:
-  SectionFrame(QWidget* parent, const QString& name, const QString& title) : QFrame(parent), title_(title) {
-    setObjectName(name);
-    setMouseTracking(true);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0xFA, 0xFC, 0xFF));
-    g.setColorAt(1, QColor(0xE3, 0xEC, 0xF7));
-    p.fillRect(rect(), g);
-    p.setPen(platform::kSkyBlue);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    QFont f = font();
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(QColor(0x1F, 0x3A, 0x68));
-    p.drawText(QRect(10, 1, width() - 20, 18), Qt::AlignLeft | Qt::AlignVCenter, title_);
-  }
-
- private:
-  QString title_;
-};
-
-// The title strip across the top of the card.
-class Header : public QLabel {
- public:
-  explicit Header(QWidget* parent) : QLabel(parent) {
-    setObjectName(QStringLiteral("icoIntestazione"));
-    setMouseTracking(true);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0x1F, 0x3A, 0x68));
-    g.setColorAt(1, QColor(0x2E, 0x5C, 0x9E));
-    p.fillRect(rect(), g);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(22);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRect(14, 0, width() - 28, height()), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Anagrafica Conduttori"));
-  }
-};
-
 // A picture button of the card with its status hint and its handler.
-struct CommandPicture {
-  platform::PictureButton* TfrmAnagrafica::*slot;
-  const char* name;
-  const char* face;
-  const char* hint;
-  void (TfrmAnagrafica::*handler)();
-};
+using CommandPicture = kit::CommandPicture<TfrmAnagrafica>;
 
 const QString kFieldFont = QStringLiteral("Verdana");
+
+// The attached files and their descriptions, after the two flags.
+std::span<const core::FieldDef, 6> attachmentFields() {
+  return std::span<const core::FieldDef>(DriverRecord::fields).subspan<DriverRecord::kEditCount + 2, 6>();
+}
 
 }  // namespace
 
 TfrmAnagrafica::TfrmAnagrafica(QWidget* owner)
-    : platform::Form(owner, QStringLiteral("TfrmAnagrafica"), platform::WindowKind::Maximized,
-                     QStringLiteral(" Velmora 4.0 - Anagrafica Conduttori"), kWidth, kHeight) {
-  platform::setRegionalFormats();
+    : kit::CardWindow(owner, QStringLiteral("TfrmAnagrafica"),
+                      QStringLiteral(" Velmora 4.0 - Anagrafica Conduttori"), kWidth, kHeight) {
   buildControls();
   bindCard();
 }
@@ -250,29 +194,16 @@ QStringList TfrmAnagrafica::provinces() {
 }
 
 void TfrmAnagrafica::buildControls() {
-  setMouseTracking(true);
-  setHint(this, QString());
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0xE6, 0xEE, 0xF7));
-  setPalette(pal);
+  buildContainer(kWidth, kHeight);
 
-  panContainer_ = new QWidget(this);
-  panContainer_->setObjectName(QStringLiteral("panContainer"));
-  panContainer_->setFixedSize(kWidth, kHeight);
-  panContainer_->setMouseTracking(true);
-  setHint(panContainer_, QString());
-
-  auto* header = new Header(panContainer_);
+  // The title strip across the top of the card.
+  auto* header = new kit::TitleStrip(panContainer_, QStringLiteral("icoIntestazione"),
+                                     QStringLiteral("Anagrafica Conduttori"), {.pixelSize = 22, .left = 14});
   header->setGeometry(0, 0, kWidth, 50);
   setHint(header, QString());
 
   auto addPicture = [this](QWidget* parent, const CommandPicture& c, const QRect& geometry) {
-    auto* b = new platform::PictureButton(parent, QString::fromLatin1(c.name), QString::fromUtf8(c.face));
-    b->setGeometry(geometry);
-    this->*c.slot = b;
-    setHint(b, QString::fromUtf8(c.hint));
-    connect(b, &platform::PictureButton::clicked, this, c.handler);
+    kit::addPicture(*this, parent, c, geometry);
   };
 
   // ---- the five sections, their fields in record order --------------------------
@@ -293,7 +224,9 @@ void TfrmAnagrafica::buildControls() {
   QList<QWidget*> tabOrder;
   int y = 58;
   for (const Section& section : sections()) {
-    auto* frame = new SectionFrame(panContainer_, QString::fromLatin1(section.name), QString::fromUtf8(section.title));
+    // A section's frame: the light panel with its title.
+    auto* frame = new kit::CardPanel(panContainer_, QString::fromLatin1(section.name));
+    frame->setTitle(QString::fromUtf8(section.title), 1, 18);
     const int height = kSectionTitle + 4 + static_cast<int>(section.rows.size()) * kRowHeight;
     frame->setGeometry(10, y, 780, height);
     setHint(frame, QString());
@@ -366,14 +299,8 @@ void TfrmAnagrafica::buildControls() {
   for (int i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
   // The attachments travel in hidden labels.
-  QLabel** attachmentSlots[6] = {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03};
-  for (std::size_t i = 0; i < 6; ++i) {
-    const core::FieldDef& field = DriverRecord::fields[DriverRecord::kEditCount + 2 + i];
-    auto* label = new QLabel(panContainer_);
-    label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(field.name.data(), int(field.name.size())));
-    label->setVisible(false);
-    *attachmentSlots[i] = label;
-  }
+  kit::hiddenLabels(panContainer_, attachmentFields(),
+                    {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03});
 
   // ---- commands, in a column at the right --------------------------------------
   const CommandPicture commands[] = {
@@ -408,39 +335,16 @@ void TfrmAnagrafica::buildControls() {
   }
 
   // Record navigation under the commands, the position between the arrows.
-  const CommandPicture navigation[] = {
-      {&TfrmAnagrafica::cmdPrimo, "cmdPrimo", "|◀", "Visualizza la prima scheda in archivio.",
-       &TfrmAnagrafica::cmdPrimoClick},
-      {&TfrmAnagrafica::cmdIndietro, "cmdIndietro", "◀", "Visualizza la scheda precedente in archivio.",
-       &TfrmAnagrafica::cmdIndietroClick},
-      {&TfrmAnagrafica::cmdAvanti, "cmdAvanti", "▶", "Visualizza la scheda successiva in archivio.",
-       &TfrmAnagrafica::cmdAvantiClick},
-      {&TfrmAnagrafica::cmdUltimo, "cmdUltimo", "▶|", "Visualizza l'ultima scheda in archivio.",
-       &TfrmAnagrafica::cmdUltimoClick},
-  };
+  const auto navigation = kit::navigationPictures<TfrmAnagrafica>();
   const int navY = cy + 6;
   const int arrowW = 44;
   const int navX[] = {columnX, columnX + arrowW + 2, kWidth - 10 - 2 * arrowW - 2, kWidth - 10 - arrowW};
   for (int i = 0; i < 4; ++i) addPicture(panContainer_, navigation[i], QRect(navX[i], navY, arrowW, 34));
-  lblPosizione = new QLabel(panContainer_);
-  lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-  lblPosizione->setGeometry(navX[1] + arrowW, navY, navX[2] - navX[1] - arrowW, 34);
-  lblPosizione->setAlignment(Qt::AlignCenter);
-  QFont bold = lblPosizione->font();
-  bold.setBold(true);
-  bold.setPixelSize(18);
-  lblPosizione->setFont(bold);
+  lblPosizione = kit::positionLabel(panContainer_, QRect(navX[1] + arrowW, navY, navX[2] - navX[1] - arrowW, 34));
   setHint(lblPosizione, QString());
 
-  panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), panContainer_);
-  panInfo->setObjectName(QStringLiteral("panInfo"));
-  panInfo->setGeometry(0, kHeight - 28, kWidth, 28);
-  panInfo->setIndent(10);
-  panInfo->setAutoFillBackground(true);
-  QPalette infoPal = panInfo->palette();
-  infoPal.setColor(QPalette::Window, QColor(0xD4, 0xDF, 0xEC));
-  panInfo->setPalette(infoPal);
-  setPanInfo(panInfo);
+  panInfo = kit::hintBar(*this, panContainer_, QStringLiteral("Pronto per archiviare una nuova scheda..."),
+                         QRect(0, kHeight - 28, kWidth, 28));
   setHint(panInfo, QString());
 }
 
@@ -450,9 +354,7 @@ void TfrmAnagrafica::bindCard() {
   cardFields_ = new kit::CardFields(*this, *card_, kFields);
   card_->bind("Ferie", chkFerie);
   card_->bind("Trasferte", chkTrasferte);
-  const std::array<QLabel*, 6> attachments{lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03};
-  for (std::size_t i = 0; i < attachments.size(); ++i)
-    card_->bind(DriverRecord::fields[DriverRecord::kEditCount + 2 + i].name, attachments[i]);
+  kit::bindLabels(*card_, attachmentFields(), {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03});
 
   card_->require(txtConducente,
                  QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del conducente."));
@@ -467,32 +369,7 @@ void TfrmAnagrafica::bindCard() {
   card_->setAccessErrorKind(platform::MsgKind::Error);
 }
 
-void TfrmAnagrafica::resizeEvent(QResizeEvent* event) {
-  platform::Form::resizeEvent(event);
-  // The card keeps its designed size, centred in the maximized window.
-  const QSize free = size() - panContainer_->size();
-  panContainer_->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
-}
-
 // ---- commands --------------------------------------------------------------------
-
-void TfrmAnagrafica::FormShow() { card_->newCard(); }
-
-void TfrmAnagrafica::FormClose() {
-  platform::showLauncher();
-  hide();
-}
-
-void TfrmAnagrafica::cmdNuovoClick() { card_->newCard(); }
-void TfrmAnagrafica::cmdSalvaClick() { card_->save(); }
-void TfrmAnagrafica::cmdPrimoClick() { card_->first(); }
-void TfrmAnagrafica::cmdIndietroClick() { card_->back(); }
-void TfrmAnagrafica::cmdAvantiClick() { card_->next(); }
-void TfrmAnagrafica::cmdUltimoClick() { card_->last(); }
-
-void TfrmAnagrafica::loadCard(const core::RecordBuffer& record, std::size_t number) {
-  card_->showRecord(record, number);
-}
 
 // The pickers, the attachments, the lists, the export and the print are dialogs owned
 // by the card; what they give back they write into its controls.
@@ -547,17 +424,6 @@ void TfrmAnagrafica::cmdGuidaClick() {
 }
 
 void TfrmAnagrafica::cmdEsciClick() { closeForm(); }
-
-// ---- hints -------------------------------------------------------------------------
-
-bool TfrmAnagrafica::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove && panInfo) {
-    // Moving over the window, a section or a background empties the hint.
-    const QVariant hint = watched->property("velmoraHint");
-    if (hint.isValid() && hint.toString().isEmpty()) panInfo->clear();
-  }
-  return platform::Form::eventFilter(watched, event);
-}
 
 // ---- help --------------------------------------------------------------------------
 

@@ -9,8 +9,7 @@
 #include <memory>
 
 #include "drivers/driver_record.h"
-#include "kit/record_card.h"
-#include "platform/form.h"
+#include "kit/card_window.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,7 +20,7 @@ class QWidget;
 namespace kit { class CardFields; }
 namespace platform { class PictureButton; }
 
-class TfrmAnagrafica : public platform::Form {
+class TfrmAnagrafica : public kit::CardWindow {
   Q_OBJECT
  public:
   explicit TfrmAnagrafica(QWidget* owner);
@@ -70,10 +69,8 @@ class TfrmAnagrafica : public platform::Form {
   platform::PictureButton* btnIban;
   platform::PictureButton* btnEmail;
 
-  platform::PictureButton* cmdNuovo;
   platform::PictureButton* cmdImporta;
   platform::PictureButton* cmdFile;
-  platform::PictureButton* cmdSalva;
   platform::PictureButton* cmdTrova;
   platform::PictureButton* cmdStampa;
   platform::PictureButton* cmdEsporta;
@@ -82,21 +79,9 @@ class TfrmAnagrafica : public platform::Form {
   platform::PictureButton* cmdTrasferte;
   platform::PictureButton* cmdGuida;
   platform::PictureButton* cmdEsci;
-  platform::PictureButton* cmdPrimo;
-  platform::PictureButton* cmdIndietro;
-  platform::PictureButton* cmdAvanti;
-  platform::PictureButton* cmdUltimo;
-  QLabel* lblPosizione;
-  QLabel* panInfo;
 
   // The control of each of the 26 edit fields, in record order (txtProv the combo).
   const std::array<QWidget*, drivers::DriverRecord::kEditCount>& fields() const { return fields_; }
-
-  // Shows a record read by the driver search or a list as if navigation had reached
-  // it: its fields, its flags and its 1-based number in the position label.
-  void loadCard(const core::RecordBuffer& record, std::size_t number);
-
-  kit::RecordCard& card() { return *card_; }
 
   // The province codes the province box offers, in order.
   static QStringList provinces();
@@ -104,12 +89,6 @@ class TfrmAnagrafica : public platform::Form {
   static QStringList helpParagraphs();
 
  public slots:
-  void cmdNuovoClick();
-  void cmdSalvaClick();
-  void cmdPrimoClick();
-  void cmdIndietroClick();
-  void cmdAvantiClick();
-  void cmdUltimoClick();
   void cmdImportaClick();
   void cmdTrovaClick();
   void cmdFileClick();
@@ -126,18 +105,10 @@ class TfrmAnagrafica : public platform::Form {
   void cmdGuidaClick();
   void cmdEsciClick();
 
- protected:
-  void FormShow() override;
-  void FormClose() override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
  private:
   void buildControls();
   void bindCard();
 
   std::array<QWidget*, drivers::DriverRecord::kEditCount> fields_{};
-  QWidget* panContainer_ = nullptr;
-  std::unique_ptr<kit::RecordCard> card_;
   kit::CardFields* cardFields_ = nullptr;  // a child of the window
 };

@@ -1,18 +1,16 @@
 #include "maintenance/frm_chilometrico.h"
 
 #include <QCheckBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <stdexcept>
 #include <string_view>
 
 #include "core/clock.h"
 #include "drivers/frm_trova_anagrafica.h"
 #include "kit/card_fields.h"
+#include "kit/card_frame.h"
 #include "maintenance/frm_da_effettuare.h"
 #include "maintenance/frm_effettuate.h"
 #include "maintenance/frm_exp_chilometrico.h"
@@ -97,67 +95,8 @@ static_assert(kEditCount == 21);
 // Today as the date edits show it.
 QString todayText() { return platform::formatDate(core::today()); }
 
-// The background panels: a light gradient with a thin sky-blue rule and a title.
-class Panel : public QFrame {
- public:
-  Panel(QWidget* parent, const QString& name, const QString& title) : QFrame(parent), title_(title) {
-    setObjectName(name);
-    setMouseTracking(true);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0xFA, 0xFC, 0xFF));
-    g.setColorAt(1, QColor(0xE3, 0xEC, 0xF7));
-    p.fillRect(rect(), g);
-    p.setPen(platform::kSkyBlue);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    QFont f = font();
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(QColor(0x1F, 0x3A, 0x68));
-    p.drawText(QRect(10, 4, width() - 20, 20), Qt::AlignLeft | Qt::AlignVCenter, title_);
-  }
-
- private:
-  QString title_;
-};
-
-// The title strip across the top of the card.
-class Header : public QLabel {
- public:
-  explicit Header(QWidget* parent) : QLabel(parent) {
-    setObjectName(QStringLiteral("icoIntestazione"));
-    setMouseTracking(true);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0x1F, 0x3A, 0x68));
-    g.setColorAt(1, QColor(0x2E, 0x5C, 0x9E));
-    p.fillRect(rect(), g);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(20);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRect(14, 0, 220, height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
-               QStringLiteral("Scadenzario Chilometrico"));
-  }
-};
-
 // A picture of the card with its status hint and its handler.
-struct CommandPicture {
-  platform::PictureButton* TfrmChilometrico::*slot;
-  const char* name;
-  const char* face;
-  const char* hint;
-  void (TfrmChilometrico::*handler)();
-};
+using CommandPicture = kit::CommandPicture<TfrmChilometrico>;
 
 // Where an edit sits: its panel, its row, and how wide the edit is.
 struct FieldPlace {
@@ -200,9 +139,8 @@ constexpr int kPanelW = 493;
 }  // namespace
 
 TfrmChilometrico::TfrmChilometrico(QWidget* owner)
-    : platform::Form(owner, QStringLiteral("TfrmChilometrico"), platform::WindowKind::Maximized,
-                     QStringLiteral(" Velmora 4.0 - Scadenzario Chilometrico"), kWidth, kHeight) {
-  platform::setRegionalFormats();
+    : kit::CardWindow(owner, QStringLiteral("TfrmChilometrico"), QStringLiteral(" Velmora 4.0 - Scadenzario Chilometrico"),
+                      kWidth, kHeight) {
   buildControls();
   bindCard();
 }
@@ -210,30 +148,17 @@ TfrmChilometrico::TfrmChilometrico(QWidget* owner)
 TfrmChilometrico::~TfrmChilometrico() = default;
 
 void TfrmChilometrico::buildControls() {
-  setMouseTracking(true);
-  setHint(this, QString());
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0xE6, 0xEE, 0xF7));
-  setPalette(pal);
+  buildContainer(kWidth, kHeight);
 
-  panContainer_ = new QWidget(this);
-  panContainer_->setObjectName(QStringLiteral("panContainer"));
-  panContainer_->setFixedSize(kWidth, kHeight);
-  panContainer_->setMouseTracking(true);
-  setHint(panContainer_, QString());
-
-  auto* header = new Header(panContainer_);
+  // The title strip across the top of the card.
+  auto* header =
+      new kit::TitleStrip(panContainer_, QStringLiteral("icoIntestazione"), QStringLiteral("Scadenzario Chilometrico"),
+                          {.pixelSize = 20, .left = 14, .width = 220, .wordWrap = true});
   header->setGeometry(0, 0, kWidth, 64);
   setHint(header, QString());
 
   auto addPicture = [this](QWidget* parent, const CommandPicture& c, const QRect& geometry) {
-    auto* b = new platform::PictureButton(parent, QString::fromLatin1(c.name), QString::fromUtf8(c.face));
-    b->setGeometry(geometry);
-    this->*c.slot = b;
-    setHint(b, QString::fromUtf8(c.hint));
-    connect(b, &platform::PictureButton::clicked, this, c.handler);
-    return b;
+    return kit::addPicture(*this, parent, c, geometry);
   };
   using T = TfrmChilometrico;
   const CommandPicture commands[] = {
@@ -275,9 +200,10 @@ void TfrmChilometrico::buildControls() {
   };
   const char* panelNames[] = {"bkgVeicolo", "bkgConduttore", "bkgManutenzione", "bkgChilometri", "bkgNote"};
   const char* panelTitles[] = {"Veicolo", "Conduttore", "Manutenzione", "Chilometri e stato", "Note"};
-  Panel* panels[5];
+  kit::CardPanel* panels[5];
   for (int i = 0; i < 5; ++i) {
-    panels[i] = new Panel(panContainer_, QString::fromLatin1(panelNames[i]), QString::fromLatin1(panelTitles[i]));
+    panels[i] = new kit::CardPanel(panContainer_, QString::fromLatin1(panelNames[i]));
+    panels[i]->setTitle(QString::fromLatin1(panelTitles[i]), 4, 20);
     panels[i]->setGeometry(panelRects[i]);
     setHint(panels[i], QString());
   }
@@ -366,22 +292,10 @@ void TfrmChilometrico::buildControls() {
   // Record navigation, the position between the arrows, below the readings.
   const int navY = panelRects[3].bottom() + 14;
   const int navLeft = panelRects[3].left();
-  const CommandPicture navigation[] = {
-      {&T::cmdPrimo, "cmdPrimo", "|◀", "Visualizza la prima scheda in archivio.", &T::cmdPrimoClick},
-      {&T::cmdIndietro, "cmdIndietro", "◀", "Visualizza la scheda precedente in archivio.", &T::cmdIndietroClick},
-      {&T::cmdAvanti, "cmdAvanti", "▶", "Visualizza la scheda successiva in archivio.", &T::cmdAvantiClick},
-      {&T::cmdUltimo, "cmdUltimo", "▶|", "Visualizza l'ultima scheda in archivio.", &T::cmdUltimoClick},
-  };
+  const auto navigation = kit::navigationPictures<T>();
   const int navX[] = {navLeft + 8, navLeft + 64, navLeft + kPanelW - 116, navLeft + kPanelW - 60};
   for (int i = 0; i < 4; ++i) addPicture(panContainer_, navigation[i], QRect(navX[i], navY, 52, 36));
-  lblPosizione = new QLabel(panContainer_);
-  lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-  lblPosizione->setGeometry(navLeft + 120, navY, kPanelW - 240, 36);
-  lblPosizione->setAlignment(Qt::AlignCenter);
-  QFont bold = lblPosizione->font();
-  bold.setBold(true);
-  bold.setPixelSize(18);
-  lblPosizione->setFont(bold);
+  lblPosizione = kit::positionLabel(panContainer_, QRect(navLeft + 120, navY, kPanelW - 240, 36));
 
   // Tab: record order, each button after the field it serves, then the notes and the box.
   QWidget* order[] = {txtVeicolo,  txtMarca,    txtModello,   txtColore, txtAlimentazione, txtTarga,
@@ -391,15 +305,8 @@ void TfrmChilometrico::buildControls() {
                       chkEffettuata};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
-  panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), panContainer_);
-  panInfo->setObjectName(QStringLiteral("panInfo"));
-  panInfo->setGeometry(0, kHeight - 28, kWidth, 28);
-  panInfo->setIndent(10);
-  panInfo->setAutoFillBackground(true);
-  QPalette infoPal = panInfo->palette();
-  infoPal.setColor(QPalette::Window, QColor(0xD4, 0xDF, 0xEC));
-  panInfo->setPalette(infoPal);
-  setPanInfo(panInfo);
+  panInfo = kit::hintBar(*this, panContainer_, QStringLiteral("Pronto per archiviare una nuova scheda..."),
+                         QRect(0, kHeight - 28, kWidth, 28));
 }
 
 void TfrmChilometrico::bindCard() {
@@ -451,13 +358,6 @@ void TfrmChilometrico::resetReadings() {
   chkEffettuata->setChecked(false);
 }
 
-void TfrmChilometrico::resizeEvent(QResizeEvent* event) {
-  platform::Form::resizeEvent(event);
-  // The card keeps its designed size, centred in the maximized window.
-  const QSize free = size() - panContainer_->size();
-  panContainer_->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
-}
-
 // ---- computations ------------------------------------------------------------------
 
 bool TfrmChilometrico::calcola() {
@@ -500,20 +400,7 @@ bool TfrmChilometrico::computeBeforeSave() {
 
 // ---- commands --------------------------------------------------------------------
 
-void TfrmChilometrico::FormShow() { card_->newCard(); }
-
-void TfrmChilometrico::FormClose() {
-  platform::showLauncher();
-  hide();
-}
-
-void TfrmChilometrico::cmdNuovoClick() { card_->newCard(); }
-void TfrmChilometrico::cmdSalvaClick() { card_->save(); }
 void TfrmChilometrico::cmdDuplicaClick() { card_->duplicate(); }
-void TfrmChilometrico::cmdPrimoClick() { card_->first(); }
-void TfrmChilometrico::cmdIndietroClick() { card_->back(); }
-void TfrmChilometrico::cmdAvantiClick() { card_->next(); }
-void TfrmChilometrico::cmdUltimoClick() { card_->last(); }
 
 void TfrmChilometrico::btnCalcolaClick() { calcola(); }
 void TfrmChilometrico::btnControllaClick() { controlla(); }
@@ -566,10 +453,6 @@ void TfrmChilometrico::cmdGuidaClick() {
 
 void TfrmChilometrico::cmdEsciClick() { closeForm(); }
 
-void TfrmChilometrico::loadCard(const core::RecordBuffer& record, std::size_t number) {
-  card_->showRecord(record, number);
-}
-
 kit::CanvasCard TfrmChilometrico::printedCard() const {
   auto t = [](QWidget* w) { return kit::controlText(w); };
   const QString two = QStringLiteral("  ");
@@ -598,17 +481,6 @@ kit::CanvasCard TfrmChilometrico::printedCard() const {
           {QStringLiteral("Manutenzione effettuata:"), chkEffettuata->isChecked() ? kit::msg::kYes : kit::msg::kNo},
       },
   };
-}
-
-// ---- hints -------------------------------------------------------------------------
-
-bool TfrmChilometrico::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove && panInfo) {
-    // Moving over the window or its background empties the hint.
-    const QVariant hint = watched->property("velmoraHint");
-    if (hint.isValid() && hint.toString().isEmpty()) panInfo->clear();
-  }
-  return platform::Form::eventFilter(watched, event);
 }
 
 // ---- help --------------------------------------------------------------------------

@@ -10,8 +10,7 @@
 #include <memory>
 
 #include "kit/canvas_print.h"
-#include "kit/record_card.h"
-#include "platform/form.h"
+#include "kit/card_window.h"
 
 class QCheckBox;
 class QLabel;
@@ -22,7 +21,7 @@ class QWidget;
 namespace kit { class CardFields; }
 namespace platform { class PictureButton; }
 
-class TfrmChilometrico : public platform::Form {
+class TfrmChilometrico : public kit::CardWindow {
   Q_OBJECT
  public:
   explicit TfrmChilometrico(QWidget* owner);
@@ -53,8 +52,6 @@ class TfrmChilometrico : public platform::Form {
   QCheckBox* chkEffettuata;
   QLineEdit* txtNote;
 
-  QLabel* lblPosizione;
-  QLabel* panInfo;
   QPushButton* btnCalcola;
   QPushButton* btnControlla;
   QPushButton* btnDataRil;
@@ -63,14 +60,8 @@ class TfrmChilometrico : public platform::Form {
   platform::PictureButton* impConduttore;
   platform::PictureButton* btnCodFisc;
 
-  platform::PictureButton* cmdPrimo;
-  platform::PictureButton* cmdIndietro;
-  platform::PictureButton* cmdAvanti;
-  platform::PictureButton* cmdUltimo;
-  platform::PictureButton* cmdNuovo;
   platform::PictureButton* cmdDuplica;
   platform::PictureButton* cmdImporta;
-  platform::PictureButton* cmdSalva;
   platform::PictureButton* cmdTrova;
   platform::PictureButton* cmdStampa;
   platform::PictureButton* cmdEsporta;
@@ -80,10 +71,6 @@ class TfrmChilometrico : public platform::Form {
   platform::PictureButton* cmdGuida;
   platform::PictureButton* cmdEsci;
 
-  // Shows a record read by the search or a list as navigation would: every field, the
-  // done box ("Sì" ticks, "No" unticks, anything else leaves it), its 1-based number.
-  void loadCard(const core::RecordBuffer& record, std::size_t number);
-
   // "Calcola" and "Controlla"; false after their warning (the readings concerned then
   // hold "0").
   bool calcola();
@@ -92,19 +79,11 @@ class TfrmChilometrico : public platform::Form {
   // What the card print draws: the title and the 20 rows, from the controls on screen.
   kit::CanvasCard printedCard() const;
 
-  kit::RecordCard& card() { return *card_; }
-
   // The help of the card, paragraphs in order.
   static QStringList helpParagraphs();
 
  public slots:
-  void cmdNuovoClick();
-  void cmdSalvaClick();
   void cmdDuplicaClick();
-  void cmdPrimoClick();
-  void cmdIndietroClick();
-  void cmdAvantiClick();
-  void cmdUltimoClick();
   void cmdImportaClick();
   void cmdTrovaClick();
   void cmdStampaClick();
@@ -122,12 +101,6 @@ class TfrmChilometrico : public platform::Form {
   void impConduttoreClick();
   void btnCodFiscClick();
 
- protected:
-  void FormShow() override;
-  void FormClose() override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
  private:
   void buildControls();
   void bindCard();
@@ -137,7 +110,5 @@ class TfrmChilometrico : public platform::Form {
   // The last check of Save: the cost's default, then "Calcola" and "Controlla".
   bool computeBeforeSave();
 
-  QWidget* panContainer_ = nullptr;
-  std::unique_ptr<kit::RecordCard> card_;
   kit::CardFields* fields_ = nullptr;  // a child of the window
 };

@@ -238,16 +238,10 @@ void whiteText(QLabel* l, int pixels, bool bold) {
   l->setWordWrap(true);
 }
 
-void centreIn(QWidget* panel, const QSize& free) {
-  panel->move(std::max(0, (free.width() - panel->width()) / 2), std::max(0, (free.height() - panel->height()) / 2));
-}
-
 }  // namespace
 
 TfrmScadenzario::TfrmScadenzario(QWidget* owner)
-    : platform::Form(owner, QStringLiteral("TfrmScadenzario"), platform::WindowKind::Maximized, kCaption, kWidth + 40,
-                     kHeight + 40) {
-  platform::setRegionalFormats();
+    : kit::CardWindow(owner, QStringLiteral("TfrmScadenzario"), kCaption, kWidth + 40, kHeight + 40) {
   setMouseTracking(true);
   setHint(this, QString());
   buildYearPanel();
@@ -430,13 +424,7 @@ void TfrmScadenzario::buildCardPanel() {
   chkEffettuata->setGeometry(660, kTop + 7 * kPitch + 4, 290, 26);
 
   // Commands: two rows of pictures, navigation with the position between the arrows.
-  struct Command {
-    platform::PictureButton* TfrmScadenzario::*slot;
-    const char* name;
-    const char* face;
-    const char* hint;
-    void (TfrmScadenzario::*handler)();
-  };
+  using Command = kit::CommandPicture<TfrmScadenzario>;
   const Command commands[] = {
       {&TfrmScadenzario::cmdNuovo, "cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda.",
        &TfrmScadenzario::cmdNuovoClick},
@@ -466,13 +454,9 @@ void TfrmScadenzario::buildCardPanel() {
   };
   constexpr int kCommandW = 150, kCommandH = 40;
   for (std::size_t i = 0; i < std::size(commands); ++i) {
-    const Command& c = commands[i];
-    auto* b = new platform::PictureButton(panContainer, QString::fromLatin1(c.name), QString::fromUtf8(c.face));
     const int col = int(i % 6), row = int(i / 6);
-    b->setGeometry(16 + col * (kCommandW + 10), 468 + row * (kCommandH + 10), kCommandW, kCommandH);
-    setHint(b, QString::fromUtf8(c.hint));
-    connect(b, &platform::PictureButton::clicked, this, c.handler);
-    this->*(c.slot) = b;
+    kit::addPicture(*this, panContainer, commands[i],
+                    QRect(16 + col * (kCommandW + 10), 468 + row * (kCommandH + 10), kCommandW, kCommandH));
   }
   setHint(impConduttore, QStringLiteral("Importa i dati dall'archivio dei conduttori."));
   setHint(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
@@ -482,41 +466,18 @@ void TfrmScadenzario::buildCardPanel() {
           QStringLiteral("Spunta questa casella per annotare che l'appuntamento è in attesa di conferma."));
   setHint(chkEffettuata, QStringLiteral("Spunta questa casella per annotare che la manutenzione è stata effettuata."));
 
-  const Command navigation[] = {
-      {&TfrmScadenzario::cmdPrimo, "cmdPrimo", "|◀", "Visualizza la prima scheda in archivio.",
-       &TfrmScadenzario::cmdPrimoClick},
-      {&TfrmScadenzario::cmdIndietro, "cmdIndietro", "◀", "Visualizza la scheda precedente in archivio.",
-       &TfrmScadenzario::cmdIndietroClick},
-      {&TfrmScadenzario::cmdAvanti, "cmdAvanti", "▶", "Visualizza la scheda successiva in archivio.",
-       &TfrmScadenzario::cmdAvantiClick},
-      {&TfrmScadenzario::cmdUltimo, "cmdUltimo", "▶|", "Visualizza l'ultima scheda in archivio.",
-       &TfrmScadenzario::cmdUltimoClick},
-  };
+  const auto navigation = kit::navigationPictures<TfrmScadenzario>();
   constexpr int kNavY = 574;
   const int navX[] = {596, 652, 852, 908};
-  for (int i = 0; i < 4; ++i) {
-    const Command& c = navigation[i];
-    auto* b = new platform::PictureButton(panContainer, QString::fromLatin1(c.name), QString::fromUtf8(c.face));
-    b->setGeometry(navX[i], kNavY, 50, 36);
-    setHint(b, QString::fromUtf8(c.hint));
-    connect(b, &platform::PictureButton::clicked, this, c.handler);
-    this->*(c.slot) = b;
-  }
-  lblPosizione = label(panContainer, QStringLiteral("lblPosizione"), QString(), QRect(708, kNavY, 140, 36));
-  lblPosizione->setAlignment(Qt::AlignCenter);
+  for (int i = 0; i < 4; ++i) kit::addPicture(*this, panContainer, navigation[i], QRect(navX[i], kNavY, 50, 36));
+  lblPosizione = kit::positionLabel(panContainer, QRect(708, kNavY, 140, 36));
   QFont position(QStringLiteral("Verdana"));
   position.setPixelSize(18);
   position.setBold(true);
   lblPosizione->setFont(position);
 
-  panInfo = label(panContainer, QStringLiteral("panInfo"), QStringLiteral("Pronto per archiviare una nuova scheda..."),
-                  QRect(2, kHeight - 32, kWidth - 4, 28));
-  panInfo->setIndent(10);
-  panInfo->setAutoFillBackground(true);
-  QPalette infoPal = panInfo->palette();
-  infoPal.setColor(QPalette::Window, QColor(0xD4, 0xDF, 0xEC));
-  panInfo->setPalette(infoPal);
-  setPanInfo(panInfo);
+  panInfo = kit::hintBar(*this, panContainer, QStringLiteral("Pronto per archiviare una nuova scheda..."),
+                         QRect(2, kHeight - 32, kWidth - 4, 28));
   setHint(panInfo, QString());
 }
 
@@ -681,8 +642,7 @@ void TfrmScadenzario::FormClose() {
   panAvvio->setVisible(true);
   panContainer->setVisible(false);
   platform::stopSound();
-  platform::showLauncher();
-  hide();
+  kit::CardWindow::FormClose();
 }
 
 void TfrmScadenzario::imgEsciClick() { closeForm(); }
@@ -711,17 +671,7 @@ void TfrmScadenzario::btnMeseClick() {
 
 void TfrmScadenzario::ClearScheduleCard() { card_->newCard(); }
 
-void TfrmScadenzario::cmdNuovoClick() { ClearScheduleCard(); }
 void TfrmScadenzario::cmdDuplicaClick() { card_->duplicate(); }
-void TfrmScadenzario::cmdSalvaClick() { card_->save(); }
-void TfrmScadenzario::cmdPrimoClick() { card_->first(); }
-void TfrmScadenzario::cmdIndietroClick() { card_->back(); }
-void TfrmScadenzario::cmdAvantiClick() { card_->next(); }
-void TfrmScadenzario::cmdUltimoClick() { card_->last(); }
-
-void TfrmScadenzario::loadCard(const core::RecordBuffer& record, std::size_t number) {
-  card_->showRecord(record, number);
-}
 
 void TfrmScadenzario::cmdTrovaClick() {
   TfrmTrovaScadenzario search(this);
@@ -800,12 +750,8 @@ bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {
       button->click();
       return true;
     }
-  } else if (event->type() == QEvent::MouseMove && panInfo) {
-    // Moving over the window or its panels empties the hint.
-    const QVariant hint = watched->property("velmoraHint");
-    if (hint.isValid() && hint.toString().isEmpty()) panInfo->clear();
   }
-  return platform::Form::eventFilter(watched, event);
+  return kit::CardWindow::eventFilter(watched, event);
 }
 
 void TfrmScadenzario::paintEvent(QPaintEvent*) {
@@ -818,8 +764,8 @@ void TfrmScadenzario::paintEvent(QPaintEvent*) {
 
 void TfrmScadenzario::resizeEvent(QResizeEvent* event) {
   platform::Form::resizeEvent(event);
-  centreIn(panAvvio, size());
-  centreIn(panContainer, size());
+  platform::centreIn(panAvvio, size());
+  platform::centreIn(panContainer, size());
 }
 
 // ---- help ----------------------------------------------------------------------------------

@@ -9,8 +9,7 @@
 #include <QString>
 #include <memory>
 
-#include "kit/record_card.h"
-#include "platform/form.h"
+#include "kit/card_window.h"
 
 class QCalendarWidget;
 class QCheckBox;
@@ -26,7 +25,7 @@ class ListOnlyCombo;
 class PictureButton;
 }  // namespace platform
 
-class TfrmScadenzario : public platform::Form {
+class TfrmScadenzario : public kit::CardWindow {
   Q_OBJECT
  public:
   explicit TfrmScadenzario(QWidget* owner);
@@ -82,11 +81,8 @@ class TfrmScadenzario : public platform::Form {
   QLabel* lblAnno;   // the year of the deadline, beside the date
   QLabel* lblData;   // hidden: dd/mm/yyyy, built at save
   QLabel* lblOra;    // hidden: hh:mm, built at save
-  QLabel* lblPosizione;
 
-  platform::PictureButton* cmdNuovo;
   platform::PictureButton* cmdDuplica;
-  platform::PictureButton* cmdSalva;
   platform::PictureButton* cmdTrova;
   platform::PictureButton* cmdStampa;
   platform::PictureButton* cmdEsporta;
@@ -98,16 +94,8 @@ class TfrmScadenzario : public platform::Form {
   platform::PictureButton* btnCodFisc;
   platform::PictureButton* cmdGuida;
   platform::PictureButton* cmdEsci;
-  platform::PictureButton* cmdPrimo;
-  platform::PictureButton* cmdIndietro;
-  platform::PictureButton* cmdAvanti;
-  platform::PictureButton* cmdUltimo;
-  QLabel* panInfo;
 
-  kit::RecordCard& card() { return *card_; }
   kit::CardFields& fields() { return *fields_; }
-  // Shows a record read by a list or the search as if navigation had reached it.
-  void loadCard(const core::RecordBuffer& record, std::size_t number);
   // The date chosen in the calendar, which the daily and monthly grids read.
   QDate appointmentDate() const;
 
@@ -124,9 +112,7 @@ class TfrmScadenzario : public platform::Form {
   void btnMeseClick();
   void imgEsciClick();
 
-  void cmdNuovoClick();
   void cmdDuplicaClick();
-  void cmdSalvaClick();
   void cmdTrovaClick();
   void cmdStampaClick();
   void cmdEsportaClick();
@@ -138,10 +124,6 @@ class TfrmScadenzario : public platform::Form {
   void btnCodFiscClick();
   void imgGuidaClick();
   void cmdEsciClick();
-  void cmdPrimoClick();
-  void cmdIndietroClick();
-  void cmdAvantiClick();
-  void cmdUltimoClick();
 
   // The new-card state: the combos lose their selection, day and month empty, hour and
   // minutes "00", every other edit empty but the cost "0,00", both boxes cleared, no
@@ -167,6 +149,5 @@ class TfrmScadenzario : public platform::Form {
   bool checkMonth();
   bool checkDate();
 
-  std::unique_ptr<kit::RecordCard> card_;
   kit::CardFields* fields_ = nullptr;  // a child of the window
 };

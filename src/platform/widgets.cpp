@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
 #include <functional>
 
 #include "platform/qtext.h"
@@ -335,6 +336,11 @@ QPushButton* pushButton(QWidget* parent, const QString& name, const QString& tex
   b->setDefault(false);
   if (geometry.isValid()) b->setGeometry(geometry);
   return b;
+}
+
+void centreIn(QWidget* child, const QSize& area) {
+  const QSize free = area - child->size();
+  child->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
 }
 
 }  // namespace platform

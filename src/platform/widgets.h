@@ -123,4 +123,8 @@ class ListOnlyCombo : public QComboBox {
 QPushButton* pushButton(QWidget* parent, const QString& name, const QString& text,
                         const QRect& geometry = QRect());
 
+// Moves `child` to the middle of an area of `area` (its parent's size), never above or
+// left of the area's corner: a card or panel of fixed size in a larger window.
+void centreIn(QWidget* child, const QSize& area);
+
 }  // namespace platform

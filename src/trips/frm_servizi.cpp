@@ -1,18 +1,17 @@
 #include "trips/frm_servizi.h"
 
 #include <QCheckBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QResizeEvent>
+#include <span>
 #include <stdexcept>
 #include <string_view>
 
 #include "core/column_sums.h"
 #include "kit/card_fields.h"
+#include "kit/card_frame.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/edits.h"
@@ -39,6 +38,11 @@ constexpr int kHeight = 713;
 
 // Each edit takes as many characters as its field holds.
 int width(std::string_view field) { return trips::tripLayout().field(trips::tripField(field)).width; }
+
+// The attached files and their descriptions, after the in-progress flag.
+std::span<const core::FieldDef, 6> attachmentFields() {
+  return std::span<const core::FieldDef>(TripRecord::fields).subspan<TripRecord::kEditCount + 1, 6>();
+}
 
 const kit::FocusMark kEdit = kit::painted(platform::kAliceBlue);
 const kit::FocusMark kTotal = kit::paintedWithoutFocus(platform::kLightSteelBlue);
@@ -124,69 +128,13 @@ const std::vector<kit::CardField>& fieldRows() {
   return rows;
 }
 
-// The background panels: a light gradient with a thin sky-blue rule.
-class Panel : public QFrame {
- public:
-  Panel(QWidget* parent, const QString& name, const QColor& top, const QColor& bottom)
-      : QFrame(parent), top_(top), bottom_(bottom) {
-    setObjectName(name);
-    setMouseTracking(true);
-  }
+// A picture button of the card with its status hint, its handler and its width.
+using CommandPicture = kit::CommandPicture<TfrmServizi>;
 
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, top_);
-    g.setColorAt(1, bottom_);
-    p.fillRect(rect(), g);
-    p.setPen(platform::kSkyBlue);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-  }
-
- private:
-  QColor top_, bottom_;
-};
-
-// A title strip: the card's across the top, a section's over its panel.
-class Strip : public QLabel {
- public:
-  Strip(QWidget* parent, const QString& name, const QString& title, int pixelSize)
-      : QLabel(parent), title_(title), pixelSize_(pixelSize) {
-    setObjectName(name);
-    setMouseTracking(true);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0x1F, 0x3A, 0x68));
-    g.setColorAt(1, QColor(0x2E, 0x5C, 0x9E));
-    p.fillRect(rect(), g);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixelSize_);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(rect().adjusted(12, 0, -12, 0), Qt::AlignVCenter | Qt::AlignLeft, title_);
-  }
-
- private:
-  QString title_;
-  int pixelSize_;
-};
-
-// A picture button of the card with its status hint and its handler.
-struct CommandPicture {
-  platform::PictureButton* TfrmServizi::*slot;
-  const char* name;
-  const char* face;
-  int width;
-  const char* hint;
-  void (TfrmServizi::*handler)();
-};
+// A section's title strip over its panel.
+kit::TitleStrip* sectionStrip(QWidget* panel, const QString& name, const QString& title) {
+  return new kit::TitleStrip(panel, name, title, {.pixelSize = 14, .left = 12, .antialiased = true});
+}
 
 QLabel* caption(QWidget* parent, const QString& text, const QRect& geometry, Qt::Alignment align = Qt::AlignRight) {
   auto* l = new QLabel(text, parent);
@@ -198,9 +146,8 @@ QLabel* caption(QWidget* parent, const QString& text, const QRect& geometry, Qt:
 }  // namespace
 
 TfrmServizi::TfrmServizi(QWidget* owner)
-    : platform::Form(owner, QStringLiteral("TfrmServizi"), platform::WindowKind::Maximized,
-                     QStringLiteral(" Velmora 4.0 - Registro Viaggi"), kWidth, kHeight) {
-  platform::setRegionalFormats();
+    : kit::CardWindow(owner, QStringLiteral("TfrmServizi"), QStringLiteral(" Velmora 4.0 - Registro Viaggi"), kWidth,
+                      kHeight) {
   buildControls();
   bindCard();
 }
@@ -208,75 +155,44 @@ TfrmServizi::TfrmServizi(QWidget* owner)
 TfrmServizi::~TfrmServizi() = default;
 
 void TfrmServizi::buildControls() {
-  setMouseTracking(true);
-  setHint(this, QString());
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0xE6, 0xEE, 0xF7));
-  setPalette(pal);
+  buildContainer(kWidth, kHeight);
 
-  panContainer_ = new QWidget(this);
-  panContainer_->setObjectName(QStringLiteral("panContainer"));
-  panContainer_->setFixedSize(kWidth, kHeight);
-  panContainer_->setMouseTracking(true);
-  setHint(panContainer_, QString());
-
-  auto* header = new Strip(panContainer_, QStringLiteral("icoIntestazione"), QStringLiteral("Registro Viaggi"), 20);
+  // The title strip across the top of the card.
+  auto* header = new kit::TitleStrip(panContainer_, QStringLiteral("icoIntestazione"), QStringLiteral("Registro Viaggi"),
+                                     {.pixelSize = 20, .left = 12, .antialiased = true});
   header->setGeometry(0, 0, kWidth, 60);
   setHint(header, QString());
 
-  auto addPicture = [this](QWidget* parent, const CommandPicture& c, const QRect& geometry) {
-    auto* b = new platform::PictureButton(parent, QString::fromLatin1(c.name), QString::fromUtf8(c.face));
-    b->setGeometry(geometry);
-    this->*c.slot = b;
-    setHint(b, QString::fromUtf8(c.hint));
-    connect(b, &platform::PictureButton::clicked, this, c.handler);
-    return b;
-  };
   // The commands along the title strip, the position between the arrows.
-  const CommandPicture commands[] = {
-      {&TfrmServizi::cmdNuovo, "cmdNuovo", "Nuovo", 58,
-       "Predisponi la schermata per l'inserimento di una nuova scheda.", &TfrmServizi::cmdNuovoClick},
-      {&TfrmServizi::cmdDuplica, "cmdDuplica", "Duplica", 58,
-       "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.",
-       &TfrmServizi::cmdDuplicaClick},
-      {&TfrmServizi::cmdSalva, "cmdSalva", "Salva", 58, "Salva la scheda corrente in archivio.",
-       &TfrmServizi::cmdSalvaClick},
-      {&TfrmServizi::cmdTrova, "cmdTrova", "Trova", 58, "Trova una scheda in archivio.", &TfrmServizi::cmdTrovaClick},
-      {&TfrmServizi::cmdFile, "cmdFile", "Allegati", 58, "Allega file alla scheda corrente.",
-       &TfrmServizi::cmdFileClick},
-      {&TfrmServizi::cmdStampa, "cmdStampa", "Stampa", 58, "Stampa la scheda corrente.",
-       &TfrmServizi::cmdStampaClick},
-      {&TfrmServizi::cmdPrimo, "cmdPrimo", "|◀", 36, "Visualizza la prima scheda in archivio.",
-       &TfrmServizi::cmdPrimoClick},
-      {&TfrmServizi::cmdIndietro, "cmdIndietro", "◀", 36, "Visualizza la scheda precedente in archivio.",
-       &TfrmServizi::cmdIndietroClick},
-      {&TfrmServizi::cmdAvanti, "cmdAvanti", "▶", 36, "Visualizza la scheda successiva in archivio.",
-       &TfrmServizi::cmdAvantiClick},
-      {&TfrmServizi::cmdUltimo, "cmdUltimo", "▶|", 36, "Visualizza l'ultima scheda in archivio.",
-       &TfrmServizi::cmdUltimoClick},
-      {&TfrmServizi::cmdEsporta, "cmdEsporta", "Esporta", 58,
-       "Esporta le schede in archivio in un file di Microsoft Excel.", &TfrmServizi::cmdEsportaClick},
-      {&TfrmServizi::cmdInCorso, "cmdInCorso", "In corso", 62, "Visualizza il riepilogo dei viaggi in corso.",
-       &TfrmServizi::cmdInCorsoClick},
-      {&TfrmServizi::cmdGuida, "cmdGuida", "Guida", 58, "Visualizza la pagina della guida sensibile al contesto.",
-       &TfrmServizi::cmdGuidaClick},
-      {&TfrmServizi::cmdEsci, "cmdEsci", "Esci", 58, "Esci da questa schermata di lavoro.",
-       &TfrmServizi::cmdEsciClick},
+  using T = TfrmServizi;
+  std::vector<CommandPicture> commands = {
+      {&T::cmdNuovo, "cmdNuovo", "Nuovo", "Predisponi la schermata per l'inserimento di una nuova scheda.",
+       &T::cmdNuovoClick, 58},
+      {&T::cmdDuplica, "cmdDuplica", "Duplica",
+       "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.", &T::cmdDuplicaClick,
+       58},
+      {&T::cmdSalva, "cmdSalva", "Salva", "Salva la scheda corrente in archivio.", &T::cmdSalvaClick, 58},
+      {&T::cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.", &T::cmdTrovaClick, 58},
+      {&T::cmdFile, "cmdFile", "Allegati", "Allega file alla scheda corrente.", &T::cmdFileClick, 58},
+      {&T::cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente.", &T::cmdStampaClick, 58},
   };
+  const auto navigation = kit::navigationPictures<T>(36);
+  commands.insert(commands.end(), navigation.begin(), navigation.end());
+  commands.insert(commands.end(), {
+      {&T::cmdEsporta, "cmdEsporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.",
+       &T::cmdEsportaClick, 58},
+      {&T::cmdInCorso, "cmdInCorso", "In corso", "Visualizza il riepilogo dei viaggi in corso.", &T::cmdInCorsoClick,
+       62},
+      {&T::cmdGuida, "cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.", &T::cmdGuidaClick,
+       58},
+      {&T::cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.", &T::cmdEsciClick, 58},
+  });
   int x = 196;
   for (const CommandPicture& c : commands) {
-    addPicture(panContainer_, c, QRect(x, 10, c.width, 40));
+    kit::addPicture(*this, panContainer_, c, QRect(x, 10, c.width, 40));
     x += c.width + 2;
-    if (c.slot == &TfrmServizi::cmdIndietro) {
-      lblPosizione = new QLabel(panContainer_);
-      lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-      lblPosizione->setGeometry(x, 10, 56, 40);
-      lblPosizione->setAlignment(Qt::AlignCenter);
-      QFont bold = lblPosizione->font();
-      bold.setBold(true);
-      bold.setPixelSize(18);
-      lblPosizione->setFont(bold);
+    if (c.slot == &T::cmdIndietro) {
+      lblPosizione = kit::positionLabel(panContainer_, QRect(x, 10, 56, 40));
       QPalette lp = lblPosizione->palette();
       lp.setColor(QPalette::WindowText, Qt::white);
       lblPosizione->setPalette(lp);
@@ -285,8 +201,7 @@ void TfrmServizi::buildControls() {
   }
 
   // The trip: dates, destination, vehicle, people and goods.
-  auto* bkgViaggio = new Panel(panContainer_, QStringLiteral("bkgViaggio"), QColor(0xFA, 0xFC, 0xFF),
-                               QColor(0xE3, 0xEC, 0xF7));
+  auto* bkgViaggio = new kit::CardPanel(panContainer_, QStringLiteral("bkgViaggio"));
   bkgViaggio->setGeometry(10, 70, 486, 430);
   setHint(bkgViaggio, QString());
   constexpr int kPitch = 35, kEditH = 24, kCapW = 174, kEditX = 182, kEditW = 294;
@@ -332,12 +247,12 @@ void TfrmServizi::buildControls() {
   connect(impVeicolo, &platform::PictureButton::clicked, this, &TfrmServizi::impVeicoloClick);
 
   // The refuelling rows, a grid of five, and their totals.
-  auto* bkgRifornimenti = new Panel(panContainer_, QStringLiteral("bkgRifornimenti"), QColor(0xFF, 0xFF, 0xFF),
-                                    QColor(0xEE, 0xF2, 0xF6));
+  auto* bkgRifornimenti =
+      new kit::CardPanel(panContainer_, QStringLiteral("bkgRifornimenti"), kit::kNotesTop, kit::kNotesBottom);
   bkgRifornimenti->setGeometry(506, 70, 500, 300);
   setHint(bkgRifornimenti, QString());
-  auto* titRifornimenti = new Strip(bkgRifornimenti, QStringLiteral("titRifornimenti"),
-                                    QStringLiteral("Rifornimenti di carburante"), 14);
+  auto* titRifornimenti =
+      sectionStrip(bkgRifornimenti, QStringLiteral("titRifornimenti"), QStringLiteral("Rifornimenti di carburante"));
   titRifornimenti->setGeometry(1, 1, 498, 32);
   setHint(titRifornimenti, QString());
   icoInfo = new platform::PictureButton(titRifornimenti, QStringLiteral("icoInfo"), QStringLiteral("i"));
@@ -380,11 +295,10 @@ void TfrmServizi::buildControls() {
   caption(bkgRifornimenti, QStringLiteral("Totali:"), QRect(8, 236, 148, kEditH));
 
   // The odometer and the distance driven.
-  auto* bkgChilometri = new Panel(panContainer_, QStringLiteral("bkgChilometri"), QColor(0xFA, 0xFC, 0xFF),
-                                  QColor(0xE3, 0xEC, 0xF7));
+  auto* bkgChilometri = new kit::CardPanel(panContainer_, QStringLiteral("bkgChilometri"));
   bkgChilometri->setGeometry(10, 510, 486, 166);
   setHint(bkgChilometri, QString());
-  auto* titChilometri = new Strip(bkgChilometri, QStringLiteral("titChilometri"), QStringLiteral("Chilometri"), 14);
+  auto* titChilometri = sectionStrip(bkgChilometri, QStringLiteral("titChilometri"), QStringLiteral("Chilometri"));
   titChilometri->setGeometry(1, 1, 484, 32);
   setHint(titChilometri, QString());
   caption(bkgChilometri, QStringLiteral("Km alla partenza"), QRect(10, 48, 150, 20), Qt::AlignHCenter);
@@ -398,8 +312,7 @@ void TfrmServizi::buildControls() {
   setHint(btnCalcolaKm, QStringLiteral("Calcola il totale dei chilometri percorsi."));
   connect(btnCalcolaKm, &QPushButton::clicked, this, &TfrmServizi::btnCalcolaKmClick);
 
-  auto* bkgStato = new Panel(panContainer_, QStringLiteral("bkgStato"), QColor(0xFF, 0xFF, 0xFF),
-                             QColor(0xEE, 0xF2, 0xF6));
+  auto* bkgStato = new kit::CardPanel(panContainer_, QStringLiteral("bkgStato"), kit::kNotesTop, kit::kNotesBottom);
   bkgStato->setGeometry(506, 380, 500, 296);
   setHint(bkgStato, QString());
   chkInCorso = new QCheckBox(QStringLiteral("Viaggio in corso"), bkgStato);
@@ -437,20 +350,10 @@ void TfrmServizi::buildControls() {
   }
 
   // The attachments travel in hidden labels.
-  QLabel** attachmentSlots[6] = {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03};
-  for (std::size_t i = 0; i < 6; ++i) {
-    const core::FieldDef& field = TripRecord::fields[TripRecord::kEditCount + 1 + i];
-    auto* label = new QLabel(panContainer_);
-    label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(field.name.data(), int(field.name.size())));
-    label->setVisible(false);
-    *attachmentSlots[i] = label;
-  }
+  kit::hiddenLabels(panContainer_, attachmentFields(),
+                    {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03});
 
-  // Save first moves the focus here, so the edit being typed into is left.
-  btnFocus = platform::pushButton(panContainer_, QStringLiteral("btnFocus"), QString());
-  btnFocus->setFlat(true);
-  btnFocus->setGeometry(0, 0, 0, 0);
-  btnFocus->setFocusPolicy(Qt::StrongFocus);
+  btnFocus = kit::focusSink(panContainer_);
 
   // Record order, the refuelling grid row by row.
   QLineEdit* ordered[TripRecord::kEditCount] = {
@@ -488,15 +391,8 @@ void TfrmServizi::buildControls() {
     previous = w;
   }
 
-  panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), panContainer_);
-  panInfo->setObjectName(QStringLiteral("panInfo"));
-  panInfo->setGeometry(0, kHeight - 28, kWidth, 28);
-  panInfo->setIndent(10);
-  panInfo->setAutoFillBackground(true);
-  QPalette infoPal = panInfo->palette();
-  infoPal.setColor(QPalette::Window, QColor(0xD4, 0xDF, 0xEC));
-  panInfo->setPalette(infoPal);
-  setPanInfo(panInfo);
+  panInfo = kit::hintBar(*this, panContainer_, QStringLiteral("Pronto per archiviare una nuova scheda..."),
+                         QRect(0, kHeight - 28, kWidth, 28));
 }
 
 void TfrmServizi::bindCard() {
@@ -505,9 +401,7 @@ void TfrmServizi::bindCard() {
   fields_ = new kit::CardFields(*this, *card_, fieldRows(),
                                 {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }});
   card_->bind("InCorso", chkInCorso);
-  const std::array<QLabel*, 6> attachments = {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03};
-  for (std::size_t i = 0; i < attachments.size(); ++i)
-    card_->bind(TripRecord::fields[TripRecord::kEditCount + 1 + i].name, attachments[i]);
+  kit::bindLabels(*card_, attachmentFields(), {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03});
 
   // The totals are recomputed first, and change the screen even when Save is refused.
   card_->beforeSave = [this] {
@@ -568,35 +462,11 @@ bool TfrmServizi::totalsFit() {
   return true;
 }
 
-void TfrmServizi::resizeEvent(QResizeEvent* event) {
-  platform::Form::resizeEvent(event);
-  // The card keeps its designed size, centred in the maximized window.
-  const QSize free = size() - panContainer_->size();
-  panContainer_->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
-}
-
 // ---- commands --------------------------------------------------------------------
 
 void TfrmServizi::ClearTripCard() { card_->newCard(); }
 
-void TfrmServizi::FormShow() { ClearTripCard(); }
-
-void TfrmServizi::FormClose() {
-  platform::showLauncher();
-  hide();
-}
-
-void TfrmServizi::cmdNuovoClick() { ClearTripCard(); }
 void TfrmServizi::cmdDuplicaClick() { card_->duplicate(); }
-void TfrmServizi::cmdSalvaClick() { card_->save(); }
-void TfrmServizi::cmdPrimoClick() { card_->first(); }
-void TfrmServizi::cmdIndietroClick() { card_->back(); }
-void TfrmServizi::cmdAvantiClick() { card_->next(); }
-void TfrmServizi::cmdUltimoClick() { card_->last(); }
-
-void TfrmServizi::loadCard(const core::RecordBuffer& record, std::size_t number) {
-  card_->showRecord(record, number);
-}
 
 const QString TfrmServizi::kListExplanation =
     QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
@@ -676,17 +546,6 @@ void TfrmServizi::cmdGuidaClick() {
 }
 
 void TfrmServizi::cmdEsciClick() { closeForm(); }
-
-// ---- hints -------------------------------------------------------------------------
-
-bool TfrmServizi::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove && panInfo) {
-    // Moving over the window, its panels or its strips empties the hint.
-    const QVariant hint = watched->property("velmoraHint");
-    if (hint.isValid() && hint.toString().isEmpty()) panInfo->clear();
-  }
-  return platform::Form::eventFilter(watched, event);
-}
 
 // ---- help --------------------------------------------------------------------------
 

@@ -8,9 +8,8 @@
 #include <array>
 #include <memory>
 
-#include "kit/record_card.h"
+#include "kit/card_window.h"
 #include "kit/search_window.h"
-#include "platform/form.h"
 #include "trips/trip_record.h"
 
 class QCheckBox;
@@ -22,7 +21,7 @@ class QWidget;
 namespace kit { class CardFields; }
 namespace platform { class PictureButton; }
 
-class TfrmServizi : public platform::Form {
+class TfrmServizi : public kit::CardWindow {
   Q_OBJECT
  public:
   explicit TfrmServizi(QWidget* owner);
@@ -63,22 +62,14 @@ class TfrmServizi : public platform::Form {
   QLabel* lblDesc02;
   QLabel* lblDesc03;
 
-  QLabel* lblPosizione;
   QPushButton* btnCalcolaRif;
   QPushButton* btnCalcolaKm;
   QPushButton* btnFocus;
-  QLabel* panInfo;
 
-  platform::PictureButton* cmdNuovo;
   platform::PictureButton* cmdDuplica;
-  platform::PictureButton* cmdSalva;
   platform::PictureButton* cmdTrova;
   platform::PictureButton* cmdFile;
   platform::PictureButton* cmdStampa;
-  platform::PictureButton* cmdPrimo;
-  platform::PictureButton* cmdIndietro;
-  platform::PictureButton* cmdAvanti;
-  platform::PictureButton* cmdUltimo;
   platform::PictureButton* cmdEsporta;
   platform::PictureButton* cmdInCorso;
   platform::PictureButton* cmdGuida;
@@ -90,14 +81,9 @@ class TfrmServizi : public platform::Form {
   // The edits in record order.
   const std::array<QLineEdit*, trips::TripRecord::kEditCount>& edits() const { return edits_; }
 
-  // Shows a record read by the trip search or the trips in progress as if navigation
-  // had reached it: its fields, the flag and its 1-based number in the position label.
-  void loadCard(const core::RecordBuffer& record, std::size_t number);
   // The new-card state: today's date and the current time, every other edit empty
   // or at its zero, no attachments, the flag cleared, no position.
   void ClearTripCard();
-
-  kit::RecordCard& card() { return *card_; }
 
   // What the trip lists' double-click does for a key word (empty: any): the trip is
   // loaded into the long-lived card as if navigation had reached it.
@@ -111,16 +97,10 @@ class TfrmServizi : public platform::Form {
   static QString totalTooLong(const QString& what, const QString& total, int width);
 
  public slots:
-  void cmdNuovoClick();
   void cmdDuplicaClick();
-  void cmdSalvaClick();
   void cmdTrovaClick();
   void cmdFileClick();
   void cmdStampaClick();
-  void cmdPrimoClick();
-  void cmdIndietroClick();
-  void cmdAvantiClick();
-  void cmdUltimoClick();
   void cmdEsportaClick();
   void cmdInCorsoClick();
   void cmdGuidaClick();
@@ -130,19 +110,11 @@ class TfrmServizi : public platform::Form {
   void btnCalcolaRifClick();
   void btnCalcolaKmClick();
 
- protected:
-  void FormShow() override;
-  void FormClose() override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
  private:
   void buildControls();
   void bindCard();
   bool totalsFit();
 
   std::array<QLineEdit*, trips::TripRecord::kEditCount> edits_{};
-  QWidget* panContainer_ = nullptr;
-  std::unique_ptr<kit::RecordCard> card_;
   kit::CardFields* fields_ = nullptr;  // a child of the window
 };

@@ -1,16 +1,15 @@
 #include "vehicles/frm_autoparco.h"
 
 #include <QFileInfo>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QResizeEvent>
+#include <span>
 #include <stdexcept>
 #include <string_view>
 
 #include "kit/card_fields.h"
+#include "kit/card_frame.h"
 #include "platform/dialogs.h"
 #include "platform/edits.h"
 #include "platform/widgets.h"
@@ -87,6 +86,11 @@ consteval int width(std::string_view field) {
   throw std::logic_error("no such vehicle field");  // at compile time: a misspelt field does not build
 }
 
+// The attached files and their descriptions, after the edits.
+std::span<const core::FieldDef, 6> attachmentFields() {
+  return std::span<const core::FieldDef>(VehicleRecord::fields).subspan<VehicleRecord::kEditCount, 6>();
+}
+
 const kit::FocusMark kDetails = kit::painted(platform::kAliceBlue);
 const kit::FocusMark kNotes = kit::painted(Qt::white);
 
@@ -160,70 +164,14 @@ constexpr int kWideEditW = kRightEditX + kRightEditW - kLeftEditX;
 constexpr int kDetailsRows = 14;
 constexpr int kNotesRows = 5;
 
-// The background panels: a light gradient with a thin sky-blue rule.
-class Panel : public QFrame {
- public:
-  Panel(QWidget* parent, const QString& name, const QColor& top, const QColor& bottom)
-      : QFrame(parent), top_(top), bottom_(bottom) {
-    setObjectName(name);
-    setMouseTracking(true);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, top_);
-    g.setColorAt(1, bottom_);
-    p.fillRect(rect(), g);
-    p.setPen(platform::kSkyBlue);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-  }
-
- private:
-  QColor top_, bottom_;
-};
-
-// The title strip across the top of the card.
-class Header : public QLabel {
- public:
-  explicit Header(QWidget* parent) : QLabel(parent) {
-    setObjectName(QStringLiteral("icoIntestazione"));
-    setMouseTracking(true);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0x1F, 0x3A, 0x68));
-    g.setColorAt(1, QColor(0x2E, 0x5C, 0x9E));
-    p.fillRect(rect(), g);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(22);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRect(14, 0, 240, height()), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Parco Automezzi"));
-  }
-};
-
 // A picture button of the card with its status hint and its handler.
-struct CommandPicture {
-  platform::PictureButton* TfrmAutoparco::*slot;
-  const char* name;
-  const char* face;
-  const char* hint;
-  void (TfrmAutoparco::*handler)();
-};
+using CommandPicture = kit::CommandPicture<TfrmAutoparco>;
 
 }  // namespace
 
 TfrmAutoparco::TfrmAutoparco(QWidget* owner)
-    : platform::Form(owner, QStringLiteral("TfrmAutoparco"), platform::WindowKind::Maximized,
-                     QStringLiteral(" Velmora 4.0 - Parco Automezzi"), kWidth, kHeight) {
-  platform::setRegionalFormats();
+    : kit::CardWindow(owner, QStringLiteral("TfrmAutoparco"), QStringLiteral(" Velmora 4.0 - Parco Automezzi"), kWidth,
+                      kHeight) {
   buildControls();
   bindCard();
 }
@@ -231,29 +179,16 @@ TfrmAutoparco::TfrmAutoparco(QWidget* owner)
 TfrmAutoparco::~TfrmAutoparco() = default;
 
 void TfrmAutoparco::buildControls() {
-  setMouseTracking(true);
-  setHint(this, QString());
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0xE6, 0xEE, 0xF7));
-  setPalette(pal);
+  buildContainer(kWidth, kHeight);
 
-  panContainer_ = new QWidget(this);
-  panContainer_->setObjectName(QStringLiteral("panContainer"));
-  panContainer_->setFixedSize(kWidth, kHeight);
-  panContainer_->setMouseTracking(true);
-  setHint(panContainer_, QString());
-
-  auto* header = new Header(panContainer_);
+  // The title strip across the top of the card.
+  auto* header = new kit::TitleStrip(panContainer_, QStringLiteral("icoIntestazione"), QStringLiteral("Parco Automezzi"),
+                                     {.pixelSize = 22, .left = 14, .width = 240, .antialiased = true});
   header->setGeometry(0, 0, kWidth, 64);
   setHint(header, QString());
 
   auto addPicture = [this](QWidget* parent, const CommandPicture& c, const QRect& geometry) {
-    auto* b = new platform::PictureButton(parent, QString::fromLatin1(c.name), QString::fromUtf8(c.face));
-    b->setGeometry(geometry);
-    this->*c.slot = b;
-    setHint(b, QString::fromUtf8(c.hint));
-    connect(b, &platform::PictureButton::clicked, this, c.handler);
+    kit::addPicture(*this, parent, c, geometry);
   };
   // Commands along the title strip.
   const CommandPicture commands[] = {
@@ -282,12 +217,10 @@ void TfrmAutoparco::buildControls() {
   }
 
   // Field panels.
-  auto* bkgDetails = new Panel(panContainer_, QStringLiteral("bkgDetails"), QColor(0xFA, 0xFC, 0xFF),
-                               QColor(0xE3, 0xEC, 0xF7));
+  auto* bkgDetails = new kit::CardPanel(panContainer_, QStringLiteral("bkgDetails"));
   bkgDetails->setGeometry(10, 74, 650, 12 + kDetailsRows * kRowPitch);
   setHint(bkgDetails, QString());
-  auto* bkgNotes = new Panel(panContainer_, QStringLiteral("bkgNotes"), QColor(0xFF, 0xFF, 0xFF),
-                             QColor(0xEE, 0xF2, 0xF6));
+  auto* bkgNotes = new kit::CardPanel(panContainer_, QStringLiteral("bkgNotes"), kit::kNotesTop, kit::kNotesBottom);
   bkgNotes->setGeometry(10, bkgDetails->geometry().bottom() + 10, 650, 12 + kNotesRows * kRowPitch);
   setHint(bkgNotes, QString());
 
@@ -321,15 +254,8 @@ void TfrmAutoparco::buildControls() {
   }
 
   // The attachments travel in hidden labels.
-  QLabel** attachmentSlots[6] = {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03};
-  for (std::size_t i = 0; i < 6; ++i) {
-    const core::FieldDef& field = VehicleRecord::fields[VehicleRecord::kEditCount + i];
-    auto* label = new QLabel(panContainer_);
-    label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(field.name.data(), int(field.name.size())));
-    label->setVisible(false);
-    *attachmentSlots[i] = label;
-    attachments_[i] = label;
-  }
+  attachments_ = kit::hiddenLabels(panContainer_, attachmentFields(),
+                                   {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03});
 
   // Photo and its buttons.
   const int photoX = 674;
@@ -342,8 +268,7 @@ void TfrmAutoparco::buildControls() {
   imgBianco->setImage(vehicles::blankPicture());
   imgBianco->setVisible(false);
 
-  auto* bkgPulsantiFoto = new Panel(panContainer_, QStringLiteral("bkgPulsantiFoto"), QColor(0xFA, 0xFC, 0xFF),
-                                    QColor(0xE3, 0xEC, 0xF7));
+  auto* bkgPulsantiFoto = new kit::CardPanel(panContainer_, QStringLiteral("bkgPulsantiFoto"));
   bkgPulsantiFoto->setGeometry(photoX, 460, photoW, 48);
   setHint(bkgPulsantiFoto, QString());
   const CommandPicture photoButtons[] = {
@@ -364,32 +289,12 @@ void TfrmAutoparco::buildControls() {
 
   // Record navigation, the position between the arrows.
   const int navY = 540;
-  const CommandPicture navigation[] = {
-      {&TfrmAutoparco::cmdPrimo, "cmdPrimo", "|◀", "Visualizza la prima scheda in archivio.",
-       &TfrmAutoparco::cmdPrimoClick},
-      {&TfrmAutoparco::cmdIndietro, "cmdIndietro", "◀", "Visualizza la scheda precedente in archivio.",
-       &TfrmAutoparco::cmdIndietroClick},
-      {&TfrmAutoparco::cmdAvanti, "cmdAvanti", "▶", "Visualizza la scheda successiva in archivio.",
-       &TfrmAutoparco::cmdAvantiClick},
-      {&TfrmAutoparco::cmdUltimo, "cmdUltimo", "▶|", "Visualizza l'ultima scheda in archivio.",
-       &TfrmAutoparco::cmdUltimoClick},
-  };
+  const auto navigation = kit::navigationPictures<TfrmAutoparco>();
   const int navX[] = {photoX + 8, photoX + 64, photoX + photoW - 116, photoX + photoW - 60};
   for (int i = 0; i < 4; ++i) addPicture(panContainer_, navigation[i], QRect(navX[i], navY, 52, 36));
-  lblPosizione = new QLabel(panContainer_);
-  lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-  lblPosizione->setGeometry(photoX + 120, navY, photoW - 240, 36);
-  lblPosizione->setAlignment(Qt::AlignCenter);
-  QFont bold = lblPosizione->font();
-  bold.setBold(true);
-  bold.setPixelSize(18);
-  lblPosizione->setFont(bold);
+  lblPosizione = kit::positionLabel(panContainer_, QRect(photoX + 120, navY, photoW - 240, 36));
 
-  // Save first moves the focus here, so the edit being typed into is left.
-  btnFocus = platform::pushButton(panContainer_, QStringLiteral("btnFocus"), QString());
-  btnFocus->setFlat(true);
-  btnFocus->setGeometry(0, 0, 0, 0);
-  btnFocus->setFocusPolicy(Qt::StrongFocus);
+  btnFocus = kit::focusSink(panContainer_);
 
   QWidget* previous = edits_.front();
   for (std::size_t i = 1; i < edits_.size(); ++i) {
@@ -398,15 +303,8 @@ void TfrmAutoparco::buildControls() {
   }
   setTabOrder(previous, btnFocus);
 
-  panInfo = new QLabel(QStringLiteral("Pronto per registrare una nuova scheda..."), panContainer_);
-  panInfo->setObjectName(QStringLiteral("panInfo"));
-  panInfo->setGeometry(0, kHeight - 28, kWidth, 28);
-  panInfo->setIndent(10);
-  panInfo->setAutoFillBackground(true);
-  QPalette infoPal = panInfo->palette();
-  infoPal.setColor(QPalette::Window, QColor(0xD4, 0xDF, 0xEC));
-  panInfo->setPalette(infoPal);
-  setPanInfo(panInfo);
+  panInfo = kit::hintBar(*this, panContainer_, QStringLiteral("Pronto per registrare una nuova scheda..."),
+                         QRect(0, kHeight - 28, kWidth, 28));
 }
 
 void TfrmAutoparco::bindCard() {
@@ -414,8 +312,7 @@ void TfrmAutoparco::bindCard() {
   card_->setArchive(vehicles::vehicleArchive());
   fields_ = new kit::CardFields(*this, *card_, kFields,
                                 {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }});
-  for (std::size_t i = 0; i < attachments_.size(); ++i)
-    card_->bind(VehicleRecord::fields[VehicleRecord::kEditCount + i].name, attachments_[i]);
+  kit::bindLabels(*card_, attachmentFields(), attachments_);
 
   card_->require(txtTipo, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il tipo di veicolo."));
   card_->require(txtMarca, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la marca del veicolo."));
@@ -436,23 +333,8 @@ void TfrmAutoparco::bindCard() {
   card_->setAccessErrorKind(platform::MsgKind::Error);
 }
 
-void TfrmAutoparco::resizeEvent(QResizeEvent* event) {
-  platform::Form::resizeEvent(event);
-  // The card keeps its designed size, centred in the maximized window.
-  const QSize free = size() - panContainer_->size();
-  panContainer_->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
-}
-
 // ---- commands --------------------------------------------------------------------
 
-void TfrmAutoparco::FormShow() { card_->newCard(); }
-
-void TfrmAutoparco::FormClose() {
-  platform::showLauncher();
-  hide();
-}
-
-void TfrmAutoparco::cmdNuovoClick() { card_->newCard(); }
 void TfrmAutoparco::cmdSalvaClick() {
   photoSaved_ = true;
   card_->save();
@@ -460,10 +342,6 @@ void TfrmAutoparco::cmdSalvaClick() {
   if (!photoSaved_) platform::warning(kPhotoNotSaved, this);
 }
 void TfrmAutoparco::cmdDuplicaClick() { card_->duplicate(); }
-void TfrmAutoparco::cmdPrimoClick() { card_->first(); }
-void TfrmAutoparco::cmdIndietroClick() { card_->back(); }
-void TfrmAutoparco::cmdAvantiClick() { card_->next(); }
-void TfrmAutoparco::cmdUltimoClick() { card_->last(); }
 
 // The search, the card print and preview and the export are dialogs owned by the card.
 void TfrmAutoparco::cmdTrovaClick() {
@@ -499,10 +377,6 @@ void TfrmAutoparco::cmdGuidaClick() {
 }
 
 void TfrmAutoparco::cmdEsciClick() { closeForm(); }
-
-void TfrmAutoparco::loadCard(const core::RecordBuffer& record, std::size_t number) {
-  card_->showRecord(record, number);
-}
 
 // ---- photo -------------------------------------------------------------------------
 
@@ -555,17 +429,6 @@ void TfrmAutoparco::btnZoomFotoClick() {
   TfrmZoom zoom(this);
   zoom.imgFoto->setImage(imgFoto->image());
   zoom.showModalDialog();
-}
-
-// ---- hints -------------------------------------------------------------------------
-
-bool TfrmAutoparco::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove && panInfo) {
-    // Moving over the window or its background empties the hint.
-    const QVariant hint = watched->property("velmoraHint");
-    if (hint.isValid() && hint.toString().isEmpty()) panInfo->clear();
-  }
-  return platform::Form::eventFilter(watched, event);
 }
 
 // ---- help --------------------------------------------------------------------------

@@ -7,8 +7,7 @@
 #include <array>
 #include <memory>
 
-#include "kit/record_card.h"
-#include "platform/form.h"
+#include "kit/card_window.h"
 #include "vehicles/vehicle_record.h"
 
 class QLabel;
@@ -20,7 +19,7 @@ namespace kit { class CardFields; }
 namespace platform { class PictureButton; }
 namespace vehicles { class PhotoFrame; }
 
-class TfrmAutoparco : public platform::Form {
+class TfrmAutoparco : public kit::CardWindow {
   Q_OBJECT
  public:
   explicit TfrmAutoparco(QWidget* owner);
@@ -67,17 +66,10 @@ class TfrmAutoparco : public platform::Form {
   QLabel* lblDesc02;
   QLabel* lblDesc03;
 
-  QLabel* lblPosizione;
   vehicles::PhotoFrame* imgFoto;
   vehicles::PhotoFrame* imgBianco;
 
-  platform::PictureButton* cmdNuovo;
-  platform::PictureButton* cmdSalva;
   platform::PictureButton* cmdDuplica;
-  platform::PictureButton* cmdPrimo;
-  platform::PictureButton* cmdIndietro;
-  platform::PictureButton* cmdAvanti;
-  platform::PictureButton* cmdUltimo;
   platform::PictureButton* cmdTrova;
   platform::PictureButton* cmdFile;
   platform::PictureButton* cmdStampa;
@@ -92,15 +84,11 @@ class TfrmAutoparco : public platform::Form {
   platform::PictureButton* btnZoomFoto;
 
   QPushButton* btnFocus;
-  QLabel* panInfo;
 
   // The edits in record order, and the six attachment labels (File01..03, Desc01..03).
   const std::array<QLineEdit*, vehicles::VehicleRecord::kEditCount>& edits() const { return edits_; }
   const std::array<QLabel*, 6>& attachmentLabels() const { return attachments_; }
 
-  // Shows a record read by the vehicle search as if navigation had reached it: its
-  // fields, its 1-based number in the position label and its stored photo.
-  void loadCard(const core::RecordBuffer& record, std::size_t number);
   // The photo file of the position shown into imgFoto (the blank picture when it is
   // missing or unreadable); and imgFoto into that file (false when it could not be
   // written: the old file and the picture shown then stay as they were).
@@ -111,19 +99,13 @@ class TfrmAutoparco : public platform::Form {
   // The blank picture into imgFoto.
   void showBlankPicture();
 
-  kit::RecordCard& card() { return *card_; }
-
   // The help of the card, paragraphs in order.
   static QStringList helpParagraphs();
 
  public slots:
-  void cmdNuovoClick();
-  void cmdSalvaClick();
+  // Save, then the photo's own warning when it could not be written.
+  void cmdSalvaClick() override;
   void cmdDuplicaClick();
-  void cmdPrimoClick();
-  void cmdIndietroClick();
-  void cmdAvantiClick();
-  void cmdUltimoClick();
   void cmdTrovaClick();
   void cmdFileClick();
   void cmdStampaClick();
@@ -137,20 +119,12 @@ class TfrmAutoparco : public platform::Form {
   void btnCancFotoClick();
   void btnZoomFotoClick();
 
- protected:
-  void FormShow() override;
-  void FormClose() override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
  private:
   void buildControls();
   void bindCard();
 
   std::array<QLineEdit*, vehicles::VehicleRecord::kEditCount> edits_{};
   std::array<QLabel*, 6> attachments_{};
-  QWidget* panContainer_ = nullptr;
-  std::unique_ptr<kit::RecordCard> card_;
   kit::CardFields* fields_ = nullptr;  // a child of the window
   bool photoSaved_ = true;  // by the last Save that wrote the card
 };

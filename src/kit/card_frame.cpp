@@ -1,0 +1,63 @@
+#include "kit/card_frame.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+#include "platform/widgets.h"
+
+namespace kit {
+
+CardPanel::CardPanel(QWidget* parent, const QString& name, const QColor& top, const QColor& bottom)
+    : QFrame(parent), top_(top), bottom_(bottom) {
+  setObjectName(name);
+  setMouseTracking(true);
+}
+
+void CardPanel::setTitle(const QString& title, int titleTop, int titleHeight) {
+  title_ = title;
+  titleTop_ = titleTop;
+  titleHeight_ = titleHeight;
+  update();
+}
+
+void CardPanel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  QLinearGradient g(0, 0, 0, height());
+  g.setColorAt(0, top_);
+  g.setColorAt(1, bottom_);
+  p.fillRect(rect(), g);
+  p.setPen(platform::kSkyBlue);
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+  if (title_.isEmpty()) return;
+  QFont f = font();
+  f.setBold(true);
+  p.setFont(f);
+  p.setPen(QColor(0x1F, 0x3A, 0x68));
+  p.drawText(QRect(10, titleTop_, width() - 20, titleHeight_), Qt::AlignLeft | Qt::AlignVCenter, title_);
+}
+
+TitleStrip::TitleStrip(QWidget* parent, const QString& name, const QString& title, const StripText& text)
+    : QLabel(parent), title_(title), text_(text) {
+  setObjectName(name);
+  setMouseTracking(true);
+}
+
+void TitleStrip::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (text_.antialiased) p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient g(0, 0, 0, height());
+  g.setColorAt(0, QColor(0x1F, 0x3A, 0x68));
+  g.setColorAt(1, QColor(0x2E, 0x5C, 0x9E));
+  p.fillRect(rect(), g);
+  QFont f(QStringLiteral("DejaVu Sans"));
+  f.setPixelSize(text_.pixelSize);
+  f.setBold(true);
+  p.setFont(f);
+  p.setPen(Qt::white);
+  const int w = text_.width > 0 ? text_.width : width() - 2 * text_.left;
+  int flags = Qt::AlignVCenter | Qt::AlignLeft;
+  if (text_.wordWrap) flags |= Qt::TextWordWrap;
+  p.drawText(QRect(text_.left, 0, w, height()), flags, title_);
+}
+
+}  // namespace kit

@@ -1,0 +1,114 @@
+#include "kit/card_window.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#include "platform/windows.h"
+
+namespace kit {
+
+CardWindow::CardWindow(QWidget* owner, const QString& className, const QString& caption, int width, int height)
+    : platform::Form(owner, className, platform::WindowKind::Maximized, caption, width, height) {
+  platform::setRegionalFormats();
+}
+
+CardWindow::~CardWindow() = default;
+
+QWidget* CardWindow::buildContainer(int width, int height) {
+  setMouseTracking(true);
+  setHint(this, QString());
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(0xE6, 0xEE, 0xF7));
+  setPalette(pal);
+
+  panContainer_ = new QWidget(this);
+  panContainer_->setObjectName(QStringLiteral("panContainer"));
+  panContainer_->setFixedSize(width, height);
+  panContainer_->setMouseTracking(true);
+  setHint(panContainer_, QString());
+  return panContainer_;
+}
+
+void CardWindow::loadCard(const core::RecordBuffer& record, std::size_t number) { card_->showRecord(record, number); }
+
+void CardWindow::cmdNuovoClick() { card_->newCard(); }
+void CardWindow::cmdSalvaClick() { card_->save(); }
+void CardWindow::cmdPrimoClick() { card_->first(); }
+void CardWindow::cmdIndietroClick() { card_->back(); }
+void CardWindow::cmdAvantiClick() { card_->next(); }
+void CardWindow::cmdUltimoClick() { card_->last(); }
+
+void CardWindow::FormShow() { card_->newCard(); }
+
+void CardWindow::FormClose() {
+  platform::showLauncher();
+  hide();
+}
+
+void CardWindow::resizeEvent(QResizeEvent* event) {
+  platform::Form::resizeEvent(event);
+  if (panContainer_) platform::centreIn(panContainer_, size());
+}
+
+bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove && panInfo) {
+    const QVariant hint = watched->property("velmoraHint");
+    if (hint.isValid() && hint.toString().isEmpty()) panInfo->clear();
+  }
+  return platform::Form::eventFilter(watched, event);
+}
+
+QLabel* positionLabel(QWidget* parent, const QRect& geometry) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QStringLiteral("lblPosizione"));
+  label->setGeometry(geometry);
+  label->setAlignment(Qt::AlignCenter);
+  QFont bold = label->font();
+  bold.setBold(true);
+  bold.setPixelSize(18);
+  label->setFont(bold);
+  return label;
+}
+
+QLabel* hintBar(platform::Form& window, QWidget* parent, const QString& text, const QRect& geometry) {
+  auto* bar = new QLabel(text, parent);
+  bar->setObjectName(QStringLiteral("panInfo"));
+  bar->setGeometry(geometry);
+  bar->setIndent(10);
+  bar->setAutoFillBackground(true);
+  QPalette pal = bar->palette();
+  pal.setColor(QPalette::Window, QColor(0xD4, 0xDF, 0xEC));
+  bar->setPalette(pal);
+  window.setPanInfo(bar);
+  return bar;
+}
+
+QPushButton* focusSink(QWidget* parent) {
+  QPushButton* sink = platform::pushButton(parent, QStringLiteral("btnFocus"), QString());
+  sink->setFlat(true);
+  sink->setGeometry(0, 0, 0, 0);
+  sink->setFocusPolicy(Qt::StrongFocus);
+  return sink;
+}
+
+std::array<QLabel*, 6> hiddenLabels(QWidget* parent, std::span<const core::FieldDef, 6> fields,
+                                    const std::array<QLabel**, 6>& members) {
+  std::array<QLabel*, 6> labels{};
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    const std::string_view name = fields[i].name;
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(name.data(), int(name.size())));
+    label->setVisible(false);
+    labels[i] = *members[i] = label;
+  }
+  return labels;
+}
+
+void bindLabels(RecordCard& card, std::span<const core::FieldDef, 6> fields, const std::array<QLabel*, 6>& labels) {
+  for (std::size_t i = 0; i < labels.size(); ++i) card.bind(fields[i].name, labels[i]);
+}
+
+}  // namespace kit
