@@ -1,12 +1,9 @@
 #include "drivers/frm_exp_anagrafica.h"
 
-#include <QPixmap>
-
 #include "core/search_filter.h"
 #include "drivers/driver_archive.h"
 #include "drivers/driver_record.h"
-#include "shell/frm_guida.h"
-#include "shell/misc.h"
+#include "shell/export_help.h"
 
 namespace {
 
@@ -71,19 +68,11 @@ kit::ExportSettings TfrmExpAnagrafica::settings() {
       ferie,
       trasferte,
   };
-  s.helpTitle = QStringLiteral("Esportazione archivio conduttori in Microsoft Excel");
-  s.helpParagraphs = {
+  shell::setArchiveExportHelp(
+      s, QStringLiteral("Esportazione archivio conduttori in Microsoft Excel"),
       QStringLiteral("Il comando Esporta archivio trasferisce tutte le schede dei conduttori presenti in archivio in un "
                      "foglio di lavoro di Microsoft Excel, leggibile da qualsiasi programma in grado di aprire i file "
-                     "in formato XLS."),
-      QStringLiteral("Dopo l'apertura della finestra con la griglia dei dati è sufficiente fare clic sull'icona di "
-                     "Excel: il file viene creato immediatamente e può essere aperto rispondendo Sì alla domanda che "
-                     "segue."),
-      QStringLiteral("A questo punto è sufficiente salvare il file sul proprio disco fisso assegnandogli un nome "
-                     "qualsiasi."),
-  };
-  s.help = &TfrmGuida::showHelp;
-  s.logo = &shell::logoPicture;
+                     "in formato XLS."));
   return s;
 }
 

@@ -1,10 +1,7 @@
 #include "maintenance/frm_exp_chilometrico.h"
 
-#include <QPixmap>
-
 #include "maintenance/mileage_archive.h"
-#include "shell/frm_guida.h"
-#include "shell/misc.h"
+#include "shell/export_help.h"
 
 kit::ExportSettings TfrmExpChilometrico::settings() {
   kit::ExportSettings s;
@@ -38,19 +35,11 @@ kit::ExportSettings TfrmExpChilometrico::settings() {
       {.name = "colNote", .heading = "Note", .screenWidth = 350, .fileWidth = 400, .field = "Note"},
       {.name = "colEffettuata", .heading = "Manutenzione effettuata", .screenWidth = 180, .fileWidth = 200, .field = "Effettuata", .editable = true},
   };
-  s.helpTitle = QStringLiteral("Esportazione scadenzario chilometrico in Excel");
-  s.helpParagraphs = {
+  shell::setArchiveExportHelp(
+      s, QStringLiteral("Esportazione scadenzario chilometrico in Excel"),
       QStringLiteral("Il comando Esporta archivio trasferisce tutte le schede dello scadenzario chilometrico in un "
                      "foglio di lavoro di Microsoft Excel, leggibile da qualsiasi programma in grado di aprire i file "
-                     "in formato XLS."),
-      QStringLiteral("Dopo l'apertura della finestra con la griglia dei dati è sufficiente fare clic sull'icona di "
-                     "Excel: il file viene creato immediatamente e può essere aperto rispondendo Sì alla domanda che "
-                     "segue."),
-      QStringLiteral("A questo punto è sufficiente salvare il file sul proprio disco fisso assegnandogli un nome "
-                     "qualsiasi."),
-  };
-  s.help = &TfrmGuida::showHelp;
-  s.logo = &shell::logoPicture;
+                     "in formato XLS."));
   return s;
 }
 

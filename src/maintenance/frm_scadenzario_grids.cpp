@@ -8,8 +8,7 @@
 #include "maintenance/schedule_lines.h"
 #include "maintenance/schedule_record.h"
 #include "platform/qtext.h"
-#include "shell/frm_guida.h"
-#include "shell/misc.h"
+#include "shell/export_help.h"
 
 namespace maintenance {
 
@@ -46,8 +45,7 @@ kit::ExportSettings gridSettings(const char* className, const char* caption, con
   s.fileName = QString::fromLatin1(fileName);
   s.sheetName = QString::fromLatin1(sheetName);
   s.columns = scheduleGridColumns(withKey);
-  s.help = &TfrmGuida::showHelp;
-  s.logo = &shell::logoPicture;
+  shell::useProgramHelp(s);
   if (withKey) {
     s.helpTitle = QStringLiteral("Visualizzazione scadenze");
     s.helpParagraphs = selectiveHelp();
@@ -148,17 +146,11 @@ kit::ExportSettings TfrmExpScadenzario::settings(QWidget* lblFile) {
       maintenance::gridSettings("TfrmExpScadenzario", " Esporta archivio scadenzario manutenzioni",
                                 "Scadenzario_Manutenzioni.xls", "Scadenzario Manutenzioni", false);
   s.archive = kit::ArchiveSource::fromControl(lblFile, &maintenance::scheduleLayout());
-  s.helpTitle = QStringLiteral("Esportazione archivio manutenzioni in Excel");
-  s.helpParagraphs = {
+  shell::setArchiveExportHelp(
+      s, QStringLiteral("Esportazione archivio manutenzioni in Excel"),
       QStringLiteral("Il comando Esporta archivio trasferisce tutte le schede dello scadenzario di un anno solare in "
                      "un foglio di lavoro di Microsoft Excel, leggibile da qualsiasi programma in grado di aprire i "
-                     "file in formato XLS."),
-      QStringLiteral("Dopo l'apertura della finestra con la griglia dei dati è sufficiente fare clic sull'icona di "
-                     "Excel: il file viene creato immediatamente e può essere aperto rispondendo Sì alla domanda che "
-                     "segue."),
-      QStringLiteral("A questo punto è sufficiente salvare il file sul proprio disco fisso assegnandogli un nome "
-                     "qualsiasi."),
-  };
+                     "file in formato XLS."));
   return s;
 }
 

@@ -1,9 +1,6 @@
 #include "trips/frm_exp_servizi.h"
 
-#include <QPixmap>
-
-#include "shell/frm_guida.h"
-#include "shell/misc.h"
+#include "shell/export_help.h"
 #include "trips/trip_archive.h"
 
 kit::ExportSettings TfrmExpServizi::settings() {
@@ -37,18 +34,10 @@ kit::ExportSettings TfrmExpServizi::settings() {
       {"colKmPercorsi", "Km percorsi", 110, 200, "KmPercorsi"},
       {"colInCorso", "Viaggio in corso", 120, 180, "InCorso"},
   };
-  s.helpTitle = QStringLiteral("Esportazione registro viaggi in Microsoft Excel");
-  s.helpParagraphs = {
+  shell::setArchiveExportHelp(
+      s, QStringLiteral("Esportazione registro viaggi in Microsoft Excel"),
       QStringLiteral("Il comando Esporta trasferisce tutte le schede del registro viaggi in un foglio di lavoro di "
-                     "Microsoft Excel, leggibile da qualsiasi programma in grado di aprire i file in formato XLS."),
-      QStringLiteral("Dopo l'apertura della finestra con la griglia dei dati è sufficiente fare clic sull'icona di "
-                     "Excel: il file viene creato immediatamente e può essere aperto rispondendo Sì alla domanda che "
-                     "segue."),
-      QStringLiteral("A questo punto è sufficiente salvare il file sul proprio disco fisso assegnandogli un nome "
-                     "qualsiasi."),
-  };
-  s.help = &TfrmGuida::showHelp;
-  s.logo = &shell::logoPicture;
+                     "Microsoft Excel, leggibile da qualsiasi programma in grado di aprire i file in formato XLS."));
   return s;
 }
 

@@ -1,9 +1,6 @@
 #include "vehicles/frm_exp_autoparco.h"
 
-#include <QPixmap>
-
-#include "shell/frm_guida.h"
-#include "shell/misc.h"
+#include "shell/export_help.h"
 #include "vehicles/vehicle_archive.h"
 
 kit::ExportSettings TfrmExpAutoparco::settings() {
@@ -40,19 +37,11 @@ kit::ExportSettings TfrmExpAutoparco::settings() {
       {.name = "colScadBollo", .heading = "Scad. bollo", .screenWidth = 160, .fileWidth = 200, .field = "ScadBollo", .editable = true},
       {.name = "colNote", .heading = "Note", .screenWidth = 350, .fileWidth = 400, .field = "Note", .editable = true},
   };
-  s.helpTitle = QStringLiteral("Esportazione archivio veicoli in Microsoft Excel");
-  s.helpParagraphs = {
+  shell::setArchiveExportHelp(
+      s, QStringLiteral("Esportazione archivio veicoli in Microsoft Excel"),
       QStringLiteral("Il comando Esporta archivio trasferisce tutte le schede dei veicoli presenti in archivio in un "
                      "foglio di lavoro di Microsoft Excel, leggibile da qualsiasi programma in grado di aprire i file "
-                     "in formato XLS."),
-      QStringLiteral("Dopo l'apertura della finestra con la griglia dei dati è sufficiente fare clic sull'icona di "
-                     "Excel: il file viene creato immediatamente e può essere aperto rispondendo Sì alla domanda che "
-                     "segue."),
-      QStringLiteral("A questo punto è sufficiente salvare il file sul proprio disco fisso assegnandogli un nome "
-                     "qualsiasi."),
-  };
-  s.help = &TfrmGuida::showHelp;
-  s.logo = &shell::logoPicture;
+                     "in formato XLS."));
   return s;
 }
 
