@@ -180,7 +180,8 @@ std::span<const core::FieldDef, 6> attachmentFields() {
 
 TfrmAnagrafica::TfrmAnagrafica(QWidget* owner)
     : kit::CardWindow(owner, QStringLiteral("TfrmAnagrafica"),
-                      QStringLiteral(" Velmora 4.0 - Anagrafica Conduttori"), kWidth, kHeight) {
+                      QStringLiteral(" Velmora 4.0 - Anagrafica Conduttori"), kWidth, kHeight),
+      kit::CardAttachments(attachmentFields()) {
   buildControls();
   bindCard();
 }
@@ -299,8 +300,7 @@ void TfrmAnagrafica::buildControls() {
   for (int i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
   // The attachments travel in hidden labels.
-  kit::hiddenLabels(panContainer_, attachmentFields(),
-                    {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03});
+  buildAttachmentLabels(panContainer_);
 
   // ---- commands, in a column at the right --------------------------------------
   const CommandPicture commands[] = {
@@ -354,7 +354,7 @@ void TfrmAnagrafica::bindCard() {
   cardFields_ = new kit::CardFields(*this, *card_, kFields);
   card_->bind("Ferie", chkFerie);
   card_->bind("Trasferte", chkTrasferte);
-  kit::bindLabels(*card_, attachmentFields(), {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03});
+  bindAttachments(*card_);
 
   card_->require(txtConducente,
                  QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del conducente."));

@@ -20,7 +20,7 @@ class QWidget;
 namespace kit { class CardFields; }
 namespace platform { class PictureButton; }
 
-class TfrmAnagrafica : public kit::CardWindow {
+class TfrmAnagrafica : public kit::CardWindow, public kit::CardAttachments {
   Q_OBJECT
  public:
   explicit TfrmAnagrafica(QWidget* owner);
@@ -55,13 +55,6 @@ class TfrmAnagrafica : public kit::CardWindow {
   QLineEdit* txtNote;
   QCheckBox* chkFerie;
   QCheckBox* chkTrasferte;
-  // The attachments, carried between the archive and the attachments dialog.
-  QLabel* lblFile01;
-  QLabel* lblFile02;
-  QLabel* lblFile03;
-  QLabel* lblDesc01;
-  QLabel* lblDesc02;
-  QLabel* lblDesc03;
 
   platform::PictureButton* btnCodFisc;
   platform::PictureButton* btnCarta;

@@ -94,21 +94,20 @@ QPushButton* focusSink(QWidget* parent) {
   return sink;
 }
 
-std::array<QLabel*, 6> hiddenLabels(QWidget* parent, std::span<const core::FieldDef, 6> fields,
-                                    const std::array<QLabel**, 6>& members) {
-  std::array<QLabel*, 6> labels{};
-  for (std::size_t i = 0; i < labels.size(); ++i) {
-    const std::string_view name = fields[i].name;
+void CardAttachments::buildAttachmentLabels(QWidget* parent) {
+  QLabel** members[] = {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03};
+  for (std::size_t i = 0; i < std::size(members); ++i) {
+    const std::string_view name = fields_[i].name;
     auto* label = new QLabel(parent);
     label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(name.data(), int(name.size())));
     label->setVisible(false);
-    labels[i] = *members[i] = label;
+    *members[i] = label;
   }
-  return labels;
 }
 
-void bindLabels(RecordCard& card, std::span<const core::FieldDef, 6> fields, const std::array<QLabel*, 6>& labels) {
-  for (std::size_t i = 0; i < labels.size(); ++i) card.bind(fields[i].name, labels[i]);
+void CardAttachments::bindAttachments(RecordCard& card) const {
+  const std::array<QLabel*, 6> labels = attachmentLabels();
+  for (std::size_t i = 0; i < labels.size(); ++i) card.bind(fields_[i].name, labels[i]);
 }
 
 }  // namespace kit

@@ -7,8 +7,8 @@
 // moves onto a control that has none.
 //
 // The helpers below build the pieces the cards lay out alike: a command picture from a
-// table row, the four navigation rows, the position label, the hint bar and the hidden
-// labels that carry the attachments.
+// table row, the four navigation rows, the position label, the hint bar, the focus sink
+// of Save and the hidden labels that carry the attachments.
 #include <QRect>
 #include <QString>
 #include <array>
@@ -124,10 +124,33 @@ QLabel* hintBar(platform::Form& window, QWidget* parent, const QString& text, co
 // being typed into is left.
 QPushButton* focusSink(QWidget* parent);
 
-// Hidden labels named "lbl" + field, one per field of `fields` (the attached files and
-// their descriptions), each stored into its member; and their bindings to the card.
-std::array<QLabel*, 6> hiddenLabels(QWidget* parent, std::span<const core::FieldDef, 6> fields,
-                                    const std::array<QLabel**, 6>& members);
-void bindLabels(RecordCard& card, std::span<const core::FieldDef, 6> fields, const std::array<QLabel*, 6>& labels);
+// The three attached files of a card and their descriptions, carried in hidden labels
+// between the archive and the attachments dialog, which finds them by name. A card
+// window that has attachments takes this beside CardWindow.
+class CardAttachments {
+ public:
+  QLabel* lblFile01 = nullptr;
+  QLabel* lblFile02 = nullptr;
+  QLabel* lblFile03 = nullptr;
+  QLabel* lblDesc01 = nullptr;
+  QLabel* lblDesc02 = nullptr;
+  QLabel* lblDesc03 = nullptr;
+
+  // The six labels: the files, then the descriptions.
+  std::array<QLabel*, 6> attachmentLabels() const {
+    return {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03};
+  }
+
+ protected:
+  // `fields`: the six record fields, in the labels' order.
+  explicit CardAttachments(std::span<const core::FieldDef, 6> fields) : fields_(fields) {}
+  // The hidden labels on `parent`, each named "lbl" + its field.
+  void buildAttachmentLabels(QWidget* parent);
+  // Each label bound to its field.
+  void bindAttachments(RecordCard& card) const;
+
+ private:
+  std::span<const core::FieldDef, 6> fields_;
+};
 
 }  // namespace kit

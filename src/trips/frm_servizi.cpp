@@ -147,7 +147,8 @@ QLabel* caption(QWidget* parent, const QString& text, const QRect& geometry, Qt:
 
 TfrmServizi::TfrmServizi(QWidget* owner)
     : kit::CardWindow(owner, QStringLiteral("TfrmServizi"), QStringLiteral(" Velmora 4.0 - Registro Viaggi"), kWidth,
-                      kHeight) {
+                      kHeight),
+      kit::CardAttachments(attachmentFields()) {
   buildControls();
   bindCard();
 }
@@ -350,8 +351,7 @@ void TfrmServizi::buildControls() {
   }
 
   // The attachments travel in hidden labels.
-  kit::hiddenLabels(panContainer_, attachmentFields(),
-                    {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03});
+  buildAttachmentLabels(panContainer_);
 
   btnFocus = kit::focusSink(panContainer_);
 
@@ -401,7 +401,7 @@ void TfrmServizi::bindCard() {
   fields_ = new kit::CardFields(*this, *card_, fieldRows(),
                                 {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }});
   card_->bind("InCorso", chkInCorso);
-  kit::bindLabels(*card_, attachmentFields(), {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03});
+  bindAttachments(*card_);
 
   // The totals are recomputed first, and change the screen even when Save is refused.
   card_->beforeSave = [this] {

@@ -21,7 +21,7 @@ class QWidget;
 namespace kit { class CardFields; }
 namespace platform { class PictureButton; }
 
-class TfrmServizi : public kit::CardWindow {
+class TfrmServizi : public kit::CardWindow, public kit::CardAttachments {
   Q_OBJECT
  public:
   explicit TfrmServizi(QWidget* owner);
@@ -54,13 +54,6 @@ class TfrmServizi : public kit::CardWindow {
   QLineEdit* txtKmRientro;
   QLineEdit* txtKmPercorsi;
   QCheckBox* chkInCorso;
-  // The attachments, carried between the archive and the attachments dialog.
-  QLabel* lblFile01;
-  QLabel* lblFile02;
-  QLabel* lblFile03;
-  QLabel* lblDesc01;
-  QLabel* lblDesc02;
-  QLabel* lblDesc03;
 
   QPushButton* btnCalcolaRif;
   QPushButton* btnCalcolaKm;

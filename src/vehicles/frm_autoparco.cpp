@@ -171,7 +171,8 @@ using CommandPicture = kit::CommandPicture<TfrmAutoparco>;
 
 TfrmAutoparco::TfrmAutoparco(QWidget* owner)
     : kit::CardWindow(owner, QStringLiteral("TfrmAutoparco"), QStringLiteral(" Velmora 4.0 - Parco Automezzi"), kWidth,
-                      kHeight) {
+                      kHeight),
+      kit::CardAttachments(attachmentFields()) {
   buildControls();
   bindCard();
 }
@@ -254,8 +255,7 @@ void TfrmAutoparco::buildControls() {
   }
 
   // The attachments travel in hidden labels.
-  attachments_ = kit::hiddenLabels(panContainer_, attachmentFields(),
-                                   {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03});
+  buildAttachmentLabels(panContainer_);
 
   // Photo and its buttons.
   const int photoX = 674;
@@ -312,7 +312,7 @@ void TfrmAutoparco::bindCard() {
   card_->setArchive(vehicles::vehicleArchive());
   fields_ = new kit::CardFields(*this, *card_, kFields,
                                 {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }});
-  kit::bindLabels(*card_, attachmentFields(), attachments_);
+  bindAttachments(*card_);
 
   card_->require(txtTipo, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il tipo di veicolo."));
   card_->require(txtMarca, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la marca del veicolo."));

@@ -19,7 +19,7 @@ namespace kit { class CardFields; }
 namespace platform { class PictureButton; }
 namespace vehicles { class PhotoFrame; }
 
-class TfrmAutoparco : public kit::CardWindow {
+class TfrmAutoparco : public kit::CardWindow, public kit::CardAttachments {
   Q_OBJECT
  public:
   explicit TfrmAutoparco(QWidget* owner);
@@ -58,13 +58,6 @@ class TfrmAutoparco : public kit::CardWindow {
   QLineEdit* txtScadAssicurazione;
   QLineEdit* txtScadBollo;
   QLineEdit* txtNote;
-  // The attachments, carried between the archive and the attachments dialog.
-  QLabel* lblFile01;
-  QLabel* lblFile02;
-  QLabel* lblFile03;
-  QLabel* lblDesc01;
-  QLabel* lblDesc02;
-  QLabel* lblDesc03;
 
   vehicles::PhotoFrame* imgFoto;
   vehicles::PhotoFrame* imgBianco;
@@ -85,9 +78,8 @@ class TfrmAutoparco : public kit::CardWindow {
 
   QPushButton* btnFocus;
 
-  // The edits in record order, and the six attachment labels (File01..03, Desc01..03).
+  // The edits in record order.
   const std::array<QLineEdit*, vehicles::VehicleRecord::kEditCount>& edits() const { return edits_; }
-  const std::array<QLabel*, 6>& attachmentLabels() const { return attachments_; }
 
   // The photo file of the position shown into imgFoto (the blank picture when it is
   // missing or unreadable); and imgFoto into that file (false when it could not be
@@ -124,7 +116,6 @@ class TfrmAutoparco : public kit::CardWindow {
   void bindCard();
 
   std::array<QLineEdit*, vehicles::VehicleRecord::kEditCount> edits_{};
-  std::array<QLabel*, 6> attachments_{};
   kit::CardFields* fields_ = nullptr;  // a child of the window
   bool photoSaved_ = true;  // by the last Save that wrote the card
 };
