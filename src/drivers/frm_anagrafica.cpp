@@ -373,11 +373,7 @@ void TfrmAnagrafica::bindCard() {
 
 // The pickers, the attachments, the lists, the export and the print are dialogs owned
 // by the card; what they give back they write into its controls.
-void TfrmAnagrafica::cmdImportaClick() {
-  TfrmTrovaAutomezzi picker(this);
-  picker.setMemory(QStringLiteral("anagrafica"));
-  picker.showModalDialog();
-}
+void TfrmAnagrafica::cmdImportaClick() { platform::openModal<TfrmTrovaAutomezzi>(this, QStringLiteral("anagrafica")); }
 
 void TfrmAnagrafica::cmdTrovaClick() { TfrmTrovaAnagrafica::open(this, QStringLiteral("anagrafica")); }
 
@@ -394,30 +390,15 @@ void TfrmAnagrafica::btnEmailClick() {
   TMisc::Open(QLatin1Char('"') + link + QLatin1Char('"'));
 }
 
-void TfrmAnagrafica::cmdStampaClick() {
-  TfrmStampaConduttore print(this);
-  print.showModalDialog();
-}
+void TfrmAnagrafica::cmdStampaClick() { platform::openModal<TfrmStampaConduttore>(this); }
 
-void TfrmAnagrafica::cmdEsportaClick() {
-  TfrmExpAnagrafica exportWindow(this);
-  exportWindow.showModalDialog();
-}
+void TfrmAnagrafica::cmdEsportaClick() { platform::openModal<TfrmExpAnagrafica>(this); }
 
-void TfrmAnagrafica::cmdTrasferteClick() {
-  TfrmTrasferte list(this);
-  list.showModalDialog();
-}
+void TfrmAnagrafica::cmdTrasferteClick() { platform::openModal<TfrmTrasferte>(this); }
 
-void TfrmAnagrafica::cmdFerieClick() {
-  TfrmFerie list(this);
-  list.showModalDialog();
-}
+void TfrmAnagrafica::cmdFerieClick() { platform::openModal<TfrmFerie>(this); }
 
-void TfrmAnagrafica::cmdServizioClick() {
-  TfrmServizio list(this);
-  list.showModalDialog();
-}
+void TfrmAnagrafica::cmdServizioClick() { platform::openModal<TfrmServizio>(this); }
 
 void TfrmAnagrafica::cmdGuidaClick() {
   TfrmGuida::showHelp(this, QStringLiteral("App Anagrafica Conduttori"), helpParagraphs());

@@ -139,8 +139,8 @@ constexpr int kPanelW = 493;
 }  // namespace
 
 TfrmChilometrico::TfrmChilometrico(QWidget* owner)
-    : kit::CardWindow(owner, QStringLiteral("TfrmChilometrico"), QStringLiteral(" Velmora 4.0 - Scadenzario Chilometrico"),
-                      kWidth, kHeight) {
+    : kit::CardWindow(owner, QStringLiteral("TfrmChilometrico"),
+                      QStringLiteral(" Velmora 4.0 - Scadenzario Chilometrico"), kWidth, kHeight) {
   buildControls();
   bindCard();
 }
@@ -410,9 +410,7 @@ void TfrmChilometrico::impDataIntClick() { txtDataInt->setText(todayText()); }
 void TfrmChilometrico::impDataAttClick() { txtDataAtt->setText(todayText()); }
 
 void TfrmChilometrico::cmdImportaClick() {
-  TfrmTrovaAutomezzi picker(this);
-  picker.setMemory(QStringLiteral("chilometrico"));
-  picker.showModalDialog();
+  platform::openModal<TfrmTrovaAutomezzi>(this, QStringLiteral("chilometrico"));
 }
 
 void TfrmChilometrico::impConduttoreClick() { TfrmTrovaAnagrafica::open(this, QStringLiteral("chilometrico")); }
@@ -420,30 +418,16 @@ void TfrmChilometrico::impConduttoreClick() { TfrmTrovaAnagrafica::open(this, QS
 void TfrmChilometrico::btnCodFiscClick() { TfrmCodFisc::openForCardCode(this, txtCodFisc->text()); }
 
 void TfrmChilometrico::cmdTrovaClick() {
-  TfrmTrovaChilometrico search(this);
-  search.setMemory(QStringLiteral("chilometrico"));
-  search.showModalDialog();
+  platform::openModal<TfrmTrovaChilometrico>(this, QStringLiteral("chilometrico"));
 }
 
-void TfrmChilometrico::cmdScaduteClick() {
-  TfrmScaduteKm list(this);
-  list.showModalDialog();
-}
+void TfrmChilometrico::cmdScaduteClick() { platform::openModal<TfrmScaduteKm>(this); }
 
-void TfrmChilometrico::cmdDaEffettuareClick() {
-  TfrmDaEffettuare list(this);
-  list.showModalDialog();
-}
+void TfrmChilometrico::cmdDaEffettuareClick() { platform::openModal<TfrmDaEffettuare>(this); }
 
-void TfrmChilometrico::cmdEffettuateClick() {
-  TfrmEffettuate list(this);
-  list.showModalDialog();
-}
+void TfrmChilometrico::cmdEffettuateClick() { platform::openModal<TfrmEffettuate>(this); }
 
-void TfrmChilometrico::cmdEsportaClick() {
-  TfrmExpChilometrico exportWindow(this);
-  exportWindow.showModalDialog();
-}
+void TfrmChilometrico::cmdEsportaClick() { platform::openModal<TfrmExpChilometrico>(this); }
 
 void TfrmChilometrico::cmdStampaClick() { kit::printCanvasCard(this, printedCard()); }
 

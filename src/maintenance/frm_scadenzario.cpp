@@ -652,20 +652,11 @@ QDate TfrmScadenzario::appointmentDate() const { return calAppuntamenti->selecte
 
 // ---- the grids -------------------------------------------------------------------------
 
-void TfrmScadenzario::btnOKClick() {
-  TfrmExpImminenti grid(this);
-  grid.showModalDialog();
-}
+void TfrmScadenzario::btnOKClick() { platform::openModal<TfrmExpImminenti>(this); }
 
-void TfrmScadenzario::btnGiornoClick() {
-  TfrmExpGiornaliere grid(this);
-  grid.showModalDialog();
-}
+void TfrmScadenzario::btnGiornoClick() { platform::openModal<TfrmExpGiornaliere>(this); }
 
-void TfrmScadenzario::btnMeseClick() {
-  TfrmExpMensili grid(this);
-  grid.showModalDialog();
-}
+void TfrmScadenzario::btnMeseClick() { platform::openModal<TfrmExpMensili>(this); }
 
 // ---- the card ------------------------------------------------------------------------
 
@@ -674,35 +665,19 @@ void TfrmScadenzario::ClearScheduleCard() { card_->newCard(); }
 void TfrmScadenzario::cmdDuplicaClick() { card_->duplicate(); }
 
 void TfrmScadenzario::cmdTrovaClick() {
-  TfrmTrovaScadenzario search(this);
-  search.setMemory(QStringLiteral("Scadenzario"));
-  search.showModalDialog();
+  platform::openModal<TfrmTrovaScadenzario>(this, QStringLiteral("Scadenzario"));
 }
 
-void TfrmScadenzario::cmdDaEffettuareClick() {
-  TfrmConfermati list(this);
-  list.showModalDialog();
-}
+void TfrmScadenzario::cmdDaEffettuareClick() { platform::openModal<TfrmConfermati>(this); }
 
-void TfrmScadenzario::cmdEffettuateClick() {
-  TfrmNonConfermati list(this);
-  list.showModalDialog();
-}
+void TfrmScadenzario::cmdEffettuateClick() { platform::openModal<TfrmNonConfermati>(this); }
 
-void TfrmScadenzario::cmdDaConfermareClick() {
-  TfrmDaConfermare list(this);
-  list.showModalDialog();
-}
+void TfrmScadenzario::cmdDaConfermareClick() { platform::openModal<TfrmDaConfermare>(this); }
 
-void TfrmScadenzario::cmdEsportaClick() {
-  TfrmExpScadenzario grid(this);
-  grid.showModalDialog();
-}
+void TfrmScadenzario::cmdEsportaClick() { platform::openModal<TfrmExpScadenzario>(this); }
 
 void TfrmScadenzario::cmdImportaClick() {
-  TfrmTrovaAutomezzi picker(this);
-  picker.setMemory(QStringLiteral("scadenzario"));
-  picker.showModalDialog();
+  platform::openModal<TfrmTrovaAutomezzi>(this, QStringLiteral("scadenzario"));
 }
 
 void TfrmScadenzario::impConduttoreClick() { TfrmTrovaAnagrafica::open(this, QStringLiteral("scadenzario")); }

@@ -68,6 +68,20 @@ class Form : public QDialog {
   int closeResult_ = QDialog::Rejected;
 };
 
+// A dialog of class W owned by `owner`, shown modally and freed when it closes; the
+// second form first puts `keyWord` into its memory (the window its result goes to).
+template <class W>
+void openModal(QWidget* owner) {
+  W window(owner);
+  window.showModalDialog();
+}
+template <class W>
+void openModal(QWidget* owner, const QString& keyWord) {
+  W window(owner);
+  window.setMemory(keyWord);
+  window.showModalDialog();
+}
+
 // Sets the process-wide formats once at start-up: dates dd/mm/yyyy, decimal comma.
 void setRegionalFormats();
 

@@ -507,39 +507,19 @@ void TfrmServizi::btnCalcolaKmClick() {
 }
 
 // The dialogs are owned by the card.
-void TfrmServizi::cmdTrovaClick() {
-  TfrmTrovaServizi search(this);
-  search.setMemory(QStringLiteral("servizi"));
-  search.showModalDialog();
-}
+void TfrmServizi::cmdTrovaClick() { platform::openModal<TfrmTrovaServizi>(this, QStringLiteral("servizi")); }
 
-void TfrmServizi::cmdInCorsoClick() {
-  TfrmInCorso list(this);
-  list.showModalDialog();
-}
+void TfrmServizi::cmdInCorsoClick() { platform::openModal<TfrmInCorso>(this); }
 
-void TfrmServizi::cmdEsportaClick() {
-  TfrmExpServizi exportWindow(this);
-  exportWindow.showModalDialog();
-}
+void TfrmServizi::cmdEsportaClick() { platform::openModal<TfrmExpServizi>(this); }
 
-void TfrmServizi::cmdStampaClick() {
-  TfrmStampaIstruttore print(this);
-  print.showModalDialog();
-}
+void TfrmServizi::cmdStampaClick() { platform::openModal<TfrmStampaIstruttore>(this); }
 
-void TfrmServizi::icoInfoClick() {
-  TfrmIstruzioni instructions(this);
-  instructions.showModalDialog();
-}
+void TfrmServizi::icoInfoClick() { platform::openModal<TfrmIstruzioni>(this); }
 
 void TfrmServizi::cmdFileClick() { TfrmAllegaCartella::open(this, QStringLiteral("servizi")); }
 
-void TfrmServizi::impVeicoloClick() {
-  TfrmTrovaAutomezzi picker(this);
-  picker.setMemory(QStringLiteral("servizi"));
-  picker.showModalDialog();
-}
+void TfrmServizi::impVeicoloClick() { platform::openModal<TfrmTrovaAutomezzi>(this, QStringLiteral("servizi")); }
 
 void TfrmServizi::cmdGuidaClick() {
   TfrmGuida::showHelp(this, QStringLiteral("App Registro Viaggi"), helpParagraphs());

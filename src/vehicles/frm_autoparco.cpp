@@ -344,33 +344,17 @@ void TfrmAutoparco::cmdSalvaClick() {
 void TfrmAutoparco::cmdDuplicaClick() { card_->duplicate(); }
 
 // The search, the card print and preview and the export are dialogs owned by the card.
-void TfrmAutoparco::cmdTrovaClick() {
-  TfrmTrovaAutomezzi search(this);
-  search.setMemory(QStringLiteral("autoparco"));
-  search.showModalDialog();
-}
+void TfrmAutoparco::cmdTrovaClick() { platform::openModal<TfrmTrovaAutomezzi>(this, QStringLiteral("autoparco")); }
 
-void TfrmAutoparco::cmdStampaClick() {
-  TfrmStampaAutomezzo print(this);
-  print.showModalDialog();
-}
+void TfrmAutoparco::cmdStampaClick() { platform::openModal<TfrmStampaAutomezzo>(this); }
 
-void TfrmAutoparco::cmdAnteprimaClick() {
-  TfrmAnteprimaAutomezzo preview(this);
-  preview.showModalDialog();
-}
+void TfrmAutoparco::cmdAnteprimaClick() { platform::openModal<TfrmAnteprimaAutomezzo>(this); }
 
-void TfrmAutoparco::cmdEsportaClick() {
-  TfrmExpAutoparco exportWindow(this);
-  exportWindow.showModalDialog();
-}
+void TfrmAutoparco::cmdEsportaClick() { platform::openModal<TfrmExpAutoparco>(this); }
 
 void TfrmAutoparco::cmdFileClick() { TfrmAllegaCartella::open(this, QStringLiteral("autoparco")); }
 
-void TfrmAutoparco::cmdSlideshowClick() {
-  TfrmSlideshow_Automezzi show(this);
-  show.showModalDialog();
-}
+void TfrmAutoparco::cmdSlideshowClick() { platform::openModal<TfrmSlideshow_Automezzi>(this); }
 
 void TfrmAutoparco::cmdGuidaClick() {
   TfrmGuida::showHelp(this, QStringLiteral("App Parco Automezzi"), helpParagraphs());
