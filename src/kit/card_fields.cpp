@@ -285,17 +285,7 @@ bool CardFields::keyPress(const Entry& entry, QKeyEvent* event) {
     return true;
   }
   if (entry.row.keys == Keys::Any) return false;
-  switch (key) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return false;
-    default:
-      break;
-  }
+  if (platform::isMoveOrDeleteKey(key)) return false;
   const QString text = event->text();
   const bool passes = text.size() == 1 && (isDigit(text.at(0).unicode()) ||
                                            (entry.row.keys == Keys::DigitsComma && text.at(0) == u','));

@@ -24,22 +24,11 @@ namespace kit {
 
 namespace {
 
-const QColor kSteelBlue(0x46, 0x82, 0xB4);
+using platform::namedLabel;
+using platform::setTextColour;
+
 const QColor kDarkCyan(0x00, 0x8B, 0x8B);
 const QColor kCrimson(0xDC, 0x14, 0x3C);
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  l->setGeometry(geometry);
-  return l;
-}
-
-void setTextColour(QWidget* w, const QColor& colour) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::WindowText, colour);
-  w->setPalette(p);
-}
 
 // The strip at the top of each panel repeating the caption in capitals (a picture's
 // text, so every letter is written as a capital, accented ones too).
@@ -49,7 +38,7 @@ QLabel* makeBanner(QWidget* panel, const QString& caption) {
   banner->setAlignment(Qt::AlignCenter);
   banner->setAutoFillBackground(true);
   QPalette p = banner->palette();
-  p.setColor(QPalette::Window, kSteelBlue);
+  p.setColor(QPalette::Window, platform::kSteelBlue);
   p.setColor(QPalette::WindowText, Qt::white);
   banner->setPalette(p);
   QFont f(QStringLiteral("Verdana"), 12, QFont::Bold);
@@ -134,7 +123,7 @@ void SearchWindow::buildFilterPanel() {
     const ListFilter& f = listSettings_.filters[static_cast<std::size_t>(i)];
     const int x = 24 + (i % 2) * (colWidth + 24);
     const int y = 58 + (i / 2) * 68;
-    auto* label = makeLabel(panAvvio, QStringLiteral("lblCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')), f.caption,
+    auto* label = namedLabel(panAvvio, QStringLiteral("lblCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')), f.caption,
                             QRect(x, y, colWidth, 20));
     QFont lf = label->font();
     lf.setBold(true);
@@ -150,9 +139,9 @@ void SearchWindow::buildFilterPanel() {
   }
   for (int i = 1; i < filterEdits.size(); ++i) setTabOrder(filterEdits[i - 1], filterEdits[i]);
 
-  lblConta = makeLabel(panAvvio, QStringLiteral("lblConta"), QStringLiteral("0"), QRect(24, area.height() - 60, 40, 20));
+  lblConta = namedLabel(panAvvio, QStringLiteral("lblConta"), QStringLiteral("0"), QRect(24, area.height() - 60, 40, 20));
   lblConta->setVisible(false);
-  lblAttendere = makeLabel(panAvvio, QStringLiteral("lblAttendere"),
+  lblAttendere = namedLabel(panAvvio, QStringLiteral("lblAttendere"),
                            QStringLiteral("Ricerca schede in corso. Attendere..."),
                            QRect(24, area.height() - 52, 440, 28));
   QFont af(QStringLiteral("Verdana"), 11, QFont::Bold);
@@ -200,14 +189,14 @@ void SearchWindow::buildResultPanel() {
   lstRecords->viewport()->installEventFilter(this);
 
   int y = lstRecords->geometry().bottom() + 6;
-  lblRigo03 = makeLabel(panContainer, QStringLiteral("lblRigo03"), listSettings_.explanation, QRect(12, y, area.width() - 24, 24));
+  lblRigo03 = namedLabel(panContainer, QStringLiteral("lblRigo03"), listSettings_.explanation, QRect(12, y, area.width() - 24, 24));
   lblRigo03->setAlignment(Qt::AlignCenter);
   QFont rf(QStringLiteral("Verdana"), 10, QFont::Bold);
   lblRigo03->setFont(rf);
   setTextColour(lblRigo03, kCrimson);
   y += 26;
   if (!listSettings_.counter.isEmpty()) {
-    lblTrovate = makeLabel(panContainer, QStringLiteral("lblTrovate"), QString(listSettings_.counter).replace(QStringLiteral("%1"), QStringLiteral("0")),
+    lblTrovate = namedLabel(panContainer, QStringLiteral("lblTrovate"), QString(listSettings_.counter).replace(QStringLiteral("%1"), QStringLiteral("0")),
                            QRect(12, y, area.width() - 24, 24));
     lblTrovate->setAlignment(Qt::AlignCenter);
     lblTrovate->setFont(rf);
@@ -226,13 +215,7 @@ void SearchWindow::buildResultPanel() {
   panContainer->setVisible(!isSearch());
 }
 
-void SearchWindow::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  QLinearGradient g(0, 0, 0, height());
-  g.setColorAt(0, kSteelBlue);
-  g.setColorAt(1, Qt::white);
-  p.fillRect(rect(), g);
-}
+void SearchWindow::paintEvent(QPaintEvent*) { platform::paintGradient(this, platform::kSteelBlue); }
 
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {

@@ -31,12 +31,14 @@ namespace kit {
 
 namespace {
 
+using platform::namedLabel;
+using platform::setTextColour;
+
 constexpr int kWidth = 1016;
 constexpr int kHeight = 713;
 constexpr int kPanelWidth = 995;
 constexpr int kPanelHeight = 692;
 
-const QColor kSteelBlue(0x46, 0x82, 0xB4);
 const QColor kDarkCyan(0x00, 0x8B, 0x8B);
 const QColor kMaroon(0x80, 0x00, 0x00);
 
@@ -62,18 +64,6 @@ QFont verdana(int points, bool bold) {
   return f;
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  l->setGeometry(geometry);
-  return l;
-}
-
-void setTextColour(QWidget* w, const QColor& colour) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::WindowText, colour);
-  w->setPalette(p);
-}
 
 // The day and month combos' items.
 QStringList itemsOf(std::span<const char* const> items) {
@@ -117,14 +107,7 @@ class PlateBand : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0x42, 0x7A, 0xA8));
-    g.setColorAt(1, QColor(0xB0, 0xC4, 0xDE));
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawRoundedRect(rect(), 6, 6);
+    platform::paintRoundedGradient(this, QColor(0x42, 0x7A, 0xA8), QColor(0xB0, 0xC4, 0xDE), 6);
   }
 };
 
@@ -149,19 +132,6 @@ class Lens : public QWidget {
     p.drawLine(c + QPointF(r * 0.72, r * 0.72), c + QPointF(r * 1.7, r * 1.7));
   }
 };
-
-void paintBackground(QWidget* w) {
-  QPainter p(w);
-  QLinearGradient g(0, 0, 0, w->height());
-  g.setColorAt(0, kSteelBlue);
-  g.setColorAt(1, Qt::white);
-  p.fillRect(w->rect(), g);
-}
-
-void centrePanel(QWidget* panel, const QSize& area) {
-  const QSize free = area - panel->size();
-  panel->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
-}
 
 }  // namespace
 
@@ -225,7 +195,7 @@ void SummaryMenu::buildControls() {
 
   const QFont bold = verdana(10, true);
   auto instruction = [&](int index, int y) {
-    QLabel* l = label(pan, QStringLiteral("lblCampo%1").arg(index + 1, 2, 10, QLatin1Char('0')),
+    QLabel* l = namedLabel(pan, QStringLiteral("lblCampo%1").arg(index + 1, 2, 10, QLatin1Char('0')),
                       settings_.instructions.value(index), QRect(204, y, 737, 40));
     l->setFont(bold);
     l->setWordWrap(true);
@@ -238,7 +208,7 @@ void SummaryMenu::buildControls() {
 
   const QFont editFont = verdana(12, true);
   auto caption = [&](const QString& name, const QString& text, int x, int y, int w) {
-    QLabel* l = label(pan, name, text, QRect(x, y, w, 20));
+    QLabel* l = namedLabel(pan, name, text, QRect(x, y, w, 20));
     l->setFont(bold);
     return l;
   };
@@ -302,16 +272,16 @@ void SummaryMenu::buildControls() {
     g->setObjectName(name);
     g->setGeometry(x, 430, 318, 96);
     g->setFont(bold);
-    label(g, QStringLiteral("titGiorno") + suffix, QStringLiteral("Giorno:"), QRect(17, 26, 72, 18));
+    namedLabel(g, QStringLiteral("titGiorno") + suffix, QStringLiteral("Giorno:"), QRect(17, 26, 72, 18));
     day = new platform::ListOnlyCombo(g, QStringLiteral("txtGiorno") + suffix, itemsOf(kDayItems));
     day->setGeometry(17, 48, 72, 28);
     day->setFont(editFont);
-    label(g, QStringLiteral("titMese") + suffix, QStringLiteral("Mese:"), QRect(97, 26, 128, 18));
+    namedLabel(g, QStringLiteral("titMese") + suffix, QStringLiteral("Mese:"), QRect(97, 26, 128, 18));
     month = new platform::ListOnlyCombo(g, QStringLiteral("txtMese") + suffix, itemsOf(kMonthItems));
     month->setFoldCase(true);
     month->setGeometry(97, 48, 128, 28);
     month->setFont(editFont);
-    year = label(g, QStringLiteral("lblAnno") + suffix, QStringLiteral("ANNO"), QRect(234, 46, 80, 30));
+    year = namedLabel(g, QStringLiteral("lblAnno") + suffix, QStringLiteral("ANNO"), QRect(234, 46, 80, 30));
     year->setFont(verdana(18, true));
     setTextColour(year, kMaroon);
     return g;
@@ -321,12 +291,12 @@ void SummaryMenu::buildControls() {
   grpDataFine = group(QStringLiteral("grpDataFine"), QStringLiteral(" Data fine intervallo: "), 592, txtGiornoFine,
                       txtMeseFine, lblAnnoFine, QStringLiteral("Fine"));
 
-  lblDataInizio = label(pan, QStringLiteral("lblDataInizio"), QString(), QRect(0, 0, 10, 10));
+  lblDataInizio = namedLabel(pan, QStringLiteral("lblDataInizio"), QString(), QRect(0, 0, 10, 10));
   lblDataInizio->setVisible(false);
-  lblDataFine = label(pan, QStringLiteral("lblDataFine"), QString(), QRect(0, 0, 10, 10));
+  lblDataFine = namedLabel(pan, QStringLiteral("lblDataFine"), QString(), QRect(0, 0, 10, 10));
   lblDataFine->setVisible(false);
   if (!settings_.yearExtension.isEmpty()) {
-    lblFile = label(pan, QStringLiteral("lblFile"), QString(), QRect(0, 0, 10, 10));
+    lblFile = namedLabel(pan, QStringLiteral("lblFile"), QString(), QRect(0, 0, 10, 10));
     lblFile->setVisible(false);
   }
 
@@ -336,7 +306,7 @@ void SummaryMenu::buildControls() {
   btnVisualizza->installEventFilter(this);
   connect(btnVisualizza, &QPushButton::clicked, this, &SummaryMenu::btnVisualizzaClick);
   connect(btnEsci, &QPushButton::clicked, this, &SummaryMenu::btnEsciClick);
-  lblAttendere = label(pan, QStringLiteral("lblAttendere"), QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
+  lblAttendere = namedLabel(pan, QStringLiteral("lblAttendere"), QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
                        QRect(273, 634, 460, 24));
   lblAttendere->setFont(verdana(11, true));
   setTextColour(lblAttendere, kDarkCyan);
@@ -495,17 +465,7 @@ bool SummaryMenu::eventFilter(QObject* watched, QEvent* event) {
       }
     } else if (watched == txtAnno) {
       // The year takes digits and the keys that move or delete; nothing else.
-      switch (key->key()) {
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-          break;
-        default:
-          if (key->text().size() != 1 || key->text().at(0) < u'0' || key->text().at(0) > u'9') return true;
-      }
+      if (!platform::isMoveOrDeleteKey(key->key()) && !platform::isOneDigit(key->text())) return true;
     }
   }
   return platform::Form::eventFilter(watched, event);
@@ -513,10 +473,10 @@ bool SummaryMenu::eventFilter(QObject* watched, QEvent* event) {
 
 void SummaryMenu::resizeEvent(QResizeEvent* event) {
   platform::Form::resizeEvent(event);
-  centrePanel(panContainer_, size());
+  platform::centreIn(panContainer_, size());
 }
 
-void SummaryMenu::paintEvent(QPaintEvent*) { paintBackground(this); }
+void SummaryMenu::paintEvent(QPaintEvent*) { platform::paintGradient(this, platform::kSteelBlue); }
 
 // ---- The summary window --------------------------------------------------------------
 
@@ -539,18 +499,18 @@ void SummaryWindow::buildControls() {
 
   auto* band = new PlateBand(pan);
   band->setGeometry(24, 26, 945, 63);
-  QLabel* lblTipologia = label(band, QStringLiteral("lblTipologia"), settings_.plateCaption, QRect(16, 20, 200, 24));
+  QLabel* lblTipologia = namedLabel(band, QStringLiteral("lblTipologia"), settings_.plateCaption, QRect(16, 20, 200, 24));
   lblTipologia->setFont(bold12);
   setTextColour(lblTipologia, Qt::white);
-  titTipologia = label(band, QStringLiteral("titTipologia"), QStringLiteral("- - -"), QRect(220, 20, 700, 24));
+  titTipologia = namedLabel(band, QStringLiteral("titTipologia"), QStringLiteral("- - -"), QRect(220, 20, 700, 24));
   titTipologia->setFont(bold12);
   setTextColour(titTipologia, kMaroon);
 
-  QLabel* rigo1 = label(pan, QStringLiteral("lblRigo01"),
+  QLabel* rigo1 = namedLabel(pan, QStringLiteral("lblRigo01"),
                         QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare "
                                        "e premere il pulsante Trova."),
                         QRect(24, 96, 900, 18));
-  QLabel* rigo2 = label(pan, QStringLiteral("lblRigo02"),
+  QLabel* rigo2 = namedLabel(pan, QStringLiteral("lblRigo02"),
                         QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare "
                                        "di nuovo clic su Trova."),
                         QRect(24, 114, 900, 18));
@@ -576,26 +536,26 @@ void SummaryWindow::buildControls() {
   // The interval on the left under the list, the totals one below the other on the right.
   const QFont bold11 = verdana(11, true);
   QLabel* infIntervallo =
-      label(pan, QStringLiteral("infIntervallo"), QStringLiteral("Intervallo selezionato:"), QRect(22, 572, 210, 24));
+      namedLabel(pan, QStringLiteral("infIntervallo"), QStringLiteral("Intervallo selezionato:"), QRect(22, 572, 210, 24));
   infIntervallo->setFont(bold11);
-  lblIntervallo = label(pan, QStringLiteral("lblIntervallo"), QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"),
+  lblIntervallo = namedLabel(pan, QStringLiteral("lblIntervallo"), QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"),
                         QRect(232, 572, 330, 24));
   lblIntervallo->setFont(bold11);
   setTextColour(lblIntervallo, kMaroon);
   for (int i = 0; i < static_cast<int>(settings_.totals.size()); ++i) {
     const SummaryTotal& t = settings_.totals[static_cast<std::size_t>(i)];
     const int y = 572 + i * 24;
-    QLabel* c = label(pan, QStringLiteral("inf") + t.label.mid(3), t.caption, QRect(580, y, 250, 24));
+    QLabel* c = namedLabel(pan, QStringLiteral("inf") + t.label.mid(3), t.caption, QRect(580, y, 250, 24));
     c->setFont(bold11);
     c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QLabel* value = label(pan, t.label, t.form == core::TotalForm::Amount ? QStringLiteral("0,00") : QStringLiteral("0"),
+    QLabel* value = namedLabel(pan, t.label, t.form == core::TotalForm::Amount ? QStringLiteral("0,00") : QStringLiteral("0"),
                           QRect(836, y, 133, 24));
     value->setFont(bold11);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setTextColour(value, kMaroon);
     totals.push_back(value);
   }
-  lblConta = label(pan, QStringLiteral("lblConta"), QStringLiteral("0"), QRect(0, 0, 10, 10));
+  lblConta = namedLabel(pan, QStringLiteral("lblConta"), QStringLiteral("0"), QRect(0, 0, 10, 10));
   lblConta->setVisible(false);
 
   btnStampa = platform::pushButton(pan, QStringLiteral("btnStampa"), QStringLiteral("Stampa riepilogo"),
@@ -665,9 +625,9 @@ bool SummaryWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void SummaryWindow::resizeEvent(QResizeEvent* event) {
   platform::Form::resizeEvent(event);
-  centrePanel(panContainer_, size());
+  platform::centreIn(panContainer_, size());
 }
 
-void SummaryWindow::paintEvent(QPaintEvent*) { paintBackground(this); }
+void SummaryWindow::paintEvent(QPaintEvent*) { platform::paintGradient(this, platform::kSteelBlue); }
 
 }  // namespace kit

@@ -45,7 +45,6 @@ namespace {
 constexpr int kWidth = 980;
 constexpr int kHeight = 660;
 
-const QColor kSteelBlue(0x46, 0x82, 0xB4);
 const QColor kPanelBlue(0x1F, 0x3A, 0x68);
 
 const char* const kRequired = "Attenzione: per salvare la scheda è necessario indicare ";
@@ -174,7 +173,7 @@ class Panel : public QWidget {
     QLinearGradient g(0, 0, 0, height());
     g.setColorAt(0, QColor(0xF7, 0xFA, 0xFD));
     g.setColorAt(1, QColor(0xDC, 0xE7, 0xF3));
-    p.setPen(QPen(kSteelBlue, 1.5));
+    p.setPen(QPen(platform::kSteelBlue, 1.5));
     p.setBrush(g);
     p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 12, 12);
     // The title strip.
@@ -209,23 +208,11 @@ class Box : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0x2E, 0x5C, 0x9E));
-    g.setColorAt(1, kSteelBlue);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawRoundedRect(QRectF(rect()), 10, 10);
+    platform::paintRoundedGradient(this, QColor(0x2E, 0x5C, 0x9E), platform::kSteelBlue, 10);
   }
 };
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
-  auto* l = new QLabel(text, parent);
-  if (!name.isEmpty()) l->setObjectName(name);
-  l->setGeometry(geometry);
-  return l;
-}
+using platform::namedLabel;
 
 void whiteText(QLabel* l, int pixels, bool bold) {
   QFont f(QStringLiteral("Verdana"));
@@ -266,11 +253,11 @@ void TfrmScadenzario::buildYearPanel() {
 
   // The year: left box.
   new Box(panAvvio, QRect(24, 70, 440, 250));
-  lblInfo05 = label(panAvvio, QStringLiteral("lblInfo05"),
+  lblInfo05 = namedLabel(panAvvio, QStringLiteral("lblInfo05"),
                     QStringLiteral("Accedi all'archivio annuale per inserire o modificare le scadenze."),
                     QRect(44, 84, 400, 56));
   whiteText(lblInfo05, 16, true);
-  lblApri = label(panAvvio, QStringLiteral("lblApri"), QStringLiteral("Indicare l'anno solare e premere Apri."),
+  lblApri = namedLabel(panAvvio, QStringLiteral("lblApri"), QStringLiteral("Indicare l'anno solare e premere Apri."),
                   QRect(44, 150, 400, 26));
   whiteText(lblApri, 14, false);
   txtAnno = new platform::FilteredEdit(panAvvio, QStringLiteral("txtAnno"));
@@ -295,15 +282,15 @@ void TfrmScadenzario::buildYearPanel() {
 
   // The imminent deadlines: left box, below.
   new Box(panAvvio, QRect(24, 340, 440, 296));
-  lblInfo06 = label(panAvvio, QStringLiteral("lblInfo06"), QStringLiteral("Visualizza le scadenze imminenti."),
+  lblInfo06 = namedLabel(panAvvio, QStringLiteral("lblInfo06"), QStringLiteral("Visualizza le scadenze imminenti."),
                     QRect(44, 352, 400, 28));
   whiteText(lblInfo06, 16, true);
-  imgAssenti = label(panAvvio, QStringLiteral("imgAssenti"), QString(), QRect(94, 390, 300, 96));
+  imgAssenti = namedLabel(panAvvio, QStringLiteral("imgAssenti"), QString(), QRect(94, 390, 300, 96));
   imgAssenti->setPixmap(noticePicture(false));
-  imgPresenti = label(panAvvio, QStringLiteral("imgPresenti"), QString(), QRect(94, 390, 300, 96));
+  imgPresenti = namedLabel(panAvvio, QStringLiteral("imgPresenti"), QString(), QRect(94, 390, 300, 96));
   imgPresenti->setPixmap(noticePicture(true));
   imgPresenti->setVisible(false);
-  lblOK = label(panAvvio, QStringLiteral("lblOK"), QStringLiteral("Premere OK per ottenere l'elenco delle scadenze."),
+  lblOK = namedLabel(panAvvio, QStringLiteral("lblOK"), QStringLiteral("Premere OK per ottenere l'elenco delle scadenze."),
                 QRect(44, 500, 400, 26));
   whiteText(lblOK, 14, false);
   btnOK = platform::pushButton(panAvvio, QStringLiteral("btnOK"), QStringLiteral("OK"), QRect(184, 550, 120, 44));
@@ -312,7 +299,7 @@ void TfrmScadenzario::buildYearPanel() {
 
   // The calendar and its two grids: right.
   new Box(panAvvio, QRect(488, 70, 468, 566));
-  auto* calCaption = label(panAvvio, QString(), QStringLiteral("Scadenze del giorno o del mese scelto:"),
+  auto* calCaption = namedLabel(panAvvio, QString(), QStringLiteral("Scadenze del giorno o del mese scelto:"),
                            QRect(508, 84, 430, 26));
   whiteText(calCaption, 15, true);
   calAppuntamenti = new QCalendarWidget(panAvvio);
@@ -335,7 +322,7 @@ void TfrmScadenzario::buildYearPanel() {
   connect(imgGuida, &platform::PictureButton::clicked, this, &TfrmScadenzario::imgGuidaClick);
   connect(imgEsci, &platform::PictureButton::clicked, this, &TfrmScadenzario::imgEsciClick);
 
-  lblFile = label(panAvvio, QStringLiteral("lblFile"), QStringLiteral("FilePath"), QRect(0, 0, 10, 10));
+  lblFile = namedLabel(panAvvio, QStringLiteral("lblFile"), QStringLiteral("FilePath"), QRect(0, 0, 10, 10));
   lblFile->setVisible(false);
 
   setTabOrder(txtAnno, btnApri);
@@ -362,33 +349,33 @@ void TfrmScadenzario::buildCardPanel() {
   grpOra->setGeometry(408, 58, 250, 70);
 
   // The combos sit on the panel over their groups, so their highlight has room.
-  label(panContainer, QString(), QStringLiteral("Giorno:"), QRect(28, 88, 52, 28));
+  namedLabel(panContainer, QString(), QStringLiteral("Giorno:"), QRect(28, 88, 52, 28));
   txtGiorno = new platform::ListOnlyCombo(panContainer, QStringLiteral("txtGiorno"));
   txtGiorno->setGeometry(82, 88, 62, 28);
-  label(panContainer, QString(), QStringLiteral("Mese:"), QRect(154, 88, 40, 28));
+  namedLabel(panContainer, QString(), QStringLiteral("Mese:"), QRect(154, 88, 40, 28));
   txtMese = new platform::ListOnlyCombo(panContainer, QStringLiteral("txtMese"));
   txtMese->setGeometry(196, 88, 124, 28);
-  lblAnno = label(panContainer, QStringLiteral("lblAnno"), QString(), QRect(328, 88, 60, 28));
+  lblAnno = namedLabel(panContainer, QStringLiteral("lblAnno"), QString(), QRect(328, 88, 60, 28));
   QFont bold = lblAnno->font();
   bold.setBold(true);
   bold.setPixelSize(16);
   lblAnno->setFont(bold);
-  label(panContainer, QString(), QStringLiteral("Ore:"), QRect(420, 88, 36, 28));
+  namedLabel(panContainer, QString(), QStringLiteral("Ore:"), QRect(420, 88, 36, 28));
   txtOreApp = new platform::ListOnlyCombo(panContainer, QStringLiteral("txtOreApp"));
   txtOreApp->setGeometry(458, 88, 62, 28);
-  label(panContainer, QString(), QStringLiteral(":"), QRect(526, 88, 8, 28));
-  label(panContainer, QString(), QStringLiteral("Minuti:"), QRect(536, 88, 50, 28));
+  namedLabel(panContainer, QString(), QStringLiteral(":"), QRect(526, 88, 8, 28));
+  namedLabel(panContainer, QString(), QStringLiteral("Minuti:"), QRect(536, 88, 50, 28));
   txtMinutiApp = new platform::ListOnlyCombo(panContainer, QStringLiteral("txtMinutiApp"));
   txtMinutiApp->setGeometry(588, 88, 62, 28);
-  label(panContainer, QString(), QStringLiteral("Avvisa n."), QRect(676, 88, 64, 28));
+  namedLabel(panContainer, QString(), QStringLiteral("Avvisa n."), QRect(676, 88, 64, 28));
   auto* avviso = new platform::FilteredEdit(panContainer, QStringLiteral("txtAvviso"));
   avviso->setGeometry(742, 88, 44, 28);
   txtAvviso = avviso;
-  label(panContainer, QString(), QStringLiteral("giorni prima della scadenza."), QRect(792, 88, 180, 28));
+  namedLabel(panContainer, QString(), QStringLiteral("giorni prima della scadenza."), QRect(792, 88, 180, 28));
 
-  lblData = label(panContainer, QStringLiteral("lblData"), QString(), QRect(0, 0, 10, 10));
+  lblData = namedLabel(panContainer, QStringLiteral("lblData"), QString(), QRect(0, 0, 10, 10));
   lblData->setVisible(false);
-  lblOra = label(panContainer, QStringLiteral("lblOra"), QString(), QRect(0, 0, 10, 10));
+  lblOra = namedLabel(panContainer, QStringLiteral("lblOra"), QString(), QRect(0, 0, 10, 10));
   lblOra->setVisible(false);
 
   // The fifteen edits in two columns.
@@ -402,7 +389,7 @@ void TfrmScadenzario::buildCardPanel() {
     const int editX = captionX + 168;
     const int editW = place.column == 0 ? 260 : 290;
     const int y = kTop + place.row * kPitch;
-    auto* caption = label(panContainer, QString(), QString::fromUtf8(place.caption), QRect(captionX, y, 162, 26));
+    auto* caption = namedLabel(panContainer, QString(), QString::fromUtf8(place.caption), QRect(captionX, y, 162, 26));
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* edit = new platform::FilteredEdit(panContainer, QString::fromLatin1(kFields[i + 5].control));
     edit->setGeometry(editX, y, editW, 26);
@@ -704,18 +691,9 @@ bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {
       case Qt::Key_Enter:
         btnApri->setFocus(Qt::TabFocusReason);
         return true;
-      case Qt::Key_Backspace:
-      case Qt::Key_Delete:
-      case Qt::Key_Left:
-      case Qt::Key_Right:
-      case Qt::Key_Tab:
-      case Qt::Key_Backtab:
-        break;
-      default: {
-        const QString text = key->text();
-        const bool digit = text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9';
-        if (!digit) return true;  // every other key is swallowed
-      }
+      default:
+        // Digits and the keys that move or delete; every other key is swallowed.
+        if (!platform::isMoveOrDeleteKey(key->key()) && !platform::isOneDigit(key->text())) return true;
     }
   } else if (event->type() == QEvent::KeyPress) {
     // Enter on a focused button presses it (the buttons are never the window's default).
@@ -729,13 +707,7 @@ bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {
   return kit::CardWindow::eventFilter(watched, event);
 }
 
-void TfrmScadenzario::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  QLinearGradient g(0, 0, 0, height());
-  g.setColorAt(0, kSteelBlue);
-  g.setColorAt(1, Qt::white);
-  p.fillRect(rect(), g);
-}
+void TfrmScadenzario::paintEvent(QPaintEvent*) { platform::paintGradient(this, platform::kSteelBlue); }
 
 void TfrmScadenzario::resizeEvent(QResizeEvent* event) {
   platform::Form::resizeEvent(event);

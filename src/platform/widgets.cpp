@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -336,6 +337,56 @@ QPushButton* pushButton(QWidget* parent, const QString& name, const QString& tex
   b->setDefault(false);
   if (geometry.isValid()) b->setGeometry(geometry);
   return b;
+}
+
+void paintGradient(QWidget* widget, const QColor& top) {
+  QPainter p(widget);
+  QLinearGradient g(0, 0, 0, widget->height());
+  g.setColorAt(0, top);
+  g.setColorAt(1, Qt::white);
+  p.fillRect(widget->rect(), g);
+}
+
+void paintRoundedGradient(QWidget* widget, const QColor& top, const QColor& bottom, qreal radius) {
+  QPainter p(widget);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient g(0, 0, 0, widget->height());
+  g.setColorAt(0, top);
+  g.setColorAt(1, bottom);
+  p.setPen(Qt::NoPen);
+  p.setBrush(g);
+  p.drawRoundedRect(QRectF(widget->rect()), radius, radius);
+}
+
+QLabel* namedLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
+  auto* l = new QLabel(text, parent);
+  if (!name.isEmpty()) l->setObjectName(name);
+  l->setGeometry(geometry);
+  return l;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+  QPalette p = widget->palette();
+  p.setColor(QPalette::WindowText, colour);
+  widget->setPalette(p);
+}
+
+bool isMoveOrDeleteKey(int key) {
+  switch (key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool isOneDigit(const QString& keyText) {
+  return keyText.size() == 1 && keyText.at(0) >= u'0' && keyText.at(0) <= u'9';
 }
 
 void centreIn(QWidget* child, const QSize& area) {

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -83,6 +84,14 @@ inline const QColor kAliceBlue{0xF0, 0xF8, 0xFF};
 inline const QColor kLightSteelBlue{0xB0, 0xC4, 0xDE};
 inline const QColor kSkyBlue{0x87, 0xCE, 0xEB};
 inline const QColor kFocusYellow{0xFF, 0xFF, 0x00};
+inline const QColor kSteelBlue{0x46, 0x82, 0xB4};
+
+// From a widget's paintEvent: a vertical gradient from `top` to white over the whole
+// widget (the backdrop of the login, launcher, schedule and summary windows).
+void paintGradient(QWidget* widget, const QColor& top);
+// From a widget's paintEvent: a vertical gradient from `top` to `bottom` in a rounded
+// box of `radius`, antialiased, with no outline.
+void paintRoundedGradient(QWidget* widget, const QColor& top, const QColor& bottom, qreal radius);
 
 // A combo edit whose text may only be one of its items: typed characters are
 // swallowed, Backspace or Delete empties it, Left, Right and Tab pass, Enter emits
@@ -122,6 +131,17 @@ class ListOnlyCombo : public QComboBox {
 // edit does not press it behind the window's back (Enter is handled by the edits).
 QPushButton* pushButton(QWidget* parent, const QString& name, const QString& text,
                         const QRect& geometry = QRect());
+
+// A label with `text` at `geometry`, named `name` (unnamed when it is empty).
+QLabel* namedLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry);
+// The colour of a widget's text (its palette's window text).
+void setTextColour(QWidget* widget, const QColor& colour);
+
+// The keys a digits-only field lets through besides digits: Backspace, Delete, Left,
+// Right, Tab and Backtab.
+bool isMoveOrDeleteKey(int key);
+// A key's text that is exactly one ASCII digit.
+bool isOneDigit(const QString& keyText);
 
 // Moves `child` to the middle of an area of `area` (its parent's size), never above or
 // left of the area's corner: a card or panel of fixed size in a larger window.

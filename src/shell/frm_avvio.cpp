@@ -350,7 +350,7 @@ void TfrmAvvio::imgEsciClick() { QApplication::quit(); }
 void TfrmAvvio::FormClose() { QApplication::quit(); }
 
 void TfrmAvvio::paintEvent(QPaintEvent* event) {
-  shell::paintGradient(this, shell::kSteelBlue);
+  platform::paintGradient(this, platform::kSteelBlue);
   platform::Form::paintEvent(event);
 }
 

@@ -184,6 +184,6 @@ void TfrmCambiaPassword::FormClose() {
 }
 
 void TfrmCambiaPassword::paintEvent(QPaintEvent* event) {
-  shell::paintGradient(this, shell::kSteelBlue);
+  platform::paintGradient(this, platform::kSteelBlue);
   platform::Form::paintEvent(event);
 }

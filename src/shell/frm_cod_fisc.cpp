@@ -111,20 +111,9 @@ bool CodeCheckerForm::eventFilter(QObject* watched, QEvent* event) {
         btnControlla->setFocus();
         return true;
       }
-      if (digitsOnly_) {
-        switch (key->key()) {
-          case Qt::Key_Backspace:
-          case Qt::Key_Delete:
-          case Qt::Key_Left:
-          case Qt::Key_Right:
-          case Qt::Key_Tab:
-          case Qt::Key_Backtab:
-            break;
-          default: {
-            const QString text = key->text();
-            if (!text.isEmpty() && !platform::IsAllDigits(text)) return true;
-          }
-        }
+      if (digitsOnly_ && !platform::isMoveOrDeleteKey(key->key())) {
+        const QString text = key->text();
+        if (!text.isEmpty() && !platform::IsAllDigits(text)) return true;
       }
     } else if (enter && (watched == btnControlla || watched == btnChiudi)) {
       // Enter presses the button that has the focus, as Space does.

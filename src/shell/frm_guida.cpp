@@ -77,6 +77,6 @@ void TfrmGuida::lnkWebClick() {
 void TfrmGuida::btnChiudiClick() { closeForm(); }
 
 void TfrmGuida::paintEvent(QPaintEvent* event) {
-  shell::paintGradient(this, QColor(0xAD, 0xD8, 0xE6));
+  platform::paintGradient(this, QColor(0xAD, 0xD8, 0xE6));
   platform::Form::paintEvent(event);
 }

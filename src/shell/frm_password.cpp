@@ -121,6 +121,6 @@ void TfrmPassword::btnCambiaPasswordClick() {
 }
 
 void TfrmPassword::paintEvent(QPaintEvent* event) {
-  shell::paintGradient(this, shell::kSteelBlue);
+  platform::paintGradient(this, platform::kSteelBlue);
   platform::Form::paintEvent(event);
 }

@@ -29,6 +29,6 @@ void TfrmSplash::lnkWebClick() { TMisc::Open(shell::productWebAddress()); }
 void TfrmSplash::btnChiudiClick() { closeForm(); }
 
 void TfrmSplash::paintEvent(QPaintEvent* event) {
-  shell::paintGradient(this, QColor(0x10, 0x1C, 0x3C));
+  platform::paintGradient(this, QColor(0x10, 0x1C, 0x3C));
   platform::Form::paintEvent(event);
 }

@@ -91,14 +91,6 @@ QPixmap blankPicture(int width, int height) {
   return pm;
 }
 
-void paintGradient(QWidget* window, const QColor& top) {
-  QPainter p(window);
-  QLinearGradient g(0, 0, 0, window->height());
-  g.setColorAt(0, top);
-  g.setColorAt(1, Qt::white);
-  p.fillRect(window->rect(), g);
-}
-
 QPixmap pdfPicture(int size) {
   QPixmap pm = blankPicture(size, size);
   QPainter p(&pm);

@@ -63,11 +63,6 @@ QPixmap logoPicture(int width, int height);
 // The same logo with its name in another colour (white on a dark background).
 QPixmap logoPictureColoured(int width, int height, const QColor& textColour);
 
-// Fills `window` with a vertical gradient from `top` down to white: the background
-// of the launcher, the login and password-change windows, the help and the splash.
-void paintGradient(QWidget* window, const QColor& top);
-inline const QColor kSteelBlue{0x46, 0x82, 0xB4};
-
 // The support address and the product's web page.
 QString supportAddress();
 QString productWebAddress();
