@@ -6,19 +6,13 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <memory>
 
 #include "drivers/driver_record.h"
 #include "kit/card_window.h"
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QWidget;
-
-namespace kit { class CardFields; }
-namespace platform { class PictureButton; }
 
 class TfrmAnagrafica : public kit::CardWindow, public kit::CardAttachments {
   Q_OBJECT
@@ -103,5 +97,4 @@ class TfrmAnagrafica : public kit::CardWindow, public kit::CardAttachments {
   void bindCard();
 
   std::array<QWidget*, drivers::DriverRecord::kEditCount> fields_{};
-  kit::CardFields* cardFields_ = nullptr;  // a child of the window
 };

@@ -27,6 +27,8 @@ class QWidget;
 
 namespace kit {
 
+class CardFields;
+
 class CardWindow : public platform::Form {
   Q_OBJECT
  public:
@@ -74,6 +76,7 @@ class CardWindow : public platform::Form {
 
   QWidget* panContainer_ = nullptr;
   std::unique_ptr<RecordCard> card_;
+  CardFields* cardFields_ = nullptr;  // the card's edits; a child of the window
 };
 
 // A picture of a card window: the member it is stored in, its objectName, its face, its

@@ -312,7 +312,7 @@ void TfrmChilometrico::buildControls() {
 void TfrmChilometrico::bindCard() {
   card_ = std::make_unique<kit::RecordCard>(*this, maintenance::mileageLayout(), lblPosizione);
   card_->setArchive(maintenance::mileageArchive());
-  fields_ = new kit::CardFields(*this, *card_, kFields,
+  cardFields_ = new kit::CardFields(*this, *card_, kFields,
                                 {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }});
   card_->bind("Stato", txtStato, kit::OnNew::set(QStringLiteral("VALIDA")));
   card_->bind("Effettuata", chkEffettuata);

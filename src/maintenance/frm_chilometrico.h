@@ -7,19 +7,12 @@
 // new card; closing it brings the launcher back.
 #include <QString>
 #include <QStringList>
-#include <memory>
 
 #include "kit/canvas_print.h"
 #include "kit/card_window.h"
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QWidget;
-
-namespace kit { class CardFields; }
-namespace platform { class PictureButton; }
 
 class TfrmChilometrico : public kit::CardWindow {
   Q_OBJECT
@@ -110,5 +103,4 @@ class TfrmChilometrico : public kit::CardWindow {
   // The last check of Save: the cost's default, then "Calcola" and "Controlla".
   bool computeBeforeSave();
 
-  kit::CardFields* fields_ = nullptr;  // a child of the window
 };

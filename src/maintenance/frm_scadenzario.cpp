@@ -471,7 +471,7 @@ void TfrmScadenzario::buildCardPanel() {
 void TfrmScadenzario::bindCard() {
   card_ = std::make_unique<kit::RecordCard>(*this, maintenance::scheduleLayout(), lblPosizione);
   card_->setArchive(kit::ArchiveSource::fromControl(lblFile));
-  fields_ = new kit::CardFields(*this, *card_, kFields);
+  cardFields_ = new kit::CardFields(*this, *card_, kFields);
   // The year, date and time come from the year box and from Save; New leaves them.
   card_->bind("Anno", lblAnno, kit::OnNew::keep());
   card_->bind("Data", lblData, kit::OnNew::keep());
@@ -487,7 +487,7 @@ void TfrmScadenzario::bindCard() {
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   card_->beforeSave = [this] {
-    fields_->clearListSelections();
+    cardFields_->clearListSelections();
     // An empty cost is stored as no cost, even when a check stops this save.
     if (platform::trim(txtCosto->text()).isEmpty()) txtCosto->setText(QStringLiteral("0,00"));
   };
@@ -524,13 +524,13 @@ void TfrmScadenzario::bindCard() {
   card_->addCheck([this] { return checkDate(); });
 
   card_->setFirstField(txtGiorno);
-  card_->onNew = [this] { fields_->clearListSelections(); };
+  card_->onNew = [this] { cardFields_->clearListSelections(); };
   // A copy keeps everything but the date and time, for a recurring deadline.
   card_->setDuplicateClears({txtGiorno, txtMese});
   card_->onDuplicate = [this] {
     txtOreApp->setEditText(QStringLiteral("00"));
     txtMinutiApp->setEditText(QStringLiteral("00"));
-    fields_->clearListSelections();
+    cardFields_->clearListSelections();
   };
   card_->setDuplicateFocus(txtGiorno);
   card_->setDuplicateOpensArchive(true);

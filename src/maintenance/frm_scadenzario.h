@@ -7,23 +7,14 @@
 // either panel brings the launcher back.
 #include <QDate>
 #include <QString>
-#include <memory>
 
 #include "kit/card_window.h"
 
 class QCalendarWidget;
 class QCheckBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QWidget;
 
-namespace kit { class CardFields; }
-namespace platform {
-class FilteredEdit;
-class ListOnlyCombo;
-class PictureButton;
-}  // namespace platform
+namespace platform { class FilteredEdit; }
 
 class TfrmScadenzario : public kit::CardWindow {
   Q_OBJECT
@@ -95,7 +86,7 @@ class TfrmScadenzario : public kit::CardWindow {
   platform::PictureButton* cmdGuida;
   platform::PictureButton* cmdEsci;
 
-  kit::CardFields& fields() { return *fields_; }
+  kit::CardFields& fields() { return *cardFields_; }
   // The date chosen in the calendar, which the daily and monthly grids read.
   QDate appointmentDate() const;
 
@@ -149,5 +140,4 @@ class TfrmScadenzario : public kit::CardWindow {
   bool checkMonth();
   bool checkDate();
 
-  kit::CardFields* fields_ = nullptr;  // a child of the window
 };

@@ -398,7 +398,7 @@ void TfrmServizi::buildControls() {
 void TfrmServizi::bindCard() {
   card_ = std::make_unique<kit::RecordCard>(*this, trips::tripLayout(), lblPosizione);
   card_->setArchive(trips::tripArchive());
-  fields_ = new kit::CardFields(*this, *card_, fieldRows(),
+  cardFields_ = new kit::CardFields(*this, *card_, fieldRows(),
                                 {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }});
   card_->bind("InCorso", chkInCorso);
   bindAttachments(*card_);

@@ -6,20 +6,13 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <memory>
 
 #include "kit/card_window.h"
 #include "kit/search_window.h"
 #include "trips/trip_record.h"
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QWidget;
-
-namespace kit { class CardFields; }
-namespace platform { class PictureButton; }
 
 class TfrmServizi : public kit::CardWindow, public kit::CardAttachments {
   Q_OBJECT
@@ -109,5 +102,4 @@ class TfrmServizi : public kit::CardWindow, public kit::CardAttachments {
   bool totalsFit();
 
   std::array<QLineEdit*, trips::TripRecord::kEditCount> edits_{};
-  kit::CardFields* fields_ = nullptr;  // a child of the window
 };

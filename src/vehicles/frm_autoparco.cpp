@@ -310,7 +310,7 @@ void TfrmAutoparco::buildControls() {
 void TfrmAutoparco::bindCard() {
   card_ = std::make_unique<kit::RecordCard>(*this, vehicles::vehicleLayout(), lblPosizione);
   card_->setArchive(vehicles::vehicleArchive());
-  fields_ = new kit::CardFields(*this, *card_, kFields,
+  cardFields_ = new kit::CardFields(*this, *card_, kFields,
                                 {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }});
   bindAttachments(*card_);
 

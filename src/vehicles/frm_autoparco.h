@@ -5,18 +5,12 @@
 #include <QImage>
 #include <QString>
 #include <array>
-#include <memory>
 
 #include "kit/card_window.h"
 #include "vehicles/vehicle_record.h"
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QWidget;
 
-namespace kit { class CardFields; }
-namespace platform { class PictureButton; }
 namespace vehicles { class PhotoFrame; }
 
 class TfrmAutoparco : public kit::CardWindow, public kit::CardAttachments {
@@ -116,6 +110,5 @@ class TfrmAutoparco : public kit::CardWindow, public kit::CardAttachments {
   void bindCard();
 
   std::array<QLineEdit*, vehicles::VehicleRecord::kEditCount> edits_{};
-  kit::CardFields* fields_ = nullptr;  // a child of the window
   bool photoSaved_ = true;  // by the last Save that wrote the card
 };
