@@ -245,9 +245,9 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
   for (const GridSource& source : sources) needsRecord |= source.field == GridSource::kComposed;
 
   const std::vector<ScanPart> parts = scanParts(count);
-  // Each part numbers its rows from 1 with room for the largest number the archive
-  // can give; once the rows of the parts before it are counted, its numbers move on
-  // in place.
+  // With a selection each part numbers its rows from 1, with room for the largest
+  // number the archive can give; once the rows of the parts before it are counted,
+  // its numbers move on in place.
   const std::size_t digits = std::to_string(count).size();
   std::vector<TextGrid> partGrids;
   for (std::size_t p = 0; p < parts.size(); ++p) partGrids.emplace_back(columns);
@@ -258,7 +258,8 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
     std::vector<std::string_view> cells(columns);
     std::vector<std::string> composed(columns);
     char numberText[24];
-    std::size_t number = 0;
+    // Without a selection a row's number is its record's: known here already.
+    std::size_t number = take ? 0 : parts[p].first;
     forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
       if (needsRecord) std::memcpy(record.data(), bytes, record.size());
       if (take && !take(record)) return true;
@@ -295,9 +296,10 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
   std::vector<std::size_t> firstRow(fillParts, 0);
   for (std::size_t p = 1; p < fillParts; ++p)
     firstRow[p] = take ? firstRow[p - 1] + partGrids[p - 1].rowCount() : parts[p].first;
-  if (const PartFailure renumbered = runParts(fillParts, [&](std::size_t p) { partGrids[p].addToNumbers(firstRow[p]); });
-      renumbered.failure) {
-    std::rethrow_exception(renumbered.failure);
+  if (take) {
+    const PartFailure renumbered =
+        runParts(fillParts, [&](std::size_t p) { partGrids[p].addToNumbers(firstRow[p]); });
+    if (renumbered.failure) std::rethrow_exception(renumbered.failure);
   }
   grid.setRowCount(take ? 0 : count);
   for (std::size_t p = 0; p < fillParts; ++p) grid.adoptRows(firstRow[p], std::move(partGrids[p]));
