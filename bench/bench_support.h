@@ -139,6 +139,21 @@ class ExportHost : public SilentHost {
   bool failed = false;
 };
 
+// The export window opened `state`'s iterations times (the grid fills as it opens,
+// with `records` rows) and its export clicked, the answers given by an ExportHost.
+template <typename Window>
+void openAndExport(benchmark::State& state, int records) {
+  ExportHost host;
+  for (auto _ : state) {
+    Window w(nullptr);
+    w.show();
+    if (w.rowCount() != records) state.SkipWithError("grid not filled");
+    w.cmdEsportaClick();
+    w.hide();
+  }
+  if (host.failed) state.SkipWithError("export failed");
+}
+
 // ---- generated archives ----------------------------------------------------------
 
 // The bytes of `count` records of `layout`, each filled by `fill(record, i)` over the

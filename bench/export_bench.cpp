@@ -112,17 +112,7 @@ void exportWithoutWindow(const kit::ExportSettings& settings, const core::Record
 template <typename Window>
 void exportWindow(benchmark::State& state, const QString& folder, int records, std::size_t writeSize) {
   platform::setExeDir(folder);
-  {
-    bench::ExportHost host;
-    for (auto _ : state) {
-      Window w(nullptr);
-      w.show();  // the grid fills as the window opens
-      if (w.rowCount() != records) state.SkipWithError("grid not filled");
-      w.cmdEsportaClick();
-      w.hide();
-    }
-    if (host.failed) state.SkipWithError("export failed");
-  }
+  bench::openAndExport<Window>(state, records);
   platform::setExeDir(QString());
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(writeSize));
 }

@@ -312,6 +312,12 @@ class ScanTest : public ::testing::Test {
   std::string path_;
 };
 
+// A list's choice read from the record's note: "take", "stop", anything else skips.
+core::Verdict noteVerdict(const core::RecordBuffer& r) {
+  const Text note = r.get(3);
+  return note == u"take" ? core::Verdict::Take : note == u"stop" ? core::Verdict::Stop : core::Verdict::Skip;
+}
+
 TEST_F(ScanTest, ListsWhatIsTakenAndStopsWhereTold) {
   write({record(u"a", u"", u"", u"take"), record(u"b", u"", u"", u"skip"), record(u"c", u"", u"", u"stop"),
          record(u"d", u"", u"", u"take")},
@@ -321,10 +327,7 @@ TEST_F(ScanTest, ListsWhatIsTakenAndStopsWhereTold) {
   core::LineList taken;
   core::scanLines(
       archive, layout(), format,
-      [](const core::RecordBuffer& r) {
-        const Text note = r.get(3);
-        return note == u"take" ? core::Verdict::Take : note == u"stop" ? core::Verdict::Stop : core::Verdict::Skip;
-      },
+      noteVerdict,
       taken);
   auto lines = taken.toVector();
   EXPECT_EQ(lines, (std::vector<Text>{u"a"}));
@@ -351,10 +354,7 @@ TEST_F(ScanTest, ALongScanKeepsFileOrderAndStopsAtTheFirstStop) {
   taken.add(u"before");  // lines already in the list stay first
   core::scanLines(
       archive, layout(), format,
-      [](const core::RecordBuffer& r) {
-        const Text note = r.get(3);
-        return note == u"take" ? core::Verdict::Take : note == u"stop" ? core::Verdict::Stop : core::Verdict::Skip;
-      },
+      noteVerdict,
       taken);
   std::vector<Text> expected{u"before"};
   for (int i = 0; i < 41234; i += 5) expected.push_back(core::fromUtf8(std::to_string(i)));
