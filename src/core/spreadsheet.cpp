@@ -253,7 +253,7 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
   for (std::size_t p = 0; p < parts.size(); ++p) partGrids.emplace_back(columns);
   const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
     TextGrid& out = partGrids[p];
-    if (!take) out.reserve(parts[p].end - parts[p].first);
+    out.reserve(parts[p].end - parts[p].first);  // at most a row a record: a few bytes each
     RecordBuffer record(layout);
     std::vector<std::string_view> cells(columns);
     std::vector<std::string> composed(columns);
