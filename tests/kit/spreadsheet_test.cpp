@@ -11,7 +11,11 @@
 #include <QTableView>
 #include <QTest>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <sys/stat.h>
 
 #include <csignal>
@@ -195,6 +199,37 @@ TEST_F(ExportWindow, ArchiveThatCannotBeOpenedIsNeverExported) {
               before);  // nothing written, nothing created, not even the archive's link target
     EXPECT_TRUE(opened.targets.isEmpty());
   }
+}
+
+namespace {
+// Sets or clears the file's immutable flag; false where the filesystem or the user
+// cannot (the flag needs root and a filesystem that keeps it).
+bool setImmutable(const QString& path, bool on) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+  if (fd < 0) return false;
+  int flags = 0;
+  bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  if (done) {
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+  ::close(fd);
+  return done;
+}
+}  // namespace
+
+TEST_F(ExportWindow, AnImmutableArchiveIsNeverExported) {
+  // An archive that can be read but never opened for writing.
+  dir.write("Prova.pro", QByteArray(10, 'x'));
+  dir.write("Prova.xls", "earlier export");
+  if (!setImmutable(dir.file("Prova.pro"), true)) GTEST_SKIP() << "this filesystem or user cannot make a file immutable";
+  run([&](kit::SpreadsheetWindow& w) {
+    EXPECT_EQ(w.rowCount(), 10);
+    click(w.cmdEsporta);
+  });
+  setImmutable(dir.file("Prova.pro"), false);
+  EXPECT_EQ(host.texts(), QStringList({kit::exportmsg::kAsk, kit::exportmsg::kFailed}));
+  EXPECT_EQ(dir.read("Prova.xls"), "earlier export");
 }
 
 // ---- The export file on disk ----------------------------------------------------
