@@ -469,10 +469,16 @@ class FoldedSort {
  public:
   template <typename At>
   FoldedSort(std::size_t count, At at) : entries_(count) {
-    for (std::size_t i = 0; i < count; ++i) {
-      const TextView line = at(i);
-      entries_[i] = {key(line, 0), line.data(), static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(line.size())};
-    }
+    // A long list's entries are made in parts side by side.
+    const std::vector<ScanPart> parts = scanParts(count);
+    const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
+      for (std::size_t i = parts[p].first; i < parts[p].end; ++i) {
+        const TextView line = at(i);
+        entries_[i] = {key(line, 0), line.data(), static_cast<std::uint32_t>(i),
+                       static_cast<std::uint32_t>(line.size())};
+      }
+    });
+    if (failed.failure) std::rethrow_exception(failed.failure);
   }
 
   std::vector<std::size_t> order() {
@@ -543,18 +549,39 @@ class FoldedSort {
     for (std::size_t p = 1; p < parts; ++p) splitters.push_back(sample[p * kSamplesPerPart]);
 
     // Each entry to its part, in file order within the part (the lines are read in
-    // the order they lie in memory).
+    // the order they lie in memory). The entries are placed in stretches side by side:
+    // each stretch counts its entries per part, and from those counts every stretch
+    // knows where its entries of each part go.
+    const std::vector<ScanPart> stretches = scanParts(n);
+    const std::size_t s = stretches.size();
     std::vector<std::uint8_t> partOf(n);
+    std::vector<std::size_t> counts(s * parts, 0);  // stretch t, part p at t * parts + p
+    auto each = [&](auto work) {
+      const PartFailure failed = runParts(s, work);
+      if (failed.failure) std::rethrow_exception(failed.failure);
+    };
+    each([&](std::size_t t) {
+      for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) {
+        const auto p = static_cast<std::size_t>(
+            std::upper_bound(splitters.begin(), splitters.end(), entries_[i], before) - splitters.begin());
+        partOf[i] = static_cast<std::uint8_t>(p);
+        ++counts[t * parts + p];
+      }
+    });
     std::vector<std::size_t> starts(parts + 1, 0);
-    for (std::size_t i = 0; i < n; ++i) {
-      const auto p = std::upper_bound(splitters.begin(), splitters.end(), entries_[i], before) - splitters.begin();
-      partOf[i] = static_cast<std::uint8_t>(p);
-      ++starts[static_cast<std::size_t>(p) + 1];
+    std::vector<std::size_t> next(s * parts);  // where stretch t puts its next entry of part p
+    for (std::size_t p = 0, at = 0; p < parts; ++p) {
+      starts[p] = at;
+      for (std::size_t t = 0; t < s; ++t) {
+        next[t * parts + p] = at;
+        at += counts[t * parts + p];
+      }
+      starts[p + 1] = at;
     }
-    for (std::size_t p = 0; p < parts; ++p) starts[p + 1] += starts[p];
     std::vector<Entry> byPart(n);
-    std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
-    for (std::size_t i = 0; i < n; ++i) byPart[next[partOf[i]]++] = entries_[i];
+    each([&](std::size_t t) {
+      for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) byPart[next[t * parts + partOf[i]]++] = entries_[i];
+    });
     entries_.swap(byPart);
 
     Entry* first = entries_.data();
