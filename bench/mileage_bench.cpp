@@ -174,12 +174,12 @@ void BM_ListFill_ScaduteKm(benchmark::State& state) { listFill<TfrmScaduteKm>(st
 
 void BM_Search_TwoFilters(benchmark::State& state) {
   fixture();
-  static const kit::ListSettings spec = TfrmTrovaChilometrico::settings();
+  static const kit::ListSettings settings = TfrmTrovaChilometrico::settings();
   std::vector<core::Text> texts(10);
   texts[2] = u"FIAT";       // make
   texts[6] = u"centrale";   // workshop
   std::size_t lines = 0;
-  for (auto _ : state) lines = kit::searchArchive(spec.archive, spec.line, spec.filters, texts).size();
+  for (auto _ : state) lines = kit::searchArchive(settings.archive, settings.line, settings.filters, texts).size();
   state.counters["lines"] = static_cast<double>(lines);
   setBytes(state);
 }

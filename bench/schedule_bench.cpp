@@ -189,14 +189,14 @@ void BM_YearGrid(benchmark::State& state) {
 
 void BM_SearchTwoFilters(benchmark::State& state) {
   QLabel lblFile(archiveFile());
-  const kit::ListSettings spec = TfrmTrovaScadenzario::settings(&lblFile);
+  const kit::ListSettings settings = TfrmTrovaScadenzario::settings(&lblFile);
   // Data "/03/" (every day of March) and Marca "fiat".
-  std::vector<core::Text> texts(spec.filters.size());
+  std::vector<core::Text> texts(settings.filters.size());
   texts[0] = u"/03/";
   texts[6] = u"fiat";
   std::size_t lines = 0;
   for (auto _ : state) {
-    auto result = kit::searchArchive(spec.archive, spec.line, spec.filters, texts);
+    auto result = kit::searchArchive(settings.archive, settings.line, settings.filters, texts);
     lines = result.size();
     benchmark::DoNotOptimize(lines);
   }

@@ -106,22 +106,22 @@ std::string_view trimmedField(const std::uint8_t* record, const RecordLayout& la
 
 }  // namespace
 
-SummaryResult scanSummary(Archive& archive, const SummarySpec& spec, const std::vector<Text>& filters,
+SummaryResult scanSummary(Archive& archive, const SummaryFields& summary, const std::vector<Text>& filters,
                           const Date& start, const Date& end) {
   std::vector<RecordFilter::Term> terms;
-  for (std::size_t i = 0; i < spec.filterFields.size() && i < filters.size(); ++i)
-    terms.push_back({spec.filterFields[i], filters[i]});
+  for (std::size_t i = 0; i < summary.filterFields.size() && i < filters.size(); ++i)
+    terms.push_back({summary.filterFields[i], filters[i]});
   const RecordFilter filter(std::move(terms));
   const long long first = start.serial(), last = end.serial();
-  const RecordLayout& layout = *spec.layout;
+  const RecordLayout& layout = *summary.layout;
   if (archive.recordSize() != layout.size()) throw ArchiveError("record size mismatch");
 
   SummaryResult result;
-  result.sums.assign(spec.sums.size(), 0.0);
+  result.sums.assign(summary.sums.size(), 0.0);
   // The filters read only their own fields: those are all that is copied to test a
   // record; the whole record is copied only for the line of a record that is listed.
   std::vector<std::pair<std::size_t, std::size_t>> filterBytes;  // offset, length
-  for (std::size_t field : spec.filterFields)
+  for (std::size_t field : summary.filterFields)
     filterBytes.push_back({layout.offset(field), layout.field(field).width + 1u});
 
   // A long archive is read in parts side by side. Each part keeps the numbers of the
@@ -130,7 +130,7 @@ SummaryResult scanSummary(Archive& archive, const SummarySpec& spec, const std::
   const std::vector<ScanPart> parts = scanParts(archive.count());
   struct Part {
     LineList lines;
-    std::vector<double> values;  // spec.sums.size() per record listed
+    std::vector<double> values;  // summary.sums.size() per record listed
   };
   std::vector<Part> found(parts.size());
   const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
@@ -139,22 +139,22 @@ SummaryResult scanSummary(Archive& archive, const SummarySpec& spec, const std::
     // them at once, rather than growing the line buffer many times over.
     if (filter.count() == 0) out.lines.reserve(parts[p].end - parts[p].first, (parts[p].end - parts[p].first) * 160);
     RecordBuffer record(layout);
-    std::vector<double> values(spec.sums.size());
+    std::vector<double> values(summary.sums.size());
     forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
       if (filter.count() > 0) {
         for (const auto& [offset, length] : filterBytes) std::memcpy(record.data() + offset, bytes + offset, length);
         if (!filter.qualifies(record)) return true;
       }
-      const auto date = parseDate(trimmedField(bytes, layout, spec.dateField));
+      const auto date = parseDate(trimmedField(bytes, layout, summary.dateField));
       if (!date || date->serial() < first || date->serial() > last) return true;
       // Every number first: a record with one that does not convert adds nothing at all.
-      for (std::size_t i = 0; i < spec.sums.size(); ++i) {
-        const auto value = parseDecimal(trimmedField(bytes, layout, spec.sums[i].field));
+      for (std::size_t i = 0; i < summary.sums.size(); ++i) {
+        const auto value = parseDecimal(trimmedField(bytes, layout, summary.sums[i].field));
         if (!value) return true;
         values[i] = *value;
       }
       std::memcpy(record.data(), bytes, record.size());
-      out.lines.add(spec.line, record);
+      out.lines.add(summary.line, record);
       out.values.insert(out.values.end(), values.begin(), values.end());
       return true;
     });
@@ -162,7 +162,7 @@ SummaryResult scanSummary(Archive& archive, const SummarySpec& spec, const std::
   const std::size_t upTo = failed.failure ? failed.part + 1 : parts.size();
   for (std::size_t p = 0; p < upTo; ++p) {
     const std::vector<double>& values = found[p].values;
-    for (std::size_t k = 0; k < values.size(); ++k) result.sums[k % spec.sums.size()] += values[k];
+    for (std::size_t k = 0; k < values.size(); ++k) result.sums[k % summary.sums.size()] += values[k];
     if (p == 0) result.lines = std::move(found[p].lines);
     else result.lines.append(std::move(found[p].lines));
   }

@@ -65,7 +65,7 @@ struct SummarySum {
 };
 
 // What varies between the summaries. Field indexes are in `layout`.
-struct SummarySpec {
+struct SummaryFields {
   const RecordLayout* layout = nullptr;
   std::vector<std::size_t> filterFields;  // the field each filter text searches, in order
   std::size_t dateField = 0;              // the date (dd/mm/yyyy) that must lie in the interval
@@ -75,17 +75,17 @@ struct SummarySpec {
 
 struct SummaryResult {
   LineList lines;            // one line per record listed, in file order
-  std::vector<double> sums;  // one per spec.sums, over the records listed
+  std::vector<double> sums;  // one per summary.sums, over the records listed
 };
 
 // Reads every record of an open archive in file order and lists those that qualify
-// under the filters (texts matched to spec.filterFields in order, through RecordFilter:
+// under the filters (texts matched to summary.filterFields in order, through RecordFilter:
 // as typed, A-Z folded, blank-only filters neither count nor match) and whose date lies
 // in [start, end], both ends included. A record whose date or one of whose summed
 // numbers does not convert is left out whole, and the scan goes on, so the totals are
 // always those of the lines listed. Sums are double precision, added in file order.
 // A failure to read throws ArchiveError.
-SummaryResult scanSummary(Archive& archive, const SummarySpec& spec, const std::vector<Text>& filters,
+SummaryResult scanSummary(Archive& archive, const SummaryFields& summary, const std::vector<Text>& filters,
                           const Date& start, const Date& end);
 
 // A total written in its form; a sum of nothing is "0" or "0,00".

@@ -139,16 +139,16 @@ class Lens : public QWidget {
 
 SummaryData scanSummary(const SummarySettings& settings, const QString& archivePath, const QString& plateFilter,
                         const QString& otherFilter, const core::Date& start, const core::Date& end) {
-  core::SummarySpec spec;
-  spec.layout = settings.layout;
-  spec.filterFields = {settings.plate.field, settings.other.field};
-  spec.dateField = settings.dateField;
-  for (const SummaryTotal& t : settings.totals) spec.sums.push_back({t.field, t.form});
-  spec.line = settings.line;
+  core::SummaryFields summary;
+  summary.layout = settings.layout;
+  summary.filterFields = {settings.plate.field, settings.other.field};
+  summary.dateField = settings.dateField;
+  for (const SummaryTotal& t : settings.totals) summary.sums.push_back({t.field, t.form});
+  summary.line = settings.line;
 
   core::Archive archive = openArchive(archivePath, settings.layout->size());
   core::SummaryResult result =
-      core::scanSummary(archive, spec, {platform::toCore(plateFilter), platform::toCore(otherFilter)}, start, end);
+      core::scanSummary(archive, summary, {platform::toCore(plateFilter), platform::toCore(otherFilter)}, start, end);
   archive.close();
 
   SummaryData data;

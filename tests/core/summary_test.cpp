@@ -183,18 +183,18 @@ core::RecordBuffer trip(Text date, Text plate, Text place, Text litres, Text km,
 
 // The fuel and distance summary: plate and destination filters, the departure date,
 // litres and kilometres in shortest form and the cost as an amount.
-core::SummarySpec tripSpec() {
+core::SummaryFields tripSummary() {
   const core::RecordLayout& l = trips::tripLayout();
-  core::SummarySpec spec;
-  spec.layout = &l;
-  spec.filterFields = {l.indexOf("Targa"), l.indexOf("Luogo")};
-  spec.dateField = l.indexOf("DataPartenza");
-  spec.sums = {{l.indexOf("LitriTot"), core::TotalForm::Shortest},
+  core::SummaryFields summary;
+  summary.layout = &l;
+  summary.filterFields = {l.indexOf("Targa"), l.indexOf("Luogo")};
+  summary.dateField = l.indexOf("DataPartenza");
+  summary.sums = {{l.indexOf("LitriTot"), core::TotalForm::Shortest},
                {l.indexOf("KmPercorsi"), core::TotalForm::Shortest},
                {l.indexOf("ImportoTot"), core::TotalForm::Amount}};
-  spec.line = core::LineFormat({core::line::column({l.indexOf("DataPartenza")}, 10), core::line::literal(u" "),
+  summary.line = core::LineFormat({core::line::column({l.indexOf("DataPartenza")}, 10), core::line::literal(u" "),
                                 core::line::rest({l.indexOf("Targa")})});
-  return spec;
+  return summary;
 }
 
 TEST_F(SummaryScan, BothEndsIncludedAndFiltersAsTheSearchesMatch) {
@@ -206,7 +206,7 @@ TEST_F(SummaryScan, BothEndsIncludedAndFiltersAsTheSearchesMatch) {
       trip(u"06/03/2024", u"ab555ef", u"Milano centro", u"5", u"10", u"12,345"),
       trip(u"07/03/2023", u"AB123CD", u"Milano", u"10", u"100", u"10,00"),   // a year before
   });
-  const core::SummarySpec spec = tripSpec();
+  const core::SummaryFields summary = tripSummary();
   const core::Date start{5, 3, 2024}, end{10, 3, 2024};
   struct Case {
     const char* name;
@@ -229,12 +229,12 @@ TEST_F(SummaryScan, BothEndsIncludedAndFiltersAsTheSearchesMatch) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     core::Archive archive(path, trips::TripRecord::kSize);
-    const core::SummaryResult result = core::scanSummary(archive, spec, c.filters, start, end);
+    const core::SummaryResult result = core::scanSummary(archive, summary, c.filters, start, end);
     EXPECT_EQ(result.lines.toVector(), c.lines);
     ASSERT_EQ(result.sums.size(), 3u);
-    EXPECT_EQ(u8(core::formatTotal(result.sums[0], spec.sums[0].form)), c.litres);
-    EXPECT_EQ(u8(core::formatTotal(result.sums[1], spec.sums[1].form)), c.km);
-    EXPECT_EQ(u8(core::formatTotal(result.sums[2], spec.sums[2].form)), c.cost);
+    EXPECT_EQ(u8(core::formatTotal(result.sums[0], summary.sums[0].form)), c.litres);
+    EXPECT_EQ(u8(core::formatTotal(result.sums[1], summary.sums[1].form)), c.km);
+    EXPECT_EQ(u8(core::formatTotal(result.sums[2], summary.sums[2].form)), c.cost);
   }
 }
 
@@ -249,7 +249,7 @@ TEST_F(SummaryScan, ARecordThatDoesNotConvertIsLeftOutWholeAndTheScanGoesOn) {
       trip(u"07/03/2024", u"GG000GG", u"Roma", u"20", u"150", u"0,20"),
   });
   core::Archive archive(path, trips::TripRecord::kSize);
-  const core::SummaryResult result = core::scanSummary(archive, tripSpec(), {u"", u""}, {1, 3, 2024}, {31, 3, 2024});
+  const core::SummaryResult result = core::scanSummary(archive, tripSummary(), {u"", u""}, {1, 3, 2024}, {31, 3, 2024});
   EXPECT_EQ(result.lines.toVector(), (std::vector<Text>{u"05/03/2024 AA000AA", u"07/03/2024 GG000GG"}));
   EXPECT_EQ(result.sums, (std::vector<double>{40, 300, 0.1 + 0.2}));
 }
@@ -274,7 +274,7 @@ TEST_F(SummaryScan, ALongArchiveGivesTheTotalsOfOnePassInFileOrder) {
   }
   const std::string path = write(records);
   core::Archive archive(path, trips::TripRecord::kSize);
-  const core::SummaryResult result = core::scanSummary(archive, tripSpec(), {u"", u""}, {1, 3, 2024}, {31, 3, 2024});
+  const core::SummaryResult result = core::scanSummary(archive, tripSummary(), {u"", u""}, {1, 3, 2024}, {31, 3, 2024});
   EXPECT_EQ(result.lines.toVector(), lines);
   EXPECT_EQ(result.sums, expected);  // exactly
 }
@@ -282,11 +282,11 @@ TEST_F(SummaryScan, ALongArchiveGivesTheTotalsOfOnePassInFileOrder) {
 TEST_F(SummaryScan, EmptyArchiveListsNothingAndAnUnreadableOneThrows) {
   const std::string path = write({});
   core::Archive archive(path, trips::TripRecord::kSize);
-  const core::SummaryResult result = core::scanSummary(archive, tripSpec(), {u"", u""}, {1, 1, 2024}, {31, 12, 2024});
+  const core::SummaryResult result = core::scanSummary(archive, tripSummary(), {u"", u""}, {1, 1, 2024}, {31, 12, 2024});
   EXPECT_TRUE(result.lines.empty());
   EXPECT_EQ(result.sums, (std::vector<double>{0, 0, 0}));
   archive.close();
-  EXPECT_THROW(core::scanSummary(archive, tripSpec(), {u"", u""}, {1, 1, 2024}, {31, 12, 2024}), core::ArchiveError);
+  EXPECT_THROW(core::scanSummary(archive, tripSummary(), {u"", u""}, {1, 1, 2024}, {31, 12, 2024}), core::ArchiveError);
 }
 
 TEST_F(SummaryScan, TheSameScanSetUpForCostsWithOneAmount) {
@@ -308,17 +308,17 @@ TEST_F(SummaryScan, TheSameScanSetUpForCostsWithOneAmount) {
       cost(u"AB123CD", u"Bollo", u"15/03/2024", u"200"),
       cost(u"AB123CD", u"Revisione", u"01/04/2024", u"80"),
   });
-  core::SummarySpec spec;
-  spec.layout = &layout;
-  spec.filterFields = {0, 1};
-  spec.dateField = 2;
-  spec.sums = {{3, core::TotalForm::Amount}};
-  spec.line = core::LineFormat({core::line::column({1}, 16), core::line::rest({3})});
+  core::SummaryFields summary;
+  summary.layout = &layout;
+  summary.filterFields = {0, 1};
+  summary.dateField = 2;
+  summary.sums = {{3, core::TotalForm::Amount}};
+  summary.line = core::LineFormat({core::line::column({1}, 16), core::line::rest({3})});
   core::Archive archive(path, layout.size());
-  const core::SummaryResult result = core::scanSummary(archive, spec, {u"AB", u"revisione"}, {1, 3, 2024}, {31, 3, 2024});
+  const core::SummaryResult result = core::scanSummary(archive, summary, {u"AB", u"revisione"}, {1, 3, 2024}, {31, 3, 2024});
   EXPECT_EQ(result.lines.toVector(), (std::vector<Text>{u"Revisione       80", u"Revisione freni 120,5"}));
   ASSERT_EQ(result.sums.size(), 1u);
-  EXPECT_EQ(u8(core::formatTotal(result.sums[0], spec.sums[0].form)), "200,50");
+  EXPECT_EQ(u8(core::formatTotal(result.sums[0], summary.sums[0].form)), "200,50");
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ core::LineFormat lineFormat() {
   return core::LineFormat({column({0}, 10), literal(u" - "), rest({1})});
 }
 
-kit::ListSettings searchSpec() {
+kit::ListSettings searchSettings() {
   kit::ListSettings s;
   s.windowClass = "TfrmTrovaProva";
   s.caption = " Trova prove";
@@ -95,7 +95,7 @@ class SearchWindowTest : public ::testing::Test {
 TEST_F(SearchWindowTest, AYearlyArchiveIsNamedAtEachSearch) {
   append("2023.prv", {{"Anna", "Roma", ""}});
   append("2024.prv", {{"Bruno", "Milano", ""}, {"bianca", "Torino", ""}});
-  kit::SearchWindow w(nullptr, searchSpec());
+  kit::SearchWindow w(nullptr, searchSettings());
   w.show();
   EXPECT_TRUE(w.lblMemory()->isHidden());
   EXPECT_EQ(w.lblTrovate->text(), "Il presente elenco contiene 0 schede.");
@@ -106,7 +106,7 @@ TEST_F(SearchWindowTest, AYearlyArchiveIsNamedAtEachSearch) {
   EXPECT_EQ(w.lblConta->text(), "1");
 
   gYear = "2023";
-  kit::SearchWindow other(nullptr, searchSpec());
+  kit::SearchWindow other(nullptr, searchSettings());
   other.show();
   click(other.btnCerca);
   EXPECT_EQ(listLines(other.lstRecords), (QStringList{"Anna       - Roma"}));
@@ -117,7 +117,7 @@ TEST_F(SearchWindowTest, DoubleClickWritesOnlyForItsOwnKeyWordAndTheLastEqualRec
   for (const QString keyWord : {"registro", "costi"}) {
     SCOPED_TRACE(keyWord.toStdString());
     platform::Form* card = addCard(windows);
-    kit::SearchWindow w(nullptr, searchSpec());
+    kit::SearchWindow w(nullptr, searchSettings());
     w.setMemory(keyWord);
     w.show();
     click(w.btnCerca);
