@@ -65,15 +65,6 @@ Imminence checkImminent(std::string_view ansiDate, std::string_view ansiWarningD
   return imminence(ansiDate, ansiWarningDays, today);
 }
 
-namespace {
-// A field of raw record bytes as stored: the length byte capped at the width, as every
-// reader caps it.
-std::string_view fieldBytes(const std::uint8_t* record, const RecordLayout& layout, std::size_t field) {
-  const std::uint8_t* f = record + layout.offset(field);
-  const std::size_t length = std::min<std::size_t>(f[0], layout.field(field).width);
-  return std::string_view(reinterpret_cast<const char*>(f + 1), length);
-}
-}  // namespace
 
 ImminentScan scanImminent(Archive& archive, const RecordLayout& layout, std::size_t dateField,
                           std::size_t warningField, const Date& today) {
@@ -86,7 +77,7 @@ ImminentScan scanImminent(Archive& archive, const RecordLayout& layout, std::siz
     const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
       forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
         const Imminence verdict =
-            checkImminent(fieldBytes(bytes, layout, dateField), fieldBytes(bytes, layout, warningField), today);
+            checkImminent(storedFieldBytes(bytes, layout, dateField), storedFieldBytes(bytes, layout, warningField), today);
         if (verdict == Imminence::Yes) found = true;
         return !found.load(std::memory_order_relaxed);
       });

@@ -36,11 +36,7 @@ void RecordBuffer::set(std::size_t index, std::u16string_view text) {
 }
 
 std::string_view RecordBuffer::rawValue(std::size_t index) const {
-  const std::size_t width = layout_->field(index).width;
-  const std::uint8_t* p = bytes_.data() + layout_->offset(index);
-  // A length byte beyond the width is corrupt: read the width, never past the field.
-  const std::size_t len = std::min<std::size_t>(p[0], width);
-  return std::string_view(reinterpret_cast<const char*>(p + 1), len);
+  return storedFieldBytes(bytes_.data(), *layout_, index);
 }
 
 std::u16string RecordBuffer::get(std::size_t index) const { return trim(FromAnsi(rawValue(index))); }

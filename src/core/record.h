@@ -2,6 +2,7 @@
 // Records are short-string fields back to back: one length byte, then `width` bytes
 // of Windows-1252 text. Bytes after the length are not part of the value: writers
 // leave them as they were, readers never look at them.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -69,5 +70,24 @@ class RecordBuffer {
   const RecordLayout* layout_;
   std::vector<std::uint8_t> bytes_;
 };
+
+// The stored bytes of field `index` read straight from a whole record's bytes laid out
+// by `layout`: the length byte capped at the width (a corrupt length never reads past
+// the field), for scans that look at a few fields without copying the record.
+// Inline: scans call it for every field of every record.
+inline std::string_view storedFieldBytes(const std::uint8_t* record, const RecordLayout& layout, std::size_t index) {
+  const std::uint8_t* p = record + layout.offset(index);
+  const std::size_t len = std::min<std::size_t>(p[0], layout.field(index).width);
+  return std::string_view(reinterpret_cast<const char*>(p + 1), len);
+}
+
+// Stored bytes without the bytes up to 0x20 at both ends: in Windows-1252 those are
+// exactly the blanks and control characters a reader's trim removes.
+inline std::string_view trimBytes(std::string_view bytes) {
+  std::size_t b = 0, e = bytes.size();
+  while (b < e && static_cast<std::uint8_t>(bytes[b]) <= 0x20) ++b;
+  while (e > b && static_cast<std::uint8_t>(bytes[e - 1]) <= 0x20) --e;
+  return bytes.substr(b, e - b);
+}
 
 }  // namespace core

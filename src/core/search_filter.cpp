@@ -30,15 +30,9 @@ bool isBlankOnly(TextView text) {
   return std::all_of(text.begin(), text.end(), [](char16_t c) { return c <= u' '; });
 }
 
-// The stored value of a field with the characters up to the blank removed at both
-// ends. Windows-1252 maps bytes 0x00-0x20 to U+0000-U+0020 and nothing else there,
-// so this is the trim of the converted text.
+// The stored value of a field, trimmed as the converted text would be.
 std::string_view trimmedBytes(const RecordBuffer& record, std::size_t field) {
-  std::string_view v = record.rawValue(field);
-  std::size_t b = 0, e = v.size();
-  while (b < e && static_cast<unsigned char>(v[b]) <= 0x20) ++b;
-  while (e > b && static_cast<unsigned char>(v[e - 1]) <= 0x20) --e;
-  return v.substr(b, e - b);
+  return trimBytes(record.rawValue(field));
 }
 
 // Every Windows-1252 byte's character, for the conversions of a scan.

@@ -223,15 +223,6 @@ void TextGrid::adoptRows(std::size_t at, TextGrid&& part) {
 
 // ---- Filling a grid from an archive ----------------------------------------------
 
-namespace {
-// Blanks and control characters (bytes up to 0x20) at both ends, nothing else.
-std::string_view TrimBytes(std::string_view s) {
-  std::size_t b = 0, e = s.size();
-  while (b < e && static_cast<std::uint8_t>(s[b]) <= 0x20) ++b;
-  while (e > b && static_cast<std::uint8_t>(s[e - 1]) <= 0x20) --e;
-  return s.substr(b, e - b);
-}
-}  // namespace
 
 void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std::span<const GridSource> sources,
               const std::function<bool(const RecordBuffer&)>& take) {
@@ -273,12 +264,8 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
         if (c > sources.size()) continue;
         const GridSource& source = sources[c - 1];
         if (source.field != GridSource::kComposed) {
-          // The stored bytes, trimmed: in Windows-1252 the bytes up to 0x20 are exactly
-          // the characters up to U+0020. A length byte past the width is read as the
-          // width, never past the field.
-          const std::uint8_t* field = bytes + layout.offset(source.field);
-          const std::size_t length = std::min<std::size_t>(field[0], layout.field(source.field).width);
-          cells[c] = TrimBytes(std::string_view(reinterpret_cast<const char*>(field + 1), length));
+          // The stored bytes, trimmed as every reader trims.
+          cells[c] = trimBytes(storedFieldBytes(bytes, layout, source.field));
         } else if (source.compose) {
           composed[c] = toAnsi(source.compose(record));
           cells[c] = composed[c];
@@ -368,7 +355,7 @@ inline char* Put(char* p, std::string_view s) {
 
 // Stored bytes, trimmed and escaped, at p (room for kLongestReference per byte).
 char* PutCell(char* p, std::string_view bytes) {
-  for (char ch : TrimBytes(bytes)) {
+  for (char ch : trimBytes(bytes)) {
     const std::uint8_t k = kSpecial[static_cast<std::uint8_t>(ch)];
     if (k == 0) {
       *p++ = ch;

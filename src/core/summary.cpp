@@ -91,17 +91,10 @@ Text summaryIntervalText(TextView start, TextView end) {
 
 namespace {
 
-// A field's stored bytes straight from the record's bytes (the length capped at the
-// width), trimmed: the scan reads a date and a few numbers from every record without
-// copying or converting it.
+// A field's stored bytes straight from the record's bytes, trimmed: the scan reads a
+// date and a few numbers from every record without copying or converting it.
 std::string_view trimmedField(const std::uint8_t* record, const RecordLayout& layout, std::size_t field) {
-  const std::size_t offset = layout.offset(field);
-  const std::size_t length = std::min<std::size_t>(record[offset], layout.field(field).width);
-  std::string_view v(reinterpret_cast<const char*>(record + offset + 1), length);
-  std::size_t b = 0, e = v.size();
-  while (b < e && static_cast<std::uint8_t>(v[b]) <= 0x20) ++b;
-  while (e > b && static_cast<std::uint8_t>(v[e - 1]) <= 0x20) --e;
-  return v.substr(b, e - b);
+  return trimBytes(storedFieldBytes(record, layout, field));
 }
 
 }  // namespace

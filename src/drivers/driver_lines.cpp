@@ -33,9 +33,7 @@ core::LineFormat driverLine() { return line(30, 30, u"  Note: ", "Note"); }
 core::LineFormat availabilityLine() { return line(26, 26, u"  ", "Programma"); }
 
 bool flagHolds(const core::RecordBuffer& record, std::size_t field, std::u16string_view text) {
-  std::string_view raw = record.rawValue(field);
-  while (!raw.empty() && static_cast<unsigned char>(raw.front()) <= 0x20) raw.remove_prefix(1);
-  while (!raw.empty() && static_cast<unsigned char>(raw.back()) <= 0x20) raw.remove_suffix(1);
+  const std::string_view raw = core::trimBytes(record.rawValue(field));
   if (raw.size() != text.size()) return false;
   for (std::size_t i = 0; i < raw.size(); ++i)
     if (core::AnsiToUnicode(static_cast<unsigned char>(raw[i])) != text[i]) return false;

@@ -17,10 +17,7 @@ std::size_t field(std::string_view name) { return mileageLayout().indexOf(name);
 // Whether the stored value of a field, trimmed, is exactly `ansi` (Windows-1252 bytes):
 // the lists look at two short fields of every record without converting them.
 bool storedIs(const core::RecordBuffer& record, std::size_t index, std::string_view ansi) {
-  std::string_view v = record.rawValue(index);
-  while (!v.empty() && static_cast<unsigned char>(v.front()) <= 0x20) v.remove_prefix(1);
-  while (!v.empty() && static_cast<unsigned char>(v.back()) <= 0x20) v.remove_suffix(1);
-  return v == ansi;
+  return core::trimBytes(record.rawValue(index)) == ansi;
 }
 
 constexpr std::string_view kYesBytes = "S\xEC";

@@ -39,10 +39,7 @@ core::LineFormat scheduleLineFormat() {
 namespace {
 // The stored bytes of a field, trimmed (bytes up to 0x20 are the characters up to U+0020).
 std::string_view trimmedBytes(const core::RecordBuffer& record, std::size_t field) {
-  std::string_view s = record.rawValue(field);
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= 0x20) s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.remove_suffix(1);
-  return s;
+  return core::trimBytes(record.rawValue(field));
 }
 void append(core::Text& out, std::string_view bytes) {
   for (char b : bytes) out += core::AnsiToUnicode(static_cast<std::uint8_t>(b));
