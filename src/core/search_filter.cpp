@@ -5,8 +5,6 @@
 #include <cstring>
 #include <exception>
 #include <memory>
-#include <system_error>
-#include <thread>
 
 #include "core/ansi.h"
 #include "core/archive.h"
@@ -477,8 +475,8 @@ class FoldedSort {
 
   std::vector<std::size_t> order() {
     const std::size_t n = entries_.size();
-    const unsigned cores = std::thread::hardware_concurrency();
-    const std::size_t parts = n < kPartsFrom ? 1 : std::min<std::size_t>(kMaxParts, cores);
+    // A long list is sorted in as many parts as a scan of as many records is read in.
+    const std::size_t parts = scanParts(n).size();
     if (parts > 1) sortInParts(parts);
     else sort(entries_.data(), n, 0);
     std::vector<std::size_t> out(n);
@@ -489,8 +487,6 @@ class FoldedSort {
  private:
   // A long list is cut into a few parts by sampled lines and the parts are sorted
   // side by side, each on a core of its own; the caller waits for all of them.
-  static constexpr std::size_t kPartsFrom = 20000;
-  static constexpr std::size_t kMaxParts = 4;
   static constexpr std::size_t kSamplesPerPart = 32;
 
   struct Entry {
@@ -579,16 +575,9 @@ class FoldedSort {
     entries_.swap(byPart);
 
     Entry* first = entries_.data();
-    auto sortPart = [first, &starts](std::size_t p) { sort(first + starts[p], starts[p + 1] - starts[p], 0); };
-    std::vector<std::thread> helpers;
-    try {
-      for (std::size_t p = 1; p < parts; ++p) helpers.emplace_back(sortPart, p);
-    } catch (const std::system_error&) {
-      // No thread to be had: the parts left are sorted here.
-    }
-    for (std::size_t p = helpers.size() + 1; p < parts; ++p) sortPart(p);
-    sortPart(0);
-    for (std::thread& t : helpers) t.join();
+    const PartFailure failed =
+        runParts(parts, [first, &starts](std::size_t p) { sort(first + starts[p], starts[p + 1] - starts[p], 0); });
+    if (failed.failure) std::rethrow_exception(failed.failure);
   }
 
   // The lines of a range lie anywhere in the list's memory: asking early for the

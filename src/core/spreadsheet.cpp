@@ -223,7 +223,6 @@ void TextGrid::adoptRows(std::size_t at, TextGrid&& part) {
 
 // ---- Filling a grid from an archive ----------------------------------------------
 
-
 void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std::span<const GridSource> sources,
               const std::function<bool(const RecordBuffer&)>& take) {
   const std::size_t count = archive.count();
