@@ -197,7 +197,7 @@ void forEachRecordBytes(Archive& archive,
 
 std::vector<ScanPart> scanParts(std::size_t count) {
   // Below this a scan is over before threads would pay for themselves.
-  constexpr std::size_t kPartsFrom = 20000, kMaxParts = 4;
+  constexpr std::size_t kPartsFrom = 20000, kMaxParts = 8;
   const std::size_t parts =
       count < kPartsFrom ? 1 : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxParts);
   std::vector<ScanPart> out;

@@ -87,7 +87,7 @@ struct ScanPart {
 };
 
 // The parts a scan of `count` records is cut into, in file order: one part for a short
-// archive (under 20,000 records), else as many as the cores, at most four.
+// archive (under 20,000 records), else as many as the cores, at most eight.
 std::vector<ScanPart> scanParts(std::size_t count);
 
 // Runs run(p) for every part p: parts from 1 on threads of their own (here, after part

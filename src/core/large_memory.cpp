@@ -9,12 +9,19 @@ namespace core {
 
 void LargeFree::operator()(void* p) const noexcept { std::free(p); }
 
+namespace {
+constexpr std::size_t kLargePage = std::size_t{2} << 20, kLargeFrom = std::size_t{256} << 10;
+}
+
+std::size_t largeRoom(std::size_t bytes) {
+  return bytes >= kLargeFrom ? (bytes + kLargePage - 1) / kLargePage * kLargePage : bytes;
+}
+
 void* allocateLargeBytes(std::size_t bytes) {
-  constexpr std::size_t kLargePage = std::size_t{2} << 20;
   void* p = nullptr;
-  if (bytes >= kLargePage) {
+  if (bytes >= kLargeFrom) {
     // aligned_alloc wants a multiple of the alignment.
-    const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
+    const std::size_t rounded = largeRoom(bytes);
     p = std::aligned_alloc(kLargePage, rounded);
 #ifdef MADV_HUGEPAGE
     if (p) ::madvise(p, rounded, MADV_HUGEPAGE);  // a hint only

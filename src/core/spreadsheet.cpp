@@ -62,6 +62,30 @@ char* WriteNumberCell(char* p, std::size_t number, std::size_t room) {
   return std::copy(digits, end, p);
 }
 
+// A cell's bytes copied: cells are short, and a call to memmove for each one costs
+// more than the copy, so up to 32 bytes go in two overlapping fixed-size moves.
+inline char* PutBytes(char* p, std::string_view bytes) {
+  const char* s = bytes.data();
+  const std::size_t n = bytes.size();
+  if (n >= 16 && n <= 32) {
+    std::memcpy(p, s, 16);
+    std::memcpy(p + n - 16, s + n - 16, 16);
+  } else if (n >= 8 && n < 16) {
+    std::memcpy(p, s, 8);
+    std::memcpy(p + n - 8, s + n - 8, 8);
+  } else if (n >= 4 && n < 8) {
+    std::memcpy(p, s, 4);
+    std::memcpy(p + n - 4, s + n - 4, 4);
+  } else if (n > 0 && n < 4) {
+    p[0] = s[0];
+    p[n / 2] = s[n / 2];
+    p[n - 1] = s[n - 1];
+  } else if (n > 32) {
+    std::memcpy(p, s, n);
+  }
+  return p + n;
+}
+
 std::size_t LengthSize(std::size_t length) {
   std::size_t n = 1;
   while (length >= 0x80) {
@@ -144,7 +168,7 @@ std::uint32_t TextGrid::store(std::span<const std::string_view> cells, std::size
     } else {
       p = WriteLength(p, cell.size());
     }
-    p = std::copy(cell.begin(), cell.end(), p);
+    p = PutBytes(p, cell);
   }
   return static_cast<std::uint32_t>(pos + 1);
 }
@@ -192,7 +216,7 @@ void TextGrid::setCell(std::size_t row, std::size_t column, std::u16string_view 
 
 void TextGrid::reorderRows(std::span<const std::size_t> order) {
   if (order.size() != rows_.size()) throw std::invalid_argument("not a reordering of the rows");
-  std::vector<std::uint32_t> reordered(rows_.size());
+  LargeVector<std::uint32_t> reordered(rows_.size());
   std::vector<bool> seen(rows_.size());
   for (std::size_t r = 0; r < order.size(); ++r) {
     if (order[r] >= rows_.size() || seen[order[r]]) throw std::invalid_argument("not a reordering of the rows");
@@ -287,7 +311,10 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
         runParts(fillParts, [&](std::size_t p) { partGrids[p].addToNumbers(firstRow[p]); });
     if (renumbered.failure) std::rethrow_exception(renumbered.failure);
   }
-  grid.setRowCount(take ? 0 : count);
+  // The earlier rows' texts go: a grid filled again never holds two archives' texts.
+  grid.setRowCount(0);
+  if (!take) grid.setRowCount(count);
+  if (take && fillParts > 0) grid.reserve(firstRow[fillParts - 1] + partGrids[fillParts - 1].rowCount());
   for (std::size_t p = 0; p < fillParts; ++p) grid.adoptRows(firstRow[p], std::move(partGrids[p]));
   if (failed.failure) std::rethrow_exception(failed.failure);
 }
@@ -489,69 +516,74 @@ void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) {
     return r;
   }();
   // Each key's first sixteen characters packed into one number by their places (the
-  // first in the highest bits, missing ones 0), kept beside its row: most comparisons
-  // are one comparison of two numbers in one array; equal prefixes compare the rest.
+  // first in the highest bits, missing ones 0), kept beside its text and row: most
+  // comparisons are one comparison of two numbers in one array; equal prefixes compare
+  // the rest.
   constexpr std::size_t kPrefix = 16;
   struct Key {
     unsigned __int128 prefix;
-    std::size_t row;
+    const char* text;
+    std::uint32_t length;
+    std::uint32_t row;
   };
-  const std::size_t rows = grid.rowCount();
-  std::vector<std::string_view> texts(rows);
-  std::vector<Key> keys(rows);
   // The texts compared from their seventeenth character on (the first sixteen are
   // equal when this is asked); -1, 0 or 1.
-  auto compareTail = [&](std::size_t a, std::size_t b) {
-    const std::string_view x = texts[a], y = texts[b];
-    const std::size_t n = std::min(x.size(), y.size());
+  auto compareTail = [](const Key& a, const Key& b) {
+    const std::size_t n = std::min(a.length, b.length);
     for (std::size_t i = kPrefix; i < n; ++i) {
-      const char16_t p = folded[static_cast<std::uint8_t>(x[i])], q = folded[static_cast<std::uint8_t>(y[i])];
+      const char16_t p = folded[static_cast<std::uint8_t>(a.text[i])], q = folded[static_cast<std::uint8_t>(b.text[i])];
       if (p != q) return p < q ? -1 : 1;
     }
-    return x.size() == y.size() ? 0 : x.size() < y.size() ? -1 : 1;
+    return a.length == b.length ? 0 : a.length < b.length ? -1 : 1;
   };
   // Equal texts keep their order: the row decides last, so the order is total and the
   // faster unstable sort gives the stable result.
   auto less = [&](const Key& a, const Key& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
-    if (const int c = compareTail(a.row, b.row); c != 0) return c < 0;
+    if (const int c = compareTail(a, b); c != 0) return c < 0;
     return a.row < b.row;
   };
   // A long grid is sorted in the parts a scan would read, side by side, and the sorted
-  // parts merged; the order being total, the result is the one sort's.
+  // parts merged pairwise into a second array and back; the order being total, the
+  // result is the one sort's.
+  const std::size_t rows = grid.rowCount();
   const std::vector<ScanPart> parts = scanParts(rows);
-  auto at = [&](std::size_t i) { return keys.begin() + static_cast<std::ptrdiff_t>(i); };
+  LargeVector<Key> keys(rows), merged(parts.size() > 1 ? rows : 0);
   PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
     for (std::size_t r = parts[p].first; r < parts[p].end; ++r) {
-      texts[r] = grid.cellBytes(r, keyColumn);
+      const std::string_view text = grid.cellBytes(r, keyColumn);
       unsigned __int128 prefix = 0;
       for (std::size_t i = 0; i < kPrefix; ++i) {
         prefix <<= 8;
-        if (i < texts[r].size()) prefix |= rank[static_cast<std::uint8_t>(texts[r][i])];
+        if (i < text.size()) prefix |= rank[static_cast<std::uint8_t>(text[i])];
       }
-      keys[r] = {prefix, r};
+      keys[r] = {prefix, text.data(), static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(r)};
     }
-    std::sort(at(parts[p].first), at(parts[p].end), less);
+    std::sort(keys.begin() + parts[p].first, keys.begin() + parts[p].end, less);
   });
   if (failed.failure) std::rethrow_exception(failed.failure);
-  // Neighbouring runs merged pairwise, the pairs of a round side by side.
+  Key* from = keys.data();
+  Key* to = merged.data();
   std::vector<std::size_t> bounds;  // starts of the sorted runs, then the end
   for (const ScanPart& part : parts) bounds.push_back(part.first);
   bounds.push_back(rows);
   while (bounds.size() > 2) {
-    const std::size_t pairs = (bounds.size() - 1) / 2;
-    failed = runParts(pairs, [&](std::size_t k) {
-      std::inplace_merge(at(bounds[2 * k]), at(bounds[2 * k + 1]), at(bounds[2 * k + 2]), less);
+    const std::size_t runs = bounds.size() - 1;
+    // A run without a partner is carried over as it is.
+    failed = runParts((runs + 1) / 2, [&](std::size_t k) {
+      const std::size_t a = bounds[2 * k], b = bounds[std::min(2 * k + 1, runs)], e = bounds[std::min(2 * k + 2, runs)];
+      std::merge(from + a, from + b, from + b, from + e, to + a, less);
     });
     if (failed.failure) std::rethrow_exception(failed.failure);
+    std::swap(from, to);
     std::vector<std::size_t> next;
-    for (std::size_t i = 0; i < bounds.size() - 1; i += 2) next.push_back(bounds[i]);
+    for (std::size_t i = 0; i < runs; i += 2) next.push_back(bounds[i]);
     next.push_back(rows);
     bounds = std::move(next);
   }
-  std::vector<std::size_t> order(rows);
-  for (std::size_t r = 0; r < rows; ++r) order[r] = keys[r].row;
-  grid.reorderRows(order);
+  LargeVector<std::size_t> order(rows);
+  for (std::size_t r = 0; r < rows; ++r) order[r] = from[r].row;
+  grid.reorderRows(std::span<const std::size_t>(order.data(), order.size()));
 }
 
 }  // namespace core

@@ -63,6 +63,8 @@ class TextGrid {
   // moving their texts, not copying them; `part` (of as many columns) is left empty.
   // Throws std::length_error when the grid's texts would pass 4 GiB.
   void adoptRows(std::size_t at, TextGrid&& part);
+  // The memory that holds the grid's texts, in bytes.
+  std::size_t heldBytes() const { return blocks_.size() * kBlock; }
 
  private:
   // Packs a row's cells into the blocks; returns the run's position + 1.
@@ -74,7 +76,7 @@ class TextGrid {
   using Block = LargeArray<char>;
 
   std::size_t columns_;
-  std::vector<std::uint32_t> rows_;  // position + 1 of each row's run; 0: an empty row
+  LargeVector<std::uint32_t> rows_;  // position + 1 of each row's run; 0: an empty row
   // Block b holds positions b * kBlock onwards. A run longer than a block gets a block
   // of its own size and the positions of the blocks it covers (left null).
   std::vector<Block> blocks_;

@@ -320,6 +320,13 @@ TEST_F(FillGridTest, LargeArchiveReadInBatchesKeepsEveryRecordInPlace) {
     ASSERT_EQ(grid.cellBytes(r, 1), expected[r]) << r;
     ASSERT_EQ(grid.cellBytes(r, 0), std::to_string(r + 1)) << r;
   }
+
+  // Filled again (a window shown again), the grid holds this fill's texts only.
+  core::fillGrid(grid, a, layout_, sources_);
+  const std::size_t held = grid.heldBytes();
+  core::fillGrid(grid, a, layout_, sources_);
+  EXPECT_EQ(grid.heldBytes(), held);
+  EXPECT_EQ(grid.rowCount(), n);
 }
 
 TEST_F(FillGridTest, SelectedRecordsAndComposedValues) {

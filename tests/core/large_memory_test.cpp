@@ -1,0 +1,44 @@
+#include "core/large_memory.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace {
+
+TEST(LargeVector, GrowsPastTheLargeSizeKeepingEveryValue) {
+  // From the small-block start through several moves into large pages.
+  core::LargeVector<std::uint32_t> v;
+  const std::uint32_t n = 1'500'000;  // 6 MB
+  for (std::uint32_t i = 0; i < n; ++i) v.push_back(i * 7u);
+  ASSERT_EQ(v.size(), n);
+  for (std::uint32_t i = 0; i < n; ++i) ASSERT_EQ(v[i], i * 7u) << i;
+
+  v.resize(10);
+  v.resize(20, 5u);  // new values are the given one, old ones stay
+  EXPECT_EQ(v[9], 63u);
+  EXPECT_EQ(v[10], 5u);
+  EXPECT_EQ(v[19], 5u);
+
+  core::LargeVector<std::uint32_t> moved = std::move(v);
+  EXPECT_EQ(moved.size(), 20u);
+  EXPECT_EQ(moved[9], 63u);
+  moved.release();
+  EXPECT_TRUE(moved.empty());
+  moved.push_back(1);
+  EXPECT_EQ(moved[0], 1u);
+}
+
+TEST(LargeMemory, RoomIsWholeLargePagesFromAQuarterMegabyte) {
+  EXPECT_EQ(core::largeRoom(1000), 1000u);
+  EXPECT_EQ(core::largeRoom((256u << 10) - 1), (256u << 10) - 1);
+  EXPECT_EQ(core::largeRoom(256u << 10), 2u << 20);
+  EXPECT_EQ(core::largeRoom((2u << 20) + 1), 4u << 20);
+  // All of the room can be written.
+  const std::size_t room = core::largeRoom(300'000);
+  core::LargeArray<char> block = core::allocateLarge<char>(300'000);
+  block[room - 1] = 'x';
+  EXPECT_EQ(block[room - 1], 'x');
+}
+
+}  // namespace
