@@ -5,6 +5,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -16,6 +20,10 @@
 namespace core {
 
 namespace {
+// The most parts a scan is cut into: more cores than this find the disk cache's copy
+// of the file, not the work, the limit.
+constexpr std::size_t kMaxParts = 8;
+
 std::string describe(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
@@ -197,7 +205,7 @@ void forEachRecordBytes(Archive& archive,
 
 std::vector<ScanPart> scanParts(std::size_t count) {
   // Below this a scan is over before threads would pay for themselves.
-  constexpr std::size_t kPartsFrom = 20000, kMaxParts = 8;
+  constexpr std::size_t kPartsFrom = 20000;
   const std::size_t parts =
       count < kPartsFrom ? 1 : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxParts);
   std::vector<ScanPart> out;
@@ -205,26 +213,121 @@ std::vector<ScanPart> scanParts(std::size_t count) {
   return out;
 }
 
-PartFailure runParts(std::size_t parts, const std::function<void(std::size_t)>& run) {
-  std::vector<std::exception_ptr> failures(parts);
-  auto runPart = [&](std::size_t p) {
-    try {
-      run(p);
-    } catch (...) {
-      failures[p] = std::current_exception();
-    }
+namespace {
+
+// The threads the parts of scans and sorts run on: made once, when first needed, and
+// kept for the life of the program. Making and ending a thread for every part of every
+// scan costs about a millisecond a scan, more than a scan of thousands of records.
+//
+// A job's parts are claimed one by one, by the caller and by any idle thread, so a job
+// never waits on threads that are busy elsewhere (a part may itself run parts): the
+// caller runs whatever nobody else has claimed.
+class PartThreads {
+ public:
+  struct Job {
+    const std::function<void(std::size_t)>* run = nullptr;
+    std::size_t parts = 0;
+    std::atomic<std::size_t> next{1};  // the next part not yet claimed (0 is the caller's)
+    std::size_t finished = 0;           // under the threads' lock
+    std::vector<std::exception_ptr> failures;
+    std::condition_variable allFinished;
   };
-  std::vector<std::thread> helpers;
-  try {
-    for (std::size_t p = 1; p < parts; ++p) helpers.emplace_back(runPart, p);
-  } catch (const std::system_error&) {
-    // No thread to be had: the parts left are run here.
+
+  // The threads, made at the first call; null when no thread could be had.
+  static PartThreads* get() {
+    static PartThreads* threads = make();
+    return threads;
   }
-  if (parts > 0) runPart(0);
-  for (std::size_t p = helpers.size() + 1; p < parts; ++p) runPart(p);
-  for (std::thread& t : helpers) t.join();
+
+  // Runs every part of the job (the calling thread takes part in it) and returns when
+  // all have ended.
+  void run(const std::shared_ptr<Job>& job) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      jobs_.push_back(job);
+    }
+    wake_.notify_all();
+    // Part 0 is the caller's own, as when there are no threads.
+    runPart(*job, 0);
+    work(*job);
+    std::unique_lock<std::mutex> lock(mutex_);
+    job->allFinished.wait(lock, [&] { return job->finished == job->parts; });
+    jobs_.erase(std::remove(jobs_.begin(), jobs_.end(), job), jobs_.end());
+  }
+
+ private:
+  // The process keeps the threads to its end: they are never joined, so no part can
+  // be waiting on them while the program's statics go.
+  static PartThreads* make() {
+    const std::size_t count = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxParts) - 1;
+    if (count == 0) return nullptr;
+    auto* threads = new PartThreads;
+    try {
+      for (std::size_t made = 0; made < count; ++made) std::thread([threads] { threads->serve(); }).detach();
+    } catch (const std::system_error&) {
+      // Fewer threads: the callers run the parts left.
+    }
+    return threads;
+  }
+
+  void runPart(Job& job, std::size_t p) {
+    try {
+      (*job.run)(p);
+    } catch (...) {
+      job.failures[p] = std::current_exception();
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (++job.finished == job.parts) job.allFinished.notify_all();
+  }
+
+  // Runs parts of `job` as long as any is left unclaimed.
+  void work(Job& job) {
+    for (std::size_t p; (p = job.next.fetch_add(1)) < job.parts;) runPart(job, p);
+  }
+
+  void serve() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [&] {
+        return std::any_of(jobs_.begin(), jobs_.end(), [](const auto& j) { return j->next.load() < j->parts; });
+      });
+      for (const std::shared_ptr<Job>& open : jobs_) {
+        if (open->next.load() >= open->parts) continue;
+        const std::shared_ptr<Job> job = open;  // kept while its parts run
+        lock.unlock();
+        work(*job);
+        lock.lock();
+        break;
+      }
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::vector<std::shared_ptr<Job>> jobs_;  // jobs with parts not all ended
+};
+
+}  // namespace
+
+PartFailure runParts(std::size_t parts, const std::function<void(std::size_t)>& run) {
+  auto job = std::make_shared<PartThreads::Job>();
+  job->run = &run;
+  job->parts = parts;
+  job->failures.resize(parts);
+  PartThreads* threads = parts > 1 ? PartThreads::get() : nullptr;
+  if (threads) {
+    threads->run(job);
+  } else {
+    for (std::size_t p = 0; p < parts; ++p) {
+      try {
+        run(p);
+      } catch (...) {
+        job->failures[p] = std::current_exception();
+      }
+    }
+  }
   for (std::size_t p = 0; p < parts; ++p)
-    if (failures[p]) return {p, failures[p]};
+    if (job->failures[p]) return {p, job->failures[p]};
   return {parts, nullptr};
 }
 

@@ -90,9 +90,9 @@ struct ScanPart {
 // archive (under 20,000 records), else as many as the cores, at most eight.
 std::vector<ScanPart> scanParts(std::size_t count);
 
-// Runs run(p) for every part p: parts from 1 on threads of their own (here, after part
-// 0, when no thread can be had), part 0 on the calling thread; returns when all have
-// ended. Returns the first part, in part order, that failed and its failure, or
+// Runs run(p) for every part p: part 0 on the calling thread, the others on the
+// program's part threads (kept from the first call on) or, when those are busy or
+// cannot be had, here after part 0; returns when all have ended. Returns the first part, in part order, that failed and its failure, or
 // {parts, nullptr} when none did: the caller keeps what the parts before it (and the
 // failed part, up to its failure) found, in file order, and rethrows.
 struct PartFailure {

@@ -41,6 +41,15 @@ class LargeVector {
  public:
   LargeVector() = default;
   explicit LargeVector(std::size_t count, const T& value = T{}) { resize(count, value); }
+  LargeVector(const LargeVector& other) {
+    reserve(other.size_);
+    if (other.size_) std::memcpy(static_cast<void*>(data_.get()), other.data_.get(), other.size_ * sizeof(T));
+    size_ = other.size_;
+  }
+  LargeVector& operator=(const LargeVector& other) {
+    if (this != &other) *this = LargeVector(other);
+    return *this;
+  }
   LargeVector(LargeVector&&) noexcept = default;
   LargeVector& operator=(LargeVector&&) noexcept = default;
 

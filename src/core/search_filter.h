@@ -129,7 +129,7 @@ class LineList {
   // The list's sorted order (see sortLines): the indexes of the lines in that order,
   // the lines left where they are. A long list is sorted on a few cores at once; the
   // call returns when all of them are done.
-  std::vector<std::size_t> sortedOrder() const;
+  LargeVector<std::size_t> sortedOrder() const;
 
  private:
   struct Block {
@@ -140,7 +140,7 @@ class LineList {
   char16_t* room(std::size_t length);
 
   std::vector<Block> blocks_;
-  std::vector<std::uint64_t> starts_;  // block << 32 | offset in the block
+  LargeVector<std::uint64_t> starts_;  // block << 32 | offset in the block
   std::size_t nextBlockChars_ = 0;
   Text line_;  // a line with computed columns, built before it is placed
 };

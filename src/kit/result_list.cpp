@@ -42,7 +42,7 @@ void ResultListModel::setLines(core::LineList lines) {
 void ResultListModel::clear() {
   beginResetModel();
   lines_.clear();
-  std::vector<std::size_t>().swap(order_);
+  order_.release();
   endResetModel();
 }
 

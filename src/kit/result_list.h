@@ -40,7 +40,7 @@ class ResultListModel : public QAbstractListModel {
 
  private:
   core::LineList lines_;
-  std::vector<std::size_t> order_;
+  core::LargeVector<std::size_t> order_;
 };
 
 class ResultList : public QListView {

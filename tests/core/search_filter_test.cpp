@@ -199,7 +199,7 @@ TEST(ListOrder, ManyLinesWithSharedBeginningsSortAsTheFoldedComparison) {
     std::stable_sort(expected.begin(), expected.end(), [](const Text& a, const Text& b) { return core::lessFolded(a, b); });
     core::LineList list;
     for (const Text& l : lines) list.add(l);
-    std::vector<std::size_t> order = list.sortedOrder();
+    const core::LargeVector<std::size_t> order = list.sortedOrder();
     ASSERT_EQ(order.size(), lines.size());
     std::vector<Text> viaList;
     for (std::size_t i : order) viaList.emplace_back(list[i]);
