@@ -4,8 +4,9 @@
 // more is rounded up to whole 2 MiB pages, aligned to 2 MiB and offered to the system
 // for large pages: a whole archive's texts then cost a few page faults instead of
 // thousands. A first touch of a small page can cost microseconds (much more under
-// virtualisation), so the rounding pays for itself many times. Without large pages all
-// works the same.
+// virtualisation), so the rounding pays for itself many times. Large blocks given back
+// are kept (up to 64 MiB) for the next of the same size. Without large pages all works
+// the same.
 #include <algorithm>
 #include <cstddef>
 #include <cstring>

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
+#include <thread>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -67,6 +69,50 @@ TEST(ForEachRecord, StopsWhenTheVisitSaysSoAndOnAnEmptyArchiveVisitsNothing) {
   EXPECT_EQ(visits, 0);
   std::remove(path.c_str());
   std::remove(empty.c_str());
+}
+
+}  // namespace
+
+// ---- Parts run side by side ---------------------------------------------------------
+
+namespace {
+
+TEST(RunParts, EveryPartRunsOnceAndTheFirstFailureInPartOrderIsReturned) {
+  for (std::size_t parts : {0u, 1u, 3u, 8u, 20u}) {
+    std::vector<std::atomic<int>> runs(parts);
+    const core::PartFailure none = core::runParts(parts, [&](std::size_t p) { ++runs[p]; });
+    EXPECT_EQ(none.part, parts);
+    EXPECT_FALSE(none.failure);
+    for (std::size_t p = 0; p < parts; ++p) EXPECT_EQ(runs[p].load(), 1) << parts << " parts, part " << p;
+  }
+  // Parts 2 and 5 fail; the others still run to their end.
+  std::vector<std::atomic<int>> runs(8);
+  const core::PartFailure failed = core::runParts(8, [&](std::size_t p) {
+    ++runs[p];
+    if (p == 2 || p == 5) throw core::ArchiveError("part " + std::to_string(p));
+  });
+  EXPECT_EQ(failed.part, 2u);
+  ASSERT_TRUE(failed.failure);
+  EXPECT_THROW(std::rethrow_exception(failed.failure), core::ArchiveError);
+  for (const auto& r : runs) EXPECT_EQ(r.load(), 1);
+}
+
+TEST(RunParts, PartsThatRunPartsAndCallersOnSeveralThreadsAllFinish) {
+  // The part threads are shared: a part running parts, and several windows' scans at
+  // once, must neither wait for ever nor lose a part.
+  std::atomic<int> inner{0};
+  auto nested = [&] {
+    const core::PartFailure f = core::runParts(6, [&](std::size_t) {
+      const core::PartFailure g = core::runParts(5, [&](std::size_t) { ++inner; });
+      if (g.failure) std::rethrow_exception(g.failure);
+    });
+    if (f.failure) std::rethrow_exception(f.failure);
+  };
+  std::vector<std::thread> callers;
+  for (int i = 0; i < 4; ++i) callers.emplace_back(nested);
+  nested();
+  for (std::thread& t : callers) t.join();
+  EXPECT_EQ(inner.load(), 5 * 6 * 5);
 }
 
 }  // namespace
