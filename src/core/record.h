@@ -49,11 +49,24 @@ class RecordLayout {
 class RecordBuffer {
  public:
   explicit RecordBuffer(const RecordLayout& layout);
+  // A copy holds its own bytes, even of a buffer that is looking at a block's.
+  RecordBuffer(const RecordBuffer& other);
+  RecordBuffer& operator=(const RecordBuffer& other);
+  RecordBuffer(RecordBuffer&&) noexcept = default;
+  RecordBuffer& operator=(RecordBuffer&&) noexcept = default;
 
   const RecordLayout& layout() const { return *layout_; }
-  std::uint8_t* data() { return bytes_.data(); }
-  const std::uint8_t* data() const { return bytes_.data(); }
+  // Writing starts from the bytes the buffer shows (those it looks at are copied in).
+  std::uint8_t* data() {
+    own();
+    return bytes_.data();
+  }
+  const std::uint8_t* data() const { return shown_ ? shown_ : bytes_.data(); }
   std::size_t size() const { return bytes_.size(); }
+  // For a scan: the buffer shows `record` (a whole record of its layout, in a block the
+  // scan keeps) without copying it, until the next call or the first write. Whoever
+  // keeps a record past the visit keeps a copy of the buffer, which owns its bytes.
+  void lookAt(const std::uint8_t* record) { shown_ = record; }
 
   // Field copy: trims the text, converts it to Windows-1252 ('?' for what it lacks),
   // keeps at most the field's width; the bytes after the new length stay as they were.
@@ -67,8 +80,12 @@ class RecordBuffer {
   std::string_view rawValue(std::size_t index) const;
 
  private:
+  // Takes in the bytes the buffer looks at, before a write.
+  void own();
+
   const RecordLayout* layout_;
   std::vector<std::uint8_t> bytes_;
+  const std::uint8_t* shown_ = nullptr;  // a scan's block, shown in place of bytes_
 };
 
 // The stored bytes of field `index` read straight from a whole record's bytes laid out

@@ -103,12 +103,6 @@ int RecordFilter::matches(const RecordBuffer& record) const {
   return n;
 }
 
-std::vector<std::size_t> RecordFilter::fields() const {
-  std::vector<std::size_t> out;
-  for (const Needle& n : needles_) out.push_back(n.field);
-  return out;
-}
-
 // ---- List lines ------------------------------------------------------------------
 
 namespace line {
@@ -200,14 +194,6 @@ void LineFormat::appendTo(Text& out, const RecordBuffer& record) const {
       else out.append(n - len, u' ');
     }
   }
-}
-
-bool LineFormat::readsOnly(std::vector<std::size_t>& fields) const {
-  for (const LinePiece& p : pieces_) {
-    if (p.compute) return false;
-    fields.insert(fields.end(), p.fields.begin(), p.fields.end());
-  }
-  return true;
 }
 
 Text LineFormat::build(const RecordBuffer& record) const {
@@ -330,7 +316,7 @@ void scanLines(Archive& archive, const RecordLayout& layout, const LineFormat& f
   const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
     RecordBuffer r(layout);
     forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
-      std::memcpy(r.data(), bytes, r.size());
+      r.lookAt(bytes);
       const Verdict v = choose(r);
       if (v == Verdict::Take) partLines[p].add(format, r);
       if (v == Verdict::Stop) stopped[p] = 1;
@@ -351,59 +337,21 @@ void scanLines(Archive& archive, const RecordLayout& layout, const LineFormat& f
   if (failed.failure && failed.part < upTo) std::rethrow_exception(failed.failure);
 }
 
-namespace {
-// A stretch of a record's bytes.
-struct ByteRange {
-  std::size_t offset, size;
-};
-
-// The bytes of `fields` (each whole: its length byte and its width), joined where
-// they touch.
-std::vector<ByteRange> fieldBytes(const RecordLayout& layout, std::vector<std::size_t> fields) {
-  std::sort(fields.begin(), fields.end());
-  fields.erase(std::unique(fields.begin(), fields.end()), fields.end());
-  std::vector<ByteRange> ranges;
-  for (std::size_t f : fields) {
-    const ByteRange r{layout.offset(f), layout.field(f).width + 1u};
-    if (!ranges.empty() && ranges.back().offset + ranges.back().size == r.offset) ranges.back().size += r.size;
-    else ranges.push_back(r);
-  }
-  return ranges;
-}
-}  // namespace
-
 LineList searchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                      const RecordFilter& filter) {
-  LineList lines;
-  RecordBuffer record(layout);
+  if (layout.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
   const std::size_t count = archive.count();
-  // With no filter every record is listed: room for all of them at once (a guess of
-  // the characters; longer lines only add a block).
-  auto makeRoom = [&](LineList& list, std::size_t records) {
-    if (filter.count() == 0) list.reserve(records, records * 160);
-  };
-  std::vector<std::size_t> fields = filter.fields();
-  if (!format.readsOnly(fields)) {
-    makeRoom(lines, count);
-    forEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
-      if (filter.qualifies(r)) lines.add(format, r);
-      return true;
-    });
-    return lines;
-  }
-  if (record.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
-
-  // Only the fields the line and the filters read are copied out of the file's
-  // blocks: a few hundred bytes of a record of thousands.
-  const std::vector<ByteRange> ranges = fieldBytes(layout, std::move(fields));
   const std::vector<ScanPart> parts = scanParts(count);
   std::vector<LineList> partLines(parts.size());
   const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
     LineList& out = partLines[p];
-    makeRoom(out, parts[p].end - parts[p].first);
+    // With no filter every record is listed: room for all of them at once (a guess of
+    // the characters; longer lines only add a block).
+    if (filter.count() == 0) out.reserve(parts[p].end - parts[p].first, (parts[p].end - parts[p].first) * 160);
+    // The filters and the line read the record where the scan's block holds it.
     RecordBuffer r(layout);
     forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
-      for (const ByteRange& b : ranges) std::memcpy(r.data() + b.offset, bytes + b.offset, b.size);
+      r.lookAt(bytes);
       if (filter.qualifies(r)) out.add(format, r);
       return true;
     });

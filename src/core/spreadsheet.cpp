@@ -275,7 +275,7 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
     // Without a selection a row's number is its record's: known here already.
     std::size_t number = take ? 0 : parts[p].first;
     forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
-      if (needsRecord) std::memcpy(record.data(), bytes, record.size());
+      if (needsRecord) record.lookAt(bytes);
       if (take && !take(record)) return true;
       const std::size_t row = out.appendRow();
       ++number;

@@ -111,12 +111,6 @@ SummaryResult scanSummary(Archive& archive, const SummaryFields& summary, const 
 
   SummaryResult result;
   result.sums.assign(summary.sums.size(), 0.0);
-  // The filters read only their own fields: those are all that is copied to test a
-  // record; the whole record is copied only for the line of a record that is listed.
-  std::vector<std::pair<std::size_t, std::size_t>> filterBytes;  // offset, length
-  for (std::size_t field : summary.filterFields)
-    filterBytes.push_back({layout.offset(field), layout.field(field).width + 1u});
-
   // A long archive is read in parts side by side. Each part keeps the numbers of the
   // records it lists; the totals are added here afterwards, in file order, so they are
   // to the last bit what one pass over the file gives.
@@ -134,10 +128,9 @@ SummaryResult scanSummary(Archive& archive, const SummaryFields& summary, const 
     RecordBuffer record(layout);
     std::vector<double> values(summary.sums.size());
     forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
-      if (filter.count() > 0) {
-        for (const auto& [offset, length] : filterBytes) std::memcpy(record.data() + offset, bytes + offset, length);
-        if (!filter.qualifies(record)) return true;
-      }
+      // The filters and the line read the record where the scan's block holds it.
+      record.lookAt(bytes);
+      if (!filter.qualifies(record)) return true;
       const auto date = parseDate(trimmedField(bytes, layout, summary.dateField));
       if (!date || date->serial() < first || date->serial() > last) return true;
       // Every number first: a record with one that does not convert adds nothing at all.
@@ -146,7 +139,6 @@ SummaryResult scanSummary(Archive& archive, const SummaryFields& summary, const 
         if (!value) return true;
         values[i] = *value;
       }
-      std::memcpy(record.data(), bytes, record.size());
       out.lines.add(summary.line, record);
       out.values.insert(out.values.end(), values.begin(), values.end());
       return true;

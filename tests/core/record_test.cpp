@@ -97,3 +97,27 @@ TEST(RecordField, LengthByteBeyondTheWidthReadsTheWidthOnly) {
   EXPECT_EQ(r.get(2), u"No");     // the last field: never past the record
   EXPECT_EQ(r.rawValue(2).size(), 2u);
 }
+
+TEST(RecordBuffer, LooksAtABlocksBytesAndOwnsThemOnWriteOrCopy) {
+  static constexpr std::array<core::FieldDef, 2> fields{{{"A", 3}, {"B", 2}}};
+  const core::RecordLayout layout(fields);
+  std::vector<std::uint8_t> block = {2, 'a', 'b', 0, 1, 'x', 0};
+  core::RecordBuffer r(layout);
+  r.lookAt(block.data());
+  EXPECT_EQ(r.get(0), u"ab");
+  EXPECT_EQ(r.rawValue(1), "x");
+
+  // A copy keeps the bytes it was made from, whatever the block holds later.
+  const core::RecordBuffer kept = r;
+  block[1] = 'z';
+  EXPECT_EQ(r.get(0), u"zb");  // still looking
+  EXPECT_EQ(kept.get(0), u"ab");
+
+  // A write starts from what the buffer shows and leaves the block alone.
+  r.set(1, u"y");
+  EXPECT_EQ(r.get(0), u"zb");
+  EXPECT_EQ(r.get(1), u"y");
+  EXPECT_EQ(block[5], 'x');
+  block[1] = 'q';
+  EXPECT_EQ(r.get(0), u"zb");
+}
