@@ -314,6 +314,9 @@ void scanLines(Archive& archive, const RecordLayout& layout, const LineFormat& f
   // A part that meets Stop ends there; the parts after it count for nothing.
   std::vector<char> stopped(parts.size(), 0);
   const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
+    // Room for a line a record: the line starts are a few bytes each, and growing
+    // them means copying them.
+    partLines[p].reserve(parts[p].end - parts[p].first, 0);
     RecordBuffer r(layout);
     forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
       r.lookAt(bytes);
