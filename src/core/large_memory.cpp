@@ -23,18 +23,22 @@ class LargeBlocks {
  public:
   void* take(std::size_t rounded) {
     {
+      // The smallest kept block that holds it without wasting more than its size.
       std::lock_guard<std::mutex> lock(mutex_);
-      for (auto it = kept_.begin(); it != kept_.end(); ++it) {
-        if (it->second != rounded) continue;
-        void* p = it->first;
-        kept_.erase(it);
-        keptBytes_ -= rounded;
-        sizes_.emplace(p, rounded);
+      auto best = kept_.end();
+      for (auto it = kept_.begin(); it != kept_.end(); ++it)
+        if (it->second >= rounded && it->second <= 2 * rounded && (best == kept_.end() || it->second < best->second))
+          best = it;
+      if (best != kept_.end()) {
+        const auto [p, size] = *best;
+        kept_.erase(best);
+        keptBytes_ -= size;
+        sizes_.emplace(p, size);
         return p;
       }
     }
-    void* p = std::aligned_alloc(kLargePage, rounded);  // wants a multiple of the alignment
-    if (!p) return nullptr;
+    void* p = nullptr;
+    if (::posix_memalign(&p, kLargePage, rounded) != 0) return nullptr;
 #ifdef MADV_HUGEPAGE
     ::madvise(p, rounded, MADV_HUGEPAGE);  // a hint only
 #endif
@@ -50,7 +54,9 @@ class LargeBlocks {
     if (it == sizes_.end()) return false;
     const std::size_t size = it->second;
     sizes_.erase(it);
-    if (keptBytes_ + size <= kKeptBytes) {
+    // Only blocks of whole large pages are kept: the others were sized to the byte for
+    // a one-off array, and keeping them would only raise what the program holds.
+    if (size % kLargePage == 0 && keptBytes_ + size <= kKeptBytes) {
       kept_.emplace_back(p, size);
       keptBytes_ += size;
     } else {
@@ -78,8 +84,15 @@ void LargeFree::operator()(void* p) const noexcept {
   if (p && !largeBlocks().give(p)) std::free(p);
 }
 
+std::size_t wholeLargePages(std::size_t bytes) { return (bytes + kLargePage - 1) / kLargePage * kLargePage; }
+
 std::size_t largeRoom(std::size_t bytes) {
-  return bytes >= kLargeFrom ? (bytes + kLargePage - 1) / kLargePage * kLargePage : bytes;
+  if (bytes < kLargeFrom) return bytes;
+  // Whole large pages when that wastes at most half the block; else whole small pages,
+  // the large ones covering all but the end.
+  const std::size_t whole = (bytes + kLargePage - 1) / kLargePage * kLargePage;
+  constexpr std::size_t kSmallPage = 4096;
+  return (whole - bytes) * 2 <= bytes ? whole : (bytes + kSmallPage - 1) / kSmallPage * kSmallPage;
 }
 
 void* allocateLargeBytes(std::size_t bytes) {

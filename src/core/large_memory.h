@@ -1,11 +1,11 @@
 #pragma once
 // Memory for the large blocks that hold a whole archive's texts (export grids, result
 // lines) and for the arrays that index them (rows, sort keys). A block of 256 KiB or
-// more is rounded up to whole 2 MiB pages, aligned to 2 MiB and offered to the system
-// for large pages: a whole archive's texts then cost a few page faults instead of
-// thousands. A first touch of a small page can cost microseconds (much more under
+// more is aligned to 2 MiB and offered to the system for large pages (rounded up to
+// whole ones when that wastes at most half of it): a whole archive's texts then
+// cost a few page faults instead of thousands. A first touch of a small page can cost microseconds (much more under
 // virtualisation), so the rounding pays for itself many times. Large blocks given back
-// are kept (up to 64 MiB) for the next of the same size. Without large pages all works
+// are kept (up to 64 MiB) for the next of about the same size. Without large pages all works
 // the same.
 #include <algorithm>
 #include <cstddef>
@@ -25,6 +25,9 @@ using LargeArray = std::unique_ptr<T[], LargeFree>;
 void* allocateLargeBytes(std::size_t bytes);
 // The bytes allocateLargeBytes(bytes) really gives: all of them can be used.
 std::size_t largeRoom(std::size_t bytes);
+// `bytes` rounded up to whole large pages (2 MiB), for a block that grows into its
+// room, such as the lines of a list: its pages are kept for the next one.
+std::size_t wholeLargePages(std::size_t bytes);
 
 // Room for `count` elements of a type that needs no construction (characters, bytes).
 template <typename T>

@@ -103,6 +103,12 @@ int RecordFilter::matches(const RecordBuffer& record) const {
   return n;
 }
 
+std::vector<std::size_t> RecordFilter::fields() const {
+  std::vector<std::size_t> out;
+  for (const Needle& n : needles_) out.push_back(n.field);
+  return out;
+}
+
 // ---- List lines ------------------------------------------------------------------
 
 namespace line {
@@ -196,6 +202,14 @@ void LineFormat::appendTo(Text& out, const RecordBuffer& record) const {
   }
 }
 
+bool LineFormat::readsOnly(std::vector<std::size_t>& fields) const {
+  for (const LinePiece& p : pieces_) {
+    if (p.compute) return false;
+    fields.insert(fields.end(), p.fields.begin(), p.fields.end());
+  }
+  return true;
+}
+
 Text LineFormat::build(const RecordBuffer& record) const {
   Text out;
   out.reserve(160);
@@ -227,8 +241,11 @@ char16_t* LineList::room(std::size_t length) {
   if (blocks_.empty() || blocks_.back().size + length > blocks_.back().capacity) {
     std::size_t held = 0;
     for (const Block& b : blocks_) held += b.size;
-    const std::size_t capacity =
+    std::size_t capacity =
         std::max(length, std::min(kMaxBlockChars, std::max({kMinBlockChars, nextBlockChars_, held})));
+    // A large block is whole large pages: the last one is held whole once touched anyway.
+    if (capacity * sizeof(char16_t) >= std::size_t{256} << 10)
+      capacity = wholeLargePages(capacity * sizeof(char16_t)) / sizeof(char16_t);
     // Not filled in advance: memory the lines never reach is never touched.
     blocks_.push_back({allocateLarge<char16_t>(capacity), 0, capacity});
     nextBlockChars_ = 0;
@@ -342,16 +359,32 @@ void scanLines(Archive& archive, const RecordLayout& layout, const LineFormat& f
 
 LineList searchLines(Archive& archive, const RecordLayout& layout, const LineFormat& format,
                      const RecordFilter& filter) {
-  if (layout.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
+  LineList lines;
+  RecordBuffer record(layout);
   const std::size_t count = archive.count();
+  // With no filter every record is listed: room for all of them at once (a guess of
+  // the characters; longer lines only add a block).
+  auto makeRoom = [&](LineList& list, std::size_t records) {
+    if (filter.count() == 0) list.reserve(records, records * 160);
+  };
+  std::vector<std::size_t> fields = filter.fields();
+  if (!format.readsOnly(fields)) {
+    makeRoom(lines, count);
+    forEachRecord(archive, record, [&](const RecordBuffer& r, std::size_t) {
+      if (filter.qualifies(r)) lines.add(format, r);
+      return true;
+    });
+    return lines;
+  }
+  if (record.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
+
+  // A line of the record's own fields only is built in parts side by side, reading
+  // each record where the scan's block holds it.
   const std::vector<ScanPart> parts = scanParts(count);
   std::vector<LineList> partLines(parts.size());
   const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
     LineList& out = partLines[p];
-    // With no filter every record is listed: room for all of them at once (a guess of
-    // the characters; longer lines only add a block).
-    if (filter.count() == 0) out.reserve(parts[p].end - parts[p].first, (parts[p].end - parts[p].first) * 160);
-    // The filters and the line read the record where the scan's block holds it.
+    makeRoom(out, parts[p].end - parts[p].first);
     RecordBuffer r(layout);
     forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
       r.lookAt(bytes);

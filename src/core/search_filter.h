@@ -45,6 +45,8 @@ class RecordFilter {
   int matches(const RecordBuffer& record) const;
   // The record is listed when it matches at least N filters (every record when N is 0).
   bool qualifies(const RecordBuffer& record) const { return count_ == 0 || matches(record) >= count_; }
+  // The record fields the filters read.
+  std::vector<std::size_t> fields() const;
 
  private:
   struct Needle {
@@ -85,6 +87,9 @@ class LineFormat {
   bool empty() const { return pieces_.empty(); }
   Text build(const RecordBuffer& record) const;
   void appendTo(Text& out, const RecordBuffer& record) const;
+  // Adds the record fields the line reads to `fields`; false when a computed column
+  // may read any field.
+  bool readsOnly(std::vector<std::size_t>& fields) const;
 
  private:
   friend class LineList;

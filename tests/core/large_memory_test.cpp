@@ -29,14 +29,19 @@ TEST(LargeVector, GrowsPastTheLargeSizeKeepingEveryValue) {
   EXPECT_EQ(moved[0], 1u);
 }
 
-TEST(LargeMemory, RoomIsWholeLargePagesFromAQuarterMegabyte) {
-  EXPECT_EQ(core::largeRoom(1000), 1000u);
-  EXPECT_EQ(core::largeRoom((256u << 10) - 1), (256u << 10) - 1);
-  EXPECT_EQ(core::largeRoom(256u << 10), 2u << 20);
-  EXPECT_EQ(core::largeRoom((2u << 20) + 1), 4u << 20);
+TEST(LargeMemory, RoomIsWholeLargePagesWhenThatWastesLittle) {
+  constexpr std::size_t MiB = std::size_t{1} << 20;
+  EXPECT_EQ(core::largeRoom(1000), 1000u);                        // small: as asked
+  EXPECT_EQ(core::largeRoom(256 * 1024 - 1), 256u * 1024 - 1);
+  EXPECT_EQ(core::largeRoom(256 * 1024), 256u * 1024);            // a large page would waste 7/8
+  EXPECT_EQ(core::largeRoom(1400 * 1024), 2 * MiB);               // wastes under half
+  EXPECT_EQ(core::largeRoom(1300 * 1024), 1300u * 1024);          // would waste more
+  EXPECT_EQ(core::largeRoom(2 * MiB + 1), 2 * MiB + 4096);        // whole small pages after the large one
+  EXPECT_EQ(core::largeRoom(3 * MiB), 4 * MiB);
+  EXPECT_EQ(core::largeRoom(7 * MiB), 8 * MiB);
   // All of the room can be written.
-  const std::size_t room = core::largeRoom(300'000);
-  core::LargeArray<char> block = core::allocateLarge<char>(300'000);
+  const std::size_t room = core::largeRoom(1700 * 1024);
+  core::LargeArray<char> block = core::allocateLarge<char>(1700 * 1024);
   block[room - 1] = 'x';
   EXPECT_EQ(block[room - 1], 'x');
 }
