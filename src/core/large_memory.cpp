@@ -14,21 +14,21 @@ namespace core {
 namespace {
 
 constexpr std::size_t kLargePage = std::size_t{2} << 20, kLargeFrom = std::size_t{256} << 10;
-// Large blocks given back are kept, up to this many bytes, for the next ones of the
-// same size: a list or grid filled again reuses the pages of the last one instead of
-// having the system clear new ones.
+// Large blocks given back are kept, up to this many bytes, for the next ones they can
+// hold: a list or grid filled again reuses the pages of the last one instead of having
+// the system clear new ones, and an array made after another is freed takes its pages.
 constexpr std::size_t kKeptBytes = std::size_t{64} << 20;
 
 class LargeBlocks {
  public:
   void* take(std::size_t rounded) {
     {
-      // The smallest kept block that holds it without wasting more than its size.
+      // The smallest kept block that holds it: its pages are already the program's, so
+      // a larger one costs nothing more than a new one would.
       std::lock_guard<std::mutex> lock(mutex_);
       auto best = kept_.end();
       for (auto it = kept_.begin(); it != kept_.end(); ++it)
-        if (it->second >= rounded && it->second <= 2 * rounded && (best == kept_.end() || it->second < best->second))
-          best = it;
+        if (it->second >= rounded && (best == kept_.end() || it->second < best->second)) best = it;
       if (best != kept_.end()) {
         const auto [p, size] = *best;
         kept_.erase(best);
@@ -54,9 +54,7 @@ class LargeBlocks {
     if (it == sizes_.end()) return false;
     const std::size_t size = it->second;
     sizes_.erase(it);
-    // Only blocks of whole large pages are kept: the others were sized to the byte for
-    // a one-off array, and keeping them would only raise what the program holds.
-    if (size % kLargePage == 0 && keptBytes_ + size <= kKeptBytes) {
+    if (keptBytes_ + size <= kKeptBytes) {
       kept_.emplace_back(p, size);
       keptBytes_ += size;
     } else {

@@ -5,7 +5,7 @@
 // whole ones when that wastes at most half of it): a whole archive's texts then
 // cost a few page faults instead of thousands. A first touch of a small page can cost microseconds (much more under
 // virtualisation), so the rounding pays for itself many times. Large blocks given back
-// are kept (up to 64 MiB) for the next of about the same size. Without large pages all works
+// are kept (up to 64 MiB) for the next ones they can hold. Without large pages all works
 // the same.
 #include <algorithm>
 #include <cstddef>
@@ -83,6 +83,11 @@ class LargeVector {
   void resize(std::size_t count, const T& value = T{}) {
     reserve(count);
     if (count > size_) std::fill(data_.get() + size_, data_.get() + count, value);
+    size_ = count;
+  }
+  // New elements are left unset, for an array every element of which is written next.
+  void resizeForOverwrite(std::size_t count) {
+    reserve(count);
     size_ = count;
   }
   void clear() { size_ = 0; }

@@ -318,6 +318,10 @@ namespace {
 // The parts' lines joined in file order, those of parts [0, upTo).
 LineList joinParts(std::vector<LineList>& partLines, std::size_t upTo) {
   LineList lines = std::move(partLines[0]);
+  // The line starts of all the parts in one array, made once.
+  std::size_t total = 0;
+  for (std::size_t p = 0; p < upTo; ++p) total += p == 0 ? lines.size() : partLines[p].size();
+  lines.reserve(total, 0);
   for (std::size_t p = 1; p < upTo; ++p) lines.append(std::move(partLines[p]));
   return lines;
 }
@@ -445,7 +449,8 @@ std::size_t foldedMismatch(TextView x, TextView y, std::size_t from) {
 class FoldedSort {
  public:
   template <typename At>
-  FoldedSort(std::size_t count, At at) : entries_(count) {
+  FoldedSort(std::size_t count, At at) {
+    entries_.resizeForOverwrite(count);
     // A long list's entries are made in parts side by side.
     const std::vector<ScanPart> parts = scanParts(count);
     const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
@@ -464,7 +469,8 @@ class FoldedSort {
     const std::size_t parts = scanParts(n).size();
     if (parts > 1) sortInParts(parts);
     else sort(entries_.data(), n, 0);
-    LargeVector<std::size_t> out(n);
+    LargeVector<std::size_t> out;
+    out.resizeForOverwrite(n);
     for (std::size_t i = 0; i < n; ++i) out[i] = entries_[i].index;
     return out;
   }
@@ -556,7 +562,8 @@ class FoldedSort {
       }
       starts[p + 1] = at;
     }
-    LargeVector<Entry> byPart(n);
+    LargeVector<Entry> byPart;
+    byPart.resizeForOverwrite(n);
     each([&](std::size_t t) {
       for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) byPart[next[t * parts + partOf[i]]++] = entries_[i];
     });

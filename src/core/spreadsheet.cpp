@@ -216,7 +216,8 @@ void TextGrid::setCell(std::size_t row, std::size_t column, std::u16string_view 
 
 void TextGrid::reorderRows(std::span<const std::size_t> order) {
   if (order.size() != rows_.size()) throw std::invalid_argument("not a reordering of the rows");
-  LargeVector<std::uint32_t> reordered(rows_.size());
+  LargeVector<std::uint32_t> reordered;
+  reordered.resizeForOverwrite(rows_.size());
   std::vector<bool> seen(rows_.size());
   for (std::size_t r = 0; r < order.size(); ++r) {
     if (order[r] >= rows_.size() || seen[order[r]]) throw std::invalid_argument("not a reordering of the rows");
@@ -548,7 +549,9 @@ void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) {
   // result is the one sort's.
   const std::size_t rows = grid.rowCount();
   const std::vector<ScanPart> parts = scanParts(rows);
-  LargeVector<Key> keys(rows), merged(parts.size() > 1 ? rows : 0);
+  LargeVector<Key> keys, merged;
+  keys.resizeForOverwrite(rows);
+  merged.resizeForOverwrite(parts.size() > 1 ? rows : 0);
   PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
     for (std::size_t r = parts[p].first; r < parts[p].end; ++r) {
       const std::string_view text = grid.cellBytes(r, keyColumn);
@@ -581,7 +584,8 @@ void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) {
     next.push_back(rows);
     bounds = std::move(next);
   }
-  LargeVector<std::size_t> order(rows);
+  LargeVector<std::size_t> order;
+  order.resizeForOverwrite(rows);
   for (std::size_t r = 0; r < rows; ++r) order[r] = from[r].row;
   grid.reorderRows(std::span<const std::size_t>(order.data(), order.size()));
 }

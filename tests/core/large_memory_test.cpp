@@ -19,6 +19,10 @@ TEST(LargeVector, GrowsPastTheLargeSizeKeepingEveryValue) {
   EXPECT_EQ(v[9], 63u);
   EXPECT_EQ(v[10], 5u);
   EXPECT_EQ(v[19], 5u);
+  v.resizeForOverwrite(3'000'000);  // grows past its room: the values before stay
+  EXPECT_EQ(v.size(), 3'000'000u);
+  EXPECT_EQ(v[10], 5u);
+  v.resize(20);
 
   core::LargeVector<std::uint32_t> moved = std::move(v);
   EXPECT_EQ(moved.size(), 20u);
