@@ -2,11 +2,11 @@
 // Memory for the large blocks that hold a whole archive's texts (export grids, result
 // lines) and for the arrays that index them (rows, sort keys). A block of 256 KiB or
 // more is aligned to 2 MiB and offered to the system for large pages (rounded up to
-// whole ones when that wastes at most half of it): a whole archive's texts then
-// cost a few page faults instead of thousands. A first touch of a small page can cost microseconds (much more under
-// virtualisation), so the rounding pays for itself many times. Large blocks given back
-// are kept (up to 64 MiB) for the next ones they can hold. Without large pages all works
-// the same.
+// whole ones when that wastes at most half of it): a whole archive's texts then cost a
+// few page faults instead of thousands. A first touch of a small page can cost
+// microseconds (much more under virtualisation), so the rounding pays for itself many
+// times. Large blocks given back are kept (up to 64 MiB) for the next ones they can
+// hold. Without large pages all works the same.
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
