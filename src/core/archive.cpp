@@ -24,6 +24,20 @@ namespace {
 // of the file, not the work, the limit.
 constexpr std::size_t kMaxParts = 8;
 
+// As many parts as the cores, at most kMaxParts.
+std::size_t partsAtMost() {
+  return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxParts);
+}
+
+// Runs part p, keeping its failure.
+void runCaught(const std::function<void(std::size_t)>& run, std::size_t p, std::exception_ptr& failure) {
+  try {
+    run(p);
+  } catch (...) {
+    failure = std::current_exception();
+  }
+}
+
 std::string describe(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
@@ -206,8 +220,7 @@ void forEachRecordBytes(Archive& archive,
 std::vector<ScanPart> scanParts(std::size_t count) {
   // Below this a scan is over before threads would pay for themselves.
   constexpr std::size_t kPartsFrom = 20000;
-  const std::size_t parts =
-      count < kPartsFrom ? 1 : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxParts);
+  const std::size_t parts = count < kPartsFrom ? 1 : partsAtMost();
   std::vector<ScanPart> out;
   for (std::size_t p = 0; p < parts; ++p) out.push_back({count * p / parts, count * (p + 1) / parts});
   return out;
@@ -259,7 +272,7 @@ class PartThreads {
   // The process keeps the threads to its end: they are never joined, so no part can
   // be waiting on them while the program's statics go.
   static PartThreads* make() {
-    const std::size_t count = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxParts) - 1;
+    const std::size_t count = partsAtMost() - 1;
     if (count == 0) return nullptr;
     auto* threads = new PartThreads;
     try {
@@ -271,11 +284,7 @@ class PartThreads {
   }
 
   void runPart(Job& job, std::size_t p) {
-    try {
-      (*job.run)(p);
-    } catch (...) {
-      job.failures[p] = std::current_exception();
-    }
+    runCaught(*job.run, p, job.failures[p]);
     std::lock_guard<std::mutex> lock(mutex_);
     if (++job.finished == job.parts) job.allFinished.notify_all();
   }
@@ -318,13 +327,7 @@ PartFailure runParts(std::size_t parts, const std::function<void(std::size_t)>& 
   if (threads) {
     threads->run(job);
   } else {
-    for (std::size_t p = 0; p < parts; ++p) {
-      try {
-        run(p);
-      } catch (...) {
-        job->failures[p] = std::current_exception();
-      }
-    }
+    for (std::size_t p = 0; p < parts; ++p) runCaught(run, p, job->failures[p]);
   }
   for (std::size_t p = 0; p < parts; ++p)
     if (job->failures[p]) return {p, job->failures[p]};

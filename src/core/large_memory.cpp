@@ -82,13 +82,15 @@ void LargeFree::operator()(void* p) const noexcept {
   if (p && !largeBlocks().give(p)) std::free(p);
 }
 
-std::size_t wholeLargePages(std::size_t bytes) { return (bytes + kLargePage - 1) / kLargePage * kLargePage; }
+std::size_t wholeLargePages(std::size_t bytes) {
+  return bytes < kLargeFrom ? bytes : (bytes + kLargePage - 1) / kLargePage * kLargePage;
+}
 
 std::size_t largeRoom(std::size_t bytes) {
   if (bytes < kLargeFrom) return bytes;
   // Whole large pages when that wastes at most half the block; else whole small pages,
   // the large ones covering all but the end.
-  const std::size_t whole = (bytes + kLargePage - 1) / kLargePage * kLargePage;
+  const std::size_t whole = wholeLargePages(bytes);
   constexpr std::size_t kSmallPage = 4096;
   return (whole - bytes) * 2 <= bytes ? whole : (bytes + kSmallPage - 1) / kSmallPage * kSmallPage;
 }

@@ -25,8 +25,9 @@ using LargeArray = std::unique_ptr<T[], LargeFree>;
 void* allocateLargeBytes(std::size_t bytes);
 // The bytes allocateLargeBytes(bytes) really gives: all of them can be used.
 std::size_t largeRoom(std::size_t bytes);
-// `bytes` rounded up to whole large pages (2 MiB), for a block that grows into its
-// room, such as the lines of a list: its pages are kept for the next one.
+// For a block that grows into its room, such as the lines of a list: from 256 KiB on,
+// `bytes` rounded up to whole large pages (2 MiB), as the last one is held whole once
+// touched anyway; a smaller block as it is.
 std::size_t wholeLargePages(std::size_t bytes);
 
 // Room for `count` elements of a type that needs no construction (characters, bytes).

@@ -241,11 +241,10 @@ char16_t* LineList::room(std::size_t length) {
   if (blocks_.empty() || blocks_.back().size + length > blocks_.back().capacity) {
     std::size_t held = 0;
     for (const Block& b : blocks_) held += b.size;
-    std::size_t capacity =
-        std::max(length, std::min(kMaxBlockChars, std::max({kMinBlockChars, nextBlockChars_, held})));
-    // A large block is whole large pages: the last one is held whole once touched anyway.
-    if (capacity * sizeof(char16_t) >= std::size_t{256} << 10)
-      capacity = wholeLargePages(capacity * sizeof(char16_t)) / sizeof(char16_t);
+    const std::size_t capacity =
+        wholeLargePages(std::max(length, std::min(kMaxBlockChars, std::max({kMinBlockChars, nextBlockChars_, held}))) *
+                        sizeof(char16_t)) /
+        sizeof(char16_t);
     // Not filled in advance: memory the lines never reach is never touched.
     blocks_.push_back({allocateLarge<char16_t>(capacity), 0, capacity});
     nextBlockChars_ = 0;
@@ -317,10 +316,10 @@ std::vector<Text> LineList::toVector() const {
 namespace {
 // The parts' lines joined in file order, those of parts [0, upTo).
 LineList joinParts(std::vector<LineList>& partLines, std::size_t upTo) {
-  LineList lines = std::move(partLines[0]);
   // The line starts of all the parts in one array, made once.
   std::size_t total = 0;
-  for (std::size_t p = 0; p < upTo; ++p) total += p == 0 ? lines.size() : partLines[p].size();
+  for (std::size_t p = 0; p < upTo; ++p) total += partLines[p].size();
+  LineList lines = std::move(partLines[0]);
   lines.reserve(total, 0);
   for (std::size_t p = 1; p < upTo; ++p) lines.append(std::move(partLines[p]));
   return lines;

@@ -315,7 +315,7 @@ void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std:
   // The earlier rows' texts go: a grid filled again never holds two archives' texts.
   grid.setRowCount(0);
   if (!take) grid.setRowCount(count);
-  if (take && fillParts > 0) grid.reserve(firstRow[fillParts - 1] + partGrids[fillParts - 1].rowCount());
+  else if (fillParts > 0) grid.reserve(firstRow[fillParts - 1] + partGrids[fillParts - 1].rowCount());
   for (std::size_t p = 0; p < fillParts; ++p) grid.adoptRows(firstRow[p], std::move(partGrids[p]));
   if (failed.failure) std::rethrow_exception(failed.failure);
 }
