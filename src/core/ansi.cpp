@@ -13,7 +13,7 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 }  // namespace
 
-char16_t AnsiToUnicode(std::uint8_t byte) {
+char16_t ansiToUnicode(std::uint8_t byte) {
   if (byte >= 0x80 && byte <= 0x9F) return kHigh[byte - 0x80];
   return static_cast<char16_t>(byte);
 }
@@ -50,10 +50,10 @@ std::string toAnsi(std::u16string_view text) {
   return out;
 }
 
-std::u16string FromAnsi(std::string_view bytes) {
+std::u16string fromAnsi(std::string_view bytes) {
   std::u16string out;
   out.reserve(bytes.size());
-  for (char c : bytes) out.push_back(AnsiToUnicode(static_cast<std::uint8_t>(c)));
+  for (char c : bytes) out.push_back(ansiToUnicode(static_cast<std::uint8_t>(c)));
   return out;
 }
 

@@ -9,8 +9,8 @@ namespace core {
 
 // One byte per character; a character the code page lacks becomes '?'.
 std::string toAnsi(std::u16string_view text);
-std::u16string FromAnsi(std::string_view bytes);
-char16_t AnsiToUnicode(std::uint8_t byte);
+std::u16string fromAnsi(std::string_view bytes);
+char16_t ansiToUnicode(std::uint8_t byte);
 // Returns false (and leaves out untouched) for a character the code page lacks.
 bool unicodeToAnsi(char16_t ch, std::uint8_t& out);
 

@@ -2,7 +2,7 @@
 
 namespace core {
 
-ColumnSum SumColumn(const std::vector<Text>& texts, TotalForm form) {
+ColumnSum sumColumn(const std::vector<Text>& texts, TotalForm form) {
   const Text zero = formatTotal(0, form);
   ColumnSum result;
   result.texts.reserve(texts.size());
@@ -20,7 +20,7 @@ ColumnSum SumColumn(const std::vector<Text>& texts, TotalForm form) {
   return result;
 }
 
-ReadingDifference DifferenceOf(TextView from, TextView to) {
+ReadingDifference differenceOf(TextView from, TextView to) {
   // An empty reading is a reading of 0.
   ReadingDifference result{trim(from).empty() ? Text(u"0") : Text(from), trim(to).empty() ? Text(u"0") : Text(to),
                            Text(u"0")};

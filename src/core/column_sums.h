@@ -18,7 +18,7 @@ struct ColumnSum {
 // empty text (trimmed) becomes the zero of the form ("0", "0,00") and adds nothing;
 // a text that is not a number becomes that zero too and adds nothing, while every
 // other text stays as it is and is added: one bad text never costs the others.
-ColumnSum SumColumn(const std::vector<Text>& texts, TotalForm form);
+ColumnSum sumColumn(const std::vector<Text>& texts, TotalForm form);
 
 struct ReadingDifference {
   Text from, to;    // the two readings after the computation
@@ -27,6 +27,6 @@ struct ReadingDifference {
 
 // The distance from two odometer readings: an empty reading becomes "0"; a reading
 // that is not a number becomes "0", the other stays, and the difference is "0".
-ReadingDifference DifferenceOf(TextView from, TextView to);
+ReadingDifference differenceOf(TextView from, TextView to);
 
 }  // namespace core

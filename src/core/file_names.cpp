@@ -18,7 +18,7 @@ bool isRefused(char16_t c) {
 
 }  // namespace
 
-bool IsYearText(TextView text) {
+bool isYearText(TextView text) {
   return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
 }
 

@@ -8,7 +8,7 @@ namespace core {
 
 // Exactly four ASCII digits ("2024"); nothing is trimmed, so " 2024" is no year, nor is
 // "２０２４" (full-width digits) or "+202".
-bool IsYearText(TextView text);
+bool isYearText(TextView text);
 
 // `text` made fit to be one part of a file name in a given folder: the characters a file
 // name cannot hold (\ / : * ? " < > |) and the control characters (U+0000 to U+001F,

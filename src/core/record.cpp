@@ -58,6 +58,6 @@ std::string_view RecordBuffer::rawValue(std::size_t index) const {
   return storedFieldBytes(data(), *layout_, index);
 }
 
-std::u16string RecordBuffer::get(std::size_t index) const { return trim(FromAnsi(rawValue(index))); }
+std::u16string RecordBuffer::get(std::size_t index) const { return trim(fromAnsi(rawValue(index))); }
 
 }  // namespace core

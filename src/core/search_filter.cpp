@@ -37,7 +37,7 @@ std::string_view trimmedBytes(const RecordBuffer& record, std::size_t field) {
 const std::array<char16_t, 256>& ansiChars() {
   static const std::array<char16_t, 256> table = [] {
     std::array<char16_t, 256> t{};
-    for (std::size_t b = 0; b < t.size(); ++b) t[b] = AnsiToUnicode(static_cast<std::uint8_t>(b));
+    for (std::size_t b = 0; b < t.size(); ++b) t[b] = ansiToUnicode(static_cast<std::uint8_t>(b));
     return t;
   }();
   return table;

@@ -137,7 +137,7 @@ std::string_view TextGrid::cellBytes(std::size_t row, std::size_t column) const 
 }
 
 std::u16string TextGrid::cell(std::size_t row, std::size_t column) const {
-  return FromAnsi(cellBytes(row, column));
+  return fromAnsi(cellBytes(row, column));
 }
 
 std::uint32_t TextGrid::store(std::span<const std::string_view> cells, std::size_t numberDigits) {
@@ -472,7 +472,7 @@ std::string spreadsheetBytes(const Sheet& sheet, const TextGrid& grid) {
   return out;
 }
 
-bool EmitSpreadsheet(const Sheet& sheet, const TextGrid& grid,
+bool emitSpreadsheet(const Sheet& sheet, const TextGrid& grid,
                      const std::function<bool(std::string_view)>& write) {
   constexpr std::size_t kPiece = std::size_t{1} << 20;
   std::string buffer;
@@ -495,7 +495,7 @@ void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) {
   static const std::array<char16_t, 256> folded = [] {
     std::array<char16_t, 256> t{};
     for (int b = 0; b < 256; ++b) {
-      const char16_t c = AnsiToUnicode(static_cast<std::uint8_t>(b));
+      const char16_t c = ansiToUnicode(static_cast<std::uint8_t>(b));
       t[static_cast<std::size_t>(b)] = (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
     }
     return t;

@@ -127,7 +127,7 @@ std::string spreadsheetBytes(const Sheet& sheet, const TextGrid& grid);
 // smaller; each valid during the call), so that a large grid is never held whole: the
 // pieces go straight into the file (platform/files). Stops as soon as `write` returns
 // false, and then returns false.
-bool EmitSpreadsheet(const Sheet& sheet, const TextGrid& grid,
+bool emitSpreadsheet(const Sheet& sheet, const TextGrid& grid,
                      const std::function<bool(std::string_view)>& write);
 
 // Puts the rows of a grid in the order of the texts of one column, every column moving

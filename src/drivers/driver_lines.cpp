@@ -36,7 +36,7 @@ bool flagHolds(const core::RecordBuffer& record, std::size_t field, std::u16stri
   const std::string_view raw = core::trimBytes(record.rawValue(field));
   if (raw.size() != text.size()) return false;
   for (std::size_t i = 0; i < raw.size(); ++i)
-    if (core::AnsiToUnicode(static_cast<unsigned char>(raw[i])) != text[i]) return false;
+    if (core::ansiToUnicode(static_cast<unsigned char>(raw[i])) != text[i]) return false;
   return true;
 }
 

@@ -292,7 +292,7 @@ void SpreadsheetWindow::cmdEsportaClick() {
 
 bool writeSpreadsheet(const QString& path, const core::Sheet& sheet, const core::TextGrid& grid, QString* error) {
   return platform::writeWholeFile(
-      path, [&](const platform::PieceWriter& write) { return core::EmitSpreadsheet(sheet, grid, write); }, error);
+      path, [&](const platform::PieceWriter& write) { return core::emitSpreadsheet(sheet, grid, write); }, error);
 }
 
 void SpreadsheetWindow::cmdGuidaClick() {

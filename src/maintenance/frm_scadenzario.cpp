@@ -612,7 +612,7 @@ void TfrmScadenzario::showImminent(bool found) {
 void TfrmScadenzario::btnApriClick() {
   const QString typed = txtAnno->text();
   // Four ASCII digits exactly, as typed: nothing else ever names a file.
-  if (!core::IsYearText(platform::toCore(typed))) {
+  if (!core::isYearText(platform::toCore(typed))) {
     platform::warning(kit::msg::kYearWarning, this);
     txtAnno->setFocus(Qt::OtherFocusReason);
     return;

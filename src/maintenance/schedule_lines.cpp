@@ -42,7 +42,7 @@ std::string_view trimmedBytes(const core::RecordBuffer& record, std::size_t fiel
   return core::trimBytes(record.rawValue(field));
 }
 void append(core::Text& out, std::string_view bytes) {
-  for (char b : bytes) out += core::AnsiToUnicode(static_cast<std::uint8_t>(b));
+  for (char b : bytes) out += core::ansiToUnicode(static_cast<std::uint8_t>(b));
 }
 }  // namespace
 

@@ -53,7 +53,7 @@ struct MaintenanceDeadlineRecord {
 };
 
 // The archive file name of a year, for a year already checked to be four digits.
-inline std::string ScheduleArchiveName(std::string_view year) {
+inline std::string scheduleArchiveName(std::string_view year) {
   return std::string(year) + std::string(MaintenanceDeadlineRecord::kArchiveExtension);
 }
 

@@ -46,7 +46,7 @@ std::vector<Line> splitLines(const QByteArray& bytes) {
 }
 
 QString decode(const QByteArray& bytes) {
-  return QString::fromStdU16String(core::FromAnsi(std::string_view(bytes.constData(), bytes.size())));
+  return QString::fromStdU16String(core::fromAnsi(std::string_view(bytes.constData(), bytes.size())));
 }
 
 QByteArray encode(const QString& text) {

@@ -486,8 +486,8 @@ void TfrmServizi::btnCalcolaRifClick() {
     amounts.push_back(platform::toCore(txtImporto[r]->text()));
   }
   // A text that is not a number becomes its zero alone; the others are kept and summed.
-  const core::ColumnSum a = core::SumColumn(amounts, core::TotalForm::Amount);
-  const core::ColumnSum l = core::SumColumn(litres, core::TotalForm::Shortest);
+  const core::ColumnSum a = core::sumColumn(amounts, core::TotalForm::Amount);
+  const core::ColumnSum l = core::sumColumn(litres, core::TotalForm::Shortest);
   for (int r = 0; r < 5; ++r) {
     const QString amount = platform::fromCore(a.texts[static_cast<std::size_t>(r)]);
     const QString litre = platform::fromCore(l.texts[static_cast<std::size_t>(r)]);
@@ -500,7 +500,7 @@ void TfrmServizi::btnCalcolaRifClick() {
 
 void TfrmServizi::btnCalcolaKmClick() {
   const core::ReadingDifference d =
-      core::DifferenceOf(platform::toCore(txtKmPartenza->text()), platform::toCore(txtKmRientro->text()));
+      core::differenceOf(platform::toCore(txtKmPartenza->text()), platform::toCore(txtKmRientro->text()));
   if (txtKmPartenza->text() != platform::fromCore(d.from)) txtKmPartenza->setText(platform::fromCore(d.from));
   if (txtKmRientro->text() != platform::fromCore(d.to)) txtKmRientro->setText(platform::fromCore(d.to));
   txtKmPercorsi->setText(platform::fromCore(d.difference));

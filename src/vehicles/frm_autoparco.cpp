@@ -104,7 +104,7 @@ const kit::CardField kFields[VehicleRecord::kEditCount] = {
     {.control = "txtMarca", .field = "Marca", .maxLength = width("Marca"), .next = "txtModello", .mark = kDetails},
     {.control = "txtModello", .field = "Modello", .maxLength = width("Modello"), .next = "txtTarga", .mark = kDetails},
     {.control = "txtTarga", .field = "Targa", .maxLength = width("Targa"), .next = "txtAnno",
-     .typing = kit::Typing::TrimUpper, .refused = vehicles::IsRefusedPlateChar, .mark = kDetails},
+     .typing = kit::Typing::TrimUpper, .refused = vehicles::isRefusedPlateChar, .mark = kDetails},
     {.control = "txtAnno", .field = "Anno", .maxLength = width("Anno"), .next = "txtColore", .mark = kDetails},
     {.control = "txtColore", .field = "Colore", .maxLength = width("Colore"), .next = "txtTelaio", .mark = kDetails},
     {.control = "txtTelaio", .field = "Telaio", .maxLength = width("Telaio"), .next = "txtPneumatici",

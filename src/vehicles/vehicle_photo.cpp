@@ -22,7 +22,7 @@ QString photoPath(const QString& position) {
   if (n.isEmpty() || !platform::IsAllDigits(n) || !ok) return QString();
   const QString folder = platform::exePath(QString::fromLatin1(kPhotoFolder.data(), int(kPhotoFolder.size())));
   if (!QDir().mkpath(folder)) return QString();
-  return folder + QLatin1Char('/') + QString::fromStdString(PhotoFileName(number));
+  return folder + QLatin1Char('/') + QString::fromStdString(photoFileName(number));
 }
 
 QImage loadPhoto(const QString& position) {

@@ -70,7 +70,7 @@ struct VehicleRecord {
 
 // Characters the plate edit refuses as they are typed: the ones that have no place
 // on a plate or in the file names and lists built from it.
-constexpr bool IsRefusedPlateChar(char16_t c) {
+constexpr bool isRefusedPlateChar(char16_t c) {
   constexpr std::u16string_view refused =
       u"&/<>\u0080\u00A3\u00B0"
       u"\u00C0\u00C1\u00C2\u00C4\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC\u00CD\u00CE\u00CF"
@@ -84,7 +84,7 @@ constexpr bool IsRefusedPlateChar(char16_t c) {
 // The folder of the card photos beside the archive, and the photo file of the
 // vehicle numbered `number` (1-based, decimal, no leading zeros).
 inline constexpr std::string_view kPhotoFolder = "Autoparco";
-inline std::string PhotoFileName(std::size_t number) {
+inline std::string photoFileName(std::size_t number) {
   return "Scheda_Veicolo_" + std::to_string(number) + ".jpg";
 }
 

@@ -45,7 +45,7 @@ TEST(ColumnSums, TotalsAndTheTextsLeftInTheColumn) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const core::ColumnSum sum = core::SumColumn(c.in, c.form);
+    const core::ColumnSum sum = core::sumColumn(c.in, c.form);
     ASSERT_EQ(sum.texts.size(), c.out.size());
     for (std::size_t i = 0; i < c.out.size(); ++i) EXPECT_EQ(u8(sum.texts[i]), u8(c.out[i])) << "row " << i;
     EXPECT_EQ(u8(sum.total), u8(c.total));
@@ -68,7 +68,7 @@ TEST(ColumnSums, DistanceFromTwoReadings) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const core::ReadingDifference d = core::DifferenceOf(c.from, c.to);
+    const core::ReadingDifference d = core::differenceOf(c.from, c.to);
     EXPECT_EQ(u8(d.from), u8(c.fromAfter));
     EXPECT_EQ(u8(d.to), u8(c.toAfter));
     EXPECT_EQ(u8(d.difference), u8(c.distance));

@@ -24,7 +24,7 @@ TEST(FileNames, IsYearTextIsExactlyFourAsciiDigits) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(u8(c.text));
-    EXPECT_EQ(core::IsYearText(c.text), c.year);
+    EXPECT_EQ(core::isYearText(c.text), c.year);
   }
 }
 

@@ -22,17 +22,17 @@ TEST(Ansi, EveryByteRoundTrips) {
   for (int b = 0; b < 256; ++b) {
     SCOPED_TRACE(b);
     const std::string one(1, static_cast<char>(b));
-    const std::u16string text = core::FromAnsi(one);
+    const std::u16string text = core::fromAnsi(one);
     ASSERT_EQ(text.size(), 1u);
     EXPECT_EQ(core::toAnsi(text), one);
   }
 }
 
 TEST(Ansi, KnownCharacters) {
-  EXPECT_EQ(core::FromAnsi("\x80"), u"€");
-  EXPECT_EQ(core::FromAnsi("\x9F"), u"Ÿ");
-  EXPECT_EQ(core::FromAnsi("\xEC"), u"ì");
-  EXPECT_EQ(core::FromAnsi("\x81\x8D\x8F\x90\x9D"), u"\u0081\u008D\u008F\u0090\u009D");
+  EXPECT_EQ(core::fromAnsi("\x80"), u"€");
+  EXPECT_EQ(core::fromAnsi("\x9F"), u"Ÿ");
+  EXPECT_EQ(core::fromAnsi("\xEC"), u"ì");
+  EXPECT_EQ(core::fromAnsi("\x81\x8D\x8F\x90\x9D"), u"\u0081\u008D\u008F\u0090\u009D");
   EXPECT_EQ(core::toAnsi(u"Sì €"), "S\xEC \x80");
 }
 

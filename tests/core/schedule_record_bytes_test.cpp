@@ -51,8 +51,8 @@ TEST(ScheduleRecordBytes, FieldsOffsetsAndWidthsAsStored) {
     EXPECT_EQ(layout.offset(i), cases[i].offset);
     EXPECT_EQ(layout.field(i).width, cases[i].width);
   }
-  EXPECT_EQ(maintenance::ScheduleArchiveName("2024"), "2024.sca");
-  EXPECT_EQ(maintenance::ScheduleArchiveName("0000"), "0000.sca");
+  EXPECT_EQ(maintenance::scheduleArchiveName("2024"), "2024.sca");
+  EXPECT_EQ(maintenance::scheduleArchiveName("0000"), "0000.sca");
 }
 
 TEST(ScheduleRecordBytes, DeadlineMatchesBytesBuiltByHand) {
@@ -95,7 +95,7 @@ TEST(ScheduleRecordBytes, DeadlineMatchesBytesBuiltByHand) {
 TEST(ScheduleRecordBytes, RecordKStartsAt1328TimesK) {
   std::string dir = (std::filesystem::temp_directory_path() / "velmora-schedule-XXXXXX").string();
   ASSERT_NE(::mkdtemp(dir.data()), nullptr);
-  const std::string path = dir + "/" + maintenance::ScheduleArchiveName("2024");
+  const std::string path = dir + "/" + maintenance::scheduleArchiveName("2024");
   {
     core::Archive archive(path, MaintenanceDeadlineRecord::kSize);
     core::RecordBuffer rec(scheduleLayout());

@@ -235,7 +235,7 @@ TEST(Spreadsheet, LargeGridGoesOutInPiecesThatMakeTheWholeFile) {
   for (std::size_t r = 0; r < grid.rowCount(); ++r) grid.setCell(r, 1, u"cella");
   std::string joined;
   int pieces = 0;
-  EXPECT_TRUE(core::EmitSpreadsheet(Sheet{u"S", cols}, grid, [&](std::string_view piece) {
+  EXPECT_TRUE(core::emitSpreadsheet(Sheet{u"S", cols}, grid, [&](std::string_view piece) {
     joined += piece;
     ++pieces;
     return true;
@@ -245,7 +245,7 @@ TEST(Spreadsheet, LargeGridGoesOutInPiecesThatMakeTheWholeFile) {
 
   // A refused piece stops the file there.
   pieces = 0;
-  EXPECT_FALSE(core::EmitSpreadsheet(Sheet{u"S", cols}, grid, [&](std::string_view) {
+  EXPECT_FALSE(core::emitSpreadsheet(Sheet{u"S", cols}, grid, [&](std::string_view) {
     ++pieces;
     return false;
   }));

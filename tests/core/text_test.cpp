@@ -180,7 +180,7 @@ TEST(TextDates, StoredBytesReadAsTheText) {
   for (const char* text : {"12/03/2024", "1/3/2024", "31/02/2024", "12/03/24", " 12/03/2024", "12-03-2024", "",
                            "\xB1" "2/03/2024"}) {
     SCOPED_TRACE(text);
-    EXPECT_EQ(core::parseDate(std::string_view(text)), core::parseDate(core::FromAnsi(text)));
+    EXPECT_EQ(core::parseDate(std::string_view(text)), core::parseDate(core::fromAnsi(text)));
   }
   EXPECT_EQ(core::parseDate(std::string_view("05/03/2024")), (core::Date{5, 3, 2024}));
 }

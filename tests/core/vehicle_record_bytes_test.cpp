@@ -99,17 +99,17 @@ TEST(VehicleRecordBytes, PlateCharacters) {
   int count = 0;
   for (char16_t c = 32; c <= 255; ++c) {
     const bool expected = refused.find(c) != std::u16string::npos;
-    EXPECT_EQ(vehicles::IsRefusedPlateChar(c), expected) << "U+" << std::hex << int(c);
+    EXPECT_EQ(vehicles::isRefusedPlateChar(c), expected) << "U+" << std::hex << int(c);
     count += expected;
   }
   EXPECT_EQ(count, 51);
   for (char16_t c : std::u16string(u"09AZaz -.\u00C3\u00C5\u00D8\u00DF\u00FF\u00F8"))
-    EXPECT_FALSE(vehicles::IsRefusedPlateChar(c)) << "U+" << std::hex << int(c);
+    EXPECT_FALSE(vehicles::isRefusedPlateChar(c)) << "U+" << std::hex << int(c);
 }
 
 TEST(VehicleRecordBytes, PhotoFileNamedAfterTheRecordNumber) {
-  EXPECT_EQ(vehicles::PhotoFileName(7), "Scheda_Veicolo_7.jpg");
-  EXPECT_EQ(vehicles::PhotoFileName(10), "Scheda_Veicolo_10.jpg");
+  EXPECT_EQ(vehicles::photoFileName(7), "Scheda_Veicolo_7.jpg");
+  EXPECT_EQ(vehicles::photoFileName(10), "Scheda_Veicolo_10.jpg");
   EXPECT_EQ(vehicles::kPhotoFolder, "Autoparco");
 }
 
