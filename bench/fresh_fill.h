@@ -168,6 +168,17 @@ struct FreshRegistration {
   FreshRegistration(const std::string& name, FreshFill fill) { freshFills()[name] = std::move(fill); }
 };
 
+// Under `perf record -D -1 --control fifo:CTL,ACK`, with VELMORA_PERF_CTL=CTL and
+// VELMORA_PERF_ACK=ACK, the profile covers the measured fill only.
+inline void perfControl(const char* command) {
+  const char* ctl = std::getenv("VELMORA_PERF_CTL");
+  const char* ack = std::getenv("VELMORA_PERF_ACK");
+  if (!ctl || !ack) return;
+  std::ofstream(ctl) << command << std::endl;
+  std::string answer;
+  std::ifstream(ack) >> answer;
+}
+
 // Times `fill` (false: not filled as expected) and prints "wall cpu peak_added_bytes";
 // returns the child's exit status.
 template <typename F>
@@ -175,7 +186,9 @@ int measureFill(F&& fill) {
   const bool reset = resetPeak();
   const ProcMemory before = readProcMemory();
   bool ok = false;
+  perfControl("enable");
   const Cost cost = timed([&] { ok = fill(); });
+  perfControl("disable");
   const ProcMemory after = readProcMemory();
   if (!ok) return 3;
   const long peak = reset ? after.hwm : std::max(after.hwm, after.rss);

@@ -193,6 +193,22 @@ void Archive::write(const RecordBuffer& buffer) {
   write(buffer.data());
 }
 
+ArchiveRecords::ArchiveRecords(const Archive& archive) : recordSize_(archive.recordSize()) {
+  if (archive.fd_ < 0) throw ArchiveError("archive closed: " + archive.path_);
+  fd_ = ::fcntl(archive.fd_, F_DUPFD_CLOEXEC, 0);
+  if (fd_ < 0) throw ArchiveError(describe("cannot keep open", archive.path_));
+}
+
+ArchiveRecords::~ArchiveRecords() { ::close(fd_); }
+
+std::size_t ArchiveRecords::read(std::size_t index, std::uint8_t* out, std::size_t count) const {
+  try {
+    return readAt(fd_, out, count * recordSize_, static_cast<off_t>(index * recordSize_), std::string()) / recordSize_;
+  } catch (const ArchiveError&) {
+    return 0;
+  }
+}
+
 void forEachRecordBytesIn(const Archive& archive, ScanPart part,
                           const std::function<bool(const std::uint8_t*, std::size_t)>& visit) {
   const std::size_t size = archive.recordSize();

@@ -57,10 +57,34 @@ class Archive {
   bool isOpen() const { return fd_ >= 0; }
 
  private:
+  friend class ArchiveRecords;
   int fd_ = -1;
   std::size_t recordSize_;
   std::size_t position_ = 0;
   std::string path_;
+};
+
+// The records of an archive read again later, by index, from the file the archive has
+// open: a view that shows records when they are needed (an export grid's rows, when
+// they are painted or written) instead of copies of them. It keeps the file open for
+// reading while it lives, whatever becomes of the archive object.
+class ArchiveRecords {
+ public:
+  // Throws ArchiveError when the archive is closed or its file cannot be kept open.
+  explicit ArchiveRecords(const Archive& archive);
+  ~ArchiveRecords();
+  ArchiveRecords(const ArchiveRecords&) = delete;
+  ArchiveRecords& operator=(const ArchiveRecords&) = delete;
+
+  std::size_t recordSize() const { return recordSize_; }
+  // Reads up to `count` whole records from record `index` into `out` (room for count *
+  // recordSize bytes); returns how many the file still holds there (fewer, or none, once
+  // it has shrunk). A failed read counts as none. Several threads may read at once.
+  std::size_t read(std::size_t index, std::uint8_t* out, std::size_t count) const;
+
+ private:
+  int fd_ = -1;
+  std::size_t recordSize_;
 };
 
 // Hands every record from index 0 to the end (as counted when the scan starts) to

@@ -352,7 +352,7 @@ TEST_F(FillGridTest, SelectedRecordsAndComposedValues) {
 
 TEST_F(FillGridTest, FailureKeepsTheRowsFilledSoFar) {
   // Wide records, so that a few thousand take several reads (and one part); the file
-  // loses all but its first record while the first rows are being filled.
+  // loses all but its first record while the first records are being chosen.
   constexpr std::array<core::FieldDef, 5> kWide{{{"A", 5}, {"B", 255}, {"C", 255}, {"D", 255}, {"E", 255}}};
   const core::RecordLayout layout{kWide};
   std::string rec(layout.size(), '\0');
@@ -363,18 +363,66 @@ TEST_F(FillGridTest, FailureKeepsTheRowsFilledSoFar) {
   const fs::path p = archive(bytes);
   core::Archive a(p.string(), layout.size());
   bool truncated = false;
-  std::vector<core::GridSource> sources{{0, {}}, {core::GridSource::kComposed, [&](const core::RecordBuffer&) {
-                                                   if (!truncated) fs::resize_file(p, layout.size());
-                                                   truncated = true;
+  const auto take = [&](const core::RecordBuffer&) {
+    if (!truncated) fs::resize_file(p, layout.size());
+    truncated = true;
+    return true;
+  };
+  std::vector<core::GridSource> sources{{0, {}}, {core::GridSource::kComposed, [](const core::RecordBuffer&) {
                                                    return std::u16string(u"c");
                                                  }}};
   TextGrid grid(3, 10);
-  EXPECT_THROW(core::fillGrid(grid, a, layout, sources), core::ArchiveError);
-  ASSERT_EQ(grid.rowCount(), n);  // the row count was set from the records found
+  EXPECT_THROW(core::fillGrid(grid, a, layout, sources, take), core::ArchiveError);
+  // The rows taken before the failed read stay, whole, and the grid can be written.
+  ASSERT_GE(grid.rowCount(), 1u);
+  ASSERT_LT(grid.rowCount(), n);
   EXPECT_EQ(grid.cell(0, 0), u"1");
   EXPECT_EQ(grid.cell(0, 1), u"a");
   EXPECT_EQ(grid.cell(0, 2), u"c");
-  EXPECT_EQ(grid.cell(n - 1, 0), u"");  // never reached
+}
+
+TEST_F(FillGridTest, ARecordLostAfterTheFillIsNeverWrittenAsEmpty) {
+  // The rows show their records, read again when they are asked for: once the file
+  // has lost some, their rows show nothing and the grid is no longer written. Sorted,
+  // the rows are out of file order (the file is then read in file order to write them).
+  std::string bytes;
+  for (char c : std::string("dbca")) bytes += std::string("\x01") + c + std::string("\0\0\0\0\x01x\0\0", 8);
+  const fs::path p = archive(bytes);
+  static constexpr std::array<SheetColumn, 1> cols{{{u"A", 10}}};
+  auto file = [&](const TextGrid& grid, bool& written) {
+    std::string out;
+    written = core::emitSpreadsheet(Sheet{u"S", cols}, grid, [&](std::string_view piece) {
+      out += piece;
+      return true;
+    });
+    return out;
+  };
+  for (const bool sorted : {false, true}) {
+    SCOPED_TRACE(sorted ? "sorted" : "file order");
+    WriteFile(p, bytes);
+    TextGrid grid(3, 10);
+    {
+      core::Archive a(p.string(), layout_.size());
+      core::fillGrid(grid, a, layout_, sources_, {}, sorted ? 1 : core::kUnsorted);
+    }
+    ASSERT_EQ(grid.rowCount(), 4u);
+    bool written = false;
+    const std::string whole = file(grid, written);
+    EXPECT_TRUE(written);
+    const std::string cells = sorted ? "abcd" : "dbca";
+    std::string expected;
+    for (char c : cells) expected += std::string("<tr><td style=\"text-align: left;\">") + c + "</td></tr>";
+    EXPECT_NE(whole.find(expected), std::string::npos);
+    EXPECT_EQ(grid.cell(0, 0), sorted ? u"4" : u"1");
+
+    fs::resize_file(p, 2 * layout_.size());  // records "d" and "b" stay
+    const std::size_t lostRow = sorted ? 0 : 3, keptRow = 1;
+    EXPECT_EQ(grid.cell(keptRow, 1), u"b");
+    EXPECT_EQ(grid.cell(lostRow, 1), u"");
+    EXPECT_FALSE(grid.recordsReadable());
+    file(grid, written);
+    EXPECT_FALSE(written);
+  }
 }
 
 }  // namespace
