@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "core/archive.h"
 
 namespace bench {
 
@@ -198,9 +199,11 @@ int measureFill(F&& fill) {
 }
 
 // In main(), after the Qt application is made: when this process is a fresh child,
-// runs its fill and returns true with the exit status in `status`.
+// runs its fill and returns true with the exit status in `status`. The child starts
+// as the program does (main.cpp): the part threads made in the background.
 inline bool runFreshChild(int argc, char** argv, int& status) {
   if (argc != 5 || std::strcmp(argv[1], "--fresh") != 0) return false;
+  if (!std::getenv("VELMORA_BENCH_COLD_THREADS")) core::preparePartThreads();
   const auto it = freshFills().find(argv[2]);
   status = it == freshFills().end() ? 4 : it->second({QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4])});
   return true;

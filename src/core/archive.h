@@ -125,6 +125,12 @@ struct PartFailure {
 };
 PartFailure runParts(std::size_t parts, const std::function<void(std::size_t)>& run);
 
+// Makes the part threads now, in the background, each with the buffer its parts read
+// records into, and readies the calling thread's buffer: the program calls it as it
+// starts, so that the first long scan a user starts finds them ready (made at that
+// scan, they would cost it a few milliseconds more). Without it, they are made then.
+void preparePartThreads();
+
 // Hands the records of [first, end) to `visit` as their raw bytes, read in large blocks
 // at their index (the archive's position is left alone, so several parts of one
 // archive may be read at once); stops early when `visit` returns false. Throws

@@ -70,6 +70,33 @@ struct GridRecords {
   std::size_t count;                // records when the grid was filled
   // A record could not be read again: the file has shrunk (or failed) since the fill.
   mutable std::atomic<bool> lost{false};
+
+  // The records taken: a bit each (the records of word w are 64 * w onwards), and the
+  // number taken before each word. Empty: every record is taken.
+  LargeVector<std::uint64_t> taken;
+  std::vector<std::uint32_t> takenBefore;
+
+  // Counts what `taken` holds (its bits set); returns how many.
+  std::size_t countTaken() {
+    takenBefore.resize(taken.size() + 1);
+    std::uint32_t before = 0;
+    for (std::size_t w = 0; w < taken.size(); ++w) {
+      takenBefore[w] = before;
+      before += static_cast<std::uint32_t>(std::popcount(taken[w]));
+    }
+    takenBefore[taken.size()] = before;
+    return before;
+  }
+
+  // The index of the k-th record taken (from 0).
+  std::size_t recordOf(std::size_t k) const {
+    if (taken.empty()) return k;
+    const std::size_t w =
+        static_cast<std::size_t>(std::upper_bound(takenBefore.begin(), takenBefore.end(), k) - takenBefore.begin()) - 1;
+    std::uint64_t bits = taken[w];
+    for (std::size_t skip = k - takenBefore[w]; skip > 0; --skip) bits &= bits - 1;
+    return w * 64 + static_cast<std::size_t>(std::countr_zero(bits));
+  }
 };
 
 // Reads the cells of a grid's rows. A record row's record is read from the archive
@@ -89,7 +116,7 @@ class GridRowReader {
     const std::uint64_t e = grid_.entry(row);
     if (e == 0) return cells_;
     if (e & TextGrid::kRecordRow) {
-      const std::uint8_t* bytes = recordBytes(e & kLow32);
+      const std::uint8_t* bytes = recordBytes(takenRecord(e));
       if (!bytes) return cells_;
       for (std::size_t c = 0; c < columns; ++c) cells_[c] = recordCell(bytes, e, c);
       return cells_;
@@ -108,7 +135,7 @@ class GridRowReader {
     const std::uint64_t e = grid_.entry(row);
     if (e == 0) return {};
     if (e & TextGrid::kRecordRow) {
-      const std::uint8_t* bytes = recordBytes(e & kLow32);
+      const std::uint8_t* bytes = recordBytes(takenRecord(e));
       return bytes ? recordCell(bytes, e, column) : std::string_view();
     }
     const char* p = run(e);
@@ -123,6 +150,27 @@ class GridRowReader {
   const char* run(std::uint64_t e) const {
     const std::size_t pos = static_cast<std::size_t>(e - 1);
     return grid_.blocks_[pos / TextGrid::kBlock].get() + pos % TextGrid::kBlock;
+  }
+
+  // The record a record row shows: the next one taken when the rows go on in order.
+  std::size_t takenRecord(std::uint64_t e) {
+    const std::size_t k = static_cast<std::size_t>(e & ~TextGrid::kRecordRow);
+    std::size_t record;
+    if (records_->taken.empty()) {
+      record = k;
+    } else if (lastTaken_ + 1 == k && k > 0) {
+      // The next bit set after the last record's.
+      std::size_t w = (lastRecord_ + 1) / 64;
+      std::uint64_t bits = (lastRecord_ + 1) % 64 ? records_->taken[w] & (~std::uint64_t{0} << ((lastRecord_ + 1) % 64))
+                                                  : records_->taken[w];
+      while (bits == 0) bits = records_->taken[++w];
+      record = w * 64 + static_cast<std::size_t>(std::countr_zero(bits));
+    } else {
+      record = records_->recordOf(k);
+    }
+    lastTaken_ = k;
+    lastRecord_ = record;
+    return record;
   }
 
   // The bytes of record `index`; null (and the grid's records marked lost) when the
@@ -148,7 +196,7 @@ class GridRowReader {
 
   std::string_view recordCell(const std::uint8_t* bytes, std::uint64_t e, std::size_t column) {
     if (column == 0) {
-      const std::size_t number = static_cast<std::size_t>((e >> 32) & 0x7FFFFFFF) + 1;
+      const std::size_t number = static_cast<std::size_t>(e & ~TextGrid::kRecordRow) + 1;
       return std::string_view(number_, static_cast<std::size_t>(std::to_chars(number_, number_ + sizeof number_, number).ptr - number_));
     }
     if (column > records_->sources.size()) return {};
@@ -167,6 +215,7 @@ class GridRowReader {
   std::size_t batchBytes_;
   std::vector<std::uint8_t> batch_;  // records batchFirst_ .. + batchCount_
   std::size_t batchFirst_ = 0, batchCount_ = 0, batchRoom_ = 0;
+  std::size_t lastTaken_ = static_cast<std::size_t>(-1), lastRecord_ = 0;
   std::vector<std::string_view> cells_;
   std::vector<std::string> composed_;  // by column
   char number_[24];
@@ -187,7 +236,7 @@ TextGrid::~TextGrid() = default;
 
 TextGrid::TextGrid(TextGrid&& other) noexcept
     : columns_(other.columns_),
-      wholeArchive_(std::exchange(other.wholeArchive_, 0)),
+      shownInOrder_(std::exchange(other.shownInOrder_, 0)),
       rows_(std::move(other.rows_)),
       blocks_(std::move(other.blocks_)),
       used_(std::exchange(other.used_, 0)),
@@ -200,7 +249,7 @@ TextGrid& TextGrid::operator=(TextGrid&& other) noexcept {
     viewer_.reset();
     other.viewer_.reset();
     columns_ = other.columns_;
-    wholeArchive_ = std::exchange(other.wholeArchive_, 0);
+    shownInOrder_ = std::exchange(other.shownInOrder_, 0);
     rows_ = std::move(other.rows_);
     blocks_ = std::move(other.blocks_);
     used_ = std::exchange(other.used_, 0);
@@ -211,20 +260,20 @@ TextGrid& TextGrid::operator=(TextGrid&& other) noexcept {
 
 std::uint64_t TextGrid::entry(std::size_t row) const {
   if (!rows_.empty()) return rows_[row];
-  return row < wholeArchive_ ? kRecordRow | (static_cast<std::uint64_t>(row) << 32) | row : 0;
+  return row < shownInOrder_ ? kRecordRow | row : 0;
 }
 
 void TextGrid::giveRowsEntries() {
-  if (wholeArchive_ == 0) return;
-  const std::size_t n = wholeArchive_;
+  if (shownInOrder_ == 0) return;
+  const std::size_t n = shownInOrder_;
   rows_.resizeForOverwrite(n);
-  for (std::size_t r = 0; r < n; ++r) rows_[r] = kRecordRow | (static_cast<std::uint64_t>(r) << 32) | r;
-  wholeArchive_ = 0;
+  for (std::size_t r = 0; r < n; ++r) rows_[r] = kRecordRow | r;
+  shownInOrder_ = 0;
 }
 
 void TextGrid::clearAll() {
   viewer_.reset();
-  wholeArchive_ = 0;
+  shownInOrder_ = 0;
   rows_.release();
   blocks_.clear();
   used_ = 0;
@@ -248,7 +297,7 @@ std::size_t TextGrid::appendRow() {
 }
 
 void TextGrid::reserve(std::size_t rows) {
-  if (wholeArchive_ == 0) rows_.reserve(rows);
+  if (shownInOrder_ == 0) rows_.reserve(rows);
 }
 
 std::string TextGrid::cellBytes(std::size_t row, std::size_t column) const {
@@ -361,17 +410,16 @@ const std::array<std::uint8_t, 256>& ranks() {
   return r;
 }
 
-// Sorts `v` (whose elements all differ under `less`) on a few cores at once: evenly
-// spread samples cut it into parts of about the same size, each part's elements are
-// placed together in `spare` and sorted there side by side; `v` then holds the result
-// and `spare` what is left of `v`.
+// Sorts `v` (whose elements all differ under `less`) on a few cores at once, in place
+// (no second array: memory a sort would touch for the first time costs more than the
+// sort): evenly spread samples cut it into parts of about the same size, each element
+// is moved into its part's stretch, and the parts are sorted side by side.
 template <typename T, typename Less>
-void sortInParts(LargeVector<T>& v, LargeVector<T>& spare, Less less) {
-  const std::size_t n = v.size();
+void sortInParts(T* v, std::size_t n, Less less) {
   const std::vector<ScanPart> stretches = scanParts(n);
   const std::size_t parts = stretches.size();
   if (parts == 1) {
-    std::sort(v.begin(), v.end(), less);
+    std::sort(v, v + n, less);
     return;
   }
   constexpr std::size_t kSamplesPerPart = 32;
@@ -387,27 +435,29 @@ void sortInParts(LargeVector<T>& v, LargeVector<T>& spare, Less less) {
     const PartFailure failed = runParts(count, work);
     if (failed.failure) std::rethrow_exception(failed.failure);
   };
-  // Each stretch counts its elements per part; from the counts every stretch knows
-  // where its elements of each part go.
   std::vector<std::size_t> counts(parts * parts, 0);  // stretch t, part p at t * parts + p
   each(parts, [&](std::size_t t) {
     for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) ++counts[t * parts + partOf(v[i])];
   });
-  std::vector<std::size_t> starts(parts + 1, 0), next(parts * parts);
-  for (std::size_t p = 0, at = 0; p < parts; ++p) {
-    starts[p] = at;
-    for (std::size_t t = 0; t < parts; ++t) {
-      next[t * parts + p] = at;
-      at += counts[t * parts + p];
-    }
-    starts[p + 1] = at;
+  std::vector<std::size_t> starts(parts + 1, 0);
+  for (std::size_t p = 0; p < parts; ++p) {
+    starts[p + 1] = starts[p];
+    for (std::size_t t = 0; t < parts; ++t) starts[p + 1] += counts[t * parts + p];
   }
-  spare.resizeForOverwrite(n);
-  each(parts, [&](std::size_t t) {
-    for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) spare[next[t * parts + partOf(v[i])]++] = v[i];
-  });
-  each(parts, [&](std::size_t p) { std::sort(spare.begin() + starts[p], spare.begin() + starts[p + 1], less); });
-  std::swap(v, spare);
+  // Each element swapped into the next free place of its part's stretch until every
+  // stretch holds its part's elements.
+  std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
+  for (std::size_t p = 0; p < parts; ++p) {
+    for (std::size_t i = next[p]; i < starts[p + 1]; i = next[p]) {
+      const std::size_t q = partOf(v[i]);
+      if (q == p) {
+        ++next[p];
+      } else {
+        std::swap(v[i], v[next[q]++]);
+      }
+    }
+  }
+  each(parts, [&](std::size_t p) { std::sort(v + starts[p], v + starts[p + 1], less); });
 }
 
 }  // namespace
@@ -457,9 +507,18 @@ class SortKeys {
   }
 
   // Rows 0 .. n - 1 in the order of their keys, equal keys in row order: the index of
-  // the row at each place. `spare` may be used, and holds the result.
-  void order(std::size_t n, const std::vector<Part>& parts, LargeVector<std::uint64_t>& out) {
+  // the row at each place, in the keys' own array (handed over).
+  LargeVector<std::uint64_t> order(std::size_t n, const std::vector<Part>& parts) {
     kept_.resize(n);
+    const std::vector<ScanPart> stretches = scanParts(n);
+    auto each = [&](const std::function<void(std::size_t)>& work) {
+      const PartFailure failed = runParts(stretches.size(), work);
+      if (failed.failure) std::rethrow_exception(failed.failure);
+    };
+    if (n < 2) {
+      for (std::size_t i = 0; i < n; ++i) kept_[i] = i;
+      return std::move(kept_);
+    }
     std::array<std::uint64_t, 4> met{};
     std::size_t longest = 0;
     for (const Part& p : parts) {
@@ -471,14 +530,9 @@ class SortKeys {
     std::size_t distinct = 0;
     for (std::size_t r = 1; r < 256; ++r)
       if (met[r / 64] >> (r % 64) & 1) dense[r] = static_cast<std::uint8_t>(++distinct);
-    const unsigned rowBits = static_cast<unsigned>(std::max<int>(1, std::bit_width(n - 1)));
-    const unsigned placeBits = static_cast<unsigned>(std::max<int>(1, std::bit_width(distinct)));
+    const auto rowBits = static_cast<unsigned>(std::bit_width(n - 1));
+    const auto placeBits = static_cast<unsigned>(std::max<int>(1, std::bit_width(distinct)));
     const std::size_t chars = std::min<std::size_t>(kKept, (64 - rowBits) / placeBits);
-    const std::vector<ScanPart> stretches = scanParts(n);
-    auto each = [&](const std::function<void(std::size_t)>& work) {
-      const PartFailure failed = runParts(stretches.size(), work);
-      if (failed.failure) std::rethrow_exception(failed.failure);
-    };
     if (longest <= chars) {
       // Every key whole in its number: the numbers differ (the row is in them) and
       // their order is the rows' order.
@@ -489,14 +543,12 @@ class SortKeys {
           kept_[i] = packed << rowBits | i;
         }
       });
-      sortInParts(kept_, out, std::less<std::uint64_t>());
+      sortInParts(kept_.data(), n, std::less<std::uint64_t>());
       const std::uint64_t rowMask = (std::uint64_t{1} << rowBits) - 1;
       each([&](std::size_t t) {
         for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) kept_[i] &= rowMask;
       });
-      std::swap(out, kept_);
-      kept_.release();
-      return;
+      return std::move(kept_);
     }
     // Keys longer than what is kept: the eight places, then the whole keys.
     struct Entry {
@@ -506,7 +558,7 @@ class SortKeys {
     };
     std::vector<const char*> longs;
     std::vector<std::uint32_t> longLengths;
-    LargeVector<Entry> entries, spare;
+    LargeVector<Entry> entries;
     entries.resizeForOverwrite(n);
     each([&](std::size_t t) {
       for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i)
@@ -532,13 +584,11 @@ class SortKeys {
       if (la != lb) return la < lb;
       return a.row < b.row;
     };
-    kept_.release();
-    sortInParts(entries, spare, less);
-    spare.release();
-    out.resizeForOverwrite(n);
+    sortInParts(entries.data(), n, less);
     each([&](std::size_t t) {
-      for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) out[i] = entries[i].row;
+      for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) kept_[i] = entries[i].row;
     });
+    return std::move(kept_);
   }
 
  private:
@@ -565,7 +615,7 @@ struct GridAccess {
     const std::size_t count = archive.count();
     if (count == 0) return;
     if (layout.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
-    if (count > 0x7FFFFFFF) throw std::length_error("archive too long for a grid");
+    if (count >= (std::size_t{1} << 32)) throw std::length_error("archive too long for a grid");
     // The earlier rows' texts go: a grid filled again never holds two archives' texts.
     auto records = std::make_shared<GridRecords>(archive, layout, sources, count);
     grid.clearAll();
@@ -574,7 +624,7 @@ struct GridAccess {
     const bool sortNow = sortColumn > 0 && sortColumn < grid.columns_;
     if (!take && !sortNow) {
       // Every record in file order: nothing to read now.
-      grid.wholeArchive_ = count;
+      grid.shownInOrder_ = count;
       if (sortColumn < grid.columns_) GridAccess::sort(grid, sortColumn);
       return;
     }
@@ -583,63 +633,66 @@ struct GridAccess {
         sortNow && sortColumn <= sources.size() && sources[sortColumn - 1].field == GridSource::kComposed;
     const bool needsRecord = static_cast<bool>(take) || composedKey;
     const std::vector<ScanPart> parts = scanParts(count);
-    // Each part writes its rows (and keys) from its first record's place on, touching
-    // only as much memory as it takes rows; the parts' rows then move together.
-    LargeVector<std::uint64_t> rows;
-    rows.resizeForOverwrite(count);
+    // A bit for each record taken. Each part writes the keys of its rows from its first
+    // record's place on, touching only as much memory as it takes rows; the parts' keys
+    // then move together, and once sorted the keys' array holds the rows.
+    LargeVector<std::uint64_t>& taken = records->taken;
+    if (take) taken.resize((count + 63) / 64, 0);
     std::optional<SortKeys> keys;
     if (sortNow) keys.emplace(count);
     std::vector<SortKeys::Part> keyParts(parts.size());
-    std::vector<std::size_t> taken(parts.size(), 0);
+    std::vector<std::size_t> done(parts.size(), 0);
     const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
       RecordBuffer record(layout);
       std::string composed;
-      std::size_t& done = taken[p];
       forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t index) {
         if (needsRecord) record.lookAt(bytes);
-        if (take && !take(record)) return true;
-        const std::size_t at = parts[p].first + done;
-        rows[at] = index;
-        if (keys) keys->add(keyParts[p], at, keyOf(bytes, record, layout, sources, sortColumn, composed));
-        ++done;
+        if (take) {
+          if (!take(record)) return true;
+          // Words at the ends of a part are shared with the next and last parts.
+          std::atomic_ref<std::uint64_t>(taken[index / 64])
+              .fetch_or(std::uint64_t{1} << (index % 64), std::memory_order_relaxed);
+        }
+        if (keys) keys->add(keyParts[p], parts[p].first + done[p], keyOf(bytes, record, layout, sources, sortColumn, composed));
+        ++done[p];
         return true;
       });
     });
-
     std::size_t n = 0;
     if (take) {
-      // The rows taken, in file order, up to a failed read.
-      const std::size_t upTo = failed.failure ? failed.part + 1 : parts.size();
-      for (std::size_t p = 0; p < upTo; ++p) {
-        if (taken[p] && n != parts[p].first) {
-          std::memmove(rows.data() + n, rows.data() + parts[p].first, taken[p] * sizeof(std::uint64_t));
-          if (keys) keys->moveRows(keyParts[p], parts[p].first, n, taken[p]);
-        }
-        n += taken[p];
+      // The records taken, in file order, up to a failed read.
+      if (failed.failure)
+        for (std::size_t index = parts[failed.part].end; index < count; ++index)
+          taken[index / 64] &= ~(std::uint64_t{1} << (index % 64));
+      n = records->countTaken();
+      if (keys) {
+        for (std::size_t p = 0, at = 0; p < parts.size() && at < n; at += done[p], ++p)
+          if (done[p] && at != parts[p].first) keys->moveRows(keyParts[p], parts[p].first, at, done[p]);
       }
     } else {
-      // A row for every record; those a failed read never reached are empty.
       n = count;
-      for (std::size_t p = 0; p < parts.size(); ++p)
-        std::fill(rows.data() + parts[p].first + taken[p], rows.data() + parts[p].end, kLow32 + 1);
     }
-    rows.resize(n);
-    // Each row shows its record with its number in the order taken.
-    for (std::size_t k = 0; k < n; ++k)
-      rows[k] = rows[k] > kLow32 ? 0 : TextGrid::kRecordRow | (static_cast<std::uint64_t>(k) << 32) | rows[k];
     if (failed.failure) {
-      grid.rows_ = std::move(rows);
+      if (!take) {
+        // A row for every record; those the read never reached are empty.
+        grid.rows_.resizeForOverwrite(count);
+        for (std::size_t p = 0; p < parts.size(); ++p)
+          for (std::size_t r = parts[p].first; r < parts[p].end; ++r)
+            grid.rows_[r] = r < parts[p].first + done[p] ? TextGrid::kRecordRow | r : 0;
+      } else {
+        grid.shownInOrder_ = n;
+      }
       std::rethrow_exception(failed.failure);
     }
-    if (keys) {
-      LargeVector<std::uint64_t> order;
-      keys->order(n, keyParts, order);
-      keys.reset();
-      // The order's array takes the rows in their places.
-      for (std::size_t r = 0; r < n; ++r) order[r] = rows[order[r]];
-      rows = std::move(order);
+    if (!keys) {
+      grid.shownInOrder_ = n;
+      return;
     }
-    grid.rows_ = std::move(rows);
+    // The rows in the keys' order: each the k-th record taken.
+    LargeVector<std::uint64_t> order = keys->order(n, keyParts);
+    keys.reset();
+    for (std::size_t r = 0; r < n; ++r) order[r] |= TextGrid::kRecordRow;
+    grid.rows_ = std::move(order);
     if (sortColumn == 0) GridAccess::sort(grid, 0);
   }
 
@@ -655,8 +708,7 @@ struct GridAccess {
       for (std::size_t r = parts[p].first; r < parts[p].end; ++r) keys.add(keyParts[p], r, reader.cell(r, keyColumn));
     });
     if (failed.failure) std::rethrow_exception(failed.failure);
-    LargeVector<std::uint64_t> order;
-    keys.order(n, keyParts, order);
+    LargeVector<std::uint64_t> order = keys.order(n, keyParts);
     grid.giveRowsEntries();
     for (std::size_t r = 0; r < n; ++r) order[r] = grid.rows_[order[r]];
     grid.rows_ = std::move(order);
@@ -668,8 +720,8 @@ struct GridAccess {
     std::uint64_t last = 0;
     for (const std::uint64_t e : grid.rows_) {
       if (!(e & TextGrid::kRecordRow)) continue;
-      if ((e & kLow32) < last) return false;
-      last = e & kLow32;
+      if ((e & ~TextGrid::kRecordRow) < last) return false;
+      last = e & ~TextGrid::kRecordRow;
     }
     return true;
   }
@@ -678,10 +730,10 @@ struct GridAccess {
   static TextGrid ownTexts(const TextGrid& grid) {
     const std::size_t n = grid.rowCount();
     TextGrid own(grid.columns_, n);
-    std::vector<std::uint64_t> byRecord;  // record << 32 | row
+    std::vector<std::uint64_t> byRecord;  // k << 32 | row: in file order once sorted
     for (std::size_t r = 0; r < n; ++r) {
       const std::uint64_t e = grid.entry(r);
-      if (e & TextGrid::kRecordRow) byRecord.push_back((e & kLow32) << 32 | r);
+      if (e & TextGrid::kRecordRow) byRecord.push_back((e & ~TextGrid::kRecordRow) << 32 | r);
     }
     std::sort(byRecord.begin(), byRecord.end());
     GridRowReader reader(grid, kPassBatchBytes);

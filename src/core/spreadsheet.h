@@ -42,7 +42,7 @@ class TextGrid {
   TextGrid& operator=(TextGrid&&) noexcept;
 
   std::size_t columnCount() const { return columns_; }
-  std::size_t rowCount() const { return rows_.empty() ? wholeArchive_ : rows_.size(); }
+  std::size_t rowCount() const { return rows_.empty() ? shownInOrder_ : rows_.size(); }
   // New rows are empty; rows beyond the count are dropped.
   void setRowCount(std::size_t rows);
   // Adds an empty row at the end and returns its index.
@@ -74,11 +74,12 @@ class TextGrid {
   friend struct GridAccess;
   friend class GridRowReader;
 
-  // A row's entry: 0 an empty row; kRecordRow | (number - 1) << 32 | record, a row
-  // showing a record; else the position + 1 of its own run of cells.
+  // A row's entry: 0 an empty row; kRecordRow | k, a row showing the k-th record taken
+  // (from 0, in file order; numbered k + 1); else the position + 1 of its own run of
+  // cells.
   static constexpr std::uint64_t kRecordRow = std::uint64_t{1} << 63;
   std::uint64_t entry(std::size_t row) const;
-  // Every row gets its own entry (a grid that shows its whole archive has none).
+  // Every row gets its own entry (a grid that shows its records in file order has none).
   void giveRowsEntries();
   // Packs a row's cells into the blocks; returns the run's position + 1.
   std::uint64_t store(std::span<const std::string_view> cells);
@@ -90,9 +91,9 @@ class TextGrid {
   using Block = LargeArray<char>;
 
   std::size_t columns_;
-  // Rows 0 .. wholeArchive_ - 1 show records 0 .. wholeArchive_ - 1, in file order,
-  // numbered from 1, with no entries (rows_ is empty then).
-  std::size_t wholeArchive_ = 0;
+  // Rows 0 .. shownInOrder_ - 1 show the records taken, in file order, with no entries
+  // (rows_ is empty then).
+  std::size_t shownInOrder_ = 0;
   LargeVector<std::uint64_t> rows_;
   // Block b holds positions b * kBlock onwards. A run longer than a block gets a block
   // of its own size and the positions of the blocks it covers (left null).
