@@ -190,34 +190,6 @@ void BM_YearGrid(benchmark::State& state) {
 
 // The schedule window's show, which checks the current year's archive: on the last day
 // no deadline is imminent, so it reads to the end.
-const bench::FreshRegistration freshProbe("Probe", [](const bench::FreshFolders& f) {
-  const core::RecordLayout& layout = maintenance::scheduleLayout();
-  const std::size_t data = layout.indexOf("Data"), avviso = layout.indexOf("Avviso");
-  const std::string path = QFile::encodeName(archiveFileIn(f.data)).toStdString();
-  auto scan = [&](const char* what) {
-    const bench::Cost c = bench::timed([&] {
-      core::Archive archive(path, layout.size());
-      core::scanImminent(archive, layout, data, avviso, kLastDay);
-    });
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    std::fprintf(stderr, "%s: %.2f ms cpu %.2f faults %ld\n", what, c.wall * 1e3, c.cpu * 1e3, u.ru_minflt);
-  };
-  if (std::getenv("THREADS_FIRST")) {
-    const bench::Cost t = bench::timed([] { core::runParts(8, [](std::size_t) {}); });
-    std::fprintf(stderr, "threads: %.2f ms\n", t.wall * 1e3);
-  }
-  {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    std::fprintf(stderr, "before: faults %ld\n", u.ru_minflt);
-  }
-  scan("first");
-  scan("second");
-  scan("third");
-  return bench::measureFill([] { return true; });
-});
-
 const bench::FreshRegistration freshImminentWindowShow("ImminentWindowShow", [](const bench::FreshFolders& f) {
   const core::PinnedClock clock(kLastDay);
   platform::setExeDir(f.warm);
@@ -244,9 +216,7 @@ int freshGrid(const bench::FreshFolders& f, MakeWindow make) {
     warm->hide();
   }
   platform::setExeDir(f.data);
-  if (std::getenv("WARM_THREADS")) core::runParts(8, [](std::size_t) {});
   std::unique_ptr<Window> w = make(f.data);
-  if (std::getenv("TWICE")) { w->show(); w->hide(); }
   return bench::measureFill([&] {
     w->show();
     return w->rowCount() > 0;
