@@ -216,18 +216,24 @@ TEST(LineList, KeepsEveryLineWholeAcrossItsBlocksAndNeverMovesOne) {
   // Enough text for several blocks, with one line longer than a block and an empty one.
   core::LineList list;
   std::vector<Text> lines;
-  const char16_t* first = nullptr;
+  const char* first = nullptr;
+  // Where a line's bytes lie.
+  auto bytesOf = [](const core::LineList& l, std::size_t i) {
+    std::string_view b;
+    EXPECT_TRUE(l.bytes(i, b));
+    return b.data();
+  };
   for (std::size_t i = 0; i < 5000; ++i) {
     Text line = i == 1234 ? Text(300000, u'L') : Text(150, static_cast<char16_t>(u'a' + i % 26));
     line = i == 77 ? Text() : line + core::fromUtf8(std::to_string(i));
     lines.push_back(line);
     list.add(line);
-    if (i == 0) first = list[0].data();
+    if (i == 0) first = bytesOf(list, 0);
   }
   ASSERT_EQ(list.size(), lines.size());
   EXPECT_EQ(list.toVector(), lines);
   // Taking more lines never copied those already taken (no moment with two copies).
-  EXPECT_EQ(list[0].data(), first);
+  EXPECT_EQ(bytesOf(list, 0), first);
   // A copy holds the same lines and goes its own way.
   core::LineList copy = list;
   copy.add(u"only in the copy");
