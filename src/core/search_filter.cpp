@@ -651,6 +651,8 @@ class LineSorter {
   explicit LineSorter(const LineList& list)
       : store_(*list.store_), wide_(list.store_->hasTexts()), chars_(wide_ ? 3 : 8), bits_(wide_ ? 21 : 8) {
     const std::size_t n = list.size();
+    entries_.reserveWholePages(n);  // one large page's fault costs less than its small pages'
+
     entries_.resizeForOverwrite(n);
     // A long list's entries are made in parts side by side, each part's from its
     // arrays of positions.
@@ -672,6 +674,7 @@ class LineSorter {
     return entries_;
   }
 
+
  private:
   struct Line {
     const unsigned char* bytes = nullptr;
@@ -686,7 +689,7 @@ class LineSorter {
 
   // The place of character j of a line, from 1.
   std::uint64_t unit(const Line& l, std::size_t j) const {
-    if (!wide_) return bytePlaces()[l.bytes[j]];
+    if (!wide_) return places_[l.bytes[j]];
     if (l.text) return std::uint64_t{foldUpper(l.text[j])} + 1;
     return std::uint64_t{foldUpper(ansiToUnicode(l.bytes[j]))} + 1;
   }
@@ -865,6 +868,7 @@ class LineSorter {
   }
 
   const LineStore& store_;
+  const std::uint8_t* const places_ = bytePlaces().data();
   const bool wide_;
   const std::size_t chars_;
   const unsigned bits_;
