@@ -160,9 +160,12 @@ LineFormat::LineFormat(std::vector<LinePiece> pieces) : pieces_(std::move(pieces
         literalBytes_[i].push_back(static_cast<char>(b));
       }
       maxBytes_ += p.literal.size();
+      if (!bytesOnly_) foldable_ = false;
     } else if (p.compute) {
       bytesOnly_ = false;
+      foldable_ = false;
     } else {
+      if (p.width == 0 && i + 1 != pieces_.size()) foldable_ = false;
       maxBytes_ += p.fields.size() * 256 + static_cast<std::size_t>(p.width);  // a field holds at most 255
     }
   }
@@ -191,6 +194,45 @@ char* LineFormat::writeBytes(char* out, const RecordBuffer& record) const {
     }
   }
   return out;
+}
+
+char* LineFormat::writeFolded(char* out, const RecordBuffer& record) const {
+  bool first = true;
+  for (const LinePiece& p : pieces_) {
+    if (p.width < 0) continue;
+    if (!first) *out++ = kFold;
+    first = false;
+    char* const start = out;
+    for (std::size_t f = 0; f < p.fields.size(); ++f) {
+      if (f) *out++ = ' ';
+      const std::string_view v = trimmedBytes(record, p.fields[f]);
+      if (!v.empty()) std::memcpy(out, v.data(), v.size());
+      out += v.size();
+    }
+    if (std::memchr(start, kFold, static_cast<std::size_t>(out - start))) return nullptr;
+    if (p.width > 0) {
+      // Cut to the width, and without the blanks the padding adds anyway.
+      if (out - start > p.width) out = start + p.width;
+      while (out > start && out[-1] == ' ') --out;
+    }
+  }
+  return out;
+}
+
+void LineFormat::unfold(std::string_view folded, std::string& out) const {
+  out.clear();
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < pieces_.size(); ++i) {
+    const LinePiece& p = pieces_[i];
+    if (p.width < 0) {
+      out += literalBytes_[i];
+      continue;
+    }
+    const std::size_t end = std::min(folded.size(), folded.find(kFold, at));
+    out.append(folded.substr(at, end - at));
+    if (p.width > 0 && end - at < static_cast<std::size_t>(p.width)) out.append(p.width - (end - at), ' ');
+    at = end < folded.size() ? end + 1 : end;
+  }
 }
 
 void LineFormat::appendTo(Text& out, const RecordBuffer& record) const {
@@ -236,12 +278,14 @@ Text LineFormat::build(const RecordBuffer& record) const {
 
 // ---- The lines' store -----------------------------------------------------------------
 //
-// A line in the store: its length in two bytes (low first), then its bytes. A length of
-// kLongLine is followed by the real length in four bytes; kTextLine by the index of
-// the line kept as text (in the store's `texts`).
+// A line in the store: two bytes (low first), then the line. Below kFolded they are
+// the length of a line kept whole, from kFolded to kLongFolded that of a folded line
+// (plus kFolded); kLongFolded and kLongLine are followed by the length in four bytes;
+// kTextLine by the index of the line kept as text (in the store's `texts`).
 
 namespace {
-constexpr std::uint16_t kLongLine = 0xFFFE, kTextLine = 0xFFFF;
+constexpr std::uint16_t kFolded = 0x8000, kLongFolded = 0xFFFD, kLongLine = 0xFFFE, kTextLine = 0xFFFF;
+constexpr std::size_t kShortest = 0x7FFC;  // the longest line with two length bytes
 constexpr std::size_t kLineHead = 2, kLongHead = 6;
 }  // namespace
 
@@ -290,38 +334,53 @@ class LineStore {
   const Text& text(std::uint32_t index) const { return texts_[index]; }
   bool hasTexts() const { return !texts_.empty(); }
 
+  // The copy of `format` this store folds lines of; null when it folds another's.
+  const LineFormat* folding(const LineFormat& format) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!format_) {
+      format_ = std::make_unique<LineFormat>(format);
+      source_ = &format;
+    }
+    return source_ == &format ? format_.get() : nullptr;
+  }
+  const LineFormat& format() const { return *format_; }
+
  private:
   std::mutex mutex_;
   std::vector<LargeArray<char>> blocks_;
   std::size_t used_ = 0;  // bytes handed out of the last block
   std::vector<Text> texts_;
+  std::unique_ptr<LineFormat> format_;  // what folded lines unfold by
+  const LineFormat* source_ = nullptr;
 };
 
 namespace {
 
-// A line as the store keeps it: its bytes, or its text.
+// A line as the store keeps it: its bytes (folded or whole), or its text.
 struct StoredLine {
   const char* bytes = nullptr;
   std::size_t size = 0;
   const Text* text = nullptr;
+  bool folded = false;
 };
 
 StoredLine readLine(const LineStore& store, std::uint32_t position) {
   const auto* p = reinterpret_cast<const unsigned char*>(store.at(position));
   const auto head = static_cast<std::uint16_t>(p[0] | p[1] << 8);
-  if (head < kLongLine) return {reinterpret_cast<const char*>(p + kLineHead), head, nullptr};
+  const auto* body = reinterpret_cast<const char*>(p + kLineHead);
+  if (head < kFolded) return {body, head, nullptr, false};
+  if (head < kLongFolded) return {body, static_cast<std::size_t>(head - kFolded), nullptr, true};
   std::uint32_t value;
   std::memcpy(&value, p + kLineHead, 4);
-  if (head == kLongLine) return {reinterpret_cast<const char*>(p + kLongHead), value, nullptr};
+  if (head != kTextLine) return {reinterpret_cast<const char*>(p + kLongHead), value, nullptr, head == kLongFolded};
   const Text& t = store.text(value);
-  return {nullptr, t.size(), &t};
+  return {nullptr, t.size(), &t, false};
 }
 
-Text textOf(const StoredLine& line) {
-  if (line.text) return *line.text;
-  Text out(line.size, u'\0');
+Text textOf(std::string_view bytes) {
+  Text out(bytes.size(), u'\0');
   const std::array<char16_t, 256>& chars = ansiChars();
-  for (std::size_t i = 0; i < line.size; ++i) out[i] = chars[static_cast<std::uint8_t>(line.bytes[i])];
+  for (std::size_t i = 0; i < bytes.size(); ++i) out[i] = chars[static_cast<std::uint8_t>(bytes[i])];
   return out;
 }
 
@@ -365,17 +424,27 @@ std::uint32_t LineList::at(std::size_t i) const {
   return at_[s][i - (s ? ends_[s - 1] : 0)];
 }
 
-Text LineList::operator[](std::size_t i) const { return textOf(readLine(*store_, at(i))); }
+Text LineList::operator[](std::size_t i) const {
+  const StoredLine line = readLine(*store_, at(i));
+  if (line.text) return *line.text;
+  std::string_view b;
+  bytes(i, b);
+  return textOf(b);
+}
 
 bool LineList::bytes(std::size_t i, std::string_view& out) const {
   const StoredLine line = readLine(*store_, at(i));
   if (line.text) return false;
   out = std::string_view(line.bytes, line.size);
+  if (line.folded) {
+    store_->format().unfold(out, unfolded_);
+    out = unfolded_;
+  }
   return true;
 }
 
 char* LineList::room(std::size_t bytes) {
-  lineHead_ = bytes >= kLongLine ? kLongHead : kLineHead;
+  lineHead_ = bytes > kShortest ? kLongHead : kLineHead;
   const std::size_t need = bytes + lineHead_;
   if (static_cast<std::size_t>(roomEnd_ - room_) < need) {
     const LineStore::Piece piece = store_->piece(need);
@@ -398,16 +467,20 @@ void LineList::placed(char* end) {
   const auto size = static_cast<std::size_t>(end - (lineStart_ + lineHead_));
   auto* head = reinterpret_cast<unsigned char*>(lineStart_);
   if (lineHead_ == kLineHead) {
-    head[0] = static_cast<unsigned char>(size & 0xFF);
-    head[1] = static_cast<unsigned char>(size >> 8);
+    const std::size_t h = folding_ ? size + kFolded : size;
+    head[0] = static_cast<unsigned char>(h & 0xFF);
+    head[1] = static_cast<unsigned char>(h >> 8);
   } else {
-    head[0] = kLongLine & 0xFF;
-    head[1] = kLongLine >> 8;
+    const std::uint16_t h = folding_ ? kLongFolded : kLongLine;
+    head[0] = h & 0xFF;
+    head[1] = h >> 8;
     const auto length = static_cast<std::uint32_t>(size);
     std::memcpy(head + kLineHead, &length, 4);
   }
   roomAt_ += static_cast<std::uint32_t>(end - room_);
   room_ = end;
+  (folding_ ? hasFolded_ : hasWhole_) = true;
+  folding_ = false;
 }
 
 void LineList::addWide(TextView line) {
@@ -444,8 +517,19 @@ void LineList::add(const LineFormat& format, const RecordBuffer& record) {
     add(line_);
     return;
   }
+  if (format.foldable_ && &format != foldsLinesOf_) {
+    foldsLinesOf_ = &format;
+    folds_ = store_->folding(format);
+  }
   // Written in place: the room holds the longest line the format can make.
   char* p = room(format.maxBytes_);
+  if (folds_ && &format == foldsLinesOf_) {
+    if (char* end = format.writeFolded(p, record)) {
+      folding_ = true;
+      placed(end);
+      return;
+    }
+  }
   placed(format.writeBytes(p, record));
 }
 
@@ -466,6 +550,8 @@ void LineList::append(LineList&& other) {
   }
   if (other.store_ == store_) {
     // Lines added later go after these: this list's current piece stays its own.
+    hasFolded_ = hasFolded_ || other.hasFolded_;
+    hasWhole_ = hasWhole_ || other.hasWhole_;
     for (auto& a : other.at_) {
       if (a.empty()) continue;
       count_ += a.size();
@@ -494,6 +580,8 @@ void LineList::clear() {
   count_ = 0;
   room_ = roomEnd_ = lineStart_ = nullptr;
   roomAt_ = 0;
+  foldsLinesOf_ = folds_ = nullptr;
+  hasFolded_ = hasWhole_ = false;
 }
 
 std::vector<Text> LineList::toVector() const {
@@ -615,19 +703,26 @@ bool lessFolded(TextView a, TextView b) {
 namespace {
 
 // Each Windows-1252 byte's place in the order of the folded characters (a-z as A-Z),
-// from 1: fewer than 256 places, so a byte each.
+// from 1: fewer than 256 places, so a byte each. For folded lines, kFold's place is
+// just below the blank's (between the control characters and the blank).
+std::array<std::uint8_t, 256> placesOf(bool folded) {
+  std::array<std::uint32_t, 256> order{};
+  for (std::size_t b = 0; b < 256; ++b) order[b] = 2u * foldUpper(ansiToUnicode(static_cast<std::uint8_t>(b)));
+  if (folded) order[static_cast<std::uint8_t>(kFold)] = 2u * u' ' - 1;
+  std::array<std::uint32_t, 256> sorted = order;
+  std::sort(sorted.begin(), sorted.end());
+  const auto last = std::unique(sorted.begin(), sorted.end());
+  std::array<std::uint8_t, 256> out{};
+  for (std::size_t b = 0; b < 256; ++b)
+    out[b] = static_cast<std::uint8_t>(std::lower_bound(sorted.begin(), last, order[b]) - sorted.begin() + 1);
+  return out;
+}
 const std::array<std::uint8_t, 256>& bytePlaces() {
-  static const std::array<std::uint8_t, 256> places = [] {
-    std::array<char16_t, 256> folded{};
-    for (std::size_t b = 0; b < 256; ++b) folded[b] = foldUpper(ansiToUnicode(static_cast<std::uint8_t>(b)));
-    std::array<char16_t, 256> sorted = folded;
-    std::sort(sorted.begin(), sorted.end());
-    const auto last = std::unique(sorted.begin(), sorted.end());
-    std::array<std::uint8_t, 256> out{};
-    for (std::size_t b = 0; b < 256; ++b)
-      out[b] = static_cast<std::uint8_t>(std::lower_bound(sorted.begin(), last, folded[b]) - sorted.begin() + 1);
-    return out;
-  }();
+  static const std::array<std::uint8_t, 256> places = placesOf(false);
+  return places;
+}
+const std::array<std::uint8_t, 256>& foldedPlaces() {
+  static const std::array<std::uint8_t, 256> places = placesOf(true);
   return places;
 }
 
@@ -648,8 +743,13 @@ class LineSorter {
     std::uint32_t index;  // its place in the list
   };
 
+  // A list whose lines are all folded, or none (LineList::sort sorts others whole).
   explicit LineSorter(const LineList& list)
-      : store_(*list.store_), wide_(list.store_->hasTexts()), chars_(wide_ ? 3 : 8), bits_(wide_ ? 21 : 8) {
+      : store_(*list.store_),
+        places_(list.hasFolded_ ? foldedPlaces().data() : bytePlaces().data()),
+        wide_(list.store_->hasTexts()),
+        chars_(wide_ ? 3 : 8),
+        bits_(wide_ ? 21 : 8) {
     const std::size_t n = list.size();
     entries_.reserveWholePages(n);  // one large page's fault costs less than its small pages'
 
@@ -868,7 +968,7 @@ class LineSorter {
   }
 
   const LineStore& store_;
-  const std::uint8_t* const places_ = bytePlaces().data();
+  const std::uint8_t* const places_;
   const bool wide_;
   const std::size_t chars_;
   const unsigned bits_;
@@ -886,7 +986,16 @@ void sortLines(std::vector<Text>& lines) {
   lines = std::move(sorted);
 }
 
+bool LineList::foldedAmongOthers() const { return hasFolded_ && (hasWhole_ || store_->hasTexts()); }
+
 LargeVector<std::size_t> LineList::sortedOrder() const {
+  if (foldedAmongOthers()) {
+    // Folded lines among lines kept whole: all compared whole.
+    LineList whole;
+    whole.reserve(size(), 0);
+    for (std::size_t i = 0; i < size(); ++i) whole.add((*this)[i]);
+    return whole.sortedOrder();
+  }
   LineSorter sorter(*this);
   const LargeVector<LineSorter::Entry>& sorted = sorter.sorted();
   LargeVector<std::size_t> out;
@@ -897,6 +1006,15 @@ LargeVector<std::size_t> LineList::sortedOrder() const {
 
 void LineList::sort() {
   if (count_ < 2) return;
+  if (foldedAmongOthers()) {
+    const LargeVector<std::size_t> order = sortedOrder();
+    std::vector<std::uint32_t> positions(count_);
+    for (std::size_t i = 0; i < count_; ++i) positions[i] = at(order[i]);
+    std::size_t i = 0;
+    for (auto& a : at_)
+      for (std::uint32_t& position : a) position = positions[i++];
+    return;
+  }
   LineSorter sorter(*this);
   const LargeVector<LineSorter::Entry>& sorted = sorter.sorted();
   // The positions in their new order, written back into the arrays that held them.

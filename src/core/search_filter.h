@@ -97,12 +97,26 @@ class LineFormat {
   // `out` as Windows-1252 bytes (room for maxBytes_) with no allocation; returns its
   // end. The same text as appendTo, in the code page the fields are stored in.
   char* writeBytes(char* out, const RecordBuffer& record) const;
+  // The line folded: its columns' texts only, each cut to its width and without the
+  // blanks its padding would add, kFold between them (the literals, the same in every
+  // line, left out). The folded lines of a list are in the order of their lines (with
+  // kFold placed just below the blank), and a third of the bytes or less. Null when a
+  // column holds a kFold byte of its own (the line is then kept whole).
+  char* writeFolded(char* out, const RecordBuffer& record) const;
+  // A folded line's text made whole again, as Windows-1252 bytes.
+  void unfold(std::string_view folded, std::string& out) const;
 
   std::vector<LinePiece> pieces_;
   std::vector<std::string> literalBytes_;  // each literal in Windows-1252, by piece
   bool bytesOnly_ = true;      // writeBytes can make every line
+  // writeFolded can fold every line: no computed column, and a column left as long as
+  // it is (width 0) only as the last.
+  bool foldable_ = true;
   std::size_t maxBytes_ = 0;   // room writeBytes may use, columns not yet cut included
 };
+
+// What separates a folded line's columns (see LineFormat::writeFolded).
+constexpr char kFold = '\0';
 
 class LineStore;
 
@@ -130,7 +144,8 @@ class LineList {
   // Line i's text.
   Text operator[](std::size_t i) const;
   // Line i's bytes when it is kept as Windows-1252 bytes (valid while the list keeps
-  // its lines); false for a line kept as text.
+  // its lines, or for a folded line until the next call); false for a line kept as
+  // text.
   bool bytes(std::size_t i, std::string_view& out) const;
   void add(TextView line);
   void add(const LineFormat& format, const RecordBuffer& record);
@@ -154,12 +169,12 @@ class LineList {
   friend class LineSorter;
   // Where line i lies in the store.
   std::uint32_t at(std::size_t i) const;
+  // Folded lines among lines kept whole or as text: their order is their texts'.
+  bool foldedAmongOthers() const;
   // Room for a line of up to `bytes` bytes after its length; records its start.
   char* room(std::size_t bytes);
   void placed(char* end);  // the line written at the room ends here
   void addWide(TextView line);
-  // Every line in one store of this list's own (after appends of other stores' lines).
-  void ownStore();
 
   std::shared_ptr<LineStore> store_;
   // Where each line lies in the store, in list order: one array per part appended
@@ -172,6 +187,11 @@ class LineList {
   std::uint32_t roomAt_ = 0;  // where room_ lies in the store
   char* lineStart_ = nullptr;
   std::size_t lineHead_ = 0;  // the room's length bytes
+  bool folding_ = false;                    // the room takes a folded line
+  const LineFormat* foldsLinesOf_ = nullptr;  // the format whose lines are folded...
+  const LineFormat* folds_ = nullptr;         // ... by the store's copy of it
+  bool hasFolded_ = false, hasWhole_ = false;  // lines kept folded, kept whole as bytes
+  mutable std::string unfolded_;              // a folded line made whole, for bytes()
   Text line_;          // a line with computed columns, built before it is placed
   std::string bytes_;  // and its bytes
 };
