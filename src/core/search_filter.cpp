@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <span>
 
 #include "core/ansi.h"
 #include "core/archive.h"
@@ -333,6 +334,15 @@ class LineStore {
   }
   const Text& text(std::uint32_t index) const { return texts_[index]; }
   bool hasTexts() const { return !texts_.empty(); }
+
+  // Room for `bytes` bytes (aligned to `align`) in what the last block has left, for a
+  // short while (nothing is added meanwhile); null when it has not that much left.
+  void* spare(std::size_t bytes, std::size_t align) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (blocks_.empty() || !blocks_.back()) return nullptr;
+    const std::size_t from = (used_ + align - 1) / align * align;
+    return from + bytes <= kBlock ? blocks_.back().get() + from : nullptr;
+  }
 
   // The copy of `format` this store folds lines of; null when it folds another's.
   const LineFormat* folding(const LineFormat& format) {
@@ -751,9 +761,15 @@ class LineSorter {
         chars_(wide_ ? 3 : 8),
         bits_(wide_ ? 21 : 8) {
     const std::size_t n = list.size();
-    entries_.reserveWholePages(n);  // one large page's fault costs less than its small pages'
-
-    entries_.resizeForOverwrite(n);
+    // The entries live in what the store's last large page has left, when it holds
+    // them: memory already touched, where any other would be touched for the first time.
+    auto* spare = static_cast<Entry*>(list.store_->spare(n * sizeof(Entry), alignof(Entry)));
+    if (!spare) {
+      own_.reserveWholePages(n);  // one large page's fault costs less than its small pages'
+      own_.resizeForOverwrite(n);
+      spare = own_.data();
+    }
+    entries_ = std::span<Entry>(spare, n);
     // A long list's entries are made in parts side by side, each part's from its
     // arrays of positions.
     const std::vector<ScanPart> parts = scanParts(n);
@@ -766,7 +782,7 @@ class LineSorter {
   }
 
   // Sorts the entries; returns them, in the list's order.
-  LargeVector<Entry>& sorted() {
+  std::span<const Entry> sorted() {
     const std::size_t n = entries_.size();
     const std::size_t parts = scanParts(n).size();
     if (parts > 1) sortInParts(parts);
@@ -972,7 +988,8 @@ class LineSorter {
   const bool wide_;
   const std::size_t chars_;
   const unsigned bits_;
-  LargeVector<Entry> entries_;
+  std::span<Entry> entries_;
+  LargeVector<Entry> own_;
 };
 
 void sortLines(std::vector<Text>& lines) {
@@ -997,7 +1014,7 @@ LargeVector<std::size_t> LineList::sortedOrder() const {
     return whole.sortedOrder();
   }
   LineSorter sorter(*this);
-  const LargeVector<LineSorter::Entry>& sorted = sorter.sorted();
+  const std::span<const LineSorter::Entry> sorted = sorter.sorted();
   LargeVector<std::size_t> out;
   out.resizeForOverwrite(sorted.size());
   for (std::size_t i = 0; i < sorted.size(); ++i) out[i] = sorted[i].index;
@@ -1016,7 +1033,7 @@ void LineList::sort() {
     return;
   }
   LineSorter sorter(*this);
-  const LargeVector<LineSorter::Entry>& sorted = sorter.sorted();
+  const std::span<const LineSorter::Entry> sorted = sorter.sorted();
   // The positions in their new order, written back into the arrays that held them.
   std::size_t i = 0;
   for (auto& positions : at_)
