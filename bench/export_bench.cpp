@@ -122,41 +122,21 @@ void exportWindow(benchmark::State& state, const QString& folder, const std::str
                   std::size_t writeSize) {
   platform::setExeDir(folder);
   bench::ExportHost host;
-  bench::interleaved(state, bench::plainReadWriteFlush(archive, QFile::encodeName(folder + "/plain.out").toStdString(), writeSize),
-                     [&] {
-                       Window w(nullptr);
-                       w.show();
-                       const bool filled = w.rowCount() == records;
-                       w.cmdEsportaClick();
-                       w.hide();
-                       return filled && !host.failed;
-                     });
+  const std::string plainOut = QFile::encodeName(folder + "/plain.out").toStdString();
+  bench::interleaved(state, bench::plainReadWriteFlush(archive, plainOut, writeSize), [&] {
+    Window w(nullptr);
+    w.show();
+    const bool filled = w.rowCount() == records;
+    w.cmdEsportaClick();
+    w.hide();
+    return filled && !host.failed;
+  });
   platform::setExeDir(QString());
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(writeSize));
 }
 
-// The export window opened and its export clicked, the first in a fresh process: the
-// same window first opened and exported over the small archive (Qt's first uses).
-template <typename Window>
-int freshExport(const bench::FreshFolders& f) {
-  bench::ExportHost host;
-  platform::setExeDir(f.warm);
-  {
-    Window warm(nullptr);
-    warm.show();
-    warm.cmdEsportaClick();
-    warm.hide();
-  }
-  platform::setExeDir(f.data);
-  return bench::measureFill([&] {
-    Window w(nullptr);
-    w.show();
-    w.cmdEsportaClick();
-    return w.rowCount() > 0 && !host.failed;
-  });
-}
-const bench::FreshRegistration freshVehicles("ExportWindow", freshExport<TfrmExpAutoparco>);
-const bench::FreshRegistration freshDrivers("Drivers_ExportWindow", freshExport<TfrmExpAnagrafica>);
+const bench::FreshRegistration freshVehicles("ExportWindow", bench::freshOpenAndExport<TfrmExpAutoparco>);
+const bench::FreshRegistration freshDrivers("Drivers_ExportWindow", bench::freshOpenAndExport<TfrmExpAnagrafica>);
 
 void exportCore(int vehicles) {
   static const kit::ExportSettings settings = TfrmExpAutoparco::settings();

@@ -36,6 +36,7 @@
 
 #include "bench_support.h"
 #include "core/archive.h"
+#include "platform/paths.h"
 
 namespace bench {
 
@@ -207,6 +208,23 @@ inline bool runFreshChild(int argc, char** argv, int& status) {
   const auto it = freshFills().find(argv[2]);
   status = it == freshFills().end() ? 4 : it->second({QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4])});
   return true;
+}
+
+// An export window opened (its grid fills) and its export clicked, the answers given by
+// an ExportHost, as the first of a fresh process: after the same over the small archive.
+template <typename Window>
+int freshOpenAndExport(const FreshFolders& f) {
+  ExportHost host;
+  auto openAndExport = [&] {
+    Window w(nullptr);
+    w.show();
+    w.cmdEsportaClick();
+    return w.rowCount() > 0 && !host.failed;
+  };
+  platform::setExeDir(f.warm);
+  if (!openAndExport()) return 2;
+  platform::setExeDir(f.data);
+  return measureFill(openAndExport);
 }
 
 // ---- the parent's side ---------------------------------------------------------------

@@ -211,23 +211,7 @@ const bench::FreshRegistration freshDaEffettuare("ListFill_DaEffettuare", freshL
 const bench::FreshRegistration freshScaduteKm("ListFill_ScaduteKm", freshList<TfrmScaduteKm>);
 
 // The export window opened (the grid fills) and its export clicked, in a fresh process.
-const bench::FreshRegistration freshExport("Export", [](const bench::FreshFolders& f) {
-  bench::ExportHost host;
-  platform::setExeDir(f.warm);
-  {
-    TfrmExpChilometrico warm(nullptr);
-    warm.show();
-    warm.cmdEsportaClick();
-    warm.hide();
-  }
-  platform::setExeDir(f.data);
-  return bench::measureFill([&] {
-    TfrmExpChilometrico w(nullptr);
-    w.show();
-    w.cmdEsportaClick();
-    return w.rowCount() > 0 && !host.failed;
-  });
-});
+const bench::FreshRegistration freshExport("Export", bench::freshOpenAndExport<TfrmExpChilometrico>);
 
 void fresh(benchmark::State& state, const char* name) {
   Fixture& f = fixture();

@@ -405,6 +405,10 @@ LineList& LineList::operator=(LineList&&) noexcept = default;
 
 LineList::LineList(const LineList& other) : LineList() {
   reserve(other.size(), 0);
+  addCopiesOf(other);
+}
+
+void LineList::addCopiesOf(const LineList& other) {
   for (std::size_t i = 0; i < other.size(); ++i) {
     std::string_view b;
     if (other.bytes(i, b)) {
@@ -569,16 +573,7 @@ void LineList::append(LineList&& other) {
       ends_.push_back(count_);
     }
   } else {
-    for (std::size_t i = 0; i < other.size(); ++i) {
-      std::string_view b;
-      if (other.bytes(i, b)) {
-        char* p = room(b.size());
-        if (!b.empty()) std::memcpy(p, b.data(), b.size());
-        placed(p + b.size());
-      } else {
-        addWide(other[i]);
-      }
-    }
+    addCopiesOf(other);
   }
   other.clear();
 }
@@ -727,16 +722,17 @@ std::array<std::uint8_t, 256> placesOf(bool folded) {
     out[b] = static_cast<std::uint8_t>(std::lower_bound(sorted.begin(), last, order[b]) - sorted.begin() + 1);
   return out;
 }
-const std::array<std::uint8_t, 256>& bytePlaces() {
-  static const std::array<std::uint8_t, 256> places = placesOf(false);
-  return places;
-}
 const std::array<std::uint8_t, 256>& foldedPlaces() {
   static const std::array<std::uint8_t, 256> places = placesOf(true);
   return places;
 }
 
 }  // namespace
+
+const std::array<std::uint8_t, 256>& bytePlaces() {
+  static const std::array<std::uint8_t, 256> places = placesOf(false);
+  return places;
+}
 
 // The order of a result list without copying its lines: a three-way string quicksort
 // on the folded characters (Bentley and Sedgewick), several of them at a time read as

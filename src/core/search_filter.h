@@ -2,6 +2,7 @@
 // What the search and list windows do with the records of an archive, without a
 // screen: the filters and their matching, the fixed-column list line, which records
 // a list takes, the scan of an archive and the order of the result list.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -169,6 +170,8 @@ class LineList {
   friend class LineSorter;
   // Where line i lies in the store.
   std::uint32_t at(std::size_t i) const;
+  // Copies of `other`'s lines, each kept whole (as bytes or as text), after these.
+  void addCopiesOf(const LineList& other);
   // Folded lines among lines kept whole or as text: their order is their texts'.
   bool foldedAmongOthers() const;
   // Room for a line of up to `bytes` bytes after its length; records its start.
@@ -228,6 +231,9 @@ void findEqualLines(Archive& archive, const RecordLayout& layout, const LineForm
 // The order of a result list: by text with A-Z folded (to upper case, so "_" sorts
 // after the letters); lines that compare equal keep their order.
 bool lessFolded(TextView a, TextView b);
+// Each Windows-1252 byte's place in that order (of the character it stands for, a-z
+// as A-Z), from 1: fewer than 256 places, so comparing places compares the texts.
+const std::array<std::uint8_t, 256>& bytePlaces();
 void sortLines(std::vector<Text>& lines);
 
 }  // namespace core

@@ -15,6 +15,7 @@
 #include "core/ansi.h"
 #include "core/archive.h"
 #include "core/record.h"
+#include "core/search_filter.h"
 
 namespace core {
 
@@ -380,36 +381,6 @@ void TextGrid::reorderRows(std::span<const std::size_t> order) {
 
 namespace {
 
-// Each stored byte as the code unit it stands for, a-z folded to A-Z: comparing these
-// compares the texts as the result lists compare their lines.
-const std::array<char16_t, 256>& foldedUnits() {
-  static const std::array<char16_t, 256> t = [] {
-    std::array<char16_t, 256> f{};
-    for (int b = 0; b < 256; ++b) {
-      const char16_t c = ansiToUnicode(static_cast<std::uint8_t>(b));
-      f[static_cast<std::size_t>(b)] = (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
-    }
-    return f;
-  }();
-  return t;
-}
-
-// Each byte's place in the order of the folded code units, from 1 (0: no character):
-// fewer than 256 distinct places, so one byte each.
-const std::array<std::uint8_t, 256>& ranks() {
-  static const std::array<std::uint8_t, 256> r = [] {
-    const std::array<char16_t, 256>& folded = foldedUnits();
-    std::array<char16_t, 256> sorted = folded;
-    std::sort(sorted.begin(), sorted.end());
-    const auto last = std::unique(sorted.begin(), sorted.end());
-    std::array<std::uint8_t, 256> out{};
-    for (std::size_t b = 0; b < 256; ++b)
-      out[b] = static_cast<std::uint8_t>(std::lower_bound(sorted.begin(), last, folded[b]) - sorted.begin() + 1);
-    return out;
-  }();
-  return r;
-}
-
 // Sorts `v` (whose elements all differ under `less`) on a few cores at once, in place
 // (no second array: memory a sort would touch for the first time costs more than the
 // sort): evenly spread samples cut it into parts of about the same size, each element
@@ -481,7 +452,7 @@ class SortKeys {
   explicit SortKeys(std::size_t rows) { kept_.resizeForOverwrite(rows); }
 
   void add(Part& part, std::size_t row, std::string_view key) {
-    const std::array<std::uint8_t, 256>& place = ranks();
+    const std::array<std::uint8_t, 256>& place = bytePlaces();
     std::uint64_t k = 0;
     for (std::size_t i = 0; i < kKept; ++i) {
       k <<= 8;
@@ -570,7 +541,7 @@ class SortKeys {
         longLengths.push_back(length);
         entries[row].longKey = static_cast<std::uint32_t>(longs.size());
       }
-    const std::array<std::uint8_t, 256>& place = ranks();
+    const std::array<std::uint8_t, 256>& place = bytePlaces();
     auto less = [&](const Entry& a, const Entry& b) {
       if (a.kept != b.kept) return a.kept < b.kept;
       // The first kKept characters are equal: what follows them decides.
