@@ -172,6 +172,19 @@ LineFormat::LineFormat(std::vector<LinePiece> pieces) : pieces_(std::move(pieces
   }
 }
 
+namespace {
+// The stored, trimmed bytes of `fields` joined by one blank, written at `out`.
+char* writeJoined(char* out, const RecordBuffer& record, const std::vector<std::size_t>& fields) {
+  for (std::size_t f = 0; f < fields.size(); ++f) {
+    if (f) *out++ = ' ';
+    const std::string_view v = trimmedBytes(record, fields[f]);
+    if (!v.empty()) std::memcpy(out, v.data(), v.size());
+    out += v.size();
+  }
+  return out;
+}
+}  // namespace
+
 char* LineFormat::writeBytes(char* out, const RecordBuffer& record) const {
   for (std::size_t i = 0; i < pieces_.size(); ++i) {
     const LinePiece& p = pieces_[i];
@@ -182,12 +195,7 @@ char* LineFormat::writeBytes(char* out, const RecordBuffer& record) const {
       continue;
     }
     char* const start = out;
-    for (std::size_t f = 0; f < p.fields.size(); ++f) {
-      if (f) *out++ = ' ';
-      const std::string_view v = trimmedBytes(record, p.fields[f]);
-      if (!v.empty()) std::memcpy(out, v.data(), v.size());
-      out += v.size();
-    }
+    out = writeJoined(out, record, p.fields);
     if (p.width > 0) {
       char* const end = start + p.width;
       if (out < end) std::memset(out, ' ', static_cast<std::size_t>(end - out));
@@ -204,12 +212,7 @@ char* LineFormat::writeFolded(char* out, const RecordBuffer& record) const {
     if (!first) *out++ = kFold;
     first = false;
     char* const start = out;
-    for (std::size_t f = 0; f < p.fields.size(); ++f) {
-      if (f) *out++ = ' ';
-      const std::string_view v = trimmedBytes(record, p.fields[f]);
-      if (!v.empty()) std::memcpy(out, v.data(), v.size());
-      out += v.size();
-    }
+    out = writeJoined(out, record, p.fields);
     if (std::memchr(start, kFold, static_cast<std::size_t>(out - start))) return nullptr;
     if (p.width > 0) {
       // Cut to the width, and without the blanks the padding adds anyway.
