@@ -26,7 +26,7 @@ namespace core {
 
 namespace {
 
-std::size_t ReadLength(const char*& p) {
+std::size_t readLength(const char*& p) {
   std::size_t length = 0;
   for (int shift = 0;; shift += 7) {
     const auto b = static_cast<std::uint8_t>(*p++);
@@ -35,7 +35,7 @@ std::size_t ReadLength(const char*& p) {
   }
 }
 
-char* WriteLength(char* p, std::size_t length) {
+char* writeLength(char* p, std::size_t length) {
   while (length >= 0x80) {
     *p++ = static_cast<char>(0x80 | (length & 0x7F));
     length >>= 7;
@@ -44,7 +44,7 @@ char* WriteLength(char* p, std::size_t length) {
   return p;
 }
 
-std::size_t LengthSize(std::size_t length) {
+std::size_t lengthSize(std::size_t length) {
   std::size_t n = 1;
   while (length >= 0x80) {
     length >>= 7;
@@ -124,7 +124,7 @@ class GridRowReader {
     }
     const char* p = run(e);
     for (std::size_t c = 0; c < columns; ++c) {
-      const std::size_t length = ReadLength(p);
+      const std::size_t length = readLength(p);
       cells_[c] = std::string_view(p, length);
       p += length;
     }
@@ -141,7 +141,7 @@ class GridRowReader {
     }
     const char* p = run(e);
     for (std::size_t c = 0;; ++c) {
-      const std::size_t length = ReadLength(p);
+      const std::size_t length = readLength(p);
       if (c == column) return std::string_view(p, length);
       p += length;
     }
@@ -317,7 +317,7 @@ std::uint64_t TextGrid::store(std::span<const std::string_view> cells) {
   std::size_t size = 0;
   for (std::size_t c = 0; c < columns_; ++c) {
     const std::size_t length = c < cells.size() ? cells[c].size() : 0;
-    size += LengthSize(length) + length;
+    size += lengthSize(length) + length;
   }
   std::size_t pos;
   if (!blocks_.empty() && used_ + size <= kBlock) {
@@ -336,7 +336,7 @@ std::uint64_t TextGrid::store(std::span<const std::string_view> cells) {
   char* p = blocks_[pos / kBlock].get() + pos % kBlock;
   for (std::size_t c = 0; c < columns_; ++c) {
     const std::string_view cell = c < cells.size() ? cells[c] : std::string_view();
-    p = WriteLength(p, cell.size());
+    p = writeLength(p, cell.size());
     if (!cell.empty()) std::memcpy(p, cell.data(), cell.size());
     p += cell.size();
   }
@@ -779,19 +779,19 @@ constexpr std::array<std::uint8_t, 256> kSpecial = [] {
 constexpr std::string_view kReference[] = {"", "&amp;", "&lt;", "&gt;", "&quot;", "&#13;", "&#10;", "&#9;"};
 constexpr std::size_t kLongestReference = 6;
 
-inline char* Put(char* p, std::string_view s) {
+inline char* copyBytes(char* p, std::string_view s) {
   std::memcpy(p, s.data(), s.size());
   return p + s.size();
 }
 
 // Stored bytes, trimmed and escaped, at p (room for kLongestReference per byte).
-char* PutCell(char* p, std::string_view bytes) {
+char* putCell(char* p, std::string_view bytes) {
   for (char ch : trimBytes(bytes)) {
     const std::uint8_t k = kSpecial[static_cast<std::uint8_t>(ch)];
     if (k == 0) {
       *p++ = ch;
     } else if (k != kLeftOut) {
-      p = Put(p, kReference[k]);
+      p = copyBytes(p, kReference[k]);
     }
   }
   return p;
@@ -808,11 +808,11 @@ class Sink {
     return buffer_.data() + used_;
   }
   void advance(char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
-  void put(std::string_view s) { advance(Put(room(s.size()), s)); }
+  void put(std::string_view s) { advance(copyBytes(room(s.size()), s)); }
   // A text of the program (sheet name, heading) in Windows-1252, trimmed and escaped.
   void putText(std::u16string_view text) {
     const std::string bytes = toAnsi(text);
-    advance(PutCell(room(bytes.size() * kLongestReference), bytes));
+    advance(putCell(room(bytes.size() * kLongestReference), bytes));
   }
   std::string_view pending() const { return std::string_view(buffer_.data(), used_); }
   void clear() { used_ = 0; }
@@ -826,12 +826,12 @@ class Sink {
 // large grid can go out in pieces instead of being held whole. Stops, returning false,
 // as soon as `flush` returns false, or at the end when a row could not read its record.
 template <typename Flush>
-bool Emit(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
+bool emitSheet(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
   // Rows out of file order (a sorted grid) would read their records one by one: they
   // are read once in file order into a grid of their own texts, written from there.
   if (!GridAccess::inFileOrder(grid)) {
     const TextGrid own = GridAccess::ownTexts(grid);
-    return Emit(out, sheet, own, flush) && grid.recordsReadable();
+    return emitSheet(out, sheet, own, flush) && grid.recordsReadable();
   }
   out.put(kHead);
   out.putText(sheet.name);
@@ -855,13 +855,13 @@ bool Emit(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
     std::size_t bound = kRow.size() + kRowEnd.size() + n * (kCell.size() + kCellEnd.size());
     for (std::size_t c = 1; c <= n && c < cells.size(); ++c) bound += cells[c].size() * kLongestReference;
     char* p = out.room(bound);
-    p = Put(p, kRow);
+    p = copyBytes(p, kRow);
     for (std::size_t c = 1; c <= n; ++c) {
-      p = Put(p, kCell);
-      if (c < cells.size()) p = PutCell(p, cells[c]);
-      p = Put(p, kCellEnd);
+      p = copyBytes(p, kCell);
+      if (c < cells.size()) p = putCell(p, cells[c]);
+      p = copyBytes(p, kCellEnd);
     }
-    p = Put(p, kRowEnd);
+    p = copyBytes(p, kRowEnd);
     out.advance(p);
     if (!flush(out)) return false;
   }
@@ -873,7 +873,7 @@ bool Emit(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
 
 void appendSpreadsheet(std::string& out, const Sheet& sheet, const TextGrid& grid) {
   Sink sink(out);
-  Emit(sink, sheet, grid, [](Sink&) { return true; });
+  emitSheet(sink, sheet, grid, [](Sink&) { return true; });
 }
 
 std::string spreadsheetBytes(const Sheet& sheet, const TextGrid& grid) {
@@ -888,7 +888,7 @@ bool emitSpreadsheet(const Sheet& sheet, const TextGrid& grid,
   std::string buffer;
   buffer.reserve(2 * kPiece);
   Sink sink(buffer);
-  const bool whole = Emit(sink, sheet, grid, [&](Sink& out) {
+  const bool whole = emitSheet(sink, sheet, grid, [&](Sink& out) {
     if (out.pending().size() < kPiece) return true;
     const bool written = write(out.pending());
     out.clear();
