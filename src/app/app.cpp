@@ -7,6 +7,7 @@
 #include "drivers/frm_anagrafica.h"
 #include "maintenance/frm_chilometrico.h"
 #include "maintenance/frm_scadenzario.h"
+#include "planner/frm_planning.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
@@ -50,7 +51,7 @@ void App::createWindows() {
   // create(frmMenuRiepSpese);  // 66 cost summary selection
   // create(frmStatCosti);      // 67 monthly cost chart
   // create(frmMenuDisponibili);// 72 booking planner menu (app 06)
-  // create(frmPlanning);       // 73 booking board
+  create(frmPlanning);          // 73 booking board
 }
 
 const QStringList& App::longLivedClasses() {

@@ -79,8 +79,6 @@ class ExportGridModel : public QAbstractTableModel {
 
 namespace {
 
-const char* const kClearsHint = "velmoraClearsHint";
-
 std::u16string toU16(const QString& s) { return s.toStdU16String(); }
 
 }  // namespace
@@ -207,28 +205,6 @@ void SpreadsheetWindow::buildControls() {
                      grdRecords->viewport()}) {
     clearsHint(w);
   }
-}
-
-void SpreadsheetWindow::clearsHint(QWidget* w) {
-  w->setProperty(kClearsHint, true);
-  w->setMouseTracking(true);
-  w->installEventFilter(this);
-}
-
-bool SpreadsheetWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove && watched->property(kClearsHint).toBool()) {
-    // A move that reaches the window from a hinted control (a picture button passes
-    // its moves on) keeps that control's hint.
-    auto* w = static_cast<QWidget*>(watched);
-    const auto* move = static_cast<QMouseEvent*>(event);
-    QWidget* under = w->childAt(move->position().toPoint());
-    bool hinted = false;
-    for (QWidget* p = under; p && p != w; p = p->parentWidget()) {
-      if (p->property("velmoraHint").isValid()) hinted = true;
-    }
-    if (!hinted) panInfo->clear();
-  }
-  return platform::Form::eventFilter(watched, event);
 }
 
 int SpreadsheetWindow::rowCount() const { return static_cast<int>(grid_.rowCount()); }

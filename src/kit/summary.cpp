@@ -44,14 +44,6 @@ const QColor kMaroon(0x80, 0x00, 0x00);
 
 bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
 
-bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
-
-QString withoutControls(const QString& in) {
-  QString out = in;
-  out.removeIf(isControl);
-  return out;
-}
-
 QString digitsOnly(const QString& in) {
   QString out = in;
   out.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
@@ -229,7 +221,7 @@ void SummaryMenu::buildControls() {
   plateEdit->setFont(editFont);
   plateEdit->setGeometry(300, 230, 160, 26);
   plateEdit->setInputLimit(plate.maxLength);
-  plateEdit->setInputFilter(withoutControls);
+  plateEdit->setInputFilter(platform::withoutControls);
   plateEdit->installEventFilter(this);
   if (plate.upperCase) {
     connect(plateEdit, &QLineEdit::textEdited, this, [plateEdit] {
@@ -248,7 +240,7 @@ void SummaryMenu::buildControls() {
   if (other.items.isEmpty()) {
     auto* edit = new platform::FilteredEdit(pan, other.edit);
     edit->setInputLimit(other.maxLength);
-    edit->setInputFilter(withoutControls);
+    edit->setInputFilter(platform::withoutControls);
     txtOther = edit;
   } else {
     auto* combo = new QComboBox(pan);

@@ -141,4 +141,10 @@ void FilteredEdit::dropEvent(QDropEvent* event) {
   event->setAccepted(admittedDrop.isAccepted());
 }
 
+QString withoutControls(const QString& text) {
+  QString out = text;
+  out.removeIf([](QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); });
+  return out;
+}
+
 }  // namespace platform

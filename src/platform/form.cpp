@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QScreen>
 
 #include "platform/dialogs.h"
@@ -45,7 +46,26 @@ void Form::setHint(QWidget* widget, const QString& hint) {
   widget->installEventFilter(this);
 }
 
+namespace {
+const char* const kClearsHint = "velmoraClearsHint";
+}  // namespace
+
+void Form::clearsHint(QWidget* widget) {
+  widget->setProperty(kClearsHint, true);
+  widget->setMouseTracking(true);
+  widget->installEventFilter(this);
+}
+
 bool Form::eventFilter(QObject* watched, QEvent* event) {
+  if (panInfo_ && event->type() == QEvent::MouseMove && watched->property(kClearsHint).toBool()) {
+    auto* w = static_cast<QWidget*>(watched);
+    const auto* move = static_cast<QMouseEvent*>(event);
+    bool hinted = false;
+    for (QWidget* p = w->childAt(move->position().toPoint()); p && p != w; p = p->parentWidget()) {
+      if (p->property("velmoraHint").isValid()) hinted = true;
+    }
+    if (!hinted) panInfo_->clear();
+  }
   if (panInfo_ && event->type() == QEvent::Enter) {
     QVariant hint = watched->property("velmoraHint");
     if (hint.isValid()) panInfo_->setText(hint.toString());

@@ -35,6 +35,10 @@ class Form : public QDialog {
   void setPanInfo(QLabel* panInfo) { panInfo_ = panInfo; }
   QLabel* panInfo() const { return panInfo_; }
   void setHint(QWidget* widget, const QString& hint);
+  // A mouse move over `widget` (the window, a panel, a background) empties the hint,
+  // unless it reaches the widget from a hinted control inside it (a picture button
+  // passes its moves on), which keeps that control's hint.
+  void clearsHint(QWidget* widget);
 
   // Shows a long-lived window (maximized windows maximized, others centred).
   void showWindow();

@@ -189,7 +189,7 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
 
 // --- HighlightRect ---------------------------------------------------------------
 
-HighlightRect::HighlightRect(QWidget* parent) : QWidget(parent) {
+HighlightRect::HighlightRect(QWidget* parent, const QColor& fill) : QWidget(parent), fill_(fill) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
 }
@@ -201,7 +201,7 @@ void HighlightRect::paintEvent(QPaintEvent*) {
   border.setColorAt(0.0, kFocusYellow);
   border.setColorAt(1.0, Qt::white);
   painter.setPen(QPen(QBrush(border), 2));
-  painter.setBrush(kFocusYellow);
+  painter.setBrush(fill_);
   painter.drawRect(area);
 }
 

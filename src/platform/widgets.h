@@ -49,15 +49,20 @@ class PictureButton : public QWidget {
 };
 
 // The yellow rectangle drawn behind an edit while it has the focus: yellow fill,
-// a border fading from yellow to white. Created by addFocusHighlight().
+// a border fading from yellow to white. Created by addFocusHighlight(). With another
+// fill (the pale yellow band of the booking dialogs) it is a band that stays shown.
 class HighlightRect : public QWidget {
   Q_OBJECT
  public:
-  explicit HighlightRect(QWidget* parent);
+  explicit HighlightRect(QWidget* parent, const QColor& fill = QColor(0xFF, 0xFF, 0x00));
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor fill_;
 };
+inline const QColor kPaleYellow{0xFE, 0xFE, 0xC0};
 
 // Calls `onFocus(true)` whenever `widget` takes the focus and `onFocus(false)` when the
 // focus moves on to another control of its window, which a control's leave handling
