@@ -18,13 +18,13 @@ QStringList helpParagraphs() {
                      "prenotazione basta fare clic sul giorno, cancellare il testo e premere il pulsante Applica e "
                      "chiudi. Le prenotazioni vengono salvate automaticamente all'uscita dalla schermata di lavoro."),
       QStringLiteral("Il pulsante Intervallo consente di registrare velocemente una prenotazione che copre un arco "
-                     "di tempo di più giorni: basta selezionare la data di inizio e la data di fine, digitare il nome "
+                     "di tempo di più giorni. Basta selezionare la data di inizio e la data di fine, digitare il nome "
                      "del cliente e premere il pulsante Applica e chiudi."),
       QStringLiteral("E' possibile registrare prenotazioni non solo per l'anno corrente ma anche per gli anni futuri, "
                      "digitando l'anno desiderato nella finestra di accesso al planner. Nel planner i giorni in rosso "
                      "risultano prenotati, quelli in viola sono disponibili."),
       QStringLiteral("E' quindi chiaro che il planner annuale va aperto nel momento in cui il cliente chiama per "
-                     "noleggiare un veicolo: l'operatore vede a colpo d'occhio se i giorni richiesti sono rossi, "
+                     "noleggiare un veicolo. L'operatore vede a colpo d'occhio se i giorni richiesti sono rossi, "
                      "cioè già prenotati. In tal caso basta tornare all'elenco dei veicoli e aprire il planner di un "
                      "altro veicolo, quindi registrare la prenotazione."),
       QStringLiteral("Il pulsante Riepilogo permette di ottenere l'elenco di tutte le prenotazioni del veicolo "
