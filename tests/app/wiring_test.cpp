@@ -19,6 +19,7 @@
 #include "maintenance/frm_trova_chilometrico.h"
 #include "maintenance/mileage_record.h"
 #include "maintenance/schedule_record.h"
+#include "planner/board_days.h"
 #include "shell/frm_allega_cartella.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_calendario.h"
@@ -146,6 +147,20 @@ TEST_F(WiringTest, LauncherButtonsNameLongLivedWindows) {
   for (const char* windowClass : TfrmAvvio::kAppWindows) {
     SCOPED_TRACE(windowClass);
     target(QLatin1String(windowClass));
+  }
+}
+
+TEST_F(WiringTest, DayKeysNameTheThreePartsOfTheirDayCellOnTheBoard) {
+  platform::Form* board = target(QStringLiteral("TfrmPlanning"));
+  if (!board) return;
+  for (const planner::BoardDay& day : planner::boardDays()) {
+    const QString suffix = QString::fromLatin1(day.suffix.data(), qsizetype(day.suffix.size()));
+    for (const char* part : {"lib", "occ"}) {
+      QObject* picture = board->findChild<QObject*>(QLatin1String(part) + suffix);
+      expectControl(board, QLatin1String(part) + suffix, picture && picture->property("visible").isValid());
+    }
+    QObject* text = board->findChild<QObject*>(QStringLiteral("mem") + suffix);
+    expectControl(board, "mem" + suffix, text && text->property("text").isValid());
   }
 }
 
