@@ -287,7 +287,6 @@ TEST_F(Planning, TheVehicleTextKeepsItsBlankWhateverIsMissing) {
 TEST_F(Planning, TheTwentyNinthOfFebruaryOpensOnlyInAYearThatHasIt) {
   // Whatever the system's date format, the date is dd/mm/yyyy with "/".
   const QLocale before;
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   const struct {
     const char* year;
     bool opens;
@@ -295,6 +294,8 @@ TEST_F(Planning, TheTwentyNinthOfFebruaryOpensOnlyInAYearThatHasIt) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.year);
     host.clear();
+    // (each dialog sets the program's own formats again as it is created)
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     open(QStringLiteral("AB123CD"), QString::fromLatin1(c.year));
     QString key, heading;
     host.modalScripts.push_back([&](platform::Form& f) {
