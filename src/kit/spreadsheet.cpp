@@ -219,14 +219,8 @@ bool SpreadsheetWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove && watched->property(kClearsHint).toBool()) {
     // A move that reaches the window from a hinted control (a picture button passes
     // its moves on) keeps that control's hint.
-    auto* w = static_cast<QWidget*>(watched);
-    const auto* move = static_cast<QMouseEvent*>(event);
-    QWidget* under = w->childAt(move->position().toPoint());
-    bool hinted = false;
-    for (QWidget* p = under; p && p != w; p = p->parentWidget()) {
-      if (p->property("velmoraHint").isValid()) hinted = true;
-    }
-    if (!hinted) panInfo->clear();
+    if (!platform::movedOverHintedChild(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)))
+      panInfo->clear();
   }
   return platform::Form::eventFilter(watched, event);
 }

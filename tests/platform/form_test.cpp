@@ -1,6 +1,7 @@
 // The window base: kinds, captions, memory label, hints, show and close handling.
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <QCloseEvent>
@@ -188,4 +189,30 @@ TEST(Form, QtModalShowReturnsWhenTheWindowCloses) {
   });
   maximized.showModalDialog();
   EXPECT_TRUE(wasMaximized);
+}
+
+TEST(Form, AWindowWithoutAMinimiseButtonThatIsMinimisedComesBackAtOnce) {
+  // The window manager may offer a minimise button where the window asks for none;
+  // a window minimised that way has no way back, so it comes back by itself.
+  TfrmProva fixed(nullptr);
+  QMessageBox box(QMessageBox::Warning, "Warning", "x", QMessageBox::Ok);
+  TfrmProva maximized(nullptr, WindowKind::Maximized);
+  struct Case {
+    const char* name;
+    QWidget* window;
+    bool staysMinimised;
+  } cases[] = {
+      {"fixed window", &fixed, false},
+      {"message box", &box, false},
+      {"maximized window with its own minimise button", &maximized, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.window->show();
+    c.window->setWindowState(c.window->windowState() | Qt::WindowMinimized);
+    settle();
+    EXPECT_EQ(c.window->isMinimized(), c.staysMinimised);
+    EXPECT_TRUE(c.window->isVisible());
+    c.window->hide();
+  }
 }

@@ -233,6 +233,26 @@ TEST(Report, PdfHoldsThePreparedPages) {
   EXPECT_THROW(r->exportPdf(dir.filePath(QStringLiteral("manca/prova.pdf"))), ReportError);
 }
 
+TEST(Report, CopiesPrintedIntoAFileFollowOneAnotherInThatFile) {
+  REQUIRE_PDFTOTEXT();
+  ScriptedDialogHost host;
+  QTemporaryDir dir;
+  auto r = bandedReport(250);
+  r->prepare();
+  const auto pagesOfOne = static_cast<qsizetype>(r->preparedPages().size());
+  ASSERT_GT(pagesOfOne, 1);
+  host.printPdfPath = dir.filePath(QStringLiteral("copie.pdf"));
+  host.printCopiesKept = 3;
+  EXPECT_TRUE(r->print(nullptr));
+  const QStringList pages = pdfPages(host.printPdfPath);
+  ASSERT_EQ(pages.size(), 3 * pagesOfOne);
+  for (int copy = 0; copy < 3; ++copy) {
+    SCOPED_TRACE(copy);
+    EXPECT_TRUE(pages[copy * pagesOfOne].contains(QStringLiteral("Titolo")));
+    EXPECT_TRUE(pages[(copy + 1) * pagesOfOne - 1].contains(QStringLiteral("riga 0250")));
+  }
+}
+
 TEST(Report, PreviewShowsThePreparedPagesInQtsPreview) {
   ScriptedDialogHost host;
   auto r = bandedReport(250);

@@ -491,7 +491,7 @@ void drawPage(QPainter& painter, const PreparedPage& page) {
   }
 }
 
-void Report::render(QPrinter& printer) {
+void Report::render(QPrinter& printer, int copies) {
   requirePrepared();
   const int count = static_cast<int>(preparedPages_.size());
   int from = 1, to = count;
@@ -506,15 +506,17 @@ void Report::render(QPrinter& printer) {
     throw ReportError(QStringLiteral("Printer \"%1\" is not available.").arg(printer.printerName()));
   }
   const double scale = printer.logicalDpiY() / 96.0;
-  for (int i = from; i <= to; ++i) {
-    if (i > from && !printer.newPage()) {
-      painter.end();
-      throw ReportError(QStringLiteral("Printing of \"%1\" failed at page %2.").arg(name_).arg(i));
+  for (int copy = 1; copy <= copies; ++copy) {
+    for (int i = from; i <= to; ++i) {
+      if ((copy > 1 || i > from) && !printer.newPage()) {
+        painter.end();
+        throw ReportError(QStringLiteral("Printing of \"%1\" failed at page %2.").arg(name_).arg(i));
+      }
+      painter.save();
+      painter.scale(scale, scale);
+      drawPage(painter, preparedPages_[i - 1]);
+      painter.restore();
     }
-    painter.save();
-    painter.scale(scale, scale);
-    drawPage(painter, preparedPages_[i - 1]);
-    painter.restore();
   }
   if (!painter.end())
     throw ReportError(QStringLiteral("Printing of \"%1\" failed.").arg(name_));
@@ -526,7 +528,14 @@ bool Report::print(QWidget* parent) {
   setUpPrinter(printer);
   if (!dialogHost().printDialog(printer, parent)) return false;
   setUpPrinter(printer);  // the paper is the template's, whatever printer was chosen
-  render(printer);
+  // A printer makes the copies itself; a file gets them as pages, one copy after the
+  // other, or would hold one copy only.
+  int copies = 1;
+  if (!printer.outputFileName().isEmpty()) {
+    copies = std::max(1, printer.copyCount());
+    printer.setCopyCount(1);
+  }
+  render(printer, copies);
   return true;
 }
 

@@ -258,8 +258,9 @@ class Report {
   // Writes the prepared report into a PDF file.
   void exportPdf(const QString& path);
   // Draws the prepared pages on a printer already set up (print, preview and PDF
-  // use it); pages fromPage..toPage (1-based) when the printer asks for a range.
-  void render(QPrinter& printer);
+  // use it); pages fromPage..toPage (1-based) when the printer asks for a range; the
+  // range `copies` times over, one copy after the other.
+  void render(QPrinter& printer, int copies = 1);
 
  private:
   void requirePrepared() const;
