@@ -237,6 +237,13 @@ QWidget* printedCard(const CardPrintSettings& s, QWidget* owner) {
   return platform::findWindow(s.cardClass);
 }
 
+namespace {
+const char* const kSheetHeading = "Stampa documento";
+const char* const kSheetText =
+    "Stampa su carta il documento con i dati digitati nei campi di testo della scheda.\n\n"
+    "\"Stampa\" avvia la stampa, \"Annulla\" la annulla.";
+}  // namespace
+
 QPixmap framedSheetPicture() {
   QPixmap pm(316, 188);
   pm.fill(Qt::white);
@@ -247,15 +254,14 @@ QPixmap framedSheetPicture() {
   heading.setBold(true);
   p.setFont(heading);
   p.setPen(QColor(0x42, 0x7A, 0xA8));
-  p.drawText(QRectF(0, 6, pm.width(), 22), Qt::AlignCenter, QStringLiteral("Stampa documento"));
+  p.drawText(QRectF(0, 6, pm.width(), 22), Qt::AlignCenter, QString::fromUtf8(kSheetHeading));
   drawSheet(p, QRectF(14, 34, 96, 140));
   QFont body(platform::report::fontFamily(QStringLiteral("Verdana")));
   body.setPixelSize(11);
   p.setFont(body);
   p.setPen(QColor(0x30, 0x30, 0x30));
   p.drawText(QRectF(124, 38, 182, 140), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-             QStringLiteral("Stampa su carta il documento con i dati digitati nei campi di testo della scheda.\n\n"
-                            "\"Stampa\" avvia la stampa, \"Annulla\" la annulla."));
+             QString::fromUtf8(kSheetText));
   return pm;
 }
 
@@ -277,6 +283,11 @@ CardPrintDialog::CardPrintDialog(QWidget* owner, CardPrintSettings settings)
   imgLogo01->setObjectName(QStringLiteral("imgLogo01"));
   imgLogo01->setAlignment(Qt::AlignCenter);
   imgLogo01->setPixmap(settings_.picture ? settings_.picture() : framedSheetPicture());
+  if (!settings_.picture) {
+    // The painted texts, for whoever cannot see the picture.
+    imgLogo01->setAccessibleName(QString::fromUtf8(kSheetHeading));
+    imgLogo01->setAccessibleDescription(QString::fromUtf8(kSheetText));
+  }
   imgLogo01->setGeometry(0, 0, 340, 210);
 
   btnAnnulla = platform::pushButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"),

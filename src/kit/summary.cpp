@@ -77,6 +77,9 @@ class Heading : public QWidget {
  public:
   Heading(QWidget* parent, QString title, QString text) : QWidget(parent), title_(std::move(title)), text_(std::move(text)) {
     setObjectName(QStringLiteral("imgTitolo"));
+    // The painted texts, for whoever cannot see the picture.
+    setAccessibleName(title_);
+    setAccessibleDescription(text_);
   }
 
  protected:
