@@ -86,7 +86,9 @@ class HighlightFollower : public QObject {
         place();
         break;
       case QEvent::Hide:
-        if (rect_) rect_->hide();
+        // A window minimised takes the rectangle with it; only an edit hidden on its
+        // own hides it.
+        if (rect_ && !event->spontaneous()) rect_->hide();
         break;
       default:
         break;

@@ -1,6 +1,7 @@
 // The window base: kinds, captions, memory label, hints, show and close handling.
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -8,6 +9,7 @@
 #include <QtTest/qtestspontaneevent.h>
 
 #include "platform/form.h"
+#include "platform/widgets.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 
@@ -215,4 +217,18 @@ TEST(Form, AWindowWithoutAMinimiseButtonThatIsMinimisedComesBackAtOnce) {
     EXPECT_TRUE(c.window->isVisible());
     c.window->hide();
   }
+}
+
+TEST(Form, AFocusHighlightIsBackWithAWindowThatComesBackFromMinimised) {
+  TfrmProva form(nullptr);
+  auto* edit = new QLineEdit(&form);
+  edit->setGeometry(20, 20, 200, 24);
+  QWidget* eff = platform::addFocusHighlight(edit, QStringLiteral("effProva"));
+  activate(&form);
+  edit->setFocus();
+  ASSERT_TRUE(eff->isVisible());
+  form.setWindowState(form.windowState() | Qt::WindowMinimized);
+  settle();
+  ASSERT_FALSE(form.isMinimized());
+  EXPECT_TRUE(eff->isVisibleTo(&form));
 }
