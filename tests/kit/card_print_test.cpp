@@ -163,7 +163,7 @@ TEST_F(CardPrintKit, DialogPrintsTheCardItsOwnerIsAndCloses) {
   EXPECT_TRUE(QFile::exists(host.printPdfPath));
 }
 
-TEST_F(CardPrintKit, AFailureWarnsAndClosesOrWithNoWarningReachesTheCaller) {
+TEST_F(CardPrintKit, AFailureWarnsAndClosesOrWithNoWarningShowsItsOwnMessageAndStaysOpen) {
   QWidget stranger;  // no card of that class anywhere
   {
     kit::CardPrintDialog dialog(&stranger, settings());
@@ -179,9 +179,52 @@ TEST_F(CardPrintKit, AFailureWarnsAndClosesOrWithNoWarningReachesTheCaller) {
   s.failure.clear();
   kit::CardPrintDialog dialog(&stranger, s);
   dialog.show();
-  EXPECT_THROW(dialog.btnStampaClick(), ReportError);
+  EXPECT_NO_THROW(dialog.btnStampaClick());
   EXPECT_TRUE(dialog.isVisible());  // the dialog stays open
-  EXPECT_TRUE(host.boxes.empty());
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.last().kind, platform::MsgKind::Error);
+  EXPECT_EQ(host.last().text, "The card \"TfrmProva\" is not available.");
+
+  // A printer that cannot be written: its own message too, and nothing else said.
+  host.clear();
+  QTemporaryDir dir;
+  host.printPdfPath = dir.filePath("manca/scheda.pdf");
+  kit::CardPrintDialog onCard(&card, s);
+  onCard.show();
+  onCard.btnStampaClick();
+  EXPECT_TRUE(onCard.isVisible());
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.last().kind, platform::MsgKind::Error);
+  EXPECT_TRUE(host.last().text.contains("manca/scheda.pdf")) << host.last().text.toStdString();
+}
+
+TEST_F(CardPrintKit, ACutLineBetweenTheCopiesAndTheObjectsAfterAnEmptyDataPage) {
+  kit::CardPrintSettings s = settings();
+  s.copies = {{.offset = 0, .suffix = "_A"}, {.offset = 108, .suffix = "_B"}};
+  s.cutLine = 102;
+  s.dataPage = true;
+  auto report = kit::makeCardReport(s);
+  ASSERT_EQ(report->pageCount(), 2);
+  EXPECT_EQ(kit::cardReportPage(s), 1);
+  EXPECT_EQ(report->page(0).name(), "Data");
+  EXPECT_TRUE(report->page(0).objects().empty());
+  EXPECT_NE(report->page(1).find("txtNome_B"), nullptr);
+  report->page(1).orientation = QPageLayout::Landscape;  // filling puts the card's page back
+  kit::fillCardReport(*report, s, &card);
+  ASSERT_EQ(report->preparedPages().size(), 1u);  // one sheet: the data page prints nothing
+  const PreparedPage& page = report->preparedPages()[0];
+  EXPECT_EQ(page.orientation, QPageLayout::Portrait);
+  const PreparedItem* cut = page.find("linTaglio");
+  ASSERT_NE(cut, nullptr);
+  EXPECT_EQ(cut->kind, Object::Kind::Line);
+  expectAt(page, "linTaglio", 0, 102, 190, 0);
+  EXPECT_TRUE(cut->arrowStart);
+  EXPECT_TRUE(cut->arrowEnd);
+  EXPECT_EQ(page.find("txtNome_B")->text(), "Rossi [DATE]");
+  // Without the settings: no line, the card on page index 0.
+  auto plain = kit::makeCardReport(settings());
+  EXPECT_EQ(plain->pageCount(), 1);
+  EXPECT_EQ(plain->findObject("linTaglio"), nullptr);
 }
 
 }  // namespace
