@@ -12,38 +12,22 @@
 
 #include "core/archive.h"
 #include "gate/visit_record.h"
+#include "support/stored_fields.h"
 
 using gate::VisitRecord;
 using gate::visitLayout;
 
 namespace {
 
-void put(std::vector<std::uint8_t>& bytes, std::size_t offset, const std::string& value) {
-  bytes[offset] = static_cast<std::uint8_t>(value.size());
-  for (std::size_t i = 0; i < value.size(); ++i) bytes[offset + 1 + i] = static_cast<std::uint8_t>(value[i]);
-}
-
 TEST(VisitRecordBytes, FieldsOffsetsAndWidthsAsStored) {
-  struct Case {
-    const char* name;
-    std::size_t offset;
-    std::size_t width;
-  };
-  const Case cases[] = {
+  const StoredField cases[] = {
       {"DataEnt", 0, 10},      {"OraEnt", 11, 5},       {"OperatoreEnt", 17, 50}, {"Veicolo", 68, 50},
       {"Targa", 119, 30},      {"Conduttore", 150, 50}, {"Persone", 201, 250},    {"Merce", 452, 250},
       {"Foglio", 703, 50},     {"Tessere", 754, 120},   {"Luogo", 875, 120},      {"TelCel", 996, 50},
       {"Note", 1047, 250},     {"DataUsc", 1298, 10},   {"OraUsc", 1309, 5},      {"OperatoreUsc", 1315, 50},
   };
   const core::RecordLayout& layout = visitLayout();
-  ASSERT_EQ(layout.fieldCount(), std::size(cases));
-  EXPECT_EQ(layout.size(), 1366u);
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    SCOPED_TRACE(cases[i].name);
-    EXPECT_EQ(layout.field(i).name, cases[i].name);
-    EXPECT_EQ(layout.offset(i), cases[i].offset);
-    EXPECT_EQ(layout.field(i).width, cases[i].width);
-  }
+  expectStoredFields(layout, 1366, cases);
   EXPECT_EQ(VisitRecord::kExtension, ".vis");
 }
 
@@ -64,17 +48,17 @@ TEST(VisitRecordBytes, VisitMatchesBytesBuiltByHand) {
   rec.set("OperatoreUsc", u"Verdi");
 
   std::vector<std::uint8_t> expected(1366, 0);
-  put(expected, 0, "05/03/2024");
-  put(expected, 11, "8:5");
-  put(expected, 17, "Bianchi");
-  put(expected, 68, std::string(50, 'M'));
-  put(expected, 119, "AB123CD");
-  put(expected, 150, "Nicol\xF2 Rossi");
-  put(expected, 754, "12, 13 \x80");
-  put(expected, 1047, "Consegna ?");
-  put(expected, 1298, "06/03/2024");
-  put(expected, 1309, "17:45");
-  put(expected, 1315, "Verdi");
+  putField(expected, 0, "05/03/2024");
+  putField(expected, 11, "8:5");
+  putField(expected, 17, "Bianchi");
+  putField(expected, 68, std::string(50, 'M'));
+  putField(expected, 119, "AB123CD");
+  putField(expected, 150, "Nicol\xF2 Rossi");
+  putField(expected, 754, "12, 13 \x80");
+  putField(expected, 1047, "Consegna ?");
+  putField(expected, 1298, "06/03/2024");
+  putField(expected, 1309, "17:45");
+  putField(expected, 1315, "Verdi");
   EXPECT_EQ(std::vector<std::uint8_t>(rec.data(), rec.data() + rec.size()), expected);
 
   // Leaving the exit empty again stores a length byte 0 and leaves the old text bytes.
@@ -89,8 +73,8 @@ TEST(VisitRecordBytes, OnlyWholeRecordsCountAndTheSecondStartsAt1366) {
   ASSERT_NE(::mkdtemp(dir.data()), nullptr);
   const std::string path = dir + "/2024" + std::string(VisitRecord::kExtension);
   std::vector<std::uint8_t> file(2 * 1366 + 100, 0);
-  put(file, 1366 + 119, "ZZ999ZZ");      // the second visit's plate
-  put(file, 2 * 1366 + 11, "TAIL");      // in the partial record after it
+  putField(file, 1366 + 119, "ZZ999ZZ");      // the second visit's plate
+  putField(file, 2 * 1366 + 11, "TAIL");      // in the partial record after it
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
                                               static_cast<std::streamsize>(file.size()));
   {

@@ -72,17 +72,6 @@ class GateCardPrint : public ::testing::Test {
       rows.push_back({names[i].c_str(), kRows[i].caption, QString::fromUtf8(kRows[i].printed)});
     return rows;
   }
-  static void expectAt(const PreparedPage& page, const QString& name, double left, double top, double width,
-                       double height) {
-    SCOPED_TRACE(name.toStdString());
-    const PreparedItem* item = page.find(name);
-    ASSERT_NE(item, nullptr);
-    // Millimetres inside the margins of 10 mm.
-    EXPECT_NEAR(item->rect.left(), mm(left + 10), 0.01);
-    EXPECT_NEAR(item->rect.top(), mm(top + 10), 0.01);
-    EXPECT_NEAR(item->rect.width(), mm(width), 0.01);
-    EXPECT_NEAR(item->rect.height(), mm(height), 0.01);
-  }
   void clickInDialog(const char* button, std::function<void(platform::Form&)> after = {}) {
     host.modalScripts.push_back([button, after](platform::Form& f) {
       click(find<QPushButton>(&f, QString::fromLatin1(button)));
@@ -120,9 +109,9 @@ TEST_F(GateCardPrint, BothCopiesOfTheSixteenRowsStandOnPageIndexOne) {
   expectCardRows(page, copyRows("_B", names), 10 + 115.5);
   for (int i = 0; i < 16; ++i) {
     const QString edit = QString::fromLatin1(kRows[i].edit);
-    expectAt(page, edit + "_A", 44, 7.5 + 5 * i, 144, 3.5);
-    expectAt(page, edit + "_B", 44, 115.5 + 5 * i, 144, 3.5);
-    expectAt(page, "cap" + edit.mid(3) + "_B", 2, 115.5 + 5 * i, 37.8, 3.5);
+    expectPlaced(page, edit + "_A", 44, 7.5 + 5 * i, 144, 3.5);
+    expectPlaced(page, edit + "_B", 44, 115.5 + 5 * i, 144, 3.5);
+    expectPlaced(page, "cap" + edit.mid(3) + "_B", 2, 115.5 + 5 * i, 37.8, 3.5);
     EXPECT_EQ(page.find(edit + "_A")->font.family, "Arial");
     EXPECT_EQ(page.find(edit + "_A")->font.points, 7);
   }
@@ -147,7 +136,7 @@ TEST_F(GateCardPrint, BothCopiesOfTheSixteenRowsStandOnPageIndexOne) {
       {"txtCalce", 2, 271, 185.8, 4.2, nullptr},
   };
   for (const Fixed& f : fixed) {
-    expectAt(page, QString::fromLatin1(f.name), f.left, f.top, f.width, f.height);
+    expectPlaced(page, QString::fromLatin1(f.name), f.left, f.top, f.width, f.height);
     if (f.text) {
       EXPECT_EQ(page.find(QString::fromLatin1(f.name))->text(), f.text);
     }

@@ -10,6 +10,7 @@
 #include "core/clock.h"
 #include "kit/card_print.h"
 #include "platform/report/report.h"
+#include "support/card_print_checks.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 
@@ -56,17 +57,6 @@ class CardPrintKit : public ::testing::Test {
     card.set("txtProv", QStringLiteral(" TO "));
     card.set("txtScade", QStringLiteral(" 12/27 "));
   }
-  static void expectAt(const PreparedPage& page, const QString& name, double left, double top, double width,
-                       double height) {
-    SCOPED_TRACE(name.toStdString());
-    const PreparedItem* item = page.find(name);
-    ASSERT_NE(item, nullptr);
-    // Millimetres from the paper's corner: margins of 10 mm.
-    EXPECT_NEAR(item->rect.left(), mm(left + 10), 0.01);
-    EXPECT_NEAR(item->rect.top(), mm(top + 10), 0.01);
-    EXPECT_NEAR(item->rect.width(), mm(width), 0.01);
-    EXPECT_NEAR(item->rect.height(), mm(height), 0.01);
-  }
 
   ScriptedDialogHost host;
   TestCard card;
@@ -95,14 +85,14 @@ TEST_F(CardPrintKit, FramedRowsUnderTheTitleAndTheFooterWithTheDateAndTime) {
   const PreparedPage& page = report->preparedPages()[0];
   EXPECT_EQ(page.orientation, QPageLayout::Portrait);
 
-  expectAt(page, "shpTitolo", 1, 1, 188, 5.8);
+  expectPlaced(page, "shpTitolo", 1, 1, 188, 5.8);
   EXPECT_EQ(page.find("shpTitolo")->fill, QColor(0xB0, 0xC4, 0xDE));
   EXPECT_EQ(page.find("txtTitolo")->text(), "SCHEDA DI PROVA");
   for (int i = 0; i < 3; ++i) {
     const QString memo = QString::fromLatin1(kRows[i].memo);
-    expectAt(page, QStringLiteral("shpRiga0%1").arg(i + 1), 1, 7 + 5 * i, 188, 4.6);
-    expectAt(page, QStringLiteral("cap") + memo.mid(3), 2, 7.5 + 5 * i, 37.8, 3.5);
-    expectAt(page, memo, 44, 7.5 + 5 * i, 144, 3.5);
+    expectPlaced(page, QStringLiteral("shpRiga0%1").arg(i + 1), 1, 7 + 5 * i, 188, 4.6);
+    expectPlaced(page, QStringLiteral("cap") + memo.mid(3), 2, 7.5 + 5 * i, 37.8, 3.5);
+    expectPlaced(page, memo, 44, 7.5 + 5 * i, 144, 3.5);
     EXPECT_EQ(page.find(memo)->font.points, 7);
     EXPECT_EQ(page.find(memo)->font.family, "Arial");
   }
@@ -116,7 +106,7 @@ TEST_F(CardPrintKit, FramedRowsUnderTheTitleAndTheFooterWithTheDateAndTime) {
   EXPECT_NEAR(rule->rect.left(), mm(52), 0.01);
   EXPECT_NEAR(rule->rect.height(), mm(14.6), 0.01);
 
-  expectAt(page, "shpCalce", 1, 270, 188, 5.8);
+  expectPlaced(page, "shpCalce", 1, 270, 188, 5.8);
   EXPECT_EQ(page.find("shpCalce")->fill, QColor(0xFF, 0xD7, 0x00));
   EXPECT_EQ(page.find("txtCalce")->text(),
             "Stampa eseguita in data 05/03/2024 alle ore " + timeText(QTime(9, 7, 3)));
@@ -137,9 +127,9 @@ TEST_F(CardPrintKit, TheBlockTwiceWithItsSuffixesAndTags) {
     EXPECT_EQ(page.find(QStringLiteral("txtCitta") + suffix)->text(), "Torino TO");
     EXPECT_EQ(page.find(QStringLiteral("txtTitolo") + suffix)->text(), "SCHEDA DI PROVA");
   }
-  expectAt(page, "txtNome_B", 44, 115.5, 144, 3.5);
-  expectAt(page, "shpTitolo_B", 1, 109, 188, 5.8);
-  expectAt(page, "shpCopia_A", 109, 24, 80, 5.8);
+  expectPlaced(page, "txtNome_B", 44, 115.5, 144, 3.5);
+  expectPlaced(page, "shpTitolo_B", 1, 109, 188, 5.8);
+  expectPlaced(page, "shpCopia_A", 109, 24, 80, 5.8);
   EXPECT_EQ(page.find("txtCopia_A")->text(), "COPIA PER CONDUTTORE");
   EXPECT_EQ(page.find("txtCopia_B")->text(), "COPIA PER AZIENDA");
 }
@@ -217,7 +207,7 @@ TEST_F(CardPrintKit, ACutLineBetweenTheCopiesAndTheObjectsAfterAnEmptyDataPage) 
   const PreparedItem* cut = page.find("linTaglio");
   ASSERT_NE(cut, nullptr);
   EXPECT_EQ(cut->kind, Object::Kind::Line);
-  expectAt(page, "linTaglio", 0, 102, 190, 0);
+  expectPlaced(page, "linTaglio", 0, 102, 190, 0);
   EXPECT_TRUE(cut->arrowStart);
   EXPECT_TRUE(cut->arrowEnd);
   EXPECT_EQ(page.find("txtNome_B")->text(), "Rossi [DATE]");
