@@ -1,5 +1,6 @@
 #include "kit/statistics.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPageLayout>
@@ -49,6 +50,15 @@ QString digitsOnly(const QString& in) {
   QString out = in;
   out.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
   return out;
+}
+
+// The heading in Verdana 20 bold while it fits on its line, else in the largest size
+// that does (a year's heading is longer than the designed one).
+void fitHeading(QLabel* heading) {
+  QFont font = verdana(20, true);
+  while (font.pointSize() > 8 && QFontMetrics(font).horizontalAdvance(heading->text()) > heading->width())
+    font.setPointSize(font.pointSize() - 1);
+  heading->setFont(font);
 }
 
 // A panel's painted box: a rounded gradient from `top` to `bottom`.
@@ -187,7 +197,7 @@ void StatisticsWindow::buildChartPanel() {
                           QColor(0xDC, 0xE6, 0xF2));
   QLabel* picture = pictureLabel(pan, settings_.chartPicture, QRect(25, 14, 76, 76));
   lblTitolo = namedLabel(pan, QStringLiteral("lblTitolo"), settings_.headingDesign, QRect(112, 12, 820, 36));
-  lblTitolo->setFont(verdana(20, true));
+  fitHeading(lblTitolo);
   setTextColour(lblTitolo, kSlateBlue);
   lblRigo04 = namedLabel(pan, QStringLiteral("lblRigo04"), settings_.explanation, QRect(112, 50, 820, 18));
   lblRigo05 = namedLabel(pan, QStringLiteral("lblRigo05"),
@@ -279,6 +289,7 @@ void StatisticsWindow::btnApriClick() {
   const QString year = platform::trim(typed);
   lblFile->setText(platform::exePath(year + settings_.yearExtension));
   lblTitolo->setText(settings_.headingPrefix + year + QStringLiteral("."));
+  fitHeading(lblTitolo);
 
   core::MonthValues sums{};
   bool read = true;
