@@ -75,23 +75,26 @@ struct StatisticsPicture {
   std::function<QPixmap(const QSize&)> draw = {};
 };
 
+// Every member has a default, so a designated initializer may name only what it sets.
+// Every member has a default, so a designated initializer may name only what it sets.
 struct StatisticsSettings {
   // ---- the window ------------------------------------------------------------
-  QString windowClass;  // "TfrmStatCosti"
-  QString caption;      // " Velmora 4.0 - Statistiche costi mensili"
-  QColor gradientTop;   // the background: a vertical gradient from this to white
-  QString banner;       // imgTitolo, the year panel's banner: the window's title in capitals
+  QString windowClass = {};  // "TfrmStatCosti"
+  QString caption = {};      // " Velmora 4.0 - Statistiche costi mensili"
+  QColor gradientTop = {};   // the background: a vertical gradient from this to white
+  QString banner = {};       // imgTitolo, the year panel's banner: the window's title in capitals
   // Pictures of the year panel besides the pie (imgLogo02) and the bars (icoOperatore).
   std::vector<StatisticsPicture> yearPictures = {};
   bool yearHighlight = false;  // the yellow focus highlight effAnno of the year box
 
   // ---- the chart panel -------------------------------------------------------
   StatisticsPicture chartPicture = {};  // beside the heading ("imgFattura")
-  QString headingDesign;  // lblTitolo before the first "Apri"
-  QString headingPrefix;  // lblTitolo after "Apri": this + the year + "."
-  QString explanation;    // lblRigo04
-  QString initialHint;    // panInfo when the window is made
-  QString hintBarre, hintTorta;
+  QString headingDesign = {};  // lblTitolo before the first "Apri"
+  QString headingPrefix = {};  // lblTitolo after "Apri": this + the year + "."
+  QString explanation = {};    // lblRigo04
+  QString initialHint = {};    // panInfo when the window is made
+  QString hintBarre = {};
+  QString hintTorta = {};
   QString hintStampa = QStringLiteral("Stampa il grafico corrente.");
   QString hintEsci = QStringLiteral("Esci da questo ambiente di lavoro.");
   QString hintGuida = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
@@ -100,19 +103,21 @@ struct StatisticsSettings {
   bool decorationsClearHint = false;
 
   // ---- the chart -------------------------------------------------------------
-  QString chartTitle, chartFoot, legendTitle;
+  QString chartTitle = {};
+  QString chartFoot = {};
+  QString legendTitle = {};
   std::array<QColor, 12> monthColours = kMonthColours;
 
   // ---- the archive -----------------------------------------------------------
   const core::RecordLayout* layout = nullptr;  // must outlive the window
-  QString yearExtension;                       // ".eur": the archive is the year + this, beside the executable
+  QString yearExtension = {};                  // ".eur": the archive is the year + this, beside the executable
   std::size_t dateField = 0;                   // the date read by character positions
   // The month's value is the sum of this field (decimal comma); none: the number of records.
   std::optional<std::size_t> amountField = std::nullopt;
 
   // ---- help ------------------------------------------------------------------
-  QString helpTitle;
-  QStringList helpParagraphs;
+  QString helpTitle = {};
+  QStringList helpParagraphs = {};
   std::function<void(QWidget* owner, const QString& title, const QStringList& paragraphs)> help = {};
 };
 
