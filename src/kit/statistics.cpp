@@ -44,14 +44,6 @@ QFont verdana(int points, bool bold) {
   return f;
 }
 
-bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
-
-QString digitsOnly(const QString& in) {
-  QString out = in;
-  out.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
-  return out;
-}
-
 // The heading in Verdana 20 bold while it fits on its line, else in the largest size
 // that does (a year's heading is longer than the designed one).
 void fitHeading(QLabel* heading) {
@@ -161,7 +153,7 @@ void StatisticsWindow::buildYearPanel() {
   txtAnno->setAlignment(Qt::AlignCenter);
   txtAnno->setInputLimit(4);
   // Only digits enter the year box, typed or pasted.
-  txtAnno->setInputFilter(digitsOnly);
+  txtAnno->setInputFilter(platform::asciiDigitsOnly);
   txtAnno->installEventFilter(this);
   btnApri = platform::pushButton(panAvvio, QStringLiteral("btnApri"), QStringLiteral("Apri"), QRect(422, 370, 150, 44));
   btnApri->installEventFilter(this);
@@ -342,12 +334,12 @@ bool StatisticsWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtAnno) {
       // Enter moves on to "Apri" (it does not press it); digits and the keys that move
       // or delete pass; every other key is swallowed.
-      if (isEnter(key)) {
+      if (platform::isEnterKey(key->key())) {
         btnApri->setFocus(Qt::TabFocusReason);
         return true;
       }
       if (!platform::isMoveOrDeleteKey(key->key()) && !platform::isOneDigit(key->text())) return true;
-    } else if (auto* button = qobject_cast<QPushButton*>(watched); button && isEnter(key)) {
+    } else if (auto* button = qobject_cast<QPushButton*>(watched); button && platform::isEnterKey(key->key())) {
       // Enter on a focused button presses it (the buttons are never the window's default).
       button->click();
       return true;
