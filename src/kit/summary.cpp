@@ -42,19 +42,13 @@ constexpr int kPanelHeight = 692;
 const QColor kDarkCyan(0x00, 0x8B, 0x8B);
 const QColor kMaroon(0x80, 0x00, 0x00);
 
-bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+bool isEnter(const QKeyEvent* key) { return platform::isEnterKey(key->key()); }
 
 bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
 
 QString withoutControls(const QString& in) {
   QString out = in;
   out.removeIf(isControl);
-  return out;
-}
-
-QString digitsOnly(const QString& in) {
-  QString out = in;
-  out.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
   return out;
 }
 
@@ -222,7 +216,7 @@ void SummaryMenu::buildControls() {
   txtAnno->setFont(editFont);
   txtAnno->setGeometry(204, 230, 69, 26);
   txtAnno->setInputLimit(4);
-  txtAnno->setInputFilter(digitsOnly);
+  txtAnno->setInputFilter(platform::asciiDigitsOnly);
   txtAnno->installEventFilter(this);
   connect(txtAnno, &QLineEdit::textChanged, this, &SummaryMenu::copyYear);
 

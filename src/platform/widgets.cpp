@@ -391,6 +391,14 @@ bool isOneDigit(const QString& keyText) {
   return keyText.size() == 1 && keyText.at(0) >= u'0' && keyText.at(0) <= u'9';
 }
 
+QString asciiDigitsOnly(const QString& text) {
+  QString out = text;
+  out.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
+  return out;
+}
+
+bool isEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
 void centreIn(QWidget* child, const QSize& area) {
   const QSize free = area - child->size();
   child->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));

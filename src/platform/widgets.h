@@ -142,6 +142,10 @@ void setTextColour(QWidget* widget, const QColor& colour);
 bool isMoveOrDeleteKey(int key);
 // A key's text that is exactly one ASCII digit.
 bool isOneDigit(const QString& keyText);
+// The ASCII digits of `text`, nothing else: the input filter of the year boxes.
+QString asciiDigitsOnly(const QString& text);
+// Return or the keypad's Enter.
+bool isEnterKey(int key);
 
 // Moves `child` to the middle of an area of `area` (its parent's size), never above or
 // left of the area's corner: a card or panel of fixed size in a larger window.
