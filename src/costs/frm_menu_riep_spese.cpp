@@ -39,11 +39,7 @@ kit::SummarySettings TfrmMenuRiepSpese::settings() {
              .highlight = QStringLiteral("effCausale"),
              .captionName = QStringLiteral("Label1")};
   s.pickerKeyWord = QStringLiteral("riepspese");
-  s.openPicker = [](QWidget* owner, const QString& keyWord) {
-    TfrmTrovaAutomezzi picker(owner);
-    picker.setMemory(keyWord);
-    picker.showModalDialog();
-  };
+  s.openPicker = [](QWidget* owner, const QString& keyWord) { platform::openModal<TfrmTrovaAutomezzi>(owner, keyWord); };
   s.keepFilters = true;
   s.highlights = true;
 

@@ -23,6 +23,7 @@
 #include "support/helpers.h"
 #include "support/result_list.h"
 #include "support/scripted_host.h"
+#include "support/summary_menu.h"
 #include "support/vehicle_archive.h"
 #include "vehicles/frm_trova_automezzi.h"
 
@@ -51,17 +52,9 @@ class RiepSpese : public ::testing::Test {
   QLineEdit* txtTipologia() { return m->plateFilter(); }
   QComboBox* txtCausale() { return m->txtCausale(); }
   void interval(const QString& d1, const QString& m1, const QString& d2, const QString& m2) {
-    m->txtGiornoInizio->setEditText(d1);
-    m->txtMeseInizio->setEditText(m1);
-    m->txtGiornoFine->setEditText(d2);
-    m->txtMeseFine->setEditText(m2);
+    setSummaryInterval(*m, d1, m1, d2, m2);
   }
-  // Opens the summary with the mouse and runs `look` on it while it is shown.
-  void view(std::function<void(TfrmRiepSpese&)> look) {
-    host.modalScripts.push_back([look](platform::Form& f) { look(static_cast<TfrmRiepSpese&>(f)); });
-    QTest::mousePress(m->btnVisualizza, Qt::LeftButton);
-    QTest::mouseRelease(m->btnVisualizza, Qt::LeftButton);
-  }
+  void view(std::function<void(TfrmRiepSpese&)> look) { viewSummary(*m, host, std::move(look)); }
 
   core::PinnedClock clock{core::Date{20, 6, 2024}};
   TempExeDir dir;
@@ -134,14 +127,7 @@ TEST_F(RiepSpese, ChecksStopAtTheFirstFailureWithItsBoxAndFocus) {
   activate(m);
   const QString kValid = "Per poter visualizzare il riepilogo è necessario indicare una data valida.";
   const QString kYear = "Attenzione: indicare l'anno solare utilizzando quattro cifre.";
-  struct Case {
-    const char* name;
-    QString year, d1, m1, d2, m2;
-    MsgKind kind;
-    QString text;
-    QWidget* focus;
-    QString startText, endText;  // lblDataInizio, lblDataFine after the stop
-  } cases[] = {
+  const SummaryCheckCase cases[] = {
       {"three digits, before anything else", "202", "", "", "", "", MsgKind::Warning, kYear, m->txtAnno, "", ""},
       {"four characters that are not four digits", " 24 ", "05", "Marzo", "10", "Marzo", MsgKind::Warning, kYear,
        m->txtAnno, "", ""},
@@ -173,24 +159,7 @@ TEST_F(RiepSpese, ChecksStopAtTheFirstFailureWithItsBoxAndFocus) {
        "(10/03/2023).\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare un intervallo di tempo valido.",
        nullptr, "10/03/2023", "01/03/2023"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    m->txtAnno->setText(c.year);
-    interval(c.d1, c.m1, c.d2, c.m2);
-    txtCausale()->setFocus();
-    host.clear();
-    QTest::mousePress(m->btnVisualizza, Qt::LeftButton);
-    EXPECT_TRUE(m->lblAttendere->isVisible());
-    QTest::mouseRelease(m->btnVisualizza, Qt::LeftButton);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.last().kind, c.kind);
-    EXPECT_EQ(host.last().text, c.text);
-    EXPECT_EQ(QApplication::focusWidget(), c.focus ? c.focus : static_cast<QWidget*>(m->btnVisualizza));
-    EXPECT_FALSE(m->lblAttendere->isVisible());
-    EXPECT_EQ(m->lblDataInizio->text(), c.startText);
-    EXPECT_EQ(m->lblDataFine->text(), c.endText);
-    EXPECT_TRUE(host.modalShown.isEmpty());
-  }
+  expectSummaryChecks(*m, host, txtCausale(), cases);
 }
 
 TEST_F(RiepSpese, SummaryListsTheIntervalBothEndsIncludedSortedByTextWithItsTotal) {
@@ -295,8 +264,7 @@ TEST_F(RiepSpese, APaymentThatDoesNotConvertIsLeftOutAndTheRestListed) {
 TEST_F(RiepSpese, AnArchiveThatCannotBeReadOpensNoSummary) {
   QDir(dir.path()).mkdir("2023.eur");  // a folder in the archive's place
   interval("01", "Marzo", "31", "Marzo");
-  QTest::mousePress(m->btnVisualizza, Qt::LeftButton);
-  QTest::mouseRelease(m->btnVisualizza, Qt::LeftButton);
+  pressVisualizza(*m);
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_EQ(host.last().kind, MsgKind::Plain);
   EXPECT_EQ(host.last().text, "Attenzione: il file di archivio non risulta accessibile.");
