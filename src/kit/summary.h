@@ -17,8 +17,9 @@
 // menu's hidden lblFile), the two filters and the fields they search, the date field,
 // the totals (each a record field summed, in the general number format or as an
 // amount), the plate text when no plate is given, the print title and trailer
-// captions, whether the filters survive a new showing of the menu and whether the
-// edits show the focus with the yellow highlight rectangle.
+// captions, whether the filters survive a new showing of the menu, whether the
+// edits show the focus with the yellow highlight rectangle, the names of the captions
+// where a window names them its own way, and the summary window's gradient.
 //
 // Failures: a failed check shows its own message (core::SummaryCheck); an archive
 // that cannot be opened or read shows the plain message "Attenzione: il file di

@@ -22,6 +22,7 @@
 #include "shell/frm_guida.h"
 #include "support/helpers.h"
 #include "support/result_list.h"
+#include "support/app/summary_menu_test.h"
 #include "support/scripted_host.h"
 #include "support/summary_menu.h"
 #include "support/vehicle_archive.h"
@@ -38,28 +39,14 @@ CostFields payment(const QString& date, const QString& targa, const QString& cau
           {"Beneficiario", "Officina Rossi"}, {"Saldato", "No"}};
 }
 
-class RiepSpese : public ::testing::Test {
+class RiepSpese : public SummaryMenuTest<TfrmMenuRiepSpese, TfrmRiepSpese, &App::frmMenuRiepSpese> {
  protected:
   void SetUp() override {
-    app().createWindows();
-    m = app().frmMenuRiepSpese;
-    ASSERT_NE(m, nullptr);
-    m->showWindow();
+    SummaryMenuTest::SetUp();
     m->txtAnno->setText("2023");
   }
-  void TearDown() override { app().destroyWindows(); }
-
   QLineEdit* txtTipologia() { return m->plateFilter(); }
   QComboBox* txtCausale() { return m->txtCausale(); }
-  void interval(const QString& d1, const QString& m1, const QString& d2, const QString& m2) {
-    setSummaryInterval(*m, d1, m1, d2, m2);
-  }
-  void view(std::function<void(TfrmRiepSpese&)> look) { viewSummary(*m, host, std::move(look)); }
-
-  core::PinnedClock clock{core::Date{20, 6, 2024}};
-  TempExeDir dir;
-  ScriptedDialogHost host;
-  TfrmMenuRiepSpese* m = nullptr;
 };
 
 TEST_F(RiepSpese, MenuKeepsPlateAndCausalButStartsFromTheCurrentYearAndEmptyDays) {
@@ -275,6 +262,7 @@ TEST_F(RiepSpese, AnArchiveThatCannotBeReadOpensNoSummary) {
 TEST_F(RiepSpese, AMissingYearIsCreatedEmptyAndItsPrintRefused) {
   interval("01", "Gennaio", "31", "Dicembre");
   view([&](TfrmRiepSpese& s) {
+    EXPECT_EQ(pixelAt(&s, QPoint(2, 0)), QColor(0x42, 0x7A, 0xA8));  // its own gradient's top
     EXPECT_EQ(listCount(s.lstRecords), 0);
     EXPECT_EQ(s.lblTotCosti->text(), "0,00");
     click(s.btnStampa);

@@ -18,6 +18,7 @@
 #include "shell/frm_guida.h"
 #include "support/helpers.h"
 #include "support/result_list.h"
+#include "support/app/summary_menu_test.h"
 #include "support/scripted_host.h"
 #include "support/summary_menu.h"
 #include "trips/frm_menu_riep_costi.h"
@@ -37,27 +38,10 @@ QString lineOf(const TripFields& t) {
   return platform::fromCore(trips::fuelSummaryLine().build(tripRecord(t)));
 }
 
-class RiepCosti : public ::testing::Test {
+class RiepCosti : public SummaryMenuTest<TfrmMenuRiepCosti, TfrmRiepCosti, &App::frmMenuRiepCosti> {
  protected:
-  void SetUp() override {
-    app().createWindows();
-    m = app().frmMenuRiepCosti;
-    ASSERT_NE(m, nullptr);
-    m->showWindow();
-  }
-  void TearDown() override { app().destroyWindows(); }
-
   QLineEdit* txtCliente() { return m->plateFilter(); }
   QLineEdit* txtTarga() { return static_cast<QLineEdit*>(m->txtOther); }
-  void interval(const QString& d1, const QString& m1, const QString& d2, const QString& m2) {
-    setSummaryInterval(*m, d1, m1, d2, m2);
-  }
-  void view(std::function<void(TfrmRiepCosti&)> look) { viewSummary(*m, host, std::move(look)); }
-
-  core::PinnedClock clock{core::Date{20, 6, 2024}};
-  TempExeDir dir;
-  ScriptedDialogHost host;
-  TfrmMenuRiepCosti* m = nullptr;
 };
 
 TEST_F(RiepCosti, MenuStartsFromTheCurrentYearAndEmptyEntries) {
