@@ -249,14 +249,7 @@ TEST_F(RiepSpese, APaymentThatDoesNotConvertIsLeftOutAndTheRestListed) {
 }
 
 TEST_F(RiepSpese, AnArchiveThatCannotBeReadOpensNoSummary) {
-  QDir(dir.path()).mkdir("2023.eur");  // a folder in the archive's place
-  interval("01", "Marzo", "31", "Marzo");
-  pressVisualizza(*m);
-  ASSERT_EQ(host.boxes.size(), 1u);
-  EXPECT_EQ(host.last().kind, MsgKind::Plain);
-  EXPECT_EQ(host.last().text, "Attenzione: il file di archivio non risulta accessibile.");
-  EXPECT_TRUE(host.modalShown.isEmpty());
-  EXPECT_FALSE(m->lblAttendere->isVisible());
+  expectUnreadableArchiveRefused("2023.eur");
 }
 
 TEST_F(RiepSpese, AMissingYearIsCreatedEmptyAndItsPrintRefused) {

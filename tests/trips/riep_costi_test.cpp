@@ -280,14 +280,7 @@ TEST_F(RiepCosti, ATripThatDoesNotConvertIsLeftOutWhole) {
 }
 
 TEST_F(RiepCosti, AnArchiveThatCannotBeReadOpensNoSummary) {
-  QDir(dir.path()).mkdir(kTripArchive);  // a folder in the archive's place
-  interval("01", "Marzo", "31", "Marzo");
-  pressVisualizza(*m);
-  ASSERT_EQ(host.boxes.size(), 1u);
-  EXPECT_EQ(host.last().kind, MsgKind::Plain);
-  EXPECT_EQ(host.last().text, "Attenzione: il file di archivio non risulta accessibile.");
-  EXPECT_TRUE(host.modalShown.isEmpty());
-  EXPECT_FALSE(m->lblAttendere->isVisible());
+  expectUnreadableArchiveRefused(kTripArchive);
 }
 
 TEST_F(RiepCosti, WaitLabelStaysWhileTheSummaryIsOpenAndHelp) {

@@ -5,6 +5,8 @@
 // destroyed after each test.
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include <functional>
 
 #include "app/app.h"
@@ -29,6 +31,19 @@ class SummaryMenuTest : public ::testing::Test {
   }
   // Opens the summary with the mouse and runs `look` on it while it is shown.
   void view(std::function<void(Window&)> look) { viewSummary(*m, host, std::move(look)); }
+
+  // With a folder in the place of the archive `file`, "Visualizza riepilogo" over March
+  // shows the plain access message, opens no summary and hides the wait label.
+  void expectUnreadableArchiveRefused(const QString& file) {
+    QDir(dir.path()).mkdir(file);
+    interval("01", "Marzo", "31", "Marzo");
+    pressVisualizza(*m);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.last().kind, platform::MsgKind::Plain);
+    EXPECT_EQ(host.last().text, "Attenzione: il file di archivio non risulta accessibile.");
+    EXPECT_TRUE(host.modalShown.isEmpty());
+    EXPECT_FALSE(m->lblAttendere->isVisible());
+  }
 
   core::PinnedClock clock{core::Date{20, 6, 2024}};
   TempExeDir dir;
