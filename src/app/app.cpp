@@ -4,6 +4,7 @@
 
 // Each long-lived window's header; a window joins the program by being listed here
 // and in createWindows().
+#include "costs/frm_menu_riep_spese.h"
 #include "drivers/frm_anagrafica.h"
 #include "maintenance/frm_chilometrico.h"
 #include "maintenance/frm_scadenzario.h"
@@ -47,7 +48,7 @@ void App::createWindows() {
   create(frmMenuRiepCosti);     // 62 fuel and distance summary (app 10)
   // create(frmMenuCosti);      // 64 cost menu (app 04)
   // create(frmCosti);          // 65 cost card
-  // create(frmMenuRiepSpese);  // 66 cost summary selection
+  create(frmMenuRiepSpese);     // 66 cost summary selection
   // create(frmStatCosti);      // 67 monthly cost chart
   // create(frmMenuDisponibili);// 72 booking planner menu (app 06)
   // create(frmPlanning);       // 73 booking board

@@ -270,11 +270,13 @@ bool ListOnlyCombo::isItem(const QString& text) const {
   return false;
 }
 
-void ListOnlyCombo::clearSelection() {
-  const QString text = currentText();
-  setCurrentIndex(-1);  // this also empties an editable combo's text
-  setEditText(text);
+void dropListSelection(QComboBox* combo) {
+  const QString text = combo->currentText();
+  combo->setCurrentIndex(-1);  // this also empties an editable combo's text
+  combo->setEditText(text);
 }
+
+void ListOnlyCombo::clearSelection() { dropListSelection(this); }
 
 bool ListOnlyCombo::handleKey(QKeyEvent* event) {
   switch (event->key()) {

@@ -100,6 +100,9 @@ void paintRoundedGradient(QWidget* widget, const QColor& top, const QColor& bott
 // another control a text that is not one of its items (compared trimmed, and with
 // A-Z folded when foldCase is set) is emptied, then left() is emitted.
 // Its text may still be set by code to anything (a loaded record, a picker).
+// Drops a combo edit's list selection, keeping its text.
+void dropListSelection(QComboBox* combo);
+
 class ListOnlyCombo : public QComboBox {
   Q_OBJECT
  public:
