@@ -99,6 +99,9 @@ TEST(Pictures, EveryTextAPictureCarriesIsOnItsWindow) {
        "Il riepilogo dei consumi di carburante e dei chilometri percorsi in un intervallo di tempo si ottiene "
        "indicando la targa del veicolo e/o il luogo di destinazione, compilando i campi sottostanti e premendo "
        "Visualizza riepilogo."},
+      // The banners of the two monthly charts.
+      {"TfrmStatCosti", longLived("TfrmStatCosti"), "STATISTICHE COSTI MENSILI"},
+      {"TfrmStatistiche", longLived("TfrmStatistiche"), "STATISTICHE TRANSITI VEICOLI"},
       // Every export window's banner.
       {"TfrmExpAutoparco", dialog([] { return new TfrmExpAutoparco(app().window("TfrmAutoparco")); }), exportBanner},
       {"TfrmExpAnagrafica", dialog([] { return new TfrmExpAnagrafica(app().window("TfrmAnagrafica")); }),

@@ -380,6 +380,8 @@ TEST_F(Statistics, TheChartIsPrintedInLandscapeOnceACopyAsShown) {
   open(w, "2024");
   click(w.btnTorta);
 
+  // A printer chosen in the dialog: each copy is a document of its own.
+  host.printToPrinter = true;
   PrintedDocuments documents;
   QList<QPageLayout::Orientation> orientations;
   host.inputs = {QStringLiteral("3")};
