@@ -1,23 +1,25 @@
-// The monthly statistics on a generated yearly archive of 100,000 records shaped like
-// the cost archive (1627 bytes, the date the fourth field, the amount the sixteenth),
-// against a plain read of the same file in the same run; and the repaint of the chart
-// widget, bars and pie.
+// The monthly charts on generated yearly archives of 100,000 records each, a cost
+// archive (162.7 MB) and a gate archive (136.6 MB), each against a plain read of the same
+// file in the same run; and the repaint of the chart widget, bars and pie.
 //
-//   BM_PlainRead            read the whole archive in large blocks
-//   BM_ChartSums/amount     open the archive and sum the amounts of the year per month
-//   BM_ChartSums/count      the same counting the records (the transit chart)
-//   BM_ChartApri            "Apri" of the statistics window: sums, labels, chart
-//   BM_ChartRepaint/bars    a repaint of ChartStats (945 x 486), twelve bars
-//   BM_ChartRepaint/pie     the same as a pie
+//   BM_PlainRead_costs      read the whole cost archive in large blocks
+//   BM_ChartSums_costs      open the cost archive and sum the amounts of the year per month
+//   BM_PlainRead_visits     read the whole gate archive in large blocks
+//   BM_ChartSums_visits     open the gate archive and count the visits of the year per month
+//   BM_ChartApri_costs      "Apri" of the monthly cost chart: sums, labels, chart
+//   BM_ChartApri_visits     "Apri" of the monthly transit chart: counts, labels, chart
+//   BM_ChartRepaint_bars    a repaint of ChartStats (945 x 486), twelve bars
+//   BM_ChartRepaint_pie     the same as a pie
 #include "bench_support.h"
 
 #include <QTemporaryDir>
 
-#include <array>
 #include <string>
 
 #include "core/archive.h"
 #include "core/monthly_sums.h"
+#include "costs/frm_stat_costi.h"
+#include "gate/frm_statistiche.h"
 #include "kit/archive_source.h"
 #include "kit/statistics.h"
 #include "platform/chart/chart.h"
@@ -29,44 +31,20 @@ namespace {
 
 constexpr int kRecords = 100000;
 
-// The cost record's shape: 24 fields, 1627 bytes.
-constexpr std::array<core::FieldDef, 24> kCostShape{{
-    {"Giorno", 2},       {"Mese", 10},           {"Anno", 4},       {"Data", 10},       {"Luogo", 50},
-    {"Veicolo", 50},     {"Marca", 50},          {"Modello", 50},   {"Colore", 50},     {"Alimentazione", 50},
-    {"Targa", 30},       {"Causale", 50},        {"Descrizione", 250}, {"Modalita", 120}, {"Estremi", 120},
-    {"Importo", 15},     {"Pagatore", 120},      {"RecPagatore", 50}, {"Beneficiario", 120},
-    {"RecBeneficiario", 50}, {"Conducente", 50}, {"Recapito", 50},  {"Saldato", 2},     {"Note", 250},
-}};
-static_assert(core::recordSize(kCostShape) == 1627);
-
-const core::RecordLayout& costShape() {
-  static const core::RecordLayout layout(kCostShape);
-  return layout;
-}
-
-kit::StatisticsSettings settings(bool amounts) {
-  const core::RecordLayout& l = costShape();
-  return {.windowClass = "TfrmStatProva",
-          .caption = " Statistiche",
-          .gradientTop = QColor(0x42, 0x7A, 0xA8),
-          .chartTitle = "Statistiche costi mensili",
-          .chartFoot = "Tutti gli importi sono arrotondati all'euro",
-          .legendTitle = "Costi sostenuti:",
-          .layout = &l,
-          .yearExtension = ".eur",
-          .dateField = l.indexOf("Data"),
-          .amountField = amounts ? std::optional<std::size_t>(l.indexOf("Importo")) : std::nullopt};
-}
+struct Archive {
+  kit::StatisticsSettings settings = {};
+  QString file = {};
+  std::string path = {};
+  std::int64_t bytes() const { return static_cast<std::int64_t>(kRecords) * settings.layout->size(); }
+};
 
 struct Fixture {
   QTemporaryDir dir;
-  std::string path;
+  Archive costs, visits;
 
   Fixture() {
     platform::setExeDir(dir.path());
-    const QString file = platform::exePath("2024.eur");
-    path = platform::toLocalPath(file);
-    bench::writeFileOrExit(file, bench::recordBytes(costShape(), kRecords, [](core::RecordBuffer& r, int i) {
+    costs = make(TfrmStatCosti::settings(), [](core::RecordBuffer& r, int i) {
       const core::Date day = core::Date::fromSerial(core::Date{1, 1, 2024}.serial() + i % 366);
       const bool otherYear = i % 50 == 0;  // a few costs paid in another year
       r.set("Data", core::formatDate(otherYear ? core::Date{day.day, day.month, 2023} : day));
@@ -74,14 +52,38 @@ struct Fixture {
       r.set("Marca", u"Fiat");
       r.set("Modello", u"Ducato");
       r.set("Targa", u"AB123CD");
-      r.set("Causale", i % 3 ? u"Carburante" : u"Manutenzione ordinaria");
+      r.set("Causale", i % 3 ? u"Rifornimento carburante" : u"Manutenzione ordinaria");
       r.set("Descrizione", u"Rifornimento e controllo livelli presso la stazione di servizio");
       r.set("Importo", core::fromUtf8(std::to_string(10 + i % 500) + "," + std::to_string(10 + i % 90)));
       r.set("Beneficiario", u"Stazione di servizio Eni");
       r.set("Saldato", i % 4 ? u"S\u00EC" : u"No");
-    }));
+    });
+    visits = make(TfrmStatistiche::settings(), [](core::RecordBuffer& r, int i) {
+      const core::Date in = core::Date::fromSerial(core::Date{1, 1, 2024}.serial() + i % 366);
+      const core::Date out = core::Date::fromSerial(in.serial() + (i % 7 == 0 ? 1 : 0));
+      r.set("DataEnt", core::formatDate(i % 50 == 0 ? core::Date{in.day, in.month, 2023} : in));
+      r.set("OraEnt", u"08:30");
+      r.set("OperatoreEnt", u"Bianchi Luca");
+      r.set("Veicolo", u"Iveco Daily");
+      r.set("Targa", u"EF456GH");
+      r.set("Conduttore", u"Rossi Mario");
+      r.set("Merce", u"Bancali di materiale edile");
+      r.set("Luogo", u"Magazzino centrale");
+      r.set("DataUsc", i % 10 ? core::formatDate(out) : core::Text());
+      r.set("OraUsc", i % 10 ? u"17:15" : u"");
+      r.set("OperatoreUsc", i % 10 ? u"Verdi Anna" : u"");
+    });
   }
   ~Fixture() { platform::setExeDir(QString()); }
+
+  template <typename Fill>
+  static Archive make(kit::StatisticsSettings settings, Fill fill) {
+    Archive a{.settings = std::move(settings)};
+    a.file = platform::exePath(QStringLiteral("2024") + a.settings.yearExtension);
+    a.path = platform::toLocalPath(a.file);
+    bench::writeFileOrExit(a.file, bench::recordBytes(*a.settings.layout, kRecords, fill));
+    return a;
+  }
 };
 
 Fixture& fixture() {
@@ -89,47 +91,45 @@ Fixture& fixture() {
   return f;
 }
 
-void setBytes(benchmark::State& state) {
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kRecords * 1627);
+void plainRead(benchmark::State& state, const Archive& a) {
+  bench::plainReadLoop(state, a.path);
+  state.SetBytesProcessed(state.iterations() * a.bytes());
 }
+void BM_PlainRead_costs(benchmark::State& state) { plainRead(state, fixture().costs); }
+void BM_PlainRead_visits(benchmark::State& state) { plainRead(state, fixture().visits); }
 
-void BM_PlainRead(benchmark::State& state) {
-  bench::plainReadLoop(state, fixture().path);
-  setBytes(state);
-}
-
-void chartSums(benchmark::State& state, bool amounts) {
-  const Fixture& f = fixture();
-  const kit::StatisticsSettings s = settings(amounts);
+void chartSums(benchmark::State& state, const Archive& a) {
+  const kit::StatisticsSettings& s = a.settings;
   core::MonthValues values{};
   for (auto _ : state) {
-    core::Archive archive = kit::openArchive(platform::exePath("2024.eur"), s.layout->size());
+    core::Archive archive = kit::openArchive(a.file, s.layout->size());
     core::sumByMonth(archive, {s.layout, s.dateField, s.amountField}, u"2024", values);
     benchmark::DoNotOptimize(values.data());
   }
-  (void)f;
   state.counters["march"] = values[2];
-  setBytes(state);
+  state.SetBytesProcessed(state.iterations() * a.bytes());
 }
-void BM_ChartSums_amount(benchmark::State& state) { chartSums(state, true); }
-void BM_ChartSums_count(benchmark::State& state) { chartSums(state, false); }
+void BM_ChartSums_costs(benchmark::State& state) { chartSums(state, fixture().costs); }
+void BM_ChartSums_visits(benchmark::State& state) { chartSums(state, fixture().visits); }
 
-void BM_ChartApri(benchmark::State& state) {
-  fixture();
-  kit::StatisticsWindow w(nullptr, settings(true));
+template <typename Window>
+void chartApri(benchmark::State& state, const Archive& a) {
+  Window w(nullptr);
   for (auto _ : state) {
     w.txtAnno->setText("2024");
     w.btnApriClick();
     if (w.ChartStats->chart().points.size() != 12) state.SkipWithError("no chart");
   }
-  setBytes(state);
+  state.SetBytesProcessed(state.iterations() * a.bytes());
 }
+void BM_ChartApri_costs(benchmark::State& state) { chartApri<TfrmStatCosti>(state, fixture().costs); }
+void BM_ChartApri_visits(benchmark::State& state) { chartApri<TfrmStatistiche>(state, fixture().visits); }
 
 void chartRepaint(benchmark::State& state, platform::ChartKind kind) {
   platform::ChartView view(nullptr, QStringLiteral("ChartStats"));
   view.resize(945, 486);
   core::MonthValues values = {1250, 830, 2101, 0, 456, 1780, 990, 310, 1500, 2650, 720, 1999};
-  view.setChart(kit::statisticsChart(settings(true), kind, values));
+  view.setChart(kit::statisticsChart(TfrmStatCosti::settings(), kind, values));
   view.show();
   QApplication::processEvents();
   for (auto _ : state) view.repaint();
@@ -139,10 +139,12 @@ void BM_ChartRepaint_pie(benchmark::State& state) { chartRepaint(state, platform
 
 // Medians of three runs: the machine may be busy with others.
 #define CHART_BENCH(f) BENCHMARK(f)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0)->Repetitions(3)
-CHART_BENCH(BM_PlainRead);
-CHART_BENCH(BM_ChartSums_amount);
-CHART_BENCH(BM_ChartSums_count);
-CHART_BENCH(BM_ChartApri);
+CHART_BENCH(BM_PlainRead_costs);
+CHART_BENCH(BM_ChartSums_costs);
+CHART_BENCH(BM_PlainRead_visits);
+CHART_BENCH(BM_ChartSums_visits);
+CHART_BENCH(BM_ChartApri_costs);
+CHART_BENCH(BM_ChartApri_visits);
 CHART_BENCH(BM_ChartRepaint_bars);
 CHART_BENCH(BM_ChartRepaint_pie);
 
@@ -153,8 +155,9 @@ int main(int argc, char** argv) {
   if (!program.readFlags()) return 1;
   fixture();
   return program.run([](const RatioReporter& reporter) {
-    reporter.printRatios("%s: %.2fx plain read (goal: at most 1.5x)\n",
-                         {"BM_ChartSums_amount/", "BM_ChartSums_count/", "BM_ChartApri/"}, "BM_PlainRead/");
+    const char* format = "%s: %.2fx plain read (goal: at most 1.5x)\n";
+    reporter.printRatios(format, {"BM_ChartSums_costs/", "BM_ChartApri_costs/"}, "BM_PlainRead_costs/");
+    reporter.printRatios(format, {"BM_ChartSums_visits/", "BM_ChartApri_visits/"}, "BM_PlainRead_visits/");
     for (const char* name : {"BM_ChartRepaint_bars/", "BM_ChartRepaint_pie/"})
       if (const double t = reporter.time(name); t > 0) std::printf("%s: %.2f ms (goal: at most 16 ms)\n", name, t);
   });
