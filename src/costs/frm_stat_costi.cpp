@@ -14,44 +14,41 @@ namespace {
 
 // The chart panel's picture: a hand holding a fan of banknotes.
 QPixmap handWithBanknotes(const QSize& size) {
-  QPixmap pm = shell::blankPicture(size.width(), size.height());
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(size.width() / 76.0, size.height() / 76.0);
-  // Three notes fanned out behind the thumb.
-  const QColor notes[] = {QColor(0x6B, 0xA3, 0x68), QColor(0x8C, 0xC0, 0x7E), QColor(0xA9, 0xD6, 0x9A)};
-  for (int i = 0; i < 3; ++i) {
-    p.save();
-    p.translate(38, 40);
-    p.rotate(-28 + 14 * i);
-    p.setPen(QPen(QColor(0x2F, 0x5E, 0x2C), 1.2));
-    p.setBrush(notes[i]);
-    p.drawRect(QRectF(-14, -34, 28, 40));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(0, -16), 6, 6);
-    p.drawText(QRectF(-6, -22, 12, 12), Qt::AlignCenter, QStringLiteral("€"));
-    p.restore();
-  }
-  // The hand: the palm under the notes, four fingers closed over them, the thumb on top.
-  const QColor skin(0xF2, 0xC2, 0x9B), line(0xA8, 0x6E, 0x48);
-  p.setPen(QPen(line, 1.4));
-  p.setBrush(skin);
-  QPainterPath palm;
-  palm.moveTo(14, 50);
-  palm.cubicTo(16, 40, 30, 38, 44, 42);
-  palm.lineTo(62, 46);
-  palm.cubicTo(68, 50, 66, 60, 58, 64);
-  palm.lineTo(34, 72);
-  palm.cubicTo(24, 74, 16, 66, 14, 50);
-  p.drawPath(palm);
-  for (int f = 0; f < 4; ++f) p.drawRoundedRect(QRectF(30 + 7 * f, 44 + f, 8, 18 - f * 2), 4, 4);
-  QPainterPath thumb;
-  thumb.moveTo(18, 52);
-  thumb.cubicTo(18, 40, 28, 32, 36, 34);
-  thumb.cubicTo(40, 36, 38, 42, 32, 44);
-  thumb.cubicTo(28, 46, 26, 52, 24, 56);
-  p.drawPath(thumb);
-  return pm;
+  return shell::drawnPicture(size, QSizeF(76, 76), [](QPainter& p) {
+    // Three notes fanned out behind the thumb.
+    const QColor notes[] = {QColor(0x6B, 0xA3, 0x68), QColor(0x8C, 0xC0, 0x7E), QColor(0xA9, 0xD6, 0x9A)};
+    for (int i = 0; i < 3; ++i) {
+      p.save();
+      p.translate(38, 40);
+      p.rotate(-28 + 14 * i);
+      p.setPen(QPen(QColor(0x2F, 0x5E, 0x2C), 1.2));
+      p.setBrush(notes[i]);
+      p.drawRect(QRectF(-14, -34, 28, 40));
+      p.setBrush(Qt::NoBrush);
+      p.drawEllipse(QPointF(0, -16), 6, 6);
+      p.drawText(QRectF(-6, -22, 12, 12), Qt::AlignCenter, QStringLiteral("€"));
+      p.restore();
+    }
+    // The hand: the palm under the notes, four fingers closed over them, the thumb on top.
+    const QColor skin(0xF2, 0xC2, 0x9B), line(0xA8, 0x6E, 0x48);
+    p.setPen(QPen(line, 1.4));
+    p.setBrush(skin);
+    QPainterPath palm;
+    palm.moveTo(14, 50);
+    palm.cubicTo(16, 40, 30, 38, 44, 42);
+    palm.lineTo(62, 46);
+    palm.cubicTo(68, 50, 66, 60, 58, 64);
+    palm.lineTo(34, 72);
+    palm.cubicTo(24, 74, 16, 66, 14, 50);
+    p.drawPath(palm);
+    for (int f = 0; f < 4; ++f) p.drawRoundedRect(QRectF(30 + 7 * f, 44 + f, 8, 18 - f * 2), 4, 4);
+    QPainterPath thumb;
+    thumb.moveTo(18, 52);
+    thumb.cubicTo(18, 40, 28, 32, 36, 34);
+    thumb.cubicTo(40, 36, 38, 42, 32, 44);
+    thumb.cubicTo(28, 46, 26, 52, 24, 56);
+    p.drawPath(thumb);
+  });
 }
 
 }  // namespace

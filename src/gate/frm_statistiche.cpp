@@ -12,79 +12,68 @@ namespace {
 
 // The chart panel's picture: a gatekeeper in a peaked cap beside a striped barrier.
 QPixmap gatekeeper(const QSize& size) {
-  QPixmap pm = shell::blankPicture(size.width(), size.height());
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(size.width() / 76.0, size.height() / 76.0);
-  // The barrier: a post and a red and white arm.
-  p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
-  p.setBrush(QColor(0x70, 0x70, 0x70));
-  p.drawRect(QRectF(58, 44, 8, 28));
-  for (int i = 0; i < 5; ++i) {
-    p.setBrush(i % 2 ? Qt::white : QColor(0xD0, 0x20, 0x20));
-    p.drawRect(QRectF(34 + 6 * i, 38, 6, 6));
-  }
-  // The gatekeeper: shoulders in a blue uniform, the head, the cap with its peak.
-  const QColor uniform(0x1F, 0x3A, 0x68), skin(0xF2, 0xC2, 0x9B);
-  p.setPen(QPen(QColor(0x10, 0x20, 0x40), 1.2));
-  p.setBrush(uniform);
-  QPainterPath body;
-  body.moveTo(6, 74);
-  body.cubicTo(6, 54, 14, 46, 26, 46);
-  body.cubicTo(38, 46, 46, 54, 46, 74);
-  body.closeSubpath();
-  p.drawPath(body);
-  p.setBrush(QColor(0xE8, 0xC5, 0x3A));  // the badge
-  p.drawEllipse(QPointF(34, 58), 3, 3);
-  p.setPen(QPen(QColor(0xA8, 0x6E, 0x48), 1.2));
-  p.setBrush(skin);
-  p.drawEllipse(QRectF(16, 20, 20, 24));
-  p.setPen(QPen(QColor(0x10, 0x20, 0x40), 1.2));
-  p.setBrush(uniform);
-  p.drawRoundedRect(QRectF(14, 12, 24, 11), 4, 4);
-  p.setBrush(QColor(0x10, 0x10, 0x10));
-  p.drawRect(QRectF(12, 22, 28, 3));
-  return pm;
+  return shell::drawnPicture(size, QSizeF(76, 76), [](QPainter& p) {
+    // The barrier: a post and a red and white arm.
+    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+    p.setBrush(QColor(0x70, 0x70, 0x70));
+    p.drawRect(QRectF(58, 44, 8, 28));
+    for (int i = 0; i < 5; ++i) {
+      p.setBrush(i % 2 ? Qt::white : QColor(0xD0, 0x20, 0x20));
+      p.drawRect(QRectF(34 + 6 * i, 38, 6, 6));
+    }
+    // The gatekeeper: shoulders in a blue uniform, the head, the cap with its peak.
+    const QColor uniform(0x1F, 0x3A, 0x68), skin(0xF2, 0xC2, 0x9B);
+    p.setPen(QPen(QColor(0x10, 0x20, 0x40), 1.2));
+    p.setBrush(uniform);
+    QPainterPath body;
+    body.moveTo(6, 74);
+    body.cubicTo(6, 54, 14, 46, 26, 46);
+    body.cubicTo(38, 46, 46, 54, 46, 74);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setBrush(QColor(0xE8, 0xC5, 0x3A));  // the badge
+    p.drawEllipse(QPointF(34, 58), 3, 3);
+    p.setPen(QPen(QColor(0xA8, 0x6E, 0x48), 1.2));
+    p.setBrush(skin);
+    p.drawEllipse(QRectF(16, 20, 20, 24));
+    p.setPen(QPen(QColor(0x10, 0x20, 0x40), 1.2));
+    p.setBrush(uniform);
+    p.drawRoundedRect(QRectF(14, 12, 24, 11), 4, 4);
+    p.setBrush(QColor(0x10, 0x10, 0x10));
+    p.drawRect(QRectF(12, 22, 28, 3));
+  });
 }
 
 // A green van seen from the side, on the year panel.
 QPixmap greenVan(const QSize& size) {
-  QPixmap pm = shell::blankPicture(size.width(), size.height());
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(size.width() / 200.0, size.height() / 120.0);
-  p.setPen(QPen(QColor(0x1E, 0x5A, 0x1E), 2));
-  p.setBrush(QColor(0x3C, 0xA0, 0x3C));
-  QPainterPath body;
-  body.moveTo(10, 92);
-  body.lineTo(10, 24);
-  body.quadTo(10, 16, 18, 16);
-  body.lineTo(132, 16);
-  body.lineTo(166, 50);
-  body.lineTo(186, 56);
-  body.quadTo(192, 58, 192, 66);
-  body.lineTo(192, 92);
-  body.closeSubpath();
-  p.drawPath(body);
-  p.setBrush(QColor(0xCF, 0xE8, 0xF5));  // the windscreen and the side window
-  QPainterPath windscreen;
-  windscreen.moveTo(134, 24);
-  windscreen.lineTo(158, 50);
-  windscreen.lineTo(134, 50);
-  windscreen.closeSubpath();
-  p.drawPath(windscreen);
-  p.drawRect(QRectF(104, 24, 24, 26));
-  p.setPen(QPen(QColor(0x1E, 0x5A, 0x1E), 1.5));
-  p.drawLine(QPointF(100, 20), QPointF(100, 90));  // the sliding door
-  p.setPen(QPen(QColor(0x20, 0x20, 0x20), 2));
-  p.setBrush(QColor(0x30, 0x30, 0x30));
-  for (qreal x : {44.0, 158.0}) {
-    p.drawEllipse(QPointF(x, 94), 15, 15);
-    p.setBrush(QColor(0xB0, 0xB0, 0xB0));
-    p.drawEllipse(QPointF(x, 94), 6, 6);
+  return shell::drawnPicture(size, QSizeF(200, 120), [](QPainter& p) {
+    p.setPen(QPen(QColor(0x1E, 0x5A, 0x1E), 2));
+    p.setBrush(QColor(0x3C, 0xA0, 0x3C));
+    QPainterPath body;
+    body.moveTo(10, 92);
+    body.lineTo(10, 24);
+    body.quadTo(10, 16, 18, 16);
+    body.lineTo(132, 16);
+    body.lineTo(166, 50);
+    body.lineTo(186, 56);
+    body.quadTo(192, 58, 192, 66);
+    body.lineTo(192, 92);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setBrush(QColor(0xCF, 0xE8, 0xF5));  // the windscreen and the side window
+    p.drawPolygon(QPolygonF({QPointF(134, 24), QPointF(158, 50), QPointF(134, 50)}));
+    p.drawRect(QRectF(104, 24, 24, 26));
+    p.setPen(QPen(QColor(0x1E, 0x5A, 0x1E), 1.5));
+    p.drawLine(QPointF(100, 20), QPointF(100, 90));  // the sliding door
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 2));
     p.setBrush(QColor(0x30, 0x30, 0x30));
-  }
-  return pm;
+    for (qreal x : {44.0, 158.0}) {
+      p.drawEllipse(QPointF(x, 94), 15, 15);
+      p.setBrush(QColor(0xB0, 0xB0, 0xB0));
+      p.drawEllipse(QPointF(x, 94), 6, 6);
+      p.setBrush(QColor(0x30, 0x30, 0x30));
+    }
+  });
 }
 
 }  // namespace
