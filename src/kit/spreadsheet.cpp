@@ -177,6 +177,15 @@ void SpreadsheetWindow::buildControls() {
   icoHand->setPixmap(handPicture(44));
   icoHand->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
 
+  // The window's banner, between the logo and the hand pointing at the export picture.
+  auto* banner = new QLabel(exportmsg::kBanner, this);
+  banner->setObjectName(QStringLiteral("imgTitolo"));
+  banner->setGeometry(284, 454, 266, 64);
+  banner->setAlignment(Qt::AlignCenter);
+  banner->setWordWrap(true);
+  banner->setFont(QFont(QStringLiteral("Verdana"), 15, QFont::Bold));
+  banner->setStyleSheet(QStringLiteral("background: transparent; border: none; color: #1D6F42;"));
+
   cmdEsporta = new platform::PictureButton(this, QStringLiteral("cmdEsporta"));
   cmdEsporta->setPixmap(spreadsheetPicture(64));
   cmdEsporta->setGeometry(616, 454, 64, 64);

@@ -57,20 +57,22 @@ void Form::clearsHint(QWidget* widget) {
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
-  if (panInfo_ && event->type() == QEvent::MouseMove && watched->property(kClearsHint).toBool()) {
-    auto* w = static_cast<QWidget*>(watched);
-    const auto* move = static_cast<QMouseEvent*>(event);
-    bool hinted = false;
-    for (QWidget* p = w->childAt(move->position().toPoint()); p && p != w; p = p->parentWidget()) {
-      if (p->property("velmoraHint").isValid()) hinted = true;
-    }
-    if (!hinted) panInfo_->clear();
-  }
+  if (panInfo_ && event->type() == QEvent::MouseMove && watched->property(kClearsHint).toBool() &&
+      !movedOverHintedChild(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)))
+    panInfo_->clear();
   if (panInfo_ && event->type() == QEvent::Enter) {
     QVariant hint = watched->property("velmoraHint");
     if (hint.isValid()) panInfo_->setText(hint.toString());
   }
   return QDialog::eventFilter(watched, event);
+}
+
+bool movedOverHintedChild(const QWidget* widget, const QMouseEvent* move) {
+  const QWidget* under = widget->childAt(move->position().toPoint());
+  for (const QWidget* w = under; w && w != widget; w = w->parentWidget()) {
+    if (!w->property("velmoraHint").toString().isEmpty()) return true;
+  }
+  return false;
 }
 
 void Form::showWindow() {
