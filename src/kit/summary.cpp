@@ -44,12 +44,6 @@ const QColor kMaroon(0x80, 0x00, 0x00);
 
 bool isEnter(const QKeyEvent* key) { return platform::isEnterKey(key->key()); }
 
-QString digitsOnly(const QString& in) {
-  QString out = in;
-  out.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
-  return out;
-}
-
 QFont verdana(int points, bool bold) {
   QFont f(QStringLiteral("Verdana"), points);
   f.setBold(bold);
