@@ -62,8 +62,6 @@ OnNew onNewOf(const CardField& row) {
 const std::array<const char*, 31> kDayItems = {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11",
                                                "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22",
                                                "23", "24", "25", "26", "27", "28", "29", "30", "31"};
-const std::array<const char*, 12> kMonthItems = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
-                                                 "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
 const std::array<const char*, 24> kHourItems = {"00", "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11",
                                                 "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22", "23"};
 const std::array<const char*, 60> kMinuteItems = {

@@ -15,6 +15,8 @@
 // loaded record, a picker, the calendar) is taken as it is and never cut.
 #include <QColor>
 #include <array>
+
+#include "core/text.h"
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -87,7 +89,7 @@ QString normalisedAmount(const QString& text);
 // The lists of the date and time combos: days "01".."31", the twelve month names
 // capitalised, hours "00".."23", minutes "00".."59".
 extern const std::array<const char*, 31> kDayItems;
-extern const std::array<const char*, 12> kMonthItems;
+inline constexpr const std::array<const char*, 12>& kMonthItems = core::kMonthNames;
 extern const std::array<const char*, 24> kHourItems;
 extern const std::array<const char*, 60> kMinuteItems;
 

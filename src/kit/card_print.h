@@ -17,8 +17,10 @@
 // from several controls ("{txtCitta} {txtProv}"): each control's text is trimmed, the
 // composed text is not trimmed again. Memos print their text literally ("[DATE]"
 // typed into a field stays as typed) and never wrap.
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -30,6 +32,7 @@
 #include "platform/report/report.h"
 
 class QLabel;
+class QPainter;
 class QPushButton;
 
 namespace kit {
@@ -161,5 +164,8 @@ class CardPrintDialog : public platform::Form {
 
 // The default picture of the dialog's panel.
 QPixmap framedSheetPicture();
+// What the dialogs' pictures draw first: a white sheet at `sheet` with its shadow and
+// border and a title band of `band` across its top; the rows go below the band.
+void drawSheet(QPainter& painter, const QRectF& sheet, const QColor& band);
 
 }  // namespace kit

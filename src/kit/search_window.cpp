@@ -1,20 +1,18 @@
 #include "kit/search_window.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextEdit>
 
 #include "core/archive.h"
 #include "core/due_dates.h"
 #include "kit/list_find.h"
 #include "kit/result_list.h"
+#include "platform/control_text.h"
 #include "platform/windows.h"
 #include "platform/dialogs.h"
 #include "platform/qtext.h"
@@ -60,22 +58,11 @@ core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat
 }
 
 bool setControlText(QObject* window, const QString& name, const QString& text) {
-  QObject* c = window->findChild<QObject*>(name);
-  if (auto* e = qobject_cast<QLineEdit*>(c)) e->setText(text);
-  else if (auto* cb = qobject_cast<QComboBox*>(c)) {
-    if (cb->isEditable()) cb->setEditText(text);
-    else cb->setCurrentText(text);
-  } else if (auto* l = qobject_cast<QLabel*>(c)) l->setText(text);
-  else if (auto* m = qobject_cast<QPlainTextEdit*>(c)) m->setPlainText(text);
-  else if (auto* t = qobject_cast<QTextEdit*>(c)) t->setPlainText(text);
-  else return false;
-  return true;
+  return platform::setShownText(window->findChild<QObject*>(name), text);
 }
 
 bool canSetControlText(const QObject* window, const QString& name) {
-  const QObject* c = window->findChild<QObject*>(name);
-  return qobject_cast<const QLineEdit*>(c) || qobject_cast<const QComboBox*>(c) || qobject_cast<const QLabel*>(c) ||
-         qobject_cast<const QPlainTextEdit*>(c) || qobject_cast<const QTextEdit*>(c);
+  return platform::holdsText(window->findChild<QObject*>(name));
 }
 
 void writePick(const PickTarget& target, platform::Form* window, const core::RecordBuffer& record,

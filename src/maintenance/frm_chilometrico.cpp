@@ -19,6 +19,7 @@
 #include "maintenance/mileage_archive.h"
 #include "maintenance/mileage_record.h"
 #include "maintenance/mileage_rules.h"
+#include "platform/control_text.h"
 #include "platform/dialogs.h"
 #include "platform/edits.h"
 #include "platform/qtext.h"
@@ -438,7 +439,7 @@ void TfrmChilometrico::cmdGuidaClick() {
 void TfrmChilometrico::cmdEsciClick() { closeForm(); }
 
 kit::CanvasCard TfrmChilometrico::printedCard() const {
-  auto t = [](QWidget* w) { return kit::controlText(w); };
+  auto t = [](QWidget* w) { return platform::controlText(w); };
   const QString two = QStringLiteral("  ");
   return {
       QStringLiteral("SCHEDA SCADENZA CHILOMETRICA"),

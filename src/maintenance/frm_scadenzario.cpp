@@ -24,6 +24,7 @@
 #include "maintenance/schedule_lines.h"
 #include "maintenance/schedule_record.h"
 #include "platform/clock.h"
+#include "platform/control_text.h"
 #include "platform/dialogs.h"
 #include "platform/edits.h"
 #include "platform/paths.h"
@@ -491,7 +492,7 @@ void TfrmScadenzario::bindCard() {
     // An empty cost is stored as no cost, even when a check stops this save.
     if (platform::trim(txtCosto->text()).isEmpty()) txtCosto->setText(QStringLiteral("0,00"));
   };
-  auto tooShort = [](QWidget* combo) { return kit::controlText(combo).size() < 2; };
+  auto tooShort = [](QWidget* combo) { return platform::controlText(combo).size() < 2; };
   card_->require(txtGiorno, required("il giorno della scadenza."));
   card_->addCheck([this, tooShort] {
     if (!tooShort(txtGiorno)) return true;
@@ -550,7 +551,7 @@ bool TfrmScadenzario::checkWarningDays() {
 }
 
 bool TfrmScadenzario::checkMonth() {
-  lblOra->setText(kit::controlText(txtOreApp) + QLatin1Char(':') + kit::controlText(txtMinutiApp));
+  lblOra->setText(platform::controlText(txtOreApp) + QLatin1Char(':') + platform::controlText(txtMinutiApp));
   if (core::monthNumber(platform::toCore(txtMese->currentText()))) return true;
   platform::warning(QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
                                    "Per poter salvare la scheda è necessario indicare una data valida."),

@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 
-#include "kit/record_card.h"
+#include "kit/card_print.h"
 #include "platform/clock.h"
 #include "platform/qtext.h"
 #include "shell/misc.h"
@@ -52,7 +52,7 @@ QWidget* control(const QWidget& card, const char* name) {
   return w;
 }
 
-QString text(const QWidget& card, const char* name) { return kit::controlText(control(card, name)); }
+QString text(const QWidget& card, const char* name) { return platform::trim(kit::cardText(&card, QLatin1String(name))); }
 
 QString flag(const QWidget& card, const char* name) {
   auto* box = qobject_cast<QCheckBox*>(control(card, name));

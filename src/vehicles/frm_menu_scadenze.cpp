@@ -186,5 +186,5 @@ void TfrmMenuScadenze::paintEvent(QPaintEvent*) {
 void TfrmMenuScadenze::resizeEvent(QResizeEvent* event) {
   platform::Form::resizeEvent(event);
   // The design stays its size, centred in the maximized window.
-  panContainer_->move(std::max(0, (width() - kDesignWidth) / 2), std::max(0, (height() - kDesignHeight) / 2));
+  platform::centreIn(panContainer_, size());
 }
