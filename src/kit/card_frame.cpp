@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "platform/form.h"
 #include "platform/widgets.h"
 
 namespace kit {
@@ -58,6 +59,25 @@ void TitleStrip::paintEvent(QPaintEvent*) {
   int flags = Qt::AlignVCenter | Qt::AlignLeft;
   if (text_.wordWrap) flags |= Qt::TextWordWrap;
   p.drawText(QRect(text_.left, 0, w, height()), flags, title_);
+}
+
+void buildSections(platform::Form& window, QWidget* parent, std::span<const CardSection> sections) {
+  for (const CardSection& section : sections) {
+    auto* panel = new CardPanel(parent, QString::fromLatin1(section.name), section.notes ? kNotesTop : kDetailsTop,
+                                section.notes ? kNotesBottom : kDetailsBottom);
+    panel->setGeometry(section.at);
+    window.setHint(panel, QString());
+    if (!section.title) continue;
+    const QString title = QString::fromUtf8(section.title);
+    if (!section.strip) {
+      panel->setTitle(title, section.titleTop, section.titleHeight);
+      continue;
+    }
+    auto* strip = new TitleStrip(panel, QString::fromLatin1(section.strip), title,
+                                 {.pixelSize = 14, .left = 12, .antialiased = true});
+    strip->setGeometry(1, 1, section.at.width() - 2, 32);
+    window.setHint(strip, QString());
+  }
 }
 
 }  // namespace kit
