@@ -293,6 +293,13 @@ void CardFields::orderTabs(platform::Form& window) {
   }
 }
 
+std::vector<platform::FilteredEdit*> CardFields::edits() const {
+  std::vector<platform::FilteredEdit*> out;
+  for (const Entry& entry : entries_)
+    if (entry.row.widget == Widget::Edit) out.push_back(entry.edit);
+  return out;
+}
+
 QWidget* CardFields::control(std::string_view name) const {
   for (const Entry& entry : entries_)
     if (name == entry.row.control) return entry.control;

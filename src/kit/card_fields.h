@@ -298,6 +298,8 @@ class CardFields : public QObject {
   QWidget* control(std::size_t row) const { return entries_.at(row).control; }
   // The row's list-only combo; null for any other row.
   platform::ListOnlyCombo* combo(std::size_t row) const;
+  // The edits of the plain edit rows, in row order.
+  std::vector<platform::FilteredEdit*> edits() const;
   // The control of the row of that control name; throws std::logic_error when none.
   QWidget* control(std::string_view name) const;
   const CardField& row(std::size_t row) const { return entries_.at(row).row; }

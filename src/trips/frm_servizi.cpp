@@ -311,8 +311,8 @@ void TfrmServizi::bindCard() {
   cardFields_ = new kit::CardFields(*this, *card_, fieldRows(),
                                     {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); },
                                      .limitToFields = true});
-  for (std::size_t i = 0, e = 0; i < cardFields_->size(); ++i)
-    if (cardFields_->row(i).widget == kit::Widget::Edit) edits_.at(e++) = cardFields_->edit(i);
+  const std::vector<platform::FilteredEdit*> edits = cardFields_->edits();
+  std::copy(edits.begin(), edits.end(), edits_.begin());
 
   // The vehicle picker's arrow, inside the vehicle edit's row.
   impVeicolo = new platform::PictureButton(txtVeicolo->parentWidget(), QStringLiteral("impVeicolo"), QStringLiteral("◀"));
