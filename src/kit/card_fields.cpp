@@ -56,6 +56,13 @@ void applyTyping(QLineEdit* edit, Typing typing) {
 
 [[noreturn]] void misconfigured(const std::string& what) { throw std::logic_error("card fields: " + what); }
 
+// The name of a row's highlight rectangle.
+QString highlightName(const CardField& row) {
+  if (row.mark.eff) return QString::fromLatin1(row.mark.eff);
+  const QString control = QString::fromLatin1(row.control);
+  return QStringLiteral("eff") + (control.startsWith(QLatin1String("txt")) ? control.mid(3) : control);
+}
+
 OnNew onNewOf(const CardField& row) {
   return row.newText ? OnNew::set(QString::fromUtf8(row.newText)) : OnNew::empty();
 }
@@ -238,7 +245,7 @@ void CardFields::installEdit(RecordCard& card, const Entry& entry) {
       platform::paintFocus(edit, row.mark.fill, row.mark.showsFocus);
       break;
     case FocusMark::Kind::Highlight:
-      platform::addFocusHighlight(entry.control, QString::fromLatin1(row.mark.eff));
+      platform::addFocusHighlight(entry.control, highlightName(row));
       break;
   }
   if (row.leave) {
@@ -359,7 +366,7 @@ void CardFields::installListOnly(RecordCard& card, const Entry& entry) {
   combo->setFoldCase(row.listFoldCase);
   if (QWidget* next = entry.next)
     connect(combo, &platform::ListOnlyCombo::enterPressed, this, [next] { next->setFocus(Qt::TabFocusReason); });
-  if (row.mark.kind == FocusMark::Kind::Highlight) platform::addFocusHighlight(combo, QString::fromLatin1(row.mark.eff));
+  if (row.mark.kind == FocusMark::Kind::Highlight) platform::addFocusHighlight(combo, highlightName(row));
   if (!row.field.empty())
     card.bind(row.field, static_cast<QComboBox*>(combo), row.keepOnNew ? OnNew::keep() : onNewOf(row));
 }

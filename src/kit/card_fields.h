@@ -66,7 +66,8 @@ enum class Keys { Any, Digits, DigitsComma };
 enum class Typing { None, Trim, TrimUpper, TrimUpperOnKeyUp };
 
 // How an edit shows that it has the focus: painted (its fill, yellow while focused,
-// a sky-blue border) or the yellow highlight rectangle named `eff` behind it. A
+// a sky-blue border) or the yellow highlight rectangle named `eff` behind it (by default
+// "eff" + the control's name after its "txt"). A
 // painted edit that shows no focus keeps its fill and border whatever the focus (the
 // read-only totals of the trip card).
 struct FocusMark {
@@ -78,7 +79,9 @@ struct FocusMark {
 };
 inline FocusMark painted(const QColor& fill) { return {FocusMark::Kind::Painted, fill, nullptr, true}; }
 inline FocusMark paintedWithoutFocus(const QColor& fill) { return {FocusMark::Kind::Painted, fill, nullptr, false}; }
-inline FocusMark highlight(const char* eff) { return {FocusMark::Kind::Highlight, QColor(), eff, true}; }
+// The highlight `eff` behind the control; with no name, "eff" + the control's name
+// after its "txt" (txtMarca: effMarca).
+inline FocusMark highlight(const char* eff = nullptr) { return {FocusMark::Kind::Highlight, QColor(), eff, true}; }
 
 // Run when the edit is left for another control of its window: the new text from the
 // old (the amount normaliser, digits or empty, "0" for empty, ...).
@@ -245,17 +248,17 @@ template <class W>
 std::array<CardField, 6> vehicleRows(Typing plate, const std::array<Place, 6>& places) {
   return {{
       {.control = "txtVeicolo", .member = member<&W::txtVeicolo>, .field = "Veicolo",
-       .mark = highlight("effVeicolo"), .place = places[0]},
-      {.control = "txtMarca", .member = member<&W::txtMarca>, .field = "Marca", .mark = highlight("effMarca"),
+       .mark = highlight(), .place = places[0]},
+      {.control = "txtMarca", .member = member<&W::txtMarca>, .field = "Marca", .mark = highlight(),
        .place = places[1]},
       {.control = "txtModello", .member = member<&W::txtModello>, .field = "Modello",
-       .mark = highlight("effModello"), .place = places[2]},
-      {.control = "txtColore", .member = member<&W::txtColore>, .field = "Colore", .mark = highlight("effColore"),
+       .mark = highlight(), .place = places[2]},
+      {.control = "txtColore", .member = member<&W::txtColore>, .field = "Colore", .mark = highlight(),
        .place = places[3]},
       {.control = "txtAlimentazione", .member = member<&W::txtAlimentazione>, .field = "Alimentazione",
-       .mark = highlight("effAlimentazione"), .place = places[4]},
+       .mark = highlight(), .place = places[4]},
       {.control = "txtTarga", .member = member<&W::txtTarga>, .field = "Targa", .typing = plate,
-       .mark = highlight("effTarga"), .place = places[5]},
+       .mark = highlight(), .place = places[5]},
   }};
 }
 
