@@ -61,6 +61,21 @@ void TitleStrip::paintEvent(QPaintEvent*) {
   p.drawText(QRect(text_.left, 0, w, height()), flags, title_);
 }
 
+QPixmap roundPicture(const QString& sign, const QColor& colour, const QSize& size) {
+  QPixmap pm(size);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(colour.darker(130), 2));
+  p.setBrush(colour);
+  p.drawEllipse(QRectF(2, 2, size.width() - 4, size.height() - 4));
+  QFont f(QStringLiteral("Verdana"), 18, QFont::Bold);
+  p.setFont(f);
+  p.setPen(Qt::white);
+  p.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, sign);
+  return pm;
+}
+
 void buildSections(platform::Form& window, QWidget* parent, std::span<const CardSection> sections) {
   for (const CardSection& section : sections) {
     auto* panel = new CardPanel(parent, QString::fromLatin1(section.name), section.notes ? kNotesTop : kDetailsTop,

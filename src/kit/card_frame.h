@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 #include <span>
@@ -63,6 +64,9 @@ class TitleStrip : public QLabel {
   QString title_;
   StripText text_;
 };
+
+// A round picture of `colour` with a white sign on it (the menus' help and exit).
+QPixmap roundPicture(const QString& sign, const QColor& colour, const QSize& size);
 
 // A section of a card: a panel named `name` at `at` on the card's container, with the
 // pale blue fill of the details or the white one of the notes, and its title: none,

@@ -3,6 +3,7 @@
 #include <QDir>
 #include "app/app.h"
 #include "platform/form.h"
+#include "maintenance/frm_scadenzario.h"
 #include "support/helpers.h"
 
 TEST(Shots, Cards) {
@@ -15,6 +16,11 @@ TEST(Shots, Cards) {
     f->resize(1060, 760);
     QApplication::processEvents();
     f->grab().save(QStringLiteral("/tmp/h/") + QString::fromLatin1(name) + QStringLiteral(".png"));
+    if (auto* s = qobject_cast<TfrmScadenzario*>(f)) {
+      s->btnApriClick();
+      QApplication::processEvents();
+      f->grab().save(QStringLiteral("/tmp/h/TfrmScadenzarioCard.png"));
+    }
     f->hide();
   }
   app().destroyWindows();
