@@ -1,11 +1,13 @@
 #include "kit/card_print.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
 
+#include "kit/messages.h"
 #include "platform/clock.h"
 #include "platform/control_text.h"
 #include "platform/dialogs.h"
@@ -190,6 +192,8 @@ QStringList cardPrintMemos(const CardPrintSettings& s) {
 QString cardText(const QWidget* card, const QString& name) {
   QObject* control = card ? card->findChild<QObject*>(name) : nullptr;
   if (!control) throw ReportError(QStringLiteral("Control \"%1\" not found on the card.").arg(name));
+  // A flag prints as it is stored.
+  if (auto* box = qobject_cast<QCheckBox*>(control)) return box->isChecked() ? msg::kYes : msg::kNo;
   return platform::shownText(control);
 }
 

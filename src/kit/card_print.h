@@ -114,8 +114,8 @@ std::unique_ptr<platform::report::Report> makeCardReport(const CardPrintSettings
 // The value memos in the order they are filled (copy by copy, row by row).
 QStringList cardPrintMemos(const CardPrintSettings& settings);
 
-// The text of a card control (edit, combo, label, memo) as it stands; throws
-// ReportError when the card has no such control.
+// The text of a card control (edit, combo, label, memo) as it stands, a check box's
+// "Sì" or "No"; throws ReportError when the card has no such control.
 QString cardText(const QWidget* card, const QString& name);
 // A row's value read from the card: trimmed, or composed (see CardPrintRow::value).
 QString cardValue(const QWidget* card, const CardPrintRow& row);

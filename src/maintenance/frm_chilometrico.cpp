@@ -391,33 +391,29 @@ void TfrmChilometrico::cmdGuidaClick() {
 void TfrmChilometrico::cmdEsciClick() { closeForm(); }
 
 kit::CanvasCard TfrmChilometrico::printedCard() const {
-  auto t = [](QWidget* w) { return platform::controlText(w); };
-  const QString two = QStringLiteral("  ");
-  return {
-      QStringLiteral("SCHEDA SCADENZA CHILOMETRICA"),
-      {
-          {QStringLiteral("Tipo veicolo:"), t(txtVeicolo)},
-          {QStringLiteral("Marca e modello:"), t(txtMarca) + QLatin1Char(' ') + t(txtModello)},
-          {QStringLiteral("Colore:"), t(txtColore)},
-          {QStringLiteral("Alimentazione:"), t(txtAlimentazione)},
-          {QStringLiteral("Targa:"), t(txtTarga)},
-          {QStringLiteral("Conduttore:"), t(txtConducente)},
-          {QStringLiteral("Codice fiscale:"), t(txtCodFisc)},
-          {QStringLiteral("Recapito preferenziale:"), t(txtRecapito)},
-          {QStringLiteral("Tipo manutenzione:"), t(txtManutenzione)},
-          {QStringLiteral("Dettagli intervento:"), t(txtDettagli)},
-          {QStringLiteral("Officina incaricata:"), t(txtOfficina)},
-          {QStringLiteral("Costo intervento:"), QStringLiteral("€ ") + t(txtCosto)},
-          {QStringLiteral("Data intervento:"), t(txtDataInt)},
-          {QStringLiteral("Km e data iniziali:"), t(txtKmRil) + two + t(txtDataRil)},
-          {QStringLiteral("Frequenza manutenzione:"), QStringLiteral("Ogni ") + t(txtOgni) + QStringLiteral(" km")},
-          {QStringLiteral("Prossima scadenza:"), QStringLiteral("A km ") + t(txtProssima)},
-          {QStringLiteral("Km e data attuali:"), t(txtKmAttuali) + two + t(txtDataAtt)},
-          {QStringLiteral("Stato manutenzione:"), t(txtStato)},
-          {QStringLiteral("Note:"), t(txtNote)},
-          {QStringLiteral("Manutenzione effettuata:"), chkEffettuata->isChecked() ? kit::msg::kYes : kit::msg::kNo},
-      },
+  static const kit::CardPrintRow rows[] = {
+      {.caption = "Tipo veicolo:", .memo = "txtVeicolo"},
+      {.caption = "Marca e modello:", .memo = "txtMarca", .value = "{txtMarca} {txtModello}"},
+      {.caption = "Colore:", .memo = "txtColore"},
+      {.caption = "Alimentazione:", .memo = "txtAlimentazione"},
+      {.caption = "Targa:", .memo = "txtTarga"},
+      {.caption = "Conduttore:", .memo = "txtConducente"},
+      {.caption = "Codice fiscale:", .memo = "txtCodFisc"},
+      {.caption = "Recapito preferenziale:", .memo = "txtRecapito"},
+      {.caption = "Tipo manutenzione:", .memo = "txtManutenzione"},
+      {.caption = "Dettagli intervento:", .memo = "txtDettagli"},
+      {.caption = "Officina incaricata:", .memo = "txtOfficina"},
+      {.caption = "Costo intervento:", .memo = "txtCosto", .value = "€ {txtCosto}"},
+      {.caption = "Data intervento:", .memo = "txtDataInt"},
+      {.caption = "Km e data iniziali:", .memo = "txtKmRil", .value = "{txtKmRil}  {txtDataRil}"},
+      {.caption = "Frequenza manutenzione:", .memo = "txtOgni", .value = "Ogni {txtOgni} km"},
+      {.caption = "Prossima scadenza:", .memo = "txtProssima", .value = "A km {txtProssima}"},
+      {.caption = "Km e data attuali:", .memo = "txtKmAttuali", .value = "{txtKmAttuali}  {txtDataAtt}"},
+      {.caption = "Stato manutenzione:", .memo = "txtStato"},
+      {.caption = "Note:", .memo = "txtNote"},
+      {.caption = "Manutenzione effettuata:", .memo = "chkEffettuata"},
   };
+  return kit::canvasCard(this, QStringLiteral("SCHEDA SCADENZA CHILOMETRICA"), rows);
 }
 
 // ---- help --------------------------------------------------------------------------
