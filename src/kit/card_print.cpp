@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <exception>
 
 #include "kit/messages.h"
 #include "platform/clock.h"
@@ -97,6 +98,12 @@ void addFramedCopy(Page& page, const CardPrintSettings& s, const CardPrintCopy& 
   }
 }
 
+void addCutLine(Page& page, double top) {
+  Line& cut = page.addLine(QStringLiteral("linTaglio"), mmRect(0, top, 190, 0));
+  cut.arrowStart = true;
+  cut.arrowEnd = true;
+}
+
 void addFooter(Page& page) {
   Shape& box = page.addShape(QStringLiteral("shpCalce"), mmRect(kBoxLeft, kFooterTop, kBoxWidth, kTitleHeight));
   box.fill = kGold;
@@ -170,15 +177,19 @@ QString printedAtText(const QDateTime& at) {
 
 std::unique_ptr<Report> makeCardReport(const CardPrintSettings& s) {
   auto report = std::make_unique<Report>(s.reportName);
+  if (s.dataPage) report->addDataPage(QStringLiteral("Data"));
   Page& page = report->addPage(QStringLiteral("Page1"), QPageLayout::Portrait);
   if (s.layout == CardPrintLayout::HeadedBoxes) {
     addHeadedBoxes(page, s);
   } else {
     for (const CardPrintCopy& copy : s.copies) addFramedCopy(page, s, copy);
+    if (s.cutLine) addCutLine(page, *s.cutLine);
     if (s.footer) addFooter(page);
   }
   return report;
 }
+
+int cardReportPage(const CardPrintSettings& s) { return s.dataPage ? 1 : 0; }
 
 QStringList cardPrintMemos(const CardPrintSettings& s) {
   QStringList out;
@@ -218,7 +229,7 @@ QString cardValue(const QWidget* card, const CardPrintRow& row) {
 
 void fillCardReport(Report& report, const CardPrintSettings& s, const QWidget* card, const QImage& photo) {
   if (!card) throw ReportError(QStringLiteral("The card \"%1\" is not available.").arg(s.cardClass));
-  report.page(0).orientation = QPageLayout::Portrait;
+  report.page(cardReportPage(s)).orientation = QPageLayout::Portrait;
   if (s.layout == CardPrintLayout::HeadedBoxes) {
     if (s.photo) report.picture(QStringLiteral("imgLogo")).image = photo;
     for (const CardPrintRow& row : s.rows) report.memo(latin(row.memo)).setText(cardValue(card, row));
@@ -238,6 +249,13 @@ QWidget* printedCard(const CardPrintSettings& s, QWidget* owner) {
   return platform::findWindow(s.cardClass);
 }
 
+namespace {
+const char* const kSheetHeading = "Stampa documento";
+const char* const kSheetText =
+    "Stampa su carta il documento con i dati digitati nei campi di testo della scheda.\n\n"
+    "\"Stampa\" avvia la stampa, \"Annulla\" la annulla.";
+}  // namespace
+
 QPixmap framedSheetPicture() {
   QPixmap pm(316, 188);
   pm.fill(Qt::white);
@@ -248,15 +266,14 @@ QPixmap framedSheetPicture() {
   heading.setBold(true);
   p.setFont(heading);
   p.setPen(QColor(0x42, 0x7A, 0xA8));
-  p.drawText(QRectF(0, 6, pm.width(), 22), Qt::AlignCenter, QStringLiteral("Stampa documento"));
+  p.drawText(QRectF(0, 6, pm.width(), 22), Qt::AlignCenter, QString::fromUtf8(kSheetHeading));
   drawFramedSheet(p, QRectF(14, 34, 96, 140));
   QFont body(platform::report::fontFamily(QStringLiteral("Verdana")));
   body.setPixelSize(11);
   p.setFont(body);
   p.setPen(QColor(0x30, 0x30, 0x30));
   p.drawText(QRectF(124, 38, 182, 140), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-             QStringLiteral("Stampa su carta il documento con i dati digitati nei campi di testo della scheda.\n\n"
-                            "\"Stampa\" avvia la stampa, \"Annulla\" la annulla."));
+             QString::fromUtf8(kSheetText));
   return pm;
 }
 
@@ -278,6 +295,11 @@ CardPrintDialog::CardPrintDialog(QWidget* owner, CardPrintSettings settings)
   imgLogo01->setObjectName(QStringLiteral("imgLogo01"));
   imgLogo01->setAlignment(Qt::AlignCenter);
   imgLogo01->setPixmap(settings_.picture ? settings_.picture() : framedSheetPicture());
+  if (!settings_.picture) {
+    // The painted texts, for whoever cannot see the picture.
+    imgLogo01->setAccessibleName(QString::fromUtf8(kSheetHeading));
+    imgLogo01->setAccessibleDescription(QString::fromUtf8(kSheetText));
+  }
   imgLogo01->setGeometry(0, 0, 340, 210);
 
   btnAnnulla = platform::pushButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"),
@@ -317,7 +339,13 @@ void CardPrintDialog::fillAndOutput() {
 
 void CardPrintDialog::btnStampaClick() {
   if (settings_.failure.isEmpty()) {
-    fillAndOutput();
+    try {
+      fillAndOutput();
+    } catch (const std::exception& e) {
+      // The failure's own message; the user may try again or cancel.
+      platform::error(QString::fromUtf8(e.what()), this);
+      return;
+    }
   } else {
     try {
       fillAndOutput();

@@ -9,7 +9,8 @@
 //    framed row per value, 5 mm apart, the caption at the left, a vertical rule, the
 //    value memo at the right (Arial 7 pt), and the date and time of the print in the
 //    gold footer `txtCalce`. The block of rows may stand more than once on the page
-//    (the gate's two copies), each copy's memos named with its suffix;
+//    (the gate's two copies), each copy's memos named with its suffix, with a cut
+//    line between them;
 //  - headed boxes (vehicle): a royal-blue title bar, the card's photo, and each value
 //    in a white box under a royal-blue heading strip, placed where its row says.
 //
@@ -25,6 +26,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -79,8 +81,8 @@ struct CardPrintSettings {
   QString action = QStringLiteral("Stampa");      // the action button's text
   CardPrintOutput output = CardPrintOutput::Print;
   // The warning shown when filling, preparing or printing fails, after which the
-  // dialog closes. Empty: the failure is not caught here (the event loop shows its
-  // own message) and the dialog stays open.
+  // dialog closes. Empty: the failure's own message in an error box, and the dialog
+  // stays open.
   QString failure = cardprintmsg::kPrintFailure;
   // The long-lived card the values are read from: the dialog's owner when it is that
   // card, else the program's card of that class.
@@ -93,6 +95,13 @@ struct CardPrintSettings {
   std::span<const CardPrintRow> rows = {};
   std::vector<CardPrintCopy> copies = {{}};    // framed rows: the block once by default
   bool footer = true;                          // framed rows: the gold txtCalce
+  // Framed rows: a line `linTaglio` across the page (0 to 190 mm) at this many mm below
+  // the top of the printable area, with an arrowhead at each end, where the sheet is
+  // cut between two copies; none when not set.
+  std::optional<double> cutLine = {};
+  // The template opens with an empty data page "Data", so its objects stand on page
+  // index 1 (nothing is printed for the data page).
+  bool dataPage = false;
 
   // Headed boxes: the picture object `imgLogo` under the title takes the card's photo
   // (`photo` gives it; null: the layout has no picture), or `placeholder` when the
@@ -110,6 +119,8 @@ QString printedAtText(const QDateTime& at);
 
 // A fresh template built from the settings.
 std::unique_ptr<platform::report::Report> makeCardReport(const CardPrintSettings& settings);
+// The index of the page of the template that holds the card (1 after a data page).
+int cardReportPage(const CardPrintSettings& settings);
 
 // The value memos in the order they are filled (copy by copy, row by row).
 QStringList cardPrintMemos(const CardPrintSettings& settings);

@@ -61,6 +61,8 @@ inline const QString kDone = QStringLiteral(
 inline const QString kFailed = QStringLiteral(
     "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
     "Accertarsi che il file di Excel non sia già aperto.");
+// The banner of every export window.
+inline const QString kBanner = QStringLiteral("ESPORTAZIONE IN EXCEL");
 // Status hints.
 inline const QString kHintEsporta = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
 inline const QString kHintGuida = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");

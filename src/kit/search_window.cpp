@@ -28,10 +28,9 @@ using platform::setTextColour;
 const QColor kDarkCyan(0x00, 0x8B, 0x8B);
 const QColor kCrimson(0xDC, 0x14, 0x3C);
 
-// The strip at the top of each panel repeating the caption in capitals (a picture's
-// text, so every letter is written as a capital, accented ones too).
-QLabel* makeBanner(QWidget* panel, const QString& caption) {
-  auto* banner = new QLabel(platform::trim(caption).toUpper(), panel);
+// A heading banner across the top of a panel (a picture's text).
+QLabel* makeHeading(QWidget* panel, const QString& text) {
+  auto* banner = new QLabel(text, panel);
   banner->setGeometry(0, 0, panel->width(), 40);
   banner->setAlignment(Qt::AlignCenter);
   banner->setAutoFillBackground(true);
@@ -42,6 +41,27 @@ QLabel* makeBanner(QWidget* panel, const QString& caption) {
   QFont f(QStringLiteral("Verdana"), 12, QFont::Bold);
   banner->setFont(f);
   return banner;
+}
+
+// The banner repeating the caption in capitals (every letter written as a capital,
+// accented ones too).
+QLabel* makeBanner(QWidget* panel, const QString& caption) {
+  return makeHeading(panel, platform::trim(caption).toUpper());
+}
+
+// A strip of explanation a picture carries: dark blue words on a pale band.
+QLabel* makeStrip(QWidget* panel, const QString& name, const QString& text, const QRect& geometry) {
+  auto* strip = namedLabel(panel, name, text, geometry);
+  strip->setWordWrap(true);
+  strip->setAlignment(Qt::AlignCenter);
+  strip->setMargin(4);
+  strip->setAutoFillBackground(true);
+  QPalette p = strip->palette();
+  p.setColor(QPalette::Window, QColor(0xE6, 0xEE, 0xF7));
+  p.setColor(QPalette::WindowText, QColor(0x1F, 0x3A, 0x5F));
+  strip->setPalette(p);
+  strip->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
+  return strip;
 }
 
 }  // namespace
@@ -125,6 +145,11 @@ void SearchWindow::buildFilterPanel() {
     highlights << platform::addFocusHighlight(edit, f.highlight);
   }
   for (int i = 1; i < filterEdits.size(); ++i) setTabOrder(filterEdits[i - 1], filterEdits[i]);
+  if (!listSettings_.filterStrip.isEmpty()) {
+    const int below = filterEdits.isEmpty() ? 58 : filterEdits.last()->geometry().bottom() + 14;
+    makeStrip(panAvvio, QStringLiteral("imgSpiega"), listSettings_.filterStrip,
+              QRect(24, below, area.width() - 48, area.height() - 64 - below));
+  }
 
   lblConta = namedLabel(panAvvio, QStringLiteral("lblConta"), QStringLiteral("0"), QRect(24, area.height() - 60, 40, 20));
   lblConta->setVisible(false);
@@ -152,9 +177,14 @@ void SearchWindow::buildResultPanel() {
   panContainer = new QWidget(this);
   panContainer->setObjectName(QStringLiteral("panContainer"));
   panContainer->setGeometry(area);
-  makeBanner(panContainer, listSettings_.caption);
+  if (listSettings_.resultHeading.isEmpty()) makeBanner(panContainer, listSettings_.caption);
+  else makeHeading(panContainer, listSettings_.resultHeading);
 
   int top = 52;
+  if (!listSettings_.findStrip.isEmpty()) {
+    makeStrip(panContainer, QStringLiteral("imgTrova01"), listSettings_.findStrip, QRect(12, 46, area.width() - 24, 40));
+    top = 92;
+  }
   if (listSettings_.findBox) {
     txtTrova = new QLineEdit(panContainer);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));

@@ -43,7 +43,7 @@ constexpr int kPanelHeight = 692;
 const QColor kDarkCyan(0x00, 0x8B, 0x8B);
 const QColor kMaroon(0x80, 0x00, 0x00);
 
-bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+bool isEnter(const QKeyEvent* key) { return platform::isEnterKey(key->key()); }
 
 bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
 
@@ -72,6 +72,9 @@ class Heading : public QWidget {
  public:
   Heading(QWidget* parent, QString title, QString text) : QWidget(parent), title_(std::move(title)), text_(std::move(text)) {
     setObjectName(QStringLiteral("imgTitolo"));
+    // The painted texts, for whoever cannot see the picture.
+    setAccessibleName(title_);
+    setAccessibleDescription(text_);
   }
 
  protected:
@@ -217,7 +220,7 @@ void SummaryMenu::buildControls() {
   connect(txtAnno, &QLineEdit::textChanged, this, &SummaryMenu::copyYear);
 
   const SummaryFilter& plate = settings_.plate;
-  caption(QStringLiteral("titCliente"), plate.caption, 300, 208, 200);
+  caption(plate.captionName.isEmpty() ? QStringLiteral("titCliente") : plate.captionName, plate.caption, 300, 208, 200);
   auto* plateEdit = new platform::FilteredEdit(pan, plate.edit);
   plateEdit->setFont(editFont);
   plateEdit->setGeometry(300, 230, 160, 26);
@@ -238,7 +241,7 @@ void SummaryMenu::buildControls() {
   connect(impCliente, &platform::PictureButton::clicked, this, &SummaryMenu::impClienteClick);
 
   const SummaryFilter& other = settings_.other;
-  caption(QStringLiteral("titTarga"), other.caption, 510, 208, 300);
+  caption(other.captionName.isEmpty() ? QStringLiteral("titTarga") : other.captionName, other.caption, 510, 208, 300);
   if (other.items.isEmpty()) {
     auto* edit = new platform::FilteredEdit(pan, other.edit);
     edit->setInputLimit(other.maxLength);
@@ -441,6 +444,10 @@ void SummaryMenu::showSummary(SummaryData data) {
 
 bool SummaryMenu::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress && watched == btnVisualizza) btnVisualizzaMouseDown();
+  if (event->type() == QEvent::FocusIn && watched == txtOther) {
+    // A combo filter drops its list selection as it takes the focus; its text stays.
+    if (auto* combo = qobject_cast<QComboBox*>(txtOther)) platform::dropListSelection(combo);
+  }
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (isEnter(key)) {
@@ -535,7 +542,8 @@ void SummaryWindow::buildControls() {
   for (int i = 0; i < static_cast<int>(settings_.totals.size()); ++i) {
     const SummaryTotal& t = settings_.totals[static_cast<std::size_t>(i)];
     const int y = 572 + i * 24;
-    QLabel* c = namedLabel(pan, QStringLiteral("inf") + t.label.mid(3), t.caption, QRect(580, y, 250, 24));
+    QLabel* c = namedLabel(pan, t.captionName.isEmpty() ? QStringLiteral("inf") + t.label.mid(3) : t.captionName,
+                           t.caption, QRect(580, y, 250, 24));
     c->setFont(bold11);
     c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QLabel* value = namedLabel(pan, t.label, t.form == core::TotalForm::Amount ? QStringLiteral("0,00") : QStringLiteral("0"),
@@ -618,6 +626,8 @@ void SummaryWindow::resizeEvent(QResizeEvent* event) {
   platform::centreIn(panContainer_, size());
 }
 
-void SummaryWindow::paintEvent(QPaintEvent*) { platform::paintGradient(this, platform::kSteelBlue); }
+void SummaryWindow::paintEvent(QPaintEvent*) {
+  platform::paintGradient(this, settings_.windowGradientTop.isValid() ? settings_.windowGradientTop : platform::kSteelBlue);
+}
 
 }  // namespace kit

@@ -18,14 +18,6 @@ namespace kit {
 
 namespace {
 
-bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
-
-QString digitsOnly(const QString& in) {
-  QString out = in;
-  out.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
-  return out;
-}
-
 const QColor kNavy(0x1F, 0x3A, 0x5F);
 
 QFont verdana(int points, bool bold) {
@@ -47,13 +39,13 @@ constexpr int kButtonX = 280;
 
 YearBox::YearBox(QWidget* parent, const QString& name) : platform::FilteredEdit(parent, name) {
   setInputLimit(4);
-  setInputFilter(digitsOnly);
+  setInputFilter(platform::asciiDigitsOnly);
 }
 
 void YearBox::showCurrentYear() { setText(platform::fromCore(core::yearText(core::today().year))); }
 
 void YearBox::keyPressEvent(QKeyEvent* event) {
-  if (isEnter(event->key())) {
+  if (platform::isEnterKey(event->key())) {
     if (enterTarget_) enterTarget_->setFocus(Qt::TabFocusReason);
     event->accept();
     return;
@@ -194,7 +186,7 @@ bool YearMenu::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     // Enter on a focused "Apri" presses it (the buttons are never the window's default).
     auto* button = qobject_cast<QPushButton*>(watched);
-    if (button && isEnter(static_cast<QKeyEvent*>(event)->key())) {
+    if (button && platform::isEnterKey(static_cast<QKeyEvent*>(event)->key())) {
       button->click();
       return true;
     }

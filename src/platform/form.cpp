@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QScreen>
 
 #include "platform/dialogs.h"
@@ -51,6 +52,14 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     if (hint.isValid()) panInfo_->setText(hint.toString());
   }
   return QDialog::eventFilter(watched, event);
+}
+
+bool movedOverHintedChild(const QWidget* widget, const QMouseEvent* move) {
+  const QWidget* under = widget->childAt(move->position().toPoint());
+  for (const QWidget* w = under; w && w != widget; w = w->parentWidget()) {
+    if (!w->property("velmoraHint").toString().isEmpty()) return true;
+  }
+  return false;
 }
 
 void Form::showWindow() {

@@ -6,6 +6,7 @@
 
 class QLabel;
 class QCloseEvent;
+class QMouseEvent;
 
 namespace platform {
 
@@ -81,6 +82,11 @@ void openModal(QWidget* owner, const QString& keyWord) {
   window.setMemory(keyWord);
   window.showModalDialog();
 }
+
+// Whether a mouse move that reached `widget` is over one of its children (or theirs)
+// that shows a hint of its own: a check box, a combo or a picture hands its moves on
+// to its panel, and such a move must not empty that control's hint.
+bool movedOverHintedChild(const QWidget* widget, const QMouseEvent* move);
 
 // Sets the process-wide formats once at start-up: dates dd/mm/yyyy, decimal comma.
 void setRegionalFormats();

@@ -86,7 +86,9 @@ class HighlightFollower : public QObject {
         place();
         break;
       case QEvent::Hide:
-        if (rect_) rect_->hide();
+        // A window minimised takes the rectangle with it; only an edit hidden on its
+        // own hides it.
+        if (rect_ && !event->spontaneous()) rect_->hide();
         break;
       default:
         break;
@@ -268,11 +270,13 @@ bool ListOnlyCombo::isItem(const QString& text) const {
   return false;
 }
 
-void ListOnlyCombo::clearSelection() {
-  const QString text = currentText();
-  setCurrentIndex(-1);  // this also empties an editable combo's text
-  setEditText(text);
+void dropListSelection(QComboBox* combo) {
+  const QString text = combo->currentText();
+  combo->setCurrentIndex(-1);  // this also empties an editable combo's text
+  combo->setEditText(text);
 }
+
+void ListOnlyCombo::clearSelection() { dropListSelection(this); }
 
 bool ListOnlyCombo::handleKey(QKeyEvent* event) {
   switch (event->key()) {
@@ -388,6 +392,14 @@ bool isMoveOrDeleteKey(int key) {
 bool isOneDigit(const QString& keyText) {
   return keyText.size() == 1 && keyText.at(0) >= u'0' && keyText.at(0) <= u'9';
 }
+
+QString asciiDigitsOnly(const QString& text) {
+  QString out = text;
+  out.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
+  return out;
+}
+
+bool isEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 void centreIn(QWidget* child, const QSize& area) {
   const QSize free = area - child->size();

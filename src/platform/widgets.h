@@ -100,6 +100,9 @@ void paintRoundedGradient(QWidget* widget, const QColor& top, const QColor& bott
 // another control a text that is not one of its items (compared trimmed, and with
 // A-Z folded when foldCase is set) is emptied, then left() is emitted.
 // Its text may still be set by code to anything (a loaded record, a picker).
+// Drops a combo edit's list selection, keeping its text.
+void dropListSelection(QComboBox* combo);
+
 class ListOnlyCombo : public QComboBox {
   Q_OBJECT
  public:
@@ -142,6 +145,10 @@ void setTextColour(QWidget* widget, const QColor& colour);
 bool isMoveOrDeleteKey(int key);
 // A key's text that is exactly one ASCII digit.
 bool isOneDigit(const QString& keyText);
+// The ASCII digits of `text`, nothing else: the input filter of the year boxes.
+QString asciiDigitsOnly(const QString& text);
+// Return or the keypad's Enter.
+bool isEnterKey(int key);
 
 // Moves `child` to the middle of an area of `area` (its parent's size), never above or
 // left of the area's corner: a card or panel of fixed size in a larger window.

@@ -400,6 +400,9 @@ void TfrmServizi::cmdDuplicaClick() { card_->duplicate(); }
 
 const QString TfrmServizi::kListExplanation =
     QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
+const QString TfrmServizi::kFindInstructions = QStringLiteral(
+    "Digitare una o più parole consecutive della riga cercata e premere \"Trova\"; premere di nuovo \"Trova\" per "
+    "passare alla riga successiva che contiene le stesse parole.");
 
 kit::PickTarget TfrmServizi::pickTarget(const QString& keyWord) {
   kit::PickTarget card{.keyWord = keyWord, .window = QStringLiteral("TfrmServizi")};

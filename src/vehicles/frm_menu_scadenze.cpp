@@ -98,6 +98,11 @@ TfrmMenuScadenze::TfrmMenuScadenze(QWidget* owner)
                                    orangeButton(QStringLiteral("ASSICURAZIONE"), face), QRect(QPoint(left, 340), face));
   btnBollo = pictureButton(panContainer_, "btnBollo", orangeButton(QStringLiteral("BOLLO"), face),
                            QRect(QPoint(right, 340), face));
+  // The words the faces carry, for whoever cannot see the pictures.
+  btnRevisione->setAccessibleName(QStringLiteral("REVISIONE"));
+  btnTagliando->setAccessibleName(QStringLiteral("TAGLIANDO"));
+  btnAssicurazione->setAccessibleName(QStringLiteral("ASSICURAZIONE"));
+  btnBollo->setAccessibleName(QStringLiteral("BOLLO"));
 
   strip(panContainer_,
         QStringLiteral("UNA VOLTA RISPETTATA UNA SCADENZA, RICORDA DI INSERIRE LA DATA DELLA SCADENZA SUCCESSIVA "

@@ -3,6 +3,7 @@
 // program has that window, the control the table writes exists and is of a kind the
 // writer can fill. A table entry whose window is not built yet is checked as soon as
 // it is.
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -96,6 +97,24 @@ TEST_F(WiringTest, VehiclePickerKeyWordsNameControlsTheirWindowsHave) {
       if (t.setsPosition) expectControl(window, "lblPosizione", kit::canSetControlText(window, "lblPosizione"));
     }
   }
+}
+
+// The cost summary menu is long-lived, so the picker's "riepspese" reaches it: the
+// plate lands in its plate filter and nothing else of the menu changes.
+TEST_F(WiringTest, CostSummaryPickWritesThePlateIntoTheLongLivedMenu) {
+  platform::Form* menu = target("TfrmMenuRiepSpese");
+  ASSERT_NE(menu, nullptr);
+  for (const kit::PickTarget& t : TfrmTrovaAutomezzi::pickTargets()) {
+    if (t.keyWord != "riepspese") continue;
+    core::RecordBuffer record(vehicles::vehicleLayout());
+    record.set("Targa", u"AB123CD");
+    record.set("Marca", u"Fiat");
+    kit::writePick(t, menu, record, 2);
+    EXPECT_EQ(menu->findChild<QLineEdit*>("txtTipologia")->text(), "AB123CD");
+    EXPECT_EQ(menu->findChild<QComboBox*>("txtCausale")->currentText(), "");
+    return;
+  }
+  ADD_FAILURE() << "no riepspese key word";
 }
 
 TEST_F(WiringTest, DriverPickerAndListsNameControlsTheirWindowsHave) {

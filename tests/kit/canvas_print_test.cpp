@@ -13,6 +13,7 @@
 #include "core/clock.h"
 #include "kit/canvas_print.h"
 #include "platform/report/report.h"
+#include "support/card_print_checks.h"
 #include "support/helpers.h"
 #include "support/printed_documents.h"
 #include "support/scripted_host.h"
@@ -62,6 +63,7 @@ TEST_F(CanvasPrint, CopiesAnswersDecideTheDialogsValueAndTheDocuments) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ScriptedDialogHost h;
+    h.printToPrinter = true;
     PrintedDocuments documents;
     h.answers = {c.yes};
     h.inputs = {c.answer};
@@ -131,9 +133,13 @@ TEST_F(CanvasPrint, APrinterThatFailsShowsItsOwnMessageAndNoLaterCopyIsTried) {
 TEST_F(CanvasPrint, SettingsGiveTheQuestionTheOrientationAndTheResolution) {
   QList<QPageLayout::Orientation> orientations;
   QList<int> resolutions;
-  kit::setDocumentHook([&](int, QPrinter& printer) {
+  TempExeDir dir;
+  host.printToPrinter = true;
+  kit::setDocumentHook([&](int document, QPrinter& printer) {
     orientations << printer.pageLayout().orientation();
     resolutions << printer.resolution();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.file(QStringLiteral("copia-%1.pdf").arg(document)));
   });
   host.inputs = {QStringLiteral("2")};
   EXPECT_EQ(print({.question = kit::msg::kPrintChartQuestion, .orientation = QPageLayout::Landscape}), 2);
@@ -141,6 +147,29 @@ TEST_F(CanvasPrint, SettingsGiveTheQuestionTheOrientationAndTheResolution) {
   EXPECT_EQ(host.boxes.front().text, QStringLiteral("Si vuole stampare il presente grafico statistico?"));
   EXPECT_EQ(orientations, (QList<QPageLayout::Orientation>{QPageLayout::Landscape, QPageLayout::Landscape}));
   EXPECT_EQ(resolutions, (QList<int>{1200, 1200}));
+}
+
+TEST_F(CanvasPrint, CopiesPrintedIntoAFileAreThePagesOfThatOneFile) {
+  TempExeDir dir;
+  host.printPdfPath = dir.file(QStringLiteral("stampa.pdf"));
+  struct Case {
+    QString answer;
+    int pages;
+  } cases[] = {{QStringLiteral("3"), 3}, {QStringLiteral("1"), 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer.toStdString());
+    PrintedDocuments documents(false);
+    host.inputs = {c.answer};
+    drawn = 0;
+    EXPECT_EQ(print(), c.pages);
+    EXPECT_EQ(documents.begun, 1);
+    EXPECT_EQ(drawn, c.pages);
+    const std::optional<QString> text = pdfText(host.printPdfPath);
+    if (!text) GTEST_SKIP() << "pdftotext is not installed";
+    // pdftotext ends every page with a form feed.
+    EXPECT_EQ(text->count(QLatin1Char('\f')), c.pages);
+    EXPECT_EQ(text->count(QStringLiteral("copia")), c.pages);
+  }
 }
 
 // ---- The canvas card ------------------------------------------------------------
