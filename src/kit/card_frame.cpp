@@ -16,6 +16,7 @@ CardPanel::CardPanel(QWidget* parent, const QString& name, const QColor& top, co
 
 void CardPanel::setTitle(const QString& title, int titleTop, int titleHeight) {
   title_ = title;
+  setAccessibleName(title);  // the painted title, for whoever cannot see it
   titleTop_ = titleTop;
   titleHeight_ = titleHeight;
   update();
@@ -41,6 +42,7 @@ TitleStrip::TitleStrip(QWidget* parent, const QString& name, const QString& titl
     : QLabel(parent), title_(title), text_(text) {
   setObjectName(name);
   setMouseTracking(true);
+  setAccessibleName(title);  // the painted title, for whoever cannot see it
 }
 
 void TitleStrip::paintEvent(QPaintEvent*) {
