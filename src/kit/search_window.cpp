@@ -166,7 +166,9 @@ void SearchWindow::buildFilterPanel() {
   btnAnnulla = platform::pushButton(panAvvio, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"),
                           QRect(area.width() - 132 - 12, area.height() - 56, 126, 38));
   btnCerca->installEventFilter(this);
+  platform::clickOnEnter(btnCerca);
   btnAnnulla->installEventFilter(this);
+  platform::clickOnEnter(btnAnnulla);
   connect(btnCerca, &QPushButton::pressed, this, &SearchWindow::btnCercaMouseDown);
   connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::btnCercaClick);
   connect(btnAnnulla, &QPushButton::clicked, this, &SearchWindow::btnAnnullaClick);
@@ -195,6 +197,7 @@ void SearchWindow::buildResultPanel() {
     btnTrova = platform::pushButton(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"),
                           QRect(area.width() - 12 - 126, top - 2, 126, 36));
     btnTrova->installEventFilter(this);
+    platform::clickOnEnter(btnTrova);
     connect(btnTrova, &QPushButton::clicked, this, &SearchWindow::btnTrovaClick);
     top += 44;
   }
@@ -225,7 +228,9 @@ void SearchWindow::buildResultPanel() {
   btnChiudi = platform::pushButton(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                          QRect(area.width() - 132 - 12, area.height() - 48, 126, 38));
   btnStampa->installEventFilter(this);
+  platform::clickOnEnter(btnStampa);
   btnChiudi->installEventFilter(this);
+  platform::clickOnEnter(btnChiudi);
   connect(btnStampa, &QPushButton::clicked, this, &SearchWindow::btnStampaClick);
   connect(btnChiudi, &QPushButton::clicked, this, &SearchWindow::btnChiudiClick);
 
@@ -247,11 +252,6 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
       }
       if (watched == txtTrova) {
         if (listSettings_.enterMovesToTrova) btnTrova->setFocus(Qt::TabFocusReason);
-        return true;
-      }
-      // Enter on a focused button presses it.
-      if (auto* button = qobject_cast<QPushButton*>(watched)) {
-        button->click();
         return true;
       }
     }

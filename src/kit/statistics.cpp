@@ -154,7 +154,7 @@ void StatisticsWindow::buildYearPanel() {
   txtAnno->setAlignment(Qt::AlignCenter);
   btnApri = platform::pushButton(panAvvio, QStringLiteral("btnApri"), QStringLiteral("Apri"), QRect(422, 370, 150, 44));
   year->setEnterTarget(btnApri);
-  btnApri->installEventFilter(this);
+  platform::clickOnEnter(btnApri);
   connect(btnApri, &QPushButton::clicked, this, &StatisticsWindow::btnApriClick);
   if (settings_.yearHighlight) platform::addFocusHighlight(txtAnno, QStringLiteral("effAnno"));
 
@@ -217,7 +217,7 @@ void StatisticsWindow::buildChartPanel() {
   connect(btnBarre, &QPushButton::clicked, this, &StatisticsWindow::btnBarreClick);
   connect(btnStampa, &QPushButton::clicked, this, &StatisticsWindow::btnStampaClick);
   connect(btnEsci, &QPushButton::clicked, this, &StatisticsWindow::btnEsciClick);
-  for (QPushButton* b : {btnTorta, btnBarre, btnStampa, btnEsci}) b->installEventFilter(this);
+  for (QPushButton* b : {btnTorta, btnBarre, btnStampa, btnEsci}) platform::clickOnEnter(b);
 
   auto* shpInfo = new QWidget(pan);
   shpInfo->setObjectName(QStringLiteral("shpInfo"));

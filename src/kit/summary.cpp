@@ -301,6 +301,7 @@ void SummaryMenu::buildControls() {
   btnVisualizza = platform::pushButton(pan, QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza riepilogo"),
                                        QRect(753, 628, 211, 34));
   btnVisualizza->installEventFilter(this);
+  platform::clickOnEnter(btnVisualizza);
   connect(btnVisualizza, &QPushButton::clicked, this, &SummaryMenu::btnVisualizzaClick);
   connect(btnEsci, &QPushButton::clicked, this, &SummaryMenu::btnEsciClick);
   lblAttendere = namedLabel(pan, QStringLiteral("lblAttendere"), QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
@@ -455,10 +456,6 @@ bool SummaryMenu::eventFilter(QObject* watched, QEvent* event) {
       QWidget* next = nullptr;
       if (watched == plateEdit_) next = txtOther;
       else if (watched == txtOther || (combo && watched == combo->lineEdit())) next = txtGiornoInizio;
-      else if (watched == btnVisualizza) {
-        btnVisualizza->click();
-        return true;
-      }
       if (next) {
         next->setFocus(Qt::TabFocusReason);
         return true;

@@ -120,7 +120,7 @@ void YearMenu::buildControls() {
     QPushButton* button = platform::pushButton(pan, open.button, QStringLiteral("Apri"), QRect(kButtonX, y + 56, 180, 40));
     button->setFont(verdana(12, true));
     button->setCursor(Qt::PointingHandCursor);
-    button->installEventFilter(this);
+    platform::clickOnEnter(button);
     connect(button, &QPushButton::clicked, this, [this, i] { choose(i); });
     buttons_.push_back(button);
   }
@@ -180,18 +180,6 @@ void YearMenu::FormClose() {
   for (const YearMenuOpen& open : settings_.opens) routes.push_back({open.keyWord, open.window});
   platform::showFromMenu(memory(), routes);
   hide();
-}
-
-bool YearMenu::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    // Enter on a focused "Apri" presses it (the buttons are never the window's default).
-    auto* button = qobject_cast<QPushButton*>(watched);
-    if (button && platform::isEnterKey(static_cast<QKeyEvent*>(event)->key())) {
-      button->click();
-      return true;
-    }
-  }
-  return platform::Form::eventFilter(watched, event);
 }
 
 void YearMenu::resizeEvent(QResizeEvent* event) {

@@ -131,7 +131,6 @@ class YearMenu : public platform::Form {
  protected:
   void FormShow() override;
   void FormClose() override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 

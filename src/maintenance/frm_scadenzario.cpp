@@ -2,9 +2,7 @@
 
 #include <QCalendarWidget>
 #include <QCheckBox>
-#include <QEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -283,7 +281,7 @@ void TfrmScadenzario::buildYearPanel() {
   btnApri = platform::pushButton(panAvvio, QStringLiteral("btnApri"), QStringLiteral("Apri"), QRect(214, 196, 120, 44));
   year->setEnterTarget(btnApri);
   connect(btnApri, &QPushButton::clicked, this, &TfrmScadenzario::btnApriClick);
-  btnApri->installEventFilter(this);
+  platform::clickOnEnter(btnApri);
 
   // The imminent deadlines: left box, below.
   new Box(panAvvio, QRect(24, 340, 440, 296));
@@ -300,7 +298,7 @@ void TfrmScadenzario::buildYearPanel() {
   whiteText(lblOK, 14, false);
   btnOK = platform::pushButton(panAvvio, QStringLiteral("btnOK"), QStringLiteral("OK"), QRect(184, 550, 120, 44));
   connect(btnOK, &QPushButton::clicked, this, &TfrmScadenzario::btnOKClick);
-  btnOK->installEventFilter(this);
+  platform::clickOnEnter(btnOK);
 
   // The calendar and its two grids: right.
   new Box(panAvvio, QRect(488, 70, 468, 566));
@@ -620,19 +618,6 @@ void TfrmScadenzario::imgGuidaClick() {
 }
 
 // ---- events ------------------------------------------------------------------------------
-
-bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    // Enter on a focused button presses it (the buttons are never the window's default).
-    auto* key = static_cast<QKeyEvent*>(event);
-    auto* button = qobject_cast<QPushButton*>(watched);
-    if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-      button->click();
-      return true;
-    }
-  }
-  return kit::CardWindow::eventFilter(watched, event);
-}
 
 void TfrmScadenzario::paintEvent(QPaintEvent*) { platform::paintGradient(this, platform::kSteelBlue); }
 
