@@ -24,7 +24,8 @@ bool isYearText(TextView text) {
 
 Text yearText(int year) {
   Text out(4, u'0');
-  for (int i = 3, rest = year < 0 ? 0 : year; i >= 0; --i, rest /= 10) out[static_cast<std::size_t>(i)] = char16_t(u'0' + rest % 10);
+  int rest = year < 0 ? 0 : year;
+  for (std::size_t i = 4; i-- > 0; rest /= 10) out[i] = char16_t(u'0' + rest % 10);
   return out;
 }
 

@@ -203,9 +203,10 @@ void TfrmAnagrafica::buildControls() {
       {&TfrmAnagrafica::cmdSalva, "cmdSalva", "Salva", "Salva la scheda corrente in archivio.",
        &TfrmAnagrafica::cmdSalvaClick},
       {&TfrmAnagrafica::cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.", &TfrmAnagrafica::cmdTrovaClick},
-      {&TfrmAnagrafica::cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente.", &TfrmAnagrafica::cmdStampaClick},
-      {&TfrmAnagrafica::cmdEsporta, "cmdEsporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.",
-       &TfrmAnagrafica::cmdEsportaClick},
+      {&TfrmAnagrafica::cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente.",
+       &TfrmAnagrafica::cmdStampaClick},
+      {&TfrmAnagrafica::cmdEsporta, "cmdEsporta", "Esporta",
+       "Esporta le schede in archivio in un file di Microsoft Excel.", &TfrmAnagrafica::cmdEsportaClick},
       {&TfrmAnagrafica::cmdFerie, "cmdFerie", "In ferie", "Visualizza l'elenco dei conduttori attualmente in ferie.",
        &TfrmAnagrafica::cmdFerieClick},
       {&TfrmAnagrafica::cmdServizio, "cmdServizio", "In servizio",
@@ -214,7 +215,8 @@ void TfrmAnagrafica::buildControls() {
        "Visualizza l'elenco dei conduttori disponibili per trasferte.", &TfrmAnagrafica::cmdTrasferteClick},
       {&TfrmAnagrafica::cmdGuida, "cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.",
        &TfrmAnagrafica::cmdGuidaClick},
-      {&TfrmAnagrafica::cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.", &TfrmAnagrafica::cmdEsciClick},
+      {&TfrmAnagrafica::cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.",
+       &TfrmAnagrafica::cmdEsciClick},
   };
   const int columnX = 804;
   const int columnW = kWidth - columnX - 10;

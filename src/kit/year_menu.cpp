@@ -117,7 +117,8 @@ void YearMenu::buildControls() {
       yearBox_->setAlignment(Qt::AlignCenter);
       if (!settings_.highlight.isEmpty()) platform::addFocusHighlight(yearBox_, settings_.highlight);
     }
-    QPushButton* button = platform::pushButton(pan, open.button, QStringLiteral("Apri"), QRect(kButtonX, y + 56, 180, 40));
+    QPushButton* button =
+        platform::pushButton(pan, open.button, QStringLiteral("Apri"), QRect(kButtonX, y + 56, 180, 40));
     button->setFont(verdana(12, true));
     button->setCursor(Qt::PointingHandCursor);
     platform::clickOnEnter(button);

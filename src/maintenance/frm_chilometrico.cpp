@@ -239,9 +239,10 @@ void TfrmChilometrico::buildControls() {
 void TfrmChilometrico::bindCard() {
   card_ = std::make_unique<kit::RecordCard>(*this, maintenance::mileageLayout(), lblPosizione);
   card_->setArchive(maintenance::mileageArchive());
-  cardFields_ = new kit::CardFields(*this, *card_, kFields,
-                                    {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); },
-                                     .enterFollowsRows = true});
+  cardFields_ =
+      new kit::CardFields(*this, *card_, kFields,
+                          {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); },
+                           .enterFollowsRows = true});
   connect(btnDataRil, &QPushButton::clicked, this, &T::btnDataRilClick);
   connect(btnCalcola, &QPushButton::clicked, this, &T::btnCalcolaClick);
   connect(btnControlla, &QPushButton::clicked, this, &T::btnControllaClick);

@@ -149,8 +149,13 @@ const std::vector<kit::CardField>& fieldRows() {
       text("txtItinerario", kit::member<&T::txtItinerario>, "Itinerario", trip(3, "Itinerario:", 294)),
       text("txtScopo", kit::member<&T::txtScopo>, "Scopo", trip(4, "Scopo del viaggio:", 294)),
       text("txtVeicolo", kit::member<&T::txtVeicolo>, "Veicolo", trip(5, "Marca e modello veicolo:", 264)),
-      {.control = "txtTarga", .member = kit::member<&T::txtTarga>, .field = "Targa", .next = "txtConduttore",
-       .typing = kit::Typing::TrimUpper, .mark = kEdit, .place = trip(6, "Targa:", 150)},
+      {.control = "txtTarga",
+       .member = kit::member<&T::txtTarga>,
+       .field = "Targa",
+       .next = "txtConduttore",
+       .typing = kit::Typing::TrimUpper,
+       .mark = kEdit,
+       .place = trip(6, "Targa:", 150)},
       text("txtConduttore", kit::member<&T::txtConduttore>, "Conduttore", trip(7, "Conduttore:", 294)),
       text("txtSupplementare", kit::member<&T::txtSupplementare>, "Supplementare",
            trip(8, "Conduttore supplementare:", 294)),
@@ -187,7 +192,9 @@ const std::vector<kit::CardField>& fieldRows() {
              "Calcola il totale dei litri di carburante e l'importo complessivo pagato per i rifornimenti effettuati.",
              {.section = "bkgRifornimenti", .at = {162, 234, 196, 28}}),
       total("txtLitriTot", kit::member<&T::txtLitriTot>, "LitriTot", "0",
-            {.section = "bkgRifornimenti", .at = {362, 236, 52, kEditH}, .caption = {"Totali:", {8, 236, 148, kEditH}},
+            {.section = "bkgRifornimenti",
+             .at = {362, 236, 52, kEditH},
+             .caption = {"Totali:", {8, 236, 148, kEditH}},
              .align = kCentre}),
       total("txtImportoTot", kit::member<&T::txtImportoTot>, "ImportoTot", "0,00",
             {.section = "bkgRifornimenti", .at = {418, 236, 74, kEditH}, .align = Qt::AlignRight}),
@@ -197,9 +204,13 @@ const std::vector<kit::CardField>& fieldRows() {
       button("btnCalcolaKm", kit::member<&T::btnCalcolaKm>, "CALCOLA", "Calcola il totale dei chilometri percorsi.",
              {.section = "bkgChilometri", .at = {168, 110, 150, 30}}),
       total("txtKmPercorsi", kit::member<&T::txtKmPercorsi>, "KmPercorsi", "0", reading(326, "Km percorsi")),
-      {.control = "chkInCorso", .member = kit::member<&T::chkInCorso>, .field = "InCorso",
+      {.control = "chkInCorso",
+       .member = kit::member<&T::chkInCorso>,
+       .field = "InCorso",
        .hint = "Spunta questa casella per annotare che il viaggio non è ancora terminato.",
-       .widget = kit::Widget::Check, .text = "Viaggio in corso", .place = {.section = "bkgStato", .at = {16, 14, 300, 26}}},
+       .widget = kit::Widget::Check,
+       .text = "Viaggio in corso",
+       .place = {.section = "bkgStato", .at = {16, 14, 300, 26}}},
       {.control = "btnFocus", .widget = kit::Widget::Other},
   };
   return rows;
@@ -231,8 +242,9 @@ void TfrmServizi::buildControls() {
   buildContainer(kWidth, kHeight);
 
   // The title strip across the top of the card.
-  auto* header = new kit::TitleStrip(panContainer_, QStringLiteral("icoIntestazione"), QStringLiteral("Registro Viaggi"),
-                                     {.pixelSize = 20, .left = 12, .antialiased = true});
+  auto* header =
+      new kit::TitleStrip(panContainer_, QStringLiteral("icoIntestazione"), QStringLiteral("Registro Viaggi"),
+                          {.pixelSize = 20, .left = 12, .antialiased = true});
   header->setGeometry(0, 0, kWidth, 60);
   setHint(header, QString());
 
@@ -308,14 +320,15 @@ void TfrmServizi::buildControls() {
 void TfrmServizi::bindCard() {
   card_ = std::make_unique<kit::RecordCard>(*this, trips::tripLayout(), lblPosizione);
   card_->setArchive(trips::tripArchive());
-  cardFields_ = new kit::CardFields(*this, *card_, fieldRows(),
-                                    {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); },
-                                     .limitToFields = true});
+  cardFields_ = new kit::CardFields(
+      *this, *card_, fieldRows(),
+      {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }, .limitToFields = true});
   const std::vector<platform::FilteredEdit*> edits = cardFields_->edits();
   std::copy(edits.begin(), edits.end(), edits_.begin());
 
   // The vehicle picker's arrow, inside the vehicle edit's row.
-  impVeicolo = new platform::PictureButton(txtVeicolo->parentWidget(), QStringLiteral("impVeicolo"), QStringLiteral("◀"));
+  impVeicolo =
+      new platform::PictureButton(txtVeicolo->parentWidget(), QStringLiteral("impVeicolo"), QStringLiteral("◀"));
   impVeicolo->setGeometry(txtVeicolo->geometry().right() + 7, txtVeicolo->y(), 24, txtVeicolo->height());
   setHint(impVeicolo, QStringLiteral("Importa i dati dal Parco Automezzi."));
   connect(impVeicolo, &platform::PictureButton::clicked, this, &TfrmServizi::impVeicoloClick);
@@ -341,11 +354,13 @@ void TfrmServizi::bindCard() {
   };
   card_->require(txtDataPartenza,
                  QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data di partenza."));
-  card_->require(txtVeicolo, QStringLiteral(
-                                 "Attenzione: per salvare la scheda è necessario indicare la marca e il modello di veicolo."));
+  card_->require(
+      txtVeicolo,
+      QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la marca e il modello di veicolo."));
   card_->require(txtLuogo,
                  QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il luogo di destinazione."));
-  card_->require(txtTarga, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la targa del veicolo."));
+  card_->require(txtTarga,
+                 QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la targa del veicolo."));
   card_->addCheck([this] { return totalsFit(); });
 
   card_->onNew = [this] {

@@ -63,59 +63,65 @@ kit::Place place(const char* section, int row, int column, const char* caption) 
   constexpr Column kColumns[] = {{6, 168, 178, 150}, {334, 142, 480, 160}, {6, 168, 178, 480 + 160 - 178}};
   const Column& c = kColumns[column];
   const int y = 8 + row * kRowPitch;
-  return {.section = section, .at = {c.editX, y, c.editW, kEditHeight}, .caption = {caption, {c.captionX, y, c.captionW, kEditHeight}}};
+  return {.section = section, .at = {c.editX, y, c.editW, kEditHeight},
+          .caption = {caption, {c.captionX, y, c.captionW, kEditHeight}}};
 }
-kit::Place detailPlace(int row, int column, const char* caption) { return place("bkgDetails", row, column, caption); }
+kit::Place detail(int row, int column, const char* caption) { return place("bkgDetails", row, column, caption); }
+kit::Place note(int row, int column, const char* caption) { return place("bkgNotes", row, column, caption); }
 
-// An edit of the details or of the notes; a date is filled from the calendar.
-kit::CardField detail(const char* control, kit::MemberSlot member, std::string_view field, int row, int column,
-                      const char* caption, const char* calendarKey = nullptr) {
-  return {.control = control, .member = member, .field = field, .calendarKey = calendarKey, .mark = kDetails,
-          .place = detailPlace(row, column, caption)};
-}
-kit::CardField note(const char* control, kit::MemberSlot member, std::string_view field, int row, int column,
-                    const char* caption, const char* calendarKey = nullptr) {
-  return {.control = control, .member = member, .field = field, .calendarKey = calendarKey, .mark = kNotes,
-          .place = place("bkgNotes", row, column, caption)};
+// An edit of the details or of the notes, in the panel's fill; a date is filled from
+// the calendar.
+kit::CardField edit(const char* control, kit::MemberSlot member, std::string_view field, kit::Place place,
+                    const char* calendarKey = nullptr) {
+  const bool notes = std::string_view(place.section) == "bkgNotes";
+  return {.control = control, .member = member, .field = field, .calendarKey = calendarKey,
+          .mark = notes ? kNotes : kDetails, .place = place};
 }
 
 // The edits in record order, read left to right and top to bottom: Enter and Tab move
 // along them (Enter wraps from the notes to the type); the five dates are filled from
 // the calendar; the plate refuses some characters and shows capitals.
 const std::vector<kit::CardField> kFields = {
-    detail("txtTipo", kit::member<&T::txtTipo>, "Tipo", 0, 0, "Tipo veicolo:"),
-    detail("txtDestinazione", kit::member<&T::txtDestinazione>, "Destinazione", 0, 1, "Destinazione ed uso:"),
-    detail("txtMarca", kit::member<&T::txtMarca>, "Marca", 1, 0, "Marca:"),
-    detail("txtModello", kit::member<&T::txtModello>, "Modello", 1, 1, "Modello:"),
+    edit("txtTipo", kit::member<&T::txtTipo>, "Tipo", detail(0, 0, "Tipo veicolo:")),
+    edit("txtDestinazione", kit::member<&T::txtDestinazione>, "Destinazione", detail(0, 1, "Destinazione ed uso:")),
+    edit("txtMarca", kit::member<&T::txtMarca>, "Marca", detail(1, 0, "Marca:")),
+    edit("txtModello", kit::member<&T::txtModello>, "Modello", detail(1, 1, "Modello:")),
     {.control = "txtTarga", .member = kit::member<&T::txtTarga>, .field = "Targa", .typing = kit::Typing::TrimUpper,
-     .refused = vehicles::isRefusedPlateChar, .mark = kDetails, .place = detailPlace(2, 0, "Targa:")},
-    detail("txtAnno", kit::member<&T::txtAnno>, "Anno", 2, 1, "Immatricolazione:"),
-    detail("txtColore", kit::member<&T::txtColore>, "Colore", 3, 0, "Colore:"),
-    detail("txtTelaio", kit::member<&T::txtTelaio>, "Telaio", 3, 1, "Telaio:"),
-    detail("txtPneumatici", kit::member<&T::txtPneumatici>, "Pneumatici", 4, 2, "Pneumatici:"),
-    detail("txtStato", kit::member<&T::txtStato>, "Stato", 5, 0, "Stato veicolo:"),
-    detail("txtChilometri", kit::member<&T::txtChilometri>, "Chilometri", 5, 1, "Chilometri percorsi:"),
-    detail("txtLettura", kit::member<&T::txtLettura>, "Lettura", 6, 0, "Data lettura:", "autoparco_lettura"),
-    detail("txtAlimentazione", kit::member<&T::txtAlimentazione>, "Alimentazione", 6, 1, "Alimentazione:"),
-    detail("txtCilindrata", kit::member<&T::txtCilindrata>, "Cilindrata", 7, 0, "Cilindrata:"),
-    detail("txtKW", kit::member<&T::txtKW>, "KW", 7, 1, "kW:"),
-    detail("txtAmbiente", kit::member<&T::txtAmbiente>, "Ambiente", 8, 0, "Compatibilità ambientale:"),
-    detail("txtPosti", kit::member<&T::txtPosti>, "Posti", 8, 1, "Numero posti:"),
-    detail("txtPortata", kit::member<&T::txtPortata>, "Portata", 9, 0, "Portata massima:"),
-    detail("txtCompagnia", kit::member<&T::txtCompagnia>, "Compagnia", 10, 2, "Compagnia assicurativa:"),
-    detail("txtTelAssicuratore", kit::member<&T::txtTelAssicuratore>, "TelAssicuratore", 11, 0, "Tel. assicuratore:"),
-    detail("txtPolizza", kit::member<&T::txtPolizza>, "Polizza", 11, 1, "Importo polizza:"),
-    detail("txtIncidenti", kit::member<&T::txtIncidenti>, "Incidenti", 12, 2, "Incidenti subiti:"),
-    detail("txtProprietario", kit::member<&T::txtProprietario>, "Proprietario", 13, 0, "Proprietario:"),
-    note("txtAutista", kit::member<&T::txtAutista>, "Autista", 0, 0, "Autista:"),
-    note("txtTelAutista", kit::member<&T::txtTelAutista>, "TelAutista", 0, 1, "Telefono:"),
-    note("txtMeccanico", kit::member<&T::txtMeccanico>, "Meccanico", 1, 0, "Meccanico:"),
-    note("txtTelMeccanico", kit::member<&T::txtTelMeccanico>, "TelMeccanico", 1, 1, "Telefono:"),
-    note("txtScadRevisione", kit::member<&T::txtScadRevisione>, "ScadRevisione", 2, 0, "Scad. revisione:", "autoparco_scadrevisione"),
-    note("txtScadTagliando", kit::member<&T::txtScadTagliando>, "ScadTagliando", 2, 1, "Scad. tagliando:", "autoparco_scadtagliando"),
-    note("txtScadAssicurazione", kit::member<&T::txtScadAssicurazione>, "ScadAssicurazione", 3, 0, "Scad. assicurazione:", "autoparco_scadassicurazione"),
-    note("txtScadBollo", kit::member<&T::txtScadBollo>, "ScadBollo", 3, 1, "Scad. bollo:", "autoparco_scadbollo"),
-    note("txtNote", kit::member<&T::txtNote>, "Note", 4, 2, "Note:"),
+     .refused = vehicles::isRefusedPlateChar, .mark = kDetails, .place = detail(2, 0, "Targa:")},
+    edit("txtAnno", kit::member<&T::txtAnno>, "Anno", detail(2, 1, "Immatricolazione:")),
+    edit("txtColore", kit::member<&T::txtColore>, "Colore", detail(3, 0, "Colore:")),
+    edit("txtTelaio", kit::member<&T::txtTelaio>, "Telaio", detail(3, 1, "Telaio:")),
+    edit("txtPneumatici", kit::member<&T::txtPneumatici>, "Pneumatici", detail(4, 2, "Pneumatici:")),
+    edit("txtStato", kit::member<&T::txtStato>, "Stato", detail(5, 0, "Stato veicolo:")),
+    edit("txtChilometri", kit::member<&T::txtChilometri>, "Chilometri", detail(5, 1, "Chilometri percorsi:")),
+    edit("txtLettura", kit::member<&T::txtLettura>, "Lettura", detail(6, 0, "Data lettura:"),
+         "autoparco_lettura"),
+    edit("txtAlimentazione", kit::member<&T::txtAlimentazione>, "Alimentazione", detail(6, 1, "Alimentazione:")),
+    edit("txtCilindrata", kit::member<&T::txtCilindrata>, "Cilindrata", detail(7, 0, "Cilindrata:")),
+    edit("txtKW", kit::member<&T::txtKW>, "KW", detail(7, 1, "kW:")),
+    edit("txtAmbiente", kit::member<&T::txtAmbiente>, "Ambiente", detail(8, 0, "Compatibilità ambientale:")),
+    edit("txtPosti", kit::member<&T::txtPosti>, "Posti", detail(8, 1, "Numero posti:")),
+    edit("txtPortata", kit::member<&T::txtPortata>, "Portata", detail(9, 0, "Portata massima:")),
+    edit("txtCompagnia", kit::member<&T::txtCompagnia>, "Compagnia", detail(10, 2, "Compagnia assicurativa:")),
+    edit("txtTelAssicuratore", kit::member<&T::txtTelAssicuratore>, "TelAssicuratore",
+         detail(11, 0, "Tel. assicuratore:")),
+    edit("txtPolizza", kit::member<&T::txtPolizza>, "Polizza", detail(11, 1, "Importo polizza:")),
+    edit("txtIncidenti", kit::member<&T::txtIncidenti>, "Incidenti", detail(12, 2, "Incidenti subiti:")),
+    edit("txtProprietario", kit::member<&T::txtProprietario>, "Proprietario", detail(13, 0, "Proprietario:")),
+    edit("txtAutista", kit::member<&T::txtAutista>, "Autista", note(0, 0, "Autista:")),
+    edit("txtTelAutista", kit::member<&T::txtTelAutista>, "TelAutista", note(0, 1, "Telefono:")),
+    edit("txtMeccanico", kit::member<&T::txtMeccanico>, "Meccanico", note(1, 0, "Meccanico:")),
+    edit("txtTelMeccanico", kit::member<&T::txtTelMeccanico>, "TelMeccanico", note(1, 1, "Telefono:")),
+    edit("txtScadRevisione", kit::member<&T::txtScadRevisione>, "ScadRevisione", note(2, 0, "Scad. revisione:"),
+         "autoparco_scadrevisione"),
+    edit("txtScadTagliando", kit::member<&T::txtScadTagliando>, "ScadTagliando", note(2, 1, "Scad. tagliando:"),
+         "autoparco_scadtagliando"),
+    edit("txtScadAssicurazione", kit::member<&T::txtScadAssicurazione>, "ScadAssicurazione",
+         note(3, 0, "Scad. assicurazione:"),
+         "autoparco_scadassicurazione"),
+    edit("txtScadBollo", kit::member<&T::txtScadBollo>, "ScadBollo", note(3, 1, "Scad. bollo:"),
+         "autoparco_scadbollo"),
+    edit("txtNote", kit::member<&T::txtNote>, "Note", note(4, 2, "Note:")),
     {.control = "btnFocus", .widget = kit::Widget::Other},
 };
 

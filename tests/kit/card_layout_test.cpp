@@ -48,12 +48,15 @@ const kit::CardSection kSections[] = {
 };
 
 kit::Place left(int row, const char* caption) {
-  return {.section = "bkgVeicolo", .at = {120, 30 + row * 30, 200, 24}, .caption = {caption, {10, 30 + row * 30, 104, 24}}};
+  return {
+      .section = "bkgVeicolo", .at = {120, 30 + row * 30, 200, 24}, .caption = {caption, {10, 30 + row * 30, 104, 24}}};
 }
 
 class LayoutCard : public platform::Form {
  public:
-  LayoutCard() : platform::Form(nullptr, QStringLiteral("TfrmProvaSchema"), platform::WindowKind::Maximized, QString(), 740, 300) {
+  LayoutCard()
+      : platform::Form(nullptr, QStringLiteral("TfrmProvaSchema"), platform::WindowKind::Maximized, QString(), 740,
+                       300) {
     kit::buildSections(*this, this, kSections);
     lblPosizione = new QLabel(this);
     card = std::make_unique<kit::RecordCard>(*this, testLayout(), lblPosizione);
