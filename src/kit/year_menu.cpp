@@ -18,8 +18,6 @@ namespace kit {
 
 namespace {
 
-const QColor kNavy(0x1F, 0x3A, 0x5F);
-
 QFont verdana(int points, bool bold) {
   QFont f(QStringLiteral("Verdana"), points);
   f.setBold(bold);
@@ -95,7 +93,7 @@ void YearMenu::buildControls() {
                                          QRect(40, 116, w - 80, 52));
   lblInformazioni->setFont(verdana(12, true));
   lblInformazioni->setWordWrap(true);
-  platform::setTextColour(lblInformazioni, kNavy);
+  platform::setTextColour(lblInformazioni, Qt::white);
 
   for (std::size_t i = 0; i < settings_.opens.size(); ++i) {
     const YearMenuOpen& open = settings_.opens[i];

@@ -3,6 +3,7 @@
 #include <QDir>
 #include "app/app.h"
 #include "platform/form.h"
+#include "kit/year_menu.h"
 #include "maintenance/frm_scadenzario.h"
 #include "support/helpers.h"
 
@@ -24,4 +25,15 @@ TEST(Shots, Cards) {
     f->hide();
   }
   app().destroyWindows();
+  kit::YearMenu menu(nullptr, {.menuClass = "TfrmMenuCosti", .caption = " Velmora 4.0 - Costi sostenuti",
+                               .title = "Costi sostenuti",
+                               .information = QString::fromUtf8("In questo ambiente è possibile registrare i costi sostenuti per ciascun veicolo, nonché visualizzarne il riepilogo e i grafici statistici."),
+                               .yearBox = "txtAnnoConsumi", .highlight = "effAnnoConsumi",
+                               .opens = {{.button = "btnApriConsumi", .heading = "Crea o aggiorna schede costi:", .keyWord = "costi", .window = "TfrmCosti", .checksYear = true},
+                                         {.button = "btnApriRiepConsumi", .heading = "Visualizza riepilogo:", .keyWord = "RiepSpese", .window = "x"},
+                                         {.button = "btnApriRiepStats", .heading = "Mostra grafici statistici:", .keyWord = "stats", .window = "y"}}});
+  menu.showNormal();
+  menu.resize(1060, 760);
+  QApplication::processEvents();
+  menu.grab().save(QStringLiteral("/tmp/h/YearMenu.png"));
 }
