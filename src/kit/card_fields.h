@@ -12,7 +12,7 @@
 //
 //   const kit::CardField kFields[] = {
 //       {.control = "txtMarca", .member = kit::member<&TfrmCosti::txtMarca>, .field = "Marca",
-//        .mark = kit::highlight("effMarca"),
+//        .mark = kit::highlight(),  // effMarca
 //        .place = {.section = "bkgVeicolo", .at = {150, 40, 300, 24}, .caption = {"Marca:", {10, 40, 134, 24}}}},
 //       {.control = "chkSaldato", .member = kit::member<&TfrmCosti::chkSaldato>, .field = "Saldato",
 //        .hint = "...", .widget = kit::Widget::Check, .text = "Saldato", .place = {...}},
@@ -26,19 +26,19 @@
 // loaded record, a picker, the calendar) is taken as it is and never cut.
 #include <QColor>
 #include <QFont>
+#include <QObject>
 #include <QRect>
+#include <QString>
 #include <array>
+#include <functional>
 #include <initializer_list>
 #include <optional>
-#include <stdexcept>
-
-#include "core/text.h"
-#include <QObject>
-#include <QString>
-#include <functional>
 #include <span>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
+
+#include "core/text.h"
 
 class QKeyEvent;
 class QWidget;
@@ -243,12 +243,14 @@ std::vector<CardField> joinRows(std::initializer_list<std::span<const CardField>
 // txtModello, txtColore, txtAlimentazione, txtTarga, kept in the window's members of
 // those names and stored in the fields Veicolo ... Targa, each with its highlight
 // effVeicolo ... effTarga; the plate trimmed and upper-cased as `plate` says. `places`
-// puts them on the card.
+// puts them on the card. With `types`, the vehicle type is a combo offering them (any
+// text may still be typed).
 template <class W>
-std::array<CardField, 6> vehicleRows(Typing plate, const std::array<Place, 6>& places) {
+std::array<CardField, 6> vehicleRows(Typing plate, const std::array<Place, 6>& places,
+                                     std::span<const char* const> types = {}) {
   return {{
-      {.control = "txtVeicolo", .member = member<&W::txtVeicolo>, .field = "Veicolo",
-       .mark = highlight(), .place = places[0]},
+      {.control = "txtVeicolo", .member = member<&W::txtVeicolo>, .field = "Veicolo", .mark = highlight(),
+       .widget = types.empty() ? Widget::Edit : Widget::Combo, .items = types, .place = places[0]},
       {.control = "txtMarca", .member = member<&W::txtMarca>, .field = "Marca", .mark = highlight(),
        .place = places[1]},
       {.control = "txtModello", .member = member<&W::txtModello>, .field = "Modello",

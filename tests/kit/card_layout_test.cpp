@@ -233,6 +233,37 @@ TEST_F(CardLayout, CheckBoxesAndLabelsAreStoredAndNewTreatsThemAsTheRowsSay) {
   EXPECT_EQ(w.lblStato->text(), "SCADUTA");
 }
 
+// A card whose vehicle type offers a list: the type is a free-text combo kept in a combo
+// member, its list offered in order.
+struct TypedVehicle : platform::Form {
+  TypedVehicle()
+      : platform::Form(nullptr, QStringLiteral("TfrmProvaTipi"), platform::WindowKind::Maximized, QString(), 400,
+                       300) {}
+  QComboBox* txtVeicolo = nullptr;
+  QLineEdit* txtMarca = nullptr;
+  QLineEdit* txtModello = nullptr;
+  QLineEdit* txtColore = nullptr;
+  QLineEdit* txtAlimentazione = nullptr;
+  QLineEdit* txtTarga = nullptr;
+};
+
+TEST(CardLayoutVehicle, TheVehicleTypeMayOfferAList) {
+  TempExeDir dir;
+  TypedVehicle w;
+  QLabel position(&w);
+  kit::RecordCard card(w, testLayout(), &position);
+  constexpr const char* kTypes[] = {"Autobus", "Camper"};
+  const auto rows = kit::vehicleRows<TypedVehicle>(kit::Typing::TrimUpper, {}, kTypes);
+  kit::CardFields fields(w, card, rows);
+  ASSERT_NE(w.txtVeicolo, nullptr);
+  EXPECT_TRUE(w.txtVeicolo->isEditable());
+  EXPECT_EQ(w.txtVeicolo->count(), 2);
+  EXPECT_EQ(w.txtVeicolo->itemText(1), "Camper");
+  w.txtVeicolo->setEditText("Trattore");  // a type not in the list; New empties it all the same
+  card.newCard();
+  EXPECT_EQ(w.txtVeicolo->currentText(), "");
+}
+
 TEST(CardLayoutErrors, AMissingSectionOrOtherControlOrAMemberOfAnotherKindIsAProgrammingError) {
   TempExeDir dir;
   LayoutCard w;  // a card whose members a row may name
