@@ -20,7 +20,7 @@ namespace core {
 
 namespace {
 
-std::size_t ReadLength(const char*& p) {
+std::size_t readLength(const char*& p) {
   std::size_t length = 0;
   for (int shift = 0;; shift += 7) {
     const auto b = static_cast<std::uint8_t>(*p++);
@@ -29,7 +29,7 @@ std::size_t ReadLength(const char*& p) {
   }
 }
 
-char* WriteLength(char* p, std::size_t length) {
+char* writeLength(char* p, std::size_t length) {
   while (length >= 0x80) {
     *p++ = static_cast<char>(0x80 | (length & 0x7F));
     length >>= 7;
@@ -41,7 +41,7 @@ char* WriteLength(char* p, std::size_t length) {
 // A length under 128 written in exactly `bytes` bytes (at least one): the base-128 form
 // padded with groups of zero, which reads back as the same length. A number cell keeps
 // its room this way whatever its digits.
-char* WritePaddedLength(char* p, std::size_t length, std::size_t bytes) {
+char* writePaddedLength(char* p, std::size_t length, std::size_t bytes) {
   if (bytes == 1) {
     *p++ = static_cast<char>(length);
     return p;
@@ -53,18 +53,18 @@ char* WritePaddedLength(char* p, std::size_t length, std::size_t bytes) {
 }
 
 // Writes `number` into a number cell of `room` bytes (its length and its digits).
-char* WriteNumberCell(char* p, std::size_t number, std::size_t room) {
+char* writeNumberCell(char* p, std::size_t number, std::size_t room) {
   char digits[24];
   const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
   const auto count = static_cast<std::size_t>(end - digits);
   if (count + 1 > room) throw std::length_error("row number past its room");
-  p = WritePaddedLength(p, count, room - count);
+  p = writePaddedLength(p, count, room - count);
   return std::copy(digits, end, p);
 }
 
 // A cell's bytes copied: cells are short, and a call to memmove for each one costs
 // more than the copy, so up to 32 bytes go in two overlapping fixed-size moves.
-inline char* PutBytes(char* p, std::string_view bytes) {
+inline char* putBytes(char* p, std::string_view bytes) {
   const char* s = bytes.data();
   const std::size_t n = bytes.size();
   if (n >= 16 && n <= 32) {
@@ -86,7 +86,7 @@ inline char* PutBytes(char* p, std::string_view bytes) {
   return p + n;
 }
 
-std::size_t LengthSize(std::size_t length) {
+std::size_t lengthSize(std::size_t length) {
   std::size_t n = 1;
   while (length >= 0x80) {
     length >>= 7;
@@ -119,7 +119,7 @@ void TextGrid::rowBytes(std::size_t row, std::vector<std::string_view>& out) con
   const std::size_t pos = rows_[row] - 1;
   const char* p = blocks_[pos / kBlock].get() + pos % kBlock;
   for (std::size_t c = 0; c < columns_; ++c) {
-    const std::size_t length = ReadLength(p);
+    const std::size_t length = readLength(p);
     out[c] = std::string_view(p, length);
     p += length;
   }
@@ -130,7 +130,7 @@ std::string_view TextGrid::cellBytes(std::size_t row, std::size_t column) const 
   const std::size_t pos = rows_[row] - 1;
   const char* p = blocks_[pos / kBlock].get() + pos % kBlock;
   for (std::size_t c = 0;; ++c) {
-    const std::size_t length = ReadLength(p);
+    const std::size_t length = readLength(p);
     if (c == column) return std::string_view(p, length);
     p += length;
   }
@@ -144,7 +144,7 @@ std::uint32_t TextGrid::store(std::span<const std::string_view> cells, std::size
   std::size_t size = 0;
   for (std::size_t c = 0; c < columns_; ++c) {
     const std::size_t length = c < cells.size() ? cells[c].size() : 0;
-    size += (c == 0 && numberDigits) ? 1 + numberDigits : LengthSize(length) + length;
+    size += (c == 0 && numberDigits) ? 1 + numberDigits : lengthSize(length) + length;
   }
   std::size_t pos;
   if (!blocks_.empty() && used_ + size <= kBlock) {
@@ -164,11 +164,11 @@ std::uint32_t TextGrid::store(std::span<const std::string_view> cells, std::size
   for (std::size_t c = 0; c < columns_; ++c) {
     const std::string_view cell = c < cells.size() ? cells[c] : std::string_view();
     if (c == 0 && numberDigits) {
-      p = WritePaddedLength(p, cell.size(), 1 + numberDigits - cell.size());
+      p = writePaddedLength(p, cell.size(), 1 + numberDigits - cell.size());
     } else {
-      p = WriteLength(p, cell.size());
+      p = writeLength(p, cell.size());
     }
-    p = PutBytes(p, cell);
+    p = putBytes(p, cell);
   }
   return static_cast<std::uint32_t>(pos + 1);
 }
@@ -192,11 +192,11 @@ void TextGrid::addToNumbers(std::size_t offset) {
     char* p = blocks_[pos / kBlock].get() + pos % kBlock;
     // The cell's room: its length bytes and its digits.
     const char* q = p;
-    const std::size_t length = ReadLength(q);
+    const std::size_t length = readLength(q);
     const auto room = static_cast<std::size_t>(q - p) + length;
     std::size_t number = 0;
     std::from_chars(q, q + length, number);
-    WriteNumberCell(p, number + offset, room);
+    writeNumberCell(p, number + offset, room);
   }
 }
 
@@ -375,19 +375,19 @@ constexpr std::array<std::uint8_t, 256> kSpecial = [] {
 constexpr std::string_view kReference[] = {"", "&amp;", "&lt;", "&gt;", "&quot;", "&#13;", "&#10;", "&#9;"};
 constexpr std::size_t kLongestReference = 6;
 
-inline char* Put(char* p, std::string_view s) {
+inline char* copyBytes(char* p, std::string_view s) {
   std::memcpy(p, s.data(), s.size());
   return p + s.size();
 }
 
 // Stored bytes, trimmed and escaped, at p (room for kLongestReference per byte).
-char* PutCell(char* p, std::string_view bytes) {
+char* putCell(char* p, std::string_view bytes) {
   for (char ch : trimBytes(bytes)) {
     const std::uint8_t k = kSpecial[static_cast<std::uint8_t>(ch)];
     if (k == 0) {
       *p++ = ch;
     } else if (k != kLeftOut) {
-      p = Put(p, kReference[k]);
+      p = copyBytes(p, kReference[k]);
     }
   }
   return p;
@@ -404,11 +404,11 @@ class Sink {
     return buffer_.data() + used_;
   }
   void advance(char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
-  void put(std::string_view s) { advance(Put(room(s.size()), s)); }
+  void put(std::string_view s) { advance(copyBytes(room(s.size()), s)); }
   // A text of the program (sheet name, heading) in Windows-1252, trimmed and escaped.
   void putText(std::u16string_view text) {
     const std::string bytes = toAnsi(text);
-    advance(PutCell(room(bytes.size() * kLongestReference), bytes));
+    advance(putCell(room(bytes.size() * kLongestReference), bytes));
   }
   std::string_view pending() const { return std::string_view(buffer_.data(), used_); }
   void clear() { used_ = 0; }
@@ -422,7 +422,7 @@ class Sink {
 // large grid can go out in pieces instead of being held whole. Stops, returning false,
 // as soon as `flush` returns false.
 template <typename Flush>
-bool Emit(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
+bool emitSheet(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
   out.put(kHead);
   out.putText(sheet.name);
   out.put(kAfterName);
@@ -445,13 +445,13 @@ bool Emit(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
     std::size_t bound = kRow.size() + kRowEnd.size() + n * (kCell.size() + kCellEnd.size());
     for (std::size_t c = 1; c <= n && c < cells.size(); ++c) bound += cells[c].size() * kLongestReference;
     char* p = out.room(bound);
-    p = Put(p, kRow);
+    p = copyBytes(p, kRow);
     for (std::size_t c = 1; c <= n; ++c) {
-      p = Put(p, kCell);
-      if (c < cells.size()) p = PutCell(p, cells[c]);
-      p = Put(p, kCellEnd);
+      p = copyBytes(p, kCell);
+      if (c < cells.size()) p = putCell(p, cells[c]);
+      p = copyBytes(p, kCellEnd);
     }
-    p = Put(p, kRowEnd);
+    p = copyBytes(p, kRowEnd);
     out.advance(p);
     if (!flush(out)) return false;
   }
@@ -463,7 +463,7 @@ bool Emit(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
 
 void appendSpreadsheet(std::string& out, const Sheet& sheet, const TextGrid& grid) {
   Sink sink(out);
-  Emit(sink, sheet, grid, [](Sink&) { return true; });
+  emitSheet(sink, sheet, grid, [](Sink&) { return true; });
 }
 
 std::string spreadsheetBytes(const Sheet& sheet, const TextGrid& grid) {
@@ -478,7 +478,7 @@ bool emitSpreadsheet(const Sheet& sheet, const TextGrid& grid,
   std::string buffer;
   buffer.reserve(2 * kPiece);
   Sink sink(buffer);
-  const bool whole = Emit(sink, sheet, grid, [&](Sink& out) {
+  const bool whole = emitSheet(sink, sheet, grid, [&](Sink& out) {
     if (out.pending().size() < kPiece) return true;
     const bool written = write(out.pending());
     out.clear();

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/archive.h"
+#include "core/file_names.h"
 
 namespace core {
 
@@ -17,10 +18,6 @@ namespace core {
 namespace {
 
 constexpr TextView kBreak = u"\n\r\n\r";
-
-bool isFourAsciiDigits(TextView text) {
-  return text.size() == 4 && IsAllDigits(text);
-}
 
 SummaryCheck fail(SummaryCheck check, Text message, BoxKind kind, SummaryField focus) {
   check.ok = false;
@@ -40,9 +37,7 @@ Text missingDate(TextView date, TextView which) {
 SummaryCheck checkSummaryEntries(const SummaryEntries& e) {
   SummaryCheck check;  // both date texts start empty
   // A year is four ASCII digits: anything else could not name a year, nor a file.
-  if (!isFourAsciiDigits(e.year))
-    return fail(check, u"Attenzione: indicare l'anno solare utilizzando quattro cifre.", BoxKind::Warning,
-                SummaryField::Year);
+  if (!isYearText(e.year)) return fail(check, Text(kYearWarning), BoxKind::Warning, SummaryField::Year);
   struct Required {
     const Text& text;
     const char16_t* message;

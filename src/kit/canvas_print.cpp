@@ -100,9 +100,12 @@ QFont canvasFont(int points, bool bold, bool underline) {
   return font;
 }
 
-QString canvasFooter(const QDateTime& at) {
-  return QStringLiteral("Stampa eseguita in data ") + platform::report::dateText(at.date()) +
-         QStringLiteral(" alle ore ") + platform::report::timeText(at.time());
+QString canvasFooter(const QDateTime& at) { return printedAtText(at); }
+
+CanvasCard canvasCard(const QWidget* card, const QString& title, std::span<const CardPrintRow> rows) {
+  CanvasCard out{title, {}};
+  for (const CardPrintRow& row : rows) out.rows.push_back({QString::fromUtf8(row.caption), cardValue(card, row)});
+  return out;
 }
 
 CanvasCardLayout layoutCanvasCard(const CanvasCard& card, const QString& footer, QPaintDevice& device) {

@@ -21,15 +21,18 @@
 // print dialog is not shown for it: Qt's print dialog cannot hold 0 copies.
 //
 // The canvas card is the drawing of the two card prints: a title, rows of a label and
-// a value, and the footer with the date and time of the print, on one page.
+// a value, and the footer with the date and time of the print, on one page. Its rows
+// are a table of kit::CardPrintRow, the rows of the framed card print.
 #include <QDateTime>
 #include <QFont>
 #include <QPageLayout>
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <span>
 #include <vector>
 
+#include "kit/card_print.h"
 #include "kit/messages.h"
 
 class QPaintDevice;
@@ -70,6 +73,12 @@ struct CanvasCard {
   QString title;
   std::vector<CanvasRow> rows;
 };
+
+// The canvas card of `card` as it stands: `title`, and per row its caption as the label
+// and its value read from the card as the framed card print reads it (cardValue: a
+// control's trimmed text, or several composed, "{txtMarca} {txtModello}"; a check box
+// "Sì" or "No"). Throws platform::report::ReportError for a control the card lacks.
+CanvasCard canvasCard(const QWidget* card, const QString& title, std::span<const CardPrintRow> rows);
 
 // One text of the card as drawn: left- and top-aligned in `rect`, black, Courier New.
 struct CanvasText {

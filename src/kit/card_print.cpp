@@ -1,17 +1,16 @@
 #include "kit/card_print.h"
 
-#include <QComboBox>
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextEdit>
 #include <exception>
 
+#include "kit/messages.h"
 #include "platform/clock.h"
+#include "platform/control_text.h"
 #include "platform/dialogs.h"
 #include "platform/qtext.h"
 #include "platform/widgets.h"
@@ -140,16 +139,8 @@ void addHeadedBoxes(Page& page, const CardPrintSettings& s) {
 }
 
 // A small sheet with a title band and framed rows, for the dialog's panel.
-void drawSheet(QPainter& p, const QRectF& sheet) {
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0xD8, 0xDE, 0xE6));
-  p.drawRect(sheet.translated(4, 4));
-  p.setBrush(Qt::white);
-  p.setPen(QPen(QColor(0x90, 0xA0, 0xB0), 1));
-  p.drawRect(sheet);
-  p.setPen(Qt::NoPen);
-  p.setBrush(kLightSteelBlue);
-  p.drawRect(QRectF(sheet.left() + 6, sheet.top() + 6, sheet.width() - 12, 8));
+void drawFramedSheet(QPainter& p, const QRectF& sheet) {
+  drawSheet(p, sheet, kLightSteelBlue);
   p.setPen(QPen(QColor(0x70, 0x70, 0x70), 0.8));
   p.setBrush(Qt::NoBrush);
   const double rowHeight = 7;
@@ -166,6 +157,18 @@ void drawSheet(QPainter& p, const QRectF& sheet) {
 }
 
 }  // namespace
+
+void drawSheet(QPainter& p, const QRectF& sheet, const QColor& band) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0xD8, 0xDE, 0xE6));
+  p.drawRect(sheet.translated(4, 4));
+  p.setBrush(Qt::white);
+  p.setPen(QPen(QColor(0x90, 0xA0, 0xB0), 1));
+  p.drawRect(sheet);
+  p.setPen(Qt::NoPen);
+  p.setBrush(band);
+  p.drawRect(QRectF(sheet.left() + 6, sheet.top() + 6, sheet.width() - 12, 8));
+}
 
 QString printedAtText(const QDateTime& at) {
   return QStringLiteral("Stampa eseguita in data ") + dateText(at.date()) + QStringLiteral(" alle ore ") +
@@ -200,11 +203,9 @@ QStringList cardPrintMemos(const CardPrintSettings& s) {
 QString cardText(const QWidget* card, const QString& name) {
   QObject* control = card ? card->findChild<QObject*>(name) : nullptr;
   if (!control) throw ReportError(QStringLiteral("Control \"%1\" not found on the card.").arg(name));
-  if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
-  if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->currentText();
-  if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) return plain->toPlainText();
-  if (auto* rich = qobject_cast<QTextEdit*>(control)) return rich->toPlainText();
-  return control->property("text").toString();
+  // A flag prints as it is stored.
+  if (auto* box = qobject_cast<QCheckBox*>(control)) return box->isChecked() ? msg::kYes : msg::kNo;
+  return platform::shownText(control);
 }
 
 QString cardValue(const QWidget* card, const CardPrintRow& row) {
@@ -266,7 +267,7 @@ QPixmap framedSheetPicture() {
   p.setFont(heading);
   p.setPen(QColor(0x42, 0x7A, 0xA8));
   p.drawText(QRectF(0, 6, pm.width(), 22), Qt::AlignCenter, QString::fromUtf8(kSheetHeading));
-  drawSheet(p, QRectF(14, 34, 96, 140));
+  drawFramedSheet(p, QRectF(14, 34, 96, 140));
   QFont body(platform::report::fontFamily(QStringLiteral("Verdana")));
   body.setPixelSize(11);
   p.setFont(body);

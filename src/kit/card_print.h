@@ -18,8 +18,10 @@
 // from several controls ("{txtCitta} {txtProv}"): each control's text is trimmed, the
 // composed text is not trimmed again. Memos print their text literally ("[DATE]"
 // typed into a field stays as typed) and never wrap.
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -32,6 +34,7 @@
 #include "platform/report/report.h"
 
 class QLabel;
+class QPainter;
 class QPushButton;
 
 namespace kit {
@@ -122,8 +125,8 @@ int cardReportPage(const CardPrintSettings& settings);
 // The value memos in the order they are filled (copy by copy, row by row).
 QStringList cardPrintMemos(const CardPrintSettings& settings);
 
-// The text of a card control (edit, combo, label, memo) as it stands; throws
-// ReportError when the card has no such control.
+// The text of a card control (edit, combo, label, memo) as it stands, a check box's
+// "Sì" or "No"; throws ReportError when the card has no such control.
 QString cardText(const QWidget* card, const QString& name);
 // A row's value read from the card: trimmed, or composed (see CardPrintRow::value).
 QString cardValue(const QWidget* card, const CardPrintRow& row);
@@ -172,5 +175,8 @@ class CardPrintDialog : public platform::Form {
 
 // The default picture of the dialog's panel.
 QPixmap framedSheetPicture();
+// What the dialogs' pictures draw first: a white sheet at `sheet` with its shadow and
+// border and a title band of `band` across its top; the rows go below the band.
+void drawSheet(QPainter& painter, const QRectF& sheet, const QColor& band);
 
 }  // namespace kit

@@ -1,20 +1,18 @@
 #include "kit/search_window.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextEdit>
 
 #include "core/archive.h"
 #include "core/due_dates.h"
 #include "kit/list_find.h"
 #include "kit/result_list.h"
+#include "platform/control_text.h"
 #include "platform/windows.h"
 #include "platform/dialogs.h"
 #include "platform/qtext.h"
@@ -80,22 +78,11 @@ core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat
 }
 
 bool setControlText(QObject* window, const QString& name, const QString& text) {
-  QObject* c = window->findChild<QObject*>(name);
-  if (auto* e = qobject_cast<QLineEdit*>(c)) e->setText(text);
-  else if (auto* cb = qobject_cast<QComboBox*>(c)) {
-    if (cb->isEditable()) cb->setEditText(text);
-    else cb->setCurrentText(text);
-  } else if (auto* l = qobject_cast<QLabel*>(c)) l->setText(text);
-  else if (auto* m = qobject_cast<QPlainTextEdit*>(c)) m->setPlainText(text);
-  else if (auto* t = qobject_cast<QTextEdit*>(c)) t->setPlainText(text);
-  else return false;
-  return true;
+  return platform::setShownText(window->findChild<QObject*>(name), text);
 }
 
 bool canSetControlText(const QObject* window, const QString& name) {
-  const QObject* c = window->findChild<QObject*>(name);
-  return qobject_cast<const QLineEdit*>(c) || qobject_cast<const QComboBox*>(c) || qobject_cast<const QLabel*>(c) ||
-         qobject_cast<const QPlainTextEdit*>(c) || qobject_cast<const QTextEdit*>(c);
+  return platform::holdsText(window->findChild<QObject*>(name));
 }
 
 void writePick(const PickTarget& target, platform::Form* window, const core::RecordBuffer& record,
@@ -179,7 +166,9 @@ void SearchWindow::buildFilterPanel() {
   btnAnnulla = platform::pushButton(panAvvio, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"),
                           QRect(area.width() - 132 - 12, area.height() - 56, 126, 38));
   btnCerca->installEventFilter(this);
+  platform::clickOnEnter(btnCerca);
   btnAnnulla->installEventFilter(this);
+  platform::clickOnEnter(btnAnnulla);
   connect(btnCerca, &QPushButton::pressed, this, &SearchWindow::btnCercaMouseDown);
   connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::btnCercaClick);
   connect(btnAnnulla, &QPushButton::clicked, this, &SearchWindow::btnAnnullaClick);
@@ -208,6 +197,7 @@ void SearchWindow::buildResultPanel() {
     btnTrova = platform::pushButton(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"),
                           QRect(area.width() - 12 - 126, top - 2, 126, 36));
     btnTrova->installEventFilter(this);
+    platform::clickOnEnter(btnTrova);
     connect(btnTrova, &QPushButton::clicked, this, &SearchWindow::btnTrovaClick);
     top += 44;
   }
@@ -238,7 +228,9 @@ void SearchWindow::buildResultPanel() {
   btnChiudi = platform::pushButton(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                          QRect(area.width() - 132 - 12, area.height() - 48, 126, 38));
   btnStampa->installEventFilter(this);
+  platform::clickOnEnter(btnStampa);
   btnChiudi->installEventFilter(this);
+  platform::clickOnEnter(btnChiudi);
   connect(btnStampa, &QPushButton::clicked, this, &SearchWindow::btnStampaClick);
   connect(btnChiudi, &QPushButton::clicked, this, &SearchWindow::btnChiudiClick);
 
@@ -260,11 +252,6 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
       }
       if (watched == txtTrova) {
         if (listSettings_.enterMovesToTrova) btnTrova->setFocus(Qt::TabFocusReason);
-        return true;
-      }
-      // Enter on a focused button presses it.
-      if (auto* button = qobject_cast<QPushButton*>(watched)) {
-        button->click();
         return true;
       }
     }

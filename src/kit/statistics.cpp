@@ -9,10 +9,10 @@
 #include <QResizeEvent>
 
 #include "core/archive.h"
-#include "core/file_names.h"
 #include "kit/archive_source.h"
 #include "kit/canvas_print.h"
 #include "kit/messages.h"
+#include "kit/year_menu.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/edits.h"
@@ -147,16 +147,14 @@ void StatisticsWindow::buildYearPanel() {
   lblApri->setAlignment(Qt::AlignCenter);
   lblApri->setFont(verdana(11, true));
   setTextColour(lblApri, Qt::white);
-  txtAnno = new platform::FilteredEdit(panAvvio, QStringLiteral("txtAnno"));
+  auto* year = new YearBox(panAvvio, QStringLiteral("txtAnno"));
+  txtAnno = year;
   txtAnno->setGeometry(407, 284, 180, 62);
   txtAnno->setFont(verdana(28, true));
   txtAnno->setAlignment(Qt::AlignCenter);
-  txtAnno->setInputLimit(4);
-  // Only digits enter the year box, typed or pasted.
-  txtAnno->setInputFilter(platform::asciiDigitsOnly);
-  txtAnno->installEventFilter(this);
   btnApri = platform::pushButton(panAvvio, QStringLiteral("btnApri"), QStringLiteral("Apri"), QRect(422, 370, 150, 44));
-  btnApri->installEventFilter(this);
+  year->setEnterTarget(btnApri);
+  platform::clickOnEnter(btnApri);
   connect(btnApri, &QPushButton::clicked, this, &StatisticsWindow::btnApriClick);
   if (settings_.yearHighlight) platform::addFocusHighlight(txtAnno, QStringLiteral("effAnno"));
 
@@ -219,7 +217,7 @@ void StatisticsWindow::buildChartPanel() {
   connect(btnBarre, &QPushButton::clicked, this, &StatisticsWindow::btnBarreClick);
   connect(btnStampa, &QPushButton::clicked, this, &StatisticsWindow::btnStampaClick);
   connect(btnEsci, &QPushButton::clicked, this, &StatisticsWindow::btnEsciClick);
-  for (QPushButton* b : {btnTorta, btnBarre, btnStampa, btnEsci}) b->installEventFilter(this);
+  for (QPushButton* b : {btnTorta, btnBarre, btnStampa, btnEsci}) platform::clickOnEnter(b);
 
   auto* shpInfo = new QWidget(pan);
   shpInfo->setObjectName(QStringLiteral("shpInfo"));
@@ -258,7 +256,7 @@ void StatisticsWindow::clearsHint(QWidget* widget) {
 // ---- handlers -------------------------------------------------------------------------
 
 void StatisticsWindow::FormShow() {
-  txtAnno->setText(QStringLiteral("%1").arg(platform::today().year(), 4, 10, QLatin1Char('0')));
+  static_cast<YearBox*>(txtAnno)->showCurrentYear();
   ChartStats->clearPoints();
   panContainer->setVisible(false);
   panAvvio->setVisible(true);
@@ -271,14 +269,9 @@ void StatisticsWindow::FormClose() {
 }
 
 void StatisticsWindow::btnApriClick() {
-  const QString typed = txtAnno->text();
-  // Four ASCII digits exactly, as typed: nothing else ever names a file.
-  if (!core::isYearText(platform::toCore(typed))) {
-    platform::warning(msg::kYearWarning, this);
-    txtAnno->setFocus(Qt::OtherFocusReason);
-    return;
-  }
-  const QString year = platform::trim(typed);
+  const std::optional<QString> checked = checkedYear(txtAnno, this);
+  if (!checked) return;
+  const QString year = *checked;
   lblFile->setText(platform::exePath(year + settings_.yearExtension));
   lblTitolo->setText(settings_.headingPrefix + year + QStringLiteral("."));
   fitHeading(lblTitolo);
@@ -331,15 +324,7 @@ bool StatisticsWindow::eventFilter(QObject* watched, QEvent* event) {
     if (hint.isValid() && hint.toString().isEmpty()) panInfo->clear();
   } else if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (watched == txtAnno) {
-      // Enter moves on to "Apri" (it does not press it); digits and the keys that move
-      // or delete pass; every other key is swallowed.
-      if (platform::isEnterKey(key->key())) {
-        btnApri->setFocus(Qt::TabFocusReason);
-        return true;
-      }
-      if (!platform::isMoveOrDeleteKey(key->key()) && !platform::isOneDigit(key->text())) return true;
-    } else if (auto* button = qobject_cast<QPushButton*>(watched); button && platform::isEnterKey(key->key())) {
+    if (auto* button = qobject_cast<QPushButton*>(watched); button && platform::isEnterKey(key->key())) {
       // Enter on a focused button presses it (the buttons are never the window's default).
       button->click();
       return true;

@@ -19,6 +19,7 @@
 #include "kit/list_print.h"
 #include "kit/messages.h"
 #include "kit/search_window.h"
+#include "kit/year_menu.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/edits.h"
@@ -204,12 +205,10 @@ void SummaryMenu::buildControls() {
 
   // The year, then the two filters, on one row.
   caption(QStringLiteral("titAnno"), QStringLiteral("Anno:"), 204, 208, 80);
-  txtAnno = new platform::FilteredEdit(pan, QStringLiteral("txtAnno"));
+  auto* year = new YearBox(pan, QStringLiteral("txtAnno"));
+  txtAnno = year;
   txtAnno->setFont(editFont);
   txtAnno->setGeometry(204, 230, 69, 26);
-  txtAnno->setInputLimit(4);
-  txtAnno->setInputFilter(platform::asciiDigitsOnly);
-  txtAnno->installEventFilter(this);
   connect(txtAnno, &QLineEdit::textChanged, this, &SummaryMenu::copyYear);
 
   const SummaryFilter& plate = settings_.plate;
@@ -227,6 +226,7 @@ void SummaryMenu::buildControls() {
     });
   }
   plateEdit_ = plateEdit;
+  year->setEnterTarget(plateEdit_);
   impCliente = new platform::PictureButton(pan, QStringLiteral("impCliente"), QStringLiteral("◀"));
   impCliente->setGeometry(466, 232, 22, 22);
   impCliente->setToolTip(QStringLiteral("Importa la targa dal Parco Automezzi."));
@@ -293,6 +293,7 @@ void SummaryMenu::buildControls() {
   btnVisualizza = platform::pushButton(pan, QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza riepilogo"),
                                        QRect(753, 628, 211, 34));
   btnVisualizza->installEventFilter(this);
+  platform::clickOnEnter(btnVisualizza);
   connect(btnVisualizza, &QPushButton::clicked, this, &SummaryMenu::btnVisualizzaClick);
   connect(btnEsci, &QPushButton::clicked, this, &SummaryMenu::btnEsciClick);
   lblAttendere = namedLabel(pan, QStringLiteral("lblAttendere"), QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
@@ -351,7 +352,7 @@ void SummaryMenu::FormShow() {
     c->setCurrentIndex(-1);
     c->setEditText(QString());
   }
-  txtAnno->setText(QStringLiteral("%1").arg(platform::today().year(), 4, 10, QLatin1Char('0')));
+  static_cast<YearBox*>(txtAnno)->showCurrentYear();
   copyYear();
   lblAttendere->setVisible(false);
   plateEdit_->setFocus(Qt::OtherFocusReason);
@@ -445,20 +446,12 @@ bool SummaryMenu::eventFilter(QObject* watched, QEvent* event) {
     if (isEnter(key)) {
       auto* combo = qobject_cast<QComboBox*>(txtOther);
       QWidget* next = nullptr;
-      if (watched == txtAnno) next = plateEdit_;
-      else if (watched == plateEdit_) next = txtOther;
+      if (watched == plateEdit_) next = txtOther;
       else if (watched == txtOther || (combo && watched == combo->lineEdit())) next = txtGiornoInizio;
-      else if (watched == btnVisualizza) {
-        btnVisualizza->click();
-        return true;
-      }
       if (next) {
         next->setFocus(Qt::TabFocusReason);
         return true;
       }
-    } else if (watched == txtAnno) {
-      // The year takes digits and the keys that move or delete; nothing else.
-      if (!platform::isMoveOrDeleteKey(key->key()) && !platform::isOneDigit(key->text())) return true;
     }
   }
   return platform::Form::eventFilter(watched, event);

@@ -401,6 +401,28 @@ QString asciiDigitsOnly(const QString& text) {
 
 bool isEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
+namespace {
+class EnterClicks : public QObject {
+ public:
+  explicit EnterClicks(QPushButton* button) : QObject(button), button_(button) { button->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == button_ && event->type() == QEvent::KeyPress &&
+        isEnterKey(static_cast<QKeyEvent*>(event)->key())) {
+      button_->click();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QPushButton* button_;
+};
+}  // namespace
+
+void clickOnEnter(QPushButton* button) { new EnterClicks(button); }
+
 void centreIn(QWidget* child, const QSize& area) {
   const QSize free = area - child->size();
   child->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));

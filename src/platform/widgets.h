@@ -140,6 +140,10 @@ class ListOnlyCombo : public QComboBox {
 QPushButton* pushButton(QWidget* parent, const QString& name, const QString& text,
                         const QRect& geometry = QRect());
 
+// Enter on `button` while it has the focus presses it, as Space does (our buttons are
+// never a window's default, so Enter alone would not).
+void clickOnEnter(QPushButton* button);
+
 // A label with `text` at `geometry`, named `name` (unnamed when it is empty).
 QLabel* namedLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry);
 // The colour of a widget's text (its palette's window text).

@@ -1,7 +1,10 @@
 // The canvas prints: the question, the copies prompt, the print dialog and one
 // document per copy; and the card drawn on the page at 1200 dpi.
+#include <QCheckBox>
 #include <QFile>
 #include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
@@ -254,6 +257,41 @@ TEST(CanvasCard, OneCopyIsOnePdfPageWithTheCardsTexts) {
   EXPECT_TRUE(lines[3].simplified() == QStringLiteral("Tre: terzo")) << lines[3].toStdString();
   EXPECT_TRUE(lines[4].trimmed().startsWith(QStringLiteral("Stampa eseguita in data 05/03/2024 alle ore ")))
       << lines[4].toStdString();
+}
+
+// A card's rows read from its controls as the framed card print reads them: a control's
+// trimmed text, several composed (a separator printed even beside an empty text), a
+// label, a check box as the flag it stores.
+TEST(CanvasCard, RowsComeFromTheCardsControlsLikeTheFramedPrintsRows) {
+  QWidget card;
+  auto add = [&card](auto* control, const char* name) {
+    control->setParent(&card);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+  };
+  add(new QLineEdit(QStringLiteral(" 05 ")), "txtGiorno");
+  add(new QLineEdit(QStringLiteral("Marzo")), "txtMese");
+  add(new QLabel(QStringLiteral("2023")), "lblAnno");
+  add(new QLineEdit(QStringLiteral("Rossi ")), "txtPagatore");
+  add(new QLineEdit(), "txtRecPagatore");
+  add(new QCheckBox(QStringLiteral("Saldato")), "chkSaldato");
+  const kit::CardPrintRow rows[] = {
+      {.caption = "Data saldo:", .memo = "txtGiorno", .value = "{txtGiorno} {txtMese} {lblAnno}"},
+      {.caption = "Pagatore:", .memo = "txtPagatore", .value = "{txtPagatore}  Tel. {txtRecPagatore}"},
+      {.caption = "Pagamento saldato:", .memo = "chkSaldato"},
+  };
+  kit::CanvasCard printed = kit::canvasCard(&card, QStringLiteral("SCHEDA"), rows);
+  EXPECT_EQ(printed.title, "SCHEDA");
+  ASSERT_EQ(printed.rows.size(), 3u);
+  EXPECT_EQ(printed.rows[0].label, "Data saldo:");
+  EXPECT_EQ(printed.rows[0].value, "05 Marzo 2023");
+  EXPECT_EQ(printed.rows[1].value, "Rossi  Tel. ");
+  EXPECT_EQ(printed.rows[2].value, "No");
+  card.findChild<QCheckBox*>("chkSaldato")->setChecked(true);
+  EXPECT_EQ(kit::canvasCard(&card, QString(), rows).rows[2].value, QString::fromUtf8("Sì"));
+
+  const kit::CardPrintRow missing[] = {{.caption = "Note:", .memo = "txtNote"}};
+  EXPECT_THROW(kit::canvasCard(&card, QString(), missing), platform::report::ReportError);
 }
 
 }  // namespace
