@@ -4,9 +4,13 @@
 
 // Each long-lived window's header; a window joins the program by being listed here
 // and in createWindows().
+#include "costs/frm_menu_riep_spese.h"
+#include "costs/frm_stat_costi.h"
 #include "drivers/frm_anagrafica.h"
+#include "gate/frm_statistiche.h"
 #include "maintenance/frm_chilometrico.h"
 #include "maintenance/frm_scadenzario.h"
+#include "planner/frm_planning.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
@@ -40,17 +44,17 @@ void App::createWindows() {
   create(frmMenuScadenze);      // 27 upcoming vehicle deadlines (app 03)
   // create(frmMenuRegistro);   // 32 gate register menu (app 05)
   // create(frmRegistro);       // 33 gate card
-  // create(frmStatistiche);    // 34 monthly transit chart
+  create(frmStatistiche);       // 34 monthly transit chart
   create(frmScadenzario);       // 41 maintenance schedule (app 07)
   create(frmChilometrico);      // 50 mileage schedule card (app 08)
   create(frmServizi);           // 56 trip card (app 09)
   create(frmMenuRiepCosti);     // 62 fuel and distance summary (app 10)
   // create(frmMenuCosti);      // 64 cost menu (app 04)
   // create(frmCosti);          // 65 cost card
-  // create(frmMenuRiepSpese);  // 66 cost summary selection
-  // create(frmStatCosti);      // 67 monthly cost chart
+  create(frmMenuRiepSpese);     // 66 cost summary selection
+  create(frmStatCosti);         // 67 monthly cost chart
   // create(frmMenuDisponibili);// 72 booking planner menu (app 06)
-  // create(frmPlanning);       // 73 booking board
+  create(frmPlanning);          // 73 booking board
 }
 
 const QStringList& App::longLivedClasses() {

@@ -60,6 +60,7 @@ Archive::Archive(const std::string& path, std::size_t recordSize) : recordSize_(
     // Only a missing file is created; O_EXCL keeps us from ever clobbering one.
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd_ >= 0) {
+      created_ = true;
       // Its name is on the disk too, so the records about to be written into it
       // cannot be lost with it in a power cut.
       syncFolderOf(path);
@@ -177,10 +178,23 @@ void Archive::write(const std::uint8_t* data) {
       [[maybe_unused]] const int rc = ::ftruncate(fd_, static_cast<off_t>(size));
     }
     [[maybe_unused]] const int rc = ::fdatasync(fd_);
+    // A file this archive created for records that could not be written goes again:
+    // the folder is as it was (a full disk leaves no empty archive behind).
+    if (created_ && size == 0) removeCreatedFile();
     errno = failure;
     throw ArchiveError(describe("cannot write", path_));
   }
+  created_ = false;  // it holds a record now: it stays
   ++position_;
+}
+
+void Archive::removeCreatedFile() {
+  created_ = false;
+  // Only the file this archive opened: never another that took its name meanwhile.
+  struct stat mine {}, named {};
+  if (::fstat(fd_, &mine) != 0 || ::stat(path_.c_str(), &named) != 0) return;
+  if (mine.st_dev != named.st_dev || mine.st_ino != named.st_ino || named.st_size != 0) return;
+  if (::unlink(path_.c_str()) == 0) syncFolderOf(path_);
 }
 
 void Archive::read(RecordBuffer& buffer) {

@@ -50,7 +50,8 @@ class Archive {
   // past that throws) and flushes them to the disk (fdatasync) before returning, so a
   // record reported saved survives a power cut. A failed write or flush throws after
   // putting back what was there, so no record is left half-written and a failed
-  // append leaves the file as it was.
+  // append leaves the file as it was; when this archive created the file and no record
+  // ever reached it, the file is removed, so the folder is as it was.
   void write(const std::uint8_t* data);
   void write(const RecordBuffer& buffer);
   void close();
@@ -60,8 +61,11 @@ class Archive {
   friend class ArchiveRecords;
   int fd_ = -1;
   std::size_t recordSize_;
+  void removeCreatedFile();
+
   std::size_t position_ = 0;
   std::string path_;
+  bool created_ = false;  // created by this archive and still without a record
 };
 
 // The records of an archive read again later, by index, from the file the archive has

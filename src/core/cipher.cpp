@@ -13,7 +13,7 @@ std::uint16_t NextKey(std::uint16_t key, std::uint8_t cipherByte) {
   return static_cast<std::uint16_t>((static_cast<std::uint32_t>(cipherByte + key) * kMultiplier + kIncrement) & 0xFFFFu);
 }
 
-int HexValue(char16_t c) {
+int hexValue(char16_t c) {
   if (c >= u'0' && c <= u'9') return c - u'0';
   if (c >= u'A' && c <= u'F') return c - u'A' + 10;
   if (c >= u'a' && c <= u'f') return c - u'a' + 10;
@@ -42,8 +42,8 @@ Text DecryptText(TextView cipher) {
   // gives no result at all.
   std::string bytes(n, '\0');
   for (std::size_t i = 0; i < n; ++i) {
-    int hi = HexValue(cipher[2 * i]);
-    int lo = HexValue(cipher[2 * i + 1]);
+    int hi = hexValue(cipher[2 * i]);
+    int lo = hexValue(cipher[2 * i + 1]);
     if (hi < 0 || lo < 0)
       throw CipherError("'" + toUtf8(cipher.substr(2 * i, 2)) + "' is not a valid hexadecimal value");
     bytes[i] = static_cast<char>(hi * 16 + lo);

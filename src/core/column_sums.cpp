@@ -1,5 +1,7 @@
 #include "core/column_sums.h"
 
+#include <cmath>
+
 namespace core {
 
 ColumnSum sumColumn(const std::vector<Text>& texts, TotalForm form) {
@@ -9,7 +11,8 @@ ColumnSum sumColumn(const std::vector<Text>& texts, TotalForm form) {
   double sum = 0;
   for (const Text& text : texts) {
     const auto value = parseDecimal(text);  // nothing for an empty text too
-    if (value) {
+    // A number that would take the sum past what a double holds counts as no number.
+    if (value && std::isfinite(sum + *value)) {
       sum += *value;
       result.texts.push_back(text);
     } else {

@@ -17,7 +17,9 @@ struct ColumnSum {
 // Sums a column of typed numbers (decimal comma), in order, in double precision. An
 // empty text (trimmed) becomes the zero of the form ("0", "0,00") and adds nothing;
 // a text that is not a number becomes that zero too and adds nothing, while every
-// other text stays as it is and is added: one bad text never costs the others.
+// other text stays as it is and is added: one bad text never costs the others. A
+// number that would make the sum too large for a double ("1e308" twice) is treated as
+// a text that is not a number, so the total is always the sum of the texts shown.
 ColumnSum sumColumn(const std::vector<Text>& texts, TotalForm form);
 
 struct ReadingDifference {

@@ -22,6 +22,13 @@ bool isYearText(TextView text) {
   return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
 }
 
+Text yearText(int year) {
+  Text out(4, u'0');
+  int rest = year < 0 ? 0 : year;
+  for (std::size_t i = 4; i-- > 0; rest /= 10) out[i] = char16_t(u'0' + rest % 10);
+  return out;
+}
+
 Text safeFileNamePart(TextView text) {
   Text out(text);
   for (char16_t& c : out)

@@ -9,6 +9,10 @@ namespace core {
 // Exactly four ASCII digits ("2024"); nothing is trimmed, so " 2024" is no year, nor is
 // "２０２４" (full-width digits) or "+202".
 bool isYearText(TextView text);
+// A year as the year boxes show it: four digits, with leading zeros ("0987").
+Text yearText(int year);
+// What a window says when a typed year is not one (the focus goes back to the year).
+inline constexpr TextView kYearWarning = u"Attenzione: indicare l'anno solare utilizzando quattro cifre.";
 
 // `text` made fit to be one part of a file name in a given folder: the characters a file
 // name cannot hold (\ / : * ? " < > |) and the control characters (U+0000 to U+001F,

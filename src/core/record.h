@@ -25,6 +25,15 @@ constexpr std::size_t recordSize(const std::array<FieldDef, N>& fields) {
   return size;
 }
 
+// The width of the field `name` of a record type's table, at compile time: a misspelt
+// name does not build.
+template <std::size_t N>
+consteval int fieldWidth(const std::array<FieldDef, N>& fields, std::string_view name) {
+  for (const FieldDef& f : fields)
+    if (f.name == name) return f.width;
+  throw "no such field";
+}
+
 // A record type's fields with their computed offsets.
 class RecordLayout {
  public:

@@ -1,5 +1,7 @@
 #include "core/summary.h"
 
+#include <cmath>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -7,6 +9,7 @@
 #include <utility>
 
 #include "core/archive.h"
+#include "core/file_names.h"
 
 namespace core {
 
@@ -15,10 +18,6 @@ namespace core {
 namespace {
 
 constexpr TextView kBreak = u"\n\r\n\r";
-
-bool isFourAsciiDigits(TextView text) {
-  return text.size() == 4 && IsAllDigits(text);
-}
 
 SummaryCheck fail(SummaryCheck check, Text message, BoxKind kind, SummaryField focus) {
   check.ok = false;
@@ -38,9 +37,7 @@ Text missingDate(TextView date, TextView which) {
 SummaryCheck checkSummaryEntries(const SummaryEntries& e) {
   SummaryCheck check;  // both date texts start empty
   // A year is four ASCII digits: anything else could not name a year, nor a file.
-  if (!isFourAsciiDigits(e.year))
-    return fail(check, u"Attenzione: indicare l'anno solare utilizzando quattro cifre.", BoxKind::Warning,
-                SummaryField::Year);
+  if (!isYearText(e.year)) return fail(check, Text(kYearWarning), BoxKind::Warning, SummaryField::Year);
   struct Required {
     const Text& text;
     const char16_t* message;
@@ -95,6 +92,38 @@ namespace {
 // date and a few numbers from every record without copying or converting it.
 std::string_view trimmedField(const std::uint8_t* record, const RecordLayout& layout, std::size_t field) {
   return trimBytes(storedFieldBytes(record, layout, field));
+}
+
+// Adds the numbers of the records listed, `sums.size()` per record in file order, to
+// `sums`. A record whose numbers would make a total too large for a double is left
+// out like a record whose number does not convert: the returned flags mark those
+// records (empty when there are none).
+std::vector<bool> addFinitely(std::vector<double>& sums, const std::vector<double>& values) {
+  std::vector<bool> dropped;
+  const std::size_t n = sums.size();
+  if (n == 0) return dropped;
+  const std::size_t records = values.size() / n;
+  for (std::size_t r = 0; r < records; ++r) {
+    const double* v = &values[r * n];
+    bool finite = true;
+    for (std::size_t i = 0; i < n && finite; ++i) finite = std::isfinite(sums[i] + v[i]);
+    if (finite) {
+      for (std::size_t i = 0; i < n; ++i) sums[i] += v[i];
+    } else {
+      dropped.resize(records);
+      dropped[r] = true;
+    }
+  }
+  return dropped;
+}
+
+// The lines of `lines` whose flag in `dropped` is not set, in their order.
+LineList withoutLines(const LineList& lines, const std::vector<bool>& dropped) {
+  LineList kept;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (!dropped[i]) kept.add(lines[i]);
+  }
+  return kept;
 }
 
 }  // namespace
@@ -152,8 +181,8 @@ SummaryResult scanSummary(Archive& archive, const SummaryFields& summary, const 
   });
   const std::size_t upTo = failed.failure ? failed.part + 1 : parts.size();
   for (std::size_t p = 0; p < upTo; ++p) {
-    const std::vector<double>& values = found[p].values;
-    for (std::size_t k = 0; k < values.size(); ++k) result.sums[k % summary.sums.size()] += values[k];
+    const std::vector<bool> dropped = addFinitely(result.sums, found[p].values);
+    if (!dropped.empty()) found[p].lines = withoutLines(found[p].lines, dropped);
     if (p == 0) result.lines = std::move(found[p].lines);
     else result.lines.append(std::move(found[p].lines));
   }

@@ -83,7 +83,8 @@ struct SummaryResult {
 // as typed, A-Z folded, blank-only filters neither count nor match) and whose date lies
 // in [start, end], both ends included. A record whose date or one of whose summed
 // numbers does not convert is left out whole, and the scan goes on, so the totals are
-// always those of the lines listed. Sums are double precision, added in file order.
+// always those of the lines listed; so is one whose numbers would make a total too
+// large for a double (which would show as 0). Sums are double precision, added in file order.
 // A failure to read throws ArchiveError.
 SummaryResult scanSummary(Archive& archive, const SummaryFields& summary, const std::vector<Text>& filters,
                           const Date& start, const Date& end);

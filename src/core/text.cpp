@@ -271,17 +271,16 @@ Text fromUtf8(std::string_view s) {
 
 // ---- Months, composed dates, kilometres ---------------------------------------------
 
-namespace {
-constexpr TextView kMonthNames[12] = {u"Gennaio", u"Febbraio", u"Marzo",     u"Aprile",   u"Maggio",   u"Giugno",
-                                      u"Luglio",  u"Agosto",   u"Settembre", u"Ottobre", u"Novembre", u"Dicembre"};
-}  // namespace
-
-TextView monthName(int month) { return month >= 1 && month <= 12 ? kMonthNames[month - 1] : TextView(); }
+Text monthName(int month) {
+  if (month < 1 || month > 12) return Text();
+  const std::string_view name = kMonthNames[static_cast<std::size_t>(month - 1)];
+  return Text(name.begin(), name.end());  // ASCII
+}
 
 std::optional<int> monthNumber(TextView name) {
   const Text wanted = lowerAZ(trim(name));
   for (int m = 1; m <= 12; ++m) {
-    if (lowerAZ(kMonthNames[m - 1]) == wanted) return m;
+    if (lowerAZ(monthName(m)) == wanted) return m;
   }
   return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Text and number routines shared by every window. Texts are UTF-16 code units,
 // positions 1-based, as the windows see them.
+#include <array>
 #include <cstdint>
 #include <compare>
 #include <optional>
@@ -74,9 +75,13 @@ Text fromUtf8(std::string_view text);
 
 // ---- Months, composed dates, kilometres ---------------------------------------------
 
-// The month names as the month combos list them, "Gennaio" (1) to "Dicembre" (12);
-// empty for a number outside 1..12.
-TextView monthName(int month);
+// The month names as the month combos list them, "Gennaio" (1) to "Dicembre" (12), in
+// ASCII, so that the combos' item lists are this very table.
+inline constexpr std::array<const char*, 12> kMonthNames = {"Gennaio", "Febbraio", "Marzo",     "Aprile",
+                                                            "Maggio",  "Giugno",   "Luglio",    "Agosto",
+                                                            "Settembre", "Ottobre", "Novembre", "Dicembre"};
+// The name of month 1..12; empty for a number outside 1..12.
+Text monthName(int month);
 // The number 1..12 of a month name, compared trimmed with A-Z folded ("gennaio",
 // " MARZO " and "Dicembre" are months); nothing for any other text.
 std::optional<int> monthNumber(TextView name);

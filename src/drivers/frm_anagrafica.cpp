@@ -38,13 +38,6 @@ namespace {
 constexpr int kWidth = 1016;
 constexpr int kHeight = 713;
 
-// Each edit takes as many characters as its field holds.
-consteval int width(std::string_view field) {
-  for (const core::FieldDef& f : DriverRecord::fields)
-    if (f.name == field) return f.width;
-  throw std::logic_error("no such driver field");  // at compile time: a misspelt field does not build
-}
-
 // The province codes, a help for typing: any code of up to two characters is kept.
 constexpr const char* kProvinces[] = {
     "AG", "AL", "AN", "AO", "AP", "AQ", "AR", "AT", "AV", "BA", "BG", "BI", "BL", "BN", "BO", "BR", "BS", "BT", "BZ",
@@ -56,115 +49,103 @@ constexpr const char* kProvinces[] = {
 };
 static_assert(std::size(kProvinces) == 112);
 
-// The 26 fields in record order: Enter moves along them and wraps from the notes to
-// the name; each shows the yellow highlight behind it while it has the focus.
-const kit::CardField kFields[DriverRecord::kEditCount] = {
-    {.control = "txtConducente", .field = "Conducente", .maxLength = width("Conducente"), .next = "txtPatenti",
-     .mark = kit::highlight("effConducente")},
-    {.control = "txtPatenti", .field = "Patenti", .maxLength = width("Patenti"), .next = "txtRecapito",
-     .mark = kit::highlight("effPatenti")},
-    {.control = "txtRecapito", .field = "Recapito", .maxLength = width("Recapito"), .next = "txtVia",
-     .mark = kit::highlight("effRecapito")},
-    {.control = "txtVia", .field = "Via", .maxLength = width("Via"), .next = "txtCap", .mark = kit::highlight("effVia")},
-    {.control = "txtCap", .field = "Cap", .maxLength = width("Cap"), .next = "txtCitta", .mark = kit::highlight("effCap")},
-    {.control = "txtCitta", .field = "Citta", .maxLength = width("Citta"), .next = "txtProv",
-     .mark = kit::highlight("effCitta")},
-    {.control = "txtProv", .field = "Prov", .maxLength = width("Prov"), .next = "txtCompensi",
-     .typing = kit::Typing::TrimUpper, .leave = kit::trimmedUpper, .mark = kit::highlight("effProv"),
-     .widget = kit::Widget::Combo, .items = kProvinces},
-    {.control = "txtCompensi", .field = "Compensi", .maxLength = width("Compensi"), .next = "txtTelCasa",
-     .mark = kit::highlight("effCompensi")},
-    {.control = "txtTelCasa", .field = "TelCasa", .maxLength = width("TelCasa"), .next = "txtTelUff",
-     .mark = kit::highlight("effTelCasa")},
-    {.control = "txtTelUff", .field = "TelUff", .maxLength = width("TelUff"), .next = "txtTelCel",
-     .mark = kit::highlight("effTelUff")},
-    {.control = "txtTelCel", .field = "TelCel", .maxLength = width("TelCel"), .next = "txtFax",
-     .mark = kit::highlight("effTelCel")},
-    {.control = "txtFax", .field = "Fax", .maxLength = width("Fax"), .next = "txtEmail", .typing = kit::Typing::Trim,
-     .mark = kit::highlight("effFax")},
-    {.control = "txtEmail", .field = "Email", .maxLength = width("Email"), .next = "txtCodFisc",
-     .typing = kit::Typing::Trim, .mark = kit::highlight("effEmail")},
-    {.control = "txtCodFisc", .field = "CodFisc", .maxLength = width("CodFisc"), .next = "txtCarta",
-     .typing = kit::Typing::TrimUpper, .mark = kit::highlight("effCodFisc")},
-    {.control = "txtCarta", .field = "Carta", .maxLength = width("Carta"), .next = "txtScadeCarta",
-     .keys = kit::Keys::Digits, .mark = kit::highlight("effCarta")},
-    {.control = "txtScadeCarta", .field = "ScadeCarta", .maxLength = width("ScadeCarta"), .next = "txtPartitaIva",
-     .mark = kit::highlight("effScadeCarta")},
-    {.control = "txtPartitaIva", .field = "PartitaIva", .maxLength = width("PartitaIva"), .next = "txtIban",
-     .keys = kit::Keys::Digits, .leave = kit::emptyUnlessDigits, .mark = kit::highlight("effPartitaIva")},
-    {.control = "txtIban", .field = "Iban", .maxLength = width("Iban"), .next = "txtVeicolo",
-     .typing = kit::Typing::TrimUpper, .mark = kit::highlight("effIban")},
-    {.control = "txtVeicolo", .field = "Veicolo", .maxLength = width("Veicolo"), .next = "txtMarca",
-     .mark = kit::highlight("effVeicolo")},
-    {.control = "txtMarca", .field = "Marca", .maxLength = width("Marca"), .next = "txtModello",
-     .mark = kit::highlight("effMarca")},
-    {.control = "txtModello", .field = "Modello", .maxLength = width("Modello"), .next = "txtColore",
-     .mark = kit::highlight("effModello")},
-    {.control = "txtColore", .field = "Colore", .maxLength = width("Colore"), .next = "txtAlimentazione",
-     .mark = kit::highlight("effColore")},
-    {.control = "txtAlimentazione", .field = "Alimentazione", .maxLength = width("Alimentazione"), .next = "txtTarga",
-     .mark = kit::highlight("effAlimentazione")},
-    {.control = "txtTarga", .field = "Targa", .maxLength = width("Targa"), .next = "txtProgramma",
-     .typing = kit::Typing::TrimUpper, .mark = kit::highlight("effTarga")},
-    {.control = "txtProgramma", .field = "Programma", .maxLength = width("Programma"), .next = "txtNote",
-     .mark = kit::highlight("effProgramma")},
-    {.control = "txtNote", .field = "Note", .maxLength = width("Note"), .next = "txtConducente",
-     .mark = kit::highlight("effNote")},
-};
+using T = TfrmAnagrafica;
 
-// ---- layout ----------------------------------------------------------------------
-
+// Five sections stacked down the left of the card, each with its title and rows of
+// fields, a caption above each field; a section is as high as its rows.
 constexpr int kCaptionHeight = 16;
 constexpr int kEditHeight = 24;
 constexpr int kRowHeight = kCaptionHeight + kEditHeight + 4;
 constexpr int kSectionTitle = 20;
-constexpr int kGap = 16;
-constexpr int kButtonSide = 26;  // a checker or mail picture beside its edit
-
-// One control in a row of a section: its caption above it, its width, and the
-// picture beside it that checks or uses its value.
-struct Place {
-  const char* control;
-  const char* caption;
-  int width;
-  const char* button = nullptr;
-};
-
-struct Section {
-  const char* name;   // grp...
-  const char* title;
-  std::vector<std::vector<Place>> rows;
-};
-
-const std::vector<Section>& sections() {
-  static const std::vector<Section> s = {
-      {"grpAnagrafica",
-       "Dati anagrafici",
-       {{{"txtConducente", "Cognome e nome:", 352}, {"txtPatenti", "Patenti di guida:", 352}},
-        {{"txtRecapito", "Recapito preferenziale:", 230}, {"txtVia", "Via / Piazza e numero civico:", 474}},
-        {{"txtCap", "CAP:", 90}, {"txtCitta", "Città:", 250}, {"txtProv", "Prov.", 66},
-         {"txtCompensi", "Compensi pattuiti:", 266}}}},
-      {"grpRecapiti",
-       "Recapiti",
-       {{{"txtTelCasa", "Tel. casa:", 224}, {"txtTelUff", "Tel. ufficio:", 224}, {"txtTelCel", "Tel. cellulare:", 224}},
-        {{"txtFax", "PEC:", 330}, {"txtEmail", "E-mail:", 330, "btnEmail"}}}},
-      {"grpCodici",
-       "Codici e pagamenti",
-       {{{"txtCodFisc", "Codice fiscale:", 200, "btnCodFisc"},
-         {"txtCarta", "Carta di credito n.", 240, "btnCarta"},
-         {"txtScadeCarta", "Scadenza:", 186}},
-        {{"txtPartitaIva", "Partita IVA:", 200, "btnPartitaIva"}, {"txtIban", "IBAN:", 330, "btnIban"}}}},
-      {"grpVeicolo",
-       "Veicolo assegnato",
-       {{{"txtVeicolo", "Tipo veicolo assegnato:", 224}, {"txtMarca", "Marca:", 224}, {"txtModello", "Modello:", 224}},
-        {{"txtColore", "Colore:", 224}, {"txtAlimentazione", "Alimentazione:", 224}, {"txtTarga", "Targa:", 224}}}},
-      {"grpDisponibilita",
-       "Disponibilità",
-       {{{"txtProgramma", "Programma ferie:", 460}, {"chkFerie", "", 110}, {"chkTrasferte", "", 120}},
-        {{"txtNote", "Note:", 720}}}},
-  };
-  return s;
+constexpr int sectionHeight(int rows) { return kSectionTitle + 4 + rows * kRowHeight; }
+constexpr int kSectionTop[] = {58, 58 + sectionHeight(3) + 4, 58 + sectionHeight(3) + sectionHeight(2) + 8,
+                               58 + sectionHeight(3) + 2 * sectionHeight(2) + 12,
+                               58 + sectionHeight(3) + 3 * sectionHeight(2) + 16};
+kit::CardSection section(const char* name, const char* title, int index, int rows) {
+  return {.name = name, .at = {10, kSectionTop[index], 780, sectionHeight(rows)}, .title = title, .titleTop = 1,
+          .titleHeight = 18};
 }
+const kit::CardSection kSections[] = {
+    section("grpAnagrafica", "Dati anagrafici", 0, 3), section("grpRecapiti", "Recapiti", 1, 2),
+    section("grpCodici", "Codici e pagamenti", 2, 2), section("grpVeicolo", "Veicolo assegnato", 3, 2),
+    section("grpDisponibilita", "Disponibilità", 4, 2),
+};
+
+// A field at `x` on a row of its section, `width` wide, its caption above it. Along a
+// row the fields stand 16 pixels apart, 46 where a checker's picture sits between them.
+kit::Place at(const char* section, int row, int x, int width, const char* caption) {
+  const int y = kSectionTitle + row * kRowHeight;
+  return {.section = section, .at = {x, y + kCaptionHeight, width, kEditHeight},
+          .caption = {caption, {x, y, width, kCaptionHeight}, Qt::AlignLeft | Qt::AlignVCenter}};
+}
+
+kit::CardField field(const char* control, kit::MemberSlot member, std::string_view field, kit::Place place,
+                     kit::Typing typing = kit::Typing::None) {
+  return {.control = control, .member = member, .field = field, .typing = typing, .mark = kit::highlight(),
+          .place = place};
+}
+kit::CardField flag(const char* control, kit::MemberSlot member, std::string_view field, const char* text,
+                    const char* hint, int x, int width) {
+  return {.control = control, .member = member, .field = field, .hint = hint, .widget = kit::Widget::Check,
+          .text = text,
+          .place = {.section = "grpDisponibilita", .at = {x, kSectionTitle + kCaptionHeight, width, kEditHeight}}};
+}
+
+// The fields in record order, each with the yellow highlight behind it while it has the
+// focus; Enter moves along them and wraps from the notes to the name. Tab takes "In
+// ferie" before the notes and "Sì trasferte" last.
+const std::vector<kit::CardField> kFields = kit::joinRows({
+    std::initializer_list<kit::CardField>{
+        field("txtConducente", kit::member<&T::txtConducente>, "Conducente",
+              at("grpAnagrafica", 0, 12, 352, "Cognome e nome:")),
+        field("txtPatenti", kit::member<&T::txtPatenti>, "Patenti",
+              at("grpAnagrafica", 0, 380, 352, "Patenti di guida:")),
+        field("txtRecapito", kit::member<&T::txtRecapito>, "Recapito",
+              at("grpAnagrafica", 1, 12, 230, "Recapito preferenziale:")),
+        field("txtVia", kit::member<&T::txtVia>, "Via",
+              at("grpAnagrafica", 1, 258, 474, "Via / Piazza e numero civico:")),
+        field("txtCap", kit::member<&T::txtCap>, "Cap", at("grpAnagrafica", 2, 12, 90, "CAP:")),
+        field("txtCitta", kit::member<&T::txtCitta>, "Citta", at("grpAnagrafica", 2, 118, 250, "Città:")),
+        // The province codes are a help for typing: any code of up to two characters is kept.
+        {.control = "txtProv", .member = kit::member<&T::txtProv>, .field = "Prov", .typing = kit::Typing::TrimUpper,
+         .leave = kit::trimmedUpper, .mark = kit::highlight(), .widget = kit::Widget::Combo, .items = kProvinces,
+         .place = at("grpAnagrafica", 2, 384, 66, "Prov.")},
+        field("txtCompensi", kit::member<&T::txtCompensi>, "Compensi",
+              at("grpAnagrafica", 2, 466, 266, "Compensi pattuiti:")),
+        field("txtTelCasa", kit::member<&T::txtTelCasa>, "TelCasa", at("grpRecapiti", 0, 12, 224, "Tel. casa:")),
+        field("txtTelUff", kit::member<&T::txtTelUff>, "TelUff", at("grpRecapiti", 0, 252, 224, "Tel. ufficio:")),
+        field("txtTelCel", kit::member<&T::txtTelCel>, "TelCel", at("grpRecapiti", 0, 492, 224, "Tel. cellulare:")),
+        field("txtFax", kit::member<&T::txtFax>, "Fax", at("grpRecapiti", 1, 12, 330, "PEC:"), kit::Typing::Trim),
+        field("txtEmail", kit::member<&T::txtEmail>, "Email", at("grpRecapiti", 1, 358, 330, "E-mail:"),
+              kit::Typing::Trim),
+        field("txtCodFisc", kit::member<&T::txtCodFisc>, "CodFisc", at("grpCodici", 0, 12, 200, "Codice fiscale:"),
+              kit::Typing::TrimUpper),
+        {.control = "txtCarta", .member = kit::member<&T::txtCarta>, .field = "Carta", .keys = kit::Keys::Digits,
+         .mark = kit::highlight(), .place = at("grpCodici", 0, 258, 240, "Carta di credito n.")},
+        field("txtScadeCarta", kit::member<&T::txtScadeCarta>, "ScadeCarta",
+              at("grpCodici", 0, 544, 186, "Scadenza:")),
+        {.control = "txtPartitaIva", .member = kit::member<&T::txtPartitaIva>, .field = "PartitaIva",
+         .keys = kit::Keys::Digits, .leave = kit::emptyUnlessDigits, .mark = kit::highlight(),
+         .place = at("grpCodici", 1, 12, 200, "Partita IVA:")},
+        field("txtIban", kit::member<&T::txtIban>, "Iban", at("grpCodici", 1, 258, 330, "IBAN:"),
+              kit::Typing::TrimUpper),
+    },
+    kit::vehicleRows<T>(kit::Typing::TrimUpper,
+                        {at("grpVeicolo", 0, 12, 224, "Tipo veicolo assegnato:"),
+                         at("grpVeicolo", 0, 252, 224, "Marca:"), at("grpVeicolo", 0, 492, 224, "Modello:"),
+                         at("grpVeicolo", 1, 12, 224, "Colore:"), at("grpVeicolo", 1, 252, 224, "Alimentazione:"),
+                         at("grpVeicolo", 1, 492, 224, "Targa:")}),
+    std::initializer_list<kit::CardField>{
+        field("txtProgramma", kit::member<&T::txtProgramma>, "Programma",
+              at("grpDisponibilita", 0, 12, 460, "Programma ferie:")),
+        flag("chkFerie", kit::member<&T::chkFerie>, "Ferie", "In ferie",
+             "Spunta questa casella per annotare che il conduttore è attualmente in ferie.", 488, 110),
+        field("txtNote", kit::member<&T::txtNote>, "Note", at("grpDisponibilita", 1, 12, 720, "Note:")),
+        flag("chkTrasferte", kit::member<&T::chkTrasferte>, "Trasferte", "Sì trasferte",
+             "Spunta questa casella per annotare che il conduttore è disposto ad effettuare lunghe trasferte.", 614,
+             120),
+    },
+});
 
 // A picture button of the card with its status hint and its handler.
 using CommandPicture = kit::CommandPicture<TfrmAnagrafica>;
@@ -206,98 +187,7 @@ void TfrmAnagrafica::buildControls() {
   auto addPicture = [this](QWidget* parent, const CommandPicture& c, const QRect& geometry) {
     kit::addPicture(*this, parent, c, geometry);
   };
-
-  // ---- the five sections, their fields in record order --------------------------
-  QFont editFont(kFieldFont);
-  editFont.setBold(true);
-  editFont.setPixelSize(13);
-  const CommandPicture checkers[] = {
-      {&TfrmAnagrafica::btnEmail, "btnEmail", "@", "Invia una e-mail all'indirizzo indicato.",
-       &TfrmAnagrafica::btnEmailClick},
-      {&TfrmAnagrafica::btnCodFisc, "btnCodFisc", "✓", "Controlla il codice fiscale.",
-       &TfrmAnagrafica::btnCodFiscClick},
-      {&TfrmAnagrafica::btnCarta, "btnCarta", "✓", "Controlla il numero di carta di credito.",
-       &TfrmAnagrafica::btnCartaClick},
-      {&TfrmAnagrafica::btnPartitaIva, "btnPartitaIva", "✓", "Controlla il numero di partita IVA.",
-       &TfrmAnagrafica::btnPartitaIvaClick},
-      {&TfrmAnagrafica::btnIban, "btnIban", "✓", "Controlla l'IBAN.", &TfrmAnagrafica::btnIbanClick},
-  };
-  QList<QWidget*> tabOrder;
-  int y = 58;
-  for (const Section& section : sections()) {
-    // A section's frame: the light panel with its title.
-    auto* frame = new kit::CardPanel(panContainer_, QString::fromLatin1(section.name));
-    frame->setTitle(QString::fromUtf8(section.title), 1, 18);
-    const int height = kSectionTitle + 4 + static_cast<int>(section.rows.size()) * kRowHeight;
-    frame->setGeometry(10, y, 780, height);
-    setHint(frame, QString());
-    int rowY = kSectionTitle;
-    for (const std::vector<Place>& row : section.rows) {
-      int x = 12;
-      for (const Place& place : row) {
-        const QString name = QString::fromLatin1(place.control);
-        if (name.startsWith(QLatin1String("chk"))) {
-          const bool ferie = name == QLatin1String("chkFerie");
-          auto* box = new QCheckBox(ferie ? QStringLiteral("In ferie") : QStringLiteral("Sì trasferte"), frame);
-          box->setObjectName(name);
-          box->setGeometry(x, rowY + kCaptionHeight, place.width, kEditHeight);
-          QFont bf = box->font();
-          bf.setBold(true);
-          box->setFont(bf);
-          setHint(box, ferie ? QStringLiteral("Spunta questa casella per annotare che il conduttore è attualmente in ferie.")
-                             : QStringLiteral("Spunta questa casella per annotare che il conduttore è disposto ad "
-                                              "effettuare lunghe trasferte."));
-          (ferie ? chkFerie : chkTrasferte) = box;
-          tabOrder << box;
-          x += place.width + kGap;
-          continue;
-        }
-        auto* caption = new QLabel(QString::fromUtf8(place.caption), frame);
-        caption->setGeometry(x, rowY, place.width, kCaptionHeight);
-        setHint(caption, QString());
-        QWidget* control = nullptr;
-        if (name == QLatin1String("txtProv")) {
-          txtProv = new QComboBox(frame);
-          txtProv->setObjectName(name);
-          control = txtProv;
-        } else {
-          control = new platform::FilteredEdit(frame, name);
-        }
-        control->setFont(editFont);
-        control->setGeometry(x, rowY + kCaptionHeight, place.width, kEditHeight);
-        tabOrder << control;
-        x += place.width;
-        if (place.button) {
-          for (const CommandPicture& c : checkers)
-            if (QLatin1String(c.name) == QLatin1String(place.button))
-              addPicture(frame, c, QRect(x + 4, rowY + kCaptionHeight, kButtonSide, kEditHeight));
-          x += kButtonSide + 4;
-        }
-        x += kGap;
-      }
-      rowY += kRowHeight;
-    }
-    y += height + 4;
-  }
-
-  // The fields in record order, for the typed members and for the table.
-  QLineEdit** editSlots[] = {
-      &txtConducente, &txtPatenti, &txtRecapito, &txtVia,   &txtCap,        &txtCitta,   nullptr,
-      &txtCompensi,   &txtTelCasa, &txtTelUff,   &txtTelCel, &txtFax,       &txtEmail,   &txtCodFisc,
-      &txtCarta,      &txtScadeCarta, &txtPartitaIva, &txtIban, &txtVeicolo, &txtMarca, &txtModello,
-      &txtColore,     &txtAlimentazione, &txtTarga, &txtProgramma, &txtNote,
-  };
-  static_assert(std::size(editSlots) == DriverRecord::kEditCount);
-  for (std::size_t i = 0; i < DriverRecord::kEditCount; ++i) {
-    QWidget* w = panContainer_->findChild<QWidget*>(QString::fromLatin1(kFields[i].control));
-    fields_[i] = w;
-    if (editSlots[i]) *editSlots[i] = qobject_cast<QLineEdit*>(w);
-  }
-
-  // Tab moves in record order, with "In ferie" before the notes and "Sì trasferte" last.
-  tabOrder.removeOne(chkTrasferte);
-  tabOrder << chkTrasferte;
-  for (int i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  kit::buildSections(*this, panContainer_, kSections);
 
   // The attachments travel in hidden labels.
   buildAttachmentLabels(panContainer_);
@@ -313,9 +203,10 @@ void TfrmAnagrafica::buildControls() {
       {&TfrmAnagrafica::cmdSalva, "cmdSalva", "Salva", "Salva la scheda corrente in archivio.",
        &TfrmAnagrafica::cmdSalvaClick},
       {&TfrmAnagrafica::cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.", &TfrmAnagrafica::cmdTrovaClick},
-      {&TfrmAnagrafica::cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente.", &TfrmAnagrafica::cmdStampaClick},
-      {&TfrmAnagrafica::cmdEsporta, "cmdEsporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.",
-       &TfrmAnagrafica::cmdEsportaClick},
+      {&TfrmAnagrafica::cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente.",
+       &TfrmAnagrafica::cmdStampaClick},
+      {&TfrmAnagrafica::cmdEsporta, "cmdEsporta", "Esporta",
+       "Esporta le schede in archivio in un file di Microsoft Excel.", &TfrmAnagrafica::cmdEsportaClick},
       {&TfrmAnagrafica::cmdFerie, "cmdFerie", "In ferie", "Visualizza l'elenco dei conduttori attualmente in ferie.",
        &TfrmAnagrafica::cmdFerieClick},
       {&TfrmAnagrafica::cmdServizio, "cmdServizio", "In servizio",
@@ -324,7 +215,8 @@ void TfrmAnagrafica::buildControls() {
        "Visualizza l'elenco dei conduttori disponibili per trasferte.", &TfrmAnagrafica::cmdTrasferteClick},
       {&TfrmAnagrafica::cmdGuida, "cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.",
        &TfrmAnagrafica::cmdGuidaClick},
-      {&TfrmAnagrafica::cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.", &TfrmAnagrafica::cmdEsciClick},
+      {&TfrmAnagrafica::cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.",
+       &TfrmAnagrafica::cmdEsciClick},
   };
   const int columnX = 804;
   const int columnW = kWidth - columnX - 10;
@@ -351,9 +243,34 @@ void TfrmAnagrafica::buildControls() {
 void TfrmAnagrafica::bindCard() {
   card_ = std::make_unique<kit::RecordCard>(*this, drivers::driverLayout(), lblPosizione);
   card_->setArchive(drivers::driverArchive());
-  cardFields_ = new kit::CardFields(*this, *card_, kFields);
-  card_->bind("Ferie", chkFerie);
-  card_->bind("Trasferte", chkTrasferte);
+  QFont editFont(kFieldFont);
+  editFont.setBold(true);
+  editFont.setPixelSize(13);
+  cardFields_ = new kit::CardFields(*this, *card_, kFields,
+                                    {.enterFollowsRows = true, .limitToFields = true, .font = editFont});
+  for (std::size_t i = 0, f = 0; i < cardFields_->size(); ++i) {
+    const kit::Widget kind = cardFields_->row(i).widget;
+    if (kind == kit::Widget::Edit || kind == kit::Widget::Combo) fields_.at(f++) = cardFields_->control(i);
+  }
+  for (QCheckBox* box : {chkFerie, chkTrasferte}) {
+    QFont bold = box->font();
+    bold.setBold(true);
+    box->setFont(bold);
+  }
+
+  // The checkers and the mail, each a picture at the right of its field.
+  const CommandPicture checkers[] = {
+      {&T::btnEmail, "btnEmail", "@", "Invia una e-mail all'indirizzo indicato.", &T::btnEmailClick},
+      {&T::btnCodFisc, "btnCodFisc", "✓", "Controlla il codice fiscale.", &T::btnCodFiscClick},
+      {&T::btnCarta, "btnCarta", "✓", "Controlla il numero di carta di credito.", &T::btnCartaClick},
+      {&T::btnPartitaIva, "btnPartitaIva", "✓", "Controlla il numero di partita IVA.", &T::btnPartitaIvaClick},
+      {&T::btnIban, "btnIban", "✓", "Controlla l'IBAN.", &T::btnIbanClick},
+  };
+  QLineEdit* besideOf[] = {txtEmail, txtCodFisc, txtCarta, txtPartitaIva, txtIban};
+  for (std::size_t i = 0; i < std::size(checkers); ++i) {
+    const QRect at = besideOf[i]->geometry();
+    kit::addPicture(*this, besideOf[i]->parentWidget(), checkers[i], QRect(at.right() + 5, at.y(), 26, at.height()));
+  }
   bindAttachments(*card_);
 
   card_->require(txtConducente,

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "kit/record_card.h"
+#include "platform/control_text.h"
 #include "platform/paths.h"
 #include "platform/qtext.h"
 
@@ -33,7 +33,7 @@ QString archivePath(const ArchiveSource& source) {
   if (!source.fileName.isEmpty()) return platform::exePath(source.fileName);
   // Only a full path is taken from a control: a control that is gone, empty or still
   // showing its design text names no archive, and nothing is opened or created.
-  const QString path = controlText(source.control);
+  const QString path = platform::controlText(source.control);
   if (!QDir::isAbsolutePath(path)) throw core::ArchiveError("no full archive path in the control: " + path.toStdString());
   return path;
 }

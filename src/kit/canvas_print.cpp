@@ -58,18 +58,33 @@ int printCopies(QWidget* window, const CanvasPrintSettings& settings, const Draw
   printer.setPageOrientation(settings.orientation);
   if (settings.dotsPerInch > 0) printer.setResolution(settings.dotsPerInch);
 
-  for (int i = 1; i <= documents; ++i) {
-    if (documentHook()) documentHook()(i, printer);
+  // One document holding `pages` copies, one a page; false once it has said why it failed.
+  auto printDocument = [&](int number, int pages) {
+    if (documentHook()) documentHook()(number, printer);
     QPainter painter;
     if (!painter.begin(&printer)) {
       platform::error(printerFailure(printer), window);
-      return i - 1;
+      return false;
     }
-    draw(painter);
+    for (int page = 1; page <= pages; ++page) {
+      if (page > 1 && !printer.newPage()) {
+        painter.end();
+        platform::error(printingFailed(printer), window);
+        return false;
+      }
+      draw(painter);
+    }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
       platform::error(printingFailed(printer), window);
-      return i - 1;
+      return false;
     }
+    return true;
+  };
+  // Printed into a file, the copies are the pages of that one file: a document per
+  // copy would write each over the last.
+  if (!printer.outputFileName().isEmpty()) return printDocument(1, documents) ? documents : 0;
+  for (int i = 1; i <= documents; ++i) {
+    if (!printDocument(i, 1)) return i - 1;
   }
   return documents;
 }
@@ -85,9 +100,12 @@ QFont canvasFont(int points, bool bold, bool underline) {
   return font;
 }
 
-QString canvasFooter(const QDateTime& at) {
-  return QStringLiteral("Stampa eseguita in data ") + platform::report::dateText(at.date()) +
-         QStringLiteral(" alle ore ") + platform::report::timeText(at.time());
+QString canvasFooter(const QDateTime& at) { return printedAtText(at); }
+
+CanvasCard canvasCard(const QWidget* card, const QString& title, std::span<const CardPrintRow> rows) {
+  CanvasCard out{title, {}};
+  for (const CardPrintRow& row : rows) out.rows.push_back({QString::fromUtf8(row.caption), cardValue(card, row)});
+  return out;
 }
 
 CanvasCardLayout layoutCanvasCard(const CanvasCard& card, const QString& footer, QPaintDevice& device) {

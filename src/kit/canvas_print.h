@@ -11,7 +11,9 @@
 //   4. n := the copies the dialog ends with; the printer's own copy count is set back
 //      to 1, so the printer never multiplies what is sent; resolution and orientation
 //      as the settings say;
-//   5. n separate documents, each begun, drawn by the callback and ended.
+//   5. n separate documents, each begun, drawn by the callback and ended; or, when the
+//      printer writes into a file, one document of n pages (n documents would each
+//      write over the last).
 //
 // Failures: digits too large for a number of copies show an error box and print
 // nothing; a printer that cannot start or finish a document shows an error box with
@@ -19,15 +21,18 @@
 // print dialog is not shown for it: Qt's print dialog cannot hold 0 copies.
 //
 // The canvas card is the drawing of the two card prints: a title, rows of a label and
-// a value, and the footer with the date and time of the print, on one page.
+// a value, and the footer with the date and time of the print, on one page. Its rows
+// are a table of kit::CardPrintRow, the rows of the framed card print.
 #include <QDateTime>
 #include <QFont>
 #include <QPageLayout>
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <span>
 #include <vector>
 
+#include "kit/card_print.h"
 #include "kit/messages.h"
 
 class QPaintDevice;
@@ -46,12 +51,14 @@ struct CanvasPrintSettings {
 // Draws one copy with `painter`, begun on the printer (a new document each time).
 using DrawCopy = std::function<void(QPainter& painter)>;
 
-// The whole sequence above. Returns the number of documents printed completely.
+// The whole sequence above. Returns the number of copies printed completely (into a
+// file: all of them or none).
 int printCopies(QWidget* window, const CanvasPrintSettings& settings, const DrawCopy& draw);
 
 // Seam for tests: runs just before each document is begun, with its 1-based number
 // and the printer (a test counts the documents and may send each into a file of its
-// own). Empty: none, the default.
+// own; the printer then stands for one that prints on paper, so that choice is made
+// before the hook runs). Empty: none, the default.
 using DocumentHook = std::function<void(int document, QPrinter& printer)>;
 void setDocumentHook(DocumentHook hook);
 
@@ -66,6 +73,12 @@ struct CanvasCard {
   QString title;
   std::vector<CanvasRow> rows;
 };
+
+// The canvas card of `card` as it stands: `title`, and per row its caption as the label
+// and its value read from the card as the framed card print reads it (cardValue: a
+// control's trimmed text, or several composed, "{txtMarca} {txtModello}"; a check box
+// "Sì" or "No"). Throws platform::report::ReportError for a control the card lacks.
+CanvasCard canvasCard(const QWidget* card, const QString& title, std::span<const CardPrintRow> rows);
 
 // One text of the card as drawn: left- and top-aligned in `rect`, black, Courier New.
 struct CanvasText {

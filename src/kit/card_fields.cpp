@@ -1,7 +1,10 @@
 #include "kit/card_fields.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -53,6 +56,13 @@ void applyTyping(QLineEdit* edit, Typing typing) {
 
 [[noreturn]] void misconfigured(const std::string& what) { throw std::logic_error("card fields: " + what); }
 
+// The name of a row's highlight rectangle.
+QString highlightName(const CardField& row) {
+  if (row.mark.eff) return QString::fromLatin1(row.mark.eff);
+  const QString control = QString::fromLatin1(row.control);
+  return QStringLiteral("eff") + (control.startsWith(QLatin1String("txt")) ? control.mid(3) : control);
+}
+
 OnNew onNewOf(const CardField& row) {
   return row.newText ? OnNew::set(QString::fromUtf8(row.newText)) : OnNew::empty();
 }
@@ -62,8 +72,6 @@ OnNew onNewOf(const CardField& row) {
 const std::array<const char*, 31> kDayItems = {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11",
                                                "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22",
                                                "23", "24", "25", "26", "27", "28", "29", "30", "31"};
-const std::array<const char*, 12> kMonthItems = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
-                                                 "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
 const std::array<const char*, 24> kHourItems = {"00", "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11",
                                                 "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22", "23"};
 const std::array<const char*, 60> kMinuteItems = {
@@ -104,76 +112,217 @@ QString admittedText(const CardField& row, const QString& incoming) {
 
 CardFields::CardFields(platform::Form& window, RecordCard& card, std::span<const CardField> rows, Settings settings)
     : QObject(&window), window_(&window), settings_(std::move(settings)) {
-  QWidget* parent = settings_.parent ? settings_.parent : &window;
+  QWidget* container = settings_.parent ? settings_.parent : &window;
   entries_.reserve(rows.size());
-  for (const CardField& row : rows) {
-    if (!row.control) misconfigured("a row without a control name");
-    if (row.widget == Widget::Combo) {
-      entries_.push_back(comboEntry(window, parent, row));
-      continue;
+  for (const CardField& given : rows) {
+    if (!given.control) misconfigured("a row without a control name");
+    CardField row = given;
+    if (settings_.limitToFields && row.maxLength == 0 && !row.field.empty())
+      row.maxLength = card.layout().field(card.layout().indexOf(row.field)).width;
+    QWidget* parent = container;
+    if (row.place.section) {
+      parent = window.findChild<QWidget*>(QString::fromLatin1(row.place.section));
+      if (!parent) misconfigured(std::string(row.control) + ": no section " + row.place.section);
     }
-    if (row.widget == Widget::ListOnly) {
-      entries_.push_back(listOnlyEntry(window, parent, row));
-      continue;
-    }
-    const QString name = QString::fromLatin1(row.control);
-    QWidget* found = window.findChild<QWidget*>(name);
-    auto* edit = qobject_cast<platform::FilteredEdit*>(found);
-    if (found && !edit) misconfigured(std::string(row.control) + " is not a FilteredEdit");
-    if (!edit) edit = new platform::FilteredEdit(parent, name);
-    entries_.push_back({row, edit, edit, nullptr});
+    entries_.push_back(entry(window, parent, row));
+    place(window, entries_.back());
+    if (row.member) row.member(&window, entries_.back().control);
   }
 
   for (Entry& entry : entries_) {
     const CardField& row = entry.row;
-    platform::FilteredEdit* edit = entry.edit;
-    if (row.next) {
+    if (row.next && *row.next) {
       entry.next = window.findChild<QWidget*>(QString::fromLatin1(row.next));
       if (!entry.next) misconfigured(std::string(row.control) + ": no control " + row.next);
     }
-    if (row.widget == Widget::ListOnly) {
-      installListOnly(window, card, entry);
-      continue;
-    }
-    if (row.calendarKey) {
-      if (!settings_.openCalendar) misconfigured(std::string(row.control) + ": a date edit without a calendar");
-      edit->setReadOnly(true);
-    }
-    if (row.readOnly) edit->setReadOnly(true);
-    edit->setInputLimit(row.maxLength);
-    edit->setInputFilter([row](const QString& incoming) { return admittedText(row, incoming); });
-    if (row.typing != Typing::None)
-      connect(edit, &QLineEdit::textEdited, this, [edit, typing = row.typing] { applyTyping(edit, typing); });
-    // TrimUpperOnKeyUp also runs at every key release (eventFilter).
-    switch (row.mark.kind) {
-      case FocusMark::Kind::None:
-        break;
-      case FocusMark::Kind::Painted:
-        platform::paintFocus(edit, row.mark.fill, row.mark.showsFocus);
-        break;
-      case FocusMark::Kind::Highlight:
-        platform::addFocusHighlight(entry.control, QString::fromLatin1(row.mark.eff));
-        break;
-    }
-    if (row.leave) {
-      // Left for another control of the window, even one focused by code behind a box;
-      // a combo is left as a whole.
-      platform::watchFocus(entry.control, [edit, leave = row.leave](bool focused) {
-        if (focused) return;
-        const QString text = edit->text();
-        const QString left = leave(text);
-        if (left != text) edit->setText(left);
-      });
-    }
     if (row.hint) window.setHint(entry.control, QString::fromUtf8(row.hint));
-    auto* combo = qobject_cast<QComboBox*>(entry.control);
-    if (!row.field.empty()) {
-      if (combo) card.bind(row.field, combo, onNewOf(row));
-      else card.bind(row.field, edit, onNewOf(row));
+    const OnNew onNew = row.keepOnNew ? OnNew::keep() : onNewOf(row);
+    switch (row.widget) {
+      case Widget::Edit:
+      case Widget::Combo:
+        installEdit(card, entry);
+        break;
+      case Widget::ListOnly:
+        installListOnly(card, entry);
+        break;
+      case Widget::Check:
+        if (!row.field.empty()) card.bind(row.field, static_cast<QCheckBox*>(entry.control), onNew);
+        break;
+      case Widget::Label:
+        if (!row.field.empty()) card.bind(row.field, static_cast<QLabel*>(entry.control), onNew);
+        break;
+      case Widget::Button:
+      case Widget::Other:
+        break;
     }
-    edit->installEventFilter(this);
-    if (combo) combo->installEventFilter(this);
   }
+  if (settings_.enterFollowsRows) chain();
+  orderTabs(window);
+}
+
+CardFields::Entry CardFields::entry(platform::Form& window, QWidget* parent, const CardField& row) {
+  const QString name = QString::fromLatin1(row.control);
+  QWidget* found = window.findChild<QWidget*>(name);
+  auto wrongKind = [&row](const char* kind) { misconfigured(std::string(row.control) + " is not " + kind); };
+  const QString text = row.text ? QString::fromUtf8(row.text) : QString();
+  switch (row.widget) {
+    case Widget::Combo:
+      return comboEntry(window, parent, row);
+    case Widget::ListOnly:
+      return listOnlyEntry(window, parent, row);
+    case Widget::Check: {
+      auto* box = qobject_cast<QCheckBox*>(found);
+      if (found && !box) wrongKind("a check box");
+      if (!box) {
+        box = new QCheckBox(text, parent);
+        box->setObjectName(name);
+      }
+      return {row, nullptr, box, nullptr};
+    }
+    case Widget::Label: {
+      auto* label = qobject_cast<QLabel*>(found);
+      if (found && !label) wrongKind("a label");
+      if (!label) {
+        label = platform::namedLabel(parent, name, text, QRect());
+        label->setVisible(!row.place.at.isEmpty());
+      }
+      return {row, nullptr, label, nullptr};
+    }
+    case Widget::Button: {
+      auto* button = qobject_cast<QPushButton*>(found);
+      if (found && !button) wrongKind("a push button");
+      if (!button) button = platform::pushButton(parent, name, text);
+      return {row, nullptr, button, nullptr};
+    }
+    case Widget::Other:
+      if (!found) misconfigured(std::string(row.control) + ": the window has not built it");
+      return {row, nullptr, found, nullptr};
+    case Widget::Edit:
+      break;
+  }
+  auto* edit = qobject_cast<platform::FilteredEdit*>(found);
+  if (found && !edit) wrongKind("a FilteredEdit");
+  if (!edit) edit = new platform::FilteredEdit(parent, name);
+  return {row, edit, edit, nullptr};
+}
+
+void CardFields::place(platform::Form& window, const Entry& entry) {
+  const Place& place = entry.row.place;
+  const bool built = entry.row.widget != Widget::Other && entry.row.widget != Widget::Check &&
+                     entry.row.widget != Widget::Button;
+  if (settings_.font && built) entry.control->setFont(*settings_.font);
+  if (place.at.isEmpty()) return;
+  entry.control->setGeometry(place.at);
+  if (place.align) {
+    if (entry.edit) entry.edit->setAlignment(place.align);
+    else if (auto* label = qobject_cast<QLabel*>(entry.control)) label->setAlignment(place.align);
+  }
+  if (place.caption.text) {
+    QLabel* caption = platform::namedLabel(entry.control->parentWidget(), QString(),
+                                           QString::fromUtf8(place.caption.text), place.caption.at);
+    caption->setAlignment(place.caption.align);
+    window.setHint(caption, QString());
+  }
+}
+
+void CardFields::installEdit(RecordCard& card, const Entry& entry) {
+  const CardField& row = entry.row;
+  platform::FilteredEdit* edit = entry.edit;
+  if (row.calendarKey) {
+    if (!settings_.openCalendar) misconfigured(std::string(row.control) + ": a date edit without a calendar");
+    edit->setReadOnly(true);
+  }
+  if (row.readOnly) edit->setReadOnly(true);
+  edit->setInputLimit(row.maxLength);
+  edit->setInputFilter([row](const QString& incoming) { return admittedText(row, incoming); });
+  if (row.typing != Typing::None)
+    connect(edit, &QLineEdit::textEdited, this, [edit, typing = row.typing] { applyTyping(edit, typing); });
+  // TrimUpperOnKeyUp also runs at every key release (eventFilter).
+  switch (row.mark.kind) {
+    case FocusMark::Kind::None:
+      break;
+    case FocusMark::Kind::Painted:
+      platform::paintFocus(edit, row.mark.fill, row.mark.showsFocus);
+      break;
+    case FocusMark::Kind::Highlight:
+      platform::addFocusHighlight(entry.control, highlightName(row));
+      break;
+  }
+  if (row.leave) {
+    // Left for another control of the window, even one focused by code behind a box;
+    // a combo is left as a whole.
+    platform::watchFocus(entry.control, [edit, leave = row.leave](bool focused) {
+      if (focused) return;
+      const QString text = edit->text();
+      const QString left = leave(text);
+      if (left != text) edit->setText(left);
+    });
+  }
+  auto* combo = qobject_cast<QComboBox*>(entry.control);
+  if (!row.field.empty()) {
+    const OnNew onNew = row.keepOnNew ? OnNew::keep() : onNewOf(row);
+    if (combo) card.bind(row.field, combo, onNew);
+    else card.bind(row.field, edit, onNew);
+  }
+  edit->installEventFilter(this);
+  if (combo) combo->installEventFilter(this);
+}
+
+namespace {
+bool takesEnter(Widget w) { return w == Widget::Edit || w == Widget::Combo || w == Widget::ListOnly; }
+}  // namespace
+
+void CardFields::chain() {
+  std::vector<std::size_t> links;
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    if (takesEnter(entries_[i].row.widget)) links.push_back(i);
+  for (std::size_t k = 0; k < links.size(); ++k) {
+    Entry& entry = entries_[links[k]];
+    if (entry.row.next) continue;  // its own target, or kNoNext
+    entry.next = entries_[links[(k + 1) % links.size()]].control;
+  }
+  // A list-only combo hands its Enter on through its signal: connected now that its
+  // target is known.
+  for (std::size_t i : links) {
+    const Entry& entry = entries_[i];
+    if (entry.row.widget == Widget::ListOnly && !entry.row.next && entry.next)
+      connect(static_cast<platform::ListOnlyCombo*>(entry.control), &platform::ListOnlyCombo::enterPressed, this,
+              [next = entry.next] { next->setFocus(Qt::TabFocusReason); });
+  }
+}
+
+void CardFields::orderTabs(platform::Form& window) {
+  QWidget* previous = nullptr;
+  for (const Entry& entry : entries_) {
+    if (entry.row.widget == Widget::Label) continue;
+    if (previous) window.setTabOrder(previous, entry.control);
+    previous = entry.control;
+  }
+}
+
+std::vector<platform::FilteredEdit*> CardFields::edits() const {
+  std::vector<platform::FilteredEdit*> out;
+  for (const Entry& entry : entries_)
+    if (entry.row.widget == Widget::Edit) out.push_back(entry.edit);
+  return out;
+}
+
+QWidget* CardFields::control(std::string_view name) const {
+  for (const Entry& entry : entries_)
+    if (name == entry.row.control) return entry.control;
+  misconfigured("no row " + std::string(name));
+}
+
+const CardField& rowOf(std::span<const CardField> rows, std::string_view control) {
+  for (const CardField& row : rows)
+    if (control == row.control) return row;
+  misconfigured("no row " + std::string(control));
+}
+
+std::vector<CardField> joinRows(std::initializer_list<std::span<const CardField>> pieces) {
+  std::vector<CardField> out;
+  for (std::span<const CardField> piece : pieces) out.insert(out.end(), piece.begin(), piece.end());
+  return out;
 }
 
 CardFields::Entry CardFields::comboEntry(platform::Form& window, QWidget* parent, const CardField& row) {
@@ -211,15 +360,15 @@ CardFields::Entry CardFields::listOnlyEntry(platform::Form& window, QWidget* par
   return {row, nullptr, combo, nullptr};
 }
 
-void CardFields::installListOnly(platform::Form& window, RecordCard& card, const Entry& entry) {
+void CardFields::installListOnly(RecordCard& card, const Entry& entry) {
   const CardField& row = entry.row;
   auto* combo = static_cast<platform::ListOnlyCombo*>(entry.control);
   combo->setFoldCase(row.listFoldCase);
   if (QWidget* next = entry.next)
     connect(combo, &platform::ListOnlyCombo::enterPressed, this, [next] { next->setFocus(Qt::TabFocusReason); });
-  if (row.mark.kind == FocusMark::Kind::Highlight) platform::addFocusHighlight(combo, QString::fromLatin1(row.mark.eff));
-  if (row.hint) window.setHint(combo, QString::fromUtf8(row.hint));
-  if (!row.field.empty()) card.bind(row.field, static_cast<QComboBox*>(combo), onNewOf(row));
+  if (row.mark.kind == FocusMark::Kind::Highlight) platform::addFocusHighlight(combo, highlightName(row));
+  if (!row.field.empty())
+    card.bind(row.field, static_cast<QComboBox*>(combo), row.keepOnNew ? OnNew::keep() : onNewOf(row));
 }
 
 platform::ListOnlyCombo* CardFields::combo(std::size_t row) const {

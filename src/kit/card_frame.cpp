@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "platform/form.h"
 #include "platform/widgets.h"
 
 namespace kit {
@@ -15,6 +16,7 @@ CardPanel::CardPanel(QWidget* parent, const QString& name, const QColor& top, co
 
 void CardPanel::setTitle(const QString& title, int titleTop, int titleHeight) {
   title_ = title;
+  setAccessibleName(title);  // the painted title, for whoever cannot see it
   titleTop_ = titleTop;
   titleHeight_ = titleHeight;
   update();
@@ -40,6 +42,7 @@ TitleStrip::TitleStrip(QWidget* parent, const QString& name, const QString& titl
     : QLabel(parent), title_(title), text_(text) {
   setObjectName(name);
   setMouseTracking(true);
+  setAccessibleName(title);  // the painted title, for whoever cannot see it
 }
 
 void TitleStrip::paintEvent(QPaintEvent*) {
@@ -58,6 +61,40 @@ void TitleStrip::paintEvent(QPaintEvent*) {
   int flags = Qt::AlignVCenter | Qt::AlignLeft;
   if (text_.wordWrap) flags |= Qt::TextWordWrap;
   p.drawText(QRect(text_.left, 0, w, height()), flags, title_);
+}
+
+QPixmap roundPicture(const QString& sign, const QColor& colour, const QSize& size) {
+  QPixmap pm(size);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(colour.darker(130), 2));
+  p.setBrush(colour);
+  p.drawEllipse(QRectF(2, 2, size.width() - 4, size.height() - 4));
+  QFont f(QStringLiteral("Verdana"), 18, QFont::Bold);
+  p.setFont(f);
+  p.setPen(Qt::white);
+  p.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, sign);
+  return pm;
+}
+
+void buildSections(platform::Form& window, QWidget* parent, std::span<const CardSection> sections) {
+  for (const CardSection& section : sections) {
+    auto* panel = new CardPanel(parent, QString::fromLatin1(section.name), section.notes ? kNotesTop : kDetailsTop,
+                                section.notes ? kNotesBottom : kDetailsBottom);
+    panel->setGeometry(section.at);
+    window.setHint(panel, QString());
+    if (!section.title) continue;
+    const QString title = QString::fromUtf8(section.title);
+    if (!section.strip) {
+      panel->setTitle(title, section.titleTop, section.titleHeight);
+      continue;
+    }
+    auto* strip = new TitleStrip(panel, QString::fromLatin1(section.strip), title,
+                                 {.pixelSize = 14, .left = 12, .antialiased = true});
+    strip->setGeometry(1, 1, section.at.width() - 2, 32);
+    window.setHint(strip, QString());
+  }
 }
 
 }  // namespace kit

@@ -1,11 +1,16 @@
 #pragma once
 // The painted pieces the record cards are laid out with: the light panels the fields
-// sit on and the dark title strips. Each card keeps its own names, places, texts and
-// sizes; these only paint them.
+// sit on and the dark title strips, and the table of a card's sections that builds
+// them. Each card keeps its own names, places, texts and sizes; these only paint them.
 #include <QColor>
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
+#include <QRect>
 #include <QString>
+#include <span>
+
+namespace platform { class Form; }
 
 namespace kit {
 
@@ -59,5 +64,25 @@ class TitleStrip : public QLabel {
   QString title_;
   StripText text_;
 };
+
+// A round picture of `colour` with a white sign on it (the menus' help and exit).
+QPixmap roundPicture(const QString& sign, const QColor& colour, const QSize& size);
+
+// A section of a card: a panel named `name` at `at` on the card's container, with the
+// pale blue fill of the details or the white one of the notes, and its title: none,
+// painted in a band from `titleTop` down, `titleHeight` high, or on a title strip named
+// `strip` across its top. The card's field rows name their section.
+struct CardSection {
+  const char* name = nullptr;
+  QRect at = {};
+  const char* title = nullptr;  // UTF-8; null: none
+  int titleTop = 0;
+  int titleHeight = 0;
+  const char* strip = nullptr;  // null: the title is painted on the panel
+  bool notes = false;
+};
+
+// Builds the sections on `parent`; the mouse over a panel or a strip empties the hint.
+void buildSections(platform::Form& window, QWidget* parent, std::span<const CardSection> sections);
 
 }  // namespace kit

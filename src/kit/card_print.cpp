@@ -1,16 +1,16 @@
 #include "kit/card_print.h"
 
-#include <QComboBox>
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextEdit>
+#include <exception>
 
+#include "kit/messages.h"
 #include "platform/clock.h"
+#include "platform/control_text.h"
 #include "platform/dialogs.h"
 #include "platform/qtext.h"
 #include "platform/widgets.h"
@@ -98,6 +98,12 @@ void addFramedCopy(Page& page, const CardPrintSettings& s, const CardPrintCopy& 
   }
 }
 
+void addCutLine(Page& page, double top) {
+  Line& cut = page.addLine(QStringLiteral("linTaglio"), mmRect(0, top, 190, 0));
+  cut.arrowStart = true;
+  cut.arrowEnd = true;
+}
+
 void addFooter(Page& page) {
   Shape& box = page.addShape(QStringLiteral("shpCalce"), mmRect(kBoxLeft, kFooterTop, kBoxWidth, kTitleHeight));
   box.fill = kGold;
@@ -133,16 +139,8 @@ void addHeadedBoxes(Page& page, const CardPrintSettings& s) {
 }
 
 // A small sheet with a title band and framed rows, for the dialog's panel.
-void drawSheet(QPainter& p, const QRectF& sheet) {
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0xD8, 0xDE, 0xE6));
-  p.drawRect(sheet.translated(4, 4));
-  p.setBrush(Qt::white);
-  p.setPen(QPen(QColor(0x90, 0xA0, 0xB0), 1));
-  p.drawRect(sheet);
-  p.setPen(Qt::NoPen);
-  p.setBrush(kLightSteelBlue);
-  p.drawRect(QRectF(sheet.left() + 6, sheet.top() + 6, sheet.width() - 12, 8));
+void drawFramedSheet(QPainter& p, const QRectF& sheet) {
+  drawSheet(p, sheet, kLightSteelBlue);
   p.setPen(QPen(QColor(0x70, 0x70, 0x70), 0.8));
   p.setBrush(Qt::NoBrush);
   const double rowHeight = 7;
@@ -160,6 +158,18 @@ void drawSheet(QPainter& p, const QRectF& sheet) {
 
 }  // namespace
 
+void drawSheet(QPainter& p, const QRectF& sheet, const QColor& band) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0xD8, 0xDE, 0xE6));
+  p.drawRect(sheet.translated(4, 4));
+  p.setBrush(Qt::white);
+  p.setPen(QPen(QColor(0x90, 0xA0, 0xB0), 1));
+  p.drawRect(sheet);
+  p.setPen(Qt::NoPen);
+  p.setBrush(band);
+  p.drawRect(QRectF(sheet.left() + 6, sheet.top() + 6, sheet.width() - 12, 8));
+}
+
 QString printedAtText(const QDateTime& at) {
   return QStringLiteral("Stampa eseguita in data ") + dateText(at.date()) + QStringLiteral(" alle ore ") +
          timeText(at.time());
@@ -167,15 +177,19 @@ QString printedAtText(const QDateTime& at) {
 
 std::unique_ptr<Report> makeCardReport(const CardPrintSettings& s) {
   auto report = std::make_unique<Report>(s.reportName);
+  if (s.dataPage) report->addDataPage(QStringLiteral("Data"));
   Page& page = report->addPage(QStringLiteral("Page1"), QPageLayout::Portrait);
   if (s.layout == CardPrintLayout::HeadedBoxes) {
     addHeadedBoxes(page, s);
   } else {
     for (const CardPrintCopy& copy : s.copies) addFramedCopy(page, s, copy);
+    if (s.cutLine) addCutLine(page, *s.cutLine);
     if (s.footer) addFooter(page);
   }
   return report;
 }
+
+int cardReportPage(const CardPrintSettings& s) { return s.dataPage ? 1 : 0; }
 
 QStringList cardPrintMemos(const CardPrintSettings& s) {
   QStringList out;
@@ -189,11 +203,9 @@ QStringList cardPrintMemos(const CardPrintSettings& s) {
 QString cardText(const QWidget* card, const QString& name) {
   QObject* control = card ? card->findChild<QObject*>(name) : nullptr;
   if (!control) throw ReportError(QStringLiteral("Control \"%1\" not found on the card.").arg(name));
-  if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
-  if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->currentText();
-  if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) return plain->toPlainText();
-  if (auto* rich = qobject_cast<QTextEdit*>(control)) return rich->toPlainText();
-  return control->property("text").toString();
+  // A flag prints as it is stored.
+  if (auto* box = qobject_cast<QCheckBox*>(control)) return box->isChecked() ? msg::kYes : msg::kNo;
+  return platform::shownText(control);
 }
 
 QString cardValue(const QWidget* card, const CardPrintRow& row) {
@@ -217,7 +229,7 @@ QString cardValue(const QWidget* card, const CardPrintRow& row) {
 
 void fillCardReport(Report& report, const CardPrintSettings& s, const QWidget* card, const QImage& photo) {
   if (!card) throw ReportError(QStringLiteral("The card \"%1\" is not available.").arg(s.cardClass));
-  report.page(0).orientation = QPageLayout::Portrait;
+  report.page(cardReportPage(s)).orientation = QPageLayout::Portrait;
   if (s.layout == CardPrintLayout::HeadedBoxes) {
     if (s.photo) report.picture(QStringLiteral("imgLogo")).image = photo;
     for (const CardPrintRow& row : s.rows) report.memo(latin(row.memo)).setText(cardValue(card, row));
@@ -237,6 +249,13 @@ QWidget* printedCard(const CardPrintSettings& s, QWidget* owner) {
   return platform::findWindow(s.cardClass);
 }
 
+namespace {
+const char* const kSheetHeading = "Stampa documento";
+const char* const kSheetText =
+    "Stampa su carta il documento con i dati digitati nei campi di testo della scheda.\n\n"
+    "\"Stampa\" avvia la stampa, \"Annulla\" la annulla.";
+}  // namespace
+
 QPixmap framedSheetPicture() {
   QPixmap pm(316, 188);
   pm.fill(Qt::white);
@@ -247,15 +266,14 @@ QPixmap framedSheetPicture() {
   heading.setBold(true);
   p.setFont(heading);
   p.setPen(QColor(0x42, 0x7A, 0xA8));
-  p.drawText(QRectF(0, 6, pm.width(), 22), Qt::AlignCenter, QStringLiteral("Stampa documento"));
-  drawSheet(p, QRectF(14, 34, 96, 140));
+  p.drawText(QRectF(0, 6, pm.width(), 22), Qt::AlignCenter, QString::fromUtf8(kSheetHeading));
+  drawFramedSheet(p, QRectF(14, 34, 96, 140));
   QFont body(platform::report::fontFamily(QStringLiteral("Verdana")));
   body.setPixelSize(11);
   p.setFont(body);
   p.setPen(QColor(0x30, 0x30, 0x30));
   p.drawText(QRectF(124, 38, 182, 140), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-             QStringLiteral("Stampa su carta il documento con i dati digitati nei campi di testo della scheda.\n\n"
-                            "\"Stampa\" avvia la stampa, \"Annulla\" la annulla."));
+             QString::fromUtf8(kSheetText));
   return pm;
 }
 
@@ -277,6 +295,11 @@ CardPrintDialog::CardPrintDialog(QWidget* owner, CardPrintSettings settings)
   imgLogo01->setObjectName(QStringLiteral("imgLogo01"));
   imgLogo01->setAlignment(Qt::AlignCenter);
   imgLogo01->setPixmap(settings_.picture ? settings_.picture() : framedSheetPicture());
+  if (!settings_.picture) {
+    // The painted texts, for whoever cannot see the picture.
+    imgLogo01->setAccessibleName(QString::fromUtf8(kSheetHeading));
+    imgLogo01->setAccessibleDescription(QString::fromUtf8(kSheetText));
+  }
   imgLogo01->setGeometry(0, 0, 340, 210);
 
   btnAnnulla = platform::pushButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"),
@@ -316,7 +339,13 @@ void CardPrintDialog::fillAndOutput() {
 
 void CardPrintDialog::btnStampaClick() {
   if (settings_.failure.isEmpty()) {
-    fillAndOutput();
+    try {
+      fillAndOutput();
+    } catch (const std::exception& e) {
+      // The failure's own message; the user may try again or cancel.
+      platform::error(QString::fromUtf8(e.what()), this);
+      return;
+    }
   } else {
     try {
       fillAndOutput();

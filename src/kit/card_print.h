@@ -9,7 +9,8 @@
 //    framed row per value, 5 mm apart, the caption at the left, a vertical rule, the
 //    value memo at the right (Arial 7 pt), and the date and time of the print in the
 //    gold footer `txtCalce`. The block of rows may stand more than once on the page
-//    (the gate's two copies), each copy's memos named with its suffix;
+//    (the gate's two copies), each copy's memos named with its suffix, with a cut
+//    line between them;
 //  - headed boxes (vehicle): a royal-blue title bar, the card's photo, and each value
 //    in a white box under a royal-blue heading strip, placed where its row says.
 //
@@ -17,12 +18,15 @@
 // from several controls ("{txtCitta} {txtProv}"): each control's text is trimmed, the
 // composed text is not trimmed again. Memos print their text literally ("[DATE]"
 // typed into a field stays as typed) and never wrap.
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -30,6 +34,7 @@
 #include "platform/report/report.h"
 
 class QLabel;
+class QPainter;
 class QPushButton;
 
 namespace kit {
@@ -76,8 +81,8 @@ struct CardPrintSettings {
   QString action = QStringLiteral("Stampa");      // the action button's text
   CardPrintOutput output = CardPrintOutput::Print;
   // The warning shown when filling, preparing or printing fails, after which the
-  // dialog closes. Empty: the failure is not caught here (the event loop shows its
-  // own message) and the dialog stays open.
+  // dialog closes. Empty: the failure's own message in an error box, and the dialog
+  // stays open.
   QString failure = cardprintmsg::kPrintFailure;
   // The long-lived card the values are read from: the dialog's owner when it is that
   // card, else the program's card of that class.
@@ -90,6 +95,13 @@ struct CardPrintSettings {
   std::span<const CardPrintRow> rows = {};
   std::vector<CardPrintCopy> copies = {{}};    // framed rows: the block once by default
   bool footer = true;                          // framed rows: the gold txtCalce
+  // Framed rows: a line `linTaglio` across the page (0 to 190 mm) at this many mm below
+  // the top of the printable area, with an arrowhead at each end, where the sheet is
+  // cut between two copies; none when not set.
+  std::optional<double> cutLine = {};
+  // The template opens with an empty data page "Data", so its objects stand on page
+  // index 1 (nothing is printed for the data page).
+  bool dataPage = false;
 
   // Headed boxes: the picture object `imgLogo` under the title takes the card's photo
   // (`photo` gives it; null: the layout has no picture), or `placeholder` when the
@@ -107,12 +119,14 @@ QString printedAtText(const QDateTime& at);
 
 // A fresh template built from the settings.
 std::unique_ptr<platform::report::Report> makeCardReport(const CardPrintSettings& settings);
+// The index of the page of the template that holds the card (1 after a data page).
+int cardReportPage(const CardPrintSettings& settings);
 
 // The value memos in the order they are filled (copy by copy, row by row).
 QStringList cardPrintMemos(const CardPrintSettings& settings);
 
-// The text of a card control (edit, combo, label, memo) as it stands; throws
-// ReportError when the card has no such control.
+// The text of a card control (edit, combo, label, memo) as it stands, a check box's
+// "Sì" or "No"; throws ReportError when the card has no such control.
 QString cardText(const QWidget* card, const QString& name);
 // A row's value read from the card: trimmed, or composed (see CardPrintRow::value).
 QString cardValue(const QWidget* card, const CardPrintRow& row);
@@ -161,5 +175,8 @@ class CardPrintDialog : public platform::Form {
 
 // The default picture of the dialog's panel.
 QPixmap framedSheetPicture();
+// What the dialogs' pictures draw first: a white sheet at `sheet` with its shadow and
+// border and a title band of `band` across its top; the rows go below the band.
+void drawSheet(QPainter& painter, const QRectF& sheet, const QColor& band);
 
 }  // namespace kit

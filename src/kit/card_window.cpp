@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
 
@@ -56,7 +57,9 @@ void CardWindow::resizeEvent(QResizeEvent* event) {
 bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove && panInfo) {
     const QVariant hint = watched->property("velmoraHint");
-    if (hint.isValid() && hint.toString().isEmpty()) panInfo->clear();
+    if (hint.isValid() && hint.toString().isEmpty() &&
+        !platform::movedOverHintedChild(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)))
+      panInfo->clear();
   }
   return platform::Form::eventFilter(watched, event);
 }

@@ -5,6 +5,8 @@
 // A window's own texts stay in the window.
 #include <QString>
 
+#include "core/file_names.h"
+
 namespace kit {
 
 namespace msg {
@@ -23,7 +25,7 @@ inline const QString kDuplicated = QStringLiteral(
     "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
     "Al termine premere Salva per inserire la scheda in archivio.");
 // A year typed for a yearly archive that is not four digits (menus, year panels).
-inline const QString kYearWarning = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+inline const QString kYearWarning = QString::fromUtf16(core::kYearWarning.data(), qsizetype(core::kYearWarning.size()));
 // Check-box flags as stored (width-2 fields: 02 53 EC and 02 4E 6F).
 inline const QString kYes = QStringLiteral("Sì");
 inline const QString kNo = QStringLiteral("No");
@@ -59,6 +61,8 @@ inline const QString kDone = QStringLiteral(
 inline const QString kFailed = QStringLiteral(
     "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
     "Accertarsi che il file di Excel non sia già aperto.");
+// The banner of every export window.
+inline const QString kBanner = QStringLiteral("ESPORTAZIONE IN EXCEL");
 // Status hints.
 inline const QString kHintEsporta = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
 inline const QString kHintGuida = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");

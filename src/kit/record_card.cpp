@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "core/archive.h"
+#include "platform/control_text.h"
 #include "platform/form.h"
 #include "platform/qtext.h"
 
@@ -18,35 +19,13 @@ namespace {
 
 std::size_t indexOf(RecordCard::Command c) { return static_cast<std::size_t>(c); }
 
-void setComboText(QComboBox* combo, const QString& text) {
-  if (combo->isEditable()) {
-    combo->setEditText(text);
-  } else {
-    combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-  }
-}
-
 // New: the value, and no item of the list selected unless the value is one (a fixed list).
 void resetCombo(QComboBox* combo, const QString& text) {
   combo->setCurrentIndex(-1);  // this also empties an editable combo's text
-  setComboText(combo, text);
+  platform::setShownText(combo, text);
 }
 
 }  // namespace
-
-QString controlText(QWidget* control) {
-  if (auto* e = qobject_cast<QLineEdit*>(control)) return platform::trim(e->text());
-  if (auto* l = qobject_cast<QLabel*>(control)) return platform::trim(l->text());
-  if (auto* c = qobject_cast<QComboBox*>(control)) return platform::trim(c->currentText());
-  if (auto* b = qobject_cast<QCheckBox*>(control)) return platform::trim(b->text());
-  return QString();
-}
-
-void emptyControl(QWidget* control) {
-  if (auto* e = qobject_cast<QLineEdit*>(control)) e->clear();
-  else if (auto* l = qobject_cast<QLabel*>(control)) l->clear();
-  else if (auto* c = qobject_cast<QComboBox*>(control)) setComboText(c, QString());
-}
 
 RecordCard::RecordCard(platform::Form& card, const core::RecordLayout& layout, QLabel* position)
     : card_(&card), layout_(&layout), position_(position), buffer_(layout) {
@@ -83,7 +62,7 @@ void RecordCard::bind(std::string_view field, QLabel* label, OnNew onNew) {
 
 void RecordCard::bind(std::string_view field, QComboBox* combo, OnNew onNew) {
   addBinding(
-      field, [combo] { return combo->currentText(); }, [combo](const QString& v) { setComboText(combo, v); },
+      field, [combo] { return combo->currentText(); }, [combo](const QString& v) { platform::setShownText(combo, v); },
       onNew.touch ? std::function<void()>([combo, v = onNew.value] { resetCombo(combo, v); }) : nullptr);
 }
 
@@ -104,7 +83,7 @@ void RecordCard::bindComposed(std::string_view field, std::function<QString()> c
 
 void RecordCard::require(QWidget* control, const QString& warning) {
   checks_.push_back([this, control, warning] {
-    if (!controlText(control).isEmpty()) return true;
+    if (!platform::controlText(control).isEmpty()) return true;
     platform::warning(warning, card_);
     focus(control);
     return false;
@@ -284,7 +263,7 @@ void RecordCard::duplicate() {
     if (!archive) return;
     archive->close();
   }
-  for (QWidget* w : duplicateClears_) emptyControl(w);
+  for (QWidget* w : duplicateClears_) platform::setShownText(w, QString());
   if (onDuplicate) onDuplicate();
   focus(duplicateFocus_);
   platform::information(msg::kDuplicated, card_);

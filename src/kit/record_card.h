@@ -185,9 +185,4 @@ class RecordCard {
   std::array<platform::MsgKind, 6> errorKinds_;
 };
 
-// The trimmed text a control shows (edit, label, combo, check box caption).
-QString controlText(QWidget* control);
-// Empties a control's text (edit, label, combo).
-void emptyControl(QWidget* control);
-
 }  // namespace kit

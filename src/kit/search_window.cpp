@@ -1,20 +1,18 @@
 #include "kit/search_window.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextEdit>
 
 #include "core/archive.h"
 #include "core/due_dates.h"
 #include "kit/list_find.h"
 #include "kit/result_list.h"
+#include "platform/control_text.h"
 #include "platform/windows.h"
 #include "platform/dialogs.h"
 #include "platform/qtext.h"
@@ -30,10 +28,9 @@ using platform::setTextColour;
 const QColor kDarkCyan(0x00, 0x8B, 0x8B);
 const QColor kCrimson(0xDC, 0x14, 0x3C);
 
-// The strip at the top of each panel repeating the caption in capitals (a picture's
-// text, so every letter is written as a capital, accented ones too).
-QLabel* makeBanner(QWidget* panel, const QString& caption) {
-  auto* banner = new QLabel(platform::trim(caption).toUpper(), panel);
+// A heading banner across the top of a panel (a picture's text).
+QLabel* makeHeading(QWidget* panel, const QString& text) {
+  auto* banner = new QLabel(text, panel);
   banner->setGeometry(0, 0, panel->width(), 40);
   banner->setAlignment(Qt::AlignCenter);
   banner->setAutoFillBackground(true);
@@ -44,6 +41,27 @@ QLabel* makeBanner(QWidget* panel, const QString& caption) {
   QFont f(QStringLiteral("Verdana"), 12, QFont::Bold);
   banner->setFont(f);
   return banner;
+}
+
+// The banner repeating the caption in capitals (every letter written as a capital,
+// accented ones too).
+QLabel* makeBanner(QWidget* panel, const QString& caption) {
+  return makeHeading(panel, platform::trim(caption).toUpper());
+}
+
+// A strip of explanation a picture carries: dark blue words on a pale band.
+QLabel* makeStrip(QWidget* panel, const QString& name, const QString& text, const QRect& geometry) {
+  auto* strip = namedLabel(panel, name, text, geometry);
+  strip->setWordWrap(true);
+  strip->setAlignment(Qt::AlignCenter);
+  strip->setMargin(4);
+  strip->setAutoFillBackground(true);
+  QPalette p = strip->palette();
+  p.setColor(QPalette::Window, QColor(0xE6, 0xEE, 0xF7));
+  p.setColor(QPalette::WindowText, QColor(0x1F, 0x3A, 0x5F));
+  strip->setPalette(p);
+  strip->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
+  return strip;
 }
 
 }  // namespace
@@ -60,22 +78,11 @@ core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat
 }
 
 bool setControlText(QObject* window, const QString& name, const QString& text) {
-  QObject* c = window->findChild<QObject*>(name);
-  if (auto* e = qobject_cast<QLineEdit*>(c)) e->setText(text);
-  else if (auto* cb = qobject_cast<QComboBox*>(c)) {
-    if (cb->isEditable()) cb->setEditText(text);
-    else cb->setCurrentText(text);
-  } else if (auto* l = qobject_cast<QLabel*>(c)) l->setText(text);
-  else if (auto* m = qobject_cast<QPlainTextEdit*>(c)) m->setPlainText(text);
-  else if (auto* t = qobject_cast<QTextEdit*>(c)) t->setPlainText(text);
-  else return false;
-  return true;
+  return platform::setShownText(window->findChild<QObject*>(name), text);
 }
 
 bool canSetControlText(const QObject* window, const QString& name) {
-  const QObject* c = window->findChild<QObject*>(name);
-  return qobject_cast<const QLineEdit*>(c) || qobject_cast<const QComboBox*>(c) || qobject_cast<const QLabel*>(c) ||
-         qobject_cast<const QPlainTextEdit*>(c) || qobject_cast<const QTextEdit*>(c);
+  return platform::holdsText(window->findChild<QObject*>(name));
 }
 
 void writePick(const PickTarget& target, platform::Form* window, const core::RecordBuffer& record,
@@ -138,6 +145,11 @@ void SearchWindow::buildFilterPanel() {
     highlights << platform::addFocusHighlight(edit, f.highlight);
   }
   for (int i = 1; i < filterEdits.size(); ++i) setTabOrder(filterEdits[i - 1], filterEdits[i]);
+  if (!listSettings_.filterStrip.isEmpty()) {
+    const int below = filterEdits.isEmpty() ? 58 : filterEdits.last()->geometry().bottom() + 14;
+    makeStrip(panAvvio, QStringLiteral("imgSpiega"), listSettings_.filterStrip,
+              QRect(24, below, area.width() - 48, area.height() - 64 - below));
+  }
 
   lblConta = namedLabel(panAvvio, QStringLiteral("lblConta"), QStringLiteral("0"), QRect(24, area.height() - 60, 40, 20));
   lblConta->setVisible(false);
@@ -154,7 +166,9 @@ void SearchWindow::buildFilterPanel() {
   btnAnnulla = platform::pushButton(panAvvio, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"),
                           QRect(area.width() - 132 - 12, area.height() - 56, 126, 38));
   btnCerca->installEventFilter(this);
+  platform::clickOnEnter(btnCerca);
   btnAnnulla->installEventFilter(this);
+  platform::clickOnEnter(btnAnnulla);
   connect(btnCerca, &QPushButton::pressed, this, &SearchWindow::btnCercaMouseDown);
   connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::btnCercaClick);
   connect(btnAnnulla, &QPushButton::clicked, this, &SearchWindow::btnAnnullaClick);
@@ -165,9 +179,14 @@ void SearchWindow::buildResultPanel() {
   panContainer = new QWidget(this);
   panContainer->setObjectName(QStringLiteral("panContainer"));
   panContainer->setGeometry(area);
-  makeBanner(panContainer, listSettings_.caption);
+  if (listSettings_.resultHeading.isEmpty()) makeBanner(panContainer, listSettings_.caption);
+  else makeHeading(panContainer, listSettings_.resultHeading);
 
   int top = 52;
+  if (!listSettings_.findStrip.isEmpty()) {
+    makeStrip(panContainer, QStringLiteral("imgTrova01"), listSettings_.findStrip, QRect(12, 46, area.width() - 24, 40));
+    top = 92;
+  }
   if (listSettings_.findBox) {
     txtTrova = new QLineEdit(panContainer);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
@@ -178,6 +197,7 @@ void SearchWindow::buildResultPanel() {
     btnTrova = platform::pushButton(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"),
                           QRect(area.width() - 12 - 126, top - 2, 126, 36));
     btnTrova->installEventFilter(this);
+    platform::clickOnEnter(btnTrova);
     connect(btnTrova, &QPushButton::clicked, this, &SearchWindow::btnTrovaClick);
     top += 44;
   }
@@ -208,7 +228,9 @@ void SearchWindow::buildResultPanel() {
   btnChiudi = platform::pushButton(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                          QRect(area.width() - 132 - 12, area.height() - 48, 126, 38));
   btnStampa->installEventFilter(this);
+  platform::clickOnEnter(btnStampa);
   btnChiudi->installEventFilter(this);
+  platform::clickOnEnter(btnChiudi);
   connect(btnStampa, &QPushButton::clicked, this, &SearchWindow::btnStampaClick);
   connect(btnChiudi, &QPushButton::clicked, this, &SearchWindow::btnChiudiClick);
 
@@ -230,11 +252,6 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
       }
       if (watched == txtTrova) {
         if (listSettings_.enterMovesToTrova) btnTrova->setFocus(Qt::TabFocusReason);
-        return true;
-      }
-      // Enter on a focused button presses it.
-      if (auto* button = qobject_cast<QPushButton*>(watched)) {
-        button->click();
         return true;
       }
     }

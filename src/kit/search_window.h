@@ -74,6 +74,13 @@ struct ListSettings {
   ListSelect select;
 
   QString explanation;  // lblRigo03
+  // Texts the window's pictures carry: the result panel's heading (empty: the caption
+  // in capitals, as on the filter panel), a strip on the filter panel explaining the
+  // filters (imgSpiega) and a strip above the result list explaining list find
+  // (imgTrova01); empty: no strip.
+  QString resultHeading;
+  QString filterStrip;
+  QString findStrip;
   QString counter;      // lblTrovate, "%1" standing for the number of lines; empty: no counter
   QString printTitle;   // the title of the list print
   ListPrintOptions printOptions;

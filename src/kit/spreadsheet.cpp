@@ -79,8 +79,6 @@ class ExportGridModel : public QAbstractTableModel {
 
 namespace {
 
-const char* const kClearsHint = "velmoraClearsHint";
-
 std::u16string toU16(const QString& s) { return s.toStdU16String(); }
 
 }  // namespace
@@ -179,6 +177,15 @@ void SpreadsheetWindow::buildControls() {
   icoHand->setPixmap(handPicture(44));
   icoHand->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
 
+  // The window's banner, between the logo and the hand pointing at the export picture.
+  auto* banner = new QLabel(exportmsg::kBanner, this);
+  banner->setObjectName(QStringLiteral("imgTitolo"));
+  banner->setGeometry(284, 454, 266, 64);
+  banner->setAlignment(Qt::AlignCenter);
+  banner->setWordWrap(true);
+  banner->setFont(QFont(QStringLiteral("Verdana"), 15, QFont::Bold));
+  banner->setStyleSheet(QStringLiteral("background: transparent; border: none; color: #1D6F42;"));
+
   cmdEsporta = new platform::PictureButton(this, QStringLiteral("cmdEsporta"));
   cmdEsporta->setPixmap(spreadsheetPicture(64));
   cmdEsporta->setGeometry(616, 454, 64, 64);
@@ -207,28 +214,6 @@ void SpreadsheetWindow::buildControls() {
                      grdRecords->viewport()}) {
     clearsHint(w);
   }
-}
-
-void SpreadsheetWindow::clearsHint(QWidget* w) {
-  w->setProperty(kClearsHint, true);
-  w->setMouseTracking(true);
-  w->installEventFilter(this);
-}
-
-bool SpreadsheetWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove && watched->property(kClearsHint).toBool()) {
-    // A move that reaches the window from a hinted control (a picture button passes
-    // its moves on) keeps that control's hint.
-    auto* w = static_cast<QWidget*>(watched);
-    const auto* move = static_cast<QMouseEvent*>(event);
-    QWidget* under = w->childAt(move->position().toPoint());
-    bool hinted = false;
-    for (QWidget* p = under; p && p != w; p = p->parentWidget()) {
-      if (p->property("velmoraHint").isValid()) hinted = true;
-    }
-    if (!hinted) panInfo->clear();
-  }
-  return platform::Form::eventFilter(watched, event);
 }
 
 int SpreadsheetWindow::rowCount() const { return static_cast<int>(grid_.rowCount()); }

@@ -130,14 +130,11 @@ class SpreadsheetWindow : public platform::Form {
   // writes nothing). `arrange`, when given, reorders the grid after a successful fill,
   // before the view shows it (TextGrid::reorderRows); a failed fill is left unsorted.
   bool fillFromArchive(const std::function<void(core::TextGrid&)>& arrange = {});
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildControls();
   // Ends an edit in progress on the grid, keeping what was typed.
   void commitEdit();
-  // Mouse moves over these empty the status hint.
-  void clearsHint(QWidget* w);
 
   ExportSettings settings_;
   std::vector<core::GridSource> sources_;

@@ -19,6 +19,7 @@
 #include "kit/list_print.h"
 #include "kit/messages.h"
 #include "kit/search_window.h"
+#include "kit/year_menu.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/edits.h"
@@ -42,21 +43,7 @@ constexpr int kPanelHeight = 692;
 const QColor kDarkCyan(0x00, 0x8B, 0x8B);
 const QColor kMaroon(0x80, 0x00, 0x00);
 
-bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
-
-bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
-
-QString withoutControls(const QString& in) {
-  QString out = in;
-  out.removeIf(isControl);
-  return out;
-}
-
-QString digitsOnly(const QString& in) {
-  QString out = in;
-  out.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
-  return out;
-}
+bool isEnter(const QKeyEvent* key) { return platform::isEnterKey(key->key()); }
 
 QFont verdana(int points, bool bold) {
   QFont f(QStringLiteral("Verdana"), points);
@@ -77,6 +64,9 @@ class Heading : public QWidget {
  public:
   Heading(QWidget* parent, QString title, QString text) : QWidget(parent), title_(std::move(title)), text_(std::move(text)) {
     setObjectName(QStringLiteral("imgTitolo"));
+    // The painted texts, for whoever cannot see the picture.
+    setAccessibleName(title_);
+    setAccessibleDescription(text_);
   }
 
  protected:
@@ -215,21 +205,19 @@ void SummaryMenu::buildControls() {
 
   // The year, then the two filters, on one row.
   caption(QStringLiteral("titAnno"), QStringLiteral("Anno:"), 204, 208, 80);
-  txtAnno = new platform::FilteredEdit(pan, QStringLiteral("txtAnno"));
+  auto* year = new YearBox(pan, QStringLiteral("txtAnno"));
+  txtAnno = year;
   txtAnno->setFont(editFont);
   txtAnno->setGeometry(204, 230, 69, 26);
-  txtAnno->setInputLimit(4);
-  txtAnno->setInputFilter(digitsOnly);
-  txtAnno->installEventFilter(this);
   connect(txtAnno, &QLineEdit::textChanged, this, &SummaryMenu::copyYear);
 
   const SummaryFilter& plate = settings_.plate;
-  caption(QStringLiteral("titCliente"), plate.caption, 300, 208, 200);
+  caption(plate.captionName.isEmpty() ? QStringLiteral("titCliente") : plate.captionName, plate.caption, 300, 208, 200);
   auto* plateEdit = new platform::FilteredEdit(pan, plate.edit);
   plateEdit->setFont(editFont);
   plateEdit->setGeometry(300, 230, 160, 26);
   plateEdit->setInputLimit(plate.maxLength);
-  plateEdit->setInputFilter(withoutControls);
+  plateEdit->setInputFilter(platform::withoutControls);
   plateEdit->installEventFilter(this);
   if (plate.upperCase) {
     connect(plateEdit, &QLineEdit::textEdited, this, [plateEdit] {
@@ -238,17 +226,18 @@ void SummaryMenu::buildControls() {
     });
   }
   plateEdit_ = plateEdit;
+  year->setEnterTarget(plateEdit_);
   impCliente = new platform::PictureButton(pan, QStringLiteral("impCliente"), QStringLiteral("◀"));
   impCliente->setGeometry(466, 232, 22, 22);
   impCliente->setToolTip(QStringLiteral("Importa la targa dal Parco Automezzi."));
   connect(impCliente, &platform::PictureButton::clicked, this, &SummaryMenu::impClienteClick);
 
   const SummaryFilter& other = settings_.other;
-  caption(QStringLiteral("titTarga"), other.caption, 510, 208, 300);
+  caption(other.captionName.isEmpty() ? QStringLiteral("titTarga") : other.captionName, other.caption, 510, 208, 300);
   if (other.items.isEmpty()) {
     auto* edit = new platform::FilteredEdit(pan, other.edit);
     edit->setInputLimit(other.maxLength);
-    edit->setInputFilter(withoutControls);
+    edit->setInputFilter(platform::withoutControls);
     txtOther = edit;
   } else {
     auto* combo = new QComboBox(pan);
@@ -304,6 +293,7 @@ void SummaryMenu::buildControls() {
   btnVisualizza = platform::pushButton(pan, QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza riepilogo"),
                                        QRect(753, 628, 211, 34));
   btnVisualizza->installEventFilter(this);
+  platform::clickOnEnter(btnVisualizza);
   connect(btnVisualizza, &QPushButton::clicked, this, &SummaryMenu::btnVisualizzaClick);
   connect(btnEsci, &QPushButton::clicked, this, &SummaryMenu::btnEsciClick);
   lblAttendere = namedLabel(pan, QStringLiteral("lblAttendere"), QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
@@ -362,7 +352,7 @@ void SummaryMenu::FormShow() {
     c->setCurrentIndex(-1);
     c->setEditText(QString());
   }
-  txtAnno->setText(QStringLiteral("%1").arg(platform::today().year(), 4, 10, QLatin1Char('0')));
+  static_cast<YearBox*>(txtAnno)->showCurrentYear();
   copyYear();
   lblAttendere->setVisible(false);
   plateEdit_->setFocus(Qt::OtherFocusReason);
@@ -447,25 +437,21 @@ void SummaryMenu::showSummary(SummaryData data) {
 
 bool SummaryMenu::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress && watched == btnVisualizza) btnVisualizzaMouseDown();
+  if (event->type() == QEvent::FocusIn && watched == txtOther) {
+    // A combo filter drops its list selection as it takes the focus; its text stays.
+    if (auto* combo = qobject_cast<QComboBox*>(txtOther)) platform::dropListSelection(combo);
+  }
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (isEnter(key)) {
       auto* combo = qobject_cast<QComboBox*>(txtOther);
       QWidget* next = nullptr;
-      if (watched == txtAnno) next = plateEdit_;
-      else if (watched == plateEdit_) next = txtOther;
+      if (watched == plateEdit_) next = txtOther;
       else if (watched == txtOther || (combo && watched == combo->lineEdit())) next = txtGiornoInizio;
-      else if (watched == btnVisualizza) {
-        btnVisualizza->click();
-        return true;
-      }
       if (next) {
         next->setFocus(Qt::TabFocusReason);
         return true;
       }
-    } else if (watched == txtAnno) {
-      // The year takes digits and the keys that move or delete; nothing else.
-      if (!platform::isMoveOrDeleteKey(key->key()) && !platform::isOneDigit(key->text())) return true;
     }
   }
   return platform::Form::eventFilter(watched, event);
@@ -545,7 +531,8 @@ void SummaryWindow::buildControls() {
   for (int i = 0; i < static_cast<int>(settings_.totals.size()); ++i) {
     const SummaryTotal& t = settings_.totals[static_cast<std::size_t>(i)];
     const int y = 572 + i * 24;
-    QLabel* c = namedLabel(pan, QStringLiteral("inf") + t.label.mid(3), t.caption, QRect(580, y, 250, 24));
+    QLabel* c = namedLabel(pan, t.captionName.isEmpty() ? QStringLiteral("inf") + t.label.mid(3) : t.captionName,
+                           t.caption, QRect(580, y, 250, 24));
     c->setFont(bold11);
     c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QLabel* value = namedLabel(pan, t.label, t.form == core::TotalForm::Amount ? QStringLiteral("0,00") : QStringLiteral("0"),
@@ -628,6 +615,8 @@ void SummaryWindow::resizeEvent(QResizeEvent* event) {
   platform::centreIn(panContainer_, size());
 }
 
-void SummaryWindow::paintEvent(QPaintEvent*) { platform::paintGradient(this, platform::kSteelBlue); }
+void SummaryWindow::paintEvent(QPaintEvent*) {
+  platform::paintGradient(this, settings_.windowGradientTop.isValid() ? settings_.windowGradientTop : platform::kSteelBlue);
+}
 
 }  // namespace kit

@@ -17,8 +17,9 @@
 // menu's hidden lblFile), the two filters and the fields they search, the date field,
 // the totals (each a record field summed, in the general number format or as an
 // amount), the plate text when no plate is given, the print title and trailer
-// captions, whether the filters survive a new showing of the menu and whether the
-// edits show the focus with the yellow highlight rectangle.
+// captions, whether the filters survive a new showing of the menu, whether the
+// edits show the focus with the yellow highlight rectangle, the names of the captions
+// where a window names them its own way, and the summary window's gradient.
 //
 // Failures: a failed check shows its own message (core::SummaryCheck); an archive
 // that cannot be opened or read shows the plain message "Attenzione: il file di
@@ -26,6 +27,7 @@
 // summed number does not convert is left out whole (the totals are those of the lines
 // shown). The wait label lblAttendere, shown when the mouse goes down on "Visualizza
 // riepilogo", is hidden by every stop and by the summary's close.
+#include <QColor>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -62,6 +64,7 @@ struct SummaryFilter {
   bool upperCase = false;  // every change by the user leaves the trimmed text in capitals
   QStringList items = {};  // a combo edit offering these texts (free text still allowed); empty: an edit
   QString highlight = {};  // its yellow highlight rectangle ("effTipologia"); empty: none
+  QString captionName = {};  // its caption label's name ("titTipologia"); empty: titCliente, titTarga
 };
 
 // One total of the summary window.
@@ -71,6 +74,7 @@ struct SummaryTotal {
   std::size_t field = 0;  // the record field added up
   core::TotalForm form = core::TotalForm::Shortest;
   QString trailer = {};  // the caption of its print trailer line, padded as printed
+  QString captionName = {};  // its caption label's name; empty: "inf" + the label's name after "lbl"
 };
 
 struct SummarySettings {
@@ -106,6 +110,7 @@ struct SummarySettings {
   QString helpTitle;
   QStringList helpParagraphs;
   std::function<void(QWidget* owner, const QString& title, const QStringList& paragraphs)> help = {};
+  QColor windowGradientTop = {};  // the summary window's gradient from this to white; invalid: steel blue
 };
 
 // The texts of the summary the checks and the scan have produced.

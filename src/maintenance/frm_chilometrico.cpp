@@ -19,6 +19,7 @@
 #include "maintenance/mileage_archive.h"
 #include "maintenance/mileage_record.h"
 #include "maintenance/mileage_rules.h"
+#include "platform/control_text.h"
 #include "platform/dialogs.h"
 #include "platform/edits.h"
 #include "platform/qtext.h"
@@ -45,52 +46,11 @@ const QString kBadDate = QStringLiteral(
 const char* const kDateHint =
     "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.";
 
-// Each distance and the cost take no more characters than their fields hold.
-consteval int width(std::string_view field) {
-  for (const core::FieldDef& f : MileageDeadlineRecord::fields)
-    if (f.name == field) return f.width;
-  throw std::logic_error("no such mileage field");  // at compile time: a misspelt field does not build
-}
+using T = TfrmChilometrico;
 
-// The 21 edits in record order. Enter runs along them and stops at the three dates,
-// where any key but Backspace and Delete opens the calendar; the plate and the tax
-// code show capitals; the distances take digits, the cost digits and a comma, and
-// both are normalised when left. Text fields take any length and are cut when stored.
-const kit::CardField kFields[] = {
-    {.control = "txtVeicolo", .field = "Veicolo", .next = "txtMarca", .mark = kit::highlight("effVeicolo")},
-    {.control = "txtMarca", .field = "Marca", .next = "txtModello", .mark = kit::highlight("effMarca")},
-    {.control = "txtModello", .field = "Modello", .next = "txtColore", .mark = kit::highlight("effModello")},
-    {.control = "txtColore", .field = "Colore", .next = "txtAlimentazione", .mark = kit::highlight("effColore")},
-    {.control = "txtAlimentazione", .field = "Alimentazione", .next = "txtTarga", .mark = kit::highlight("effAlimentazione")},
-    {.control = "txtTarga", .field = "Targa", .next = "txtConducente", .typing = kit::Typing::TrimUpper,
-     .mark = kit::highlight("effTarga")},
-    {.control = "txtConducente", .field = "Conducente", .next = "txtCodFisc", .mark = kit::highlight("effConducente")},
-    {.control = "txtCodFisc", .field = "CodFisc", .next = "txtRecapito", .typing = kit::Typing::TrimUpper,
-     .mark = kit::highlight("effCodFisc")},
-    {.control = "txtRecapito", .field = "Recapito", .next = "txtManutenzione", .mark = kit::highlight("effRecapito")},
-    {.control = "txtManutenzione", .field = "Manutenzione", .next = "txtDettagli", .mark = kit::highlight("effManutenzione")},
-    {.control = "txtDettagli", .field = "Dettagli", .next = "txtOfficina", .mark = kit::highlight("effDettagli")},
-    {.control = "txtOfficina", .field = "Officina", .next = "txtCosto", .mark = kit::highlight("effOfficina")},
-    {.control = "txtCosto", .field = "Costo", .maxLength = width("Costo"), .next = "txtDataInt",
-     .keys = kit::Keys::DigitsComma, .leave = platform::normaliseAmount, .mark = kit::highlight("effCosto")},
-    {.control = "txtDataInt", .field = "DataInt", .calendarKey = "dataint", .mark = kit::highlight("effDataInt"),
-     .hint = kDateHint},
-    {.control = "txtKmRil", .field = "KmRil", .maxLength = width("KmRil"), .next = "txtDataRil",
-     .keys = kit::Keys::Digits, .leave = platform::normaliseKm, .mark = kit::highlight("effKmRil")},
-    {.control = "txtDataRil", .field = "DataRil", .calendarKey = "dataril", .mark = kit::highlight("effDataRil"),
-     .hint = kDateHint},
-    {.control = "txtOgni", .field = "Ogni", .maxLength = width("Ogni"), .next = "txtProssima",
-     .keys = kit::Keys::Digits, .leave = platform::normaliseKm, .mark = kit::highlight("effOgni")},
-    {.control = "txtProssima", .field = "Prossima", .maxLength = width("Prossima"), .next = "txtKmAttuali",
-     .keys = kit::Keys::Digits, .leave = platform::normaliseKm, .mark = kit::highlight("effProssima")},
-    {.control = "txtKmAttuali", .field = "KmAttuali", .maxLength = width("KmAttuali"), .next = "txtDataAtt",
-     .keys = kit::Keys::Digits, .leave = platform::normaliseKm, .mark = kit::highlight("effKmAttuali")},
-    {.control = "txtDataAtt", .field = "DataAtt", .calendarKey = "dataatt", .mark = kit::highlight("effDataAtt"),
-     .hint = kDateHint},
-    {.control = "txtNote", .field = "Note", .next = "txtVeicolo", .mark = kit::highlight("effNote")},
-};
-constexpr std::size_t kEditCount = std::size(kFields);
-static_assert(kEditCount == 21);
+// The distances and the cost take no more characters than their fields hold; the text
+// fields take any length and are cut when stored.
+consteval int width(std::string_view field) { return core::fieldWidth(MileageDeadlineRecord::fields, field); }
 
 // Today as the date edits show it.
 QString todayText() { return platform::formatDate(core::today()); }
@@ -98,43 +58,116 @@ QString todayText() { return platform::formatDate(core::today()); }
 // A picture of the card with its status hint and its handler.
 using CommandPicture = kit::CommandPicture<TfrmChilometrico>;
 
-// Where an edit sits: its panel, its row, and how wide the edit is.
-struct FieldPlace {
-  const char* caption;
-  int panel;  // 0 vehicle, 1 driver, 2 maintenance, 3 readings, 4 notes
-  int row;
-  int editWidth;
-};
-
-constexpr FieldPlace kPlaces[kEditCount] = {
-    {"Tipo veicolo:", 0, 0, 300},
-    {"Marca:", 0, 1, 300},
-    {"Modello:", 0, 2, 300},
-    {"Colore:", 0, 3, 300},
-    {"Alimentazione:", 0, 4, 300},
-    {"Targa:", 0, 5, 160},
-    {"Conduttore:", 1, 0, 270},
-    {"Codice fiscale:", 1, 1, 200},
-    {"Recapito preferenziale:", 1, 2, 300},
-    {"Tipo manutenzione:", 2, 0, 300},
-    {"Dettagli intervento:", 2, 1, 300},
-    {"Officina incaricata:", 2, 2, 300},
-    {"Costo intervento:", 2, 3, 120},
-    {"Data intervento:", 2, 4, 120},
-    {"Km iniziali:", 3, 0, 120},
-    {"Data iniziale:", 3, 1, 120},
-    {"Manutenzione ogni n.", 3, 2, 120},
-    {"Scadenza a km:", 3, 3, 120},
-    {"Km attuali:", 3, 4, 120},
-    {"Data attuale:", 3, 5, 120},
-    {"Note:", 4, 0, 300},
-};
-
+// Five panels with their titles: vehicle and driver on the left, the maintenance and its
+// readings on the right, the notes below the driver. In each, rows 30 pixels apart
+// below the title, a caption at the left of each control.
 constexpr int kRowPitch = 30;
 constexpr int kEditHeight = 24;
 constexpr int kTop = 28;  // below a panel's title
-constexpr int kCaptionX = 8, kCaptionW = 170, kEditX = 184;
 constexpr int kPanelW = 493;
+constexpr int kRight = kWidth - 10 - kPanelW;
+constexpr int panelHeight(int rows) { return kTop + rows * kRowPitch + 4; }
+kit::CardSection section(const char* name, const char* title, int x, int y, int rows) {
+  return {.name = name, .at = {x, y, kPanelW, panelHeight(rows)}, .title = title, .titleTop = 4, .titleHeight = 20};
+}
+const kit::CardSection kSections[] = {
+    section("bkgVeicolo", "Veicolo", 10, 74, 6),
+    section("bkgConduttore", "Conduttore", 10, 74 + panelHeight(6) + 10, 3),
+    section("bkgManutenzione", "Manutenzione", kRight, 74, 5),
+    section("bkgChilometri", "Chilometri e stato", kRight, 74 + panelHeight(5) + 10, 7),
+    section("bkgNote", "Note", 10, 74 + panelHeight(6) + panelHeight(3) + 20, 2),
+};
+
+constexpr int rowY(int row) { return kTop + row * kRowPitch; }
+kit::Place at(const char* section, int row, const char* caption, int width, Qt::Alignment align = {}) {
+  return {.section = section, .at = {184, rowY(row), width, kEditHeight},
+          .caption = {caption, {8, rowY(row), 170, kEditHeight}}, .align = align};
+}
+kit::Place vehicle(int row, const char* caption, int width = 300) { return at("bkgVeicolo", row, caption, width); }
+kit::Place driver(int row, const char* caption, int width) { return at("bkgConduttore", row, caption, width); }
+kit::Place maintenance(int row, const char* caption, int width = 300, Qt::Alignment align = {}) {
+  return at("bkgManutenzione", row, caption, width, align);
+}
+kit::Place reading(int row, const char* caption, Qt::Alignment align = Qt::AlignRight) {
+  return at("bkgChilometri", row, caption, 120, align);
+}
+// A button at the right of the reading on `row`.
+kit::CardField button(const char* control, kit::MemberSlot member, const char* text, const char* hint, int row) {
+  return {.control = control, .member = member, .hint = hint, .widget = kit::Widget::Button, .text = text,
+          .place = {.section = "bkgChilometri", .at = {184 + 120 + 5, rowY(row) - 1, 150, kEditHeight + 2}}};
+}
+
+// An edit that shows the yellow highlight.
+kit::CardField edit(const char* control, kit::MemberSlot member, std::string_view field, kit::Place place,
+                    kit::Typing typing = kit::Typing::None) {
+  return {.control = control, .member = member, .field = field, .typing = typing, .mark = kit::highlight(),
+          .place = place};
+}
+// A distance: digits, normalised when left.
+kit::CardField distance(const char* control, kit::MemberSlot member, std::string_view field, int maxLength,
+                        kit::Place place) {
+  return {.control = control, .member = member, .field = field, .maxLength = maxLength, .keys = kit::Keys::Digits,
+          .leave = platform::normaliseKm, .mark = kit::highlight(), .place = place};
+}
+// A date: read-only, any key but Backspace, Delete and Enter opens the calendar.
+kit::CardField date(const char* control, kit::MemberSlot member, std::string_view field, const char* keyWord,
+                    kit::Place place) {
+  return {.control = control, .member = member, .field = field, .next = kit::kNoNext, .calendarKey = keyWord,
+          .mark = kit::highlight(), .hint = kDateHint, .place = place};
+}
+
+// The card's controls in tab order, the 21 edits in record order among them, each
+// button after the field it serves. Enter runs along the edits, wrapping from the notes
+// to the vehicle, and stops at the three dates; the plate and the tax code show
+// capitals; the distances take digits, the cost digits and a comma, and both are
+// normalised when left.
+const std::vector<kit::CardField> kFields = kit::joinRows({
+    kit::vehicleRows<T>(kit::Typing::TrimUpper,
+                        {vehicle(0, "Tipo veicolo:"), vehicle(1, "Marca:"), vehicle(2, "Modello:"),
+                         vehicle(3, "Colore:"), vehicle(4, "Alimentazione:"), vehicle(5, "Targa:", 160)}),
+    std::initializer_list<kit::CardField>{
+        edit("txtConducente", kit::member<&T::txtConducente>, "Conducente", driver(0, "Conduttore:", 270)),
+        edit("txtCodFisc", kit::member<&T::txtCodFisc>, "CodFisc", driver(1, "Codice fiscale:", 200),
+             kit::Typing::TrimUpper),
+        edit("txtRecapito", kit::member<&T::txtRecapito>, "Recapito", driver(2, "Recapito preferenziale:", 300)),
+        edit("txtManutenzione", kit::member<&T::txtManutenzione>, "Manutenzione", maintenance(0, "Tipo manutenzione:")),
+        edit("txtDettagli", kit::member<&T::txtDettagli>, "Dettagli", maintenance(1, "Dettagli intervento:")),
+        edit("txtOfficina", kit::member<&T::txtOfficina>, "Officina", maintenance(2, "Officina incaricata:")),
+        {.control = "txtCosto", .member = kit::member<&T::txtCosto>, .field = "Costo", .maxLength = width("Costo"),
+         .keys = kit::Keys::DigitsComma, .leave = platform::normaliseAmount, .mark = kit::highlight(),
+         .place = maintenance(3, "Costo intervento:", 120, Qt::AlignRight)},
+        date("txtDataInt", kit::member<&T::txtDataInt>, "DataInt", "dataint",
+             maintenance(4, "Data intervento:", 120, Qt::AlignCenter)),
+        distance("txtKmRil", kit::member<&T::txtKmRil>, "KmRil", width("KmRil"),
+                 reading(0, "Km iniziali:")),
+        date("txtDataRil", kit::member<&T::txtDataRil>, "DataRil", "dataril",
+             reading(1, "Data iniziale:", Qt::AlignCenter)),
+        button("btnDataRil", kit::member<&T::btnDataRil>, "<< Data corrente", "Inserisci la data corrente.", 1),
+        distance("txtOgni", kit::member<&T::txtOgni>, "Ogni", width("Ogni"),
+                 reading(2, "Manutenzione ogni n.")),
+        distance("txtProssima", kit::member<&T::txtProssima>, "Prossima", width("Prossima"),
+                 reading(3, "Scadenza a km:")),
+        button("btnCalcola", kit::member<&T::btnCalcola>, "<< Calcola",
+               "Calcola il il limite chilometrico per la prossima manutenzione.", 3),
+        distance("txtKmAttuali", kit::member<&T::txtKmAttuali>, "KmAttuali", width("KmAttuali"),
+                 reading(4, "Km attuali:")),
+        date("txtDataAtt", kit::member<&T::txtDataAtt>, "DataAtt", "dataatt",
+             reading(5, "Data attuale:", Qt::AlignCenter)),
+        // The state: a label that only the computations, a loaded record, New and
+        // Duplicate set.
+        {.control = "txtStato", .member = kit::member<&T::txtStato>, .field = "Stato", .widget = kit::Widget::Label,
+         .newText = "VALIDA", .place = reading(6, "Stato manutenzione:", Qt::AlignCenter)},
+        button("btnControlla", kit::member<&T::btnControlla>, "<< Controlla",
+               "Controlla lo stato attuale della manutenzione.", 6),
+        edit("txtNote", kit::member<&T::txtNote>, "Note", at("bkgNote", 0, "Note:", 300)),
+        {.control = "chkEffettuata", .member = kit::member<&T::chkEffettuata>, .field = "Effettuata",
+         .hint = "Spunta questa casella per annotare che la manutenzione è stata effettuata.",
+         .widget = kit::Widget::Check, .text = "Manutenzione effettuata",
+         .place = {.section = "bkgNote", .at = {184, rowY(1), 300, kEditHeight}}},
+        {.control = "lblKm", .widget = kit::Widget::Label, .text = "km",
+         .place = {.section = "bkgChilometri", .at = {184 + 120 + 5, rowY(2), 30, kEditHeight}}},
+    },
+});
 
 }  // namespace
 
@@ -160,7 +193,6 @@ void TfrmChilometrico::buildControls() {
   auto addPicture = [this](QWidget* parent, const CommandPicture& c, const QRect& geometry) {
     return kit::addPicture(*this, parent, c, geometry);
   };
-  using T = TfrmChilometrico;
   const CommandPicture commands[] = {
       {&T::cmdNuovo, "cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda.",
        &T::cmdNuovoClick},
@@ -189,49 +221,33 @@ void TfrmChilometrico::buildControls() {
     x += 64;
   }
 
-  // Panels: vehicle and driver on the left, the maintenance and its readings on the
-  // right, the notes below the driver.
-  const QRect panelRects[] = {
-      {10, 74, kPanelW, kTop + 6 * kRowPitch + 4},
-      {10, 74 + kTop + 6 * kRowPitch + 14, kPanelW, kTop + 3 * kRowPitch + 4},
-      {kWidth - 10 - kPanelW, 74, kPanelW, kTop + 5 * kRowPitch + 4},
-      {kWidth - 10 - kPanelW, 74 + kTop + 5 * kRowPitch + 14, kPanelW, kTop + 7 * kRowPitch + 4},
-      {10, 74 + 2 * kTop + 9 * kRowPitch + 28, kPanelW, kTop + 2 * kRowPitch + 4},
-  };
-  const char* panelNames[] = {"bkgVeicolo", "bkgConduttore", "bkgManutenzione", "bkgChilometri", "bkgNote"};
-  const char* panelTitles[] = {"Veicolo", "Conduttore", "Manutenzione", "Chilometri e stato", "Note"};
-  kit::CardPanel* panels[5];
-  for (int i = 0; i < 5; ++i) {
-    panels[i] = new kit::CardPanel(panContainer_, QString::fromLatin1(panelNames[i]));
-    panels[i]->setTitle(QString::fromLatin1(panelTitles[i]), 4, 20);
-    panels[i]->setGeometry(panelRects[i]);
-    setHint(panels[i], QString());
-  }
+  kit::buildSections(*this, panContainer_, kSections);
 
-  QLineEdit** editSlots[kEditCount] = {
-      &txtVeicolo,  &txtMarca,    &txtModello,   &txtColore,  &txtAlimentazione, &txtTarga,   &txtConducente,
-      &txtCodFisc,  &txtRecapito, &txtManutenzione, &txtDettagli, &txtOfficina,  &txtCosto,   &txtDataInt,
-      &txtKmRil,    &txtDataRil,  &txtOgni,      &txtProssima, &txtKmAttuali,   &txtDataAtt, &txtNote,
-  };
-  auto rowY = [](int row) { return kTop + row * kRowPitch; };
-  for (std::size_t i = 0; i < kEditCount; ++i) {
-    const FieldPlace& place = kPlaces[i];
-    QWidget* panel = panels[place.panel];
-    auto* caption = new QLabel(QString::fromUtf8(place.caption), panel);
-    caption->setGeometry(kCaptionX, rowY(place.row), kCaptionW, kEditHeight);
-    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // The table gives each edit its behaviour (bindCard); here it only takes its place.
-    auto* edit = new platform::FilteredEdit(panel, QString::fromLatin1(kFields[i].control));
-    edit->setGeometry(kEditX, rowY(place.row), place.editWidth, kEditHeight);
-    *editSlots[i] = edit;
-  }
-  for (QLineEdit* e : {txtCosto, txtKmRil, txtOgni, txtProssima, txtKmAttuali}) e->setAlignment(Qt::AlignRight);
-  for (QLineEdit* e : {txtDataInt, txtDataRil, txtDataAtt}) e->setAlignment(Qt::AlignCenter);
-  auto* lblKm = new QLabel(QStringLiteral("km"), panels[3]);
-  lblKm->setGeometry(txtOgni->geometry().right() + 6, txtOgni->y(), 30, kEditHeight);
+  // Record navigation, the position between the arrows, below the readings.
+  const QRect readings = kSections[3].at;
+  const int navY = readings.bottom() + 14;
+  const int navLeft = readings.left();
+  const auto navigation = kit::navigationPictures<T>();
+  const int navX[] = {navLeft + 8, navLeft + 64, navLeft + kPanelW - 116, navLeft + kPanelW - 60};
+  for (int i = 0; i < 4; ++i) addPicture(panContainer_, navigation[i], QRect(navX[i], navY, 52, 36));
+  lblPosizione = kit::positionLabel(panContainer_, QRect(navLeft + 120, navY, kPanelW - 240, 36));
 
-  // Beside the fields: today's dates, the driver picker, the tax-code check, the two
-  // computations.
+  panInfo = kit::hintBar(*this, panContainer_, QStringLiteral("Pronto per archiviare una nuova scheda..."),
+                         QRect(0, kHeight - 28, kWidth, 28));
+}
+
+void TfrmChilometrico::bindCard() {
+  card_ = std::make_unique<kit::RecordCard>(*this, maintenance::mileageLayout(), lblPosizione);
+  card_->setArchive(maintenance::mileageArchive());
+  cardFields_ =
+      new kit::CardFields(*this, *card_, kFields,
+                          {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); },
+                           .enterFollowsRows = true});
+  connect(btnDataRil, &QPushButton::clicked, this, &T::btnDataRilClick);
+  connect(btnCalcola, &QPushButton::clicked, this, &T::btnCalcolaClick);
+  connect(btnControlla, &QPushButton::clicked, this, &T::btnControllaClick);
+
+  // Beside the fields: today's dates, the driver picker, the tax-code check.
   const CommandPicture beside[] = {
       {&T::impConduttore, "impConduttore", "➜", "Importa i dati dall'archivio dei conduttori.",
        &T::impConduttoreClick},
@@ -242,31 +258,10 @@ void TfrmChilometrico::buildControls() {
   QLineEdit* besideOf[] = {txtConducente, txtCodFisc, txtDataInt, txtDataAtt};
   for (int i = 0; i < 4; ++i) {
     const QRect at = besideOf[i]->geometry();
-    addPicture(besideOf[i]->parentWidget(), beside[i], QRect(at.right() + 6, at.y(), 28, kEditHeight));
+    kit::addPicture(*this, besideOf[i]->parentWidget(), beside[i], QRect(at.right() + 6, at.y(), 28, kEditHeight));
   }
   impConduttore->setStyleSheet(QStringLiteral("color: #C00000;"));
 
-  auto addButton = [this](QLineEdit* beside, QPushButton*& slot, const char* name, const char* text,
-                          const char* hint, void (TfrmChilometrico::*handler)()) {
-    const QRect at = beside->geometry();
-    slot = platform::pushButton(beside->parentWidget(), QString::fromLatin1(name), QString::fromUtf8(text),
-                                QRect(at.right() + 6, at.y() - 1, 150, kEditHeight + 2));
-    setHint(slot, QString::fromUtf8(hint));
-    connect(slot, &QPushButton::clicked, this, handler);
-  };
-  addButton(txtDataRil, btnDataRil, "btnDataRil", "<< Data corrente", "Inserisci la data corrente.",
-            &T::btnDataRilClick);
-  addButton(txtProssima, btnCalcola, "btnCalcola", "<< Calcola",
-            "Calcola il il limite chilometrico per la prossima manutenzione.", &T::btnCalcolaClick);
-
-  // The state: a label that only the computations, a loaded record, New and Duplicate set.
-  auto* lblStato = new QLabel(QStringLiteral("Stato manutenzione:"), panels[3]);
-  lblStato->setGeometry(kCaptionX, rowY(6), kCaptionW, kEditHeight);
-  lblStato->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  txtStato = new QLabel(panels[3]);
-  txtStato->setObjectName(QStringLiteral("txtStato"));
-  txtStato->setGeometry(kEditX, rowY(6), 120, kEditHeight);
-  txtStato->setAlignment(Qt::AlignCenter);
   txtStato->setAutoFillBackground(true);
   QPalette statoPal = txtStato->palette();
   statoPal.setColor(QPalette::Window, Qt::black);
@@ -275,47 +270,6 @@ void TfrmChilometrico::buildControls() {
   QFont statoFont = txtStato->font();
   statoFont.setBold(true);
   txtStato->setFont(statoFont);
-  {
-    const QRect at = txtStato->geometry();
-    btnControlla = platform::pushButton(panels[3], QStringLiteral("btnControlla"), QStringLiteral("<< Controlla"),
-                                        QRect(at.right() + 6, at.y() - 1, 150, kEditHeight + 2));
-    setHint(btnControlla, QStringLiteral("Controlla lo stato attuale della manutenzione."));
-    connect(btnControlla, &QPushButton::clicked, this, &T::btnControllaClick);
-  }
-
-  chkEffettuata = new QCheckBox(QStringLiteral("Manutenzione effettuata"), panels[4]);
-  chkEffettuata->setObjectName(QStringLiteral("chkEffettuata"));
-  chkEffettuata->setGeometry(kEditX, rowY(1), 300, kEditHeight);
-  setHint(chkEffettuata,
-          QStringLiteral("Spunta questa casella per annotare che la manutenzione è stata effettuata."));
-
-  // Record navigation, the position between the arrows, below the readings.
-  const int navY = panelRects[3].bottom() + 14;
-  const int navLeft = panelRects[3].left();
-  const auto navigation = kit::navigationPictures<T>();
-  const int navX[] = {navLeft + 8, navLeft + 64, navLeft + kPanelW - 116, navLeft + kPanelW - 60};
-  for (int i = 0; i < 4; ++i) addPicture(panContainer_, navigation[i], QRect(navX[i], navY, 52, 36));
-  lblPosizione = kit::positionLabel(panContainer_, QRect(navLeft + 120, navY, kPanelW - 240, 36));
-
-  // Tab: record order, each button after the field it serves, then the notes and the box.
-  QWidget* order[] = {txtVeicolo,  txtMarca,    txtModello,   txtColore, txtAlimentazione, txtTarga,
-                      txtConducente, txtCodFisc, txtRecapito, txtManutenzione, txtDettagli, txtOfficina,
-                      txtCosto,    txtDataInt,  txtKmRil,     txtDataRil, btnDataRil,     txtOgni,
-                      txtProssima, btnCalcola,  txtKmAttuali, txtDataAtt, btnControlla,   txtNote,
-                      chkEffettuata};
-  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-
-  panInfo = kit::hintBar(*this, panContainer_, QStringLiteral("Pronto per archiviare una nuova scheda..."),
-                         QRect(0, kHeight - 28, kWidth, 28));
-}
-
-void TfrmChilometrico::bindCard() {
-  card_ = std::make_unique<kit::RecordCard>(*this, maintenance::mileageLayout(), lblPosizione);
-  card_->setArchive(maintenance::mileageArchive());
-  cardFields_ = new kit::CardFields(*this, *card_, kFields,
-                                {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }});
-  card_->bind("Stato", txtStato, kit::OnNew::set(QStringLiteral("VALIDA")));
-  card_->bind("Effettuata", chkEffettuata);
 
   const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
   card_->require(txtVeicolo, need + QStringLiteral("il tipo di veicolo."));
@@ -438,33 +392,29 @@ void TfrmChilometrico::cmdGuidaClick() {
 void TfrmChilometrico::cmdEsciClick() { closeForm(); }
 
 kit::CanvasCard TfrmChilometrico::printedCard() const {
-  auto t = [](QWidget* w) { return kit::controlText(w); };
-  const QString two = QStringLiteral("  ");
-  return {
-      QStringLiteral("SCHEDA SCADENZA CHILOMETRICA"),
-      {
-          {QStringLiteral("Tipo veicolo:"), t(txtVeicolo)},
-          {QStringLiteral("Marca e modello:"), t(txtMarca) + QLatin1Char(' ') + t(txtModello)},
-          {QStringLiteral("Colore:"), t(txtColore)},
-          {QStringLiteral("Alimentazione:"), t(txtAlimentazione)},
-          {QStringLiteral("Targa:"), t(txtTarga)},
-          {QStringLiteral("Conduttore:"), t(txtConducente)},
-          {QStringLiteral("Codice fiscale:"), t(txtCodFisc)},
-          {QStringLiteral("Recapito preferenziale:"), t(txtRecapito)},
-          {QStringLiteral("Tipo manutenzione:"), t(txtManutenzione)},
-          {QStringLiteral("Dettagli intervento:"), t(txtDettagli)},
-          {QStringLiteral("Officina incaricata:"), t(txtOfficina)},
-          {QStringLiteral("Costo intervento:"), QStringLiteral("€ ") + t(txtCosto)},
-          {QStringLiteral("Data intervento:"), t(txtDataInt)},
-          {QStringLiteral("Km e data iniziali:"), t(txtKmRil) + two + t(txtDataRil)},
-          {QStringLiteral("Frequenza manutenzione:"), QStringLiteral("Ogni ") + t(txtOgni) + QStringLiteral(" km")},
-          {QStringLiteral("Prossima scadenza:"), QStringLiteral("A km ") + t(txtProssima)},
-          {QStringLiteral("Km e data attuali:"), t(txtKmAttuali) + two + t(txtDataAtt)},
-          {QStringLiteral("Stato manutenzione:"), t(txtStato)},
-          {QStringLiteral("Note:"), t(txtNote)},
-          {QStringLiteral("Manutenzione effettuata:"), chkEffettuata->isChecked() ? kit::msg::kYes : kit::msg::kNo},
-      },
+  static const kit::CardPrintRow rows[] = {
+      {.caption = "Tipo veicolo:", .memo = "txtVeicolo"},
+      {.caption = "Marca e modello:", .memo = "txtMarca", .value = "{txtMarca} {txtModello}"},
+      {.caption = "Colore:", .memo = "txtColore"},
+      {.caption = "Alimentazione:", .memo = "txtAlimentazione"},
+      {.caption = "Targa:", .memo = "txtTarga"},
+      {.caption = "Conduttore:", .memo = "txtConducente"},
+      {.caption = "Codice fiscale:", .memo = "txtCodFisc"},
+      {.caption = "Recapito preferenziale:", .memo = "txtRecapito"},
+      {.caption = "Tipo manutenzione:", .memo = "txtManutenzione"},
+      {.caption = "Dettagli intervento:", .memo = "txtDettagli"},
+      {.caption = "Officina incaricata:", .memo = "txtOfficina"},
+      {.caption = "Costo intervento:", .memo = "txtCosto", .value = "€ {txtCosto}"},
+      {.caption = "Data intervento:", .memo = "txtDataInt"},
+      {.caption = "Km e data iniziali:", .memo = "txtKmRil", .value = "{txtKmRil}  {txtDataRil}"},
+      {.caption = "Frequenza manutenzione:", .memo = "txtOgni", .value = "Ogni {txtOgni} km"},
+      {.caption = "Prossima scadenza:", .memo = "txtProssima", .value = "A km {txtProssima}"},
+      {.caption = "Km e data attuali:", .memo = "txtKmAttuali", .value = "{txtKmAttuali}  {txtDataAtt}"},
+      {.caption = "Stato manutenzione:", .memo = "txtStato"},
+      {.caption = "Note:", .memo = "txtNote"},
+      {.caption = "Manutenzione effettuata:", .memo = "chkEffettuata"},
   };
+  return kit::canvasCard(this, QStringLiteral("SCHEDA SCADENZA CHILOMETRICA"), rows);
 }
 
 // ---- help --------------------------------------------------------------------------

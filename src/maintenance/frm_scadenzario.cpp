@@ -2,9 +2,7 @@
 
 #include <QCalendarWidget>
 #include <QCheckBox>
-#include <QEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -18,12 +16,14 @@
 #include "drivers/frm_trova_anagrafica.h"
 #include "kit/card_fields.h"
 #include "kit/messages.h"
+#include "kit/year_menu.h"
 #include "maintenance/frm_scadenzario_grids.h"
 #include "maintenance/frm_scadenzario_lists.h"
 #include "maintenance/schedule_card_report.h"
 #include "maintenance/schedule_lines.h"
 #include "maintenance/schedule_record.h"
 #include "platform/clock.h"
+#include "platform/control_text.h"
 #include "platform/dialogs.h"
 #include "platform/edits.h"
 #include "platform/paths.h"
@@ -51,72 +51,82 @@ const char* const kRequired = "Attenzione: per salvare la scheda è necessario i
 
 QString required(const char* what) { return QString::fromUtf8(kRequired) + QString::fromUtf8(what); }
 
-// Each field takes as many characters as its record field holds.
-consteval int width(std::string_view field) {
-  for (const core::FieldDef& f : MaintenanceDeadlineRecord::fields)
-    if (f.name == field) return f.width;
-  throw std::logic_error("no such schedule field");  // at compile time: a misspelt field does not build
+using T = TfrmScadenzario;
+
+// The date and time of the deadline along the top of the card, each combo after its
+// caption; the warning days after them.
+kit::Place top(int x, int width, const char* caption, int captionX, int captionWidth) {
+  return {.section = "panContainer", .at = {x, 88, width, 28},
+          .caption = {caption, {captionX, 88, captionWidth, 28}, Qt::AlignLeft | Qt::AlignVCenter}};
+}
+// The fifteen edits in two columns below, rows 34 pixels apart, a caption at the left of each.
+kit::Place column(int column, int row, const char* caption) {
+  const int captionX = column == 0 ? 16 : 492;
+  const int y = 146 + row * 34;
+  return {.section = "panContainer", .at = {captionX + 168, y, column == 0 ? 260 : 290, 26},
+          .caption = {caption, {captionX, y, 162, 26}}};
+}
+kit::CardField edit(const char* control, kit::MemberSlot member, std::string_view field, kit::Place place,
+                    kit::Typing typing = kit::Typing::None) {
+  return {.control = control, .member = member, .field = field, .typing = typing, .mark = kit::highlight(),
+          .place = place};
+}
+kit::CardField listOnly(const char* control, kit::MemberSlot member, std::string_view field,
+                        std::span<const char* const> items, kit::Place place, const char* newText = nullptr) {
+  return {.control = control, .member = member, .field = field, .mark = kit::highlight(),
+          .widget = kit::Widget::ListOnly, .items = items, .newText = newText, .place = place};
+}
+kit::CardField flag(const char* control, kit::MemberSlot member, std::string_view field, const char* text,
+                    const char* hint, int row) {
+  return {.control = control, .member = member, .field = field, .hint = hint, .widget = kit::Widget::Check,
+          .text = text, .place = {.section = "panContainer", .at = {660, 146 + row * 34 + 4, 290, 26}}};
+}
+// The year, date and time come from the year box and from Save; New leaves them.
+kit::CardField kept(const char* control, kit::MemberSlot member, std::string_view field, kit::Place place = {}) {
+  return {.control = control, .member = member, .field = field, .widget = kit::Widget::Label, .keepOnNew = true,
+          .place = place};
 }
 
-// The twenty fields in the order of the Enter chain, which wraps from the notes to the
-// day. The date and time are list-only combos; the months compare exactly.
-const kit::CardField kFields[] = {
-    {.control = "txtGiorno", .field = "Giorno", .maxLength = width("Giorno"), .next = "txtMese",
-     .mark = kit::highlight("effGiorno"), .widget = kit::Widget::ListOnly, .items = kit::kDayItems},
-    {.control = "txtMese", .field = "Mese", .maxLength = width("Mese"), .next = "txtOreApp",
-     .mark = kit::highlight("effMese"), .widget = kit::Widget::ListOnly, .items = kit::kMonthItems},
-    {.control = "txtOreApp", .field = "OreApp", .maxLength = width("OreApp"), .next = "txtMinutiApp",
-     .mark = kit::highlight("effOreApp"), .widget = kit::Widget::ListOnly, .items = kit::kHourItems, .newText = "00"},
-    {.control = "txtMinutiApp", .field = "MinutiApp", .maxLength = width("MinutiApp"), .next = "txtAvviso",
-     .mark = kit::highlight("effMinutiApp"), .widget = kit::Widget::ListOnly, .items = kit::kMinuteItems, .newText = "00"},
-    {.control = "txtAvviso", .field = "Avviso", .maxLength = width("Avviso"), .next = "txtConducente",
-     .keys = kit::Keys::Digits, .mark = kit::highlight("effAvviso")},
-    {.control = "txtConducente", .field = "Conducente", .maxLength = width("Conducente"), .next = "txtCodFisc",
-     .mark = kit::highlight("effConducente")},
-    {.control = "txtCodFisc", .field = "CodFisc", .maxLength = width("CodFisc"), .next = "txtRecapito",
-     .typing = kit::Typing::TrimUpperOnKeyUp, .mark = kit::highlight("effCodFisc")},
-    {.control = "txtRecapito", .field = "Recapito", .maxLength = width("Recapito"), .next = "txtVeicolo",
-     .mark = kit::highlight("effRecapito")},
-    {.control = "txtVeicolo", .field = "Veicolo", .maxLength = width("Veicolo"), .next = "txtMarca",
-     .mark = kit::highlight("effVeicolo")},
-    {.control = "txtMarca", .field = "Marca", .maxLength = width("Marca"), .next = "txtModello",
-     .mark = kit::highlight("effMarca")},
-    {.control = "txtModello", .field = "Modello", .maxLength = width("Modello"), .next = "txtColore",
-     .mark = kit::highlight("effModello")},
-    {.control = "txtColore", .field = "Colore", .maxLength = width("Colore"), .next = "txtAlimentazione",
-     .mark = kit::highlight("effColore")},
-    {.control = "txtAlimentazione", .field = "Alimentazione", .maxLength = width("Alimentazione"),
-     .next = "txtTarga", .mark = kit::highlight("effAlimentazione")},
-    {.control = "txtTarga", .field = "Targa", .maxLength = width("Targa"), .next = "txtManutenzione",
-     .typing = kit::Typing::TrimUpperOnKeyUp, .mark = kit::highlight("effTarga")},
-    {.control = "txtManutenzione", .field = "Manutenzione", .maxLength = width("Manutenzione"),
-     .next = "txtDettagli", .mark = kit::highlight("effManutenzione")},
-    {.control = "txtDettagli", .field = "Dettagli", .maxLength = width("Dettagli"), .next = "txtOfficina",
-     .mark = kit::highlight("effDettagli")},
-    {.control = "txtOfficina", .field = "Officina", .maxLength = width("Officina"), .next = "txtCosto",
-     .mark = kit::highlight("effOfficina")},
-    {.control = "txtCosto", .field = "Costo", .maxLength = width("Costo"), .next = "txtContatto",
-     .keys = kit::Keys::DigitsComma, .leave = kit::normalisedAmount, .mark = kit::highlight("effCosto"),
-     .newText = "0,00"},
-    {.control = "txtContatto", .field = "Contatto", .maxLength = width("Contatto"), .next = "txtNote",
-     .mark = kit::highlight("effContatto")},
-    {.control = "txtNote", .field = "Note", .maxLength = width("Note"), .next = "txtGiorno",
-     .mark = kit::highlight("effNote")},
-};
-
-// Where each field sits on the card: column 0 or 1 from row 0, with its caption.
-struct Place {
-  const char* caption;
-  int column;
-  int row;
-};
-constexpr Place kPlaces[] = {
-    {"Conduttore:", 0, 0},      {"Codice fiscale:", 0, 1},     {"Recapito preferenziale:", 0, 2},
-    {"Tipo veicolo:", 0, 3},    {"Marca:", 0, 4},              {"Modello:", 0, 5},
-    {"Colore:", 0, 6},          {"Alimentazione:", 0, 7},      {"Targa:", 0, 8},
-    {"Tipo manutenzione:", 1, 0}, {"Dettagli intervento:", 1, 1}, {"Ricambi sostituiti:", 1, 2},
-    {"Costo intervento:", 1, 3}, {"Meccanico esecutore:", 1, 4}, {"Note:", 1, 5},
-};
+// The card's controls in tab order: the twenty fields in the order of the Enter chain,
+// which wraps from the notes to the day, with the confirmation box before the notes and
+// the done box last. The date and time are list-only combos; the months compare
+// exactly.
+const std::vector<kit::CardField> kFields = kit::joinRows({
+    std::initializer_list<kit::CardField>{
+        listOnly("txtGiorno", kit::member<&T::txtGiorno>, "Giorno", kit::kDayItems, top(82, 62, "Giorno:", 28, 52)),
+        listOnly("txtMese", kit::member<&T::txtMese>, "Mese", kit::kMonthItems, top(196, 124, "Mese:", 154, 40)),
+        kept("lblAnno", kit::member<&T::lblAnno>, "Anno", {.section = "panContainer", .at = {328, 88, 60, 28}}),
+        listOnly("txtOreApp", kit::member<&T::txtOreApp>, "OreApp", kit::kHourItems, top(458, 62, "Ore:", 420, 36),
+                 "00"),
+        listOnly("txtMinutiApp", kit::member<&T::txtMinutiApp>, "MinutiApp", kit::kMinuteItems,
+                 top(588, 62, "Minuti:", 536, 50), "00"),
+        {.control = "txtAvviso", .member = kit::member<&T::txtAvviso>, .field = "Avviso", .keys = kit::Keys::Digits,
+         .mark = kit::highlight(), .place = top(742, 44, "Avvisa n.", 676, 64)},
+        kept("lblData", kit::member<&T::lblData>, "Data"),
+        kept("lblOra", kit::member<&T::lblOra>, "Ora"),
+        edit("txtConducente", kit::member<&T::txtConducente>, "Conducente", column(0, 0, "Conduttore:")),
+        edit("txtCodFisc", kit::member<&T::txtCodFisc>, "CodFisc", column(0, 1, "Codice fiscale:"),
+             kit::Typing::TrimUpperOnKeyUp),
+        edit("txtRecapito", kit::member<&T::txtRecapito>, "Recapito", column(0, 2, "Recapito preferenziale:")),
+    },
+    kit::vehicleRows<T>(kit::Typing::TrimUpperOnKeyUp,
+                        {column(0, 3, "Tipo veicolo:"), column(0, 4, "Marca:"), column(0, 5, "Modello:"),
+                         column(0, 6, "Colore:"), column(0, 7, "Alimentazione:"), column(0, 8, "Targa:")}),
+    std::initializer_list<kit::CardField>{
+        edit("txtManutenzione", kit::member<&T::txtManutenzione>, "Manutenzione", column(1, 0, "Tipo manutenzione:")),
+        edit("txtDettagli", kit::member<&T::txtDettagli>, "Dettagli", column(1, 1, "Dettagli intervento:")),
+        edit("txtOfficina", kit::member<&T::txtOfficina>, "Officina", column(1, 2, "Ricambi sostituiti:")),
+        {.control = "txtCosto", .member = kit::member<&T::txtCosto>, .field = "Costo", .keys = kit::Keys::DigitsComma,
+         .leave = kit::normalisedAmount, .mark = kit::highlight(), .newText = "0,00",
+         .place = column(1, 3, "Costo intervento:")},
+        edit("txtContatto", kit::member<&T::txtContatto>, "Contatto", column(1, 4, "Meccanico esecutore:")),
+        flag("chkDaConfermare", kit::member<&T::chkDaConfermare>, "DaConfermare", "Appuntamento da confermare",
+             "Spunta questa casella per annotare che l'appuntamento è in attesa di conferma.", 6),
+        edit("txtNote", kit::member<&T::txtNote>, "Note", column(1, 5, "Note:")),
+        flag("chkEffettuata", kit::member<&T::chkEffettuata>, "Effettuata", "Manutenzione effettuata",
+             "Spunta questa casella per annotare che la manutenzione è stata effettuata.", 7),
+    },
+});
 
 // The notice of the year panel: imminent deadlines exist, or none.
 QPixmap noticePicture(bool imminent) {
@@ -260,25 +270,18 @@ void TfrmScadenzario::buildYearPanel() {
   lblApri = namedLabel(panAvvio, QStringLiteral("lblApri"), QStringLiteral("Indicare l'anno solare e premere Apri."),
                   QRect(44, 150, 400, 26));
   whiteText(lblApri, 14, false);
-  txtAnno = new platform::FilteredEdit(panAvvio, QStringLiteral("txtAnno"));
+  auto* year = new kit::YearBox(panAvvio, QStringLiteral("txtAnno"));
+  txtAnno = year;
   txtAnno->setGeometry(44, 196, 150, 44);
   QFont yearFont(QStringLiteral("Verdana"));
   yearFont.setPixelSize(24);
   yearFont.setBold(true);
   txtAnno->setFont(yearFont);
   txtAnno->setAlignment(Qt::AlignCenter);
-  txtAnno->setInputLimit(4);
-  // Only digits enter the year box, typed or pasted.
-  txtAnno->setInputFilter([](const QString& in) {
-    QString digits;
-    for (QChar c : in)
-      if (c >= u'0' && c <= u'9') digits += c;
-    return digits;
-  });
-  txtAnno->installEventFilter(this);
   btnApri = platform::pushButton(panAvvio, QStringLiteral("btnApri"), QStringLiteral("Apri"), QRect(214, 196, 120, 44));
+  year->setEnterTarget(btnApri);
   connect(btnApri, &QPushButton::clicked, this, &TfrmScadenzario::btnApriClick);
-  btnApri->installEventFilter(this);
+  platform::clickOnEnter(btnApri);
 
   // The imminent deadlines: left box, below.
   new Box(panAvvio, QRect(24, 340, 440, 296));
@@ -295,7 +298,7 @@ void TfrmScadenzario::buildYearPanel() {
   whiteText(lblOK, 14, false);
   btnOK = platform::pushButton(panAvvio, QStringLiteral("btnOK"), QStringLiteral("OK"), QRect(184, 550, 120, 44));
   connect(btnOK, &QPushButton::clicked, this, &TfrmScadenzario::btnOKClick);
-  btnOK->installEventFilter(this);
+  platform::clickOnEnter(btnOK);
 
   // The calendar and its two grids: right.
   new Box(panAvvio, QRect(488, 70, 468, 566));
@@ -348,53 +351,12 @@ void TfrmScadenzario::buildCardPanel() {
   grpOra->setStyleSheet(groupStyle);
   grpOra->setGeometry(408, 58, 250, 70);
 
-  // The combos sit on the panel over their groups, so their highlight has room.
-  namedLabel(panContainer, QString(), QStringLiteral("Giorno:"), QRect(28, 88, 52, 28));
-  txtGiorno = new platform::ListOnlyCombo(panContainer, QStringLiteral("txtGiorno"));
-  txtGiorno->setGeometry(82, 88, 62, 28);
-  namedLabel(panContainer, QString(), QStringLiteral("Mese:"), QRect(154, 88, 40, 28));
-  txtMese = new platform::ListOnlyCombo(panContainer, QStringLiteral("txtMese"));
-  txtMese->setGeometry(196, 88, 124, 28);
-  lblAnno = namedLabel(panContainer, QStringLiteral("lblAnno"), QString(), QRect(328, 88, 60, 28));
-  QFont bold = lblAnno->font();
-  bold.setBold(true);
-  bold.setPixelSize(16);
-  lblAnno->setFont(bold);
-  namedLabel(panContainer, QString(), QStringLiteral("Ore:"), QRect(420, 88, 36, 28));
-  txtOreApp = new platform::ListOnlyCombo(panContainer, QStringLiteral("txtOreApp"));
-  txtOreApp->setGeometry(458, 88, 62, 28);
+  // The date and time combos sit on the panel over their groups (the field table puts
+  // them there), so their highlight has room.
   namedLabel(panContainer, QString(), QStringLiteral(":"), QRect(526, 88, 8, 28));
-  namedLabel(panContainer, QString(), QStringLiteral("Minuti:"), QRect(536, 88, 50, 28));
-  txtMinutiApp = new platform::ListOnlyCombo(panContainer, QStringLiteral("txtMinutiApp"));
-  txtMinutiApp->setGeometry(588, 88, 62, 28);
-  namedLabel(panContainer, QString(), QStringLiteral("Avvisa n."), QRect(676, 88, 64, 28));
-  auto* avviso = new platform::FilteredEdit(panContainer, QStringLiteral("txtAvviso"));
-  avviso->setGeometry(742, 88, 44, 28);
-  txtAvviso = avviso;
   namedLabel(panContainer, QString(), QStringLiteral("giorni prima della scadenza."), QRect(792, 88, 180, 28));
 
-  lblData = namedLabel(panContainer, QStringLiteral("lblData"), QString(), QRect(0, 0, 10, 10));
-  lblData->setVisible(false);
-  lblOra = namedLabel(panContainer, QStringLiteral("lblOra"), QString(), QRect(0, 0, 10, 10));
-  lblOra->setVisible(false);
-
-  // The fifteen edits in two columns.
-  QLineEdit** editSlots[] = {&txtConducente, &txtCodFisc,   &txtRecapito,     &txtVeicolo, &txtMarca,
-                         &txtModello,    &txtColore,    &txtAlimentazione, &txtTarga,   &txtManutenzione,
-                         &txtDettagli,   &txtOfficina,  &txtCosto,        &txtContatto, &txtNote};
   constexpr int kTop = 146, kPitch = 34;
-  for (std::size_t i = 0; i < std::size(kPlaces); ++i) {
-    const Place& place = kPlaces[i];
-    const int captionX = place.column == 0 ? 16 : 492;
-    const int editX = captionX + 168;
-    const int editW = place.column == 0 ? 260 : 290;
-    const int y = kTop + place.row * kPitch;
-    auto* caption = namedLabel(panContainer, QString(), QString::fromUtf8(place.caption), QRect(captionX, y, 162, 26));
-    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* edit = new platform::FilteredEdit(panContainer, QString::fromLatin1(kFields[i + 5].control));
-    edit->setGeometry(editX, y, editW, 26);
-    *editSlots[i] = edit;
-  }
   impConduttore = new platform::PictureButton(panContainer, QStringLiteral("impConduttore"), QStringLiteral("◀"));
   impConduttore->setGeometry(16 + 168 + 264, kTop, 30, 26);
   btnCodFisc = new platform::PictureButton(panContainer, QStringLiteral("btnCodFisc"), QStringLiteral("✓"));
@@ -402,13 +364,6 @@ void TfrmScadenzario::buildCardPanel() {
   QPalette arrow = impConduttore->palette();
   arrow.setColor(QPalette::ButtonText, QColor(0xC0, 0x1B, 0x1B));
   impConduttore->setPalette(arrow);
-
-  chkDaConfermare = new QCheckBox(QStringLiteral("Appuntamento da confermare"), panContainer);
-  chkDaConfermare->setObjectName(QStringLiteral("chkDaConfermare"));
-  chkDaConfermare->setGeometry(660, kTop + 6 * kPitch + 4, 290, 26);
-  chkEffettuata = new QCheckBox(QStringLiteral("Manutenzione effettuata"), panContainer);
-  chkEffettuata->setObjectName(QStringLiteral("chkEffettuata"));
-  chkEffettuata->setGeometry(660, kTop + 7 * kPitch + 4, 290, 26);
 
   // Commands: two rows of pictures, navigation with the position between the arrows.
   using Command = kit::CommandPicture<TfrmScadenzario>;
@@ -449,9 +404,6 @@ void TfrmScadenzario::buildCardPanel() {
   setHint(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
   connect(impConduttore, &platform::PictureButton::clicked, this, &TfrmScadenzario::impConduttoreClick);
   connect(btnCodFisc, &platform::PictureButton::clicked, this, &TfrmScadenzario::btnCodFiscClick);
-  setHint(chkDaConfermare,
-          QStringLiteral("Spunta questa casella per annotare che l'appuntamento è in attesa di conferma."));
-  setHint(chkEffettuata, QStringLiteral("Spunta questa casella per annotare che la manutenzione è stata effettuata."));
 
   const auto navigation = kit::navigationPictures<TfrmScadenzario>();
   constexpr int kNavY = 574;
@@ -471,27 +423,18 @@ void TfrmScadenzario::buildCardPanel() {
 void TfrmScadenzario::bindCard() {
   card_ = std::make_unique<kit::RecordCard>(*this, maintenance::scheduleLayout(), lblPosizione);
   card_->setArchive(kit::ArchiveSource::fromControl(lblFile));
-  cardFields_ = new kit::CardFields(*this, *card_, kFields);
-  // The year, date and time come from the year box and from Save; New leaves them.
-  card_->bind("Anno", lblAnno, kit::OnNew::keep());
-  card_->bind("Data", lblData, kit::OnNew::keep());
-  card_->bind("Ora", lblOra, kit::OnNew::keep());
-  card_->bind("DaConfermare", chkDaConfermare);
-  card_->bind("Effettuata", chkEffettuata);
-
-  // Tab order: the chain, the confirmation box before the notes, the done box last.
-  QWidget* order[] = {txtGiorno,       txtMese,         txtOreApp,   txtMinutiApp, txtAvviso,   txtConducente,
-                      txtCodFisc,      txtRecapito,     txtVeicolo,  txtMarca,     txtModello,  txtColore,
-                      txtAlimentazione, txtTarga,       txtManutenzione, txtDettagli, txtOfficina, txtCosto,
-                      txtContatto,     chkDaConfermare, txtNote,     chkEffettuata};
-  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  cardFields_ = new kit::CardFields(*this, *card_, kFields, {.enterFollowsRows = true, .limitToFields = true});
+  QFont bold = lblAnno->font();
+  bold.setBold(true);
+  bold.setPixelSize(16);
+  lblAnno->setFont(bold);
 
   card_->beforeSave = [this] {
     cardFields_->clearListSelections();
     // An empty cost is stored as no cost, even when a check stops this save.
     if (platform::trim(txtCosto->text()).isEmpty()) txtCosto->setText(QStringLiteral("0,00"));
   };
-  auto tooShort = [](QWidget* combo) { return kit::controlText(combo).size() < 2; };
+  auto tooShort = [](QWidget* combo) { return platform::controlText(combo).size() < 2; };
   card_->require(txtGiorno, required("il giorno della scadenza."));
   card_->addCheck([this, tooShort] {
     if (!tooShort(txtGiorno)) return true;
@@ -550,7 +493,7 @@ bool TfrmScadenzario::checkWarningDays() {
 }
 
 bool TfrmScadenzario::checkMonth() {
-  lblOra->setText(kit::controlText(txtOreApp) + QLatin1Char(':') + kit::controlText(txtMinutiApp));
+  lblOra->setText(platform::controlText(txtOreApp) + QLatin1Char(':') + platform::controlText(txtMinutiApp));
   if (core::monthNumber(platform::toCore(txtMese->currentText()))) return true;
   platform::warning(QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
                                    "Per poter salvare la scheda è necessario indicare una data valida."),
@@ -579,7 +522,7 @@ void TfrmScadenzario::FormShow() {
   setWindowTitle(kCaption);
   panAvvio->setVisible(true);
   panContainer->setVisible(false);
-  txtAnno->setText(QStringLiteral("%1").arg(core::today().year, 4, 10, QLatin1Char('0')));
+  static_cast<kit::YearBox*>(txtAnno)->showCurrentYear();
   txtAnno->setFocus(Qt::OtherFocusReason);
   checkImminent();
 }
@@ -588,9 +531,7 @@ void TfrmScadenzario::checkImminent() {
   // Only the current year's archive is checked, whatever year the card shows; it is
   // created when missing. What this showing reads decides the notice, never an earlier one.
   const core::Date today = core::today();
-  const QString name = QStringLiteral("%1").arg(today.year, 4, 10, QLatin1Char('0')) +
-                       QString::fromLatin1(MaintenanceDeadlineRecord::kArchiveExtension.data(),
-                                           int(MaintenanceDeadlineRecord::kArchiveExtension.size()));
+  const QString name = QString::fromStdString(maintenance::scheduleArchiveName(today.year));
   const core::RecordLayout& layout = maintenance::scheduleLayout();
   bool found = false;
   try {
@@ -610,16 +551,11 @@ void TfrmScadenzario::showImminent(bool found) {
 }
 
 void TfrmScadenzario::btnApriClick() {
-  const QString typed = txtAnno->text();
-  // Four ASCII digits exactly, as typed: nothing else ever names a file.
-  if (!core::isYearText(platform::toCore(typed))) {
-    platform::warning(kit::msg::kYearWarning, this);
-    txtAnno->setFocus(Qt::OtherFocusReason);
-    return;
-  }
-  lblFile->setText(platform::exePath(typed + QStringLiteral(".sca")));
-  lblAnno->setText(typed);
-  setWindowTitle(kCaption + QStringLiteral(" anno ") + typed);
+  const std::optional<QString> year = kit::checkedYear(txtAnno, this);
+  if (!year) return;
+  lblFile->setText(platform::exePath(QString::fromStdString(maintenance::scheduleArchiveName(year->toStdString()))));
+  lblAnno->setText(*year);
+  setWindowTitle(kCaption + QStringLiteral(" anno ") + *year);
   panAvvio->setVisible(false);
   panContainer->setVisible(true);
   ClearScheduleCard();
@@ -682,30 +618,6 @@ void TfrmScadenzario::imgGuidaClick() {
 }
 
 // ---- events ------------------------------------------------------------------------------
-
-bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == txtAnno && event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    switch (key->key()) {
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-        btnApri->setFocus(Qt::TabFocusReason);
-        return true;
-      default:
-        // Digits and the keys that move or delete; every other key is swallowed.
-        if (!platform::isMoveOrDeleteKey(key->key()) && !platform::isOneDigit(key->text())) return true;
-    }
-  } else if (event->type() == QEvent::KeyPress) {
-    // Enter on a focused button presses it (the buttons are never the window's default).
-    auto* key = static_cast<QKeyEvent*>(event);
-    auto* button = qobject_cast<QPushButton*>(watched);
-    if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-      button->click();
-      return true;
-    }
-  }
-  return kit::CardWindow::eventFilter(watched, event);
-}
 
 void TfrmScadenzario::paintEvent(QPaintEvent*) { platform::paintGradient(this, platform::kSteelBlue); }
 

@@ -126,7 +126,6 @@ class TfrmScadenzario : public kit::CardWindow {
   void FormClose() override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildYearPanel();

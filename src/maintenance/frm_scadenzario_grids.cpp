@@ -14,12 +14,7 @@ namespace maintenance {
 
 namespace {
 
-QString yearText(int year) { return QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0')); }
-
-QString archiveName(int year) {
-  return yearText(year) + QString::fromLatin1(MaintenanceDeadlineRecord::kArchiveExtension.data(),
-                                              int(MaintenanceDeadlineRecord::kArchiveExtension.size()));
-}
+QString archiveName(int year) { return QString::fromStdString(scheduleArchiveName(year)); }
 
 const QStringList& selectiveHelp() {
   static const QStringList paragraphs = {
@@ -128,7 +123,7 @@ kit::ExportSettings TfrmExpMensili::settings(const QDate& day) {
                                                     "Scadenze del mese", true);
   s.archive = maintenance::yearOf(day);
   const int month = day.isValid() ? day.month() : 0;
-  const core::Text year = day.isValid() ? platform::toCore(maintenance::yearText(day.year())) : core::Text();
+  const core::Text year = day.isValid() ? core::yearText(day.year()) : core::Text();
   s.take = [month, year](const core::RecordBuffer& record) { return maintenance::isInMonth(record, month, year); };
   return s;
 }

@@ -25,6 +25,7 @@ kit::ListSettings mileageListSettings(const MileageListTexts& texts) {
   };
   s.explanation = QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
   s.printTitle = texts.printTitle;
+  s.findHighlight = true;
   s.doubleClick = true;
   s.targets = {mileageCardTarget(QString())};
   return s;

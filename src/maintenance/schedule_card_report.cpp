@@ -1,8 +1,6 @@
 #include "maintenance/schedule_card_report.h"
 
-#include <QCheckBox>
-
-#include "kit/record_card.h"
+#include "kit/card_print.h"
 #include "platform/clock.h"
 #include "platform/qtext.h"
 #include "shell/misc.h"
@@ -27,37 +25,30 @@ QString rowName(const char* prefix, int row) {
   return QString::fromLatin1(prefix) + QStringLiteral("%1").arg(row, 2, 10, QLatin1Char('0'));
 }
 
-// The label of each row and the card control whose trimmed text it prints; rows 1, 2,
-// 19 and 20 are composed, rows 21 to 24 print one blank on both sides.
-struct Row {
-  const char* label;
-  const char* control;
+// The label of each row and what it prints from the card; rows 21 to 24 print one
+// blank on both sides.
+constexpr kit::CardPrintRow kCardRows[] = {
+    {.caption = "Data scadenza:", .memo = "txtGiorno", .value = "{txtGiorno} {txtMese} {lblAnno}"},
+    {.caption = "Ora appuntamento:", .memo = "txtOreApp", .value = "{txtOreApp}:{txtMinutiApp}"},
+    {.caption = "Giorni preavviso:", .memo = "txtAvviso"},
+    {.caption = "Conduttore:", .memo = "txtConducente"},
+    {.caption = "Codice fiscale:", .memo = "txtCodFisc"},
+    {.caption = "Recapito preferenziale:", .memo = "txtRecapito"},
+    {.caption = "Tipo veicolo:", .memo = "txtVeicolo"},
+    {.caption = "Marca:", .memo = "txtMarca"},
+    {.caption = "Modello:", .memo = "txtModello"},
+    {.caption = "Colore:", .memo = "txtColore"},
+    {.caption = "Alimentazione:", .memo = "txtAlimentazione"},
+    {.caption = "Targa:", .memo = "txtTarga"},
+    {.caption = "Tipo manutenzione:", .memo = "txtManutenzione"},
+    {.caption = "Dettagli intervento:", .memo = "txtDettagli"},
+    {.caption = "Ricambi sostituiti:", .memo = "txtOfficina"},
+    {.caption = "Costo intervento:", .memo = "txtCosto"},
+    {.caption = "Meccanico esecutore:", .memo = "txtContatto"},
+    {.caption = "Note:", .memo = "txtNote"},
+    {.caption = "Appuntamento da confermare:", .memo = "chkDaConfermare"},
+    {.caption = "Manutenzione effettuata:", .memo = "chkEffettuata"},
 };
-constexpr Row kCardRows[] = {
-    {"Data scadenza:", nullptr},         {"Ora appuntamento:", nullptr},
-    {"Giorni preavviso:", "txtAvviso"},  {"Conduttore:", "txtConducente"},
-    {"Codice fiscale:", "txtCodFisc"},   {"Recapito preferenziale:", "txtRecapito"},
-    {"Tipo veicolo:", "txtVeicolo"},     {"Marca:", "txtMarca"},
-    {"Modello:", "txtModello"},          {"Colore:", "txtColore"},
-    {"Alimentazione:", "txtAlimentazione"}, {"Targa:", "txtTarga"},
-    {"Tipo manutenzione:", "txtManutenzione"}, {"Dettagli intervento:", "txtDettagli"},
-    {"Ricambi sostituiti:", "txtOfficina"}, {"Costo intervento:", "txtCosto"},
-    {"Meccanico esecutore:", "txtContatto"}, {"Note:", "txtNote"},
-    {"Appuntamento da confermare:", nullptr}, {"Manutenzione effettuata:", nullptr},
-};
-
-QWidget* control(const QWidget& card, const char* name) {
-  auto* w = card.findChild<QWidget*>(QString::fromLatin1(name));
-  if (!w) throw ReportError(QStringLiteral("Control \"%1\" not found on the schedule card.").arg(QLatin1String(name)));
-  return w;
-}
-
-QString text(const QWidget& card, const char* name) { return kit::controlText(control(card, name)); }
-
-QString flag(const QWidget& card, const char* name) {
-  auto* box = qobject_cast<QCheckBox*>(control(card, name));
-  return box && box->isChecked() ? QStringLiteral("Sì") : QStringLiteral("No");
-}
 
 }  // namespace
 
@@ -106,21 +97,13 @@ std::unique_ptr<Report> makeScheduleCardReport() {
 void fillScheduleCardReport(Report& report, const QWidget& card) {
   report.page(0).orientation = QPageLayout::Portrait;
   report.memo(QStringLiteral("txtTitolo")).setText(QStringLiteral("SCHEDA SCADENZA MANUTENZIONE"));
-  QStringList values;
-  values << text(card, "txtGiorno") + QLatin1Char(' ') + text(card, "txtMese") + QLatin1Char(' ') +
-                text(card, "lblAnno");
-  values << text(card, "txtOreApp") + QLatin1Char(':') + text(card, "txtMinutiApp");
-  for (int r = 3; r <= 18; ++r) values << text(card, kCardRows[r - 1].control);
-  values << flag(card, "chkDaConfermare") << flag(card, "chkEffettuata");
   for (int r = 1; r <= kRows; ++r) {
-    const bool blank = r > 20;
-    report.memo(rowName("titCampo", r)).setText(blank ? QStringLiteral(" ") : QString::fromUtf8(kCardRows[r - 1].label));
-    report.memo(rowName("txtCampo", r)).setText(blank ? QStringLiteral(" ") : values[r - 1]);
+    const bool blank = r > int(std::size(kCardRows));
+    const kit::CardPrintRow& row = kCardRows[blank ? 0 : r - 1];
+    report.memo(rowName("titCampo", r)).setText(blank ? QStringLiteral(" ") : QString::fromUtf8(row.caption));
+    report.memo(rowName("txtCampo", r)).setText(blank ? QStringLiteral(" ") : kit::cardValue(&card, row));
   }
-  const QDateTime now = platform::now();
-  report.memo(QStringLiteral("txtCalce"))
-      .setText(QStringLiteral("Stampa eseguita in data ") + dateText(now.date()) + QStringLiteral(" alle ore ") +
-               timeText(now.time()));
+  report.memo(QStringLiteral("txtCalce")).setText(kit::printedAtText(platform::now()));
   report.prepare();
 }
 

@@ -67,7 +67,7 @@ bool isToConfirm(const core::RecordBuffer& record) { return field(record, "DaCon
 bool isOnDate(const core::RecordBuffer& record, core::TextView date) { return field(record, "Data") == date; }
 
 bool isInMonth(const core::RecordBuffer& record, int month, core::TextView year) {
-  const core::TextView name = core::monthName(month);
+  const core::Text name = core::monthName(month);
   return !name.empty() && core::lowerAZ(field(record, "Mese")) == core::lowerAZ(name) && field(record, "Anno") == year;
 }
 

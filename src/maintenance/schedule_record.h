@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/file_names.h"
 #include "core/record.h"
 
 namespace maintenance {
@@ -56,6 +57,7 @@ struct MaintenanceDeadlineRecord {
 inline std::string scheduleArchiveName(std::string_view year) {
   return std::string(year) + std::string(MaintenanceDeadlineRecord::kArchiveExtension);
 }
+inline std::string scheduleArchiveName(int year) { return scheduleArchiveName(core::toUtf8(core::yearText(year))); }
 
 // The layout (offsets computed once) shared by every reader and the card.
 inline const core::RecordLayout& scheduleLayout() {

@@ -2,7 +2,10 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -20,6 +23,13 @@ QString captionOf(MsgKind kind) {
     case MsgKind::Plain: return QString();
   }
   return QString();
+}
+
+int inputBoxWidth(const QString& caption, const QFontMetrics& metrics) {
+  // The title bar's font is the window manager's, often bold and a little larger than
+  // the box's: a fifth more than the box's font needs, plus room for the title bar's
+  // icon and buttons.
+  return metrics.horizontalAdvance(caption) * 6 / 5 + 160;
 }
 
 QStringList buttonsOf(MsgKind kind) {
@@ -75,10 +85,19 @@ class QtDialogHost final : public DialogHost {
 
   std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                   const QString& defaultValue, QWidget* parent) override {
-    bool ok = false;
-    QString value = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, defaultValue, &ok);
-    if (!ok) return std::nullopt;
-    return value;
+    QInputDialog box(parent);
+    box.setWindowTitle(caption);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultValue);
+    box.setInputMode(QInputDialog::TextInput);
+    // The window manager cuts a caption wider than the box ("Nume… mpare"). The box's
+    // layout sets its size from its contents, so the edit is made as wide as needed.
+    if (auto* edit = box.findChild<QLineEdit*>()) {
+      const QMargins margins = box.layout() ? box.layout()->contentsMargins() : QMargins();
+      edit->setMinimumWidth(inputBoxWidth(caption, box.fontMetrics()) - margins.left() - margins.right());
+    }
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue();
   }
 
   QString openFile(QWidget* parent, const QString& caption, const QString& dir,

@@ -9,6 +9,7 @@
 class QWidget;
 class QDialog;
 class QPrinter;
+class QFontMetrics;
 
 namespace platform {
 
@@ -21,6 +22,10 @@ enum class MsgKind { Warning, Error, Information, Question, Plain };
 
 QString captionOf(MsgKind kind);       // "Warning", "Error", "Information", "Confirm", ""
 QStringList buttonsOf(MsgKind kind);   // {"OK","Cancel"}, {"Yes","No"} or {"OK"}
+
+// The least width of an input box whose caption is `caption`, so that the window
+// manager's title bar shows it whole (`metrics`: the box's font).
+int inputBoxWidth(const QString& caption, const QFontMetrics& metrics);
 
 class DialogHost {
  public:

@@ -16,14 +16,20 @@ namespace platform {
 
 namespace {
 
-// Whether QLineEdit would insert the key's text: a printable first character and no
-// Ctrl held (Ctrl and Ctrl+Shift keys are commands, never text).
+// Whether QLineEdit would insert the key's text (its rule, so that no key it inserts
+// passes by the filter): a format character (zero-width spaces and joiners, direction
+// marks, the byte-order mark) whatever the modifiers; otherwise, with no Ctrl held (Ctrl
+// and Ctrl+Shift keys are commands), a printable or private-use character or a
+// character outside the basic plane.
 bool insertsText(const QKeyEvent* event) {
   const QString text = event->text();
   if (text.isEmpty()) return false;
+  const QChar first = text.front();
+  if (first.category() == QChar::Other_Format) return true;
   const Qt::KeyboardModifiers mods = event->modifiers();
   if (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier)) return false;
-  return QChar::isPrint(text.toUcs4().value(0));
+  if (first.isPrint() || first.category() == QChar::Other_PrivateUse) return true;
+  return first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate();
 }
 
 }  // namespace
@@ -139,6 +145,12 @@ void FilteredEdit::dropEvent(QDropEvent* event) {
   QLineEdit::dropEvent(&admittedDrop);
   event->setDropAction(admittedDrop.dropAction());
   event->setAccepted(admittedDrop.isAccepted());
+}
+
+QString withoutControls(const QString& text) {
+  QString out = text;
+  out.removeIf([](QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); });
+  return out;
 }
 
 }  // namespace platform

@@ -46,5 +46,8 @@ class FilteredEdit : public QLineEdit {
   int limit_ = 0;
 };
 
+// `text` without its control characters (U+0000 to U+001F, U+007F to U+009F): the
+// input filter of an edit that takes any other text.
+QString withoutControls(const QString& text);
 
 }  // namespace platform

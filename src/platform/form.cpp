@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QScreen>
 
 #include "platform/dialogs.h"
@@ -45,12 +46,33 @@ void Form::setHint(QWidget* widget, const QString& hint) {
   widget->installEventFilter(this);
 }
 
+namespace {
+const char* const kClearsHint = "velmoraClearsHint";
+}  // namespace
+
+void Form::clearsHint(QWidget* widget) {
+  widget->setProperty(kClearsHint, true);
+  widget->setMouseTracking(true);
+  widget->installEventFilter(this);
+}
+
 bool Form::eventFilter(QObject* watched, QEvent* event) {
+  if (panInfo_ && event->type() == QEvent::MouseMove && watched->property(kClearsHint).toBool() &&
+      !movedOverHintedChild(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)))
+    panInfo_->clear();
   if (panInfo_ && event->type() == QEvent::Enter) {
     QVariant hint = watched->property("velmoraHint");
     if (hint.isValid()) panInfo_->setText(hint.toString());
   }
   return QDialog::eventFilter(watched, event);
+}
+
+bool movedOverHintedChild(const QWidget* widget, const QMouseEvent* move) {
+  const QWidget* under = widget->childAt(move->position().toPoint());
+  for (const QWidget* w = under; w && w != widget; w = w->parentWidget()) {
+    if (!w->property("velmoraHint").toString().isEmpty()) return true;
+  }
+  return false;
 }
 
 void Form::showWindow() {

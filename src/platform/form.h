@@ -6,6 +6,7 @@
 
 class QLabel;
 class QCloseEvent;
+class QMouseEvent;
 
 namespace platform {
 
@@ -35,6 +36,10 @@ class Form : public QDialog {
   void setPanInfo(QLabel* panInfo) { panInfo_ = panInfo; }
   QLabel* panInfo() const { return panInfo_; }
   void setHint(QWidget* widget, const QString& hint);
+  // A mouse move over `widget` (the window, a panel, a background) empties the hint,
+  // unless it reaches the widget from a hinted control inside it (a picture button
+  // passes its moves on), which keeps that control's hint.
+  void clearsHint(QWidget* widget);
 
   // Shows a long-lived window (maximized windows maximized, others centred).
   void showWindow();
@@ -81,6 +86,11 @@ void openModal(QWidget* owner, const QString& keyWord) {
   window.setMemory(keyWord);
   window.showModalDialog();
 }
+
+// Whether a mouse move that reached `widget` is over one of its children (or theirs)
+// that shows a hint of its own: a check box, a combo or a picture hands its moves on
+// to its panel, and such a move must not empty that control's hint.
+bool movedOverHintedChild(const QWidget* widget, const QMouseEvent* move);
 
 // Sets the process-wide formats once at start-up: dates dd/mm/yyyy, decimal comma.
 void setRegionalFormats();

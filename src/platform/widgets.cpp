@@ -86,7 +86,9 @@ class HighlightFollower : public QObject {
         place();
         break;
       case QEvent::Hide:
-        if (rect_) rect_->hide();
+        // A window minimised takes the rectangle with it; only an edit hidden on its
+        // own hides it.
+        if (rect_ && !event->spontaneous()) rect_->hide();
         break;
       default:
         break;
@@ -189,7 +191,7 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
 
 // --- HighlightRect ---------------------------------------------------------------
 
-HighlightRect::HighlightRect(QWidget* parent) : QWidget(parent) {
+HighlightRect::HighlightRect(QWidget* parent, const QColor& fill) : QWidget(parent), fill_(fill) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
 }
@@ -201,7 +203,7 @@ void HighlightRect::paintEvent(QPaintEvent*) {
   border.setColorAt(0.0, kFocusYellow);
   border.setColorAt(1.0, Qt::white);
   painter.setPen(QPen(QBrush(border), 2));
-  painter.setBrush(kFocusYellow);
+  painter.setBrush(fill_);
   painter.drawRect(area);
 }
 
@@ -268,11 +270,13 @@ bool ListOnlyCombo::isItem(const QString& text) const {
   return false;
 }
 
-void ListOnlyCombo::clearSelection() {
-  const QString text = currentText();
-  setCurrentIndex(-1);  // this also empties an editable combo's text
-  setEditText(text);
+void dropListSelection(QComboBox* combo) {
+  const QString text = combo->currentText();
+  combo->setCurrentIndex(-1);  // this also empties an editable combo's text
+  combo->setEditText(text);
 }
+
+void ListOnlyCombo::clearSelection() { dropListSelection(this); }
 
 bool ListOnlyCombo::handleKey(QKeyEvent* event) {
   switch (event->key()) {
@@ -388,6 +392,36 @@ bool isMoveOrDeleteKey(int key) {
 bool isOneDigit(const QString& keyText) {
   return keyText.size() == 1 && keyText.at(0) >= u'0' && keyText.at(0) <= u'9';
 }
+
+QString asciiDigitsOnly(const QString& text) {
+  QString out = text;
+  out.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
+  return out;
+}
+
+bool isEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+namespace {
+class EnterClicks : public QObject {
+ public:
+  explicit EnterClicks(QPushButton* button) : QObject(button), button_(button) { button->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == button_ && event->type() == QEvent::KeyPress &&
+        isEnterKey(static_cast<QKeyEvent*>(event)->key())) {
+      button_->click();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QPushButton* button_;
+};
+}  // namespace
+
+void clickOnEnter(QPushButton* button) { new EnterClicks(button); }
 
 void centreIn(QWidget* child, const QSize& area) {
   const QSize free = area - child->size();

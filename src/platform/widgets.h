@@ -49,15 +49,20 @@ class PictureButton : public QWidget {
 };
 
 // The yellow rectangle drawn behind an edit while it has the focus: yellow fill,
-// a border fading from yellow to white. Created by addFocusHighlight().
+// a border fading from yellow to white. Created by addFocusHighlight(). With another
+// fill (the pale yellow band of the booking dialogs) it is a band that stays shown.
 class HighlightRect : public QWidget {
   Q_OBJECT
  public:
-  explicit HighlightRect(QWidget* parent);
+  explicit HighlightRect(QWidget* parent, const QColor& fill = QColor(0xFF, 0xFF, 0x00));
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor fill_;
 };
+inline const QColor kPaleYellow{0xFE, 0xFE, 0xC0};
 
 // Calls `onFocus(true)` whenever `widget` takes the focus and `onFocus(false)` when the
 // focus moves on to another control of its window, which a control's leave handling
@@ -100,6 +105,9 @@ void paintRoundedGradient(QWidget* widget, const QColor& top, const QColor& bott
 // another control a text that is not one of its items (compared trimmed, and with
 // A-Z folded when foldCase is set) is emptied, then left() is emitted.
 // Its text may still be set by code to anything (a loaded record, a picker).
+// Drops a combo edit's list selection, keeping its text.
+void dropListSelection(QComboBox* combo);
+
 class ListOnlyCombo : public QComboBox {
   Q_OBJECT
  public:
@@ -132,6 +140,10 @@ class ListOnlyCombo : public QComboBox {
 QPushButton* pushButton(QWidget* parent, const QString& name, const QString& text,
                         const QRect& geometry = QRect());
 
+// Enter on `button` while it has the focus presses it, as Space does (our buttons are
+// never a window's default, so Enter alone would not).
+void clickOnEnter(QPushButton* button);
+
 // A label with `text` at `geometry`, named `name` (unnamed when it is empty).
 QLabel* namedLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry);
 // The colour of a widget's text (its palette's window text).
@@ -142,6 +154,10 @@ void setTextColour(QWidget* widget, const QColor& colour);
 bool isMoveOrDeleteKey(int key);
 // A key's text that is exactly one ASCII digit.
 bool isOneDigit(const QString& keyText);
+// The ASCII digits of `text`, nothing else: the input filter of the year boxes.
+QString asciiDigitsOnly(const QString& text);
+// Return or the keypad's Enter.
+bool isEnterKey(int key);
 
 // Moves `child` to the middle of an area of `area` (its parent's size), never above or
 // left of the area's corner: a card or panel of fixed size in a larger window.

@@ -16,7 +16,7 @@ void showLauncher() {
   if (g_directory) g_directory->showLauncher();
 }
 
-void showFromMenu(const QString& keyWord, std::initializer_list<MenuRoute> routes) {
+void showFromMenu(const QString& keyWord, std::span<const MenuRoute> routes) {
   const QString word = trim(keyWord);
   for (const MenuRoute& route : routes) {
     if (word != route.keyWord) continue;

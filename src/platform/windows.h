@@ -6,6 +6,7 @@
 // close, a menu window routes its key word. Tests install a directory of their own.
 #include <QString>
 #include <initializer_list>
+#include <span>
 #include <stdexcept>
 
 #include "platform/form.h"
@@ -42,7 +43,10 @@ struct MenuRoute {
   QString keyWord;
   QString windowClass;
 };
-void showFromMenu(const QString& keyWord, std::initializer_list<MenuRoute> routes);
+void showFromMenu(const QString& keyWord, std::span<const MenuRoute> routes);
+inline void showFromMenu(const QString& keyWord, std::initializer_list<MenuRoute> routes) {
+  showFromMenu(keyWord, std::span<const MenuRoute>(routes.begin(), routes.size()));
+}
 
 // A key-word table naming a control that its target window does not have is a
 // programming error, never a silent no-op: the writers of the dialogs throw this

@@ -356,5 +356,5 @@ void TfrmAvvio::paintEvent(QPaintEvent* event) {
 
 void TfrmAvvio::resizeEvent(QResizeEvent* event) {
   platform::Form::resizeEvent(event);
-  content_->move(std::max(0, (width() - kDesignWidth) / 2), std::max(0, (height() - kDesignHeight) / 2));
+  platform::centreIn(content_, size());
 }

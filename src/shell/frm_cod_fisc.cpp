@@ -80,11 +80,11 @@ CodeCheckerForm::CodeCheckerForm(QWidget* owner, const QString& className, const
   edit_->installEventFilter(this);
 
   btnControlla = platform::pushButton(this, QStringLiteral("btnControlla"), QStringLiteral("Controlla"), QRect(width - margin - 212, height - 54, 100, 34));
-  btnControlla->installEventFilter(this);
+  platform::clickOnEnter(btnControlla);
   connect(btnControlla, &QPushButton::clicked, this, &CodeCheckerForm::btnControllaClick);
 
   btnChiudi = platform::pushButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(width - margin - 100, height - 54, 100, 34));
-  btnChiudi->installEventFilter(this);
+  platform::clickOnEnter(btnChiudi);
   connect(btnChiudi, &QPushButton::clicked, this, &CodeCheckerForm::btnChiudiClick);
 
   lblTitolo = new QLabel(title, this);
@@ -105,9 +105,8 @@ void CodeCheckerForm::FormShow() { edit_->setFocus(); }
 bool CodeCheckerForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (watched == edit_) {
-      if (enter) {
+      if (platform::isEnterKey(key->key())) {
         btnControlla->setFocus();
         return true;
       }
@@ -115,10 +114,6 @@ bool CodeCheckerForm::eventFilter(QObject* watched, QEvent* event) {
         const QString text = key->text();
         if (!text.isEmpty() && !platform::IsAllDigits(text)) return true;
       }
-    } else if (enter && (watched == btnControlla || watched == btnChiudi)) {
-      // Enter presses the button that has the focus, as Space does.
-      static_cast<QPushButton*>(watched)->click();
-      return true;
     }
   }
   return platform::Form::eventFilter(watched, event);

@@ -91,6 +91,15 @@ QPixmap blankPicture(int width, int height) {
   return pm;
 }
 
+QPixmap drawnPicture(const QSize& size, const QSizeF& design, const std::function<void(QPainter&)>& paint) {
+  QPixmap pm = blankPicture(size.width(), size.height());
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size.width() / design.width(), size.height() / design.height());
+  paint(p);
+  return pm;
+}
+
 QPixmap pdfPicture(int size) {
   QPixmap pm = blankPicture(size, size);
   QPainter p(&pm);

@@ -4,10 +4,12 @@
 #include <QColor>
 #include <QObject>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <functional>
 
 class QLabel;
+class QPainter;
 class QPixmap;
 class QWidget;
 
@@ -54,6 +56,9 @@ QLabel* makeLinkPicture(QWidget* parent, const QString& objectName, const QPixma
 
 // An empty picture of that size, transparent, to draw on.
 QPixmap blankPicture(int width, int height);
+// A transparent picture of `size` on which `paint` draws, antialiased, in the units of
+// a canvas of `design` (scaled to fill the picture).
+QPixmap drawnPicture(const QSize& size, const QSizeF& design, const std::function<void(QPainter&)>& paint);
 
 // Small pictures drawn at run time for the three windows.
 QPixmap pdfPicture(int size);

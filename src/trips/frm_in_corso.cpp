@@ -19,6 +19,8 @@ kit::ListSettings TfrmInCorso::settings() {
     return record.get(flag) == yes ? core::Verdict::Take : core::Verdict::Skip;
   };
   s.explanation = TfrmServizi::kListExplanation;
+  s.resultHeading = QStringLiteral("VIAGGI IN CORSO");
+  s.findStrip = TfrmServizi::kFindInstructions;
   s.printTitle = QStringLiteral("Riepilogo viaggi in corso");
   s.doubleClick = true;
   s.targets = pickTargets();

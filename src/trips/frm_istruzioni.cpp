@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStringList>
 
 #include "platform/widgets.h"
 
@@ -89,6 +90,12 @@ TfrmIstruzioni::TfrmIstruzioni(QWidget* owner)
   imgCorpo->setObjectName(QStringLiteral("imgCorpo"));
   imgCorpo->setGeometry(10, 10, kPageWidth, kPageHeight);
   imgCorpo->setPixmap(QPixmap::fromImage(page()));
+  // The page's texts, for whoever cannot see the picture.
+  imgCorpo->setAccessibleName(QString::fromUtf8(kTitle));
+  QStringList method;
+  for (const char* step : kSteps) method << QString::fromUtf8(step);
+  method << QString::fromUtf8(kResult) << QString::fromUtf8(kShortTrip);
+  imgCorpo->setAccessibleDescription(method.join(QLatin1Char('\n')));
   btnChiudi = platform::pushButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                                    QRect(kPageWidth + 20 - 10 - 140, kPageHeight + 22, 140, 36));
   connect(btnChiudi, &QPushButton::clicked, this, &TfrmIstruzioni::btnChiudiClick);

@@ -28,11 +28,7 @@ kit::SummarySettings TfrmMenuRiepCosti::settings() {
   s.other = {.edit = QStringLiteral("txtTarga"), .caption = QStringLiteral("Luogo destinazione:"), .maxLength = 120,
              .field = tripField("Luogo")};
   s.pickerKeyWord = QStringLiteral("riepcosti");
-  s.openPicker = [](QWidget* owner, const QString& keyWord) {
-    TfrmTrovaAutomezzi picker(owner);
-    picker.setMemory(keyWord);
-    picker.showModalDialog();
-  };
+  s.openPicker = [](QWidget* owner, const QString& keyWord) { platform::openModal<TfrmTrovaAutomezzi>(owner, keyWord); };
   s.keepFilters = false;
   s.highlights = false;
 

@@ -36,8 +36,7 @@ namespace {
 constexpr int kWidth = 1016;
 constexpr int kHeight = 713;
 
-// Each edit takes as many characters as its field holds.
-int width(std::string_view field) { return trips::tripLayout().field(trips::tripField(field)).width; }
+using T = TfrmServizi;
 
 // The attached files and their descriptions, after the in-progress flag.
 std::span<const core::FieldDef, 6> attachmentFields() {
@@ -49,81 +48,170 @@ const kit::FocusMark kTotal = kit::paintedWithoutFocus(platform::kLightSteelBlue
 constexpr const char* kDateHint =
     "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.";
 
-// A free-text edit: Enter does nothing.
-kit::CardField text(const char* control, std::string_view field) {
-  return {.control = control, .field = field, .maxLength = width(field), .mark = kEdit};
+// The panels: the trip, the refuelling rows with their totals, the readings, the flag.
+const kit::CardSection kSections[] = {
+    {.name = "bkgViaggio", .at = {10, 70, 486, 430}},
+    {.name = "bkgRifornimenti", .at = {506, 70, 500, 300}, .title = "Rifornimenti di carburante",
+     .strip = "titRifornimenti", .notes = true},
+    {.name = "bkgChilometri", .at = {10, 510, 486, 166}, .title = "Chilometri", .strip = "titChilometri"},
+    {.name = "bkgStato", .at = {506, 380, 500, 296}, .notes = true},
+};
+
+// ---- where the fields stand ----------------------------------------------------------
+
+constexpr int kEditH = 24;
+constexpr Qt::Alignment kCentre = Qt::AlignCenter;
+
+// The trip: a caption at the left of each edit, rows 35 pixels apart; the times share
+// the rows of their dates, in a second column.
+constexpr int tripRow(int r) { return 10 + r * 35; }
+kit::Place trip(int row, const char* caption, int width, Qt::Alignment align = {}) {
+  return {.section = "bkgViaggio", .at = {182, tripRow(row), width, kEditH},
+          .caption = {caption, {6, tripRow(row), 174, kEditH}}, .align = align};
 }
-// A date filled from the calendar; Enter opens the calendar too.
-kit::CardField date(const char* control, std::string_view field, const char* keyWord) {
-  return {.control = control, .field = field, .maxLength = width(field), .calendarKey = keyWord, .mark = kEdit,
-          .hint = kDateHint};
-}
-// Digits only, "0" when left empty.
-kit::CardField whole(const char* control, std::string_view field, const char* next) {
-  return {.control = control, .field = field, .maxLength = width(field), .next = next, .keys = kit::Keys::Digits,
-          .leave = kit::zeroWhenEmpty, .mark = kEdit, .newText = "0"};
-}
-// Digits and a comma, normalised as an amount when left.
-kit::CardField amount(const char* control, std::string_view field, const char* next) {
-  return {.control = control, .field = field, .maxLength = width(field), .next = next,
-          .keys = kit::Keys::DigitsComma, .leave = kit::normalisedAmount, .mark = kEdit, .newText = "0,00"};
-}
-// A total the card computes: never typed into, never yellow.
-kit::CardField total(const char* control, std::string_view field, const char* zero) {
-  return {.control = control, .field = field, .maxLength = width(field), .mark = kTotal, .newText = zero,
-          .readOnly = true};
+kit::Place tripTime(int row, const char* caption) {
+  return {.section = "bkgViaggio", .at = {406, tripRow(row), 70, kEditH},
+          .caption = {caption, {290, tripRow(row), 110, kEditH}}, .align = kCentre};
 }
 
-// The edits in record order. Enter moves only along a few links: the plate to the
-// driver, the travellers to the goods, each refuelling row from its litres to its
-// amount and on to the next row's date, the readings to their button.
+// The refuelling grid: five rows under the column headings.
+struct Column {
+  const char* heading;
+  int x, w;
+  Qt::Alignment align;
+};
+constexpr Column kColumns[] = {{"Data", 8, 92, kCentre},
+                               {"Ora", 104, 54, kCentre},
+                               {"Stazione di servizio", 162, 196, {}},
+                               {"Litri", 362, 52, kCentre},
+                               {"Importo", 418, 74, Qt::AlignRight}};
+kit::Place refuel(int row, int column) {
+  const Column& c = kColumns[column];
+  return {.section = "bkgRifornimenti", .at = {c.x, 64 + row * 32, c.w, kEditH}, .align = c.align};
+}
+
+// The readings: a caption above each.
+kit::Place reading(int x, const char* caption) {
+  return {.section = "bkgChilometri", .at = {x, 72, 150, kEditH},
+          .caption = {caption, {x, 48, 150, 20}, Qt::AlignHCenter | Qt::AlignVCenter}, .align = kCentre};
+}
+
+// ---- the kinds of row ----------------------------------------------------------------
+
+// A free-text edit: Enter does nothing.
+kit::CardField text(const char* control, kit::MemberSlot member, std::string_view field, kit::Place place) {
+  return {.control = control, .member = member, .field = field, .mark = kEdit, .place = place};
+}
+// A date filled from the calendar; Enter opens the calendar too.
+kit::CardField date(const char* control, kit::MemberSlot member, std::string_view field, const char* keyWord,
+                    kit::Place place) {
+  return {.control = control, .member = member, .field = field, .calendarKey = keyWord, .mark = kEdit,
+          .hint = kDateHint, .place = place};
+}
+// Digits only, "0" when left empty.
+kit::CardField whole(const char* control, kit::MemberSlot member, std::string_view field, const char* next,
+                     kit::Place place) {
+  return {.control = control, .member = member, .field = field, .next = next, .keys = kit::Keys::Digits,
+          .leave = kit::zeroWhenEmpty, .mark = kEdit, .newText = "0", .place = place};
+}
+// Digits and a comma, normalised as an amount when left.
+kit::CardField amount(const char* control, kit::MemberSlot member, std::string_view field, const char* next,
+                      kit::Place place) {
+  return {.control = control, .member = member, .field = field, .next = next, .keys = kit::Keys::DigitsComma,
+          .leave = kit::normalisedAmount, .mark = kEdit, .newText = "0,00", .place = place};
+}
+// A total the card computes: never typed into, never yellow.
+kit::CardField total(const char* control, kit::MemberSlot member, std::string_view field, const char* zero,
+                     kit::Place place) {
+  return {.control = control, .member = member, .field = field, .mark = kTotal, .newText = zero, .readOnly = true,
+          .place = place};
+}
+// A computing button in the tab order.
+kit::CardField button(const char* control, kit::MemberSlot member, const char* text, const char* hint,
+                      kit::Place place) {
+  return {.control = control, .member = member, .hint = hint, .widget = kit::Widget::Button, .text = text,
+          .place = place};
+}
+
+// The card's controls in tab order; the edits among them are in record order. Enter
+// moves only along a few links: the plate to the driver, the travellers to the goods,
+// each refuelling row from its litres to its amount and on to the next row's date, the
+// readings to their button.
 const std::vector<kit::CardField>& fieldRows() {
   static const std::vector<kit::CardField> rows = {
-      date("txtDataPartenza", "DataPartenza", "datapartenza"),
-      text("txtOraPartenza", "OraPartenza"),
-      date("txtDataRientro", "DataRientro", "datarientro"),
-      text("txtOraRientro", "OraRientro"),
-      text("txtLuogo", "Luogo"),
-      text("txtItinerario", "Itinerario"),
-      text("txtScopo", "Scopo"),
-      text("txtVeicolo", "Veicolo"),
-      {.control = "txtTarga", .field = "Targa", .maxLength = width("Targa"), .next = "txtConduttore",
-       .typing = kit::Typing::TrimUpper, .mark = kEdit},
-      text("txtConduttore", "Conduttore"),
-      text("txtSupplementare", "Supplementare"),
-      text("txtPersone", "Persone"),
-      whole("txtTotViaggiatori", "TotViaggiatori", "txtMerce"),
-      text("txtMerce", "Merce"),
-      date("txtDataRif01", "DataRif01", "datarif01"),
-      text("txtOraRif01", "OraRif01"),
-      text("txtStazione01", "Stazione01"),
-      whole("txtLitri01", "Litri01", "txtImporto01"),
-      amount("txtImporto01", "Importo01", "txtDataRif02"),
-      date("txtDataRif02", "DataRif02", "datarif02"),
-      text("txtOraRif02", "OraRif02"),
-      text("txtStazione02", "Stazione02"),
-      whole("txtLitri02", "Litri02", "txtImporto02"),
-      amount("txtImporto02", "Importo02", "txtDataRif03"),
-      date("txtDataRif03", "DataRif03", "datarif03"),
-      text("txtOraRif03", "OraRif03"),
-      text("txtStazione03", "Stazione03"),
-      whole("txtLitri03", "Litri03", "txtImporto03"),
-      amount("txtImporto03", "Importo03", "txtDataRif04"),
-      date("txtDataRif04", "DataRif04", "datarif04"),
-      text("txtOraRif04", "OraRif04"),
-      text("txtStazione04", "Stazione04"),
-      whole("txtLitri04", "Litri04", "txtImporto04"),
-      amount("txtImporto04", "Importo04", "txtDataRif05"),
-      date("txtDataRif05", "DataRif05", "datarif05"),
-      text("txtOraRif05", "OraRif05"),
-      text("txtStazione05", "Stazione05"),
-      whole("txtLitri05", "Litri05", "txtImporto05"),
-      amount("txtImporto05", "Importo05", "btnCalcolaRif"),
-      total("txtLitriTot", "LitriTot", "0"),
-      total("txtImportoTot", "ImportoTot", "0,00"),
-      whole("txtKmPartenza", "KmPartenza", "txtKmRientro"),
-      whole("txtKmRientro", "KmRientro", "btnCalcolaKm"),
-      total("txtKmPercorsi", "KmPercorsi", "0"),
+      date("txtDataPartenza", kit::member<&T::txtDataPartenza>, "DataPartenza", "datapartenza",
+           trip(0, "Data partenza:", 104, kCentre)),
+      text("txtOraPartenza", kit::member<&T::txtOraPartenza>, "OraPartenza", tripTime(0, "Ora partenza:")),
+      date("txtDataRientro", kit::member<&T::txtDataRientro>, "DataRientro", "datarientro",
+           trip(1, "Data rientro:", 104, kCentre)),
+      text("txtOraRientro", kit::member<&T::txtOraRientro>, "OraRientro", tripTime(1, "Ora rientro:")),
+      text("txtLuogo", kit::member<&T::txtLuogo>, "Luogo", trip(2, "Luogo destinazione:", 294)),
+      text("txtItinerario", kit::member<&T::txtItinerario>, "Itinerario", trip(3, "Itinerario:", 294)),
+      text("txtScopo", kit::member<&T::txtScopo>, "Scopo", trip(4, "Scopo del viaggio:", 294)),
+      text("txtVeicolo", kit::member<&T::txtVeicolo>, "Veicolo", trip(5, "Marca e modello veicolo:", 264)),
+      {.control = "txtTarga",
+       .member = kit::member<&T::txtTarga>,
+       .field = "Targa",
+       .next = "txtConduttore",
+       .typing = kit::Typing::TrimUpper,
+       .mark = kEdit,
+       .place = trip(6, "Targa:", 150)},
+      text("txtConduttore", kit::member<&T::txtConduttore>, "Conduttore", trip(7, "Conduttore:", 294)),
+      text("txtSupplementare", kit::member<&T::txtSupplementare>, "Supplementare",
+           trip(8, "Conduttore supplementare:", 294)),
+      text("txtPersone", kit::member<&T::txtPersone>, "Persone", trip(9, "Altre persone a bordo:", 294)),
+      whole("txtTotViaggiatori", kit::member<&T::txtTotViaggiatori>, "TotViaggiatori", "txtMerce",
+            trip(10, "Tot. viaggiatori:", 60, kCentre)),
+      text("txtMerce", kit::member<&T::txtMerce>, "Merce", trip(11, "Merce trasportata:", 294)),
+      date("txtDataRif01", kit::element<&T::txtDataRif, 0>, "DataRif01", "datarif01", refuel(0, 0)),
+      text("txtOraRif01", kit::element<&T::txtOraRif, 0>, "OraRif01", refuel(0, 1)),
+      text("txtStazione01", kit::element<&T::txtStazione, 0>, "Stazione01", refuel(0, 2)),
+      whole("txtLitri01", kit::element<&T::txtLitri, 0>, "Litri01", "txtImporto01", refuel(0, 3)),
+      amount("txtImporto01", kit::element<&T::txtImporto, 0>, "Importo01", "txtDataRif02", refuel(0, 4)),
+      date("txtDataRif02", kit::element<&T::txtDataRif, 1>, "DataRif02", "datarif02", refuel(1, 0)),
+      text("txtOraRif02", kit::element<&T::txtOraRif, 1>, "OraRif02", refuel(1, 1)),
+      text("txtStazione02", kit::element<&T::txtStazione, 1>, "Stazione02", refuel(1, 2)),
+      whole("txtLitri02", kit::element<&T::txtLitri, 1>, "Litri02", "txtImporto02", refuel(1, 3)),
+      amount("txtImporto02", kit::element<&T::txtImporto, 1>, "Importo02", "txtDataRif03", refuel(1, 4)),
+      date("txtDataRif03", kit::element<&T::txtDataRif, 2>, "DataRif03", "datarif03", refuel(2, 0)),
+      text("txtOraRif03", kit::element<&T::txtOraRif, 2>, "OraRif03", refuel(2, 1)),
+      text("txtStazione03", kit::element<&T::txtStazione, 2>, "Stazione03", refuel(2, 2)),
+      whole("txtLitri03", kit::element<&T::txtLitri, 2>, "Litri03", "txtImporto03", refuel(2, 3)),
+      amount("txtImporto03", kit::element<&T::txtImporto, 2>, "Importo03", "txtDataRif04", refuel(2, 4)),
+      date("txtDataRif04", kit::element<&T::txtDataRif, 3>, "DataRif04", "datarif04", refuel(3, 0)),
+      text("txtOraRif04", kit::element<&T::txtOraRif, 3>, "OraRif04", refuel(3, 1)),
+      text("txtStazione04", kit::element<&T::txtStazione, 3>, "Stazione04", refuel(3, 2)),
+      whole("txtLitri04", kit::element<&T::txtLitri, 3>, "Litri04", "txtImporto04", refuel(3, 3)),
+      amount("txtImporto04", kit::element<&T::txtImporto, 3>, "Importo04", "txtDataRif05", refuel(3, 4)),
+      date("txtDataRif05", kit::element<&T::txtDataRif, 4>, "DataRif05", "datarif05", refuel(4, 0)),
+      text("txtOraRif05", kit::element<&T::txtOraRif, 4>, "OraRif05", refuel(4, 1)),
+      text("txtStazione05", kit::element<&T::txtStazione, 4>, "Stazione05", refuel(4, 2)),
+      whole("txtLitri05", kit::element<&T::txtLitri, 4>, "Litri05", "txtImporto05", refuel(4, 3)),
+      amount("txtImporto05", kit::element<&T::txtImporto, 4>, "Importo05", "btnCalcolaRif", refuel(4, 4)),
+      button("btnCalcolaRif", kit::member<&T::btnCalcolaRif>, "CALCOLA  >>",
+             "Calcola il totale dei litri di carburante e l'importo complessivo pagato per i rifornimenti effettuati.",
+             {.section = "bkgRifornimenti", .at = {162, 234, 196, 28}}),
+      total("txtLitriTot", kit::member<&T::txtLitriTot>, "LitriTot", "0",
+            {.section = "bkgRifornimenti",
+             .at = {362, 236, 52, kEditH},
+             .caption = {"Totali:", {8, 236, 148, kEditH}},
+             .align = kCentre}),
+      total("txtImportoTot", kit::member<&T::txtImportoTot>, "ImportoTot", "0,00",
+            {.section = "bkgRifornimenti", .at = {418, 236, 74, kEditH}, .align = Qt::AlignRight}),
+      whole("txtKmPartenza", kit::member<&T::txtKmPartenza>, "KmPartenza", "txtKmRientro",
+            reading(10, "Km alla partenza")),
+      whole("txtKmRientro", kit::member<&T::txtKmRientro>, "KmRientro", "btnCalcolaKm", reading(168, "Km al rientro")),
+      button("btnCalcolaKm", kit::member<&T::btnCalcolaKm>, "CALCOLA", "Calcola il totale dei chilometri percorsi.",
+             {.section = "bkgChilometri", .at = {168, 110, 150, 30}}),
+      total("txtKmPercorsi", kit::member<&T::txtKmPercorsi>, "KmPercorsi", "0", reading(326, "Km percorsi")),
+      {.control = "chkInCorso",
+       .member = kit::member<&T::chkInCorso>,
+       .field = "InCorso",
+       .hint = "Spunta questa casella per annotare che il viaggio non è ancora terminato.",
+       .widget = kit::Widget::Check,
+       .text = "Viaggio in corso",
+       .place = {.section = "bkgStato", .at = {16, 14, 300, 26}}},
+      {.control = "btnFocus", .widget = kit::Widget::Other},
   };
   return rows;
 }
@@ -131,12 +219,7 @@ const std::vector<kit::CardField>& fieldRows() {
 // A picture button of the card with its status hint, its handler and its width.
 using CommandPicture = kit::CommandPicture<TfrmServizi>;
 
-// A section's title strip over its panel.
-kit::TitleStrip* sectionStrip(QWidget* panel, const QString& name, const QString& title) {
-  return new kit::TitleStrip(panel, name, title, {.pixelSize = 14, .left = 12, .antialiased = true});
-}
-
-QLabel* caption(QWidget* parent, const QString& text, const QRect& geometry, Qt::Alignment align = Qt::AlignRight) {
+QLabel* caption(QWidget* parent, const QString& text, const QRect& geometry, Qt::Alignment align) {
   auto* l = new QLabel(text, parent);
   l->setGeometry(geometry);
   l->setAlignment(align | Qt::AlignVCenter);
@@ -159,13 +242,13 @@ void TfrmServizi::buildControls() {
   buildContainer(kWidth, kHeight);
 
   // The title strip across the top of the card.
-  auto* header = new kit::TitleStrip(panContainer_, QStringLiteral("icoIntestazione"), QStringLiteral("Registro Viaggi"),
-                                     {.pixelSize = 20, .left = 12, .antialiased = true});
+  auto* header =
+      new kit::TitleStrip(panContainer_, QStringLiteral("icoIntestazione"), QStringLiteral("Registro Viaggi"),
+                          {.pixelSize = 20, .left = 12, .antialiased = true});
   header->setGeometry(0, 0, kWidth, 60);
   setHint(header, QString());
 
   // The commands along the title strip, the position between the arrows.
-  using T = TfrmServizi;
   std::vector<CommandPicture> commands = {
       {&T::cmdNuovo, "cmdNuovo", "Nuovo", "Predisponi la schermata per l'inserimento di una nuova scheda.",
        &T::cmdNuovoClick, 58},
@@ -201,61 +284,10 @@ void TfrmServizi::buildControls() {
     }
   }
 
-  // The trip: dates, destination, vehicle, people and goods.
-  auto* bkgViaggio = new kit::CardPanel(panContainer_, QStringLiteral("bkgViaggio"));
-  bkgViaggio->setGeometry(10, 70, 486, 430);
-  setHint(bkgViaggio, QString());
-  constexpr int kPitch = 35, kEditH = 24, kCapW = 174, kEditX = 182, kEditW = 294;
-  auto row = [&](int r) { return 10 + r * kPitch; };
-  auto edit = [this](QWidget* parent, const char* name, const QRect& g) {
-    auto* e = new platform::FilteredEdit(parent, QString::fromLatin1(name));
-    e->setGeometry(g);
-    return e;
-  };
-  caption(bkgViaggio, QStringLiteral("Data partenza:"), QRect(6, row(0), kCapW, kEditH));
-  txtDataPartenza = edit(bkgViaggio, "txtDataPartenza", QRect(kEditX, row(0), 104, kEditH));
-  caption(bkgViaggio, QStringLiteral("Ora partenza:"), QRect(290, row(0), 110, kEditH));
-  txtOraPartenza = edit(bkgViaggio, "txtOraPartenza", QRect(406, row(0), 70, kEditH));
-  caption(bkgViaggio, QStringLiteral("Data rientro:"), QRect(6, row(1), kCapW, kEditH));
-  txtDataRientro = edit(bkgViaggio, "txtDataRientro", QRect(kEditX, row(1), 104, kEditH));
-  caption(bkgViaggio, QStringLiteral("Ora rientro:"), QRect(290, row(1), 110, kEditH));
-  txtOraRientro = edit(bkgViaggio, "txtOraRientro", QRect(406, row(1), 70, kEditH));
-  struct Wide {
-    QLineEdit* TfrmServizi::*slot;
-    const char* name;
-    const char* caption;
-    int width;
-  };
-  const Wide wide[] = {
-      {&TfrmServizi::txtLuogo, "txtLuogo", "Luogo destinazione:", kEditW},
-      {&TfrmServizi::txtItinerario, "txtItinerario", "Itinerario:", kEditW},
-      {&TfrmServizi::txtScopo, "txtScopo", "Scopo del viaggio:", kEditW},
-      {&TfrmServizi::txtVeicolo, "txtVeicolo", "Marca e modello veicolo:", kEditW - 30},
-      {&TfrmServizi::txtTarga, "txtTarga", "Targa:", 150},
-      {&TfrmServizi::txtConduttore, "txtConduttore", "Conduttore:", kEditW},
-      {&TfrmServizi::txtSupplementare, "txtSupplementare", "Conduttore supplementare:", kEditW},
-      {&TfrmServizi::txtPersone, "txtPersone", "Altre persone a bordo:", kEditW},
-      {&TfrmServizi::txtTotViaggiatori, "txtTotViaggiatori", "Tot. viaggiatori:", 60},
-      {&TfrmServizi::txtMerce, "txtMerce", "Merce trasportata:", kEditW},
-  };
-  for (int i = 0; i < static_cast<int>(std::size(wide)); ++i) {
-    caption(bkgViaggio, QString::fromUtf8(wide[i].caption), QRect(6, row(i + 2), kCapW, kEditH));
-    this->*wide[i].slot = edit(bkgViaggio, wide[i].name, QRect(kEditX, row(i + 2), wide[i].width, kEditH));
-  }
-  impVeicolo = new platform::PictureButton(bkgViaggio, QStringLiteral("impVeicolo"), QStringLiteral("◀"));
-  impVeicolo->setGeometry(kEditX + kEditW - 24, row(5), 24, kEditH);
-  setHint(impVeicolo, QStringLiteral("Importa i dati dal Parco Automezzi."));
-  connect(impVeicolo, &platform::PictureButton::clicked, this, &TfrmServizi::impVeicoloClick);
+  kit::buildSections(*this, panContainer_, kSections);
 
-  // The refuelling rows, a grid of five, and their totals.
-  auto* bkgRifornimenti =
-      new kit::CardPanel(panContainer_, QStringLiteral("bkgRifornimenti"), kit::kNotesTop, kit::kNotesBottom);
-  bkgRifornimenti->setGeometry(506, 70, 500, 300);
-  setHint(bkgRifornimenti, QString());
-  auto* titRifornimenti =
-      sectionStrip(bkgRifornimenti, QStringLiteral("titRifornimenti"), QStringLiteral("Rifornimenti di carburante"));
-  titRifornimenti->setGeometry(1, 1, 498, 32);
-  setHint(titRifornimenti, QString());
+  // The help of the refuelling rows, on their strip, and the column headings.
+  auto* titRifornimenti = panContainer_->findChild<QWidget*>(QStringLiteral("titRifornimenti"));
   icoInfo = new platform::PictureButton(titRifornimenti, QStringLiteral("icoInfo"), QStringLiteral("i"));
   icoInfo->setGeometry(330, 4, 24, 24);
   titInfo = new platform::PictureButton(titRifornimenti, QStringLiteral("titInfo"), QStringLiteral("Istruzioni per l'uso"));
@@ -264,67 +296,11 @@ void TfrmServizi::buildControls() {
     setHint(b, QStringLiteral("Visualizza le istruzioni per l'uso su come calcolare i consumi di carburante."));
     connect(b, &platform::PictureButton::clicked, this, &TfrmServizi::icoInfoClick);
   }
-  struct Column {
-    const char* heading;
-    int x, w;
-  };
-  const Column columns[] = {{"Data", 8, 92}, {"Ora", 104, 54}, {"Stazione di servizio", 162, 196},
-                            {"Litri", 362, 52}, {"Importo", 418, 74}};
-  for (const Column& c : columns)
+  auto* bkgRifornimenti = panContainer_->findChild<QWidget*>(QStringLiteral("bkgRifornimenti"));
+  for (const Column& c : kColumns)
     caption(bkgRifornimenti, QString::fromUtf8(c.heading), QRect(c.x, 40, c.w, 20), Qt::AlignHCenter);
-  for (int r = 0; r < 5; ++r) {
-    const int y = 64 + r * 32;
-    const QString n = QStringLiteral("%1").arg(r + 1, 2, 10, QLatin1Char('0'));
-    auto add = [&](const QString& stem, int c) {
-      auto* e = new platform::FilteredEdit(bkgRifornimenti, stem + n);
-      e->setGeometry(columns[c].x, y, columns[c].w, kEditH);
-      return e;
-    };
-    txtDataRif[r] = add(QStringLiteral("txtDataRif"), 0);
-    txtOraRif[r] = add(QStringLiteral("txtOraRif"), 1);
-    txtStazione[r] = add(QStringLiteral("txtStazione"), 2);
-    txtLitri[r] = add(QStringLiteral("txtLitri"), 3);
-    txtImporto[r] = add(QStringLiteral("txtImporto"), 4);
-  }
-  btnCalcolaRif = platform::pushButton(bkgRifornimenti, QStringLiteral("btnCalcolaRif"), QStringLiteral("CALCOLA  >>"),
-                                       QRect(162, 234, 196, 28));
-  setHint(btnCalcolaRif, QStringLiteral("Calcola il totale dei litri di carburante e l'importo complessivo pagato per i "
-                                        "rifornimenti effettuati."));
-  connect(btnCalcolaRif, &QPushButton::clicked, this, &TfrmServizi::btnCalcolaRifClick);
-  txtLitriTot = edit(bkgRifornimenti, "txtLitriTot", QRect(362, 236, 52, kEditH));
-  txtImportoTot = edit(bkgRifornimenti, "txtImportoTot", QRect(418, 236, 74, kEditH));
-  caption(bkgRifornimenti, QStringLiteral("Totali:"), QRect(8, 236, 148, kEditH));
 
-  // The odometer and the distance driven.
-  auto* bkgChilometri = new kit::CardPanel(panContainer_, QStringLiteral("bkgChilometri"));
-  bkgChilometri->setGeometry(10, 510, 486, 166);
-  setHint(bkgChilometri, QString());
-  auto* titChilometri = sectionStrip(bkgChilometri, QStringLiteral("titChilometri"), QStringLiteral("Chilometri"));
-  titChilometri->setGeometry(1, 1, 484, 32);
-  setHint(titChilometri, QString());
-  caption(bkgChilometri, QStringLiteral("Km alla partenza"), QRect(10, 48, 150, 20), Qt::AlignHCenter);
-  caption(bkgChilometri, QStringLiteral("Km al rientro"), QRect(168, 48, 150, 20), Qt::AlignHCenter);
-  caption(bkgChilometri, QStringLiteral("Km percorsi"), QRect(326, 48, 150, 20), Qt::AlignHCenter);
-  txtKmPartenza = edit(bkgChilometri, "txtKmPartenza", QRect(10, 72, 150, kEditH));
-  txtKmRientro = edit(bkgChilometri, "txtKmRientro", QRect(168, 72, 150, kEditH));
-  txtKmPercorsi = edit(bkgChilometri, "txtKmPercorsi", QRect(326, 72, 150, kEditH));
-  btnCalcolaKm = platform::pushButton(bkgChilometri, QStringLiteral("btnCalcolaKm"), QStringLiteral("CALCOLA"),
-                                      QRect(168, 110, 150, 30));
-  setHint(btnCalcolaKm, QStringLiteral("Calcola il totale dei chilometri percorsi."));
-  connect(btnCalcolaKm, &QPushButton::clicked, this, &TfrmServizi::btnCalcolaKmClick);
-
-  auto* bkgStato = new kit::CardPanel(panContainer_, QStringLiteral("bkgStato"), kit::kNotesTop, kit::kNotesBottom);
-  bkgStato->setGeometry(506, 380, 500, 296);
-  setHint(bkgStato, QString());
-  chkInCorso = new QCheckBox(QStringLiteral("Viaggio in corso"), bkgStato);
-  chkInCorso->setObjectName(QStringLiteral("chkInCorso"));
-  chkInCorso->setGeometry(16, 14, 300, 26);
-  QFont chkFont = chkInCorso->font();
-  chkFont.setBold(true);
-  chkFont.setPixelSize(15);
-  chkInCorso->setFont(chkFont);
-  setHint(chkInCorso, QStringLiteral("Spunta questa casella per annotare che il viaggio non è ancora terminato."));
-  auto* note = caption(bkgStato,
+  auto* note = caption(panContainer_->findChild<QWidget*>(QStringLiteral("bkgStato")),
                        QStringLiteral("Per un calcolo esatto dei consumi fare il pieno alla partenza, annotare ogni "
                                       "rifornimento e il pieno al rientro: il carburante consumato è la somma dei "
                                       "litri riforniti."),
@@ -332,64 +308,10 @@ void TfrmServizi::buildControls() {
   note->setWordWrap(true);
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  for (QLineEdit* e : {txtDataPartenza, txtOraPartenza, txtDataRientro, txtOraRientro, txtTotViaggiatori})
-    e->setAlignment(Qt::AlignCenter);
-  for (int r = 0; r < 5; ++r) {
-    txtDataRif[r]->setAlignment(Qt::AlignCenter);
-    txtOraRif[r]->setAlignment(Qt::AlignCenter);
-    txtLitri[r]->setAlignment(Qt::AlignCenter);
-    txtImporto[r]->setAlignment(Qt::AlignRight);
-  }
-  txtLitriTot->setAlignment(Qt::AlignCenter);
-  txtImportoTot->setAlignment(Qt::AlignRight);
-  for (QLineEdit* e : {txtKmPartenza, txtKmRientro, txtKmPercorsi}) e->setAlignment(Qt::AlignCenter);
-  // The totals are written in brown.
-  for (QLineEdit* e : {txtLitriTot, txtImportoTot, txtKmPercorsi}) {
-    QPalette p = e->palette();
-    p.setColor(QPalette::Text, QColor(0xA5, 0x2A, 0x2A));
-    e->setPalette(p);
-  }
-
   // The attachments travel in hidden labels.
   buildAttachmentLabels(panContainer_);
 
   btnFocus = kit::focusSink(panContainer_);
-
-  // Record order, the refuelling grid row by row.
-  QLineEdit* ordered[TripRecord::kEditCount] = {
-      txtDataPartenza, txtOraPartenza, txtDataRientro, txtOraRientro, txtLuogo,   txtItinerario, txtScopo,
-      txtVeicolo,      txtTarga,       txtConduttore,  txtSupplementare, txtPersone, txtTotViaggiatori, txtMerce};
-  std::size_t i = 14;
-  for (int r = 0; r < 5; ++r)
-    for (QLineEdit* e : {txtDataRif[r], txtOraRif[r], txtStazione[r], txtLitri[r], txtImporto[r]}) ordered[i++] = e;
-  for (QLineEdit* e : {txtLitriTot, txtImportoTot, txtKmPartenza, txtKmRientro, txtKmPercorsi}) ordered[i++] = e;
-  std::copy(std::begin(ordered), std::end(ordered), edits_.begin());
-
-  // Tab: the trip, the refuelling rows and their button, the totals, the readings and
-  // theirs, the distance, the flag.
-  QWidget* tab[] = {txtDataPartenza, txtOraPartenza, txtDataRientro, txtOraRientro, txtLuogo, txtItinerario,
-                    txtScopo, txtVeicolo, txtTarga, txtConduttore, txtSupplementare, txtPersone, txtTotViaggiatori,
-                    txtMerce};
-  QWidget* previous = nullptr;
-  for (QWidget* w : tab) {
-    if (previous) setTabOrder(previous, w);
-    previous = w;
-  }
-  for (int r = 0; r < 5; ++r)
-    for (QWidget* w : {static_cast<QWidget*>(txtDataRif[r]), static_cast<QWidget*>(txtOraRif[r]),
-                       static_cast<QWidget*>(txtStazione[r]), static_cast<QWidget*>(txtLitri[r]),
-                       static_cast<QWidget*>(txtImporto[r])}) {
-      setTabOrder(previous, w);
-      previous = w;
-    }
-  for (QWidget* w : {static_cast<QWidget*>(btnCalcolaRif), static_cast<QWidget*>(txtLitriTot),
-                     static_cast<QWidget*>(txtImportoTot), static_cast<QWidget*>(txtKmPartenza),
-                     static_cast<QWidget*>(txtKmRientro), static_cast<QWidget*>(btnCalcolaKm),
-                     static_cast<QWidget*>(txtKmPercorsi), static_cast<QWidget*>(chkInCorso),
-                     static_cast<QWidget*>(btnFocus)}) {
-    setTabOrder(previous, w);
-    previous = w;
-  }
 
   panInfo = kit::hintBar(*this, panContainer_, QStringLiteral("Pronto per archiviare una nuova scheda..."),
                          QRect(0, kHeight - 28, kWidth, 28));
@@ -398,9 +320,30 @@ void TfrmServizi::buildControls() {
 void TfrmServizi::bindCard() {
   card_ = std::make_unique<kit::RecordCard>(*this, trips::tripLayout(), lblPosizione);
   card_->setArchive(trips::tripArchive());
-  cardFields_ = new kit::CardFields(*this, *card_, fieldRows(),
-                                {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }});
-  card_->bind("InCorso", chkInCorso);
+  cardFields_ = new kit::CardFields(
+      *this, *card_, fieldRows(),
+      {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }, .limitToFields = true});
+  const std::vector<platform::FilteredEdit*> edits = cardFields_->edits();
+  std::copy(edits.begin(), edits.end(), edits_.begin());
+
+  // The vehicle picker's arrow, inside the vehicle edit's row.
+  impVeicolo =
+      new platform::PictureButton(txtVeicolo->parentWidget(), QStringLiteral("impVeicolo"), QStringLiteral("◀"));
+  impVeicolo->setGeometry(txtVeicolo->geometry().right() + 7, txtVeicolo->y(), 24, txtVeicolo->height());
+  setHint(impVeicolo, QStringLiteral("Importa i dati dal Parco Automezzi."));
+  connect(impVeicolo, &platform::PictureButton::clicked, this, &TfrmServizi::impVeicoloClick);
+  connect(btnCalcolaRif, &QPushButton::clicked, this, &TfrmServizi::btnCalcolaRifClick);
+  connect(btnCalcolaKm, &QPushButton::clicked, this, &TfrmServizi::btnCalcolaKmClick);
+  QFont chkFont = chkInCorso->font();
+  chkFont.setBold(true);
+  chkFont.setPixelSize(15);
+  chkInCorso->setFont(chkFont);
+  // The totals are written in brown.
+  for (QLineEdit* e : {txtLitriTot, txtImportoTot, txtKmPercorsi}) {
+    QPalette p = e->palette();
+    p.setColor(QPalette::Text, QColor(0xA5, 0x2A, 0x2A));
+    e->setPalette(p);
+  }
   bindAttachments(*card_);
 
   // The totals are recomputed first, and change the screen even when Save is refused.
@@ -411,11 +354,13 @@ void TfrmServizi::bindCard() {
   };
   card_->require(txtDataPartenza,
                  QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data di partenza."));
-  card_->require(txtVeicolo, QStringLiteral(
-                                 "Attenzione: per salvare la scheda è necessario indicare la marca e il modello di veicolo."));
+  card_->require(
+      txtVeicolo,
+      QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la marca e il modello di veicolo."));
   card_->require(txtLuogo,
                  QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il luogo di destinazione."));
-  card_->require(txtTarga, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la targa del veicolo."));
+  card_->require(txtTarga,
+                 QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la targa del veicolo."));
   card_->addCheck([this] { return totalsFit(); });
 
   card_->onNew = [this] {
@@ -470,6 +415,9 @@ void TfrmServizi::cmdDuplicaClick() { card_->duplicate(); }
 
 const QString TfrmServizi::kListExplanation =
     QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
+const QString TfrmServizi::kFindInstructions = QStringLiteral(
+    "Digitare una o più parole consecutive della riga cercata e premere \"Trova\"; premere di nuovo \"Trova\" per "
+    "passare alla riga successiva che contiene le stesse parole.");
 
 kit::PickTarget TfrmServizi::pickTarget(const QString& keyWord) {
   kit::PickTarget card{.keyWord = keyWord, .window = QStringLiteral("TfrmServizi")};

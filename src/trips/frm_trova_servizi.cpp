@@ -41,6 +41,11 @@ kit::ListSettings TfrmTrovaServizi::settings() {
       filter("Persone", "Altre persone a bordo:"),
   };
   s.explanation = TfrmServizi::kListExplanation;
+  s.resultHeading = QStringLiteral("RISULTATI DI RICERCA");
+  s.filterStrip = QStringLiteral(
+      "Digitare una o più parole consecutive delle schede cercate nei campi desiderati, lasciare in bianco gli altri "
+      "campi e premere \"Cerca\". È possibile compilare più campi contemporaneamente.");
+  s.findStrip = TfrmServizi::kFindInstructions;
   s.counter = QStringLiteral("Il presente riepilogo contiene %1 schede.");
   s.printTitle = QStringLiteral("Registro viaggi");
   s.doubleClick = true;

@@ -33,58 +33,7 @@ namespace {
 constexpr int kWidth = 1016;
 constexpr int kHeight = 713;
 
-// Where each edit sits: in the details panel (alice blue) or the notes panel
-// (white), on which row, in which column; a wide edit takes the whole row.
-struct FieldPlace {
-  const char* caption;
-  bool notes;
-  int row;
-  int column;  // 0 left, 1 right, 2 the whole row
-};
-
-// In record order, one per edit: the fields read left to right and top to bottom in
-// the order Enter and Tab move through them.
-constexpr FieldPlace kPlaces[VehicleRecord::kEditCount] = {
-    {"Tipo veicolo:", false, 0, 0},
-    {"Destinazione ed uso:", false, 0, 1},
-    {"Marca:", false, 1, 0},
-    {"Modello:", false, 1, 1},
-    {"Targa:", false, 2, 0},
-    {"Immatricolazione:", false, 2, 1},
-    {"Colore:", false, 3, 0},
-    {"Telaio:", false, 3, 1},
-    {"Pneumatici:", false, 4, 2},
-    {"Stato veicolo:", false, 5, 0},
-    {"Chilometri percorsi:", false, 5, 1},
-    {"Data lettura:", false, 6, 0},
-    {"Alimentazione:", false, 6, 1},
-    {"Cilindrata:", false, 7, 0},
-    {"kW:", false, 7, 1},
-    {"Compatibilità ambientale:", false, 8, 0},
-    {"Numero posti:", false, 8, 1},
-    {"Portata massima:", false, 9, 0},
-    {"Compagnia assicurativa:", false, 10, 2},
-    {"Tel. assicuratore:", false, 11, 0},
-    {"Importo polizza:", false, 11, 1},
-    {"Incidenti subiti:", false, 12, 2},
-    {"Proprietario:", false, 13, 0},
-    {"Autista:", true, 0, 0},
-    {"Telefono:", true, 0, 1},
-    {"Meccanico:", true, 1, 0},
-    {"Telefono:", true, 1, 1},
-    {"Scad. revisione:", true, 2, 0},
-    {"Scad. tagliando:", true, 2, 1},
-    {"Scad. assicurazione:", true, 3, 0},
-    {"Scad. bollo:", true, 3, 1},
-    {"Note:", true, 4, 2},
-};
-
-// Each edit takes as many characters as its field holds.
-consteval int width(std::string_view field) {
-  for (const core::FieldDef& f : VehicleRecord::fields)
-    if (f.name == field) return f.width;
-  throw std::logic_error("no such vehicle field");  // at compile time: a misspelt field does not build
-}
+using T = TfrmAutoparco;
 
 // The attached files and their descriptions, after the edits.
 std::span<const core::FieldDef, 6> attachmentFields() {
@@ -94,75 +43,87 @@ std::span<const core::FieldDef, 6> attachmentFields() {
 const kit::FocusMark kDetails = kit::painted(platform::kAliceBlue);
 const kit::FocusMark kNotes = kit::painted(Qt::white);
 
-// The edits in record order: Enter moves along them and wraps from the notes to the
-// type; the five dates are filled from the calendar; the plate refuses some
-// characters and shows capitals.
-const kit::CardField kFields[VehicleRecord::kEditCount] = {
-    {.control = "txtTipo", .field = "Tipo", .maxLength = width("Tipo"), .next = "txtDestinazione", .mark = kDetails},
-    {.control = "txtDestinazione", .field = "Destinazione", .maxLength = width("Destinazione"), .next = "txtMarca",
-     .mark = kDetails},
-    {.control = "txtMarca", .field = "Marca", .maxLength = width("Marca"), .next = "txtModello", .mark = kDetails},
-    {.control = "txtModello", .field = "Modello", .maxLength = width("Modello"), .next = "txtTarga", .mark = kDetails},
-    {.control = "txtTarga", .field = "Targa", .maxLength = width("Targa"), .next = "txtAnno",
-     .typing = kit::Typing::TrimUpper, .refused = vehicles::isRefusedPlateChar, .mark = kDetails},
-    {.control = "txtAnno", .field = "Anno", .maxLength = width("Anno"), .next = "txtColore", .mark = kDetails},
-    {.control = "txtColore", .field = "Colore", .maxLength = width("Colore"), .next = "txtTelaio", .mark = kDetails},
-    {.control = "txtTelaio", .field = "Telaio", .maxLength = width("Telaio"), .next = "txtPneumatici",
-     .mark = kDetails},
-    {.control = "txtPneumatici", .field = "Pneumatici", .maxLength = width("Pneumatici"), .next = "txtStato",
-     .mark = kDetails},
-    {.control = "txtStato", .field = "Stato", .maxLength = width("Stato"), .next = "txtChilometri", .mark = kDetails},
-    {.control = "txtChilometri", .field = "Chilometri", .maxLength = width("Chilometri"), .next = "txtLettura",
-     .mark = kDetails},
-    {.control = "txtLettura", .field = "Lettura", .maxLength = width("Lettura"), .next = "txtAlimentazione",
-     .calendarKey = "autoparco_lettura", .mark = kDetails},
-    {.control = "txtAlimentazione", .field = "Alimentazione", .maxLength = width("Alimentazione"),
-     .next = "txtCilindrata", .mark = kDetails},
-    {.control = "txtCilindrata", .field = "Cilindrata", .maxLength = width("Cilindrata"), .next = "txtKW",
-     .mark = kDetails},
-    {.control = "txtKW", .field = "KW", .maxLength = width("KW"), .next = "txtAmbiente", .mark = kDetails},
-    {.control = "txtAmbiente", .field = "Ambiente", .maxLength = width("Ambiente"), .next = "txtPosti",
-     .mark = kDetails},
-    {.control = "txtPosti", .field = "Posti", .maxLength = width("Posti"), .next = "txtPortata", .mark = kDetails},
-    {.control = "txtPortata", .field = "Portata", .maxLength = width("Portata"), .next = "txtCompagnia",
-     .mark = kDetails},
-    {.control = "txtCompagnia", .field = "Compagnia", .maxLength = width("Compagnia"), .next = "txtTelAssicuratore",
-     .mark = kDetails},
-    {.control = "txtTelAssicuratore", .field = "TelAssicuratore", .maxLength = width("TelAssicuratore"),
-     .next = "txtPolizza", .mark = kDetails},
-    {.control = "txtPolizza", .field = "Polizza", .maxLength = width("Polizza"), .next = "txtIncidenti",
-     .mark = kDetails},
-    {.control = "txtIncidenti", .field = "Incidenti", .maxLength = width("Incidenti"), .next = "txtProprietario",
-     .mark = kDetails},
-    {.control = "txtProprietario", .field = "Proprietario", .maxLength = width("Proprietario"), .next = "txtAutista",
-     .mark = kDetails},
-    {.control = "txtAutista", .field = "Autista", .maxLength = width("Autista"), .next = "txtTelAutista",
-     .mark = kNotes},
-    {.control = "txtTelAutista", .field = "TelAutista", .maxLength = width("TelAutista"), .next = "txtMeccanico",
-     .mark = kNotes},
-    {.control = "txtMeccanico", .field = "Meccanico", .maxLength = width("Meccanico"), .next = "txtTelMeccanico",
-     .mark = kNotes},
-    {.control = "txtTelMeccanico", .field = "TelMeccanico", .maxLength = width("TelMeccanico"),
-     .next = "txtScadRevisione", .mark = kNotes},
-    {.control = "txtScadRevisione", .field = "ScadRevisione", .maxLength = width("ScadRevisione"),
-     .next = "txtScadTagliando", .calendarKey = "autoparco_scadrevisione", .mark = kNotes},
-    {.control = "txtScadTagliando", .field = "ScadTagliando", .maxLength = width("ScadTagliando"),
-     .next = "txtScadAssicurazione", .calendarKey = "autoparco_scadtagliando", .mark = kNotes},
-    {.control = "txtScadAssicurazione", .field = "ScadAssicurazione", .maxLength = width("ScadAssicurazione"),
-     .next = "txtScadBollo", .calendarKey = "autoparco_scadassicurazione", .mark = kNotes},
-    {.control = "txtScadBollo", .field = "ScadBollo", .maxLength = width("ScadBollo"), .next = "txtNote",
-     .calendarKey = "autoparco_scadbollo", .mark = kNotes},
-    {.control = "txtNote", .field = "Note", .maxLength = width("Note"), .next = "txtTipo", .mark = kNotes},
-};
-
+// Two panels 650 wide, the details (alice blue) and the notes (white), rows 30 pixels
+// apart; in each row a caption and its edit at the left, another pair at the right, or
+// one wide edit across both.
 constexpr int kRowPitch = 30;
 constexpr int kEditHeight = 24;
-// Columns inside a panel 650 wide: caption, then edit; a wide edit spans both columns.
-constexpr int kLeftCaptionX = 6, kLeftCaptionW = 168, kLeftEditX = 178, kLeftEditW = 150;
-constexpr int kRightCaptionX = 334, kRightCaptionW = 142, kRightEditX = 480, kRightEditW = 160;
-constexpr int kWideEditW = kRightEditX + kRightEditW - kLeftEditX;
 constexpr int kDetailsRows = 14;
 constexpr int kNotesRows = 5;
+constexpr int kDetailsHeight = 12 + kDetailsRows * kRowPitch;
+const kit::CardSection kSections[] = {
+    {.name = "bkgDetails", .at = {10, 74, 650, kDetailsHeight}},
+    {.name = "bkgNotes", .at = {10, 74 + kDetailsHeight + 9, 650, 12 + kNotesRows * kRowPitch}, .notes = true},
+};
+
+kit::Place place(const char* section, int row, int column, const char* caption) {
+  struct Column {
+    int captionX, captionW, editX, editW;
+  };
+  constexpr Column kColumns[] = {{6, 168, 178, 150}, {334, 142, 480, 160}, {6, 168, 178, 480 + 160 - 178}};
+  const Column& c = kColumns[column];
+  const int y = 8 + row * kRowPitch;
+  return {.section = section, .at = {c.editX, y, c.editW, kEditHeight},
+          .caption = {caption, {c.captionX, y, c.captionW, kEditHeight}}};
+}
+kit::Place detail(int row, int column, const char* caption) { return place("bkgDetails", row, column, caption); }
+kit::Place note(int row, int column, const char* caption) { return place("bkgNotes", row, column, caption); }
+
+// An edit of the details or of the notes, in the panel's fill; a date is filled from
+// the calendar.
+kit::CardField edit(const char* control, kit::MemberSlot member, std::string_view field, kit::Place place,
+                    const char* calendarKey = nullptr) {
+  const bool notes = std::string_view(place.section) == "bkgNotes";
+  return {.control = control, .member = member, .field = field, .calendarKey = calendarKey,
+          .mark = notes ? kNotes : kDetails, .place = place};
+}
+
+// The edits in record order, read left to right and top to bottom: Enter and Tab move
+// along them (Enter wraps from the notes to the type); the five dates are filled from
+// the calendar; the plate refuses some characters and shows capitals.
+const std::vector<kit::CardField> kFields = {
+    edit("txtTipo", kit::member<&T::txtTipo>, "Tipo", detail(0, 0, "Tipo veicolo:")),
+    edit("txtDestinazione", kit::member<&T::txtDestinazione>, "Destinazione", detail(0, 1, "Destinazione ed uso:")),
+    edit("txtMarca", kit::member<&T::txtMarca>, "Marca", detail(1, 0, "Marca:")),
+    edit("txtModello", kit::member<&T::txtModello>, "Modello", detail(1, 1, "Modello:")),
+    {.control = "txtTarga", .member = kit::member<&T::txtTarga>, .field = "Targa", .typing = kit::Typing::TrimUpper,
+     .refused = vehicles::isRefusedPlateChar, .mark = kDetails, .place = detail(2, 0, "Targa:")},
+    edit("txtAnno", kit::member<&T::txtAnno>, "Anno", detail(2, 1, "Immatricolazione:")),
+    edit("txtColore", kit::member<&T::txtColore>, "Colore", detail(3, 0, "Colore:")),
+    edit("txtTelaio", kit::member<&T::txtTelaio>, "Telaio", detail(3, 1, "Telaio:")),
+    edit("txtPneumatici", kit::member<&T::txtPneumatici>, "Pneumatici", detail(4, 2, "Pneumatici:")),
+    edit("txtStato", kit::member<&T::txtStato>, "Stato", detail(5, 0, "Stato veicolo:")),
+    edit("txtChilometri", kit::member<&T::txtChilometri>, "Chilometri", detail(5, 1, "Chilometri percorsi:")),
+    edit("txtLettura", kit::member<&T::txtLettura>, "Lettura", detail(6, 0, "Data lettura:"),
+         "autoparco_lettura"),
+    edit("txtAlimentazione", kit::member<&T::txtAlimentazione>, "Alimentazione", detail(6, 1, "Alimentazione:")),
+    edit("txtCilindrata", kit::member<&T::txtCilindrata>, "Cilindrata", detail(7, 0, "Cilindrata:")),
+    edit("txtKW", kit::member<&T::txtKW>, "KW", detail(7, 1, "kW:")),
+    edit("txtAmbiente", kit::member<&T::txtAmbiente>, "Ambiente", detail(8, 0, "Compatibilità ambientale:")),
+    edit("txtPosti", kit::member<&T::txtPosti>, "Posti", detail(8, 1, "Numero posti:")),
+    edit("txtPortata", kit::member<&T::txtPortata>, "Portata", detail(9, 0, "Portata massima:")),
+    edit("txtCompagnia", kit::member<&T::txtCompagnia>, "Compagnia", detail(10, 2, "Compagnia assicurativa:")),
+    edit("txtTelAssicuratore", kit::member<&T::txtTelAssicuratore>, "TelAssicuratore",
+         detail(11, 0, "Tel. assicuratore:")),
+    edit("txtPolizza", kit::member<&T::txtPolizza>, "Polizza", detail(11, 1, "Importo polizza:")),
+    edit("txtIncidenti", kit::member<&T::txtIncidenti>, "Incidenti", detail(12, 2, "Incidenti subiti:")),
+    edit("txtProprietario", kit::member<&T::txtProprietario>, "Proprietario", detail(13, 0, "Proprietario:")),
+    edit("txtAutista", kit::member<&T::txtAutista>, "Autista", note(0, 0, "Autista:")),
+    edit("txtTelAutista", kit::member<&T::txtTelAutista>, "TelAutista", note(0, 1, "Telefono:")),
+    edit("txtMeccanico", kit::member<&T::txtMeccanico>, "Meccanico", note(1, 0, "Meccanico:")),
+    edit("txtTelMeccanico", kit::member<&T::txtTelMeccanico>, "TelMeccanico", note(1, 1, "Telefono:")),
+    edit("txtScadRevisione", kit::member<&T::txtScadRevisione>, "ScadRevisione", note(2, 0, "Scad. revisione:"),
+         "autoparco_scadrevisione"),
+    edit("txtScadTagliando", kit::member<&T::txtScadTagliando>, "ScadTagliando", note(2, 1, "Scad. tagliando:"),
+         "autoparco_scadtagliando"),
+    edit("txtScadAssicurazione", kit::member<&T::txtScadAssicurazione>, "ScadAssicurazione",
+         note(3, 0, "Scad. assicurazione:"),
+         "autoparco_scadassicurazione"),
+    edit("txtScadBollo", kit::member<&T::txtScadBollo>, "ScadBollo", note(3, 1, "Scad. bollo:"),
+         "autoparco_scadbollo"),
+    edit("txtNote", kit::member<&T::txtNote>, "Note", note(4, 2, "Note:")),
+    {.control = "btnFocus", .widget = kit::Widget::Other},
+};
 
 // A picture button of the card with its status hint and its handler.
 using CommandPicture = kit::CommandPicture<TfrmAutoparco>;
@@ -217,42 +178,7 @@ void TfrmAutoparco::buildControls() {
     x += 70;
   }
 
-  // Field panels.
-  auto* bkgDetails = new kit::CardPanel(panContainer_, QStringLiteral("bkgDetails"));
-  bkgDetails->setGeometry(10, 74, 650, 12 + kDetailsRows * kRowPitch);
-  setHint(bkgDetails, QString());
-  auto* bkgNotes = new kit::CardPanel(panContainer_, QStringLiteral("bkgNotes"), kit::kNotesTop, kit::kNotesBottom);
-  bkgNotes->setGeometry(10, bkgDetails->geometry().bottom() + 10, 650, 12 + kNotesRows * kRowPitch);
-  setHint(bkgNotes, QString());
-
-  QLineEdit** editSlots[VehicleRecord::kEditCount] = {
-      &txtTipo,          &txtDestinazione, &txtMarca,      &txtModello,         &txtTarga,
-      &txtAnno,          &txtColore,       &txtTelaio,     &txtPneumatici,      &txtStato,
-      &txtChilometri,    &txtLettura,      &txtAlimentazione, &txtCilindrata,   &txtKW,
-      &txtAmbiente,      &txtPosti,        &txtPortata,    &txtCompagnia,       &txtTelAssicuratore,
-      &txtPolizza,       &txtIncidenti,    &txtProprietario, &txtAutista,       &txtTelAutista,
-      &txtMeccanico,     &txtTelMeccanico, &txtScadRevisione, &txtScadTagliando, &txtScadAssicurazione,
-      &txtScadBollo,     &txtNote,
-  };
-  for (std::size_t i = 0; i < VehicleRecord::kEditCount; ++i) {
-    const FieldPlace& place = kPlaces[i];
-    QWidget* panel = place.notes ? static_cast<QWidget*>(bkgNotes) : bkgDetails;
-    const int y = 8 + place.row * kRowPitch;
-    const bool right = place.column == 1;
-    const int editX = right ? kRightEditX : kLeftEditX;
-    const int editW = place.column == 2 ? kWideEditW : right ? kRightEditW : kLeftEditW;
-
-    auto* caption = new QLabel(QString::fromUtf8(place.caption), panel);
-    caption->setGeometry(right ? kRightCaptionX : kLeftCaptionX, y, right ? kRightCaptionW : kLeftCaptionW,
-                         kEditHeight);
-    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    // The table gives each edit its behaviour (bindCard); here it only takes its place.
-    auto* edit = new platform::FilteredEdit(panel, QString::fromLatin1(kFields[i].control));
-    edit->setGeometry(editX, y, editW, kEditHeight);
-    *editSlots[i] = edit;
-    edits_[i] = edit;
-  }
+  kit::buildSections(*this, panContainer_, kSections);
 
   // The attachments travel in hidden labels.
   buildAttachmentLabels(panContainer_);
@@ -296,13 +222,6 @@ void TfrmAutoparco::buildControls() {
 
   btnFocus = kit::focusSink(panContainer_);
 
-  QWidget* previous = edits_.front();
-  for (std::size_t i = 1; i < edits_.size(); ++i) {
-    setTabOrder(previous, edits_[i]);
-    previous = edits_[i];
-  }
-  setTabOrder(previous, btnFocus);
-
   panInfo = kit::hintBar(*this, panContainer_, QStringLiteral("Pronto per registrare una nuova scheda..."),
                          QRect(0, kHeight - 28, kWidth, 28));
 }
@@ -311,7 +230,11 @@ void TfrmAutoparco::bindCard() {
   card_ = std::make_unique<kit::RecordCard>(*this, vehicles::vehicleLayout(), lblPosizione);
   card_->setArchive(vehicles::vehicleArchive());
   cardFields_ = new kit::CardFields(*this, *card_, kFields,
-                                {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); }});
+                                    {.openCalendar = [this](const QString& keyWord) { TfrmCalendario::open(this, keyWord); },
+                                     .enterFollowsRows = true,
+                                     .limitToFields = true});
+  const std::vector<platform::FilteredEdit*> edits = cardFields_->edits();
+  std::copy(edits.begin(), edits.end(), edits_.begin());
   bindAttachments(*card_);
 
   card_->require(txtTipo, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il tipo di veicolo."));

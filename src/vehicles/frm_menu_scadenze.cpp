@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QResizeEvent>
 
+#include "kit/card_frame.h"
 #include "platform/windows.h"
 #include "platform/widgets.h"
 #include "shell/frm_guida.h"
@@ -40,22 +41,6 @@ QPixmap orangeButton(const QString& word, const QSize& size) {
   p.setFont(f);
   p.setPen(Qt::white);
   p.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, word);
-  return pm;
-}
-
-// A round picture with a sign on it (help, exit).
-QPixmap roundPicture(const QString& sign, const QColor& colour, const QSize& size) {
-  QPixmap pm(size);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(colour.darker(130), 2));
-  p.setBrush(colour);
-  p.drawEllipse(QRectF(2, 2, size.width() - 4, size.height() - 4));
-  QFont f(QStringLiteral("Verdana"), 18, QFont::Bold);
-  p.setFont(f);
-  p.setPen(Qt::white);
-  p.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, sign);
   return pm;
 }
 
@@ -113,6 +98,11 @@ TfrmMenuScadenze::TfrmMenuScadenze(QWidget* owner)
                                    orangeButton(QStringLiteral("ASSICURAZIONE"), face), QRect(QPoint(left, 340), face));
   btnBollo = pictureButton(panContainer_, "btnBollo", orangeButton(QStringLiteral("BOLLO"), face),
                            QRect(QPoint(right, 340), face));
+  // The words the faces carry, for whoever cannot see the pictures.
+  btnRevisione->setAccessibleName(QStringLiteral("REVISIONE"));
+  btnTagliando->setAccessibleName(QStringLiteral("TAGLIANDO"));
+  btnAssicurazione->setAccessibleName(QStringLiteral("ASSICURAZIONE"));
+  btnBollo->setAccessibleName(QStringLiteral("BOLLO"));
 
   strip(panContainer_,
         QStringLiteral("UNA VOLTA RISPETTATA UNA SCADENZA, RICORDA DI INSERIRE LA DATA DELLA SCADENZA SUCCESSIVA "
@@ -120,9 +110,9 @@ TfrmMenuScadenze::TfrmMenuScadenze(QWidget* owner)
         QRect(40, 490, kDesignWidth - 80, 64), kSteelBlue, 12);
 
   const QSize round(64, 64);
-  imgGuida = pictureButton(panContainer_, "imgGuida", roundPicture(QStringLiteral("?"), kSteelBlue, round),
+  imgGuida = pictureButton(panContainer_, "imgGuida", kit::roundPicture(QStringLiteral("?"), kSteelBlue, round),
                            QRect(QPoint(kDesignWidth - 40 - 2 * round.width() - 20, 590), round));
-  imgEsci = pictureButton(panContainer_, "imgEsci", roundPicture(QStringLiteral("\u2715"), QColor(0xC0, 0x30, 0x30), round),
+  imgEsci = pictureButton(panContainer_, "imgEsci", kit::roundPicture(QStringLiteral("\u2715"), QColor(0xC0, 0x30, 0x30), round),
                           QRect(QPoint(kDesignWidth - 40 - round.width(), 590), round));
 
   connect(btnRevisione, &platform::PictureButton::clicked, this, &TfrmMenuScadenze::btnRevisioneClick);
@@ -186,5 +176,5 @@ void TfrmMenuScadenze::paintEvent(QPaintEvent*) {
 void TfrmMenuScadenze::resizeEvent(QResizeEvent* event) {
   platform::Form::resizeEvent(event);
   // The design stays its size, centred in the maximized window.
-  panContainer_->move(std::max(0, (width() - kDesignWidth) / 2), std::max(0, (height() - kDesignHeight) / 2));
+  platform::centreIn(panContainer_, size());
 }

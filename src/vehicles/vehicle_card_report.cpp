@@ -135,15 +135,8 @@ QPixmap decorativePicture() {
   p.setRenderHint(QPainter::Antialiasing);
   // A small vehicle card on a sheet, with a printer's paper tray behind it.
   const QRectF sheet(108, 10, 112, 166);
+  kit::drawSheet(p, sheet, QColor(0x41, 0x69, 0xE1));
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0xD8, 0xDE, 0xE6));
-  p.drawRect(sheet.translated(4, 4));
-  p.setBrush(Qt::white);
-  p.setPen(QPen(QColor(0x90, 0xA0, 0xB0), 1));
-  p.drawRect(sheet);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0x41, 0x69, 0xE1));
-  p.drawRect(QRectF(sheet.left() + 6, sheet.top() + 6, sheet.width() - 12, 8));
   p.setBrush(QColor(0xEE, 0xF2, 0xF6));
   const QRectF photo(sheet.left() + 6, sheet.top() + 18, sheet.width() - 12, 50);
   p.drawRect(photo);

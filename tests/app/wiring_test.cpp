@@ -3,6 +3,7 @@
 // program has that window, the control the table writes exists and is of a kind the
 // writer can fill. A table entry whose window is not built yet is checked as soon as
 // it is.
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -19,6 +20,7 @@
 #include "maintenance/frm_trova_chilometrico.h"
 #include "maintenance/mileage_record.h"
 #include "maintenance/schedule_record.h"
+#include "planner/board_days.h"
 #include "shell/frm_allega_cartella.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_calendario.h"
@@ -98,6 +100,24 @@ TEST_F(WiringTest, VehiclePickerKeyWordsNameControlsTheirWindowsHave) {
   }
 }
 
+// The cost summary menu is long-lived, so the picker's "riepspese" reaches it: the
+// plate lands in its plate filter and nothing else of the menu changes.
+TEST_F(WiringTest, CostSummaryPickWritesThePlateIntoTheLongLivedMenu) {
+  platform::Form* menu = target("TfrmMenuRiepSpese");
+  ASSERT_NE(menu, nullptr);
+  for (const kit::PickTarget& t : TfrmTrovaAutomezzi::pickTargets()) {
+    if (t.keyWord != "riepspese") continue;
+    core::RecordBuffer record(vehicles::vehicleLayout());
+    record.set("Targa", u"AB123CD");
+    record.set("Marca", u"Fiat");
+    kit::writePick(t, menu, record, 2);
+    EXPECT_EQ(menu->findChild<QLineEdit*>("txtTipologia")->text(), "AB123CD");
+    EXPECT_EQ(menu->findChild<QComboBox*>("txtCausale")->currentText(), "");
+    return;
+  }
+  ADD_FAILURE() << "no riepspese key word";
+}
+
 TEST_F(WiringTest, DriverPickerAndListsNameControlsTheirWindowsHave) {
   const std::vector<kit::PickTarget> picker = TfrmTrovaAnagrafica::pickTargets();
   ASSERT_EQ(picker.size(), 3u);
@@ -146,6 +166,20 @@ TEST_F(WiringTest, LauncherButtonsNameLongLivedWindows) {
   for (const char* windowClass : TfrmAvvio::kAppWindows) {
     SCOPED_TRACE(windowClass);
     target(QLatin1String(windowClass));
+  }
+}
+
+TEST_F(WiringTest, DayKeysNameTheThreePartsOfTheirDayCellOnTheBoard) {
+  platform::Form* board = target(QStringLiteral("TfrmPlanning"));
+  if (!board) return;
+  for (const planner::BoardDay& day : planner::boardDays()) {
+    const QString suffix = QString::fromLatin1(day.suffix.data(), qsizetype(day.suffix.size()));
+    for (const char* part : {"lib", "occ"}) {
+      QObject* picture = board->findChild<QObject*>(QLatin1String(part) + suffix);
+      expectControl(board, QLatin1String(part) + suffix, picture && picture->property("visible").isValid());
+    }
+    QObject* text = board->findChild<QObject*>(QStringLiteral("mem") + suffix);
+    expectControl(board, "mem" + suffix, text && text->property("text").isValid());
   }
 }
 

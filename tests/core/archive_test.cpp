@@ -182,3 +182,54 @@ TEST_F(ArchiveTest, FailedAppendLeavesNoPartialRecord) {
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &old), 0);
   EXPECT_EQ(readFile(), record('a') + "123");
 }
+
+TEST_F(ArchiveTest, AFileCreatedForAFirstRecordThatCannotBeWrittenIsRemoved) {
+  // The file-size limit stands for a full disk: no byte of a record reaches it.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  const std::string b = record('b');
+  auto writeLimited = [&](rlim_t limit, const std::string& name) {
+    rlimit limited = old;
+    limited.rlim_cur = limit;
+    EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    core::Archive a(path(name), kSize);
+    a.seek(a.count());
+    bool failed = false;
+    try {
+      a.write(bytesOf(b));
+    } catch (const core::ArchiveError&) {
+      failed = true;
+    }
+    EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &old), 0);
+    return failed;
+  };
+  struct Case {
+    const char* name;
+    bool existedEmpty;  // an empty file was there before: not ours to remove
+    rlim_t limit;
+  } cases[] = {
+      {"created, nothing fits", false, 0},
+      {"created, part of the record fits", false, 4},
+      {"found empty", true, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string name = std::string(c.name) + ".pro";
+    if (c.existedEmpty) writeFile("", name);
+    EXPECT_TRUE(writeLimited(c.limit, name));
+    EXPECT_EQ(fs::exists(path(name)), c.existedEmpty);
+    if (c.existedEmpty) EXPECT_EQ(fs::file_size(path(name)), 0u);
+  }
+  // Once a record is in the file it stays, whatever a later write does.
+  {
+    core::Archive a(path("kept.pro"), kSize);
+    a.write(bytesOf(b));
+    rlimit limited = old;
+    limited.rlim_cur = kSize;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    EXPECT_THROW(a.write(bytesOf(b)), core::ArchiveError);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &old), 0);
+  }
+  EXPECT_EQ(readFile("kept.pro"), b);
+}

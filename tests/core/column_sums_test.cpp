@@ -42,6 +42,9 @@ TEST(ColumnSums, TotalsAndTheTextsLeftInTheColumn) {
        {u"99999", u"99999", u"99999", u"99999", u"99999"}, {u"99999", u"99999", u"99999", u"99999", u"99999"},
        u"499995"},
       {"the sum is rounded to four decimals", TotalForm::Amount, {u"0,1", u"0,2"}, {u"0,1", u"0,2"}, u"0,30"},
+      // A number that would take the sum past what a double holds counts as no number.
+      {"a number that would overflow the sum", TotalForm::Shortest, {u"1e308", u"1e308", u"-1E308", u"5"},
+       {u"1e308", u"0", u"-1E308", u"5"}, u"5"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

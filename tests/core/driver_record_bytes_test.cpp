@@ -8,26 +8,17 @@
 
 #include "core/text.h"
 #include "drivers/driver_record.h"
+#include "support/stored_fields.h"
 
 using drivers::DriverRecord;
 using drivers::driverLayout;
 
 namespace {
 
-void put(std::vector<std::uint8_t>& bytes, std::size_t offset, const std::string& value) {
-  bytes[offset] = static_cast<std::uint8_t>(value.size());
-  for (std::size_t i = 0; i < value.size(); ++i) bytes[offset + 1 + i] = static_cast<std::uint8_t>(value[i]);
-}
-
 std::vector<std::uint8_t> bytesOf(const core::RecordBuffer& r) { return {r.data(), r.data() + r.size()}; }
 
 TEST(DriverRecordBytes, FieldsOffsetsAndWidthsAsStored) {
-  struct Case {
-    const char* name;
-    std::size_t offset;
-    std::size_t width;
-  };
-  const Case cases[] = {
+  const StoredField cases[] = {
       {"Conducente", 0, 50},     {"Patenti", 51, 50},       {"Recapito", 102, 50},
       {"Via", 153, 120},         {"Cap", 274, 12},          {"Citta", 287, 50},
       {"Prov", 338, 2},          {"Compensi", 341, 250},    {"TelCasa", 592, 30},
@@ -42,14 +33,7 @@ TEST(DriverRecordBytes, FieldsOffsetsAndWidthsAsStored) {
       {"Desc03", 2955, 250},
   };
   const core::RecordLayout& layout = driverLayout();
-  ASSERT_EQ(layout.fieldCount(), std::size(cases));
-  EXPECT_EQ(layout.size(), 3206u);
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    SCOPED_TRACE(cases[i].name);
-    EXPECT_EQ(layout.field(i).name, cases[i].name);
-    EXPECT_EQ(layout.offset(i), cases[i].offset);
-    EXPECT_EQ(layout.field(i).width, cases[i].width);
-  }
+  expectStoredFields(layout, 3206, cases);
   EXPECT_EQ(DriverRecord::kArchiveName, "Conducenti.pro");
 }
 
@@ -67,17 +51,17 @@ TEST(DriverRecordBytes, RecordMatchesBytesBuiltByHand) {
   rec.set("Desc03", u"Contratto " + std::u16string(300, u'x'));  // cut to 250
 
   std::vector<std::uint8_t> expected(3206, 0);
-  put(expected, 0, "Rossi Mario");
-  put(expected, 287, "Forl\xEC");
-  put(expected, 338, "FC");
-  put(expected, 1694, "S\xEC");
-  put(expected, 1697, "No");
+  putField(expected, 0, "Rossi Mario");
+  putField(expected, 287, "Forl\xEC");
+  putField(expected, 338, "FC");
+  putField(expected, 1694, "S\xEC");
+  putField(expected, 1697, "No");
   // The three names first, then the three descriptions.
-  put(expected, 1700, "patente.pdf");
-  put(expected, 1951, "carta.jpg");
-  put(expected, 2202, "contratto.doc");
-  put(expected, 2453, "Patente di guida");
-  put(expected, 2955, "Contratto " + std::string(240, 'x'));
+  putField(expected, 1700, "patente.pdf");
+  putField(expected, 1951, "carta.jpg");
+  putField(expected, 2202, "contratto.doc");
+  putField(expected, 2453, "Patente di guida");
+  putField(expected, 2955, "Contratto " + std::string(240, 'x'));
   EXPECT_EQ(bytesOf(rec), expected);
 
   const std::uint8_t yes[] = {0x02, 0x53, 0xEC}, no[] = {0x02, 0x4E, 0x6F};

@@ -11,24 +11,15 @@
 
 #include "core/archive.h"
 #include "maintenance/mileage_record.h"
+#include "support/stored_fields.h"
 
 using maintenance::MileageDeadlineRecord;
 using maintenance::mileageLayout;
 
 namespace {
 
-void put(std::vector<std::uint8_t>& bytes, std::size_t offset, const std::string& value) {
-  bytes[offset] = static_cast<std::uint8_t>(value.size());
-  for (std::size_t i = 0; i < value.size(); ++i) bytes[offset + 1 + i] = static_cast<std::uint8_t>(value[i]);
-}
-
 TEST(MileageRecordBytes, FieldsOffsetsAndWidthsAsStored) {
-  struct Case {
-    const char* name;
-    std::size_t offset;
-    std::size_t width;
-  };
-  const Case cases[] = {
+  const StoredField cases[] = {
       {"Veicolo", 0, 50},        {"Marca", 51, 50},          {"Modello", 102, 50},
       {"Colore", 153, 50},       {"Alimentazione", 204, 50}, {"Targa", 255, 30},
       {"Conducente", 286, 50},   {"CodFisc", 337, 16},       {"Recapito", 354, 50},
@@ -39,14 +30,7 @@ TEST(MileageRecordBytes, FieldsOffsetsAndWidthsAsStored) {
       {"Effettuata", 939, 2},    {"Note", 942, 250},
   };
   const core::RecordLayout& layout = mileageLayout();
-  ASSERT_EQ(layout.fieldCount(), std::size(cases));
-  EXPECT_EQ(layout.size(), 1193u);
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    SCOPED_TRACE(cases[i].name);
-    EXPECT_EQ(layout.field(i).name, cases[i].name);
-    EXPECT_EQ(layout.offset(i), cases[i].offset);
-    EXPECT_EQ(layout.field(i).width, cases[i].width);
-  }
+  expectStoredFields(layout, 1193, cases);
   EXPECT_EQ(MileageDeadlineRecord::kArchiveName, "Scadenzario_Chilometrico.pro");
 }
 
@@ -64,16 +48,16 @@ TEST(MileageRecordBytes, DeadlineMatchesBytesBuiltByHand) {
   rec.set("Note", u"Tagliando \u00E8 fatto");
 
   std::vector<std::uint8_t> expected(1193, 0);
-  put(expected, 0, std::string(50, 'v'));
-  put(expected, 828, "12,50");
-  put(expected, 855, "400");
-  put(expected, 866, "05/03/2024");
-  put(expected, 877, "150");
-  put(expected, 888, "550");
-  put(expected, 904, "551");
-  put(expected, 931, "SCADUTA");
-  put(expected, 939, "S\xEC");
-  put(expected, 942, "Tagliando \xE8 fatto");
+  putField(expected, 0, std::string(50, 'v'));
+  putField(expected, 828, "12,50");
+  putField(expected, 855, "400");
+  putField(expected, 866, "05/03/2024");
+  putField(expected, 877, "150");
+  putField(expected, 888, "550");
+  putField(expected, 904, "551");
+  putField(expected, 931, "SCADUTA");
+  putField(expected, 939, "S\xEC");
+  putField(expected, 942, "Tagliando \xE8 fatto");
   EXPECT_EQ(std::vector<std::uint8_t>(rec.data(), rec.data() + rec.size()), expected);
 
   rec.set("Effettuata", u"No");

@@ -14,24 +14,15 @@
 #include "core/archive.h"
 #include "core/text.h"
 #include "maintenance/schedule_record.h"
+#include "support/stored_fields.h"
 
 using maintenance::MaintenanceDeadlineRecord;
 using maintenance::scheduleLayout;
 
 namespace {
 
-void put(std::vector<std::uint8_t>& bytes, std::size_t offset, const std::string& value) {
-  bytes[offset] = static_cast<std::uint8_t>(value.size());
-  for (std::size_t i = 0; i < value.size(); ++i) bytes[offset + 1 + i] = static_cast<std::uint8_t>(value[i]);
-}
-
 TEST(ScheduleRecordBytes, FieldsOffsetsAndWidthsAsStored) {
-  struct Case {
-    const char* name;
-    std::size_t offset;
-    std::size_t width;
-  };
-  const Case cases[] = {
+  const StoredField cases[] = {
       {"Giorno", 0, 2},          {"Mese", 3, 10},           {"Anno", 14, 4},
       {"Data", 19, 10},          {"OreApp", 30, 2},         {"MinutiApp", 33, 2},
       {"Ora", 36, 5},            {"Avviso", 42, 3},         {"Conducente", 46, 50},
@@ -43,14 +34,7 @@ TEST(ScheduleRecordBytes, FieldsOffsetsAndWidthsAsStored) {
       {"Effettuata", 1325, 2},
   };
   const core::RecordLayout& layout = scheduleLayout();
-  ASSERT_EQ(layout.fieldCount(), std::size(cases));
-  EXPECT_EQ(layout.size(), 1328u);
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    SCOPED_TRACE(cases[i].name);
-    EXPECT_EQ(layout.field(i).name, cases[i].name);
-    EXPECT_EQ(layout.offset(i), cases[i].offset);
-    EXPECT_EQ(layout.field(i).width, cases[i].width);
-  }
+  expectStoredFields(layout, 1328, cases);
   EXPECT_EQ(maintenance::scheduleArchiveName("2024"), "2024.sca");
   EXPECT_EQ(maintenance::scheduleArchiveName("0000"), "0000.sca");
 }
@@ -72,19 +56,19 @@ TEST(ScheduleRecordBytes, DeadlineMatchesBytesBuiltByHand) {
   rec.set("Effettuata", u"No");
 
   std::vector<std::uint8_t> expected(1328, 0);
-  put(expected, 0, "05");
-  put(expected, 3, "Marzo");
-  put(expected, 14, "2024");
-  put(expected, 19, "05/03/2024");
-  put(expected, 30, "09");
-  put(expected, 33, "30");
-  put(expected, 36, "09:30");
-  put(expected, 42, "10");
-  put(expected, 420, "AB123CD");
-  put(expected, 1004, "123456789012,00");
-  put(expected, 753, "Filtro \x80");
-  put(expected, 1322, "S\xEC");
-  put(expected, 1325, "No");
+  putField(expected, 0, "05");
+  putField(expected, 3, "Marzo");
+  putField(expected, 14, "2024");
+  putField(expected, 19, "05/03/2024");
+  putField(expected, 30, "09");
+  putField(expected, 33, "30");
+  putField(expected, 36, "09:30");
+  putField(expected, 42, "10");
+  putField(expected, 420, "AB123CD");
+  putField(expected, 1004, "123456789012,00");
+  putField(expected, 753, "Filtro \x80");
+  putField(expected, 1322, "S\xEC");
+  putField(expected, 1325, "No");
   EXPECT_EQ(std::vector<std::uint8_t>(rec.data(), rec.data() + rec.size()), expected);
 
   // A cost the normaliser made longer than the field keeps its first 15 characters.

@@ -2,6 +2,8 @@
 // and sums the records of the interval, set up once for the trips and once for costs.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <unistd.h>
 
 #include <array>
@@ -252,6 +254,32 @@ TEST_F(SummaryScan, ARecordThatDoesNotConvertIsLeftOutWholeAndTheScanGoesOn) {
   const core::SummaryResult result = core::scanSummary(archive, tripSummary(), {u"", u""}, {1, 3, 2024}, {31, 3, 2024});
   EXPECT_EQ(result.lines.toVector(), (std::vector<Text>{u"05/03/2024 AA000AA", u"07/03/2024 GG000GG"}));
   EXPECT_EQ(result.sums, (std::vector<double>{40, 300, 0.1 + 0.2}));
+}
+
+TEST_F(SummaryScan, ARecordThatWouldMakeATotalTooLargeIsLeftOutLikeOneThatDoesNotConvert) {
+  // Short and long archives alike (a long one is read in parts, the second large
+  // record in a later part than the first).
+  for (const int count : {4, 30000}) {
+    SCOPED_TRACE(count);
+    std::vector<core::RecordBuffer> records;
+    std::vector<Text> lines;
+    std::vector<double> expected{0, 0, 0};
+    for (int i = 0; i < count; ++i) {
+      const bool huge = i == 0 || i == count - 2;  // the second would make every total infinite
+      const Text plate = core::fromUtf8("P" + std::to_string(i));
+      const Text number = huge ? Text(u"1e308") : Text(u"1");
+      records.push_back(trip(u"05/03/2024", plate, u"Roma", number, number, number));
+      if (i == count - 2) continue;
+      for (double& e : expected) e += huge ? 1e308 : 1;
+      lines.push_back(u"05/03/2024 " + plate);
+    }
+    core::Archive archive(write(records), trips::TripRecord::kSize);
+    const core::SummaryResult result =
+        core::scanSummary(archive, tripSummary(), {u"", u""}, {1, 3, 2024}, {31, 3, 2024});
+    EXPECT_EQ(result.lines.toVector(), lines);
+    EXPECT_EQ(result.sums, expected);
+    for (double sum : result.sums) EXPECT_TRUE(std::isfinite(sum));
+  }
 }
 
 TEST_F(SummaryScan, ALongArchiveGivesTheTotalsOfOnePassInFileOrder) {

@@ -13,16 +13,12 @@
 
 #include "core/archive.h"
 #include "trips/trip_record.h"
+#include "support/stored_fields.h"
 
 using trips::TripRecord;
 using trips::tripLayout;
 
 namespace {
-
-void put(std::vector<std::uint8_t>& bytes, std::size_t offset, const std::string& value) {
-  bytes[offset] = static_cast<std::uint8_t>(value.size());
-  for (std::size_t i = 0; i < value.size(); ++i) bytes[offset + 1 + i] = static_cast<std::uint8_t>(value[i]);
-}
 
 TEST(TripRecordBytes, FieldsOffsetsAndWidthsAsStored) {
   struct Case {
@@ -94,21 +90,21 @@ TEST(TripRecordBytes, TripMatchesBytesBuiltByHand) {
   rec.set("Desc03", u"ricevuta");
 
   std::vector<std::uint8_t> expected(3378, 0);
-  put(expected, 0, "05/03/2024");
-  put(expected, 34, "Milano");
-  put(expected, 657, "Fiat Panda");
-  put(expected, 708, "AB123CD");
-  put(expected, 1349 + 68, "12");
-  put(expected, 1349 + 74, "10,50");
-  put(expected, 1349 + 180 + 17, "Stazione \x80");
-  put(expected, 1349 + 360 + 68, "17");
-  put(expected, 1349 + 360 + 74, "0,00");
-  put(expected, 1799, "49999");
-  put(expected, 1805, "30,50");
-  put(expected, 1853, "-50");
-  put(expected, 1869, "S\xEC");
-  put(expected, 1872, "scontrino.pdf");
-  put(expected, 3127, "ricevuta");
+  putField(expected, 0, "05/03/2024");
+  putField(expected, 34, "Milano");
+  putField(expected, 657, "Fiat Panda");
+  putField(expected, 708, "AB123CD");
+  putField(expected, 1349 + 68, "12");
+  putField(expected, 1349 + 74, "10,50");
+  putField(expected, 1349 + 180 + 17, "Stazione \x80");
+  putField(expected, 1349 + 360 + 68, "17");
+  putField(expected, 1349 + 360 + 74, "0,00");
+  putField(expected, 1799, "49999");
+  putField(expected, 1805, "30,50");
+  putField(expected, 1853, "-50");
+  putField(expected, 1869, "S\xEC");
+  putField(expected, 1872, "scontrino.pdf");
+  putField(expected, 3127, "ricevuta");
   EXPECT_EQ(std::vector<std::uint8_t>(rec.data(), rec.data() + rec.size()), expected);
 
   rec.set("InCorso", u"No");

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/stored_fields.h"
 #include "vehicles/vehicle_record.h"
 
 using vehicles::VehicleRecord;
@@ -13,13 +14,8 @@ using vehicles::vehicleLayout;
 namespace {
 
 TEST(VehicleRecordBytes, FieldsOffsetsAndWidthsAsStored) {
-  struct Case {
-    const char* name;
-    std::size_t offset;
-    std::size_t width;
-  };
   // Offsets taken from the file layout the other programs read.
-  const Case cases[] = {
+  const StoredField cases[] = {
       {"Tipo", 0, 50},          {"Destinazione", 51, 50},    {"Marca", 102, 50},
       {"Modello", 153, 50},     {"Targa", 204, 12},          {"Anno", 217, 20},
       {"Colore", 238, 50},      {"Telaio", 289, 10},         {"Pneumatici", 300, 120},
@@ -35,14 +31,7 @@ TEST(VehicleRecordBytes, FieldsOffsetsAndWidthsAsStored) {
       {"Desc02", 2868, 250},    {"Desc03", 3119, 250},
   };
   const core::RecordLayout& layout = vehicleLayout();
-  ASSERT_EQ(layout.fieldCount(), std::size(cases));
-  EXPECT_EQ(layout.size(), 3370u);
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    SCOPED_TRACE(cases[i].name);
-    EXPECT_EQ(layout.field(i).name, cases[i].name);
-    EXPECT_EQ(layout.offset(i), cases[i].offset);
-    EXPECT_EQ(layout.field(i).width, cases[i].width);
-  }
+  expectStoredFields(layout, 3370, cases);
   EXPECT_EQ(VehicleRecord::kArchiveName, "Parco_Automezzi.pro");
 }
 
@@ -56,16 +45,12 @@ TEST(VehicleRecordBytes, RecordMatchesBytesBuiltByHand) {
   rec.set("Desc03", u"fattura \u0141");             // a letter the code page lacks
 
   std::vector<std::uint8_t> expected(3370, 0);
-  auto put = [&](std::size_t offset, const std::string& bytes) {
-    expected[offset] = static_cast<std::uint8_t>(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) expected[offset + 1 + i] = static_cast<std::uint8_t>(bytes[i]);
-  };
-  put(0, "Autocarro");
-  put(204, "AB123CD");
-  put(687, "Euro 6 \xE8");
-  put(289, "1234567890");
-  put(1613, "prezzo \x80 10");
-  put(3119, "fattura ?");
+  putField(expected, 0, "Autocarro");
+  putField(expected, 204, "AB123CD");
+  putField(expected, 687, "Euro 6 \xE8");
+  putField(expected, 289, "1234567890");
+  putField(expected, 1613, "prezzo \x80 10");
+  putField(expected, 3119, "fattura ?");
   EXPECT_EQ(std::vector<std::uint8_t>(rec.data(), rec.data() + rec.size()), expected);
 
   EXPECT_EQ(rec.get("Ambiente"), u"Euro 6 \u00E8");

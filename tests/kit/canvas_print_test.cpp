@@ -1,7 +1,10 @@
 // The canvas prints: the question, the copies prompt, the print dialog and one
 // document per copy; and the card drawn on the page at 1200 dpi.
+#include <QCheckBox>
 #include <QFile>
 #include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
@@ -10,6 +13,7 @@
 #include "core/clock.h"
 #include "kit/canvas_print.h"
 #include "platform/report/report.h"
+#include "support/card_print_checks.h"
 #include "support/helpers.h"
 #include "support/printed_documents.h"
 #include "support/scripted_host.h"
@@ -59,6 +63,7 @@ TEST_F(CanvasPrint, CopiesAnswersDecideTheDialogsValueAndTheDocuments) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ScriptedDialogHost h;
+    h.printToPrinter = true;
     PrintedDocuments documents;
     h.answers = {c.yes};
     h.inputs = {c.answer};
@@ -128,9 +133,13 @@ TEST_F(CanvasPrint, APrinterThatFailsShowsItsOwnMessageAndNoLaterCopyIsTried) {
 TEST_F(CanvasPrint, SettingsGiveTheQuestionTheOrientationAndTheResolution) {
   QList<QPageLayout::Orientation> orientations;
   QList<int> resolutions;
-  kit::setDocumentHook([&](int, QPrinter& printer) {
+  TempExeDir dir;
+  host.printToPrinter = true;
+  kit::setDocumentHook([&](int document, QPrinter& printer) {
     orientations << printer.pageLayout().orientation();
     resolutions << printer.resolution();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.file(QStringLiteral("copia-%1.pdf").arg(document)));
   });
   host.inputs = {QStringLiteral("2")};
   EXPECT_EQ(print({.question = kit::msg::kPrintChartQuestion, .orientation = QPageLayout::Landscape}), 2);
@@ -138,6 +147,29 @@ TEST_F(CanvasPrint, SettingsGiveTheQuestionTheOrientationAndTheResolution) {
   EXPECT_EQ(host.boxes.front().text, QStringLiteral("Si vuole stampare il presente grafico statistico?"));
   EXPECT_EQ(orientations, (QList<QPageLayout::Orientation>{QPageLayout::Landscape, QPageLayout::Landscape}));
   EXPECT_EQ(resolutions, (QList<int>{1200, 1200}));
+}
+
+TEST_F(CanvasPrint, CopiesPrintedIntoAFileAreThePagesOfThatOneFile) {
+  TempExeDir dir;
+  host.printPdfPath = dir.file(QStringLiteral("stampa.pdf"));
+  struct Case {
+    QString answer;
+    int pages;
+  } cases[] = {{QStringLiteral("3"), 3}, {QStringLiteral("1"), 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer.toStdString());
+    PrintedDocuments documents(false);
+    host.inputs = {c.answer};
+    drawn = 0;
+    EXPECT_EQ(print(), c.pages);
+    EXPECT_EQ(documents.begun, 1);
+    EXPECT_EQ(drawn, c.pages);
+    const std::optional<QString> text = pdfText(host.printPdfPath);
+    if (!text) GTEST_SKIP() << "pdftotext is not installed";
+    // pdftotext ends every page with a form feed.
+    EXPECT_EQ(text->count(QLatin1Char('\f')), c.pages);
+    EXPECT_EQ(text->count(QStringLiteral("copia")), c.pages);
+  }
 }
 
 // ---- The canvas card ------------------------------------------------------------
@@ -225,6 +257,41 @@ TEST(CanvasCard, OneCopyIsOnePdfPageWithTheCardsTexts) {
   EXPECT_TRUE(lines[3].simplified() == QStringLiteral("Tre: terzo")) << lines[3].toStdString();
   EXPECT_TRUE(lines[4].trimmed().startsWith(QStringLiteral("Stampa eseguita in data 05/03/2024 alle ore ")))
       << lines[4].toStdString();
+}
+
+// A card's rows read from its controls as the framed card print reads them: a control's
+// trimmed text, several composed (a separator printed even beside an empty text), a
+// label, a check box as the flag it stores.
+TEST(CanvasCard, RowsComeFromTheCardsControlsLikeTheFramedPrintsRows) {
+  QWidget card;
+  auto add = [&card](auto* control, const char* name) {
+    control->setParent(&card);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+  };
+  add(new QLineEdit(QStringLiteral(" 05 ")), "txtGiorno");
+  add(new QLineEdit(QStringLiteral("Marzo")), "txtMese");
+  add(new QLabel(QStringLiteral("2023")), "lblAnno");
+  add(new QLineEdit(QStringLiteral("Rossi ")), "txtPagatore");
+  add(new QLineEdit(), "txtRecPagatore");
+  add(new QCheckBox(QStringLiteral("Saldato")), "chkSaldato");
+  const kit::CardPrintRow rows[] = {
+      {.caption = "Data saldo:", .memo = "txtGiorno", .value = "{txtGiorno} {txtMese} {lblAnno}"},
+      {.caption = "Pagatore:", .memo = "txtPagatore", .value = "{txtPagatore}  Tel. {txtRecPagatore}"},
+      {.caption = "Pagamento saldato:", .memo = "chkSaldato"},
+  };
+  kit::CanvasCard printed = kit::canvasCard(&card, QStringLiteral("SCHEDA"), rows);
+  EXPECT_EQ(printed.title, "SCHEDA");
+  ASSERT_EQ(printed.rows.size(), 3u);
+  EXPECT_EQ(printed.rows[0].label, "Data saldo:");
+  EXPECT_EQ(printed.rows[0].value, "05 Marzo 2023");
+  EXPECT_EQ(printed.rows[1].value, "Rossi  Tel. ");
+  EXPECT_EQ(printed.rows[2].value, "No");
+  card.findChild<QCheckBox*>("chkSaldato")->setChecked(true);
+  EXPECT_EQ(kit::canvasCard(&card, QString(), rows).rows[2].value, QString::fromUtf8("Sì"));
+
+  const kit::CardPrintRow missing[] = {{.caption = "Note:", .memo = "txtNote"}};
+  EXPECT_THROW(kit::canvasCard(&card, QString(), missing), platform::report::ReportError);
 }
 
 }  // namespace

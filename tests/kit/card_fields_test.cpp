@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -90,7 +91,7 @@ void pasteByMenu(QLineEdit* e, const QString& text) {
   ASSERT_NE(menu, nullptr);
   QAction* paste = nullptr;
   for (QAction* a : menu->actions())
-    if (a->text().startsWith(QStringLiteral("&Paste"))) paste = a;
+    if (a->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste"))) paste = a;
   ASSERT_NE(paste, nullptr);
   paste->trigger();
   delete menu;
@@ -223,6 +224,52 @@ TEST_F(CardFieldsTest, EveryWayInKeepsTheLengthAndTheRefusedCharactersButCodeSet
   w.card->newCard();
   w.card->first();
   EXPECT_EQ(importo->text(), QStringLiteral("1234567,"));
+}
+
+TEST_F(CardFieldsTest, EveryKeyThatInsertsTextKeepsThePastingRule) {
+  // Keys whose text is no printable character but that a line edit inserts all the
+  // same: format characters (zero-width space, the zero-width non-joiner a Persian
+  // keyboard gives on Shift+Space, the right-to-left override, the byte-order mark,
+  // even with Ctrl held), a private-use character and one outside the basic plane.
+  struct Key {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+  } keys[] = {
+      {"U+200B", Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x200B))},
+      {"U+200C on Shift+Space", Qt::Key_Space, Qt::ShiftModifier, QString(QChar(0x200C))},
+      {"U+202E", Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x202E))},
+      {"U+FEFF", Qt::Key_unknown, Qt::NoModifier, QString(QChar(0xFEFF))},
+      {"U+200B with Ctrl+Shift", Qt::Key_unknown, Qt::ControlModifier | Qt::ShiftModifier, QString(QChar(0x200B))},
+      {"U+E000", Qt::Key_unknown, Qt::NoModifier, QString(QChar(0xE000))},
+      {"U+1F600", Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(U"\U0001F600")},
+  };
+  // The code edit is full (5 characters); the amount edit takes digits and a comma only.
+  struct Edit {
+    FilteredEdit* edit;
+    QString start;
+  } edits[] = {{codice, QStringLiteral("ABCDE")}, {importo, QStringLiteral("12")}};
+  for (const Edit& e : edits) {
+    for (const Key& k : keys) {
+      SCOPED_TRACE(e.edit->objectName().toStdString() + " " + k.name);
+      e.edit->setText(e.start);
+      pasteByKey(e.edit, k.text);
+      const QString pasted = e.edit->text();
+      e.edit->setText(e.start);
+      e.edit->setFocus();
+      QKeyEvent press(QEvent::KeyPress, k.key, k.modifiers, k.text);
+      QApplication::sendEvent(e.edit, &press);
+      EXPECT_EQ(e.edit->text(), pasted);
+      EXPECT_EQ(e.edit->text(), e.start);
+    }
+  }
+  // Room left: the code edit takes a format character typed as it takes one pasted.
+  codice->setText(QStringLiteral("AB"));
+  codice->setFocus();
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x200B)));
+  QApplication::sendEvent(codice, &press);
+  EXPECT_EQ(codice->text(), QStringLiteral("AB") + QChar(0x200B));
 }
 
 TEST_F(CardFieldsTest, DateEditOpensTheCalendarWithItsKeyWord) {

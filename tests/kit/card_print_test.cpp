@@ -10,6 +10,7 @@
 #include "core/clock.h"
 #include "kit/card_print.h"
 #include "platform/report/report.h"
+#include "support/card_print_checks.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 
@@ -56,17 +57,6 @@ class CardPrintKit : public ::testing::Test {
     card.set("txtProv", QStringLiteral(" TO "));
     card.set("txtScade", QStringLiteral(" 12/27 "));
   }
-  static void expectAt(const PreparedPage& page, const QString& name, double left, double top, double width,
-                       double height) {
-    SCOPED_TRACE(name.toStdString());
-    const PreparedItem* item = page.find(name);
-    ASSERT_NE(item, nullptr);
-    // Millimetres from the paper's corner: margins of 10 mm.
-    EXPECT_NEAR(item->rect.left(), mm(left + 10), 0.01);
-    EXPECT_NEAR(item->rect.top(), mm(top + 10), 0.01);
-    EXPECT_NEAR(item->rect.width(), mm(width), 0.01);
-    EXPECT_NEAR(item->rect.height(), mm(height), 0.01);
-  }
 
   ScriptedDialogHost host;
   TestCard card;
@@ -95,14 +85,14 @@ TEST_F(CardPrintKit, FramedRowsUnderTheTitleAndTheFooterWithTheDateAndTime) {
   const PreparedPage& page = report->preparedPages()[0];
   EXPECT_EQ(page.orientation, QPageLayout::Portrait);
 
-  expectAt(page, "shpTitolo", 1, 1, 188, 5.8);
+  expectPlaced(page, "shpTitolo", 1, 1, 188, 5.8);
   EXPECT_EQ(page.find("shpTitolo")->fill, QColor(0xB0, 0xC4, 0xDE));
   EXPECT_EQ(page.find("txtTitolo")->text(), "SCHEDA DI PROVA");
   for (int i = 0; i < 3; ++i) {
     const QString memo = QString::fromLatin1(kRows[i].memo);
-    expectAt(page, QStringLiteral("shpRiga0%1").arg(i + 1), 1, 7 + 5 * i, 188, 4.6);
-    expectAt(page, QStringLiteral("cap") + memo.mid(3), 2, 7.5 + 5 * i, 37.8, 3.5);
-    expectAt(page, memo, 44, 7.5 + 5 * i, 144, 3.5);
+    expectPlaced(page, QStringLiteral("shpRiga0%1").arg(i + 1), 1, 7 + 5 * i, 188, 4.6);
+    expectPlaced(page, QStringLiteral("cap") + memo.mid(3), 2, 7.5 + 5 * i, 37.8, 3.5);
+    expectPlaced(page, memo, 44, 7.5 + 5 * i, 144, 3.5);
     EXPECT_EQ(page.find(memo)->font.points, 7);
     EXPECT_EQ(page.find(memo)->font.family, "Arial");
   }
@@ -116,7 +106,7 @@ TEST_F(CardPrintKit, FramedRowsUnderTheTitleAndTheFooterWithTheDateAndTime) {
   EXPECT_NEAR(rule->rect.left(), mm(52), 0.01);
   EXPECT_NEAR(rule->rect.height(), mm(14.6), 0.01);
 
-  expectAt(page, "shpCalce", 1, 270, 188, 5.8);
+  expectPlaced(page, "shpCalce", 1, 270, 188, 5.8);
   EXPECT_EQ(page.find("shpCalce")->fill, QColor(0xFF, 0xD7, 0x00));
   EXPECT_EQ(page.find("txtCalce")->text(),
             "Stampa eseguita in data 05/03/2024 alle ore " + timeText(QTime(9, 7, 3)));
@@ -137,9 +127,9 @@ TEST_F(CardPrintKit, TheBlockTwiceWithItsSuffixesAndTags) {
     EXPECT_EQ(page.find(QStringLiteral("txtCitta") + suffix)->text(), "Torino TO");
     EXPECT_EQ(page.find(QStringLiteral("txtTitolo") + suffix)->text(), "SCHEDA DI PROVA");
   }
-  expectAt(page, "txtNome_B", 44, 115.5, 144, 3.5);
-  expectAt(page, "shpTitolo_B", 1, 109, 188, 5.8);
-  expectAt(page, "shpCopia_A", 109, 24, 80, 5.8);
+  expectPlaced(page, "txtNome_B", 44, 115.5, 144, 3.5);
+  expectPlaced(page, "shpTitolo_B", 1, 109, 188, 5.8);
+  expectPlaced(page, "shpCopia_A", 109, 24, 80, 5.8);
   EXPECT_EQ(page.find("txtCopia_A")->text(), "COPIA PER CONDUTTORE");
   EXPECT_EQ(page.find("txtCopia_B")->text(), "COPIA PER AZIENDA");
 }
@@ -163,7 +153,7 @@ TEST_F(CardPrintKit, DialogPrintsTheCardItsOwnerIsAndCloses) {
   EXPECT_TRUE(QFile::exists(host.printPdfPath));
 }
 
-TEST_F(CardPrintKit, AFailureWarnsAndClosesOrWithNoWarningReachesTheCaller) {
+TEST_F(CardPrintKit, AFailureWarnsAndClosesOrWithNoWarningShowsItsOwnMessageAndStaysOpen) {
   QWidget stranger;  // no card of that class anywhere
   {
     kit::CardPrintDialog dialog(&stranger, settings());
@@ -179,9 +169,52 @@ TEST_F(CardPrintKit, AFailureWarnsAndClosesOrWithNoWarningReachesTheCaller) {
   s.failure.clear();
   kit::CardPrintDialog dialog(&stranger, s);
   dialog.show();
-  EXPECT_THROW(dialog.btnStampaClick(), ReportError);
+  EXPECT_NO_THROW(dialog.btnStampaClick());
   EXPECT_TRUE(dialog.isVisible());  // the dialog stays open
-  EXPECT_TRUE(host.boxes.empty());
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.last().kind, platform::MsgKind::Error);
+  EXPECT_EQ(host.last().text, "The card \"TfrmProva\" is not available.");
+
+  // A printer that cannot be written: its own message too, and nothing else said.
+  host.clear();
+  QTemporaryDir dir;
+  host.printPdfPath = dir.filePath("manca/scheda.pdf");
+  kit::CardPrintDialog onCard(&card, s);
+  onCard.show();
+  onCard.btnStampaClick();
+  EXPECT_TRUE(onCard.isVisible());
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.last().kind, platform::MsgKind::Error);
+  EXPECT_TRUE(host.last().text.contains("manca/scheda.pdf")) << host.last().text.toStdString();
+}
+
+TEST_F(CardPrintKit, ACutLineBetweenTheCopiesAndTheObjectsAfterAnEmptyDataPage) {
+  kit::CardPrintSettings s = settings();
+  s.copies = {{.offset = 0, .suffix = "_A"}, {.offset = 108, .suffix = "_B"}};
+  s.cutLine = 102;
+  s.dataPage = true;
+  auto report = kit::makeCardReport(s);
+  ASSERT_EQ(report->pageCount(), 2);
+  EXPECT_EQ(kit::cardReportPage(s), 1);
+  EXPECT_EQ(report->page(0).name(), "Data");
+  EXPECT_TRUE(report->page(0).objects().empty());
+  EXPECT_NE(report->page(1).find("txtNome_B"), nullptr);
+  report->page(1).orientation = QPageLayout::Landscape;  // filling puts the card's page back
+  kit::fillCardReport(*report, s, &card);
+  ASSERT_EQ(report->preparedPages().size(), 1u);  // one sheet: the data page prints nothing
+  const PreparedPage& page = report->preparedPages()[0];
+  EXPECT_EQ(page.orientation, QPageLayout::Portrait);
+  const PreparedItem* cut = page.find("linTaglio");
+  ASSERT_NE(cut, nullptr);
+  EXPECT_EQ(cut->kind, Object::Kind::Line);
+  expectPlaced(page, "linTaglio", 0, 102, 190, 0);
+  EXPECT_TRUE(cut->arrowStart);
+  EXPECT_TRUE(cut->arrowEnd);
+  EXPECT_EQ(page.find("txtNome_B")->text(), "Rossi [DATE]");
+  // Without the settings: no line, the card on page index 0.
+  auto plain = kit::makeCardReport(settings());
+  EXPECT_EQ(plain->pageCount(), 1);
+  EXPECT_EQ(plain->findObject("linTaglio"), nullptr);
 }
 
 }  // namespace

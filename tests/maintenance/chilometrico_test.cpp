@@ -682,6 +682,7 @@ TEST_F(Chilometrico, ThePrintDrawsTheCardAsItStandsOnScreen) {
 
   // The picture runs the shared print: question, copies, dialog, one document per copy.
   PrintedDocuments documents;
+  host.printToPrinter = true;
   host.inputs = {QStringLiteral("2")};
   click(w->cmdStampa);
   EXPECT_EQ(host.boxes.front().text, QStringLiteral("Si vuole stampare la presente scheda?"));

@@ -114,6 +114,27 @@ TEST_F(MileageLists, EachListTakesItsDeadlinesSortedWithTheirLines) {
   EXPECT_TRUE(host.boxes.empty());
 }
 
+TEST_F(MileageLists, TheFindBoxShowsItsHighlightWhileItHasTheFocus) {
+  const std::function<kit::SearchWindow*()> lists[] = {
+      [] { return new TfrmEffettuate(nullptr); },
+      [] { return new TfrmDaEffettuare(nullptr); },
+      [] { return new TfrmScaduteKm(nullptr); },
+  };
+  for (const auto& make : lists) {
+    std::unique_ptr<kit::SearchWindow> w(make());
+    SCOPED_TRACE(w->objectName().toStdString());
+    activate(w.get());
+    auto* eff = w->findChild<QWidget*>(QStringLiteral("effTrova"));
+    ASSERT_NE(eff, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), w->txtTrova);
+    EXPECT_TRUE(eff->isVisible());
+    w->btnTrova->setFocus();
+    EXPECT_FALSE(eff->isVisible());
+    w->txtTrova->setFocus();
+    EXPECT_TRUE(eff->isVisible());
+  }
+}
+
 TEST_F(MileageLists, DoubleClickShowsTheDeadlineOnTheCardTheLaterOfTwoEqualLinesWinning) {
   // A later deadline giving the same to-do line, done meanwhile: it is what the card shows.
   DeadlineFields twin = kToDo;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QLabel>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -158,4 +159,51 @@ TEST(EventLoopCatch, AnEscapingFailureShowsItsOwnMessageAndTheProgramGoesOn) {
   QTimer::singleShot(0, &thrower, [] { throw std::runtime_error("Disco pieno."); });
   settle();
   EXPECT_EQ(host.last().text, "Disco pieno.");
+}
+
+TEST(QtHost, QtsOwnTextsAreItalian) {
+  // Box buttons.
+  struct Case {
+    MsgKind kind;
+    QStringList texts;
+  } cases[] = {
+      {MsgKind::Question, {"No", "Sì"}},
+      {MsgKind::Warning, {"Annulla", "OK"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.texts.join(' ').toStdString());
+    QStringList shown;
+    onNextBox(
+        [&](QMessageBox& box) {
+          for (auto* b : box.buttons()) shown << b->text().remove(QLatin1Char('&'));
+        },
+        c.kind == MsgKind::Question ? QMessageBox::Yes : QMessageBox::Ok);
+    platform::dialogHost().message(c.kind, "x", nullptr);
+    shown.sort();
+    EXPECT_EQ(shown, c.texts);
+  }
+}
+
+TEST(QtHost, TheInputBoxIsWideEnoughForItsCaptionAndSpeaksItalian) {
+  for (const QString caption : {QStringLiteral("Numero copie da stampare"), QStringLiteral("C"),
+                                QStringLiteral("Un titolo davvero molto lungo per una finestra di immissione")}) {
+    SCOPED_TRACE(caption.toStdString());
+    int width = 0, needed = 0, least = 0;
+    QStringList buttons;
+    QTimer::singleShot(0, qApp, [&] {
+      auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      width = box->width();
+      needed = box->fontMetrics().horizontalAdvance(caption);
+      least = platform::inputBoxWidth(caption, box->fontMetrics());
+      for (auto* b : box->findChildren<QAbstractButton*>()) buttons << b->text().remove(QLatin1Char('&'));
+      box->reject();
+    });
+    EXPECT_EQ(platform::dialogHost().inputBox(caption, "Copie:", "1", nullptr), std::nullopt);
+    // The caption, and the title bar's icon and buttons beside it.
+    EXPECT_GE(width, needed + 100);
+    EXPECT_GE(width, least);
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{"Annulla", "OK"}));
+  }
 }

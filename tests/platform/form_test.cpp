@@ -1,12 +1,15 @@
 // The window base: kinds, captions, memory label, hints, show and close handling.
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <QCloseEvent>
 #include <QtTest/qtestspontaneevent.h>
 
 #include "platform/form.h"
+#include "platform/widgets.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 
@@ -188,4 +191,44 @@ TEST(Form, QtModalShowReturnsWhenTheWindowCloses) {
   });
   maximized.showModalDialog();
   EXPECT_TRUE(wasMaximized);
+}
+
+TEST(Form, AWindowWithoutAMinimiseButtonThatIsMinimisedComesBackAtOnce) {
+  // The window manager may offer a minimise button where the window asks for none;
+  // a window minimised that way has no way back, so it comes back by itself.
+  TfrmProva fixed(nullptr);
+  QMessageBox box(QMessageBox::Warning, "Warning", "x", QMessageBox::Ok);
+  TfrmProva maximized(nullptr, WindowKind::Maximized);
+  struct Case {
+    const char* name;
+    QWidget* window;
+    bool staysMinimised;
+  } cases[] = {
+      {"fixed window", &fixed, false},
+      {"message box", &box, false},
+      {"maximized window with its own minimise button", &maximized, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.window->show();
+    c.window->setWindowState(c.window->windowState() | Qt::WindowMinimized);
+    settle();
+    EXPECT_EQ(c.window->isMinimized(), c.staysMinimised);
+    EXPECT_TRUE(c.window->isVisible());
+    c.window->hide();
+  }
+}
+
+TEST(Form, AFocusHighlightIsBackWithAWindowThatComesBackFromMinimised) {
+  TfrmProva form(nullptr);
+  auto* edit = new QLineEdit(&form);
+  edit->setGeometry(20, 20, 200, 24);
+  QWidget* eff = platform::addFocusHighlight(edit, QStringLiteral("effProva"));
+  activate(&form);
+  edit->setFocus();
+  ASSERT_TRUE(eff->isVisible());
+  form.setWindowState(form.windowState() | Qt::WindowMinimized);
+  settle();
+  ASSERT_FALSE(form.isMinimized());
+  EXPECT_TRUE(eff->isVisibleTo(&form));
 }

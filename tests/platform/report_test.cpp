@@ -1,4 +1,6 @@
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QGuiApplication>
@@ -233,6 +235,26 @@ TEST(Report, PdfHoldsThePreparedPages) {
   EXPECT_THROW(r->exportPdf(dir.filePath(QStringLiteral("manca/prova.pdf"))), ReportError);
 }
 
+TEST(Report, CopiesPrintedIntoAFileFollowOneAnotherInThatFile) {
+  REQUIRE_PDFTOTEXT();
+  ScriptedDialogHost host;
+  QTemporaryDir dir;
+  auto r = bandedReport(250);
+  r->prepare();
+  const auto pagesOfOne = static_cast<qsizetype>(r->preparedPages().size());
+  ASSERT_GT(pagesOfOne, 1);
+  host.printPdfPath = dir.filePath(QStringLiteral("copie.pdf"));
+  host.printCopiesKept = 3;
+  EXPECT_TRUE(r->print(nullptr));
+  const QStringList pages = pdfPages(host.printPdfPath);
+  ASSERT_EQ(pages.size(), 3 * pagesOfOne);
+  for (int copy = 0; copy < 3; ++copy) {
+    SCOPED_TRACE(copy);
+    EXPECT_TRUE(pages[copy * pagesOfOne].contains(QStringLiteral("Titolo")));
+    EXPECT_TRUE(pages[(copy + 1) * pagesOfOne - 1].contains(QStringLiteral("riga 0250")));
+  }
+}
+
 TEST(Report, PreviewShowsThePreparedPagesInQtsPreview) {
   ScriptedDialogHost host;
   auto r = bandedReport(250);
@@ -252,4 +274,101 @@ TEST(Report, PreviewShowsThePreparedPagesInQtsPreview) {
   r->preview(nullptr);
   EXPECT_EQ(host.qtModalShown, QStringList{QStringLiteral("QPrintPreviewDialog")});
   EXPECT_EQ(previewPages, static_cast<int>(r->preparedPages().size()));
+}
+
+namespace {
+
+// A page with a horizontal line 190 mm long with arrowheads at both ends, and a
+// vertical line without any, after an empty data page.
+std::unique_ptr<Report> linedReport() {
+  auto r = std::make_unique<Report>(QStringLiteral("Linee"));
+  r->addDataPage(QStringLiteral("Data"));
+  Page& page = r->addPage(QStringLiteral("Page1"));
+  Line& cut = page.addLine(QStringLiteral("linTaglio"), QRectF(0, mm(102), mm(190), 0));
+  cut.arrowStart = cut.arrowEnd = true;
+  cut.frameWidth = 2;
+  page.addLine(QStringLiteral("linColonna"), QRectF(mm(30), mm(7), 0, mm(77))).frameWidth = 2;
+  Band& band = page.addBand(BandKind::MasterData, QStringLiteral("MasterData"), mm(20));
+  Line& inBand = band.addLine(QStringLiteral("linBanda"), QRectF(mm(5), mm(4), mm(50), 0));
+  inBand.arrowEnd = true;
+  inBand.frame = Qt::red;
+  return r;
+}
+
+}  // namespace
+
+TEST(Report, LinesStandWhereTheTemplatePutsThemWithTheirArrowheadsAndADataPagePrintsNothing) {
+  auto r = linedReport();
+  EXPECT_EQ(r->pageCount(), 2);
+  EXPECT_EQ(r->page(1).find(QStringLiteral("linTaglio"))->kind(), Object::Kind::Line);
+  r->prepare();
+  ASSERT_EQ(r->preparedPages().size(), 1u);  // the data page is not laid out
+  const PreparedPage& page = r->preparedPages()[0];
+  struct Case {
+    const char* name;
+    QRectF rect;  // mm from the paper's corner
+    bool start, end;
+    QColor colour;
+  } cases[] = {
+      {"linTaglio", QRectF(10, 112, 190, 0), true, true, Qt::black},
+      {"linColonna", QRectF(40, 17, 0, 77), false, false, Qt::black},
+      {"linBanda", QRectF(15, 14, 50, 0), false, true, Qt::red},  // in its band, under the page objects
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const PreparedItem* item = page.find(QString::fromLatin1(c.name));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->kind, Object::Kind::Line);
+    EXPECT_NEAR(item->rect.left(), mm(c.rect.left()), 0.01);
+    EXPECT_NEAR(item->rect.top(), mm(c.rect.top()), 0.01);
+    EXPECT_NEAR(item->rect.width(), mm(c.rect.width()), 0.01);
+    EXPECT_NEAR(item->rect.height(), mm(c.rect.height()), 0.01);
+    EXPECT_EQ(item->arrowStart, c.start);
+    EXPECT_EQ(item->arrowEnd, c.end);
+    EXPECT_EQ(item->frame, c.colour);
+    EXPECT_EQ(item->arrowLength, 20);
+    EXPECT_EQ(item->arrowWidth, 5);
+  }
+}
+
+TEST(Report, LinesAreDrawnToTheirEndsAndArrowheadsOnlyWhereAsked) {
+  auto r = linedReport();
+  r->prepare();
+  const PreparedPage& page = r->preparedPages()[0];
+  QImage image(page.size.toSize(), QImage::Format_RGB32);
+  image.setDotsPerMeterX(3780);  // 96 dpi: one unit a pixel
+  image.setDotsPerMeterY(3780);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    drawPage(painter, page);
+  }
+  auto dark = [&](double x, double y) { return qGray(image.pixel(int(x), int(y))) < 128; };
+  const QRectF cut = page.find(QStringLiteral("linTaglio"))->rect;
+  const double y = cut.top();
+  // The shaft, end to end.
+  EXPECT_TRUE(dark(cut.center().x(), y));
+  EXPECT_TRUE(dark(cut.left() + 40, y));
+  EXPECT_TRUE(dark(cut.right() - 40, y));
+  // Each arrowhead widens away from its point: 15 units in, it is 3.75 units either side.
+  for (double x : {cut.left() + 15, cut.right() - 15}) {
+    SCOPED_TRACE(x);
+    EXPECT_TRUE(dark(x, y - 2.5));
+    EXPECT_TRUE(dark(x, y + 2.5));
+    EXPECT_FALSE(dark(x, y + 6));
+  }
+  // Nothing past the points.
+  EXPECT_FALSE(dark(cut.left() - 3, y));
+  EXPECT_FALSE(dark(cut.right() + 3, y));
+  // The plain line has no arrowheads and is only as thick as its pen.
+  const QRectF column = page.find(QStringLiteral("linColonna"))->rect;
+  EXPECT_TRUE(dark(column.left(), column.top() + 2));
+  EXPECT_TRUE(dark(column.left(), column.bottom() - 2));
+  EXPECT_FALSE(dark(column.left() + 3, column.bottom() - 15));
+  EXPECT_FALSE(dark(column.left(), column.bottom() + 3));
+  // A line in a band drawn in its colour, its one arrowhead at its end only.
+  const QRectF band = page.find(QStringLiteral("linBanda"))->rect;
+  EXPECT_EQ(QColor(image.pixel(int(band.right() - 15), int(band.top() + 2))).red(), 255);
+  EXPECT_LT(QColor(image.pixel(int(band.right() - 15), int(band.top() + 2))).green(), 100);
+  EXPECT_EQ(QColor(image.pixel(int(band.left() + 15), int(band.top() + 2))), QColor(Qt::white));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the card print tests share: the warning a failed print gives, the framed rows
-// of a printed card, and the text of the PDF a print wrote.
+// of a printed card, where an object stands, and the text of the PDF a print wrote.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -41,6 +41,20 @@ inline void expectCardRows(const platform::report::PreparedPage& page, const std
       EXPECT_NEAR(page.find(memo)->rect.top(), platform::report::mm(*firstTopMm + 5 * double(i)), 0.01);
     }
   }
+}
+
+// The object `name` stands on `page` at `left`, `top` and is `width` x `height`, all
+// in mm inside the margins of 10 mm.
+inline void expectPlaced(const platform::report::PreparedPage& page, const QString& name, double left, double top,
+                         double width, double height) {
+  using platform::report::mm;
+  SCOPED_TRACE(name.toStdString());
+  const platform::report::PreparedItem* item = page.find(name);
+  ASSERT_NE(item, nullptr);
+  EXPECT_NEAR(item->rect.left(), mm(left + 10), 0.01);
+  EXPECT_NEAR(item->rect.top(), mm(top + 10), 0.01);
+  EXPECT_NEAR(item->rect.width(), mm(width), 0.01);
+  EXPECT_NEAR(item->rect.height(), mm(height), 0.01);
 }
 
 // Copies the PDF at `path` as `name` into the folder VELMORA_KEEP_PDF names, if any,

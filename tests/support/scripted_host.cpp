@@ -55,6 +55,7 @@ bool ScriptedDialogHost::printDialog(QPrinter& printer, QWidget*) {
   printCopiesShown << printer.copyCount();
   if (!acceptPrint) return false;
   if (printCopiesKept) printer.setCopyCount(*printCopiesKept);
+  if (printToPrinter) return true;
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(printPdfPath.isEmpty() ? QDir::temp().filePath(QStringLiteral("velmora-test-print.pdf"))
                                                    : printPdfPath);

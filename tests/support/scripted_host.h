@@ -41,6 +41,9 @@ class ScriptedDialogHost : public platform::DialogHost {
   // (else into a PDF in the temporary folder). Set `acceptPrint` false to cancel.
   bool acceptPrint = true;
   QString printPdfPath;
+  // The user chose a printer, not a file: the printer is left without an output file
+  // (a PrintedDocuments then sends each document into a file of its own).
+  bool printToPrinter = false;
   int printDialogs = 0;
   // The printer's copies as each print dialog opened, and, when set, the copies the
   // user leaves in the dialog before accepting it (else the value it opened with).

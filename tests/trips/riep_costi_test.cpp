@@ -18,7 +18,9 @@
 #include "shell/frm_guida.h"
 #include "support/helpers.h"
 #include "support/result_list.h"
+#include "support/app/summary_menu_test.h"
 #include "support/scripted_host.h"
+#include "support/summary_menu.h"
 #include "trips/frm_menu_riep_costi.h"
 #include "trips/trip_archive.h"
 #include "trips/trip_fixtures.h"
@@ -36,34 +38,10 @@ QString lineOf(const TripFields& t) {
   return platform::fromCore(trips::fuelSummaryLine().build(tripRecord(t)));
 }
 
-class RiepCosti : public ::testing::Test {
+class RiepCosti : public SummaryMenuTest<TfrmMenuRiepCosti, TfrmRiepCosti, &App::frmMenuRiepCosti> {
  protected:
-  void SetUp() override {
-    app().createWindows();
-    m = app().frmMenuRiepCosti;
-    ASSERT_NE(m, nullptr);
-    m->showWindow();
-  }
-  void TearDown() override { app().destroyWindows(); }
-
   QLineEdit* txtCliente() { return m->plateFilter(); }
   QLineEdit* txtTarga() { return static_cast<QLineEdit*>(m->txtOther); }
-  void interval(const QString& d1, const QString& m1, const QString& d2, const QString& m2) {
-    m->txtGiornoInizio->setEditText(d1);
-    m->txtMeseInizio->setEditText(m1);
-    m->txtGiornoFine->setEditText(d2);
-    m->txtMeseFine->setEditText(m2);
-  }
-  // Opens the summary and runs `look` on it while it is shown.
-  void view(std::function<void(TfrmRiepCosti&)> look) {
-    host.modalScripts.push_back([look](platform::Form& f) { look(static_cast<TfrmRiepCosti&>(f)); });
-    click(m->btnVisualizza);
-  }
-
-  core::PinnedClock clock{core::Date{20, 6, 2024}};
-  TempExeDir dir;
-  ScriptedDialogHost host;
-  TfrmMenuRiepCosti* m = nullptr;
 };
 
 TEST_F(RiepCosti, MenuStartsFromTheCurrentYearAndEmptyEntries) {
@@ -113,13 +91,7 @@ TEST_F(RiepCosti, MenuStartsFromTheCurrentYearAndEmptyEntries) {
 TEST_F(RiepCosti, ChecksStopAtTheFirstFailureWithItsBoxAndFocus) {
   activate(m);
   const QString kValid = "Per poter visualizzare il riepilogo è necessario indicare una data valida.";
-  struct Case {
-    const char* name;
-    QString year, d1, m1, d2, m2;
-    MsgKind kind;
-    QString text;
-    QWidget* focus;
-  } cases[] = {
+  const SummaryCheckCase cases[] = {
       {"three-digit year before anything else", "202", "", "", "", "", MsgKind::Warning,
        "Attenzione: indicare l'anno solare utilizzando quattro cifre.", m->txtAnno},
       {"start day", "2024", "", "Marzo", "10", "Marzo", MsgKind::Warning,
@@ -141,22 +113,7 @@ TEST_F(RiepCosti, ChecksStopAtTheFirstFailureWithItsBoxAndFocus) {
        "(10/03/2024).\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare un intervallo di tempo valido.",
        nullptr},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    m->txtAnno->setText(c.year);
-    interval(c.d1, c.m1, c.d2, c.m2);
-    txtTarga()->setFocus();
-    host.clear();
-    QTest::mousePress(m->btnVisualizza, Qt::LeftButton);
-    EXPECT_TRUE(m->lblAttendere->isVisible());
-    QTest::mouseRelease(m->btnVisualizza, Qt::LeftButton);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.last().kind, c.kind);
-    EXPECT_EQ(host.last().text, c.text);
-    EXPECT_EQ(QApplication::focusWidget(), c.focus ? c.focus : static_cast<QWidget*>(m->btnVisualizza));
-    EXPECT_FALSE(m->lblAttendere->isVisible());
-    EXPECT_TRUE(host.modalShown.isEmpty());
-  }
+  expectSummaryChecks(*m, host, txtTarga(), cases);
 }
 
 TEST_F(RiepCosti, SummaryListsTheIntervalBothEndsIncludedWithTheTotals) {
@@ -323,15 +280,7 @@ TEST_F(RiepCosti, ATripThatDoesNotConvertIsLeftOutWhole) {
 }
 
 TEST_F(RiepCosti, AnArchiveThatCannotBeReadOpensNoSummary) {
-  QDir(dir.path()).mkdir(kTripArchive);  // a folder in the archive's place
-  interval("01", "Marzo", "31", "Marzo");
-  QTest::mousePress(m->btnVisualizza, Qt::LeftButton);
-  QTest::mouseRelease(m->btnVisualizza, Qt::LeftButton);
-  ASSERT_EQ(host.boxes.size(), 1u);
-  EXPECT_EQ(host.last().kind, MsgKind::Plain);
-  EXPECT_EQ(host.last().text, "Attenzione: il file di archivio non risulta accessibile.");
-  EXPECT_TRUE(host.modalShown.isEmpty());
-  EXPECT_FALSE(m->lblAttendere->isVisible());
+  expectUnreadableArchiveRefused(kTripArchive);
 }
 
 TEST_F(RiepCosti, WaitLabelStaysWhileTheSummaryIsOpenAndHelp) {
@@ -347,8 +296,7 @@ TEST_F(RiepCosti, WaitLabelStaysWhileTheSummaryIsOpenAndHelp) {
     title = static_cast<TfrmGuida&>(f).title();
     text = static_cast<TfrmGuida&>(f).text();
   });
-  QTest::mousePress(m->btnVisualizza, Qt::LeftButton);
-  QTest::mouseRelease(m->btnVisualizza, Qt::LeftButton);
+  pressVisualizza(*m);
   EXPECT_EQ(host.modalShown, QStringList({"TfrmRiepCosti", "TfrmGuida"}));
   EXPECT_TRUE(waiting);
   EXPECT_FALSE(m->lblAttendere->isVisible());  // hidden by the summary's close

@@ -17,6 +17,7 @@
 #include "support/helpers.h"
 #include "support/record_bytes.h"
 #include "support/scripted_host.h"
+#include "support/small_disk.h"
 #include "trips/frm_servizi.h"
 #include "trips/trip_record.h"
 
@@ -232,6 +233,19 @@ TEST_F(ServiziTest, SaveAppendsRecordFourThenOverwritesIt) {
   ASSERT_EQ(file.size(), 4 * kSize);
   EXPECT_EQ(file.mid(3 * kSize + 1869, 3), QByteArray("\x02\x4E\x6F", 3));
   EXPECT_EQ(file.left(3 * kSize), tripTo("Uno") + tripTo("Due") + tripTo("Tre"));
+}
+
+TEST_F(ServiziTest, AFirstSaveOnAFullDiskLeavesNoArchiveBehind) {
+  SmallDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << disk.skipReason().toStdString();
+  disk.fill();
+  showActive();
+  fillRequired();
+  click(w->cmdSalva);
+  ASSERT_FALSE(host.boxes.empty());
+  EXPECT_TRUE(host.last().text.startsWith(QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.")));
+  EXPECT_TRUE(w->lblPosizione->text().isEmpty());
+  EXPECT_EQ(disk.entries(), QStringList{SmallDisk::kFiller});
 }
 
 // A total longer than its field would be stored cut (a litre total of 499995 kept as

@@ -153,6 +153,12 @@ class PageLayout {
         const auto& pic = static_cast<const Picture&>(obj);
         item.image = pic.image;
         item.centre = pic.centre;
+      } else if (obj.kind() == Object::Kind::Line) {
+        const auto& line = static_cast<const Line&>(obj);
+        item.arrowStart = line.arrowStart;
+        item.arrowEnd = line.arrowEnd;
+        item.arrowLength = line.arrowLength;
+        item.arrowWidth = line.arrowWidth;
       }
       current().items.push_back(std::move(item));
       return;
@@ -279,6 +285,32 @@ void drawFrame(QPainter& painter, const PreparedItem& item) {
   painter.drawRect(item.rect.adjusted(h, h, -h, -h));
 }
 
+// A line with its arrowheads: each a filled triangle whose point is the line's end;
+// the line itself stops at the triangle's base (at most half way along).
+void drawLine(QPainter& painter, const PreparedItem& item) {
+  const QPointF from = item.rect.topLeft(), to = item.rect.bottomRight();
+  const double length = QLineF(from, to).length();
+  if (length <= 0 || !item.frame.isValid()) return;
+  const QPointF along = (to - from) / length;
+  const QPointF across(-along.y(), along.x());
+  const double head = std::min(item.arrowLength, length / 2);
+  QPen pen(item.frame);
+  pen.setWidthF(item.frameWidth);
+  pen.setCapStyle(Qt::FlatCap);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawLine(item.arrowStart ? from + along * head : from, item.arrowEnd ? to - along * head : to);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(item.frame);
+  auto arrowhead = [&](QPointF point, QPointF back) {
+    const QPointF base = point + back * head;
+    const QPointF points[] = {point, base + across * item.arrowWidth, base - across * item.arrowWidth};
+    painter.drawPolygon(points, 3);
+  };
+  if (item.arrowStart) arrowhead(from, along);
+  if (item.arrowEnd) arrowhead(to, -along);
+}
+
 void drawImage(QPainter& painter, const PreparedItem& item, double dpi) {
   if (item.image.isNull() || item.rect.isEmpty()) return;
   QSizeF size = item.image.size();
@@ -356,6 +388,10 @@ Shape& Container::addShape(const QString& name, const QRectF& rect) {
   objects_.push_back(std::make_unique<Shape>(name, rect));
   return static_cast<Shape&>(*objects_.back());
 }
+Line& Container::addLine(const QString& name, const QRectF& rect) {
+  objects_.push_back(std::make_unique<Line>(name, rect));
+  return static_cast<Line&>(*objects_.back());
+}
 Object* Container::find(const QString& name) const {
   for (const auto& o : objects_)
     if (o->name() == name) return o.get();
@@ -392,6 +428,12 @@ Page& Report::addPage(const QString& name, QPageLayout::Orientation orientation,
   Page& page = *pages_.back();
   page.orientation = orientation;
   page.paper = paper;
+  return page;
+}
+
+Page& Report::addDataPage(const QString& name) {
+  Page& page = addPage(name);
+  page.dataPage = true;
   return page;
 }
 
@@ -440,7 +482,8 @@ void Report::prepare() {
   preparedPages_.clear();
   prepared_ = false;
   preparedAt_ = platform::now();
-  for (const auto& p : pages_) PageLayout(*p, preparedPages_, preparedAt_).run();
+  for (const auto& p : pages_)
+    if (!p->dataPage) PageLayout(*p, preparedPages_, preparedAt_).run();
   prepared_ = true;
 }
 
@@ -467,6 +510,11 @@ void drawPage(QPainter& painter, const PreparedPage& page) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
   for (const PreparedItem& item : page.items) {
     painter.save();
+    if (item.kind == Object::Kind::Line) {
+      drawLine(painter, item);
+      painter.restore();
+      continue;
+    }
     const bool filled = item.fill.isValid() || item.kind == Object::Kind::Picture;
     if (filled && !item.rect.isEmpty())
       painter.fillRect(item.rect, item.fill.isValid() ? item.fill : QColor(Qt::white));
@@ -491,7 +539,7 @@ void drawPage(QPainter& painter, const PreparedPage& page) {
   }
 }
 
-void Report::render(QPrinter& printer) {
+void Report::render(QPrinter& printer, int copies) {
   requirePrepared();
   const int count = static_cast<int>(preparedPages_.size());
   int from = 1, to = count;
@@ -506,15 +554,17 @@ void Report::render(QPrinter& printer) {
     throw ReportError(QStringLiteral("Printer \"%1\" is not available.").arg(printer.printerName()));
   }
   const double scale = printer.logicalDpiY() / 96.0;
-  for (int i = from; i <= to; ++i) {
-    if (i > from && !printer.newPage()) {
-      painter.end();
-      throw ReportError(QStringLiteral("Printing of \"%1\" failed at page %2.").arg(name_).arg(i));
+  for (int copy = 1; copy <= copies; ++copy) {
+    for (int i = from; i <= to; ++i) {
+      if ((copy > 1 || i > from) && !printer.newPage()) {
+        painter.end();
+        throw ReportError(QStringLiteral("Printing of \"%1\" failed at page %2.").arg(name_).arg(i));
+      }
+      painter.save();
+      painter.scale(scale, scale);
+      drawPage(painter, preparedPages_[i - 1]);
+      painter.restore();
     }
-    painter.save();
-    painter.scale(scale, scale);
-    drawPage(painter, preparedPages_[i - 1]);
-    painter.restore();
   }
   if (!painter.end())
     throw ReportError(QStringLiteral("Printing of \"%1\" failed.").arg(name_));
@@ -526,7 +576,14 @@ bool Report::print(QWidget* parent) {
   setUpPrinter(printer);
   if (!dialogHost().printDialog(printer, parent)) return false;
   setUpPrinter(printer);  // the paper is the template's, whatever printer was chosen
-  render(printer);
+  // A printer makes the copies itself; a file gets them as pages, one copy after the
+  // other, or would hold one copy only.
+  int copies = 1;
+  if (!printer.outputFileName().isEmpty()) {
+    copies = std::max(1, printer.copyCount());
+    printer.setCopyCount(1);
+  }
+  render(printer, copies);
   return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Report templates: a page (paper, orientation, margins) holding named bands laid out
 // top to bottom, or objects placed straight on the page; bands and pages hold named
-// memos, pictures and shapes. Code finds an object by name, sets texts and heights,
+// memos, pictures, shapes and lines. Code finds an object by name, sets texts and heights,
 // prepares the report into pages, then prints it (print dialog), previews it or
 // writes a PDF.
 //
@@ -67,7 +67,7 @@ QString timeText(const QTime& time);
 
 class Object {
  public:
-  enum class Kind { Memo, Picture, Shape };
+  enum class Kind { Memo, Picture, Shape, Line };
   Object(Kind kind, QString name, const QRectF& rect) : kind_(kind), name_(std::move(name)), rect_(rect) {}
   virtual ~Object() = default;
   Object(const Object&) = delete;
@@ -126,12 +126,26 @@ class Shape : public Object {
   Shape(QString name, const QRectF& rect) : Object(Kind::Shape, std::move(name), rect) {}
 };
 
+// A straight line from its rect's top-left corner to its bottom-right one: a rect of
+// no width is a vertical line, one of no height a horizontal line. Drawn in `frame`
+// (black unless changed), `frameWidth` units thick, with a filled arrowhead at either
+// end when asked; the line stops at an arrowhead's base, so the point stays sharp.
+class Line : public Object {
+ public:
+  Line(QString name, const QRectF& rect) : Object(Kind::Line, std::move(name), rect) { frame = Qt::black; }
+  bool arrowStart = false;  // at the top-left end
+  bool arrowEnd = false;    // at the bottom-right end
+  double arrowLength = 20;  // units along the line
+  double arrowWidth = 5;    // units either side of the line
+};
+
 // A container of objects: a band, or a page's own objects.
 class Container {
  public:
   Memo& addMemo(const QString& name, const QRectF& rect);
   Picture& addPicture(const QString& name, const QRectF& rect);
   Shape& addShape(const QString& name, const QRectF& rect);
+  Line& addLine(const QString& name, const QRectF& rect);
   const std::vector<std::unique_ptr<Object>>& objects() const { return objects_; }
   Object* find(const QString& name) const;
 
@@ -176,6 +190,10 @@ class Page : public Container {
   // Paper size in units, as oriented.
   QSizeF paperSize() const;
 
+  // A data page stands in the template's list of pages for the data it could
+  // hold; it is never laid out, so it prints nothing.
+  bool dataPage = false;
+
  private:
   QString name_;
   std::vector<std::unique_ptr<Band>> bands_;
@@ -199,6 +217,9 @@ struct PreparedItem {
   // Pictures.
   QImage image;
   bool centre = true;
+  // Lines: from rect's top-left to its bottom-right corner, in frame, frameWidth thick.
+  bool arrowStart = false, arrowEnd = false;
+  double arrowLength = 0, arrowWidth = 0;
 
   QString text() const { return lines.join(QLatin1Char('\n')); }
 };
@@ -233,6 +254,8 @@ class Report {
   // A page of `paper` in `orientation`, with margins of 10 mm on every side.
   Page& addPage(const QString& name, QPageLayout::Orientation orientation = QPageLayout::Portrait,
                 QPageSize::PageSizeId paper = QPageSize::A4);
+  // A data page (see Page::dataPage), taking its index in the list of pages.
+  Page& addDataPage(const QString& name);
   Page& page(int index);  // throws when there is none
   int pageCount() const { return static_cast<int>(pages_.size()); }
 
@@ -258,8 +281,9 @@ class Report {
   // Writes the prepared report into a PDF file.
   void exportPdf(const QString& path);
   // Draws the prepared pages on a printer already set up (print, preview and PDF
-  // use it); pages fromPage..toPage (1-based) when the printer asks for a range.
-  void render(QPrinter& printer);
+  // use it); pages fromPage..toPage (1-based) when the printer asks for a range; the
+  // range `copies` times over, one copy after the other.
+  void render(QPrinter& printer, int copies = 1);
 
  private:
   void requirePrepared() const;
