@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <memory>
 
-#include "app/app.h"
+#include "gate/gate_fixtures.h"
 #include "core/clock.h"
 #include "gate/day_lists.h"
 #include "gate/frm_entrati_oggi.h"
@@ -24,7 +24,7 @@
 
 namespace {
 
-const QString kArchive = QStringLiteral("2024.vis");
+const QString kArchive = kGateArchive;
 
 FieldTexts visit(const QString& plate, const QString& entered, const QString& left, const QString& leftAt = "17:00") {
   return {{"DataEnt", entered}, {"OraEnt", "08:30"},  {"OperatoreEnt", "Bianchi"},     {"Veicolo", "Fiat Ducato"},
@@ -32,7 +32,7 @@ FieldTexts visit(const QString& plate, const QString& entered, const QString& le
           {"Conduttore", "Mario Rossi"}, {"Note", "nota " + plate}};
 }
 
-QString col(const QString& s, int n) { return s.trimmed().leftJustified(n, QLatin1Char(' '), true); }
+QString col(const QString& s, int n) { return listColumn(s, n); }
 QString field(const FieldTexts& v, std::string_view name) {
   auto it = v.find(name);
   return it == v.end() ? QString() : it->second;
@@ -54,15 +54,8 @@ QString insideLine(const FieldTexts& v) {
          field(v, "Conduttore").trimmed();
 }
 
-class DayLists : public ::testing::Test {
+class DayLists : public GateCardTest {
  protected:
-  void SetUp() override {
-    app().createWindows();
-    card = app().frmRegistro;
-    ASSERT_NE(card, nullptr);
-    card->openYear(QStringLiteral("2024"));
-  }
-  void TearDown() override { app().destroyWindows(); }
 
   template <typename W>
   std::unique_ptr<W> open() {
@@ -72,10 +65,7 @@ class DayLists : public ::testing::Test {
   }
   void write(const std::vector<FieldTexts>& visits) { appendFieldRecords(kArchive, gate::visitLayout(), visits); }
 
-  TempExeDir dir;
-  ScriptedDialogHost host;
   core::PinnedClock clock{core::DateTime{{5, 3, 2024}, 10, 0, 0}};
-  TfrmRegistro* card = nullptr;
 };
 
 TEST_F(DayLists, EachListTakesItsVisitsOfTheDayByTheirExactText) {

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QTableView>
 
-#include "app/app.h"
+#include "gate/gate_fixtures.h"
 #include "gate/frm_exp_visite.h"
 #include "gate/frm_registro.h"
 #include "gate/visit_record.h"
@@ -23,7 +23,7 @@
 
 namespace {
 
-const QString kArchive = QStringLiteral("2024.vis");
+const QString kArchive = kGateArchive;
 const QString kFile = QStringLiteral("Ingressi_e_Uscite_Veicoli.xls");
 
 const QByteArray kHeadAndHeadings =
@@ -46,15 +46,8 @@ const QByteArray kHeadAndHeadings =
     "<td style=\"text-align: left; font-weight: bold;\" width=180>Ora uscita</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=250>Operatore uscita</td></tr>";
 
-class ExpVisite : public ::testing::Test {
+class ExpVisite : public GateCardTest {
  protected:
-  void SetUp() override {
-    app().createWindows();
-    card = app().frmRegistro;
-    ASSERT_NE(card, nullptr);
-    card->openYear(QStringLiteral("2024"));
-  }
-  void TearDown() override { app().destroyWindows(); }
   // Opens the export as the card does and runs `script` while it is open.
   void run(std::function<void(TfrmExpVisite&)> script) {
     host.modalScripts.push_back([&](platform::Form& f) { script(static_cast<TfrmExpVisite&>(f)); });
@@ -62,10 +55,7 @@ class ExpVisite : public ::testing::Test {
     w.showModalDialog();
   }
 
-  TempExeDir dir;
-  ScriptedDialogHost host;
   ShellOpenRecorder opened;
-  TfrmRegistro* card = nullptr;
 };
 
 TEST_F(ExpVisite, AnEmptyArchiveExportsTheHeadingsAndTenRowsOfSixteenEmptyCells) {

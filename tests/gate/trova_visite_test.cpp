@@ -8,7 +8,7 @@
 #include <map>
 #include <memory>
 
-#include "app/app.h"
+#include "gate/gate_fixtures.h"
 #include "core/clock.h"
 #include "gate/frm_registro.h"
 #include "gate/frm_trova_visite.h"
@@ -22,7 +22,7 @@
 
 namespace {
 
-const QString kArchive = QStringLiteral("2024.vis");
+const QString kArchive = kGateArchive;
 
 FieldTexts rossi() {
   return {{"DataEnt", "05/03/2024"}, {"OraEnt", "08:30"},      {"Veicolo", "Fiat Ducato"},  {"Targa", "AB123CD"},
@@ -38,7 +38,7 @@ FieldTexts nicolo() {
           {"Conduttore", "NICOLÒ Verdi"}, {"Luogo", "Ufficio"}};
 }
 
-QString col(const QString& s, int n) { return s.trimmed().leftJustified(n, QLatin1Char(' '), true); }
+QString col(const QString& s, int n) { return listColumn(s, n); }
 // The search line, built here independently of the program: 128 characters before the
 // driver.
 QString lineOf(const FieldTexts& v) {
@@ -48,15 +48,8 @@ QString lineOf(const FieldTexts& v) {
          "  Conduttore: " + f("Conduttore").trimmed();
 }
 
-class TrovaVisite : public ::testing::Test {
+class TrovaVisite : public GateCardTest {
  protected:
-  void SetUp() override {
-    app().createWindows();
-    card = app().frmRegistro;
-    ASSERT_NE(card, nullptr);
-    card->openYear(QStringLiteral("2024"));
-  }
-  void TearDown() override { app().destroyWindows(); }
 
   std::unique_ptr<TfrmTrovaVisite> open(const QString& keyWord = QStringLiteral("registro")) {
     auto w = std::make_unique<TfrmTrovaVisite>(card);
@@ -69,10 +62,7 @@ class TrovaVisite : public ::testing::Test {
     click(w.btnCerca);
   }
 
-  TempExeDir dir;
-  ScriptedDialogHost host;
   core::PinnedClock clock{core::DateTime{{5, 3, 2024}, 10, 0, 0}};
-  TfrmRegistro* card = nullptr;
 };
 
 TEST_F(TrovaVisite, FiltersAndTheirChainAsDesigned) {
