@@ -7,6 +7,8 @@
 #include "costs/frm_menu_riep_spese.h"
 #include "costs/frm_stat_costi.h"
 #include "drivers/frm_anagrafica.h"
+#include "gate/frm_menu_registro.h"
+#include "gate/frm_registro.h"
 #include "gate/frm_statistiche.h"
 #include "maintenance/frm_chilometrico.h"
 #include "maintenance/frm_scadenzario.h"
@@ -42,8 +44,8 @@ void App::createWindows() {
   create(frmAutoparco);         //  7 vehicle card (app 02)
   create(frmAnagrafica);        // 16 driver card (app 01)
   create(frmMenuScadenze);      // 27 upcoming vehicle deadlines (app 03)
-  // create(frmMenuRegistro);   // 32 gate register menu (app 05)
-  // create(frmRegistro);       // 33 gate card
+  create(frmMenuRegistro);      // 32 gate register menu (app 05)
+  create(frmRegistro);          // 33 gate card
   create(frmStatistiche);       // 34 monthly transit chart
   create(frmScadenzario);       // 41 maintenance schedule (app 07)
   create(frmChilometrico);      // 50 mileage schedule card (app 08)

@@ -319,16 +319,18 @@ void SearchWindow::btnCercaClick() {
   }
 }
 
+void listArchive(const ListSettings& settings, const core::Date& today, core::LineList& lines) {
+  core::Archive archive = openArchive(settings.archive);
+  const ListSelect& select = settings.select;
+  core::scanLines(archive, *settings.archive.layout, settings.line,
+                  [&](const core::RecordBuffer& r) { return select ? select(r, today) : core::Verdict::Take; }, lines);
+}
+
 void SearchWindow::fillList() {
   core::LineList lines;
   try {
-    core::Archive archive = openArchive(listSettings_.archive);
-    const core::Date today = core::today();
-    const ListSelect& select = listSettings_.select;
     // Lines taken before a failing read stay listed.
-    core::scanLines(archive, *listSettings_.archive.layout, listSettings_.line,
-                    [&](const core::RecordBuffer& r) { return select ? select(r, today) : core::Verdict::Take; },
-                    lines);
+    listArchive(listSettings_, core::today(), lines);
   } catch (const core::ArchiveError&) {
     // A list window fills what it can and says nothing.
   }

@@ -158,6 +158,11 @@ class SearchWindow : public platform::Form {
 core::LineList searchArchive(const ArchiveSource& source, const core::LineFormat& line,
                              const std::vector<ListFilter>& filters, const std::vector<core::Text>& texts);
 
+// The lines a list window takes from its archive on `today`: its selection's records,
+// or every record. Throws core::ArchiveError; `lines` keeps what was taken before a
+// failing read.
+void listArchive(const ListSettings& settings, const core::Date& today, core::LineList& lines);
+
 // Sets the text of a window's control, whatever its kind: an edit, a combo edit (its
 // text, also one not in its list), a label or a memo. False when there is no such control.
 bool setControlText(QObject* window, const QString& name, const QString& text);

@@ -6,6 +6,7 @@
 #include <QTime>
 
 #include "core/clock.h"
+#include "platform/qtext.h"
 
 namespace platform {
 
@@ -16,6 +17,14 @@ inline QDate today() { return toQDate(core::today()); }
 inline QDateTime now() {
   const core::DateTime n = core::now();
   return QDateTime(toQDate(n.date), QTime(n.hour, n.minute, n.second));
+}
+
+// Today as the cards' date edits show it (dd/mm/yyyy, always with "/"), and the time
+// now as their time edits do (hh:nn, hours 00 to 23).
+inline QString todayText() { return platform::formatDate(core::today()); }
+inline QString nowText() {
+  const core::DateTime n = core::now();
+  return QString::asprintf("%02d:%02d", n.hour, n.minute);
 }
 
 }  // namespace platform

@@ -3,7 +3,9 @@
 // program has that window, the control the table writes exists and is of a kind the
 // writer can fill. A table entry whose window is not built yet is checked as soon as
 // it is.
+#include <QCalendarWidget>
 #include <QComboBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -12,6 +14,12 @@
 #include "drivers/frm_servizio.h"
 #include "drivers/frm_trasferte.h"
 #include "drivers/frm_trova_anagrafica.h"
+#include "gate/frm_entrati_oggi.h"
+#include "gate/frm_non_usciti.h"
+#include "gate/frm_registro.h"
+#include "gate/frm_trova_visite.h"
+#include "gate/frm_usciti_oggi.h"
+#include "gate/visit_record.h"
 #include "kit/search_window.h"
 #include "maintenance/frm_da_effettuare.h"
 #include "maintenance/frm_effettuate.h"
@@ -25,6 +33,7 @@
 #include "shell/frm_avvio.h"
 #include "shell/frm_calendario.h"
 #include "support/helpers.h"
+#include "support/scripted_host.h"
 #include "trips/frm_in_corso.h"
 #include "trips/frm_trova_servizi.h"
 #include "trips/trip_record.h"
@@ -160,6 +169,71 @@ TEST_F(WiringTest, MileageSearchAndListsWriteAWholeCardIntoTheMileageCard) {
     targets.push_back(list.targets.front());
   }
   expectWholeRecordWritten(targets, maintenance::mileageLayout(), "Note");
+}
+
+TEST_F(WiringTest, GateListsAndSearchLoadAWholeVisitIntoTheGateCard) {
+  std::vector<kit::PickTarget> targets = TfrmTrovaVisite::pickTargets();
+  ASSERT_EQ(targets.size(), 1u);
+  EXPECT_EQ(targets.front().keyWord, QStringLiteral("registro"));
+  for (const kit::ListSettings& list : {TfrmUscitiOggi::settings(), TfrmEntratiOggi::settings(), TfrmNonUsciti::settings()}) {
+    ASSERT_EQ(list.targets.size(), 1u);
+    EXPECT_TRUE(list.targets.front().keyWord.isEmpty());  // a day list writes into the gate card whatever the memory
+    targets.push_back(list.targets.front());
+  }
+  expectWholeRecordWritten(targets, gate::visitLayout(), "Note");
+}
+
+// The calendar's "dataent" and "datausc" and the vehicle picker's "registro" write into
+// the real gate card: the chosen day into its date edits; make and model, plate and
+// driver into its vehicle fields, the rest of the card and its position untouched. A
+// picked make and model of 101 characters is saved as its first 50.
+TEST_F(WiringTest, CalendarAndVehiclePickerWriteIntoTheGateCard) {
+  TempExeDir dir;
+  ScriptedDialogHost host;
+  auto* card = static_cast<TfrmRegistro*>(target(QStringLiteral("TfrmRegistro")));
+  ASSERT_NE(card, nullptr);
+  card->openYear(QStringLiteral("2024"));
+  card->lblPosizione->setText(QStringLiteral("7"));
+  card->txtNote->setText(QStringLiteral("resta"));
+  for (const auto& [keyWord, edit] : {std::pair{"dataent", card->txtDataEnt}, std::pair{"datausc", card->txtDataUsc}}) {
+    SCOPED_TRACE(keyWord);
+    TfrmCalendario calendar(card);
+    calendar.setMemory(QLatin1String(keyWord));
+    calendar.calAppuntamenti->setSelectedDate(QDate(2024, 2, 29));
+    calendar.btnImportaDataClick();
+    EXPECT_EQ(edit->text(), QStringLiteral("29/02/2024"));
+  }
+  EXPECT_EQ(card->txtDataEnt->text(), card->txtDataUsc->text());
+
+  const kit::PickTarget* registro = nullptr;
+  const std::vector<kit::PickTarget> targets = TfrmTrovaAutomezzi::pickTargets();
+  for (const kit::PickTarget& t : targets)
+    if (t.keyWord == QStringLiteral("registro")) registro = &t;
+  ASSERT_NE(registro, nullptr);
+  EXPECT_EQ(registro->window, QStringLiteral("TfrmRegistro"));
+  core::RecordBuffer vehicle(vehicles::vehicleLayout());
+  vehicle.set("Marca", u" Fiat ");
+  vehicle.set("Modello", u"");
+  vehicle.set("Targa", u" AB123CD ");
+  vehicle.set("Autista", u"Mario Rossi");
+  kit::writePick(*registro, card, vehicle, 4);
+  EXPECT_EQ(card->txtVeicolo->text(), QStringLiteral("Fiat "));  // the save trims the blank away
+  EXPECT_EQ(card->txtTarga->text(), QStringLiteral("AB123CD"));
+  EXPECT_EQ(card->txtConduttore->text(), QStringLiteral("Mario Rossi"));
+  EXPECT_EQ(card->txtNote->text(), QStringLiteral("resta"));
+  EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("7"));
+
+  vehicle.set("Marca", std::u16string(50, u'M'));
+  vehicle.set("Modello", std::u16string(50, u'm'));
+  kit::writePick(*registro, card, vehicle, 4);
+  card->cmdNuovoClick();
+  kit::writePick(*registro, card, vehicle, 4);
+  card->cmdSalvaClick();
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.last().kind, platform::MsgKind::Information);
+  const QByteArray stored = dir.read(QStringLiteral("2024.vis"));
+  ASSERT_EQ(stored.size(), 1366);
+  EXPECT_EQ(stored.mid(68, 51), char(50) + QByteArray(50, 'M'));
 }
 
 TEST_F(WiringTest, LauncherButtonsNameLongLivedWindows) {

@@ -5,13 +5,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "app/app.h"
 #include "core/clock.h"
+#include "gate/frm_registro.h"
 #include "gate/frm_stampa_visita.h"
 #include "platform/report/report.h"
 #include "support/card_print_checks.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
-#include "support/stand_in_windows.h"
 
 using namespace platform::report;
 
@@ -44,25 +45,18 @@ const Row kRows[] = {
     {"txtOperatoreUsc", "Registrato da:", "   ", ""},
 };
 
-// A stand-in for the gate card: its 16 edits by name, nothing else.
-platform::Form* gateCard() {
-  auto* card = new platform::Form(nullptr, QStringLiteral("TfrmRegistro"), platform::WindowKind::Maximized,
-                                  QStringLiteral(" Velmora 4.0 - Ingresso e Uscite Veicoli anno 2024"), 800, 600);
-  for (const Row& row : kRows) {
-    auto* edit = new QLineEdit(card);
-    edit->setObjectName(QString::fromLatin1(row.edit));
-    edit->setText(QString::fromUtf8(row.typed));
-  }
-  return card;
-}
-
+// The program's gate card, a new card never saved, its 16 edits typed as the rows say.
 class GateCardPrint : public ::testing::Test {
  protected:
   void SetUp() override {
-    card = gateCard();
-    windows.adopt(card);
+    app().createWindows();
+    card = app().frmRegistro;
+    ASSERT_NE(card, nullptr);
+    card->openYear(QStringLiteral("2024"));
+    for (const Row& row : kRows) find<QLineEdit>(card, QString::fromLatin1(row.edit))->setText(QString::fromUtf8(row.typed));
     host.printPdfPath = pdfDir.filePath(QStringLiteral("visita.pdf"));
   }
+  void TearDown() override { app().destroyWindows(); }
   // The rows of the copy with `suffix` as they should print.
   static std::vector<CardRow> copyRows(const char* suffix, std::vector<std::string>& names) {
     names.clear();
@@ -79,10 +73,10 @@ class GateCardPrint : public ::testing::Test {
     });
   }
 
-  StandInWindows windows;
+  TempExeDir dir;
   ScriptedDialogHost host;
   QTemporaryDir pdfDir;
-  platform::Form* card = nullptr;
+  TfrmRegistro* card = nullptr;
 };
 
 TEST_F(GateCardPrint, BothCopiesOfTheSixteenRowsStandOnPageIndexOne) {
@@ -213,7 +207,7 @@ TEST_F(GateCardPrint, AFailureShowsItsOwnMessageInAnErrorBoxAndTheDialogStaysOpe
       {"printer not writable",
        [&] { host.printPdfPath = pdfDir.filePath(QStringLiteral("manca/visita.pdf")); },
        "Cannot create the file \"" + pdfDir.filePath(QStringLiteral("manca/visita.pdf")) + "\"."},
-      {"an edit missing", [&] { delete card->findChild<QLineEdit*>("txtNote"); },
+      {"an edit missing", [&] { card->txtNote->setObjectName(QStringLiteral("txtAltro")); },
        QStringLiteral("Control \"txtNote\" not found on the card.")},
   };
   for (const Case& c : cases) {
