@@ -320,6 +320,11 @@ void SearchWindow::btnCercaClick() {
 }
 
 void SearchWindow::fillList() {
+  if (listSettings_.lines) {
+    lstRecords->setLines(listSettings_.lines(), LineOrder::AsGiven);
+    setCounter(lstRecords->count());
+    return;
+  }
   core::LineList lines;
   try {
     core::Archive archive = openArchive(listSettings_.archive);
