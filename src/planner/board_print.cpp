@@ -193,6 +193,9 @@ TfrmStampaPlanning::TfrmStampaPlanning(QWidget* owner)
   icoInf01 = textPicture(shpSfondo, QStringLiteral("icoInf01"),
                          planner::kPrintHeading.toUpper() + QStringLiteral("\n\n") + planner::kPrintText,
                          onPanel(28, 28, 240, 83));
+  // The heading and the sentence, each named for whoever cannot read the picture.
+  icoInf01->setAccessibleName(planner::kPrintHeading);
+  icoInf01->setAccessibleDescription(planner::kPrintText);
   QFont f(QStringLiteral("Verdana"), 8);
   icoInf01->setFont(f);
   imgLogo01->setPixmap(planner::readerPicture(51, 81));
