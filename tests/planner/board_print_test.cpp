@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -18,6 +17,7 @@
 #include "planner/board_report.h"
 #include "planner/frm_planning.h"
 #include "support/app/card_window.h"
+#include "support/card_print_checks.h"
 
 using namespace platform::report;
 using planner::BoardDay;
@@ -151,12 +151,6 @@ class BoardPrint : public CardWindowTest<TfrmPlanning, &App::frmPlanning> {
     });
     click(picture);
   }
-  std::optional<QString> pdfText() {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), host.printPdfPath, QStringLiteral("-")});
-    if (!p.waitForFinished(20000) || p.exitCode() != 0) return std::nullopt;
-    return QString::fromUtf8(p.readAllStandardOutput());
-  }
   QTemporaryDir pdfDir;
 };
 
@@ -176,7 +170,7 @@ TEST_F(BoardPrint, StampaPrintsTheBoardAsShownAndCloses) {
   EXPECT_EQ(host.printDialogs, 1);
   EXPECT_TRUE(host.boxes.empty());
   ASSERT_TRUE(QFile::exists(host.printPdfPath));
-  const std::optional<QString> text = pdfText();
+  const std::optional<QString> text = pdfText(host.printPdfPath);
   if (!text) GTEST_SKIP() << "pdftotext not available";
   EXPECT_TRUE(text->contains("PLANNER PRENOTAZIONI ANNO 2024"));
   EXPECT_TRUE(text->contains("Fiat Panda"));
@@ -184,6 +178,25 @@ TEST_F(BoardPrint, StampaPrintsTheBoardAsShownAndCloses) {
   EXPECT_EQ(text->count(QLatin1Char('X')), 2) << text->toStdString();
   EXPECT_FALSE(text->contains("Cliente")) << "booking texts are never printed";
   EXPECT_FALSE(text->contains("Bisestile"));
+}
+
+TEST_F(BoardPrint, AHalfBookedLeapYearPrintsOneMarkPerBookedDay) {
+  int booked = 0;
+  for (const BoardDay& d : planner::boardDays()) {
+    if (d.index % 2 == 1 || d.isLeapDay()) {
+      w->setDay(d, QStringLiteral("Cliente"));
+      ++booked;
+    }
+  }
+  pressIn(w->cmdStampa, "btnStampa");
+  ASSERT_TRUE(QFile::exists(host.printPdfPath));
+  keepPdf(host.printPdfPath, QStringLiteral("planning_2024.pdf"));
+  const std::optional<QString> text = pdfText(host.printPdfPath);
+  if (!text) GTEST_SKIP() << "pdftotext not available";
+  EXPECT_EQ(text->count(QLatin1Char('\f')), 1) << "one sheet";
+  EXPECT_EQ(text->count(QLatin1Char('X')), booked);
+  for (const char* month : {"GENNAIO:", "FEBBRAIO:", "DICEMBRE:", "Veicolo:", "Modello:", "Targa:"})
+    EXPECT_TRUE(text->contains(QString::fromLatin1(month))) << month;
 }
 
 TEST_F(BoardPrint, ACancelledPrintDialogPrintsNothingAndClosesAnnullaTouchesNothing) {
