@@ -7,6 +7,7 @@
 //                           prepared
 //   BM_BoardReportPdf       its prepared page rendered into a PDF file
 #include "bench_support.h"
+#include "board_directory.h"
 
 #include <QApplication>
 #include <QFile>
@@ -20,18 +21,8 @@
 
 namespace {
 
-// The board as the program holds it: the one long-lived instance, reached by class.
-class Directory : public platform::WindowDirectory {
- public:
-  platform::Form* window(const QString& className) const override {
-    return board && className == board->objectName() ? board : nullptr;
-  }
-  void showLauncher() override {}
-  TfrmPlanning* board = nullptr;
-};
-
 struct FullBoard {
-  Directory directory;
+  bench::BoardDirectory directory;
   TfrmPlanning board{nullptr};
   FullBoard() {
     directory.board = &board;

@@ -24,12 +24,6 @@ using planner::BoardDay;
 
 namespace {
 
-const BoardDay& dayOf(const char16_t* key) {
-  const BoardDay* d = planner::dayOfKey(key);
-  EXPECT_NE(d, nullptr);
-  return *d;
-}
-
 // A rect in millimetres from the paper's corner: the printable area starts 10 mm in.
 QRectF paperMm(double x, double y, double w, double h) { return QRectF(mm(10 + x), mm(10 + y), mm(w), mm(h)); }
 
@@ -155,8 +149,8 @@ class BoardPrint : public CardWindowTest<TfrmPlanning, &App::frmPlanning> {
 };
 
 TEST_F(BoardPrint, StampaPrintsTheBoardAsShownAndCloses) {
-  w->setDay(dayOf(u"mar_05"), QStringLiteral("Cliente Riservato"));  // not saved yet
-  w->setDay(dayOf(u"feb_29"), QStringLiteral("Bisestile"));
+  w->setDay(*planner::dayOfKey(u"mar_05"), QStringLiteral("Cliente Riservato"));  // not saved yet
+  w->setDay(*planner::dayOfKey(u"feb_29"), QStringLiteral("Bisestile"));
   bool openAfter = true;
   pressIn(w->cmdStampa, "btnStampa", [&](platform::Form& f) {
     EXPECT_EQ(f.objectName(), "TfrmStampaPlanning");

@@ -26,12 +26,6 @@ using planner::BoardDay;
 
 namespace {
 
-const BoardDay& dayOf(const char16_t* key) {
-  const BoardDay* d = planner::dayOfKey(key);
-  EXPECT_NE(d, nullptr);
-  return *d;
-}
-
 QString q(const char* s) { return QString::fromUtf8(s); }
 
 class Summary : public CardWindowTest<TfrmPlanning, &App::frmPlanning> {
@@ -45,7 +39,7 @@ class Summary : public CardWindowTest<TfrmPlanning, &App::frmPlanning> {
                vehicle);
     w->showWindow();
   }
-  void book(const char16_t* key, const QString& text) { w->setDay(dayOf(key), text); }
+  void book(const char16_t* key, const QString& text) { w->setDay(*planner::dayOfKey(key), text); }
 
   // The summary opened from the board's picture, `script` run while it is shown.
   void openSummary(const std::function<void(TfrmRiepPrenotazioni&)>& script) {
@@ -81,7 +75,7 @@ TEST(SummaryLines, DatePrefixThenTrimmedTextInCalendarOrder) {
   std::map<int, core::Text> texts;
   QStringList expected;
   for (const Case& c : cases) {
-    texts[dayOf(c.key).index] = c.text;
+    texts[planner::dayOfKey(c.key)->index] = c.text;
     if (*c.line) expected << q(c.line);
   }
   const core::LineList lines =
@@ -146,7 +140,7 @@ TEST_F(Summary, TheWindowOpensReadyToFindWithItsOwnLook) {
   });
   EXPECT_EQ(host.modalShown, QStringList{"TfrmRiepPrenotazioni"});
   EXPECT_TRUE(host.boxes.empty());
-  EXPECT_EQ(w->dayText(dayOf(u"mar_05")), "Neri");
+  EXPECT_EQ(w->dayText(*planner::dayOfKey(u"mar_05")), "Neri");
 }
 
 TEST_F(Summary, EnterInTheFindBoxMovesToTrovaWithoutSearching) {
