@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "kit/list_print.h"
 #include "kit/messages.h"
@@ -41,4 +42,10 @@ kit::ListSettings TfrmRiepPrenotazioni::settings() {
   return s;
 }
 
-TfrmRiepPrenotazioni::TfrmRiepPrenotazioni(QWidget* owner) : kit::SearchWindow(owner, settings()) {}
+TfrmRiepPrenotazioni::TfrmRiepPrenotazioni(QWidget* owner) : kit::SearchWindow(owner, settings()) {
+  // Tab: the find box, "Stampa", "Chiudi", "Trova", the list.
+  setTabOrder(txtTrova, btnStampa);
+  setTabOrder(btnStampa, btnChiudi);
+  setTabOrder(btnChiudi, btnTrova);
+  setTabOrder(btnTrova, lstRecords);
+}

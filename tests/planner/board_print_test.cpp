@@ -193,6 +193,22 @@ TEST_F(BoardPrint, AHalfBookedLeapYearPrintsOneMarkPerBookedDay) {
     EXPECT_TRUE(text->contains(QString::fromLatin1(month))) << month;
 }
 
+TEST_F(BoardPrint, WhatTheBoardShowsIsPrintedAlsoATwentyNinthInACommonYear) {
+  // A common year whose file held a 29 February booking: the board shows it, so does the
+  // print; a day freed on the board prints blank.
+  w->openFor(planner::plannerFilePath(QStringLiteral("AB123CD"), QStringLiteral("2023")), QStringLiteral("2023"),
+             {"Autovettura", "Fiat", "Panda", "AB123CD"});
+  w->showWindow();
+  w->setDay(*planner::dayOfKey(u"feb_29"), QStringLiteral("Rossi"));
+  w->setDay(*planner::dayOfKey(u"gen_01"), QStringLiteral("Rossi"));
+  w->setDay(*planner::dayOfKey(u"gen_01"), QStringLiteral("   "));
+  auto report = planner::boardReport(w);
+  const PreparedPage& page = report->preparedPages()[0];
+  EXPECT_EQ(page.find("txtFeb_29")->text(), "X");
+  EXPECT_EQ(page.find("txtGen_01")->text(), " ");
+  EXPECT_EQ(page.find("txtTitolo")->text(), "PLANNER PRENOTAZIONI ANNO 2023");
+}
+
 TEST_F(BoardPrint, ACancelledPrintDialogPrintsNothingAndClosesAnnullaTouchesNothing) {
   host.acceptPrint = false;
   bool openAfter = true;

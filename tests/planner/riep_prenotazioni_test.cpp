@@ -129,6 +129,12 @@ TEST_F(Summary, TheWindowOpensReadyToFindWithItsOwnLook) {
     option.initFrom(s.lstRecords);
     EXPECT_EQ(s.lstRecords->itemDelegate()->sizeHint(option, s.lstRecords->model()->index(0, 0)).width(), 760);
     EXPECT_EQ(s.lstRecords->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    const QList<QWidget*> tabs = {s.txtTrova, s.btnStampa, s.btnChiudi, s.btnTrova, s.lstRecords};
+    for (int i = 1; i < tabs.size(); ++i) {
+      QWidget* next = tabs[i - 1]->nextInFocusChain();
+      while (next && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+      EXPECT_EQ(next, tabs[i]) << i;
+    }
     // The double-click reopens nothing: the summary stays as it is.
     kit::selectRow(s.lstRecords, 0);
     QTest::mouseDClick(s.lstRecords->viewport(), Qt::LeftButton, Qt::NoModifier, lineRect(s.lstRecords, 0).center());
