@@ -9,6 +9,7 @@
 //   BM_DayClickToDialog a click on a booked day until the single-day dialog is created,
 //                      filled, shown and painted
 #include "bench_support.h"
+#include "board_directory.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,16 +38,6 @@ class ShowingHost : public bench::SilentHost {
   bool shown = false;
 };
 
-// The board as the program holds it: the one long-lived instance, reached by class.
-class Directory : public platform::WindowDirectory {
- public:
-  platform::Form* window(const QString& className) const override {
-    return board && className == board->objectName() ? board : nullptr;
-  }
-  void showLauncher() override {}
-  TfrmPlanning* board = nullptr;
-};
-
 struct Fixture {
   QTemporaryDir dir;
   QString path;
@@ -70,7 +61,7 @@ Fixture& fixture() {
 
 // A board opened for the fixture's vehicle, found by the dialogs.
 struct Board {
-  Directory directory;
+  bench::BoardDirectory directory;
   TfrmPlanning board{nullptr};
   Board() {
     directory.board = &board;

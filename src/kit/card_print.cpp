@@ -330,9 +330,14 @@ void CardPrintDialog::FormShow() {
 }
 
 void CardPrintDialog::fillAndOutput() {
-  auto report = makeCardReport(settings_);
-  fillCardReport(*report, settings_, printedCard(settings_, parentWidget()),
-                 imgLogo ? imgLogo->pixmap().toImage() : QImage());
+  std::unique_ptr<Report> report;
+  if (settings_.report) {
+    report = settings_.report(parentWidget());
+  } else {
+    report = makeCardReport(settings_);
+    fillCardReport(*report, settings_, printedCard(settings_, parentWidget()),
+                   imgLogo ? imgLogo->pixmap().toImage() : QImage());
+  }
   if (settings_.output == CardPrintOutput::Preview) report->preview(this);
   else report->print(this);  // a cancelled print dialog prints nothing and says nothing
 }

@@ -111,6 +111,11 @@ struct CardPrintSettings {
 
   // The picture on the dialog's white panel; null: a sheet with framed rows.
   std::function<QPixmap()> picture = {};
+
+  // A report of the window's own in place of a card's rows (the booking board's):
+  // made, filled and prepared when the action button is pressed, from the dialog's
+  // owner. Its failures are handled as a card report's.
+  std::function<std::unique_ptr<platform::report::Report>(QWidget* owner)> report = {};
 };
 
 // The text of the footer: "Stampa eseguita in data dd/mm/yyyy alle ore " + the

@@ -30,6 +30,12 @@ inline const QString kYearWarning = QString::fromUtf16(core::kYearWarning.data()
 inline const QString kYes = QStringLiteral("Sì");
 inline const QString kNo = QStringLiteral("No");
 
+// ---- list find ---------------------------------------------------------------------
+// The strip above a result list that explains "Trova" (the trip lists, the booking
+// summary).
+inline const QString kFindInstructions = QStringLiteral(
+    "Digitare una o più parole consecutive della riga cercata e premere \"Trova\"; premere di nuovo \"Trova\" per "
+    "passare alla riga successiva che contiene le stesse parole.");
 // ---- list print --------------------------------------------------------------------
 inline const QString kEmptySummaryWarning =
     QStringLiteral("Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce.");

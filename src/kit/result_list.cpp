@@ -32,10 +32,10 @@ QString toQString(core::TextView line) {
 
 ResultListModel::ResultListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void ResultListModel::setLines(core::LineList lines) {
+void ResultListModel::setLines(core::LineList lines, LineOrder order) {
   beginResetModel();
   lines_ = std::move(lines);
-  lines_.sort();
+  if (order == LineOrder::Sorted) lines_.sort();
   endResetModel();
 }
 
@@ -79,8 +79,8 @@ ResultList::ResultList(QWidget* parent, int itemWidth)
   setModel(model_);
 }
 
-void ResultList::setLines(core::LineList lines) {
-  model_->setLines(std::move(lines));
+void ResultList::setLines(core::LineList lines, LineOrder order) {
+  model_->setLines(std::move(lines), order);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }

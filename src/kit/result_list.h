@@ -2,7 +2,8 @@
 // The result list of the search, list and summary windows (`lstRecords`): a list
 // view over the lines one scan built, kept packed in one core::LineList (as the
 // records' Windows-1252 bytes) and put once in their sorted order (A-Z folded, equal
-// lines in file order). A row's text is made only when the view asks for it, painting
+// lines in file order), or, for lines a window gives in an order of its own (the
+// booking summary's calendar order), kept as given. A row's text is made only when the view asks for it, painting
 // the rows in sight: a list of 100,000 lines costs its lines' bytes and little more.
 //
 // Every row is one line of Courier New 12, opaque black, as wide as the list's item
@@ -18,14 +19,18 @@
 
 namespace kit {
 
+// How a result list orders the lines it takes: sorted once (every list of an archive
+// scan), or as given.
+enum class LineOrder { Sorted, AsGiven };
+
 // The lines of a result list in list order.
 class ResultListModel : public QAbstractListModel {
   Q_OBJECT
  public:
   explicit ResultListModel(QObject* parent = nullptr);
 
-  // Takes the lines of a scan and sorts them, once.
-  void setLines(core::LineList lines);
+  // Takes the lines of a scan and sorts them, once (or keeps them as given).
+  void setLines(core::LineList lines, LineOrder order = LineOrder::Sorted);
   // Empties the list and gives its memory back.
   void clear();
 
@@ -47,9 +52,9 @@ class ResultList : public QListView {
  public:
   ResultList(QWidget* parent, int itemWidth);
 
-  // The list becomes these lines in their sorted order, with its item width and
-  // both scroll bars shown.
-  void setLines(core::LineList lines);
+  // The list becomes these lines in their sorted order (or as given), with its item
+  // width and both scroll bars shown.
+  void setLines(core::LineList lines, LineOrder order = LineOrder::Sorted);
   void clear();
 
   int count() const { return model_->count(); }

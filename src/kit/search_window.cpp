@@ -327,6 +327,11 @@ void listArchive(const ListSettings& settings, const core::Date& today, core::Li
 }
 
 void SearchWindow::fillList() {
+  if (listSettings_.lines) {
+    lstRecords->setLines(listSettings_.lines(), LineOrder::AsGiven);
+    setCounter(lstRecords->count());
+    return;
+  }
   core::LineList lines;
   try {
     // Lines taken before a failing read stay listed.

@@ -72,6 +72,11 @@ struct ListSettings {
   // row); a list window has none and `select` instead.
   std::vector<ListFilter> filters;
   ListSelect select;
+  // A list window whose lines are not an archive's (the booking summary, from its
+  // board): called each time the window is shown, in place of the archive scan, and
+  // listed in the order given, not sorted. Lines it could make before a failure are
+  // its to return; the window says nothing.
+  std::function<core::LineList()> lines;
 
   QString explanation;  // lblRigo03
   // Texts the window's pictures carry: the result panel's heading (empty: the caption

@@ -9,8 +9,10 @@
 
 #include "kit/archive_source.h"
 #include "kit/messages.h"
+#include "planner/board_print.h"
 #include "planner/day_calendar.h"
 #include "planner/frm_giorno.h"
+#include "planner/frm_riep_prenotazioni.h"
 #include "planner/planner_help.h"
 #include "planner/planner_pictures.h"
 #include "platform/dialogs.h"
@@ -119,8 +121,8 @@ TfrmPlanning::TfrmPlanning(QWidget* owner)
   cmdStampa = commandPicture(panContainer, "cmdStampa", QStringLiteral("Stampa"), QRect(736, 26, 135, 43), 11);
   cmdGuida = commandPicture(panContainer, "cmdGuida", QStringLiteral("?"), QRect(892, 27, 37, 39), 14);
   cmdEsci = commandPicture(panContainer, "cmdEsci", QStringLiteral("\u2715"), QRect(933, 27, 37, 39), 14);
-  // The interval booking, the summary, the preview and the print come with their windows.
-  for (platform::PictureButton* b : {cmdIntervallo, cmdRiepilogo, cmdAnteprima, cmdStampa}) b->setEnabled(false);
+  // The interval booking comes with its window.
+  cmdIntervallo->setEnabled(false);
 
   lblCampo001 = headerLabel(panContainer, "lblCampo001", QStringLiteral("Tipo veicolo:"), 28);
   lblCampo002 = headerLabel(panContainer, "lblCampo002", QStringLiteral("Marca:"), 216);
@@ -188,6 +190,9 @@ TfrmPlanning::TfrmPlanning(QWidget* owner)
 
   connect(cmdGuida, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdGuidaClick);
   connect(cmdEsci, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdEsciClick);
+  connect(cmdRiepilogo, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdRiepilogoClick);
+  connect(cmdAnteprima, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdAnteprimaClick);
+  connect(cmdStampa, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdStampaClick);
   connect(cmdNuovo, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdNuovoClick);
   connect(cmdSalva, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdSalvaClick);
   connect(calendar_, &planner::DayCalendar::dayClicked, this, &TfrmPlanning::dayCellClick);
@@ -304,6 +309,21 @@ void TfrmPlanning::FormClose() {
 }
 
 void TfrmPlanning::cmdEsciClick() { closeForm(); }
+
+void TfrmPlanning::cmdRiepilogoClick() {
+  TfrmRiepPrenotazioni summary(this);
+  summary.showModalDialog();
+}
+
+void TfrmPlanning::cmdAnteprimaClick() {
+  TfrmAnteprimaPlanning preview(this);
+  preview.showModalDialog();
+}
+
+void TfrmPlanning::cmdStampaClick() {
+  TfrmStampaPlanning print(this);
+  print.showModalDialog();
+}
 
 void TfrmPlanning::cmdGuidaClick() { TfrmGuida::showHelp(this, planner::helpTitle(), planner::helpParagraphs()); }
 

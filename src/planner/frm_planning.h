@@ -84,6 +84,10 @@ class TfrmPlanning : public platform::Form {
  public slots:
   void cmdGuidaClick();
   void cmdEsciClick();
+  // The summary, the preview and the print: each window reads the board itself.
+  void cmdRiepilogoClick();
+  void cmdAnteprimaClick();
+  void cmdStampaClick();
   // Clear: every day free with an empty text; run by the show.
   void cmdNuovoClick();
   // Save: the header and every day's text into record 0 of the planner file; run by

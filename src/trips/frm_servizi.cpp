@@ -12,6 +12,7 @@
 #include "core/column_sums.h"
 #include "kit/card_fields.h"
 #include "kit/card_frame.h"
+#include "kit/messages.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/edits.h"
@@ -415,9 +416,7 @@ void TfrmServizi::cmdDuplicaClick() { card_->duplicate(); }
 
 const QString TfrmServizi::kListExplanation =
     QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
-const QString TfrmServizi::kFindInstructions = QStringLiteral(
-    "Digitare una o più parole consecutive della riga cercata e premere \"Trova\"; premere di nuovo \"Trova\" per "
-    "passare alla riga successiva che contiene le stesse parole.");
+const QString TfrmServizi::kFindInstructions = kit::msg::kFindInstructions;
 
 kit::PickTarget TfrmServizi::pickTarget(const QString& keyWord) {
   kit::PickTarget card{.keyWord = keyWord, .window = QStringLiteral("TfrmServizi")};

@@ -10,6 +10,8 @@
 #include "drivers/frm_exp_anagrafica.h"
 #include "maintenance/frm_exp_chilometrico.h"
 #include "maintenance/frm_scadenzario_grids.h"
+#include "planner/board_print.h"
+#include "planner/frm_riep_prenotazioni.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 #include "trips/frm_exp_servizi.h"
@@ -53,6 +55,7 @@ TEST(Pictures, EveryTextAPictureCarriesIsOnItsWindow) {
   auto dialog = [](auto make) -> Make { return [make] { return std::shared_ptr<QWidget>(make()); }; };
   QWidget* trips = app().window("TfrmServizi");
   QWidget* schedule = app().window("TfrmScadenzario");
+  QWidget* board = app().window("TfrmPlanning");
   const QString exportBanner = QStringLiteral("ESPORTAZIONE IN EXCEL");
   const QString findStrip =
       u("Digitare una o più parole consecutive della riga cercata e premere \"Trova\"; premere di nuovo \"Trova\" "
@@ -113,6 +116,17 @@ TEST(Pictures, EveryTextAPictureCarriesIsOnItsWindow) {
       {"TfrmExpChilometrico", dialog([] { return new TfrmExpChilometrico(app().window("TfrmChilometrico")); }),
        exportBanner},
       {"TfrmExpServizi", dialog([trips] { return new TfrmExpServizi(trips); }), exportBanner},
+      // The booking summary, the board print and the board preview.
+      {"TfrmRiepPrenotazioni", dialog([board] { return new TfrmRiepPrenotazioni(board); }),
+       "RIEPILOGO PRENOTAZIONI VEICOLO"},
+      {"TfrmRiepPrenotazioni", dialog([board] { return new TfrmRiepPrenotazioni(board); }), findStrip},
+      {"TfrmStampaPlanning", dialog([board] { return new TfrmStampaPlanning(board); }), planner::kPrintHeading},
+      {"TfrmStampaPlanning", dialog([board] { return new TfrmStampaPlanning(board); }), planner::kPrintText},
+      {"TfrmStampaPlanning", dialog([board] { return new TfrmStampaPlanning(board); }), planner::kPrintStart},
+      {"TfrmAnteprimaPlanning", dialog([board] { return new TfrmAnteprimaPlanning(board); }),
+       planner::kPreviewHeading},
+      {"TfrmAnteprimaPlanning", dialog([board] { return new TfrmAnteprimaPlanning(board); }),
+       planner::kPreviewText + "\n" + planner::kPreviewStart},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.window) + ": " + c.text.toStdString());

@@ -156,6 +156,37 @@ TEST_F(SearchWindowTest, AListWindowFillsWhenShownWithItsSelectionRule) {
   EXPECT_EQ(listCount(w.lstRecords), 0);
 }
 
+TEST_F(SearchWindowTest, LinesGivenByTheWindowKeepTheirOrderAndAreTakenAtEachShow) {
+  // No archive at all: the window's own lines, in its own order, never sorted.
+  QStringList given = {"zeta", "Alfa", "beta", "alfa"};
+  kit::ListSettings s;
+  s.windowClass = "TfrmOrdineProva";
+  s.caption = " Ordine prove";
+  s.lines = [&given] {
+    core::LineList lines;
+    for (const QString& line : given) lines.add(platform::toCore(line));
+    return lines;
+  };
+  kit::SearchWindow w(nullptr, s);
+  w.show();
+  EXPECT_EQ(listLines(w.lstRecords), given);
+  w.txtTrova->setText("ALFA");
+  click(w.btnTrova);
+  EXPECT_EQ(kit::selectedRow(w.lstRecords), 1);
+  click(w.btnChiudi);
+  given = {"seconda", "prima"};
+  w.show();
+  EXPECT_EQ(listLines(w.lstRecords), given);
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "no archive is created";
+
+  // A list of an archive scan is still sorted.
+  append("Prove.pro", {{"Ugo", "Bra", ""}, {"ada", "Pisa", ""}});
+  kit::SearchWindow scanned(nullptr, listSettings());
+  scanned.show();
+  EXPECT_EQ(listLines(scanned.lstRecords), (QStringList{"ada        - Pisa", "Ugo        - Bra"}));
+}
+
 TEST_F(SearchWindowTest, AListWindowSaysNothingWhenItsArchiveCannotBeRead) {
   QDir(dir.path()).mkdir("Prove.pro");
   kit::SearchWindow w(nullptr, listSettings());

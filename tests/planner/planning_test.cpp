@@ -498,8 +498,11 @@ TEST_F(Planning, HelpAndThePicturesStillToCome) {
                                        "anteprima o stampato su carta per avere a disposizione il prospetto delle "
                                        "prenotazioni."));
   host.modalShown.clear();
-  for (platform::PictureButton* b : {w->cmdIntervallo, w->cmdRiepilogo, w->cmdAnteprima, w->cmdStampa}) click(b);
+  click(w->cmdIntervallo);
   EXPECT_TRUE(host.modalShown.isEmpty());
+  // The summary, the preview and the print, each a fresh window of its own.
+  for (platform::PictureButton* b : {w->cmdRiepilogo, w->cmdAnteprima, w->cmdStampa}) click(b);
+  EXPECT_EQ(host.modalShown, QStringList({"TfrmRiepPrenotazioni", "TfrmAnteprimaPlanning", "TfrmStampaPlanning"}));
   EXPECT_TRUE(w->isVisible());
 }
 
