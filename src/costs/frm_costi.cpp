@@ -161,7 +161,7 @@ void TfrmCosti::buildControls() {
        58},
       {&T::cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.", &T::cmdEsciClick, 58},
   });
-  int x = 250;
+  int x = 226;
   for (const CommandPicture& c : commands) {
     kit::addPicture(*this, panContainer_, c, QRect(x, 10, c.width, 40));
     x += c.width + 2;
@@ -184,6 +184,7 @@ void TfrmCosti::buildControls() {
 
   panInfo = kit::hintBar(*this, panContainer_, QStringLiteral("Pronto per archiviare una nuova scheda..."),
                          QRect(0, kHeight - 32, kWidth, 32));
+  setHint(panInfo, QString());
 }
 
 void TfrmCosti::bindCard() {
