@@ -140,12 +140,13 @@ class ExportHost : public SilentHost {
 };
 
 // The export window opened `state`'s iterations times (the grid fills as it opens,
-// with `records` rows) and its export clicked, the answers given by an ExportHost.
+// with `records` rows) and its export clicked, the answers given by an ExportHost; the
+// window owned by `owner` (the card an export reads its archive name from), or by none.
 template <typename Window>
-void openAndExport(benchmark::State& state, int records) {
+void openAndExport(benchmark::State& state, int records, QWidget* owner = nullptr) {
   ExportHost host;
   for (auto _ : state) {
-    Window w(nullptr);
+    Window w(owner);
     w.show();
     if (w.rowCount() != records) state.SkipWithError("grid not filled");
     w.cmdEsportaClick();

@@ -55,13 +55,13 @@ kit::Place vehicle(int row, const char* caption) { return left("bkgVeicolo", row
 kit::Place person(int row, const char* caption) { return left("bkgPersone", row, caption, 200, 34); }
 // The payment: the date row, then a caption above each edit.
 kit::Place payment(int row, const char* caption) {
-  const int y = 110 + (row - 1) * 46;
+  const int y = 104 + (row - 1) * 48;
   return {.section = "bkgPagamento", .at = {14, y, 462, kEditH},
           .caption = {caption, {14, y - 20, 462, 18}, Qt::AlignLeft | Qt::AlignVCenter}};
 }
 kit::Place dateBox(int x, int width, const char* caption, int captionX, int captionWidth) {
-  return {.section = "bkgPagamento", .at = {x, 50, width, kEditH},
-          .caption = {caption, {captionX, 50, captionWidth, kEditH}}};
+  return {.section = "bkgPagamento", .at = {x, 46, width, kEditH},
+          .caption = {caption, {captionX, 46, captionWidth, kEditH}}};
 }
 
 kit::CardField text(const char* control, kit::MemberSlot member, std::string_view field, kit::Place place) {
@@ -85,7 +85,7 @@ const std::vector<kit::CardField> kFields = kit::joinRows({
         listOnly("txtMese", kit::member<&T::txtMese>, "Mese", kit::kMonthItems, dateBox(214, 150, "Mese:", 154, 54)),
         {.control = "lblAnno", .member = kit::member<&T::lblAnno>, .field = "Anno", .widget = kit::Widget::Label,
          .text = "ANNO", .keepOnNew = true,
-         .place = {.section = "bkgPagamento", .at = {376, 46, 100, 34}, .align = Qt::AlignLeft | Qt::AlignVCenter}},
+         .place = {.section = "bkgPagamento", .at = {376, 42, 100, 34}, .align = Qt::AlignLeft | Qt::AlignVCenter}},
         {.control = "lblData", .member = kit::member<&T::lblData>, .field = "Data", .widget = kit::Widget::Label,
          .text = "lblData", .keepOnNew = true},
         text("txtLuogo", kit::member<&T::txtLuogo>, "Luogo", payment(1, "Luogo:")),
