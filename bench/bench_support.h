@@ -108,6 +108,19 @@ inline void plainReadWriteLoop(benchmark::State& state, const std::string& path,
   for (auto _ : state) plainReadWrite(path, out, writeSize, flush, block);
 }
 
+// The plain read + write + flush loop measured against an export that ran just before:
+// as many bytes as its file holds (`exportSize`; 0 when the export did not run, and this
+// is skipped), reported as the counter "export_bytes".
+inline void plainReadWriteFlushAfterExport(benchmark::State& state, const std::string& path, const std::string& out,
+                                           std::size_t exportSize) {
+  if (exportSize == 0) {
+    state.SkipWithError("run the export's benchmark first");
+    return;
+  }
+  plainReadWriteLoop(state, path, out, exportSize, true);
+  state.counters["export_bytes"] = static_cast<double>(exportSize);
+}
+
 // ---- dialogs ---------------------------------------------------------------------
 
 // Says nothing, shows nothing: every box is answered No, every dialog cancelled. It

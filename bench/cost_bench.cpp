@@ -167,12 +167,7 @@ void BM_Export(benchmark::State& state) {
 // holds (the export file is flushed to the disk before the export says it is done).
 void BM_PlainReadWriteFlush(benchmark::State& state) {
   Fixture& f = fixture();
-  if (f.exportSize == 0) {
-    state.SkipWithError("run BM_Export first");
-    return;
-  }
-  bench::plainReadWriteLoop(state, f.path, f.plainOut, f.exportSize, true);
-  state.counters["export_bytes"] = static_cast<double>(f.exportSize);
+  bench::plainReadWriteFlushAfterExport(state, f.path, f.plainOut, f.exportSize);
 }
 
 void BM_CardFirst(benchmark::State& state) {
