@@ -2,6 +2,7 @@
 // checks in order, the amount rules, the bytes it writes, the vehicle picker and the
 // card print.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
@@ -395,6 +396,12 @@ TEST_F(Costi, TheAmountTakesDigitsAndACommaAndIsNormalisedOnLeavingAndAtSave) {
   EXPECT_EQ(amount->text(), "12,5");
   w->txtPagatore->setFocus();
   EXPECT_EQ(amount->text(), "12,50");
+  // Pasting obeys the same rule as typing.
+  amount->setFocus();
+  amount->clear();
+  QApplication::clipboard()->setText("-1a.2,5 €");
+  amount->pasteAdmitted();
+  EXPECT_EQ(amount->text(), "12,5");
   const std::pair<const char*, const char*> left[] = {
       {"7", "7,00"}, {"12,5", "12,50"}, {"3,14159", "3,1416"}, {"1,2,3", "0,00"}, {"", "0,00"}, {",5", "0,50"},
       {"1234567890123", "1234567890123,00"},  // longer than the field: the limit never cuts it
@@ -428,6 +435,11 @@ TEST_F(Costi, ThePlateIsTrimmedAndUpperCasedAsItIsTyped) {
   w->txtTarga->end(false);
   typeText(w->txtTarga, "è");
   EXPECT_EQ(w->txtTarga->text(), "AB 12è");  // only a to z are raised
+  // A pasted plate is trimmed and raised the same way.
+  w->txtTarga->clear();
+  QApplication::clipboard()->setText("  ef 456gh ");
+  qobject_cast<platform::FilteredEdit*>(w->txtTarga)->pasteAdmitted();
+  EXPECT_EQ(w->txtTarga->text(), "EF 456GH");
 }
 
 TEST_F(Costi, DayAndMonthTakeOnlyTheirItems) {
