@@ -610,6 +610,19 @@ TEST_F(Costi, ThePrintDrawsTheCardAsItStands) {
 
 TEST_F(Costi, ThePrintedPageLaysTheRowsOutFromTheTitleFont) {
   fillRequired();
+  w->txtVeicolo->setEditText("Furgone");
+  w->txtLuogo->setText("Reggio Emilia");
+  w->txtDescrizione->setText("Sostituzione pastiglie e dischi anteriori, spurgo dell'impianto frenante e prova su strada");
+  w->txtModalita->setText("Bonifico bancario");
+  w->txtEstremi->setText("Fattura n. 128 del 05/03/2024");
+  w->txtImporto->setText("412,50");
+  w->txtPagatore->setText("Trasporti Rossi Srl");
+  w->txtRecPagatore->setText("0522 123456");
+  w->txtBeneficiario->setText("Officina Bianchi & Figli");
+  w->txtConducente->setText("Mario Rossi");
+  w->txtRecapito->setText("333 1234567");
+  w->txtNote->setText("Garanzia 12 mesi sui ricambi");
+  w->chkSaldato->setChecked(true);
   PrintedDocuments documents;
   host.printToPrinter = true;
   host.inputs = {QStringLiteral("1")};
@@ -637,7 +650,7 @@ TEST_F(Costi, ThePrintedPageLaysTheRowsOutFromTheTitleFont) {
   // The page itself, turned into a picture when the machine can (looked at by hand).
   const QString png = qEnvironmentVariable("VELMORA_COST_PRINT_PNG");
   if (!png.isEmpty())
-    QProcess::execute("pdftoppm", {"-png", "-r", "60", "-singlefile", documents.files.front(), png});
+    QProcess::execute("pdftoppm", {"-png", "-r", "80", "-singlefile", documents.files.front(), png});
 }
 
 }  // namespace
