@@ -26,6 +26,7 @@
 #include "support/record_bytes.h"
 #include "support/result_list.h"
 #include "support/scripted_host.h"
+#include "support/small_disk.h"
 #include "support/vehicle_archive.h"
 
 using platform::MsgKind;
@@ -385,6 +386,25 @@ TEST_F(Costi, SaveAppendsThenOverwritesTheBytesOfTheCard) {
   EXPECT_EQ(dir.read(kArchive).size(), 2 * kSize);
   EXPECT_EQ(storedField(record(1), Saldato), "No");
   EXPECT_EQ(storedField(record(1), Importo), "0,00");
+}
+
+// A full disk: the append fails, says so as the access error and never as a success;
+// the card stays new and the archive keeps its bytes.
+TEST_F(Costi, AnAppendOnAFullDiskIsAnErrorAndLeavesTheArchiveAsItWas) {
+  SmallDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << disk.skipReason().toStdString();
+  w->openYear(QStringLiteral("2024"));  // the archive beside the executable on the small disk
+  // Two records: the third needs a page the disk no longer has.
+  const QByteArray stored = payment("primo") + payment("secondo");
+  disk.write(kArchive, stored);
+  disk.fill();
+  fillRequired();
+  w->cmdSalvaClick();
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.last().kind, MsgKind::Error);
+  EXPECT_EQ(host.last().text, kAccessError);
+  EXPECT_TRUE(w->lblPosizione->text().isEmpty());
+  EXPECT_EQ(disk.read(kArchive), stored);
 }
 
 TEST_F(Costi, TheAmountTakesDigitsAndACommaAndIsNormalisedOnLeavingAndAtSave) {
