@@ -109,6 +109,19 @@ inline void plainReadWriteLoop(benchmark::State& state, const std::string& path,
   for (auto _ : state) plainReadWrite(path, out, writeSize, flush, block);
 }
 
+// The plain read + write + flush loop measured against an export that ran just before:
+// as many bytes as its file holds (`exportSize`; 0 when the export did not run, and this
+// is skipped), reported as the counter "export_bytes".
+inline void plainReadWriteFlushAfterExport(benchmark::State& state, const std::string& path, const std::string& out,
+                                           std::size_t exportSize) {
+  if (exportSize == 0) {
+    state.SkipWithError("run the export's benchmark first");
+    return;
+  }
+  plainReadWriteLoop(state, path, out, exportSize, true);
+  state.counters["export_bytes"] = static_cast<double>(exportSize);
+}
+
 // ---- dialogs ---------------------------------------------------------------------
 
 // Says nothing, shows nothing: every box is answered No, every dialog cancelled. It
@@ -141,12 +154,13 @@ class ExportHost : public SilentHost {
 };
 
 // The export window opened `state`'s iterations times (the grid fills as it opens,
-// with `records` rows) and its export clicked, the answers given by an ExportHost.
+// with `records` rows) and its export clicked, the answers given by an ExportHost; the
+// window owned by `owner` (the card an export reads its archive name from), or by none.
 template <typename Window>
-void openAndExport(benchmark::State& state, int records) {
+void openAndExport(benchmark::State& state, int records, QWidget* owner = nullptr) {
   ExportHost host;
   for (auto _ : state) {
-    Window w(nullptr);
+    Window w(owner);
     w.show();
     if (w.rowCount() != records) state.SkipWithError("grid not filled");
     w.cmdEsportaClick();

@@ -9,6 +9,7 @@
 //   BM_SummaryScan/all              no filter over the whole year: every payment listed
 //   BM_SummaryListFill/all          those 100,000 lines into the summary's result list
 #include "bench_support.h"
+#include "generated_costs.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -43,45 +44,7 @@ struct Fixture {
     platform::setExeDir(dir.path());
     archive = platform::exePath(QStringLiteral("2023.eur"));
     path = platform::toLocalPath(archive);
-    const char* causes[] = {"Acquisto accessori", "Assicurazione", "Bollino blu", "Bollo", "Cambio filtri",
-                            "Cambio olio", "Cambio pneumatici", "Costi vari", "Manutenzione ordinaria",
-                            "Manutenzione straordinaria", "Multa", "Revisione", "Revisione freni",
-                            "Rifornimento carburante", "Riparazioni", "Tagliando"};
-    const char* makes[][2] = {{"Fiat", "Ducato"}, {"Iveco", "Daily"}, {"Renault", "Master"},
-                              {"Volkswagen", "Transporter"}, {"Ford", "Transit"}};
-    const char* months[] = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
-                            "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
-    const char* payees[] = {"Officina Rossi Snc", "Agenzia ACI", "Gommista Bianchi", "Concessionaria Verdi",
-                            "Distributore Eni"};
-    const std::string bytes = bench::recordBytes(costs::costLayout(), kPayments, [&](core::RecordBuffer& r, int i) {
-      auto set = [&](std::string_view f, const std::string& v) { r.set(f, core::fromUtf8(v)); };
-      const core::Date day = core::Date::fromSerial(core::Date{1, 1, 2023}.serial() + i % 365);
-      const int vehicle = i % 40;
-      char plate[16];
-      std::snprintf(plate, sizeof plate, vehicle < 10 ? "AB%03dCD" : "EF%03dGH", vehicle);
-      set("Giorno", std::to_string(day.day + 100).substr(1));
-      set("Mese", months[day.month - 1]);
-      set("Anno", "2023");
-      set("Data", core::toUtf8(core::formatDate(day)));
-      set("Luogo", "Reggio Emilia");
-      set("Veicolo", "Furgone");
-      set("Marca", makes[vehicle % 5][0]);
-      set("Modello", makes[vehicle % 5][1]);
-      set("Colore", "Bianco");
-      set("Alimentazione", "Gasolio");
-      set("Targa", plate);
-      set("Causale", causes[i % 16]);
-      set("Descrizione", "Intervento programmato secondo il piano di manutenzione del costruttore");
-      set("Modalita", "Bonifico bancario");
-      set("Estremi", "Fattura n. " + std::to_string(i));
-      set("Importo", std::to_string(20 + i % 500) + "," + std::to_string(10 + i % 90));
-      set("Pagatore", "Amministrazione");
-      set("Beneficiario", payees[i % 5]);
-      set("Conducente", "Rossi Mario");
-      set("Saldato", i % 7 ? "S\xC3\xAC" : "No");
-      set("Note", i % 3 ? "" : "Da verificare con il fornitore");
-    });
-    bench::writeFileOrExit(archive, bytes);
+    generateCosts(archive, kPayments);
     allLines = scan(QString(), QString(), core::Date{1, 1, 2023}, core::Date{31, 12, 2023}).lines;
   }
   ~Fixture() { platform::setExeDir(QString()); }

@@ -255,12 +255,7 @@ void BM_Export(benchmark::State& state) {
 // holds (the export file is flushed to the disk before the export says it is done).
 void BM_PlainReadWriteFlush(benchmark::State& state) {
   Fixture& f = fixture();
-  if (f.exportSize == 0) {
-    state.SkipWithError("run BM_Export first");
-    return;
-  }
-  bench::plainReadWriteLoop(state, f.path, f.plainOut, f.exportSize, true);
-  state.counters["bytes_written"] = static_cast<double>(f.exportSize);
+  bench::plainReadWriteFlushAfterExport(state, f.path, f.plainOut, f.exportSize);
 }
 
 // Medians of three runs: the machine may be busy with others.

@@ -4,6 +4,8 @@
 
 // Each long-lived window's header; a window joins the program by being listed here
 // and in createWindows().
+#include "costs/frm_costi.h"
+#include "costs/frm_menu_costi.h"
 #include "costs/frm_menu_riep_spese.h"
 #include "costs/frm_stat_costi.h"
 #include "drivers/frm_anagrafica.h"
@@ -51,8 +53,8 @@ void App::createWindows() {
   create(frmChilometrico);      // 50 mileage schedule card (app 08)
   create(frmServizi);           // 56 trip card (app 09)
   create(frmMenuRiepCosti);     // 62 fuel and distance summary (app 10)
-  // create(frmMenuCosti);      // 64 cost menu (app 04)
-  // create(frmCosti);          // 65 cost card
+  create(frmMenuCosti);         // 64 cost menu (app 04)
+  create(frmCosti);             // 65 cost card
   create(frmMenuRiepSpese);     // 66 cost summary selection
   create(frmStatCosti);         // 67 monthly cost chart
   // create(frmMenuDisponibili);// 72 booking planner menu (app 06)

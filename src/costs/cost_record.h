@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/record.h"
+#include "core/text.h"
 
 namespace costs {
 
@@ -56,10 +57,29 @@ inline std::string costArchiveName(std::string_view year) {
   return std::string(year) + std::string(CostRecord::kExtension);
 }
 
+// The vehicle types the cost card offers (any other may be typed).
+inline constexpr std::array<const char*, 19> kVehicleTypes = {
+    "Autobus",    "Autocarro", "Autovettura", "Camper",    "Ciclomotore", "Furgoncino", "Furgone",
+    "Imbarcazione", "Mezzo agricolo", "Motocarro", "Motociclo", "Motoscafo", "Natante", "Rimorchio",
+    "Roulotte",   "Scooter",   "Trattore",    "Veicolo edile", "Yacht"};
+
+// The causes of payment the cost card and the cost summary offer (any other may be typed).
+inline constexpr std::array<const char*, 16> kCauses = {
+    "Acquisto accessori", "Assicurazione", "Bollino blu", "Bollo", "Cambio filtri", "Cambio olio",
+    "Cambio pneumatici", "Costi vari", "Manutenzione ordinaria", "Manutenzione straordinaria", "Multa",
+    "Revisione", "Revisione freni", "Rifornimento carburante", "Riparazioni", "Tagliando"};
+
 // The layout (offsets computed once) shared by every reader and the card.
 inline const core::RecordLayout& costLayout() {
   static const core::RecordLayout layout(CostRecord::fields);
   return layout;
+}
+
+// The amount as the card's Save stores it: its first 15 characters (the field's width;
+// a normalised amount from 13 digits before the comma on is longer), normalised, the
+// result to be cut to the field again when stored.
+inline core::Text normalisedCostAmount(core::TextView amount) {
+  return core::normaliseAmount(amount.substr(0, core::fieldWidth(CostRecord::fields, "Importo")));
 }
 
 // A field's index in the layout, by its stored name.

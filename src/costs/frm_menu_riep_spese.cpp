@@ -9,6 +9,16 @@
 
 using costs::costField;
 
+namespace {
+
+QStringList causeItems() {
+  QStringList items;
+  for (const char* cause : costs::kCauses) items << QString::fromUtf8(cause);
+  return items;
+}
+
+}  // namespace
+
 kit::SummarySettings TfrmMenuRiepSpese::settings() {
   const QString caption = QStringLiteral(" Velmora 4.0 - Riepilogo costi sostenuti");
   kit::SummarySettings s;
@@ -29,13 +39,7 @@ kit::SummarySettings TfrmMenuRiepSpese::settings() {
              .captionName = QStringLiteral("titTipologia")};
   s.other = {.edit = QStringLiteral("txtCausale"), .caption = QStringLiteral("Causale:"), .maxLength = 50,
              .field = costField("Causale"),
-             .items = {QStringLiteral("Acquisto accessori"), QStringLiteral("Assicurazione"),
-                       QStringLiteral("Bollino blu"), QStringLiteral("Bollo"), QStringLiteral("Cambio filtri"),
-                       QStringLiteral("Cambio olio"), QStringLiteral("Cambio pneumatici"), QStringLiteral("Costi vari"),
-                       QStringLiteral("Manutenzione ordinaria"), QStringLiteral("Manutenzione straordinaria"),
-                       QStringLiteral("Multa"), QStringLiteral("Revisione"), QStringLiteral("Revisione freni"),
-                       QStringLiteral("Rifornimento carburante"), QStringLiteral("Riparazioni"),
-                       QStringLiteral("Tagliando")},
+             .items = causeItems(),
              .highlight = QStringLiteral("effCausale"),
              .captionName = QStringLiteral("Label1")};
   s.pickerKeyWord = QStringLiteral("riepspese");

@@ -14,6 +14,7 @@
 #include "core/due_dates.h"
 #include "core/file_names.h"
 #include "drivers/frm_trova_anagrafica.h"
+#include "kit/card_dates.h"
 #include "kit/card_fields.h"
 #include "kit/messages.h"
 #include "kit/year_menu.h"
@@ -494,27 +495,10 @@ bool TfrmScadenzario::checkWarningDays() {
 
 bool TfrmScadenzario::checkMonth() {
   lblOra->setText(platform::controlText(txtOreApp) + QLatin1Char(':') + platform::controlText(txtMinutiApp));
-  if (core::monthNumber(platform::toCore(txtMese->currentText()))) return true;
-  platform::warning(QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
-                                   "Per poter salvare la scheda è necessario indicare una data valida."),
-                    this);
-  txtMese->setFocus(Qt::OtherFocusReason);
-  return false;
+  return kit::monthChosen(txtMese, this);
 }
 
-bool TfrmScadenzario::checkDate() {
-  lblData->setText(platform::fromCore(core::composeDate(platform::toCore(txtGiorno->currentText()),
-                                                        platform::toCore(txtMese->currentText()),
-                                                        platform::toCore(lblAnno->text()))));
-  const QString date = platform::trim(lblData->text());
-  if (platform::IsValidDateText(date)) return true;
-  platform::plainMessage(QStringLiteral("Attenzione: la data ") + date +
-                             QStringLiteral(" non esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare "
-                                            "una data valida."),
-                         this);
-  txtGiorno->setFocus(Qt::OtherFocusReason);
-  return false;
-}
+bool TfrmScadenzario::checkDate() { return kit::composedDateExists(txtGiorno, txtMese, lblAnno, lblData, this); }
 
 // ---- showing, years, closing ---------------------------------------------------------
 

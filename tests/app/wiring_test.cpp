@@ -10,6 +10,11 @@
 #include <QLineEdit>
 
 #include "app/app.h"
+#include "costs/cost_record.h"
+#include "costs/frm_costi.h"
+#include "costs/frm_da_saldare.h"
+#include "costs/frm_menu_costi.h"
+#include "costs/frm_trova_costi.h"
 #include "drivers/frm_ferie.h"
 #include "drivers/frm_servizio.h"
 #include "drivers/frm_trasferte.h"
@@ -234,6 +239,31 @@ TEST_F(WiringTest, CalendarAndVehiclePickerWriteIntoTheGateCard) {
   const QByteArray stored = dir.read(QStringLiteral("2024.vis"));
   ASSERT_EQ(stored.size(), 1366);
   EXPECT_EQ(stored.mid(68, 51), char(50) + QByteArray(50, 'M'));
+}
+
+TEST_F(WiringTest, CostListAndSearchLoadAWholeCostIntoTheCostCard) {
+  std::vector<kit::PickTarget> targets = TfrmTrovaCosti::pickTargets();
+  ASSERT_EQ(targets.size(), 1u);
+  EXPECT_EQ(targets.front().keyWord, QStringLiteral("Costi"));
+  auto* card = qobject_cast<TfrmCosti*>(target("TfrmCosti"));
+  ASSERT_NE(card, nullptr);
+  const kit::ListSettings unsettled = TfrmDaSaldare::settings(card->lblFile);
+  ASSERT_EQ(unsettled.targets.size(), 1u);
+  EXPECT_TRUE(unsettled.targets.front().keyWord.isEmpty());  // the list always writes into the cost card
+  targets.push_back(unsettled.targets.front());
+  expectWholeRecordWritten(targets, costs::costLayout(), "Note");
+}
+
+// The cost menu's "Apri" rows: each key word shows a long-lived window the program has.
+TEST_F(WiringTest, CostMenuKeyWordsNameLongLivedWindows) {
+  const kit::YearMenuSettings menu = TfrmMenuCosti::settings();
+  QStringList keyWords;
+  for (const kit::YearMenuOpen& open : menu.opens) {
+    SCOPED_TRACE(open.keyWord.toStdString());
+    keyWords << open.keyWord;
+    EXPECT_NE(target(open.window), nullptr);
+  }
+  EXPECT_EQ(keyWords, QStringList({"costi", "RiepSpese", "stats"}));
 }
 
 TEST_F(WiringTest, LauncherButtonsNameLongLivedWindows) {
