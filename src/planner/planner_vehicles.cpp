@@ -8,6 +8,14 @@ namespace {
 
 std::size_t field(std::string_view name) { return vehicles::vehicleLayout().indexOf(name); }
 
+// Whether `text`, trimmed, is `trimmed`.
+bool trimmedEquals(core::TextView text, core::TextView trimmed) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && text[b] <= u' ') ++b;
+  while (e > b && text[e - 1] <= u' ') --e;
+  return text.substr(b, e - b) == trimmed;
+}
+
 }  // namespace
 
 const core::LineFormat& vehicleLine() {
@@ -38,13 +46,32 @@ void listVehicles(core::Archive& archive, core::LineList& lines) {
 }
 
 std::optional<PlannerVehicle> vehicleOfLine(core::Archive& archive, core::TextView chosen) {
-  std::optional<PlannerVehicle> found;
-  core::findEqualLines(archive, vehicles::vehicleLayout(), vehicleLine(), chosen,
-                       [&found](const core::RecordBuffer& r, std::size_t) {
-                         // Every equal record in file order: the last one stays.
-                         found = PlannerVehicle{r.get("Tipo"), r.get("Marca"), r.get("Modello"), r.get("Targa")};
-                       });
-  return found;
+  // The four fields of each record whose line equals the chosen one, side by side in
+  // columns as wide as the fields (a stored text is never wider), in file order. The
+  // scan reads a long archive in parts side by side, as the list's own scan does.
+  constexpr int kTipo = 50, kMarca = 50, kModello = 50, kTarga = 12;
+  static const core::LineFormat taken({
+      core::line::column({field("Tipo")}, kTipo),
+      core::line::column({field("Marca")}, kMarca),
+      core::line::column({field("Modello")}, kModello),
+      core::line::column({field("Targa")}, kTarga),
+  });
+  const core::Text wanted = core::trim(chosen);
+  core::LineList found;
+  core::scanLines(archive, vehicles::vehicleLayout(), taken,
+                  [&wanted](const core::RecordBuffer& r) {
+                    thread_local core::Text built;  // parts run on several threads at once
+                    built.clear();
+                    vehicleLine().appendTo(built, r);
+                    return trimmedEquals(built, wanted) ? core::Verdict::Take : core::Verdict::Skip;
+                  },
+                  found);
+  if (found.empty()) return std::nullopt;
+  // Of several equal records, the last in the file.
+  const core::TextView last = found[found.size() - 1];
+  const auto part = [last](std::size_t from, std::size_t width) { return core::trim(last.substr(from, width)); };
+  return PlannerVehicle{part(0, kTipo), part(kTipo, kMarca), part(kTipo + kMarca, kModello),
+                        part(kTipo + kMarca + kModello, kTarga)};
 }
 
 }  // namespace planner
