@@ -151,6 +151,43 @@ SummaryData scanSummary(const SummarySettings& settings, const QString& archiveP
   return data;
 }
 
+IntervalGroup addIntervalGroup(QWidget* parent, const QString& name, const QString& title, const QString& suffix,
+                               QPoint at) {
+  IntervalGroup out;
+  out.group = new QGroupBox(title, parent);
+  out.group->setObjectName(name);
+  out.group->setGeometry(at.x(), at.y(), 318, 96);
+  out.group->setFont(verdana(10, true));
+  namedLabel(out.group, QStringLiteral("titGiorno") + suffix, QStringLiteral("Giorno:"), QRect(17, 26, 72, 18));
+  out.day = new platform::ListOnlyCombo(out.group, QStringLiteral("txtGiorno") + suffix, itemsOf(kDayItems));
+  out.day->setGeometry(17, 48, 72, 28);
+  namedLabel(out.group, QStringLiteral("titMese") + suffix, QStringLiteral("Mese:"), QRect(97, 26, 128, 18));
+  out.month = new platform::ListOnlyCombo(out.group, QStringLiteral("txtMese") + suffix, itemsOf(kMonthItems));
+  out.month->setFoldCase(true);
+  out.month->setGeometry(97, 48, 128, 28);
+  for (QComboBox* c : {static_cast<QComboBox*>(out.day), static_cast<QComboBox*>(out.month)})
+    c->setFont(verdana(12, true));
+  out.year = namedLabel(out.group, QStringLiteral("lblAnno") + suffix, QStringLiteral("ANNO"), QRect(234, 46, 80, 30));
+  out.year->setFont(verdana(18, true));
+  return out;
+}
+
+void showFailedCheck(const core::SummaryCheck& check, const IntervalControls& controls, QWidget* window) {
+  const platform::MsgKind kinds[] = {platform::MsgKind::Warning, platform::MsgKind::Error,
+                                     platform::MsgKind::Information, platform::MsgKind::Plain};
+  platform::message(kinds[static_cast<int>(check.kind)], platform::fromCore(check.message), window);
+  QWidget* focus = nullptr;
+  switch (check.focus) {
+    case core::SummaryField::Stay: break;
+    case core::SummaryField::Year: focus = controls.year; break;
+    case core::SummaryField::StartDay: focus = controls.startDay; break;
+    case core::SummaryField::StartMonth: focus = controls.startMonth; break;
+    case core::SummaryField::EndDay: focus = controls.endDay; break;
+    case core::SummaryField::EndMonth: focus = controls.endMonth; break;
+  }
+  if (focus) focus->setFocus(Qt::OtherFocusReason);
+}
+
 QString summaryPrintTitle(const SummarySettings& settings, const QString& plateShown) {
   return settings.printTitle + platform::trim(plateShown);
 }
@@ -255,30 +292,20 @@ void SummaryMenu::buildControls() {
   txtOther->installEventFilter(this);
 
   // The interval: day and month of each end, beside the year they belong to.
-  auto group = [&](const QString& name, const QString& title, int x, platform::ListOnlyCombo*& day,
-                   platform::ListOnlyCombo*& month, QLabel*& year, const QString& suffix) {
-    auto* g = new QGroupBox(title, pan);
-    g->setObjectName(name);
-    g->setGeometry(x, 430, 318, 96);
-    g->setFont(bold);
-    namedLabel(g, QStringLiteral("titGiorno") + suffix, QStringLiteral("Giorno:"), QRect(17, 26, 72, 18));
-    day = new platform::ListOnlyCombo(g, QStringLiteral("txtGiorno") + suffix, itemsOf(kDayItems));
-    day->setGeometry(17, 48, 72, 28);
-    day->setFont(editFont);
-    namedLabel(g, QStringLiteral("titMese") + suffix, QStringLiteral("Mese:"), QRect(97, 26, 128, 18));
-    month = new platform::ListOnlyCombo(g, QStringLiteral("txtMese") + suffix, itemsOf(kMonthItems));
-    month->setFoldCase(true);
-    month->setGeometry(97, 48, 128, 28);
-    month->setFont(editFont);
-    year = namedLabel(g, QStringLiteral("lblAnno") + suffix, QStringLiteral("ANNO"), QRect(234, 46, 80, 30));
-    year->setFont(verdana(18, true));
-    setTextColour(year, kMaroon);
-    return g;
-  };
-  grpDataInizio = group(QStringLiteral("grpDataInizio"), QStringLiteral(" Data inizio intervallo: "), 204, txtGiornoInizio,
-                        txtMeseInizio, lblAnnoInizio, QStringLiteral("Inizio"));
-  grpDataFine = group(QStringLiteral("grpDataFine"), QStringLiteral(" Data fine intervallo: "), 592, txtGiornoFine,
-                      txtMeseFine, lblAnnoFine, QStringLiteral("Fine"));
+  const IntervalGroup start =
+      addIntervalGroup(pan, QStringLiteral("grpDataInizio"), QStringLiteral(" Data inizio intervallo: "),
+                       QStringLiteral("Inizio"), QPoint(204, 430));
+  const IntervalGroup end = addIntervalGroup(pan, QStringLiteral("grpDataFine"), QStringLiteral(" Data fine intervallo: "),
+                                             QStringLiteral("Fine"), QPoint(592, 430));
+  grpDataInizio = start.group;
+  txtGiornoInizio = start.day;
+  txtMeseInizio = start.month;
+  lblAnnoInizio = start.year;
+  grpDataFine = end.group;
+  txtGiornoFine = end.day;
+  txtMeseFine = end.month;
+  lblAnnoFine = end.year;
+  for (QLabel* year : {lblAnnoInizio, lblAnnoFine}) setTextColour(year, kMaroon);
 
   lblDataInizio = namedLabel(pan, QStringLiteral("lblDataInizio"), QString(), QRect(0, 0, 10, 10));
   lblDataInizio->setVisible(false);
@@ -393,19 +420,7 @@ void SummaryMenu::btnVisualizzaClick() {
   lblDataFine->setText(platform::fromCore(check.endText));
   if (!check.ok) {
     stop();
-    const platform::MsgKind kinds[] = {platform::MsgKind::Warning, platform::MsgKind::Error,
-                                       platform::MsgKind::Information, platform::MsgKind::Plain};
-    platform::message(kinds[static_cast<int>(check.kind)], platform::fromCore(check.message), this);
-    QWidget* focus = nullptr;
-    switch (check.focus) {
-      case core::SummaryField::Stay: break;
-      case core::SummaryField::Year: focus = txtAnno; break;
-      case core::SummaryField::StartDay: focus = txtGiornoInizio; break;
-      case core::SummaryField::StartMonth: focus = txtMeseInizio; break;
-      case core::SummaryField::EndDay: focus = txtGiornoFine; break;
-      case core::SummaryField::EndMonth: focus = txtMeseFine; break;
-    }
-    if (focus) focus->setFocus(Qt::OtherFocusReason);
+    showFailedCheck(check, {txtAnno, txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine}, this);
     return;
   }
 

@@ -132,6 +132,34 @@ SummaryData scanSummary(const SummarySettings& settings, const QString& archiveP
 QString summaryPrintTitle(const SummarySettings& settings, const QString& plateShown);
 QStringList summaryTrailer(const SummarySettings& settings, const QString& interval, const QStringList& totals);
 
+// The start or the end of an interval of days and months: a group box `name` titled
+// `title`, its top-left corner at `at` on `parent`, holding "Giorno:" and the day picker
+// ("01" .. "31"), "Mese:" and the month picker ("Gennaio" .. "Dicembre", kept by a name
+// compared with A-Z folded) and the year label "ANNO" beside them; the controls take
+// `suffix` (titGiornoInizio, txtGiornoInizio, titMeseInizio, txtMeseInizio, lblAnnoInizio).
+struct IntervalGroup {
+  QGroupBox* group = nullptr;
+  platform::ListOnlyCombo* day = nullptr;
+  platform::ListOnlyCombo* month = nullptr;
+  QLabel* year = nullptr;
+};
+IntervalGroup addIntervalGroup(QWidget* parent, const QString& name, const QString& title, const QString& suffix,
+                               QPoint at);
+
+// The controls an interval's checks name (core::checkInterval and checkSummaryEntries):
+// the year, where the window has one of its own, and the four pickers.
+struct IntervalControls {
+  QWidget* year = nullptr;
+  QWidget* startDay = nullptr;
+  QWidget* startMonth = nullptr;
+  QWidget* endDay = nullptr;
+  QWidget* endMonth = nullptr;
+};
+
+// Says why `check` failed, in its kind of box over `window`, and puts the focus on the
+// control it names (none: the focus stays).
+void showFailedCheck(const core::SummaryCheck& check, const IntervalControls& controls, QWidget* window);
+
 class SummaryWindow;
 
 class SummaryMenu : public platform::Form {

@@ -1,5 +1,6 @@
 #include "planner/frm_planning.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFont>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include "kit/messages.h"
 #include "planner/day_calendar.h"
 #include "planner/frm_giorno.h"
+#include "planner/frm_intervallo.h"
 #include "planner/planner_help.h"
 #include "planner/planner_pictures.h"
 #include "platform/dialogs.h"
@@ -119,8 +121,8 @@ TfrmPlanning::TfrmPlanning(QWidget* owner)
   cmdStampa = commandPicture(panContainer, "cmdStampa", QStringLiteral("Stampa"), QRect(736, 26, 135, 43), 11);
   cmdGuida = commandPicture(panContainer, "cmdGuida", QStringLiteral("?"), QRect(892, 27, 37, 39), 14);
   cmdEsci = commandPicture(panContainer, "cmdEsci", QStringLiteral("\u2715"), QRect(933, 27, 37, 39), 14);
-  // The interval booking, the summary, the preview and the print come with their windows.
-  for (platform::PictureButton* b : {cmdIntervallo, cmdRiepilogo, cmdAnteprima, cmdStampa}) b->setEnabled(false);
+  // The summary, the preview and the print come with their windows.
+  for (platform::PictureButton* b : {cmdRiepilogo, cmdAnteprima, cmdStampa}) b->setEnabled(false);
 
   lblCampo001 = headerLabel(panContainer, "lblCampo001", QStringLiteral("Tipo veicolo:"), 28);
   lblCampo002 = headerLabel(panContainer, "lblCampo002", QStringLiteral("Marca:"), 216);
@@ -186,6 +188,7 @@ TfrmPlanning::TfrmPlanning(QWidget* owner)
   connect(calendar_, &planner::DayCalendar::dayHovered, this, [this] { panInfo->setText(kDayHint); });
   connect(calendar_, &planner::DayCalendar::backgroundHovered, panInfo, &QLabel::clear);
 
+  connect(cmdIntervallo, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdIntervalloClick);
   connect(cmdGuida, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdGuidaClick);
   connect(cmdEsci, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdEsciClick);
   connect(cmdNuovo, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdNuovoClick);
@@ -304,6 +307,17 @@ void TfrmPlanning::FormClose() {
 }
 
 void TfrmPlanning::cmdEsciClick() { closeForm(); }
+
+void TfrmPlanning::cmdIntervalloClick() {
+  TfrmIntervallo dialog(this);
+  const QString year = platform::trim(txtAnno->text());
+  dialog.lblAnnoInizio->setText(year);
+  dialog.lblAnnoFine->setText(year);
+  dialog.infCamera->setText(platform::trim(txtMarca->text()) + QLatin1Char(' ') + platform::trim(txtModello->text()));
+  for (QComboBox* picker : {dialog.txtGiornoInizio, dialog.txtMeseInizio, dialog.txtGiornoFine, dialog.txtMeseFine})
+    picker->setEditText(QString());
+  dialog.showModalDialog();
+}
 
 void TfrmPlanning::cmdGuidaClick() { TfrmGuida::showHelp(this, planner::helpTitle(), planner::helpParagraphs()); }
 

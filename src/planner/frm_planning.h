@@ -82,6 +82,8 @@ class TfrmPlanning : public platform::Form {
   static const QString kDayHint;
 
  public slots:
+  // The interval booking, for the board's year and vehicle.
+  void cmdIntervalloClick();
   void cmdGuidaClick();
   void cmdEsciClick();
   // Clear: every day free with an empty text; run by the show.
