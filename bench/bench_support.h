@@ -58,6 +58,7 @@ class Program {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     if (printRatios) printRatios(reporter);
+    reporter.printPairs();
     benchmark::Shutdown();
     return 0;
   }

@@ -17,6 +17,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
       // With repetitions the median speaks for the benchmark, else its one run.
       const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
       if (median || r.run_type == Run::RT_Iteration) times_[r.run_name.str()] = r.GetAdjustedRealTime();
+      if (r.run_type == Run::RT_Iteration) notePair(r);
     }
     ConsoleReporter::ReportRuns(runs);
   }
@@ -46,6 +47,33 @@ class RatioReporter : public benchmark::ConsoleReporter {
       if (const double t = time(name + suffix); t > 0) std::printf(format, name.c_str(), t / b, t / o);
   }
 
+  // The fills measured beside a plain read (bench/fresh_fill.h), one line each.
+  void printPairs() const {
+    if (pairs_.empty()) return;
+    std::printf("\nFills beside the plain read before each (medians; ratios taken pair by pair):\n");
+    for (const std::string& l : pairs_) std::printf("%s\n", l.c_str());
+  }
+
  private:
+  void notePair(const Run& r) {
+    const auto c = [&](const char* k) {
+      const auto it = r.counters.find(k);
+      return it == r.counters.end() ? -1.0 : static_cast<double>(it->second);
+    };
+    if (c("ratio") < 0 || c("plain_ms") < 0 || c("fill_ms") < 0) return;
+    char line[512];
+    std::snprintf(line, sizeof line,
+                  "%-48s %9.1f ms (cpu %9.1f)  plain read %8.1f ms (cpu %7.1f)  %6.2fx (cpu %6.2fx)",
+                  r.run_name.str().c_str(), c("fill_ms"), c("fill_cpu_ms"), c("plain_ms"), c("plain_cpu_ms"),
+                  c("ratio"), c("cpu_ratio"));
+    std::string s = line;
+    if (const double p = c("peak_added_MB"); p >= 0) {
+      std::snprintf(line, sizeof line, "  peak +%.1f MB", p);
+      s += line;
+    }
+    pairs_.push_back(s);
+  }
+
   std::map<std::string, double> times_;
+  std::vector<std::string> pairs_;
 };

@@ -1,8 +1,11 @@
 // "Cerca" on the vehicle search over 100,000 vehicles, with empty filters, until the
 // result list has been painted (the window shown, events processed), against a plain
 // read of the same file in the same run; and the peak memory that search adds to a
-// fresh process, against the size of the listed lines' text as UTF-16.
+// fresh process, against the size of the listed lines' text as UTF-16; and the same
+// "Cerca" as the first of a fresh process (bench/fresh_fill.h), a plain read before each.
+// VELMORA_BENCH_RECORDS sets another number of vehicles.
 #include "bench_support.h"
+#include "fresh_fill.h"
 #include "search_fixture.h"
 
 #include <QAbstractItemModel>
@@ -28,6 +31,10 @@
 
 namespace {
 
+using bench::medianOf;
+using bench::readProcMemory;
+using bench::resetPeak;
+using bench::ProcMemory;
 using Clock = std::chrono::steady_clock;
 
 // The executable folder with the 100,000 vehicles, and a small one for warming up.
@@ -35,7 +42,9 @@ struct Folders {
   QTemporaryDir big, small;
   std::string path;
   Folders() {
-    path = bench::writeVehicleArchive(big.path(), bench::kVehicles);
+    path = bench::writeVehicleArchive(big.path(), bench::recordCount(bench::kVehicles));
+    bench::keepIfAsked(big, "the archive");
+    bench::keepIfAsked(small, "the small archive");
     bench::writeVehicleArchive(small.path(), 20);
   }
 };
@@ -43,13 +52,6 @@ struct Folders {
 Folders& folders() {
   static Folders f;
   return f;
-}
-
-double medianOf(std::vector<double> v) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 // The baseline: the whole file read in 1 MiB blocks into one reused buffer.
@@ -131,29 +133,6 @@ BENCHMARK(BM_CercaToPaintedList)->UseManualTime()->Iterations(15)->Unit(benchmar
 
 // ---- Memory, in a fresh process ------------------------------------------------------
 
-// VmRSS and VmHWM of this process, in KiB.
-struct ProcMemory {
-  long rss = -1, hwm = -1;
-};
-ProcMemory readProcMemory() {
-  ProcMemory m;
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmRSS:", 0) == 0) m.rss = std::atol(line.c_str() + 6);
-    if (line.rfind("VmHWM:", 0) == 0) m.hwm = std::atol(line.c_str() + 6);
-  }
-  return m;
-}
-
-// Resets VmHWM to the current VmRSS (Linux 4.0 on); false when the kernel refuses.
-bool resetPeak() {
-  std::ofstream clear("/proc/self/clear_refs");
-  clear << "5";
-  clear.flush();
-  return static_cast<bool>(clear);
-}
-
 // The child: one warm-up search on a small archive (fonts, glyph caches, the
 // window's first layout), then the measured search on the large one. Prints
 // "rss_before_kib peak_kib rss_after_kib lines text_bytes peak_reset".
@@ -212,10 +191,34 @@ void BM_CercaPeakMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_CercaPeakMemory)->Iterations(5)->Unit(benchmark::kMillisecond);
 
+// ---- The first search of a fresh process ----------------------------------------------
+
+const bench::FreshRegistration freshCerca("CercaToPaintedList", [](const bench::FreshFolders& f) {
+  platform::setExeDir(f.warm);
+  {
+    auto w = openSearch();
+    if (cercaUntilPainted(*w) < 0) return 2;
+  }
+  QApplication::processEvents();
+  platform::setExeDir(f.data);
+  auto w = openSearch();
+  return bench::measureFill([&] { return cercaUntilPainted(*w) > 0; });
+});
+
+void BM_Fresh_CercaToPaintedList(benchmark::State& state) {
+  Folders& f = folders();
+  bench::freshFill(state, "CercaToPaintedList", f.path, {f.big.path(), f.small.path()});
+}
+BENCHMARK(BM_Fresh_CercaToPaintedList)
+    ->UseManualTime()
+    ->Iterations(bench::freshIterations())
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
   bench::Program program(argc, argv);
+  if (int status = 0; bench::runFreshChild(argc, argv, status)) return status;
   if (argc == 4 && std::strcmp(argv[1], "--memory-probe") == 0)
     return memoryProbe(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
   if (!program.readFlags()) return 1;

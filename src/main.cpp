@@ -1,4 +1,5 @@
 #include "app/app.h"
+#include "core/archive.h"
 #include "platform/application.h"
 #include "platform/form.h"
 #include "shell/frm_password.h"
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
   app().createWindows();
   // The login window is the only one shown when the run starts.
   app().frmPassword->showWindow();
+  core::preparePartThreads();
   int rc = application.exec();
   app().destroyWindows();
   return rc;

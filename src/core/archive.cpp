@@ -207,14 +207,76 @@ void Archive::write(const RecordBuffer& buffer) {
   write(buffer.data());
 }
 
+ArchiveRecords::ArchiveRecords(const Archive& archive) : recordSize_(archive.recordSize()) {
+  if (archive.fd_ < 0) throw ArchiveError("archive closed: " + archive.path_);
+  fd_ = ::fcntl(archive.fd_, F_DUPFD_CLOEXEC, 0);
+  if (fd_ < 0) throw ArchiveError(describe("cannot keep open", archive.path_));
+}
+
+ArchiveRecords::~ArchiveRecords() { ::close(fd_); }
+
+std::size_t ArchiveRecords::read(std::size_t index, std::uint8_t* out, std::size_t count) const {
+  try {
+    return readAt(fd_, out, count * recordSize_, static_cast<off_t>(index * recordSize_), std::string()) / recordSize_;
+  } catch (const ArchiveError&) {
+    return 0;
+  }
+}
+
+namespace {
+
+// The buffer a part of a scan reads its records into: 64 KiB, large enough for a read
+// to cost about what a plain read costs, small enough to stay in the cache while the
+// records are looked at. Each thread keeps its own for its life (the part threads
+// live as long as the program), so a scan touches no new memory for it after the
+// thread's first; a scan that runs inside another's part on the same thread uses one
+// of its own.
+constexpr std::size_t kReadBytes = std::size_t{64} << 10;
+
+// This thread's kept buffer, made (and its pages touched) at the first call.
+std::uint8_t* threadReadBuffer() {
+  thread_local std::unique_ptr<std::uint8_t[]> kept;
+  if (!kept) {
+    kept.reset(new std::uint8_t[kReadBytes]);
+    std::memset(kept.get(), 0, kReadBytes);
+  }
+  return kept.get();
+}
+
+class ReadBuffer {
+ public:
+  explicit ReadBuffer(std::size_t bytes) {
+    thread_local bool inUse = false;
+    if (bytes <= kReadBytes && !inUse) {
+      inUse = true;
+      inUse_ = &inUse;
+      data_ = threadReadBuffer();
+    } else {
+      own_.reset(new std::uint8_t[bytes]);
+      data_ = own_.get();
+    }
+  }
+  ~ReadBuffer() {
+    if (inUse_) *inUse_ = false;
+  }
+  ReadBuffer(const ReadBuffer&) = delete;
+  ReadBuffer& operator=(const ReadBuffer&) = delete;
+  std::uint8_t* data() { return data_; }
+
+ private:
+  std::uint8_t* data_ = nullptr;
+  bool* inUse_ = nullptr;
+  std::unique_ptr<std::uint8_t[]> own_;
+};
+
+}  // namespace
+
 void forEachRecordBytesIn(const Archive& archive, ScanPart part,
                           const std::function<bool(const std::uint8_t*, std::size_t)>& visit) {
   const std::size_t size = archive.recordSize();
   if (part.end <= part.first) return;
-  // About 256 KiB a read: large enough to cost what a plain read costs, small enough
-  // to stay in the cache while the records are looked at.
-  const std::size_t perBatch = std::max<std::size_t>(1, (256u * 1024u) / size);
-  std::vector<std::uint8_t> batch(std::min(perBatch, part.end - part.first) * size);
+  const std::size_t perBatch = std::max<std::size_t>(1, kReadBytes / size);
+  ReadBuffer batch(std::min(perBatch, part.end - part.first) * size);
   for (std::size_t index = part.first; index < part.end;) {
     const std::size_t got = archive.readRecordsAt(index, batch.data(), std::min(perBatch, part.end - index));
     if (got == 0) throw ArchiveError("the archive ended while it was read");
@@ -290,7 +352,11 @@ class PartThreads {
     if (count == 0) return nullptr;
     auto* threads = new PartThreads;
     try {
-      for (std::size_t made = 0; made < count; ++made) std::thread([threads] { threads->serve(); }).detach();
+      for (std::size_t made = 0; made < count; ++made)
+        std::thread([threads] {
+          threadReadBuffer();  // ready before the first part comes
+          threads->serve();
+        }).detach();
     } catch (const std::system_error&) {
       // Fewer threads: the callers run the parts left.
     }
@@ -331,6 +397,15 @@ class PartThreads {
 };
 
 }  // namespace
+
+void preparePartThreads() {
+  threadReadBuffer();
+  try {
+    std::thread([] { PartThreads::get(); }).detach();
+  } catch (const std::system_error&) {
+    // Made at the first long scan instead.
+  }
+}
 
 PartFailure runParts(std::size_t parts, const std::function<void(std::size_t)>& run) {
   auto job = std::make_shared<PartThreads::Job>();

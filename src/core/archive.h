@@ -58,6 +58,7 @@ class Archive {
   bool isOpen() const { return fd_ >= 0; }
 
  private:
+  friend class ArchiveRecords;
   int fd_ = -1;
   std::size_t recordSize_;
   void removeCreatedFile();
@@ -65,6 +66,29 @@ class Archive {
   std::size_t position_ = 0;
   std::string path_;
   bool created_ = false;  // created by this archive and still without a record
+};
+
+// The records of an archive read again later, by index, from the file the archive has
+// open: a view that shows records when they are needed (an export grid's rows, when
+// they are painted or written) instead of copies of them. It keeps the file open for
+// reading while it lives, whatever becomes of the archive object.
+class ArchiveRecords {
+ public:
+  // Throws ArchiveError when the archive is closed or its file cannot be kept open.
+  explicit ArchiveRecords(const Archive& archive);
+  ~ArchiveRecords();
+  ArchiveRecords(const ArchiveRecords&) = delete;
+  ArchiveRecords& operator=(const ArchiveRecords&) = delete;
+
+  std::size_t recordSize() const { return recordSize_; }
+  // Reads up to `count` whole records from record `index` into `out` (room for count *
+  // recordSize bytes); returns how many the file still holds there (fewer, or none, once
+  // it has shrunk). A failed read counts as none. Several threads may read at once.
+  std::size_t read(std::size_t index, std::uint8_t* out, std::size_t count) const;
+
+ private:
+  int fd_ = -1;
+  std::size_t recordSize_;
 };
 
 // Hands every record from index 0 to the end (as counted when the scan starts) to
@@ -104,6 +128,12 @@ struct PartFailure {
   std::exception_ptr failure;
 };
 PartFailure runParts(std::size_t parts, const std::function<void(std::size_t)>& run);
+
+// Makes the part threads now, in the background, each with the buffer its parts read
+// records into, and readies the calling thread's buffer: the program calls it as it
+// starts, so that the first long scan a user starts finds them ready (made at that
+// scan, they would cost it a few milliseconds more). Without it, they are made then.
+void preparePartThreads();
 
 // Hands the records of [first, end) to `visit` as their raw bytes, read in large blocks
 // at their index (the archive's position is left alone, so several parts of one

@@ -76,6 +76,12 @@ class LargeVector {
     data_ = std::move(grown);
     capacity_ = largeRoom(count * sizeof(T)) / sizeof(T);
   }
+  // Room for at least `count`, from 256 KiB on rounded up to whole large pages: for an
+  // array its parts fill side by side, where a large page's one fault costs less than
+  // the many small pages it replaces (each a fault, far dearer under virtualisation).
+  void reserveWholePages(std::size_t count) {
+    reserve(std::max(count, wholeLargePages(count * sizeof(T)) / sizeof(T)));
+  }
   void push_back(const T& value) {
     if (size_ == capacity_) reserve(std::max<std::size_t>(16, capacity_ * 2));
     data_[size_++] = value;

@@ -4,7 +4,10 @@
 #include <array>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <span>
 
 #include "core/ansi.h"
 #include "core/archive.h"
@@ -148,32 +151,92 @@ Text joinFields(const RecordBuffer& record, const std::vector<std::size_t>& fiel
 }
 
 LineFormat::LineFormat(std::vector<LinePiece> pieces) : pieces_(std::move(pieces)) {
-  for (const LinePiece& p : pieces_) {
-    if (p.width < 0) maxChars_ += p.literal.size();
-    else if (p.compute) computed_ = true;
-    else maxChars_ += p.fields.size() * 256 + static_cast<std::size_t>(p.width);  // a field holds at most 255
+  literalBytes_.resize(pieces_.size());
+  for (std::size_t i = 0; i < pieces_.size(); ++i) {
+    const LinePiece& p = pieces_[i];
+    if (p.width < 0) {
+      for (char16_t ch : p.literal) {
+        std::uint8_t b;
+        if (!unicodeToAnsi(ch, b)) bytesOnly_ = false;
+        literalBytes_[i].push_back(static_cast<char>(b));
+      }
+      maxBytes_ += p.literal.size();
+      if (!bytesOnly_) foldable_ = false;
+    } else if (p.compute) {
+      bytesOnly_ = false;
+      foldable_ = false;
+    } else {
+      if (p.width == 0 && i + 1 != pieces_.size()) foldable_ = false;
+      maxBytes_ += p.fields.size() * 256 + static_cast<std::size_t>(p.width);  // a field holds at most 255
+    }
   }
 }
 
-char16_t* LineFormat::write(char16_t* out, const RecordBuffer& record) const {
-  const std::array<char16_t, 256>& chars = ansiChars();
-  for (const LinePiece& p : pieces_) {
+namespace {
+// The stored, trimmed bytes of `fields` joined by one blank, written at `out`.
+char* writeJoined(char* out, const RecordBuffer& record, const std::vector<std::size_t>& fields) {
+  for (std::size_t f = 0; f < fields.size(); ++f) {
+    if (f) *out++ = ' ';
+    const std::string_view v = trimmedBytes(record, fields[f]);
+    if (!v.empty()) std::memcpy(out, v.data(), v.size());
+    out += v.size();
+  }
+  return out;
+}
+}  // namespace
+
+char* LineFormat::writeBytes(char* out, const RecordBuffer& record) const {
+  for (std::size_t i = 0; i < pieces_.size(); ++i) {
+    const LinePiece& p = pieces_[i];
     if (p.width < 0) {
-      out = std::copy(p.literal.begin(), p.literal.end(), out);
+      const std::string& literal = literalBytes_[i];
+      if (!literal.empty()) std::memcpy(out, literal.data(), literal.size());
+      out += literal.size();
       continue;
     }
-    char16_t* const start = out;
-    for (std::size_t i = 0; i < p.fields.size(); ++i) {
-      if (i) *out++ = u' ';
-      for (char c : trimmedBytes(record, p.fields[i])) *out++ = chars[static_cast<std::uint8_t>(c)];
-    }
+    char* const start = out;
+    out = writeJoined(out, record, p.fields);
     if (p.width > 0) {
-      char16_t* const end = start + p.width;
-      if (out < end) std::fill(out, end, u' ');
+      char* const end = start + p.width;
+      if (out < end) std::memset(out, ' ', static_cast<std::size_t>(end - out));
       out = end;
     }
   }
   return out;
+}
+
+char* LineFormat::writeFolded(char* out, const RecordBuffer& record) const {
+  bool first = true;
+  for (const LinePiece& p : pieces_) {
+    if (p.width < 0) continue;
+    if (!first) *out++ = kFold;
+    first = false;
+    char* const start = out;
+    out = writeJoined(out, record, p.fields);
+    if (std::memchr(start, kFold, static_cast<std::size_t>(out - start))) return nullptr;
+    if (p.width > 0) {
+      // Cut to the width, and without the blanks the padding adds anyway.
+      if (out - start > p.width) out = start + p.width;
+      while (out > start && out[-1] == ' ') --out;
+    }
+  }
+  return out;
+}
+
+void LineFormat::unfold(std::string_view folded, std::string& out) const {
+  out.clear();
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < pieces_.size(); ++i) {
+    const LinePiece& p = pieces_[i];
+    if (p.width < 0) {
+      out += literalBytes_[i];
+      continue;
+    }
+    const std::size_t end = std::min(folded.size(), folded.find(kFold, at));
+    out.append(folded.substr(at, end - at));
+    if (p.width > 0 && end - at < static_cast<std::size_t>(p.width)) out.append(p.width - (end - at), ' ');
+    at = end < folded.size() ? end + 1 : end;
+  }
 }
 
 void LineFormat::appendTo(Text& out, const RecordBuffer& record) const {
@@ -217,66 +280,147 @@ Text LineFormat::build(const RecordBuffer& record) const {
   return out;
 }
 
+// ---- The lines' store -----------------------------------------------------------------
+//
+// A line in the store: two bytes (low first), then the line. Below kFolded they are
+// the length of a line kept whole, from kFolded to kLongFolded that of a folded line
+// (plus kFolded); kLongFolded and kLongLine are followed by the length in four bytes;
+// kTextLine by the index of the line kept as text (in the store's `texts`).
+
 namespace {
-// Blocks of 64 Ki characters (128 KiB) to 1 Gi characters, so an offset in a block
-// always fits in 32 bits. The untouched end of the last block is never given memory.
-constexpr std::size_t kMinBlockChars = std::size_t{64} * 1024;
-constexpr std::size_t kMaxBlockChars = std::size_t{1} << 30;
-constexpr std::uint64_t kOffsetMask = 0xFFFFFFFFu;
+constexpr std::uint16_t kFolded = 0x8000, kLongFolded = 0xFFFD, kLongLine = 0xFFFE, kTextLine = 0xFFFF;
+constexpr std::size_t kShortest = 0x7FFC;  // the longest line with two length bytes
+constexpr std::size_t kLineHead = 2, kLongHead = 6;
 }  // namespace
 
-TextView LineList::operator[](std::size_t i) const {
-  const std::uint64_t start = starts_[i];
-  const std::size_t block = static_cast<std::size_t>(start >> 32);
-  const std::size_t begin = static_cast<std::size_t>(start & kOffsetMask);
-  const Block& b = blocks_[block];
-  std::size_t end = b.size;
-  if (i + 1 < starts_.size() && (starts_[i + 1] >> 32) == block) end = static_cast<std::size_t>(starts_[i + 1] & kOffsetMask);
-  return TextView(b.chars.get() + begin, end - begin);
-}
+class LineStore {
+ public:
+  // Blocks of one large page each (a longer line gets a block of its own size), cut
+  // into pieces the lists fill; a position in the store fits in 32 bits.
+  static constexpr std::size_t kBlock = std::size_t{2} << 20, kPiece = std::size_t{64} << 10;
 
-char16_t* LineList::room(std::size_t length) {
-  // A line never straddles two blocks and a block never grows, so no line ever moves.
-  // Each new block is as large as all before it together: a long list needs few.
-  if (blocks_.empty() || blocks_.back().size + length > blocks_.back().capacity) {
-    std::size_t held = 0;
-    for (const Block& b : blocks_) held += b.size;
-    const std::size_t capacity =
-        wholeLargePages(std::max(length, std::min(kMaxBlockChars, std::max({kMinBlockChars, nextBlockChars_, held}))) *
-                        sizeof(char16_t)) /
-        sizeof(char16_t);
-    // Not filled in advance: memory the lines never reach is never touched.
-    blocks_.push_back({allocateLarge<char16_t>(capacity), 0, capacity});
-    nextBlockChars_ = 0;
+  struct Piece {
+    char* start;
+    std::size_t size;
+    std::uint32_t at;  // where it lies in the store
+  };
+
+  // A piece of at least `bytes` bytes for one list to fill.
+  Piece piece(std::size_t bytes) {
+    const std::size_t size = std::max(bytes, kPiece);
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (blocks_.empty() || used_ + size > kBlock) {
+      const std::size_t covered = (size + kBlock - 1) / kBlock;
+      if ((blocks_.size() + covered) * kBlock > (std::size_t{1} << 32)) throw std::length_error("result list full");
+      blocks_.push_back(allocateLarge<char>(covered * kBlock));
+      for (std::size_t i = 1; i < covered; ++i) blocks_.push_back(nullptr);
+      used_ = 0;
+      if (covered > 1) {
+        // A long line fills its blocks: the next piece starts afresh.
+        used_ = kBlock;
+        return {blocks_[blocks_.size() - covered].get(), covered * kBlock,
+                static_cast<std::uint32_t>((blocks_.size() - covered) * kBlock)};
+      }
+    }
+    const Piece out{blocks_.back().get() + used_, size, static_cast<std::uint32_t>((blocks_.size() - 1) * kBlock + used_)};
+    used_ += size;
+    return out;
   }
-  starts_.push_back((static_cast<std::uint64_t>(blocks_.size() - 1) << 32) | blocks_.back().size);
-  return blocks_.back().chars.get() + blocks_.back().size;
-}
 
-void LineList::add(TextView line) {
-  std::copy(line.begin(), line.end(), room(line.size()));
-  blocks_.back().size += line.size();
-}
+  const char* at(std::uint32_t position) const { return blocks_[position / kBlock].get() + position % kBlock; }
 
-void LineList::add(const LineFormat& format, const RecordBuffer& record) {
-  if (format.computed_) {
-    // Built aside first, so that its length is known where it is placed.
-    line_.clear();
-    format.appendTo(line_, record);
-    add(line_);
-    return;
+  // A line kept as text; returns its index.
+  std::uint32_t keepText(TextView line) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    texts_.emplace_back(line);
+    return static_cast<std::uint32_t>(texts_.size() - 1);
   }
-  // Written in place: the block has room for the longest line the format can make.
-  char16_t* begin = room(format.maxChars_);
-  blocks_.back().size += static_cast<std::size_t>(format.write(begin, record) - begin);
+  const Text& text(std::uint32_t index) const { return texts_[index]; }
+  bool hasTexts() const { return !texts_.empty(); }
+
+  // Room for `bytes` bytes (aligned to `align`) in what the last block has left, for a
+  // short while (nothing is added meanwhile); null when it has not that much left.
+  void* spare(std::size_t bytes, std::size_t align) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (blocks_.empty() || !blocks_.back()) return nullptr;
+    const std::size_t from = (used_ + align - 1) / align * align;
+    return from + bytes <= kBlock ? blocks_.back().get() + from : nullptr;
+  }
+
+  // The copy of `format` this store folds lines of; null when it folds another's.
+  const LineFormat* folding(const LineFormat& format) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!format_) {
+      format_ = std::make_unique<LineFormat>(format);
+      source_ = &format;
+    }
+    return source_ == &format ? format_.get() : nullptr;
+  }
+  const LineFormat& format() const { return *format_; }
+
+ private:
+  std::mutex mutex_;
+  std::vector<LargeArray<char>> blocks_;
+  std::size_t used_ = 0;  // bytes handed out of the last block
+  std::vector<Text> texts_;
+  std::unique_ptr<LineFormat> format_;  // what folded lines unfold by
+  const LineFormat* source_ = nullptr;
+};
+
+namespace {
+
+// A line as the store keeps it: its bytes (folded or whole), or its text.
+struct StoredLine {
+  const char* bytes = nullptr;
+  std::size_t size = 0;
+  const Text* text = nullptr;
+  bool folded = false;
+};
+
+StoredLine readLine(const LineStore& store, std::uint32_t position) {
+  const auto* p = reinterpret_cast<const unsigned char*>(store.at(position));
+  const auto head = static_cast<std::uint16_t>(p[0] | p[1] << 8);
+  const auto* body = reinterpret_cast<const char*>(p + kLineHead);
+  if (head < kFolded) return {body, head, nullptr, false};
+  if (head < kLongFolded) return {body, static_cast<std::size_t>(head - kFolded), nullptr, true};
+  std::uint32_t value;
+  std::memcpy(&value, p + kLineHead, 4);
+  if (head != kTextLine) return {reinterpret_cast<const char*>(p + kLongHead), value, nullptr, head == kLongFolded};
+  const Text& t = store.text(value);
+  return {nullptr, t.size(), &t, false};
 }
 
-LineList::LineList(const LineList& other) : starts_(other.starts_) {
-  // Each block copied as far as it is filled.
-  blocks_.reserve(other.blocks_.size());
-  for (const Block& b : other.blocks_) {
-    blocks_.push_back({allocateLarge<char16_t>(b.size), b.size, b.size});
-    std::copy(b.chars.get(), b.chars.get() + b.size, blocks_.back().chars.get());
+Text textOf(std::string_view bytes) {
+  Text out(bytes.size(), u'\0');
+  const std::array<char16_t, 256>& chars = ansiChars();
+  for (std::size_t i = 0; i < bytes.size(); ++i) out[i] = chars[static_cast<std::uint8_t>(bytes[i])];
+  return out;
+}
+
+}  // namespace
+
+// ---- LineList -----------------------------------------------------------------------
+
+LineList::LineList() : store_(std::make_shared<LineStore>()) {}
+LineList::~LineList() = default;
+LineList::LineList(LineList&&) noexcept = default;
+LineList& LineList::operator=(LineList&&) noexcept = default;
+
+LineList::LineList(const LineList& other) : LineList() {
+  reserve(other.size(), 0);
+  addCopiesOf(other);
+}
+
+void LineList::addCopiesOf(const LineList& other) {
+  for (std::size_t i = 0; i < other.size(); ++i) {
+    std::string_view b;
+    if (other.bytes(i, b)) {
+      char* p = room(b.size());
+      if (!b.empty()) std::memcpy(p, b.data(), b.size());
+      placed(p + b.size());
+    } else {
+      addWide(other[i]);
+    }
   }
 }
 
@@ -285,29 +429,173 @@ LineList& LineList::operator=(const LineList& other) {
   return *this;
 }
 
-void LineList::reserve(std::size_t lines, std::size_t chars) {
-  starts_.reserve(lines);
-  if (blocks_.empty()) nextBlockChars_ = chars;
+std::vector<LineList> LineList::forParts(std::size_t parts) {
+  std::vector<LineList> lists(parts);
+  for (std::size_t p = 1; p < parts; ++p) lists[p].store_ = lists[0].store_;
+  return lists;
+}
+
+std::uint32_t LineList::at(std::size_t i) const {
+  std::size_t s = 0;
+  if (at_.size() > 1) s = static_cast<std::size_t>(std::upper_bound(ends_.begin(), ends_.end(), i) - ends_.begin());
+  return at_[s][i - (s ? ends_[s - 1] : 0)];
+}
+
+Text LineList::operator[](std::size_t i) const {
+  const StoredLine line = readLine(*store_, at(i));
+  if (line.text) return *line.text;
+  std::string_view b;
+  bytes(i, b);
+  return textOf(b);
+}
+
+bool LineList::bytes(std::size_t i, std::string_view& out) const {
+  const StoredLine line = readLine(*store_, at(i));
+  if (line.text) return false;
+  out = std::string_view(line.bytes, line.size);
+  if (line.folded) {
+    store_->format().unfold(out, unfolded_);
+    out = unfolded_;
+  }
+  return true;
+}
+
+char* LineList::room(std::size_t bytes) {
+  lineHead_ = bytes > kShortest ? kLongHead : kLineHead;
+  const std::size_t need = bytes + lineHead_;
+  if (static_cast<std::size_t>(roomEnd_ - room_) < need) {
+    const LineStore::Piece piece = store_->piece(need);
+    room_ = piece.start;
+    roomEnd_ = piece.start + piece.size;
+    roomAt_ = piece.at;
+  }
+  if (at_.empty()) {
+    at_.emplace_back();
+    ends_.push_back(0);
+  }
+  at_.back().push_back(roomAt_);
+  ++count_;
+  ++ends_.back();
+  lineStart_ = room_;
+  return room_ + lineHead_;
+}
+
+void LineList::placed(char* end) {
+  const auto size = static_cast<std::size_t>(end - (lineStart_ + lineHead_));
+  auto* head = reinterpret_cast<unsigned char*>(lineStart_);
+  if (lineHead_ == kLineHead) {
+    const std::size_t h = folding_ ? size + kFolded : size;
+    head[0] = static_cast<unsigned char>(h & 0xFF);
+    head[1] = static_cast<unsigned char>(h >> 8);
+  } else {
+    const std::uint16_t h = folding_ ? kLongFolded : kLongLine;
+    head[0] = h & 0xFF;
+    head[1] = h >> 8;
+    const auto length = static_cast<std::uint32_t>(size);
+    std::memcpy(head + kLineHead, &length, 4);
+  }
+  roomAt_ += static_cast<std::uint32_t>(end - room_);
+  room_ = end;
+  (folding_ ? hasFolded_ : hasWhole_) = true;
+  folding_ = false;
+}
+
+void LineList::addWide(TextView line) {
+  char* p = room(4);
+  auto* head = reinterpret_cast<unsigned char*>(lineStart_);
+  head[0] = kTextLine & 0xFF;
+  head[1] = kTextLine >> 8;
+  const std::uint32_t index = store_->keepText(line);
+  std::memcpy(p, &index, 4);
+  roomAt_ += static_cast<std::uint32_t>(p + 4 - room_);
+  room_ = p + 4;
+}
+
+void LineList::add(TextView line) {
+  bytes_.clear();
+  for (char16_t ch : line) {
+    std::uint8_t b;
+    if (!unicodeToAnsi(ch, b)) {
+      addWide(line);
+      return;
+    }
+    bytes_.push_back(static_cast<char>(b));
+  }
+  char* p = room(bytes_.size());
+  if (!bytes_.empty()) std::memcpy(p, bytes_.data(), bytes_.size());
+  placed(p + bytes_.size());
+}
+
+void LineList::add(const LineFormat& format, const RecordBuffer& record) {
+  if (!format.bytesOnly_) {
+    // Built aside first: a computed column may hold any character.
+    line_.clear();
+    format.appendTo(line_, record);
+    add(line_);
+    return;
+  }
+  if (format.foldable_ && &format != foldsLinesOf_) {
+    foldsLinesOf_ = &format;
+    folds_ = store_->folding(format);
+  }
+  // Written in place: the room holds the longest line the format can make.
+  char* p = room(format.maxBytes_);
+  if (folds_ && &format == foldsLinesOf_) {
+    if (char* end = format.writeFolded(p, record)) {
+      folding_ = true;
+      placed(end);
+      return;
+    }
+  }
+  placed(format.writeBytes(p, record));
+}
+
+void LineList::reserve(std::size_t lines, std::size_t) {
+  if (at_.empty()) {
+    at_.emplace_back();
+    ends_.push_back(0);
+  }
+  at_.back().reserve(at_.back().size() + lines);
 }
 
 void LineList::append(LineList&& other) {
-  const std::uint64_t shift = static_cast<std::uint64_t>(blocks_.size()) << 32;
-  starts_.reserve(starts_.size() + other.starts_.size());
-  for (std::uint64_t start : other.starts_) starts_.push_back(start + shift);
-  for (Block& b : other.blocks_) blocks_.push_back(std::move(b));
+  if (other.empty()) return;
+  if (empty() && at_.size() <= 1) {
+    *this = std::move(other);
+    other.clear();
+    return;
+  }
+  if (other.store_ == store_) {
+    // Lines added later go after these: this list's current piece stays its own.
+    hasFolded_ = hasFolded_ || other.hasFolded_;
+    hasWhole_ = hasWhole_ || other.hasWhole_;
+    for (auto& a : other.at_) {
+      if (a.empty()) continue;
+      count_ += a.size();
+      at_.push_back(std::move(a));
+      ends_.push_back(count_);
+    }
+  } else {
+    addCopiesOf(other);
+  }
   other.clear();
 }
 
 void LineList::clear() {
-  std::vector<Block>().swap(blocks_);
-  starts_.release();
-  nextBlockChars_ = 0;
+  store_ = std::make_shared<LineStore>();
+  std::vector<LargeVector<std::uint32_t>>().swap(at_);
+  std::vector<std::size_t>().swap(ends_);
+  count_ = 0;
+  room_ = roomEnd_ = lineStart_ = nullptr;
+  roomAt_ = 0;
+  foldsLinesOf_ = folds_ = nullptr;
+  hasFolded_ = hasWhole_ = false;
 }
 
 std::vector<Text> LineList::toVector() const {
   std::vector<Text> out;
   out.reserve(size());
-  for (std::size_t i = 0; i < size(); ++i) out.emplace_back((*this)[i]);
+  for (std::size_t i = 0; i < size(); ++i) out.push_back((*this)[i]);
   return out;
 }
 
@@ -316,11 +604,8 @@ std::vector<Text> LineList::toVector() const {
 namespace {
 // The parts' lines joined in file order, those of parts [0, upTo).
 LineList joinParts(std::vector<LineList>& partLines, std::size_t upTo) {
-  // The line starts of all the parts in one array, made once.
-  std::size_t total = 0;
-  for (std::size_t p = 0; p < upTo; ++p) total += partLines[p].size();
+  // The parts keep their lines in one store: joined, nothing is copied.
   LineList lines = std::move(partLines[0]);
-  lines.reserve(total, 0);
   for (std::size_t p = 1; p < upTo; ++p) lines.append(std::move(partLines[p]));
   return lines;
 }
@@ -330,7 +615,7 @@ void scanLines(Archive& archive, const RecordLayout& layout, const LineFormat& f
                const std::function<Verdict(const RecordBuffer&)>& choose, LineList& lines) {
   if (layout.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
   const std::vector<ScanPart> parts = scanParts(archive.count());
-  std::vector<LineList> partLines(parts.size());
+  std::vector<LineList> partLines = LineList::forParts(parts.size());
   // A part that meets Stop ends there; the parts after it count for nothing.
   std::vector<char> stopped(parts.size(), 0);
   const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
@@ -384,7 +669,7 @@ LineList searchLines(Archive& archive, const RecordLayout& layout, const LineFor
   // A line of the record's own fields only is built in parts side by side, reading
   // each record where the scan's block holds it.
   const std::vector<ScanPart> parts = scanParts(count);
-  std::vector<LineList> partLines(parts.size());
+  std::vector<LineList> partLines = LineList::forParts(parts.size());
   const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
     LineList& out = partLines[p];
     makeRoom(out, parts[p].end - parts[p].first);
@@ -425,160 +710,204 @@ bool lessFolded(TextView a, TextView b) {
 
 namespace {
 
-// The first position from `from` on at which two texts differ once folded (their
-// common length when they do not).
-std::size_t foldedMismatch(TextView x, TextView y, std::size_t from) {
-  const std::size_t n = std::min(x.size(), y.size());
-  std::size_t i = from;
-  while (i < n) {
-    // Equal code units are equal folded too: they go eight at a time, then four.
-    while (i + 8 <= n && std::memcmp(x.data() + i, y.data() + i, 8 * sizeof(char16_t)) == 0) i += 8;
-    while (i + 4 <= n && std::memcmp(x.data() + i, y.data() + i, 4 * sizeof(char16_t)) == 0) i += 4;
-    for (const std::size_t stop = std::min(n, i + 4); i < stop; ++i)
-      if (foldUpper(x[i]) != foldUpper(y[i])) return i;
-  }
-  return n;
+// Each Windows-1252 byte's place in the order of the folded characters (a-z as A-Z),
+// from 1: fewer than 256 places, so a byte each. For folded lines, kFold's place is
+// just below the blank's (between the control characters and the blank).
+std::array<std::uint8_t, 256> placesOf(bool folded) {
+  std::array<std::uint32_t, 256> order{};
+  for (std::size_t b = 0; b < 256; ++b) order[b] = 2u * foldUpper(ansiToUnicode(static_cast<std::uint8_t>(b)));
+  if (folded) order[static_cast<std::uint8_t>(kFold)] = 2u * u' ' - 1;
+  std::array<std::uint32_t, 256> sorted = order;
+  std::sort(sorted.begin(), sorted.end());
+  const auto last = std::unique(sorted.begin(), sorted.end());
+  std::array<std::uint8_t, 256> out{};
+  for (std::size_t b = 0; b < 256; ++b)
+    out[b] = static_cast<std::uint8_t>(std::lower_bound(sorted.begin(), last, order[b]) - sorted.begin() + 1);
+  return out;
+}
+const std::array<std::uint8_t, 256>& foldedPlaces() {
+  static const std::array<std::uint8_t, 256> places = placesOf(true);
+  return places;
+}
+
+}  // namespace
+
+const std::array<std::uint8_t, 256>& bytePlaces() {
+  static const std::array<std::uint8_t, 256> places = placesOf(false);
+  return places;
 }
 
 // The order of a result list without copying its lines: a three-way string quicksort
-// on the folded characters (Bentley and Sedgewick), four of them at a time read as
-// one number and kept beside each line, so most comparisons touch no line at all.
-// Lines that compare equal end in the same range and are put in file order there,
-// which makes the order stable.
-class FoldedSort {
+// on the folded characters (Bentley and Sedgewick), several of them at a time read as
+// one number and kept beside each line (16 bytes a line in all), so most comparisons
+// touch no line at all. A list of bytes only (the usual one) keeps eight characters a
+// number, by their places (bytePlaces); a list with lines kept as text, three, by their
+// folded code units. Lines that compare equal end in the same range and are put in
+// file order there, which makes the order stable.
+class LineSorter {
  public:
-  template <typename At>
-  FoldedSort(std::size_t count, At at) {
-    entries_.resizeForOverwrite(count);
-    // A long list's entries are made in parts side by side.
-    const std::vector<ScanPart> parts = scanParts(count);
-    const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
+  struct Entry {
+    std::uint64_t key;    // the line's characters depth .. depth + chars - 1, 0 past its end
+    std::uint32_t at;     // where the line lies in the store
+    std::uint32_t index;  // its place in the list
+  };
+
+  // A list whose lines are all folded, or none (LineList::sort sorts others whole).
+  explicit LineSorter(const LineList& list)
+      : store_(*list.store_),
+        places_(list.hasFolded_ ? foldedPlaces().data() : bytePlaces().data()),
+        wide_(list.store_->hasTexts()),
+        chars_(wide_ ? 3 : 8),
+        bits_(wide_ ? 21 : 8) {
+    const std::size_t n = list.size();
+    // The entries live in what the store's last large page has left, when it holds
+    // them: memory already touched, where any other would be touched for the first time.
+    auto* spare = static_cast<Entry*>(list.store_->spare(n * sizeof(Entry), alignof(Entry)));
+    if (!spare) {
+      own_.reserveWholePages(n);  // one large page's fault costs less than its small pages'
+      own_.resizeForOverwrite(n);
+      spare = own_.data();
+    }
+    entries_ = std::span<Entry>(spare, n);
+    // A long list's entries are made in parts side by side, each part's from its
+    // arrays of positions.
+    const std::vector<ScanPart> parts = scanParts(n);
+    each(parts.size(), [&](std::size_t p) {
       for (std::size_t i = parts[p].first; i < parts[p].end; ++i) {
-        const TextView line = at(i);
-        entries_[i] = {key(line, 0), line.data(), static_cast<std::uint32_t>(i),
-                       static_cast<std::uint32_t>(line.size())};
+        const std::uint32_t at = list.at(i);
+        entries_[i] = {key(line(at), 0), at, static_cast<std::uint32_t>(i)};
       }
     });
-    if (failed.failure) std::rethrow_exception(failed.failure);
   }
 
-  LargeVector<std::size_t> order() {
+  // Sorts the entries; returns them, in the list's order.
+  std::span<const Entry> sorted() {
     const std::size_t n = entries_.size();
-    // A long list is sorted in as many parts as a scan of as many records is read in.
     const std::size_t parts = scanParts(n).size();
     if (parts > 1) sortInParts(parts);
     else sort(entries_.data(), n, 0);
-    LargeVector<std::size_t> out;
-    out.resizeForOverwrite(n);
-    for (std::size_t i = 0; i < n; ++i) out[i] = entries_[i].index;
-    return out;
+    return entries_;
   }
 
+
  private:
-  // A long list is cut into a few parts by sampled lines and the parts are sorted
-  // side by side, each on a core of its own; the caller waits for all of them.
-  static constexpr std::size_t kSamplesPerPart = 32;
-
-  struct Entry {
-    std::uint64_t key;  // the folded characters depth .. depth + 3, 0 past the end
-    const char16_t* chars;
-    std::uint32_t index;  // a list holds fewer than 2^32 lines, each shorter than that
-    std::uint32_t size;
-    TextView line() const { return TextView(chars, size); }
+  struct Line {
+    const unsigned char* bytes = nullptr;
+    const char16_t* text = nullptr;
+    std::size_t size = 0;
   };
-  static constexpr std::size_t kKeyChars = 4;
 
-  static std::uint64_t key(TextView line, std::size_t depth) {
+  Line line(std::uint32_t at) const {
+    const StoredLine s = readLine(store_, at);
+    return {reinterpret_cast<const unsigned char*>(s.bytes), s.text ? s.text->data() : nullptr, s.size};
+  }
+
+  // The place of character j of a line, from 1.
+  std::uint64_t unit(const Line& l, std::size_t j) const {
+    if (!wide_) return places_[l.bytes[j]];
+    if (l.text) return std::uint64_t{foldUpper(l.text[j])} + 1;
+    return std::uint64_t{foldUpper(ansiToUnicode(l.bytes[j]))} + 1;
+  }
+
+  std::uint64_t key(const Line& l, std::size_t depth) const {
     std::uint64_t k = 0;
-    for (std::size_t j = depth; j < depth + kKeyChars; ++j) k = (k << 16) | (j < line.size() ? foldUpper(line[j]) : 0u);
+    for (std::size_t j = depth; j < depth + chars_; ++j) k = (k << bits_) | (j < l.size ? unit(l, j) : 0u);
     return k;
   }
 
-  // Whether a goes before b, when both agree on their first `depth` characters: the
-  // key, then the rest, then the shorter first (a line that ends within equal keys
-  // is a beginning of the other, with U+0000 where the key is padded), then file order.
-  static bool less(const Entry& a, const Entry& b, std::size_t depth) {
-    if (a.key != b.key) return a.key < b.key;
-    const std::size_t n = std::min<std::size_t>(a.size, b.size);
-    if (n > depth + kKeyChars) {
-      const std::size_t i = foldedMismatch(a.line(), b.line(), depth + kKeyChars);
-      if (i < n) return foldUpper(a.chars[i]) < foldUpper(b.chars[i]);
+  // The first position from `from` on at which two lines' characters differ once
+  // folded (their common length when they do not).
+  std::size_t mismatch(const Line& x, const Line& y, std::size_t from) const {
+    const std::size_t n = std::min(x.size, y.size);
+    std::size_t i = from;
+    if (x.bytes && y.bytes) {
+      // Equal bytes are equal folded too: they go eight at a time.
+      while (i < n) {
+        while (i + 8 <= n && std::memcmp(x.bytes + i, y.bytes + i, 8) == 0) i += 8;
+        for (const std::size_t stop = std::min(n, i + 8); i < stop; ++i)
+          if (x.bytes[i] != y.bytes[i] && unit(x, i) != unit(y, i)) return i;
+      }
+      return n;
     }
-    if (a.size != b.size) return a.size < b.size;
+    for (; i < n; ++i)
+      if (unit(x, i) != unit(y, i)) return i;
+    return n;
+  }
+
+  // Whether a goes before b, when both agree on their first `depth` characters: the
+  // key, then the rest, then the shorter first, then list order.
+  bool less(const Entry& a, const Entry& b, std::size_t depth) const {
+    if (a.key != b.key) return a.key < b.key;
+    const Line x = line(a.at), y = line(b.at);
+    const std::size_t n = std::min(x.size, y.size);
+    if (n > depth + chars_) {
+      const std::size_t i = mismatch(x, y, depth + chars_);
+      if (i < n) return unit(x, i) < unit(y, i);
+    }
+    if (x.size != y.size) return x.size < y.size;
     return a.index < b.index;
   }
 
-  // The whole order: the folded lines, then the shorter first, then file order.
-  static bool before(const Entry& a, const Entry& b) {
-    const std::size_t n = std::min<std::size_t>(a.size, b.size);
-    const std::size_t i = foldedMismatch(a.line(), b.line(), 0);
-    if (i < n) return foldUpper(a.chars[i]) < foldUpper(b.chars[i]);
-    if (a.size != b.size) return a.size < b.size;
-    return a.index < b.index;
+  static void each(std::size_t count, const std::function<void(std::size_t)>& work) {
+    const PartFailure failed = runParts(count, work);
+    if (failed.failure) std::rethrow_exception(failed.failure);
   }
 
+  // A long list is cut into a few parts by sampled lines, each entry is moved into its
+  // part's stretch (in place: no second array), and the parts are sorted side by side.
   void sortInParts(std::size_t parts) {
     const std::size_t n = entries_.size();
-    // Part p takes the entries from splitter p - 1 (included) to splitter p: evenly
-    // spread samples, sorted, give parts of about the same size.
+    constexpr std::size_t kSamplesPerPart = 32;
     std::vector<Entry> sample;
     const std::size_t samples = parts * kSamplesPerPart;
     for (std::size_t k = 0; k < samples; ++k) sample.push_back(entries_[k * n / samples]);
-    std::sort(sample.begin(), sample.end(), before);
+    std::sort(sample.begin(), sample.end(), [this](const Entry& a, const Entry& b) { return less(a, b, 0); });
     std::vector<Entry> splitters;
     for (std::size_t p = 1; p < parts; ++p) splitters.push_back(sample[p * kSamplesPerPart]);
-
-    // Each entry to its part, in file order within the part (the lines are read in
-    // the order they lie in memory). The entries are placed in stretches side by side:
-    // each stretch counts its entries per part, and from those counts every stretch
-    // knows where its entries of each part go.
-    const std::vector<ScanPart> stretches = scanParts(n);
-    const std::size_t s = stretches.size();
-    std::vector<std::uint8_t> partOf(n);
-    std::vector<std::size_t> counts(s * parts, 0);  // stretch t, part p at t * parts + p
-    auto each = [&](auto work) {
-      const PartFailure failed = runParts(s, work);
-      if (failed.failure) std::rethrow_exception(failed.failure);
+    auto partOf = [&](const Entry& e) {
+      return static_cast<std::size_t>(
+          std::upper_bound(splitters.begin(), splitters.end(), e, [this](const Entry& a, const Entry& b) { return less(a, b, 0); }) -
+          splitters.begin());
     };
-    each([&](std::size_t t) {
+    // Each entry's part, found side by side (the comparisons may read lines), kept in
+    // the index's top bits while the entries move.
+    const std::vector<ScanPart> stretches = scanParts(n);
+    std::vector<std::size_t> counts(stretches.size() * parts, 0);
+    std::vector<std::uint8_t> partOfEntry(n);
+    each(stretches.size(), [&](std::size_t t) {
       for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) {
-        // Entries and splitters hold their keys at depth 0: most comparisons end there.
-        const auto p = static_cast<std::size_t>(
-            std::upper_bound(splitters.begin(), splitters.end(), entries_[i],
-                             [](const Entry& a, const Entry& b) { return less(a, b, 0); }) -
-            splitters.begin());
-        partOf[i] = static_cast<std::uint8_t>(p);
+        const std::size_t p = partOf(entries_[i]);
+        partOfEntry[i] = static_cast<std::uint8_t>(p);
         ++counts[t * parts + p];
       }
     });
     std::vector<std::size_t> starts(parts + 1, 0);
-    std::vector<std::size_t> next(s * parts);  // where stretch t puts its next entry of part p
-    for (std::size_t p = 0, at = 0; p < parts; ++p) {
-      starts[p] = at;
-      for (std::size_t t = 0; t < s; ++t) {
-        next[t * parts + p] = at;
-        at += counts[t * parts + p];
-      }
-      starts[p + 1] = at;
+    for (std::size_t p = 0; p < parts; ++p) {
+      starts[p + 1] = starts[p];
+      for (std::size_t t = 0; t < stretches.size(); ++t) starts[p + 1] += counts[t * parts + p];
     }
-    LargeVector<Entry> byPart;
-    byPart.resizeForOverwrite(n);
-    each([&](std::size_t t) {
-      for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) byPart[next[t * parts + partOf[i]]++] = entries_[i];
-    });
-    entries_ = std::move(byPart);
-
+    std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
+    for (std::size_t p = 0; p < parts; ++p) {
+      for (std::size_t i = next[p]; i < starts[p + 1]; i = next[p]) {
+        const std::size_t q = partOfEntry[i];
+        if (q == p) {
+          ++next[p];
+        } else {
+          const std::size_t j = next[q]++;
+          std::swap(entries_[i], entries_[j]);
+          std::swap(partOfEntry[i], partOfEntry[j]);
+        }
+      }
+    }
     Entry* first = entries_.data();
-    const PartFailure failed =
-        runParts(parts, [first, &starts](std::size_t p) { sort(first + starts[p], starts[p + 1] - starts[p], 0); });
-    if (failed.failure) std::rethrow_exception(failed.failure);
+    each(parts, [&](std::size_t p) { sort(first + starts[p], starts[p + 1] - starts[p], 0); });
   }
 
-  // The lines of a range lie anywhere in the list's memory: asking early for the
-  // characters a few entries ahead keeps the reads from waiting on each other.
-  static void prefetch(const Entry* a, std::size_t n, std::size_t k, std::size_t depth) {
+  // The lines of a range lie anywhere in the store: asking early for the bytes a few
+  // entries ahead keeps the reads from waiting on each other.
+  void prefetch(const Entry* a, std::size_t n, std::size_t k) const {
     constexpr std::size_t kAhead = 12;
-    if (k + kAhead < n && depth < a[k + kAhead].size) __builtin_prefetch(a[k + kAhead].chars + depth);
+    if (k + kAhead < n) __builtin_prefetch(store_.at(a[k + kAhead].at));
   }
 
   static std::uint64_t median(std::uint64_t a, std::uint64_t b, std::uint64_t c) {
@@ -587,7 +916,7 @@ class FoldedSort {
 
   // Sorts the n entries from `a`, which agree on their first `depth` characters and
   // hold their keys at `depth`.
-  static void sort(Entry* a, std::size_t n, std::size_t depth) {
+  void sort(Entry* a, std::size_t n, std::size_t depth) const {
     while (n > 1) {
       if (n < 12) {
         for (std::size_t i = 1; i < n; ++i)
@@ -608,17 +937,20 @@ class FoldedSort {
       }
 
       // The entries equal on these characters: those that end here come first,
-      // shorter first, equal lines in file order; the others go on further along.
+      // shorter first, equal lines in list order; the others go on further along.
       Entry* equal = a + lt;
       Entry* end = a + gt;
-      Entry* rest = std::partition(equal, end, [&](const Entry& e) { return e.size <= depth + kKeyChars; });
-      std::sort(equal, rest, [](const Entry& x, const Entry& y) { return x.size != y.size ? x.size < y.size : x.index < y.index; });
+      Entry* rest = std::partition(equal, end, [&](const Entry& e) { return line(e.at).size <= depth + chars_; });
+      std::sort(equal, rest, [&](const Entry& x, const Entry& y) {
+        const std::size_t sx = line(x.at).size, sy = line(y.at).size;
+        return sx != sy ? sx < sy : x.index < y.index;
+      });
       const std::size_t restSize = static_cast<std::size_t>(end - rest);
-      std::size_t restDepth = depth + kKeyChars;
+      std::size_t restDepth = depth + chars_;
       if (restSize > 1) restDepth = skipCommon(rest, restSize, restDepth);
       for (std::size_t k = 0; k < restSize; ++k) {
-        prefetch(rest, restSize, k, restDepth);
-        rest[k].key = key(rest[k].line(), restDepth);
+        prefetch(rest, restSize, k);
+        rest[k].key = key(line(rest[k].at), restDepth);
       }
 
       // Three ranges left: the two smaller are sorted by a call, the largest here, so
@@ -638,35 +970,73 @@ class FoldedSort {
 
   // Lines of a list often share long beginnings (a column of the same type, make and
   // model): the depth past what all n entries have in common, read once per line.
-  static std::size_t skipCommon(const Entry* a, std::size_t n, std::size_t depth) {
-    std::size_t common = a[0].size;
+  std::size_t skipCommon(const Entry* a, std::size_t n, std::size_t depth) const {
+    const Line first = line(a[0].at);
+    std::size_t common = first.size;
     for (std::size_t k = 1; k < n && common > depth; ++k) {
-      prefetch(a, n, k, depth);
-      common = foldedMismatch(a[0].line().substr(0, common), a[k].line(), depth);
+      prefetch(a, n, k);
+      Line head = first;
+      head.size = common;
+      common = mismatch(head, line(a[k].at), depth);
     }
     return std::max(depth, common);
   }
 
-  LargeVector<Entry> entries_;
+  const LineStore& store_;
+  const std::uint8_t* const places_;
+  const bool wide_;
+  const std::size_t chars_;
+  const unsigned bits_;
+  std::span<Entry> entries_;
+  LargeVector<Entry> own_;
 };
 
-template <typename At>
-LargeVector<std::size_t> foldedOrder(std::size_t count, At at) {
-  return FoldedSort(count, at).order();
-}
-
-}  // namespace
-
 void sortLines(std::vector<Text>& lines) {
-  const auto order = foldedOrder(lines.size(), [&](std::size_t i) { return TextView(lines[i]); });
+  LineList list;
+  list.reserve(lines.size(), 0);
+  for (const Text& l : lines) list.add(l);
+  const LargeVector<std::size_t> order = list.sortedOrder();
   std::vector<Text> sorted;
   sorted.reserve(lines.size());
   for (std::size_t i : order) sorted.push_back(std::move(lines[i]));
   lines = std::move(sorted);
 }
 
+bool LineList::foldedAmongOthers() const { return hasFolded_ && (hasWhole_ || store_->hasTexts()); }
+
 LargeVector<std::size_t> LineList::sortedOrder() const {
-  return foldedOrder(size(), [this](std::size_t i) { return (*this)[i]; });
+  if (foldedAmongOthers()) {
+    // Folded lines among lines kept whole: all compared whole.
+    LineList whole;
+    whole.reserve(size(), 0);
+    for (std::size_t i = 0; i < size(); ++i) whole.add((*this)[i]);
+    return whole.sortedOrder();
+  }
+  LineSorter sorter(*this);
+  const std::span<const LineSorter::Entry> sorted = sorter.sorted();
+  LargeVector<std::size_t> out;
+  out.resizeForOverwrite(sorted.size());
+  for (std::size_t i = 0; i < sorted.size(); ++i) out[i] = sorted[i].index;
+  return out;
+}
+
+void LineList::sort() {
+  if (count_ < 2) return;
+  if (foldedAmongOthers()) {
+    const LargeVector<std::size_t> order = sortedOrder();
+    std::vector<std::uint32_t> positions(count_);
+    for (std::size_t i = 0; i < count_; ++i) positions[i] = at(order[i]);
+    std::size_t i = 0;
+    for (auto& a : at_)
+      for (std::uint32_t& position : a) position = positions[i++];
+    return;
+  }
+  LineSorter sorter(*this);
+  const std::span<const LineSorter::Entry> sorted = sorter.sorted();
+  // The positions in their new order, written back into the arrays that held them.
+  std::size_t i = 0;
+  for (auto& positions : at_)
+    for (std::uint32_t& position : positions) position = sorted[i++].at;
 }
 
 }  // namespace core

@@ -2,6 +2,7 @@
 // What the search and list windows do with the records of an archive, without a
 // screen: the filters and their matching, the fixed-column list line, which records
 // a list takes, the scan of an archive and the order of the result list.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -93,35 +94,66 @@ class LineFormat {
 
  private:
   friend class LineList;
-  // A line without computed columns, written at `out` (room for maxChars_
-  // characters) with no allocation; returns its end. The same text as appendTo.
-  char16_t* write(char16_t* out, const RecordBuffer& record) const;
+  // A line without computed columns whose literals are all Windows-1252, written at
+  // `out` as Windows-1252 bytes (room for maxBytes_) with no allocation; returns its
+  // end. The same text as appendTo, in the code page the fields are stored in.
+  char* writeBytes(char* out, const RecordBuffer& record) const;
+  // The line folded: its columns' texts only, each cut to its width and without the
+  // blanks its padding would add, kFold between them (the literals, the same in every
+  // line, left out). The folded lines of a list are in the order of their lines (with
+  // kFold placed just below the blank), and a third of the bytes or less. Null when a
+  // column holds a kFold byte of its own (the line is then kept whole).
+  char* writeFolded(char* out, const RecordBuffer& record) const;
+  // A folded line's text made whole again, as Windows-1252 bytes.
+  void unfold(std::string_view folded, std::string& out) const;
 
   std::vector<LinePiece> pieces_;
-  bool computed_ = false;      // a column is computed: no write()
-  std::size_t maxChars_ = 0;   // room write() may use, columns not yet cut included
+  std::vector<std::string> literalBytes_;  // each literal in Windows-1252, by piece
+  bool bytesOnly_ = true;      // writeBytes can make every line
+  // writeFolded can fold every line: no computed column, and a column left as long as
+  // it is (width 0) only as the last.
+  bool foldable_ = true;
+  std::size_t maxBytes_ = 0;   // room writeBytes may use, columns not yet cut included
 };
 
-// The lines of a result list, kept back to back in a few large blocks: a search of a
-// large archive makes a few allocations, not one per line, and taking more lines never
-// moves those already taken (there is no moment with two copies of them).
+// What separates a folded line's columns (see LineFormat::writeFolded).
+constexpr char kFold = '\0';
+
+class LineStore;
+
+// The lines of a result list. A line is kept as Windows-1252 bytes, the code page the
+// records' texts are stored in (half the memory of the text, and what the line is made
+// of: a field's bytes are copied, not converted); a line with a character the code
+// page lacks is kept as it is, apart. The lines lie back to back in large blocks
+// (LineStore) that the parts of a scan fill side by side, each taking pieces of them
+// as it goes, so that a whole archive's lines touch little more memory than their
+// bytes; taking more lines never moves those already taken.
 class LineList {
  public:
-  LineList() = default;
+  LineList();
+  ~LineList();
   LineList(const LineList& other);
   LineList& operator=(const LineList& other);
-  LineList(LineList&&) noexcept = default;
-  LineList& operator=(LineList&&) noexcept = default;
+  LineList(LineList&&) noexcept;
+  LineList& operator=(LineList&&) noexcept;
 
-  std::size_t size() const { return starts_.size(); }
-  bool empty() const { return starts_.empty(); }
-  TextView operator[](std::size_t i) const;
+  // `parts` empty lists whose lines go into one store: a scan's parts, joined by append.
+  static std::vector<LineList> forParts(std::size_t parts);
+
+  std::size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  // Line i's text.
+  Text operator[](std::size_t i) const;
+  // Line i's bytes when it is kept as Windows-1252 bytes (valid while the list keeps
+  // its lines, or for a folded line until the next call); false for a line kept as
+  // text.
+  bool bytes(std::size_t i, std::string_view& out) const;
   void add(TextView line);
   void add(const LineFormat& format, const RecordBuffer& record);
-  // Room for `lines` lines of `chars` characters in all, taken when the first line is.
+  // Room for the starts of `lines` lines (`chars` is a guess of their characters).
   void reserve(std::size_t lines, std::size_t chars);
-  // Takes the lines of `other` after its own, moving them, not copying (`other` is
-  // left empty).
+  // Takes the lines of `other` after its own: moved when both keep their lines in the
+  // same store (a scan's parts), copied otherwise. `other` is left empty.
   void append(LineList&& other);
   // Forgets every line and gives the memory back.
   void clear();
@@ -130,19 +162,41 @@ class LineList {
   // the lines left where they are. A long list is sorted on a few cores at once; the
   // call returns when all of them are done.
   LargeVector<std::size_t> sortedOrder() const;
+  // Puts the lines in that order for good: line i is then the i-th in it. Touches no
+  // memory beyond a short-lived 16 bytes a line.
+  void sort();
 
  private:
-  struct Block {
-    LargeArray<char16_t> chars;
-    std::size_t size = 0, capacity = 0;
-  };
-  // Where the next line goes, with room for `length` characters; records its start.
-  char16_t* room(std::size_t length);
+  friend class LineSorter;
+  // Where line i lies in the store.
+  std::uint32_t at(std::size_t i) const;
+  // Copies of `other`'s lines, each kept whole (as bytes or as text), after these.
+  void addCopiesOf(const LineList& other);
+  // Folded lines among lines kept whole or as text: their order is their texts'.
+  bool foldedAmongOthers() const;
+  // Room for a line of up to `bytes` bytes after its length; records its start.
+  char* room(std::size_t bytes);
+  void placed(char* end);  // the line written at the room ends here
+  void addWide(TextView line);
 
-  std::vector<Block> blocks_;
-  LargeVector<std::uint64_t> starts_;  // block << 32 | offset in the block
-  std::size_t nextBlockChars_ = 0;
-  Text line_;  // a line with computed columns, built before it is placed
+  std::shared_ptr<LineStore> store_;
+  // Where each line lies in the store, in list order: one array per part appended
+  // (kept as they came, never copied), `ends_` the number of lines up to each.
+  std::vector<LargeVector<std::uint32_t>> at_;
+  std::vector<std::size_t> ends_;
+  std::size_t count_ = 0;
+  char* room_ = nullptr;  // the free part of this list's current piece of the store
+  char* roomEnd_ = nullptr;
+  std::uint32_t roomAt_ = 0;  // where room_ lies in the store
+  char* lineStart_ = nullptr;
+  std::size_t lineHead_ = 0;  // the room's length bytes
+  bool folding_ = false;                    // the room takes a folded line
+  const LineFormat* foldsLinesOf_ = nullptr;  // the format whose lines are folded...
+  const LineFormat* folds_ = nullptr;         // ... by the store's copy of it
+  bool hasFolded_ = false, hasWhole_ = false;  // lines kept folded, kept whole as bytes
+  mutable std::string unfolded_;              // a folded line made whole, for bytes()
+  Text line_;          // a line with computed columns, built before it is placed
+  std::string bytes_;  // and its bytes
 };
 
 // The trimmed texts of `fields` joined by one blank (each trimmed on its own, the
@@ -177,6 +231,9 @@ void findEqualLines(Archive& archive, const RecordLayout& layout, const LineForm
 // The order of a result list: by text with A-Z folded (to upper case, so "_" sorts
 // after the letters); lines that compare equal keep their order.
 bool lessFolded(TextView a, TextView b);
+// Each Windows-1252 byte's place in that order (of the character it stands for, a-z
+// as A-Z), from 1: fewer than 256 places, so comparing places compares the texts.
+const std::array<std::uint8_t, 256>& bytePlaces();
 void sortLines(std::vector<Text>& lines);
 
 }  // namespace core

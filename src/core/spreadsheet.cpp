@@ -2,21 +2,27 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <bit>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #include "core/ansi.h"
 #include "core/archive.h"
 #include "core/record.h"
+#include "core/search_filter.h"
 
 namespace core {
 
-// ---- TextGrid ---------------------------------------------------------------------
+// ---- Runs of cells ------------------------------------------------------------------
 //
-// A row's run: for each column, its length as a base-128 number (low 7 bits first, the
-// top bit set on every byte but the last), then its bytes.
+// A row that holds its own texts is a run: for each column, its length as a base-128
+// number (low 7 bits first, the top bit set on every byte but the last), then its bytes.
 
 namespace {
 
@@ -38,54 +44,6 @@ char* writeLength(char* p, std::size_t length) {
   return p;
 }
 
-// A length under 128 written in exactly `bytes` bytes (at least one): the base-128 form
-// padded with groups of zero, which reads back as the same length. A number cell keeps
-// its room this way whatever its digits.
-char* writePaddedLength(char* p, std::size_t length, std::size_t bytes) {
-  if (bytes == 1) {
-    *p++ = static_cast<char>(length);
-    return p;
-  }
-  *p++ = static_cast<char>(0x80 | length);
-  for (std::size_t i = 2; i < bytes; ++i) *p++ = static_cast<char>(0x80);
-  *p++ = 0;
-  return p;
-}
-
-// Writes `number` into a number cell of `room` bytes (its length and its digits).
-char* writeNumberCell(char* p, std::size_t number, std::size_t room) {
-  char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-  const auto count = static_cast<std::size_t>(end - digits);
-  if (count + 1 > room) throw std::length_error("row number past its room");
-  p = writePaddedLength(p, count, room - count);
-  return std::copy(digits, end, p);
-}
-
-// A cell's bytes copied: cells are short, and a call to memmove for each one costs
-// more than the copy, so up to 32 bytes go in two overlapping fixed-size moves.
-inline char* putBytes(char* p, std::string_view bytes) {
-  const char* s = bytes.data();
-  const std::size_t n = bytes.size();
-  if (n >= 16 && n <= 32) {
-    std::memcpy(p, s, 16);
-    std::memcpy(p + n - 16, s + n - 16, 16);
-  } else if (n >= 8 && n < 16) {
-    std::memcpy(p, s, 8);
-    std::memcpy(p + n - 8, s + n - 8, 8);
-  } else if (n >= 4 && n < 8) {
-    std::memcpy(p, s, 4);
-    std::memcpy(p + n - 4, s + n - 4, 4);
-  } else if (n > 0 && n < 4) {
-    p[0] = s[0];
-    p[n / 2] = s[n / 2];
-    p[n - 1] = s[n - 1];
-  } else if (n > 32) {
-    std::memcpy(p, s, n);
-  }
-  return p + n;
-}
-
 std::size_t lengthSize(std::size_t length) {
   std::size_t n = 1;
   while (length >= 0x80) {
@@ -95,56 +53,271 @@ std::size_t lengthSize(std::size_t length) {
   return n;
 }
 
+constexpr std::uint64_t kLow32 = 0xFFFFFFFFu;
+
+}  // namespace
+
+// ---- Rows that show records -----------------------------------------------------------
+
+// The archive a grid's record rows show, and how a cell is made from a record.
+struct GridRecords {
+  GridRecords(const Archive& archive, const RecordLayout& layout, std::span<const GridSource> sources,
+              std::size_t count)
+      : file(archive), layout(&layout), sources(sources.begin(), sources.end()), count(count) {}
+
+  ArchiveRecords file;
+  const RecordLayout* layout;
+  std::vector<GridSource> sources;  // grid column c (from 1) is sources[c - 1]
+  std::size_t count;                // records when the grid was filled
+  // A record could not be read again: the file has shrunk (or failed) since the fill.
+  mutable std::atomic<bool> lost{false};
+
+  // The records taken: a bit each (the records of word w are 64 * w onwards), and the
+  // number taken before each word. Empty: every record is taken.
+  LargeVector<std::uint64_t> taken;
+  std::vector<std::uint32_t> takenBefore;
+
+  // Counts what `taken` holds (its bits set); returns how many.
+  std::size_t countTaken() {
+    takenBefore.resize(taken.size() + 1);
+    std::uint32_t before = 0;
+    for (std::size_t w = 0; w < taken.size(); ++w) {
+      takenBefore[w] = before;
+      before += static_cast<std::uint32_t>(std::popcount(taken[w]));
+    }
+    takenBefore[taken.size()] = before;
+    return before;
+  }
+
+  // The index of the k-th record taken (from 0).
+  std::size_t recordOf(std::size_t k) const {
+    if (taken.empty()) return k;
+    const std::size_t w =
+        static_cast<std::size_t>(std::upper_bound(takenBefore.begin(), takenBefore.end(), k) - takenBefore.begin()) - 1;
+    std::uint64_t bits = taken[w];
+    for (std::size_t skip = k - takenBefore[w]; skip > 0; --skip) bits &= bits - 1;
+    return w * 64 + static_cast<std::size_t>(std::countr_zero(bits));
+  }
+};
+
+// Reads the cells of a grid's rows. A record row's record is read from the archive
+// when its row is asked for: rows that go on in file order are read a batch at a time,
+// others one record each. The cells handed out stay valid until the next call.
+class GridRowReader {
+ public:
+  GridRowReader(const TextGrid& grid, std::size_t batchBytes)
+      : grid_(grid), records_(grid.records_.get()), batchBytes_(batchBytes) {}
+
+  // Every cell of `row`, one per column; all empty for an empty row, a row outside the
+  // grid, or a record the archive no longer holds.
+  std::span<const std::string_view> cells(std::size_t row) {
+    const std::size_t columns = grid_.columns_;
+    cells_.assign(columns, std::string_view());
+    if (row >= grid_.rowCount()) return cells_;
+    const std::uint64_t e = grid_.entry(row);
+    if (e == 0) return cells_;
+    if (e & TextGrid::kRecordRow) {
+      const std::uint8_t* bytes = recordBytes(takenRecord(e));
+      if (!bytes) return cells_;
+      for (std::size_t c = 0; c < columns; ++c) cells_[c] = recordCell(bytes, e, c);
+      return cells_;
+    }
+    const char* p = run(e);
+    for (std::size_t c = 0; c < columns; ++c) {
+      const std::size_t length = readLength(p);
+      cells_[c] = std::string_view(p, length);
+      p += length;
+    }
+    return cells_;
+  }
+
+  std::string_view cell(std::size_t row, std::size_t column) {
+    if (row >= grid_.rowCount() || column >= grid_.columns_) return {};
+    const std::uint64_t e = grid_.entry(row);
+    if (e == 0) return {};
+    if (e & TextGrid::kRecordRow) {
+      const std::uint8_t* bytes = recordBytes(takenRecord(e));
+      return bytes ? recordCell(bytes, e, column) : std::string_view();
+    }
+    const char* p = run(e);
+    for (std::size_t c = 0;; ++c) {
+      const std::size_t length = readLength(p);
+      if (c == column) return std::string_view(p, length);
+      p += length;
+    }
+  }
+
+ private:
+  const char* run(std::uint64_t e) const {
+    const std::size_t pos = static_cast<std::size_t>(e - 1);
+    return grid_.blocks_[pos / TextGrid::kBlock].get() + pos % TextGrid::kBlock;
+  }
+
+  // The record a record row shows: the next one taken when the rows go on in order.
+  std::size_t takenRecord(std::uint64_t e) {
+    const std::size_t k = static_cast<std::size_t>(e & ~TextGrid::kRecordRow);
+    std::size_t record;
+    if (records_->taken.empty()) {
+      record = k;
+    } else if (lastTaken_ + 1 == k && k > 0) {
+      // The next bit set after the last record's.
+      std::size_t w = (lastRecord_ + 1) / 64;
+      std::uint64_t bits = (lastRecord_ + 1) % 64 ? records_->taken[w] & (~std::uint64_t{0} << ((lastRecord_ + 1) % 64))
+                                                  : records_->taken[w];
+      while (bits == 0) bits = records_->taken[++w];
+      record = w * 64 + static_cast<std::size_t>(std::countr_zero(bits));
+    } else {
+      record = records_->recordOf(k);
+    }
+    lastTaken_ = k;
+    lastRecord_ = record;
+    return record;
+  }
+
+  // The bytes of record `index`; null (and the grid's records marked lost) when the
+  // archive no longer holds it whole.
+  const std::uint8_t* recordBytes(std::size_t index) {
+    const std::size_t size = records_->file.recordSize();
+    if (index >= batchFirst_ && index < batchFirst_ + batchCount_) return batch_.data() + (index - batchFirst_) * size;
+    if (batch_.empty()) {
+      batchRoom_ = std::max<std::size_t>(1, batchBytes_ / size);
+      batch_.resize(batchRoom_ * size);
+    }
+    // The record right after the batch: the rows go on in file order, read ahead.
+    const bool onwards = batchCount_ > 0 && index == batchFirst_ + batchCount_;
+    const std::size_t want = onwards ? std::min(batchRoom_, records_->count - index) : 1;
+    batchFirst_ = index;
+    batchCount_ = records_->file.read(index, batch_.data(), want);
+    if (batchCount_ == 0) {
+      records_->lost.store(true, std::memory_order_relaxed);
+      return nullptr;
+    }
+    return batch_.data();
+  }
+
+  std::string_view recordCell(const std::uint8_t* bytes, std::uint64_t e, std::size_t column) {
+    if (column == 0) {
+      const std::size_t number = static_cast<std::size_t>(e & ~TextGrid::kRecordRow) + 1;
+      return std::string_view(number_, static_cast<std::size_t>(std::to_chars(number_, number_ + sizeof number_, number).ptr - number_));
+    }
+    if (column > records_->sources.size()) return {};
+    const GridSource& source = records_->sources[column - 1];
+    if (source.field != GridSource::kComposed) return trimBytes(storedFieldBytes(bytes, *records_->layout, source.field));
+    if (!source.compose) return {};
+    if (!record_) record_.emplace(*records_->layout);
+    record_->lookAt(bytes);
+    if (composed_.size() < grid_.columns_) composed_.resize(grid_.columns_);
+    composed_[column] = toAnsi(source.compose(*record_));
+    return composed_[column];
+  }
+
+  const TextGrid& grid_;
+  const GridRecords* records_;
+  std::size_t batchBytes_;
+  std::vector<std::uint8_t> batch_;  // records batchFirst_ .. + batchCount_
+  std::size_t batchFirst_ = 0, batchCount_ = 0, batchRoom_ = 0;
+  std::size_t lastTaken_ = static_cast<std::size_t>(-1), lastRecord_ = 0;
+  std::vector<std::string_view> cells_;
+  std::vector<std::string> composed_;  // by column
+  char number_[24];
+  std::optional<RecordBuffer> record_;
+};
+
+// ---- TextGrid ---------------------------------------------------------------------
+
+namespace {
+// What a grid reads for its view's cells at once: the rows in sight, not the archive.
+constexpr std::size_t kViewBatchBytes = std::size_t{64} << 10;
+// What a pass over a whole grid reads at once (the file, a sort's keys).
+constexpr std::size_t kPassBatchBytes = std::size_t{256} << 10;
 }  // namespace
 
 TextGrid::TextGrid(std::size_t columns, std::size_t rows) : columns_(columns) { setRowCount(rows); }
+TextGrid::~TextGrid() = default;
+
+TextGrid::TextGrid(TextGrid&& other) noexcept
+    : columns_(other.columns_),
+      shownInOrder_(std::exchange(other.shownInOrder_, 0)),
+      rows_(std::move(other.rows_)),
+      blocks_(std::move(other.blocks_)),
+      used_(std::exchange(other.used_, 0)),
+      records_(std::move(other.records_)) {
+  other.viewer_.reset();
+}
+
+TextGrid& TextGrid::operator=(TextGrid&& other) noexcept {
+  if (this != &other) {
+    viewer_.reset();
+    other.viewer_.reset();
+    columns_ = other.columns_;
+    shownInOrder_ = std::exchange(other.shownInOrder_, 0);
+    rows_ = std::move(other.rows_);
+    blocks_ = std::move(other.blocks_);
+    used_ = std::exchange(other.used_, 0);
+    records_ = std::move(other.records_);
+  }
+  return *this;
+}
+
+std::uint64_t TextGrid::entry(std::size_t row) const {
+  if (!rows_.empty()) return rows_[row];
+  return row < shownInOrder_ ? kRecordRow | row : 0;
+}
+
+void TextGrid::giveRowsEntries() {
+  if (shownInOrder_ == 0) return;
+  const std::size_t n = shownInOrder_;
+  rows_.resizeForOverwrite(n);
+  for (std::size_t r = 0; r < n; ++r) rows_[r] = kRecordRow | r;
+  shownInOrder_ = 0;
+}
+
+void TextGrid::clearAll() {
+  viewer_.reset();
+  shownInOrder_ = 0;
+  rows_.release();
+  blocks_.clear();
+  used_ = 0;
+  records_.reset();
+}
 
 void TextGrid::setRowCount(std::size_t rows) {
-  rows_.resize(rows, 0);
-  // Texts of dropped or rewritten rows stay in their blocks until the grid is emptied.
   if (rows == 0) {
-    blocks_.clear();
-    used_ = 0;
+    clearAll();
+    return;
   }
+  giveRowsEntries();
+  // Texts of dropped or rewritten rows stay in their blocks until the grid is emptied.
+  rows_.resize(rows, 0);
 }
 
 std::size_t TextGrid::appendRow() {
+  giveRowsEntries();
   rows_.push_back(0);
   return rows_.size() - 1;
 }
 
-void TextGrid::rowBytes(std::size_t row, std::vector<std::string_view>& out) const {
-  out.assign(columns_, std::string_view());
-  if (row >= rows_.size() || rows_[row] == 0) return;
-  const std::size_t pos = rows_[row] - 1;
-  const char* p = blocks_[pos / kBlock].get() + pos % kBlock;
-  for (std::size_t c = 0; c < columns_; ++c) {
-    const std::size_t length = readLength(p);
-    out[c] = std::string_view(p, length);
-    p += length;
-  }
+void TextGrid::reserve(std::size_t rows) {
+  if (shownInOrder_ == 0) rows_.reserve(rows);
 }
 
-std::string_view TextGrid::cellBytes(std::size_t row, std::size_t column) const {
-  if (row >= rows_.size() || column >= columns_ || rows_[row] == 0) return {};
-  const std::size_t pos = rows_[row] - 1;
-  const char* p = blocks_[pos / kBlock].get() + pos % kBlock;
-  for (std::size_t c = 0;; ++c) {
-    const std::size_t length = readLength(p);
-    if (c == column) return std::string_view(p, length);
-    p += length;
-  }
+std::string TextGrid::cellBytes(std::size_t row, std::size_t column) const {
+  if (row >= rowCount() || column >= columns_) return {};
+  if (!viewer_) viewer_ = std::make_unique<GridRowReader>(*this, kViewBatchBytes);
+  return std::string(viewer_->cell(row, column));
 }
 
 std::u16string TextGrid::cell(std::size_t row, std::size_t column) const {
   return fromAnsi(cellBytes(row, column));
 }
 
-std::uint32_t TextGrid::store(std::span<const std::string_view> cells, std::size_t numberDigits) {
+bool TextGrid::recordsReadable() const { return !records_ || !records_->lost.load(std::memory_order_relaxed); }
+
+std::uint64_t TextGrid::store(std::span<const std::string_view> cells) {
   std::size_t size = 0;
   for (std::size_t c = 0; c < columns_; ++c) {
     const std::size_t length = c < cells.size() ? cells[c].size() : 0;
-    size += (c == 0 && numberDigits) ? 1 + numberDigits : lengthSize(length) + length;
+    size += lengthSize(length) + length;
   }
   std::size_t pos;
   if (!blocks_.empty() && used_ + size <= kBlock) {
@@ -163,162 +336,393 @@ std::uint32_t TextGrid::store(std::span<const std::string_view> cells, std::size
   char* p = blocks_[pos / kBlock].get() + pos % kBlock;
   for (std::size_t c = 0; c < columns_; ++c) {
     const std::string_view cell = c < cells.size() ? cells[c] : std::string_view();
-    if (c == 0 && numberDigits) {
-      p = writePaddedLength(p, cell.size(), 1 + numberDigits - cell.size());
-    } else {
-      p = writeLength(p, cell.size());
-    }
-    p = putBytes(p, cell);
+    p = writeLength(p, cell.size());
+    if (!cell.empty()) std::memcpy(p, cell.data(), cell.size());
+    p += cell.size();
   }
-  return static_cast<std::uint32_t>(pos + 1);
-}
-
-void TextGrid::setNumberedRowBytes(std::size_t row, std::span<const std::string_view> cells, std::size_t digits) {
-  if (row >= rows_.size()) throw std::out_of_range("grid row out of range");
-  if (columns_ == 0) return;
-  const std::string_view number = cells.empty() ? std::string_view() : cells[0];
-  if (number.empty() || digits < number.size() || digits > 9 ||
-      !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    throw std::invalid_argument("not a row number in its room");
-  }
-  rows_[row] = store(cells, digits);
-}
-
-void TextGrid::addToNumbers(std::size_t offset) {
-  if (offset == 0 || columns_ == 0) return;
-  for (const std::uint32_t start : rows_) {
-    if (start == 0) continue;
-    const std::size_t pos = start - 1;
-    char* p = blocks_[pos / kBlock].get() + pos % kBlock;
-    // The cell's room: its length bytes and its digits.
-    const char* q = p;
-    const std::size_t length = readLength(q);
-    const auto room = static_cast<std::size_t>(q - p) + length;
-    std::size_t number = 0;
-    std::from_chars(q, q + length, number);
-    writeNumberCell(p, number + offset, room);
-  }
+  return pos + 1;
 }
 
 void TextGrid::setRowBytes(std::size_t row, std::span<const std::string_view> cells) {
-  if (row >= rows_.size()) throw std::out_of_range("grid row out of range");
+  if (row >= rowCount()) throw std::out_of_range("grid row out of range");
+  giveRowsEntries();
   rows_[row] = store(cells);
 }
 
 void TextGrid::setCell(std::size_t row, std::size_t column, std::u16string_view text) {
-  if (row >= rows_.size() || column >= columns_) throw std::out_of_range("grid cell out of range");
-  std::vector<std::string_view> cells;
-  rowBytes(row, cells);  // views into blocks, which never move
+  if (row >= rowCount() || column >= columns_) throw std::out_of_range("grid cell out of range");
+  giveRowsEntries();
+  // The row's cells as it shows them (views into the blocks, which never move, or into
+  // the reader), this one replaced.
+  GridRowReader reader(*this, 0);
+  const std::span<const std::string_view> shown = reader.cells(row);
+  std::vector<std::string_view> cells(shown.begin(), shown.end());
   const std::string bytes = toAnsi(text);
   cells[column] = bytes;
   rows_[row] = store(cells);
 }
 
 void TextGrid::reorderRows(std::span<const std::size_t> order) {
-  if (order.size() != rows_.size()) throw std::invalid_argument("not a reordering of the rows");
-  LargeVector<std::uint32_t> reordered;
-  reordered.resizeForOverwrite(rows_.size());
-  std::vector<bool> seen(rows_.size());
-  for (std::size_t r = 0; r < order.size(); ++r) {
-    if (order[r] >= rows_.size() || seen[order[r]]) throw std::invalid_argument("not a reordering of the rows");
-    seen[order[r]] = true;
-    reordered[r] = rows_[order[r]];
+  const std::size_t n = rowCount();
+  if (order.size() != n) throw std::invalid_argument("not a reordering of the rows");
+  std::vector<bool> seen(n);
+  for (const std::size_t from : order) {
+    if (from >= n || seen[from]) throw std::invalid_argument("not a reordering of the rows");
+    seen[from] = true;
   }
+  giveRowsEntries();
+  LargeVector<std::uint64_t> reordered;
+  reordered.resizeForOverwrite(n);
+  for (std::size_t r = 0; r < n; ++r) reordered[r] = rows_[order[r]];
   rows_ = std::move(reordered);
 }
 
-void TextGrid::adoptRows(std::size_t at, TextGrid&& part) {
-  if (part.columns_ != columns_) throw std::invalid_argument("grids of other columns");
-  // The part's blocks go after this grid's, so its positions move on by as much.
-  const std::size_t shift = blocks_.size() * kBlock;
-  if ((blocks_.size() + part.blocks_.size()) * kBlock >= std::numeric_limits<std::uint32_t>::max()) {
-    throw std::length_error("export grid full");
+// ---- Sorting by a column's texts ----------------------------------------------------------
+
+namespace {
+
+// Sorts `v` (whose elements all differ under `less`) on a few cores at once, in place
+// (no second array: memory a sort would touch for the first time costs more than the
+// sort): evenly spread samples cut it into parts of about the same size, each element
+// is moved into its part's stretch, and the parts are sorted side by side.
+template <typename T, typename Less>
+void sortInParts(T* v, std::size_t n, Less less) {
+  const std::vector<ScanPart> stretches = scanParts(n);
+  const std::size_t parts = stretches.size();
+  if (parts == 1) {
+    std::sort(v, v + n, less);
+    return;
   }
-  if (rows_.size() < at + part.rows_.size()) rows_.resize(at + part.rows_.size(), 0);
-  for (std::size_t r = 0; r < part.rows_.size(); ++r)
-    rows_[at + r] = part.rows_[r] ? static_cast<std::uint32_t>(part.rows_[r] + shift) : 0;
-  if (!part.blocks_.empty()) {
-    for (Block& b : part.blocks_) blocks_.push_back(std::move(b));
-    used_ = part.used_;  // the part's last block is now the last
+  constexpr std::size_t kSamplesPerPart = 32;
+  std::vector<T> sample;
+  for (std::size_t k = 0; k < parts * kSamplesPerPart; ++k) sample.push_back(v[k * n / (parts * kSamplesPerPart)]);
+  std::sort(sample.begin(), sample.end(), less);
+  std::vector<T> splitters;
+  for (std::size_t p = 1; p < parts; ++p) splitters.push_back(sample[p * kSamplesPerPart]);
+  auto partOf = [&](const T& x) {
+    return static_cast<std::size_t>(std::upper_bound(splitters.begin(), splitters.end(), x, less) - splitters.begin());
+  };
+  auto each = [](std::size_t count, const std::function<void(std::size_t)>& work) {
+    const PartFailure failed = runParts(count, work);
+    if (failed.failure) std::rethrow_exception(failed.failure);
+  };
+  std::vector<std::size_t> counts(parts * parts, 0);  // stretch t, part p at t * parts + p
+  each(parts, [&](std::size_t t) {
+    for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) ++counts[t * parts + partOf(v[i])];
+  });
+  std::vector<std::size_t> starts(parts + 1, 0);
+  for (std::size_t p = 0; p < parts; ++p) {
+    starts[p + 1] = starts[p];
+    for (std::size_t t = 0; t < parts; ++t) starts[p + 1] += counts[t * parts + p];
   }
-  part.rows_.clear();
-  part.blocks_.clear();
-  part.used_ = 0;
+  // Each element swapped into the next free place of its part's stretch until every
+  // stretch holds its part's elements.
+  std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
+  for (std::size_t p = 0; p < parts; ++p) {
+    for (std::size_t i = next[p]; i < starts[p + 1]; i = next[p]) {
+      const std::size_t q = partOf(v[i]);
+      if (q == p) {
+        ++next[p];
+      } else {
+        std::swap(v[i], v[next[q]++]);
+      }
+    }
+  }
+  each(parts, [&](std::size_t p) { std::sort(v + starts[p], v + starts[p + 1], less); });
 }
 
-// ---- Filling a grid from an archive ----------------------------------------------
+}  // namespace
+
+// The keys of a grid's rows by one column, taken once per row, and the order they give.
+// Each key's first eight characters are kept as their places in the folded order (one
+// byte each, the first in the highest); the whole of the keys longer than that, apart.
+// When every key fits in what is kept, the places are packed closer (as few bits as
+// the places met need) beside the row's index into one 8-byte number per row, and the
+// order is that of the numbers; otherwise equal beginnings compare the whole keys.
+class SortKeys {
+ public:
+  // What one part of the rows keeps of its keys.
+  struct Part {
+    std::array<std::uint64_t, 4> placesMet{};  // bit set for each place met
+    std::size_t longest = 0;
+    std::string longKeys;                               // keys longer than kKept, back to back
+    std::vector<std::array<std::uint32_t, 3>> longRows;  // row, start in longKeys, length
+  };
+
+  explicit SortKeys(std::size_t rows) { kept_.resizeForOverwrite(rows); }
+
+  void add(Part& part, std::size_t row, std::string_view key) {
+    const std::array<std::uint8_t, 256>& place = bytePlaces();
+    std::uint64_t k = 0;
+    for (std::size_t i = 0; i < kKept; ++i) {
+      k <<= 8;
+      if (i < key.size()) {
+        const std::uint8_t r = place[static_cast<std::uint8_t>(key[i])];
+        part.placesMet[r / 64] |= std::uint64_t{1} << (r % 64);
+        k |= r;
+      }
+    }
+    kept_[row] = k;
+    part.longest = std::max(part.longest, key.size());
+    if (key.size() > kKept) {
+      part.longRows.push_back({static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(part.longKeys.size()),
+                               static_cast<std::uint32_t>(key.size())});
+      part.longKeys.append(key);
+    }
+  }
+
+  // Rows [from, from + count) of `part` become rows [to, to + count) (to <= from).
+  void moveRows(Part& part, std::size_t from, std::size_t to, std::size_t count) {
+    if (count && from != to) std::memmove(kept_.data() + to, kept_.data() + from, count * sizeof(std::uint64_t));
+    for (auto& r : part.longRows) r[0] = static_cast<std::uint32_t>(r[0] - from + to);
+  }
+
+  // Rows 0 .. n - 1 in the order of their keys, equal keys in row order: the index of
+  // the row at each place, in the keys' own array (handed over).
+  LargeVector<std::uint64_t> order(std::size_t n, const std::vector<Part>& parts) {
+    kept_.resize(n);
+    const std::vector<ScanPart> stretches = scanParts(n);
+    auto each = [&](const std::function<void(std::size_t)>& work) {
+      const PartFailure failed = runParts(stretches.size(), work);
+      if (failed.failure) std::rethrow_exception(failed.failure);
+    };
+    if (n < 2) {
+      for (std::size_t i = 0; i < n; ++i) kept_[i] = i;
+      return std::move(kept_);
+    }
+    std::array<std::uint64_t, 4> met{};
+    std::size_t longest = 0;
+    for (const Part& p : parts) {
+      for (std::size_t w = 0; w < 4; ++w) met[w] |= p.placesMet[w];
+      longest = std::max(longest, p.longest);
+    }
+    // The places met, numbered from 1 in their order.
+    std::array<std::uint8_t, 256> dense{};
+    std::size_t distinct = 0;
+    for (std::size_t r = 1; r < 256; ++r)
+      if (met[r / 64] >> (r % 64) & 1) dense[r] = static_cast<std::uint8_t>(++distinct);
+    const auto rowBits = static_cast<unsigned>(std::bit_width(n - 1));
+    const auto placeBits = static_cast<unsigned>(std::max<int>(1, std::bit_width(distinct)));
+    const std::size_t chars = std::min<std::size_t>(kKept, (64 - rowBits) / placeBits);
+    if (longest <= chars) {
+      // Every key whole in its number: the numbers differ (the row is in them) and
+      // their order is the rows' order.
+      each([&](std::size_t t) {
+        for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) {
+          std::uint64_t packed = 0;
+          for (std::size_t j = 0; j < chars; ++j) packed = packed << placeBits | dense[(kept_[i] >> (56 - 8 * j)) & 0xFF];
+          kept_[i] = packed << rowBits | i;
+        }
+      });
+      sortInParts(kept_.data(), n, std::less<std::uint64_t>());
+      const std::uint64_t rowMask = (std::uint64_t{1} << rowBits) - 1;
+      each([&](std::size_t t) {
+        for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) kept_[i] &= rowMask;
+      });
+      return std::move(kept_);
+    }
+    // Keys longer than what is kept: the eight places, then the whole keys.
+    struct Entry {
+      std::uint64_t kept;
+      std::uint32_t row;
+      std::uint32_t longKey;  // index in longs + 1; 0: the key is all in `kept`
+    };
+    std::vector<const char*> longs;
+    std::vector<std::uint32_t> longLengths;
+    LargeVector<Entry> entries;
+    entries.resizeForOverwrite(n);
+    each([&](std::size_t t) {
+      for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i)
+        entries[i] = {kept_[i], static_cast<std::uint32_t>(i), 0};
+    });
+    for (const Part& p : parts)
+      for (const auto& [row, start, length] : p.longRows) {
+        longs.push_back(p.longKeys.data() + start);
+        longLengths.push_back(length);
+        entries[row].longKey = static_cast<std::uint32_t>(longs.size());
+      }
+    const std::array<std::uint8_t, 256>& place = bytePlaces();
+    auto less = [&](const Entry& a, const Entry& b) {
+      if (a.kept != b.kept) return a.kept < b.kept;
+      // The first kKept characters are equal: what follows them decides.
+      const std::size_t la = a.longKey ? longLengths[a.longKey - 1] : 0, lb = b.longKey ? longLengths[b.longKey - 1] : 0;
+      const std::size_t common = std::min(la, lb);
+      for (std::size_t i = kKept; i < common; ++i) {
+        const std::uint8_t x = place[static_cast<std::uint8_t>(longs[a.longKey - 1][i])];
+        const std::uint8_t y = place[static_cast<std::uint8_t>(longs[b.longKey - 1][i])];
+        if (x != y) return x < y;
+      }
+      if (la != lb) return la < lb;
+      return a.row < b.row;
+    };
+    sortInParts(entries.data(), n, less);
+    each([&](std::size_t t) {
+      for (std::size_t i = stretches[t].first; i < stretches[t].end; ++i) kept_[i] = entries[i].row;
+    });
+    return std::move(kept_);
+  }
+
+ private:
+  static constexpr std::size_t kKept = 8;
+  LargeVector<std::uint64_t> kept_;
+};
+
+// ---- The fill, the sort, the file ----------------------------------------------------------
+
+struct GridAccess {
+  // The key bytes of a record for grid column `column` (from 1), as a cell shows them.
+  static std::string_view keyOf(const std::uint8_t* bytes, const RecordBuffer& record, const RecordLayout& layout,
+                                std::span<const GridSource> sources, std::size_t column, std::string& composed) {
+    if (column == 0 || column > sources.size()) return {};
+    const GridSource& source = sources[column - 1];
+    if (source.field != GridSource::kComposed) return trimBytes(storedFieldBytes(bytes, layout, source.field));
+    if (!source.compose) return {};
+    composed = toAnsi(source.compose(record));
+    return composed;
+  }
+
+  static void fill(TextGrid& grid, Archive& archive, const RecordLayout& layout, std::span<const GridSource> sources,
+                   const std::function<bool(const RecordBuffer&)>& take, std::size_t sortColumn) {
+    const std::size_t count = archive.count();
+    if (count == 0) return;
+    if (layout.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
+    if (count >= (std::size_t{1} << 32)) throw std::length_error("archive too long for a grid");
+    // The earlier rows' texts go: a grid filled again never holds two archives' texts.
+    auto records = std::make_shared<GridRecords>(archive, layout, sources, count);
+    grid.clearAll();
+    grid.records_ = records;
+    // The row numbers are known only once every part is done: a sort by them waits.
+    const bool sortNow = sortColumn > 0 && sortColumn < grid.columns_;
+    if (!take && !sortNow) {
+      // Every record in file order: nothing to read now.
+      grid.shownInOrder_ = count;
+      if (sortColumn < grid.columns_) GridAccess::sort(grid, sortColumn);
+      return;
+    }
+
+    const bool composedKey =
+        sortNow && sortColumn <= sources.size() && sources[sortColumn - 1].field == GridSource::kComposed;
+    const bool needsRecord = static_cast<bool>(take) || composedKey;
+    const std::vector<ScanPart> parts = scanParts(count);
+    // A bit for each record taken. Each part writes the keys of its rows from its first
+    // record's place on, touching only as much memory as it takes rows; the parts' keys
+    // then move together, and once sorted the keys' array holds the rows.
+    LargeVector<std::uint64_t>& taken = records->taken;
+    if (take) taken.resize((count + 63) / 64, 0);
+    std::optional<SortKeys> keys;
+    if (sortNow) keys.emplace(count);
+    std::vector<SortKeys::Part> keyParts(parts.size());
+    std::vector<std::size_t> done(parts.size(), 0);
+    const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
+      RecordBuffer record(layout);
+      std::string composed;
+      forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t index) {
+        if (needsRecord) record.lookAt(bytes);
+        if (take) {
+          if (!take(record)) return true;
+          // Words at the ends of a part are shared with the next and last parts.
+          std::atomic_ref<std::uint64_t>(taken[index / 64])
+              .fetch_or(std::uint64_t{1} << (index % 64), std::memory_order_relaxed);
+        }
+        if (keys) keys->add(keyParts[p], parts[p].first + done[p], keyOf(bytes, record, layout, sources, sortColumn, composed));
+        ++done[p];
+        return true;
+      });
+    });
+    std::size_t n = 0;
+    if (take) {
+      // The records taken, in file order, up to a failed read.
+      if (failed.failure)
+        for (std::size_t index = parts[failed.part].end; index < count; ++index)
+          taken[index / 64] &= ~(std::uint64_t{1} << (index % 64));
+      n = records->countTaken();
+      if (keys) {
+        for (std::size_t p = 0, at = 0; p < parts.size() && at < n; at += done[p], ++p)
+          if (done[p] && at != parts[p].first) keys->moveRows(keyParts[p], parts[p].first, at, done[p]);
+      }
+    } else {
+      n = count;
+    }
+    if (failed.failure) {
+      if (!take) {
+        // A row for every record; those the read never reached are empty.
+        grid.rows_.resizeForOverwrite(count);
+        for (std::size_t p = 0; p < parts.size(); ++p)
+          for (std::size_t r = parts[p].first; r < parts[p].end; ++r)
+            grid.rows_[r] = r < parts[p].first + done[p] ? TextGrid::kRecordRow | r : 0;
+      } else {
+        grid.shownInOrder_ = n;
+      }
+      std::rethrow_exception(failed.failure);
+    }
+    if (!keys) {
+      grid.shownInOrder_ = n;
+      return;
+    }
+    // The rows in the keys' order: each the k-th record taken.
+    LargeVector<std::uint64_t> order = keys->order(n, keyParts);
+    keys.reset();
+    for (std::size_t r = 0; r < n; ++r) order[r] |= TextGrid::kRecordRow;
+    grid.rows_ = std::move(order);
+    if (sortColumn == 0) GridAccess::sort(grid, 0);
+  }
+
+  static void sort(TextGrid& grid, std::size_t keyColumn) {
+    const std::size_t n = grid.rowCount();
+    // A column outside the grid gives every row an empty key: the order stays.
+    if (n < 2 || keyColumn >= grid.columns_) return;
+    const std::vector<ScanPart> parts = scanParts(n);
+    SortKeys keys(n);
+    std::vector<SortKeys::Part> keyParts(parts.size());
+    const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
+      GridRowReader reader(grid, kPassBatchBytes);
+      for (std::size_t r = parts[p].first; r < parts[p].end; ++r) keys.add(keyParts[p], r, reader.cell(r, keyColumn));
+    });
+    if (failed.failure) std::rethrow_exception(failed.failure);
+    LargeVector<std::uint64_t> order = keys.order(n, keyParts);
+    grid.giveRowsEntries();
+    for (std::size_t r = 0; r < n; ++r) order[r] = grid.rows_[order[r]];
+    grid.rows_ = std::move(order);
+  }
+
+  // Whether the record rows come in file order (each one's record after the last's).
+  static bool inFileOrder(const TextGrid& grid) {
+    if (grid.rows_.empty()) return true;
+    std::uint64_t last = 0;
+    for (const std::uint64_t e : grid.rows_) {
+      if (!(e & TextGrid::kRecordRow)) continue;
+      if ((e & ~TextGrid::kRecordRow) < last) return false;
+      last = e & ~TextGrid::kRecordRow;
+    }
+    return true;
+  }
+
+  // A grid of the same rows holding their own texts, the records read in file order.
+  static TextGrid ownTexts(const TextGrid& grid) {
+    const std::size_t n = grid.rowCount();
+    TextGrid own(grid.columns_, n);
+    std::vector<std::uint64_t> byRecord;  // k << 32 | row: in file order once sorted
+    for (std::size_t r = 0; r < n; ++r) {
+      const std::uint64_t e = grid.entry(r);
+      if (e & TextGrid::kRecordRow) byRecord.push_back((e & ~TextGrid::kRecordRow) << 32 | r);
+    }
+    std::sort(byRecord.begin(), byRecord.end());
+    GridRowReader reader(grid, kPassBatchBytes);
+    for (const std::uint64_t k : byRecord) own.setRowBytes(k & kLow32, reader.cells(k & kLow32));
+    for (std::size_t r = 0; r < n; ++r) {
+      const std::uint64_t e = grid.entry(r);
+      if (e != 0 && !(e & TextGrid::kRecordRow)) own.setRowBytes(r, reader.cells(r));
+    }
+    return own;
+  }
+};
 
 void fillGrid(TextGrid& grid, Archive& archive, const RecordLayout& layout, std::span<const GridSource> sources,
-              const std::function<bool(const RecordBuffer&)>& take) {
-  const std::size_t count = archive.count();
-  if (count == 0) return;
-  if (layout.size() != archive.recordSize()) throw ArchiveError("record size mismatch");
-  const std::size_t columns = grid.columnCount();
-  // Only a selection or a composed value needs the record as a RecordBuffer; plain
-  // fields are read where the scan's block holds them.
-  bool needsRecord = static_cast<bool>(take);
-  for (const GridSource& source : sources) needsRecord |= source.field == GridSource::kComposed;
-
-  const std::vector<ScanPart> parts = scanParts(count);
-  // With a selection each part numbers its rows from 1, with room for the largest
-  // number the archive can give; once the rows of the parts before it are counted,
-  // its numbers move on in place.
-  const std::size_t digits = std::to_string(count).size();
-  std::vector<TextGrid> partGrids;
-  for (std::size_t p = 0; p < parts.size(); ++p) partGrids.emplace_back(columns);
-  const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
-    TextGrid& out = partGrids[p];
-    out.reserve(parts[p].end - parts[p].first);  // at most a row a record: a few bytes each
-    RecordBuffer record(layout);
-    std::vector<std::string_view> cells(columns);
-    std::vector<std::string> composed(columns);
-    char numberText[24];
-    // Without a selection a row's number is its record's: known here already.
-    std::size_t number = take ? 0 : parts[p].first;
-    forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {
-      if (needsRecord) record.lookAt(bytes);
-      if (take && !take(record)) return true;
-      const std::size_t row = out.appendRow();
-      ++number;
-      if (columns == 0) return true;
-      cells[0] = std::string_view(numberText,
-                                  static_cast<std::size_t>(std::to_chars(numberText, numberText + sizeof numberText, number).ptr - numberText));
-      for (std::size_t c = 1; c < columns; ++c) {
-        cells[c] = {};
-        if (c > sources.size()) continue;
-        const GridSource& source = sources[c - 1];
-        if (source.field != GridSource::kComposed) {
-          // The stored bytes, trimmed as every reader trims.
-          cells[c] = trimBytes(storedFieldBytes(bytes, layout, source.field));
-        } else if (source.compose) {
-          composed[c] = toAnsi(source.compose(record));
-          cells[c] = composed[c];
-        }
-      }
-      out.setNumberedRowBytes(row, cells, digits);
-      return true;
-    });
-  });
-
-  // Without a selection every record has its row (the count set first, rows a failed
-  // read never reached left empty); with one, the rows are those taken, in file order,
-  // up to a failed read.
-  const std::size_t fillParts = (take && failed.failure) ? failed.part + 1 : parts.size();
-  std::vector<std::size_t> firstRow(fillParts, 0);
-  for (std::size_t p = 1; p < fillParts; ++p)
-    firstRow[p] = take ? firstRow[p - 1] + partGrids[p - 1].rowCount() : parts[p].first;
-  if (take) {
-    const PartFailure renumbered =
-        runParts(fillParts, [&](std::size_t p) { partGrids[p].addToNumbers(firstRow[p]); });
-    if (renumbered.failure) std::rethrow_exception(renumbered.failure);
-  }
-  // The earlier rows' texts go: a grid filled again never holds two archives' texts.
-  grid.setRowCount(0);
-  if (!take) grid.setRowCount(count);
-  else if (fillParts > 0) grid.reserve(firstRow[fillParts - 1] + partGrids[fillParts - 1].rowCount());
-  for (std::size_t p = 0; p < fillParts; ++p) grid.adoptRows(firstRow[p], std::move(partGrids[p]));
-  if (failed.failure) std::rethrow_exception(failed.failure);
+              const std::function<bool(const RecordBuffer&)>& take, std::size_t sortColumn) {
+  GridAccess::fill(grid, archive, layout, sources, take, sortColumn);
 }
+
+void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) { GridAccess::sort(grid, keyColumn); }
 
 // ---- The file ---------------------------------------------------------------------
 
@@ -420,9 +824,15 @@ class Sink {
 
 // Writes the pieces in order; `flush` is called between rows with the sink, so that a
 // large grid can go out in pieces instead of being held whole. Stops, returning false,
-// as soon as `flush` returns false.
+// as soon as `flush` returns false, or at the end when a row could not read its record.
 template <typename Flush>
 bool emitSheet(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flush) {
+  // Rows out of file order (a sorted grid) would read their records one by one: they
+  // are read once in file order into a grid of their own texts, written from there.
+  if (!GridAccess::inFileOrder(grid)) {
+    const TextGrid own = GridAccess::ownTexts(grid);
+    return emitSheet(out, sheet, own, flush) && grid.recordsReadable();
+  }
   out.put(kHead);
   out.putText(sheet.name);
   out.put(kAfterName);
@@ -439,9 +849,9 @@ bool emitSheet(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flus
   out.put(kRowEnd);
 
   const std::size_t n = sheet.columns.size();
-  std::vector<std::string_view> cells;
+  GridRowReader reader(grid, kPassBatchBytes);
   for (std::size_t r = 0; r < grid.rowCount(); ++r) {
-    grid.rowBytes(r, cells);
+    const std::span<const std::string_view> cells = reader.cells(r);
     std::size_t bound = kRow.size() + kRowEnd.size() + n * (kCell.size() + kCellEnd.size());
     for (std::size_t c = 1; c <= n && c < cells.size(); ++c) bound += cells[c].size() * kLongestReference;
     char* p = out.room(bound);
@@ -456,7 +866,7 @@ bool emitSheet(Sink& out, const Sheet& sheet, const TextGrid& grid, Flush&& flus
     if (!flush(out)) return false;
   }
   out.put(kTail);
-  return true;
+  return grid.recordsReadable();
 }
 
 }  // namespace
@@ -485,109 +895,6 @@ bool emitSpreadsheet(const Sheet& sheet, const TextGrid& grid,
     return written;
   });
   return whole && write(sink.pending());
-}
-
-// ---- Sorting a grid ----------------------------------------------------------------
-
-void SortGridByColumn(TextGrid& grid, std::size_t keyColumn) {
-  // Each stored byte as the code unit it stands for, a-z folded to A-Z: comparing
-  // these compares the texts as the result lists compare their lines.
-  static const std::array<char16_t, 256> folded = [] {
-    std::array<char16_t, 256> t{};
-    for (int b = 0; b < 256; ++b) {
-      const char16_t c = ansiToUnicode(static_cast<std::uint8_t>(b));
-      t[static_cast<std::size_t>(b)] = (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
-    }
-    return t;
-  }();
-  // Each byte's place in the order of the folded code units, from 1 (0: no character):
-  // fewer than 256 distinct places, so one byte each.
-  static const std::array<std::uint8_t, 256> rank = [] {
-    std::array<char16_t, 256> sorted = folded;
-    std::sort(sorted.begin(), sorted.end());
-    std::array<std::uint8_t, 256> r{};
-    for (int b = 0; b < 256; ++b) {
-      const auto place = std::lower_bound(sorted.begin(), sorted.end(), folded[static_cast<std::size_t>(b)]);
-      // Distinct values before this one, plus one.
-      std::size_t distinct = 0;
-      for (auto it = sorted.begin(); it != place; ++it)
-        if (it == sorted.begin() || *it != *(it - 1)) ++distinct;
-      r[static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(distinct + 1);
-    }
-    return r;
-  }();
-  // Each key's first sixteen characters packed into one number by their places (the
-  // first in the highest bits, missing ones 0), kept beside its text and row: most
-  // comparisons are one comparison of two numbers in one array; equal prefixes compare
-  // the rest.
-  constexpr std::size_t kPrefix = 16;
-  struct Key {
-    unsigned __int128 prefix;
-    const char* text;
-    std::uint32_t length;
-    std::uint32_t row;
-  };
-  // The texts compared from their seventeenth character on (the first sixteen are
-  // equal when this is asked); -1, 0 or 1.
-  auto compareTail = [](const Key& a, const Key& b) {
-    const std::size_t n = std::min(a.length, b.length);
-    for (std::size_t i = kPrefix; i < n; ++i) {
-      const char16_t p = folded[static_cast<std::uint8_t>(a.text[i])], q = folded[static_cast<std::uint8_t>(b.text[i])];
-      if (p != q) return p < q ? -1 : 1;
-    }
-    return a.length == b.length ? 0 : a.length < b.length ? -1 : 1;
-  };
-  // Equal texts keep their order: the row decides last, so the order is total and the
-  // faster unstable sort gives the stable result.
-  auto less = [&](const Key& a, const Key& b) {
-    if (a.prefix != b.prefix) return a.prefix < b.prefix;
-    if (const int c = compareTail(a, b); c != 0) return c < 0;
-    return a.row < b.row;
-  };
-  // A long grid is sorted in the parts a scan would read, side by side, and the sorted
-  // parts merged pairwise into a second array and back; the order being total, the
-  // result is the one sort's.
-  const std::size_t rows = grid.rowCount();
-  const std::vector<ScanPart> parts = scanParts(rows);
-  LargeVector<Key> keys, merged;
-  keys.resizeForOverwrite(rows);
-  merged.resizeForOverwrite(parts.size() > 1 ? rows : 0);
-  PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
-    for (std::size_t r = parts[p].first; r < parts[p].end; ++r) {
-      const std::string_view text = grid.cellBytes(r, keyColumn);
-      unsigned __int128 prefix = 0;
-      for (std::size_t i = 0; i < kPrefix; ++i) {
-        prefix <<= 8;
-        if (i < text.size()) prefix |= rank[static_cast<std::uint8_t>(text[i])];
-      }
-      keys[r] = {prefix, text.data(), static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(r)};
-    }
-    std::sort(keys.begin() + parts[p].first, keys.begin() + parts[p].end, less);
-  });
-  if (failed.failure) std::rethrow_exception(failed.failure);
-  Key* from = keys.data();
-  Key* to = merged.data();
-  std::vector<std::size_t> bounds;  // starts of the sorted runs, then the end
-  for (const ScanPart& part : parts) bounds.push_back(part.first);
-  bounds.push_back(rows);
-  while (bounds.size() > 2) {
-    const std::size_t runs = bounds.size() - 1;
-    // A run without a partner is carried over as it is.
-    failed = runParts((runs + 1) / 2, [&](std::size_t k) {
-      const std::size_t a = bounds[2 * k], b = bounds[std::min(2 * k + 1, runs)], e = bounds[std::min(2 * k + 2, runs)];
-      std::merge(from + a, from + b, from + b, from + e, to + a, less);
-    });
-    if (failed.failure) std::rethrow_exception(failed.failure);
-    std::swap(from, to);
-    std::vector<std::size_t> next;
-    for (std::size_t i = 0; i < runs; i += 2) next.push_back(bounds[i]);
-    next.push_back(rows);
-    bounds = std::move(next);
-  }
-  LargeVector<std::size_t> order;
-  order.resizeForOverwrite(rows);
-  for (std::size_t r = 0; r < rows; ++r) order[r] = from[r].row;
-  grid.reorderRows(std::span<const std::size_t>(order.data(), order.size()));
 }
 
 }  // namespace core

@@ -159,11 +159,17 @@ SummaryResult scanSummary(Archive& archive, const SummaryFields& summary, const 
     std::vector<double> values;  // summary.sums.size() per record listed
   };
   std::vector<Part> found(parts.size());
+  // The parts' lines go into one store: joined, they are not copied.
+  std::vector<LineList> partLines = LineList::forParts(parts.size());
+  for (std::size_t p = 0; p < parts.size(); ++p) found[p].lines = std::move(partLines[p]);
   const PartFailure failed = runParts(parts.size(), [&](std::size_t p) {
     Part& out = found[p];
     // With no filter most records of an interval are usually listed: room for all of
-    // them at once, rather than growing the line buffer many times over.
-    if (filter.count() == 0) out.lines.reserve(parts[p].end - parts[p].first, (parts[p].end - parts[p].first) * 160);
+    // them at once (reserved, not touched), rather than growing the lists many times over.
+    if (filter.count() == 0) {
+      out.lines.reserve(parts[p].end - parts[p].first, (parts[p].end - parts[p].first) * 160);
+      out.values.reserve((parts[p].end - parts[p].first) * summary.sums.size());
+    }
     RecordBuffer record(layout);
     std::vector<double> values(summary.sums.size());
     forEachRecordBytesIn(archive, parts[p], [&](const std::uint8_t* bytes, std::size_t) {

@@ -35,15 +35,19 @@ ResultListModel::ResultListModel(QObject* parent) : QAbstractListModel(parent) {
 void ResultListModel::setLines(core::LineList lines) {
   beginResetModel();
   lines_ = std::move(lines);
-  order_ = lines_.sortedOrder();
+  lines_.sort();
   endResetModel();
 }
 
 void ResultListModel::clear() {
   beginResetModel();
   lines_.clear();
-  order_.release();
   endResetModel();
+}
+
+core::TextView ResultListModel::line(int row) const {
+  line_ = lines_[static_cast<std::size_t>(row)];
+  return line_;
 }
 
 int ResultListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : count(); }

@@ -1,10 +1,9 @@
 #pragma once
 // The result list of the search, list and summary windows (`lstRecords`): a list
-// view over the lines one scan built, kept packed in one core::LineList and shown in
-// their sorted order (A-Z folded, equal lines in file order). The order is a list of
-// line numbers, not a copy of the lines, and a row's text is made only when the view
-// asks for it, painting the rows in sight: a list of 100,000 lines costs its lines'
-// text and little more.
+// view over the lines one scan built, kept packed in one core::LineList (as the
+// records' Windows-1252 bytes) and put once in their sorted order (A-Z folded, equal
+// lines in file order). A row's text is made only when the view asks for it, painting
+// the rows in sight: a list of 100,000 lines costs its lines' bytes and little more.
 //
 // Every row is one line of Courier New 12, opaque black, as wide as the list's item
 // width; the model reports uniform sizes, so the view never measures the rows one
@@ -34,13 +33,13 @@ class ResultListModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-  int count() const { return static_cast<int>(order_.size()); }
-  // The line at a row (0 <= row < count()), valid until the lines change.
-  core::TextView line(int row) const { return lines_[order_[static_cast<std::size_t>(row)]]; }
+  int count() const { return static_cast<int>(lines_.size()); }
+  // The line at a row (0 <= row < count()), valid until the next call.
+  core::TextView line(int row) const;
 
  private:
   core::LineList lines_;
-  core::LargeVector<std::size_t> order_;
+  mutable core::Text line_;
 };
 
 class ResultList : public QListView {
@@ -54,7 +53,7 @@ class ResultList : public QListView {
   void clear();
 
   int count() const { return model_->count(); }
-  // The line at a row (0 <= row < count()), valid until the lines change.
+  // The line at a row (0 <= row < count()), valid until the next call.
   core::TextView line(int row) const { return model_->line(row); }
 
  private:

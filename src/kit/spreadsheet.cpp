@@ -239,7 +239,8 @@ bool SpreadsheetWindow::fillFromArchive(const std::function<void(core::TextGrid&
   archiveUnread_ = false;
   try {
     core::Archive archive = openArchive(settings_.archive);
-    core::fillGrid(grid_, archive, *settings_.archive.layout, sources_, settings_.take);
+    core::fillGrid(grid_, archive, *settings_.archive.layout, sources_, settings_.take,
+                   settings_.sortBy > 0 ? settings_.sortBy : core::kUnsorted);
     if (arrange) arrange(grid_);
   } catch (const core::ArchiveError&) {
     // Filling is silent: the rows filled so far stay; the archive is already closed.

@@ -13,9 +13,15 @@
 //
 // A column names a record field, or composes its value from the record (two fields
 // joined); `take` selects records; the archive read is any archive source (a fixed
-// name, a yearly one, the path in another window's lblFile); a window that sorts
-// overrides fillGrid() and passes fillFromArchive() the reordering, which runs on a
-// successful fill before the grid is shown (one reset of a large grid's view, not two).
+// name, a yearly one, the path in another window's lblFile); `sortBy` puts the rows in
+// the order of one column's texts, the keys taken as the records are read. A window
+// that reorders otherwise overrides fillGrid() and passes fillFromArchive() the
+// reordering, which runs on a successful fill before the grid is shown (one reset of a
+// large grid's view, not two).
+//
+// The grid is a view over the archive (core::TextGrid): a row is its record's index,
+// a cell is read from the record when it is painted or written, and only the cells the
+// user edits are kept apart, so a window over a whole archive opens at once.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -64,6 +70,9 @@ struct ExportSettings {
   ArchiveSource archive;
   // Records shown; null shows every record, one row each, in file order.
   std::function<bool(const core::RecordBuffer&)> take = {};
+  // The grid column (1 to n) whose texts order the rows once filled (A-Z folded, equal
+  // texts in the order taken); 0: the order taken.
+  std::size_t sortBy = 0;
   QString numberName = QStringLiteral("colNum");
   int numberWidth = 60;  // the "N." column
   std::vector<ExportColumn> columns;

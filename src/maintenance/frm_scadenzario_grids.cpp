@@ -42,6 +42,7 @@ kit::ExportSettings gridSettings(const char* className, const char* caption, con
   s.columns = scheduleGridColumns(withKey);
   shell::useProgramHelp(s);
   if (withKey) {
+    s.sortBy = s.columns.size();  // the sort key, the last column
     s.helpTitle = QStringLiteral("Visualizzazione scadenze");
     s.helpParagraphs = selectiveHelp();
   }
@@ -89,14 +90,6 @@ std::vector<kit::ExportColumn> scheduleGridColumns(bool withKey) {
   return c;
 }
 
-SortedScheduleGrid::SortedScheduleGrid(QWidget* owner, kit::ExportSettings settings)
-    : kit::SpreadsheetWindow(owner, std::move(settings)) {}
-
-void SortedScheduleGrid::fillGrid() {
-  // A failure leaves the rows read so far, unsorted.
-  fillFromArchive([](core::TextGrid& grid) { core::SortGridByColumn(grid, grid.columnCount() - 1); });
-}
-
 }  // namespace maintenance
 
 kit::ExportSettings TfrmExpImminenti::settings(const core::Date& today) {
@@ -112,7 +105,7 @@ kit::ExportSettings TfrmExpImminenti::settings(const core::Date& today) {
   };
   return s;
 }
-TfrmExpImminenti::TfrmExpImminenti(QWidget* owner) : SortedScheduleGrid(owner, settings(core::today())) {}
+TfrmExpImminenti::TfrmExpImminenti(QWidget* owner) : kit::SpreadsheetWindow(owner, settings(core::today())) {}
 
 kit::ExportSettings TfrmExpGiornaliere::settings(const QDate& day) {
   kit::ExportSettings s = maintenance::gridSettings("TfrmExpGiornaliere", " Scadenze del giorno",
@@ -123,7 +116,7 @@ kit::ExportSettings TfrmExpGiornaliere::settings(const QDate& day) {
   return s;
 }
 TfrmExpGiornaliere::TfrmExpGiornaliere(QWidget* owner)
-    : SortedScheduleGrid(owner, settings(maintenance::calendarDate(owner))) {}
+    : kit::SpreadsheetWindow(owner, settings(maintenance::calendarDate(owner))) {}
 
 kit::ExportSettings TfrmExpMensili::settings(const QDate& day) {
   kit::ExportSettings s = maintenance::gridSettings("TfrmExpMensili", " Scadenze del mese", "Scadenze_Mensili.xls",
@@ -134,7 +127,8 @@ kit::ExportSettings TfrmExpMensili::settings(const QDate& day) {
   s.take = [month, year](const core::RecordBuffer& record) { return maintenance::isInMonth(record, month, year); };
   return s;
 }
-TfrmExpMensili::TfrmExpMensili(QWidget* owner) : SortedScheduleGrid(owner, settings(maintenance::calendarDate(owner))) {}
+TfrmExpMensili::TfrmExpMensili(QWidget* owner)
+    : kit::SpreadsheetWindow(owner, settings(maintenance::calendarDate(owner))) {}
 
 kit::ExportSettings TfrmExpScadenzario::settings(QWidget* lblFile) {
   kit::ExportSettings s =

@@ -11,23 +11,14 @@
 
 namespace maintenance {
 
-// The grid columns of the schedule: 19 fields, then the sort key when `withKey`.
+// The grid columns of the schedule: 19 fields, then the sort key when `withKey`. The
+// selective grids are sorted by that key once filled; column 0 keeps each row's number
+// in the order the records were taken.
 std::vector<kit::ExportColumn> scheduleGridColumns(bool withKey);
-
-// A selective grid: sorted by its last column (the sort key) once filled. Column 0
-// keeps each row's number in the order the records were taken.
-class SortedScheduleGrid : public kit::SpreadsheetWindow {
-  Q_OBJECT
- public:
-  SortedScheduleGrid(QWidget* owner, kit::ExportSettings settings);
-
- protected:
-  void fillGrid() override;
-};
 
 }  // namespace maintenance
 
-class TfrmExpImminenti : public maintenance::SortedScheduleGrid {
+class TfrmExpImminenti : public kit::SpreadsheetWindow {
   Q_OBJECT
  public:
   explicit TfrmExpImminenti(QWidget* owner);
@@ -35,7 +26,7 @@ class TfrmExpImminenti : public maintenance::SortedScheduleGrid {
   static kit::ExportSettings settings(const core::Date& today);
 };
 
-class TfrmExpGiornaliere : public maintenance::SortedScheduleGrid {
+class TfrmExpGiornaliere : public kit::SpreadsheetWindow {
   Q_OBJECT
  public:
   explicit TfrmExpGiornaliere(QWidget* owner);
@@ -43,7 +34,7 @@ class TfrmExpGiornaliere : public maintenance::SortedScheduleGrid {
   static kit::ExportSettings settings(const QDate& day);
 };
 
-class TfrmExpMensili : public maintenance::SortedScheduleGrid {
+class TfrmExpMensili : public kit::SpreadsheetWindow {
   Q_OBJECT
  public:
   explicit TfrmExpMensili(QWidget* owner);

@@ -212,22 +212,79 @@ TEST(ListOrder, ManyLinesWithSharedBeginningsSortAsTheFoldedComparison) {
   }
 }
 
+TEST(ListOrder, LinesOfAFormatKeptFoldedReadAndSortAsTheirTexts) {
+  // A list keeps the lines of a format by their columns' texts only; they must read as
+  // their whole texts and sort as those do: columns cut at their width (ending in a
+  // blank), filling it exactly, empty, joined with an empty field, holding control
+  // characters, blanks and the byte kept between columns, equal lines in file order.
+  using namespace core::line;
+  auto raw = [](core::RecordBuffer& r, std::size_t field, const std::string& bytes) {
+    std::uint8_t* p = r.data() + layout().offset(field);
+    p[0] = static_cast<std::uint8_t>(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), p + 1);
+  };
+  const std::string values[] = {"",       "A",        "a",      "AB",       "AB C",       "AB\x05C", "ABC",
+                                "ABCDEF", "ABCDEFGH", "AB CDEF", "Fiat",    "fiat",       "\xE8lite", "_",
+                                "Z",      "A\x1F",    "A\x00B", "A!",       "A  B",       "\x80uro"};
+  const core::LineFormat formats[] = {
+      core::LineFormat({column({0}, 4), literal(u"  "), column({1, 2}, 6), literal(u" | "), rest({3})}),
+      core::LineFormat({literal(u"Tipo: "), column({0}, 3), column({1}, 5), literal(u" fine")}),
+  };
+  std::mt19937 random(11);
+  for (std::size_t f = 0; f < std::size(formats); ++f) {
+    SCOPED_TRACE(f);
+    const core::LineFormat& format = formats[f];
+    // With the byte kept between columns in a field, such a line is kept whole.
+    for (const auto& [n, withFoldByte] : {std::pair{std::size_t{2000}, false}, std::pair{std::size_t{30000}, false},
+                                          std::pair{std::size_t{3000}, true}}) {
+      SCOPED_TRACE(n);
+      core::LineList list;
+      std::vector<Text> texts;
+      for (std::size_t i = 0; i < n; ++i) {
+        core::RecordBuffer r(layout());
+        for (std::size_t field = 0; field < 4; ++field) {
+          std::string v = values[random() % std::size(values)];
+          if (!withFoldByte && v.find('\0') != std::string::npos) v = "B";
+          raw(r, field, v);
+        }
+        list.add(format, r);
+        texts.push_back(format.build(r));
+      }
+      ASSERT_EQ(list.toVector(), texts);
+      std::vector<std::size_t> expected(n);
+      for (std::size_t i = 0; i < n; ++i) expected[i] = i;
+      std::stable_sort(expected.begin(), expected.end(),
+                       [&](std::size_t a, std::size_t b) { return core::lessFolded(texts[a], texts[b]); });
+      const core::LargeVector<std::size_t> order = list.sortedOrder();
+      ASSERT_EQ(std::vector<std::size_t>(order.begin(), order.end()), expected);
+      list.sort();
+      for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(list[i], texts[expected[i]]) << i;
+    }
+  }
+}
+
 TEST(LineList, KeepsEveryLineWholeAcrossItsBlocksAndNeverMovesOne) {
   // Enough text for several blocks, with one line longer than a block and an empty one.
   core::LineList list;
   std::vector<Text> lines;
-  const char16_t* first = nullptr;
+  const char* first = nullptr;
+  // Where a line's bytes lie.
+  auto bytesOf = [](const core::LineList& l, std::size_t i) {
+    std::string_view b;
+    EXPECT_TRUE(l.bytes(i, b));
+    return b.data();
+  };
   for (std::size_t i = 0; i < 5000; ++i) {
     Text line = i == 1234 ? Text(300000, u'L') : Text(150, static_cast<char16_t>(u'a' + i % 26));
     line = i == 77 ? Text() : line + core::fromUtf8(std::to_string(i));
     lines.push_back(line);
     list.add(line);
-    if (i == 0) first = list[0].data();
+    if (i == 0) first = bytesOf(list, 0);
   }
   ASSERT_EQ(list.size(), lines.size());
   EXPECT_EQ(list.toVector(), lines);
   // Taking more lines never copied those already taken (no moment with two copies).
-  EXPECT_EQ(list[0].data(), first);
+  EXPECT_EQ(bytesOf(list, 0), first);
   // A copy holds the same lines and goes its own way.
   core::LineList copy = list;
   copy.add(u"only in the copy");

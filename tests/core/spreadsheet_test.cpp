@@ -1,3 +1,4 @@
+#include "core/search_filter.h"
 #include "core/spreadsheet.h"
 
 #include "core/archive.h"
@@ -350,9 +351,62 @@ TEST_F(FillGridTest, SelectedRecordsAndComposedValues) {
   EXPECT_EQ(grid.rowCount(), 0u);
 }
 
+TEST_F(FillGridTest, AGridSortedAsItFillsIsTheStableSortOfItsRows) {
+  // Field A from a few values that differ in letter case and beyond ASCII, field B the
+  // record's number: keys short enough to be compared whole at once (a field), and
+  // long ones sharing their beginnings (composed); with every record and with some.
+  const std::string as[] = {"ab", "AB", "b", "", "\xE8", "abc", "a", "_", "Z", "\x80"};
+  const std::size_t n = 45000;
+  std::string bytes;
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::string a = as[(i * 7) % std::size(as)];
+    const std::string b = std::to_string(i % 1000);
+    bytes += static_cast<char>(a.size()) + (a + std::string(5, '\0')).substr(0, 5);
+    bytes += static_cast<char>(b.size()) + (b + std::string(3, '\0')).substr(0, 3);
+  }
+  core::Archive archive(this->archive(bytes).string(), layout_.size());
+  const auto longKey = [](const core::RecordBuffer& r) { return u"shared beginning " + r.get(0) + r.get(0) + u"|" + r.get(1); };
+  const std::vector<core::GridSource> sources{{0, {}}, {1, {}}, {core::GridSource::kComposed, longKey}};
+  const auto some = [](const core::RecordBuffer& r) { return r.get(1).back() != u'3'; };
+  static constexpr std::array<SheetColumn, 3> cols{{{u"A", 10}, {u"B", 10}, {u"K", 10}}};
+  for (const std::size_t key : {std::size_t{1}, std::size_t{3}}) {
+    for (const bool selective : {false, true}) {
+      SCOPED_TRACE(std::to_string(key) + (selective ? " selective" : " every record"));
+      TextGrid sorted(4, 10), plain(4, 10);
+      std::function<bool(const core::RecordBuffer&)> take;
+      if (selective) take = some;
+      core::fillGrid(sorted, archive, layout_, sources, take, key);
+      core::fillGrid(plain, archive, layout_, sources, take);
+      // The rows as a grid of their own texts, sorted stably by the key's text.
+      std::vector<std::size_t> order(plain.rowCount());
+      for (std::size_t r = 0; r < order.size(); ++r) order[r] = r;
+      std::vector<std::u16string> keys;
+      for (std::size_t r = 0; r < order.size(); ++r) keys.push_back(plain.cell(r, key));
+      std::stable_sort(order.begin(), order.end(),
+                       [&](std::size_t x, std::size_t y) { return core::lessFolded(keys[x], keys[y]); });
+      ASSERT_EQ(sorted.rowCount(), order.size());
+      TextGrid expected(4, order.size());
+      for (std::size_t r = 0; r < order.size(); ++r)
+        for (std::size_t c = 0; c < 4; ++c) expected.setCell(r, c, plain.cell(order[r], c));
+      for (std::size_t r = 0; r < order.size(); r += 997)
+        for (std::size_t c = 0; c < 4; ++c) ASSERT_EQ(sorted.cell(r, c), expected.cell(r, c)) << r << "," << c;
+      // Written, the rows read their records once, in file order: the same file.
+      EXPECT_EQ(core::spreadsheetBytes(Sheet{u"S", cols}, sorted), core::spreadsheetBytes(Sheet{u"S", cols}, expected));
+      // Sorted after the fill, by the same column: the same rows.
+      core::SortGridByColumn(plain, key);
+      for (std::size_t r = 0; r < order.size(); r += 997) ASSERT_EQ(plain.cell(r, 0), expected.cell(r, 0)) << r;
+      // An edited row keeps its texts wherever it goes.
+      sorted.setCell(5, 2, u"edited");
+      EXPECT_EQ(sorted.cell(5, 0), expected.cell(5, 0));
+      EXPECT_EQ(sorted.cell(5, 2), u"edited");
+      EXPECT_EQ(sorted.cell(6, 2), expected.cell(6, 2));
+    }
+  }
+}
+
 TEST_F(FillGridTest, FailureKeepsTheRowsFilledSoFar) {
   // Wide records, so that a few thousand take several reads (and one part); the file
-  // loses all but its first record while the first rows are being filled.
+  // loses all but its first record while the first records are being chosen.
   constexpr std::array<core::FieldDef, 5> kWide{{{"A", 5}, {"B", 255}, {"C", 255}, {"D", 255}, {"E", 255}}};
   const core::RecordLayout layout{kWide};
   std::string rec(layout.size(), '\0');
@@ -363,18 +417,66 @@ TEST_F(FillGridTest, FailureKeepsTheRowsFilledSoFar) {
   const fs::path p = archive(bytes);
   core::Archive a(p.string(), layout.size());
   bool truncated = false;
-  std::vector<core::GridSource> sources{{0, {}}, {core::GridSource::kComposed, [&](const core::RecordBuffer&) {
-                                                   if (!truncated) fs::resize_file(p, layout.size());
-                                                   truncated = true;
+  const auto take = [&](const core::RecordBuffer&) {
+    if (!truncated) fs::resize_file(p, layout.size());
+    truncated = true;
+    return true;
+  };
+  std::vector<core::GridSource> sources{{0, {}}, {core::GridSource::kComposed, [](const core::RecordBuffer&) {
                                                    return std::u16string(u"c");
                                                  }}};
   TextGrid grid(3, 10);
-  EXPECT_THROW(core::fillGrid(grid, a, layout, sources), core::ArchiveError);
-  ASSERT_EQ(grid.rowCount(), n);  // the row count was set from the records found
+  EXPECT_THROW(core::fillGrid(grid, a, layout, sources, take), core::ArchiveError);
+  // The rows taken before the failed read stay, whole, and the grid can be written.
+  ASSERT_GE(grid.rowCount(), 1u);
+  ASSERT_LT(grid.rowCount(), n);
   EXPECT_EQ(grid.cell(0, 0), u"1");
   EXPECT_EQ(grid.cell(0, 1), u"a");
   EXPECT_EQ(grid.cell(0, 2), u"c");
-  EXPECT_EQ(grid.cell(n - 1, 0), u"");  // never reached
+}
+
+TEST_F(FillGridTest, ARecordLostAfterTheFillIsNeverWrittenAsEmpty) {
+  // The rows show their records, read again when they are asked for: once the file
+  // has lost some, their rows show nothing and the grid is no longer written. Sorted,
+  // the rows are out of file order (the file is then read in file order to write them).
+  std::string bytes;
+  for (char c : std::string("dbca")) bytes += std::string("\x01") + c + std::string("\0\0\0\0\x01x\0\0", 8);
+  const fs::path p = archive(bytes);
+  static constexpr std::array<SheetColumn, 1> cols{{{u"A", 10}}};
+  auto file = [&](const TextGrid& grid, bool& written) {
+    std::string out;
+    written = core::emitSpreadsheet(Sheet{u"S", cols}, grid, [&](std::string_view piece) {
+      out += piece;
+      return true;
+    });
+    return out;
+  };
+  for (const bool sorted : {false, true}) {
+    SCOPED_TRACE(sorted ? "sorted" : "file order");
+    WriteFile(p, bytes);
+    TextGrid grid(3, 10);
+    {
+      core::Archive a(p.string(), layout_.size());
+      core::fillGrid(grid, a, layout_, sources_, {}, sorted ? 1 : core::kUnsorted);
+    }
+    ASSERT_EQ(grid.rowCount(), 4u);
+    bool written = false;
+    const std::string whole = file(grid, written);
+    EXPECT_TRUE(written);
+    const std::string cells = sorted ? "abcd" : "dbca";
+    std::string expected;
+    for (char c : cells) expected += std::string("<tr><td style=\"text-align: left;\">") + c + "</td></tr>";
+    EXPECT_NE(whole.find(expected), std::string::npos);
+    EXPECT_EQ(grid.cell(0, 0), sorted ? u"4" : u"1");
+
+    fs::resize_file(p, 2 * layout_.size());  // records "d" and "b" stay
+    const std::size_t lostRow = sorted ? 0 : 3, keptRow = 1;
+    EXPECT_EQ(grid.cell(keptRow, 1), u"b");
+    EXPECT_EQ(grid.cell(lostRow, 1), u"");
+    EXPECT_FALSE(grid.recordsReadable());
+    file(grid, written);
+    EXPECT_FALSE(written);
+  }
 }
 
 }  // namespace
