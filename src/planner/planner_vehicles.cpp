@@ -68,7 +68,7 @@ std::optional<PlannerVehicle> vehicleOfLine(core::Archive& archive, core::TextVi
                   found);
   if (found.empty()) return std::nullopt;
   // Of several equal records, the last in the file.
-  const core::TextView last = found[found.size() - 1];
+  const core::Text last = found[found.size() - 1];
   const auto part = [last](std::size_t from, std::size_t width) { return core::trim(last.substr(from, width)); };
   return PlannerVehicle{part(0, kTipo), part(kTipo, kMarca), part(kTipo + kMarca, kModello),
                         part(kTipo + kMarca + kModello, kTarga)};

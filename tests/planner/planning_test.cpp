@@ -498,7 +498,7 @@ TEST_F(Planning, HelpAndThePicturesStillToCome) {
                                        "anteprima o stampato su carta per avere a disposizione il prospetto delle "
                                        "prenotazioni."));
   host.modalShown.clear();
-  for (platform::PictureButton* b : {w->cmdIntervallo, w->cmdRiepilogo, w->cmdAnteprima, w->cmdStampa}) click(b);
+  for (platform::PictureButton* b : {w->cmdRiepilogo, w->cmdAnteprima, w->cmdStampa}) click(b);
   EXPECT_TRUE(host.modalShown.isEmpty());
   EXPECT_TRUE(w->isVisible());
 }
