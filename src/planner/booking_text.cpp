@@ -1,5 +1,7 @@
 #include "planner/booking_text.h"
 
+#include <stdexcept>
+
 #include <QClipboard>
 #include <QFont>
 #include <QGuiApplication>
@@ -46,6 +48,9 @@ void copyBookingText(QLineEdit* edit, QWidget* window) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (!clipboard) return;  // no clipboard on this platform: nothing to do, nothing said
   clipboard->setText(text);  // as typed, blanks at either end included
+  // The clipboard is the desktop's: when it does not hold the text now, nothing was
+  // copied, and saying so is all that is left (the program goes on).
+  if (clipboard->text() != text) throw std::runtime_error("Impossibile copiare il testo negli appunti.");
   platform::information(QStringLiteral("Il contenuto del campo di testo è stato copiato in memoria."), window);
 }
 

@@ -33,7 +33,8 @@ BookingTextRow addBookingTextRow(QWidget* parent, const QRect& band, int editWid
 // campo di testo non contiene nessun dato da copiare in memoria." and the focus back on
 // the edit; any other goes on the clipboard as typed (blanks at either end included),
 // then the information "Il contenuto del campo di testo è stato copiato in memoria.".
-// With no clipboard nothing happens.
+// With no clipboard nothing happens. When the clipboard does not take the text, the
+// failure escapes (the program's handler shows its message) and no information follows.
 void copyBookingText(QLineEdit* edit, QWidget* window);
 // The clear picture: the edit emptied, with the focus.
 void clearBookingText(QLineEdit* edit);

@@ -80,14 +80,15 @@ TfrmIntervallo::TfrmIntervallo(QWidget* owner)
 
   lblCampo03 = platform::namedLabel(panContainer, QStringLiteral("lblCampo03"),
                                     QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da prenotare."),
-                                    QRect(20, 58, 714, 20));
+                                    QRect(20, 61, 714, 20));
 
   const kit::IntervalGroup start =
       kit::addIntervalGroup(panContainer, QStringLiteral("grpDataInizio"), QStringLiteral(" Data inizio intervallo: "),
-                            QStringLiteral("Inizio"), QPoint(35, 92));
+                            QStringLiteral("Inizio"), QPoint(35, 96));
   const kit::IntervalGroup end =
       kit::addIntervalGroup(panContainer, QStringLiteral("grpDataFine"), QStringLiteral(" Data fine intervallo: "),
-                            QStringLiteral("Fine"), QPoint(399, 92));
+                            QStringLiteral("Fine"), QPoint(399, 96));
+  for (QGroupBox* g : {start.group, end.group}) g->resize(318, 86);
   grpDataInizio = start.group;
   txtGiornoInizio = start.day;
   txtMeseInizio = start.month;
@@ -110,7 +111,7 @@ TfrmIntervallo::TfrmIntervallo(QWidget* owner)
 
   lblCampo02 = platform::namedLabel(panContainer, QStringLiteral("lblCampo02"),
                                     QStringLiteral("Indicare il nome del cliente nel campo sottostante."),
-                                    QRect(20, 208, 714, 20));
+                                    QRect(20, 210, 714, 20));
 
   const planner::BookingTextRow row = planner::addBookingTextRow(panContainer, QRect(20, 232, 714, 43), 636);
   effPrenotazione = row.effPrenotazione;
@@ -169,7 +170,7 @@ void TfrmIntervallo::btnChiudiClick() {
   lblDataFine->clear();
   try {
     if (book()) closeForm();
-  } catch (const std::exception&) {
+  } catch (...) {
     // Nothing the dialog lets through gets here; what was booked stays, the dialog stays
     // open.
   }
