@@ -82,32 +82,10 @@ TfrmIntervallo::TfrmIntervallo(QWidget* owner)
                                     QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da prenotare."),
                                     QRect(20, 61, 714, 20));
 
-  const kit::IntervalGroup start =
-      kit::addIntervalGroup(panContainer, QStringLiteral("grpDataInizio"), QStringLiteral(" Data inizio intervallo: "),
-                            QStringLiteral("Inizio"), QPoint(35, 96));
-  const kit::IntervalGroup end =
-      kit::addIntervalGroup(panContainer, QStringLiteral("grpDataFine"), QStringLiteral(" Data fine intervallo: "),
-                            QStringLiteral("Fine"), QPoint(399, 96));
-  for (QGroupBox* g : {start.group, end.group}) g->resize(318, 86);
-  grpDataInizio = start.group;
-  txtGiornoInizio = start.day;
-  txtMeseInizio = start.month;
-  lblAnnoInizio = start.year;
-  grpDataFine = end.group;
-  txtGiornoFine = end.day;
-  txtMeseFine = end.month;
-  lblAnnoFine = end.year;
-  lblDataInizio = platform::namedLabel(grpDataInizio, QStringLiteral("lblDataInizio"), QString(), QRect(224, 16, 90, 16));
-  lblDataFine = platform::namedLabel(grpDataFine, QStringLiteral("lblDataFine"), QString(), QRect(232, 16, 80, 16));
-  for (QLabel* scratch : {lblDataInizio, lblDataFine}) {
-    platform::setTextColour(scratch, kDarkBlue);
-    scratch->hide();
-  }
+  addIntervalGroups(panContainer, QPoint(35, 96), QPoint(399, 96), 86);
+  for (QLabel* scratch : {lblDataInizio, lblDataFine}) platform::setTextColour(scratch, kDarkBlue);
   // The pickers alone show where the focus is.
-  platform::addFocusHighlight(txtGiornoInizio, QStringLiteral("effGiornoInizio"));
-  platform::addFocusHighlight(txtMeseInizio, QStringLiteral("effMeseInizio"));
-  platform::addFocusHighlight(txtGiornoFine, QStringLiteral("effGiornoFine"));
-  platform::addFocusHighlight(txtMeseFine, QStringLiteral("effMeseFine"));
+  addPickerHighlights();
 
   lblCampo02 = platform::namedLabel(panContainer, QStringLiteral("lblCampo02"),
                                     QStringLiteral("Indicare il nome del cliente nel campo sottostante."),
@@ -136,11 +114,7 @@ TfrmIntervallo::TfrmIntervallo(QWidget* owner)
   QWidget* order[] = {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine, txtPrenotazione, btnChiudi,
                       btnAnnulla};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-  for (std::size_t i = 0; i < 4; ++i) {
-    QWidget* next = order[i + 1];
-    connect(static_cast<platform::ListOnlyCombo*>(order[i]), &platform::ListOnlyCombo::enterPressed, this,
-            [next] { next->setFocus(Qt::TabFocusReason); });
-  }
+  chainEnter(this, txtPrenotazione);
 
   connect(cmdClipboard, &platform::PictureButton::clicked, this, &TfrmIntervallo::cmdClipboardClick);
   connect(cmdCancella, &platform::PictureButton::clicked, this, &TfrmIntervallo::cmdCancellaClick);
@@ -177,24 +151,9 @@ void TfrmIntervallo::btnChiudiClick() {
 }
 
 bool TfrmIntervallo::book() {
-  const core::SummaryEntries entries{
-      .year = {},  // the year is the board's, in the two year labels
-      .startDay = platform::toCore(txtGiornoInizio->currentText()),
-      .startMonth = platform::toCore(txtMeseInizio->currentText()),
-      .startYear = platform::toCore(lblAnnoInizio->text()),
-      .endDay = platform::toCore(txtGiornoFine->currentText()),
-      .endMonth = platform::toCore(txtMeseFine->currentText()),
-      .endYear = platform::toCore(lblAnnoFine->text()),
-  };
-  const core::SummaryCheck check = core::checkInterval(entries, kEndings);
-  lblDataInizio->setText(platform::fromCore(check.startText));
-  lblDataFine->setText(platform::fromCore(check.endText));
-  if (!check.ok) {
-    kit::showFailedCheck(check, {.startDay = txtGiornoInizio, .startMonth = txtMeseInizio, .endDay = txtGiornoFine,
-                                 .endMonth = txtMeseFine},
-                         this);
-    return false;
-  }
+  // The year is the board's, in the two year labels.
+  const core::SummaryCheck check = core::checkInterval(entries(), kEndings);
+  if (!applyCheck(check, this)) return false;
   const QString text = platform::trim(txtPrenotazione->text());
   if (text.isEmpty()) {
     platform::warning(

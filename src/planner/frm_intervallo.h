@@ -6,6 +6,7 @@
 // saves them when it closes. "Annulla" writes nothing.
 #include <QString>
 
+#include "kit/summary.h"
 #include "platform/form.h"
 
 class QGroupBox;
@@ -19,25 +20,16 @@ class ListOnlyCombo;
 class PictureButton;
 }  // namespace platform
 
-class TfrmIntervallo : public platform::Form {
+class TfrmIntervallo : public platform::Form, public kit::IntervalPickers {
   Q_OBJECT
  public:
   explicit TfrmIntervallo(QWidget* owner);
 
-  // Controls, in the order of the window description.
+  // Controls, in the order of the window description (the two groups of the interval,
+  // with the pickers and the hidden date labels, are kit::IntervalPickers').
   QWidget* panContainer;
   QLabel* infCamera;
   QLabel* lblCampo03;
-  QGroupBox* grpDataInizio;
-  platform::ListOnlyCombo* txtGiornoInizio;
-  platform::ListOnlyCombo* txtMeseInizio;
-  QLabel* lblAnnoInizio;
-  QLabel* lblDataInizio;
-  QGroupBox* grpDataFine;
-  platform::ListOnlyCombo* txtGiornoFine;
-  platform::ListOnlyCombo* txtMeseFine;
-  QLabel* lblAnnoFine;
-  QLabel* lblDataFine;
   QLabel* lblCampo02;
   platform::HighlightRect* effPrenotazione;
   platform::FilteredEdit* txtPrenotazione;

@@ -1,6 +1,5 @@
 #include "planner/frm_planning.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFont>
 #include <QLabel>
@@ -310,12 +309,9 @@ void TfrmPlanning::cmdEsciClick() { closeForm(); }
 
 void TfrmPlanning::cmdIntervalloClick() {
   TfrmIntervallo dialog(this);
-  const QString year = platform::trim(txtAnno->text());
-  dialog.lblAnnoInizio->setText(year);
-  dialog.lblAnnoFine->setText(year);
+  dialog.setIntervalYear(platform::trim(txtAnno->text()));
   dialog.infCamera->setText(platform::trim(txtMarca->text()) + QLatin1Char(' ') + platform::trim(txtModello->text()));
-  for (QComboBox* picker : {dialog.txtGiornoInizio, dialog.txtMeseInizio, dialog.txtGiornoFine, dialog.txtMeseFine})
-    picker->setEditText(QString());
+  dialog.emptyPickers();
   dialog.showModalDialog();
 }
 
