@@ -231,6 +231,13 @@ TEST_F(Intervallo, EnterMovesAlongTheChainToApplicaEChiudiAndBooksNothing) {
   d->txtMeseFine->setFocus();
   QTest::keyClick(d->txtMeseFine, Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_TRUE(d->txtPrenotazione->hasFocus());
+  // Enter on "Applica e chiudi" presses it, as Space does.
+  QTest::keyClick(d->txtPrenotazione, Qt::Key_Return);
+  QTest::keyClick(d->btnChiudi, Qt::Key_Return);
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.last().kind, MsgKind::Question);
+  EXPECT_EQ(bookedDays(), 2);
+  EXPECT_FALSE(d->isVisible());
 }
 
 TEST_F(Intervallo, CopyClearAndAnnullaLeaveTheBoardAsItWas) {
