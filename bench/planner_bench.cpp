@@ -8,20 +8,27 @@
 //   BM_BoardRepaint    the whole board repainted, maximised on a 1920 x 1080 screen
 //   BM_DayClickToDialog a click on a booked day until the single-day dialog is created,
 //                      filled, shown and painted
+//   BM_IntervalWholeYear "Applica e chiudi" of the interval dialog for 01/01 to 31/12 on
+//                      a free board (checks, confirmation answered Yes, 366 days booked,
+//                      the dialog closed) until the maximised board has repainted
 #include "bench_support.h"
 #include "board_directory.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QMouseEvent>
 
 #include "planner/booking_plan_record.h"
 #include "planner/day_calendar.h"
 #include "planner/frm_giorno.h"
+#include "planner/frm_intervallo.h"
 #include "planner/frm_planning.h"
 #include "platform/edits.h"
 #include "platform/paths.h"
+#include "platform/widgets.h"
 #include "platform/windows.h"
 
 namespace {
@@ -36,6 +43,12 @@ class ShowingHost : public bench::SilentHost {
     form.hide();
   }
   bool shown = false;
+};
+
+// Answers Yes to every question (the interval's confirmation).
+class YesHost : public bench::SilentHost {
+ public:
+  bool message(platform::MsgKind, const QString&, QWidget*) override { return true; }
 };
 
 struct Fixture {
@@ -146,6 +159,37 @@ void BM_DayClickToDialog(benchmark::State& state) {
   b.board.hide();
 }
 BENCHMARK(BM_DayClickToDialog)->Unit(benchmark::kMillisecond);
+
+void BM_IntervalWholeYear(benchmark::State& state) {
+  YesHost host;
+  Board b;
+  b.show();
+  b.board.resize(1920, 1080);
+  QApplication::processEvents();
+  for (auto _ : state) {
+    state.PauseTiming();
+    b.board.cmdNuovoClick();
+    b.board.repaint();
+    TfrmIntervallo dialog(&b.board);
+    dialog.lblAnnoInizio->setText(QStringLiteral("2024"));
+    dialog.lblAnnoFine->setText(QStringLiteral("2024"));
+    dialog.show();
+    dialog.txtGiornoInizio->setEditText(QStringLiteral("01"));
+    dialog.txtMeseInizio->setEditText(QStringLiteral("Gennaio"));
+    dialog.txtGiornoFine->setEditText(QStringLiteral("31"));
+    dialog.txtMeseFine->setEditText(QStringLiteral("Dicembre"));
+    dialog.txtPrenotazione->setText(QStringLiteral("Cliente ") + QString(42, QLatin1Char('x')));
+    QApplication::processEvents();
+    state.ResumeTiming();
+    dialog.btnChiudi->click();
+    b.board.repaint();
+    state.PauseTiming();
+    if (b.booked() != 366 || dialog.isVisible()) state.SkipWithError("interval not booked");
+    state.ResumeTiming();
+  }
+  b.board.hide();
+}
+BENCHMARK(BM_IntervalWholeYear)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include "gate/frm_statistiche.h"
 #include "maintenance/frm_chilometrico.h"
 #include "maintenance/frm_scadenzario.h"
+#include "planner/frm_menu_disponibili.h"
 #include "planner/frm_planning.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
@@ -57,7 +58,7 @@ void App::createWindows() {
   create(frmCosti);             // 65 cost card
   create(frmMenuRiepSpese);     // 66 cost summary selection
   create(frmStatCosti);         // 67 monthly cost chart
-  // create(frmMenuDisponibili);// 72 booking planner menu (app 06)
+  create(frmMenuDisponibili);   // 72 booking planner menu (app 06)
   create(frmPlanning);          // 73 booking board
 }
 

@@ -27,17 +27,24 @@ SummaryCheck fail(SummaryCheck check, Text message, BoxKind kind, SummaryField f
   return check;
 }
 
-Text missingDate(TextView date, TextView which) {
+Text missingDate(TextView date, TextView which, TextView ending) {
   return Text(u"Attenzione: la data ") + Text(trim(date)) + u" di " + Text(which) + u" intervallo non esiste." +
-         Text(kBreak) + u"Per poter visualizzare il riepilogo è necessario indicare una data valida.";
+         Text(kBreak) + Text(ending);
 }
 
 }  // namespace
 
 SummaryCheck checkSummaryEntries(const SummaryEntries& e) {
-  SummaryCheck check;  // both date texts start empty
   // A year is four ASCII digits: anything else could not name a year, nor a file.
-  if (!isYearText(e.year)) return fail(check, Text(kYearWarning), BoxKind::Warning, SummaryField::Year);
+  if (!isYearText(e.year)) return fail(SummaryCheck{}, Text(kYearWarning), BoxKind::Warning, SummaryField::Year);
+  return checkInterval(
+      e, {.startMissing = u"Per poter visualizzare il riepilogo è necessario indicare una data valida.",
+          .endMissing = u"Per poter visualizzare il riepilogo è necessario indicare una data valida.",
+          .order = u"Per poter visualizzare il riepilogo è necessario indicare un intervallo di tempo valido."});
+}
+
+SummaryCheck checkInterval(const SummaryEntries& e, const IntervalEndings& endings) {
+  SummaryCheck check;  // both date texts start empty
   struct Required {
     const Text& text;
     const char16_t* message;
@@ -59,19 +66,22 @@ SummaryCheck checkSummaryEntries(const SummaryEntries& e) {
 
   check.startText = composeDate(e.startDay, e.startMonth, e.startYear);
   const auto start = parseDate(check.startText);
-  if (!start) return fail(check, missingDate(check.startText, u"inizio"), BoxKind::Plain, SummaryField::StartDay);
+  if (!start)
+    return fail(check, missingDate(check.startText, u"inizio", endings.startMissing), BoxKind::Plain,
+                SummaryField::StartDay);
 
   check.endText = composeDate(e.endDay, e.endMonth, e.endYear);
   const auto end = parseDate(check.endText);
-  if (!end) return fail(check, missingDate(check.endText, u"fine"), BoxKind::Plain, SummaryField::EndDay);
+  if (!end)
+    return fail(check, missingDate(check.endText, u"fine", endings.endMissing), BoxKind::Plain,
+                SummaryField::EndDay);
 
-  // By day number: Date's own ordering compares the day before the month.
+  // Earlier in the calendar, compared by day number.
   if (start->serial() > end->serial())
     return fail(check,
                 u"Attenzione: la data di fine intervallo (" + trim(check.endText) +
                     u") non può essere anteriore a quella di inizio intervallo (" + trim(check.startText) + u")." +
-                    Text(kBreak) +
-                    u"Per poter visualizzare il riepilogo è necessario indicare un intervallo di tempo valido.",
+                    Text(kBreak) + Text(endings.order),
                 BoxKind::Plain, SummaryField::Stay);
 
   check.ok = true;

@@ -50,6 +50,19 @@ struct SummaryCheck {
 // the start is not later than the end (the same day passes).
 SummaryCheck checkSummaryEntries(const SummaryEntries& entries);
 
+// How the three date messages of an interval end, after their empty line: the start
+// date that does not exist, the end date that does not exist, the end before the start.
+struct IntervalEndings {
+  TextView startMissing;
+  TextView endMissing;
+  TextView order;
+};
+
+// The checks of an interval of days and months alone (no year of its own: `year` of
+// the entries is not looked at), from the four required entries to the order of the two
+// dates, each date message ending as `endings` says.
+SummaryCheck checkInterval(const SummaryEntries& entries, const IntervalEndings& endings);
+
 // "Dal   " + start + "   al   " + end: the interval as the summary shows it.
 Text summaryIntervalText(TextView start, TextView end);
 

@@ -151,6 +151,123 @@ SummaryData scanSummary(const SummarySettings& settings, const QString& archiveP
   return data;
 }
 
+namespace {
+
+// One end of an interval: its group box and the controls inside it.
+struct IntervalGroup {
+  QGroupBox* group = nullptr;
+  platform::ListOnlyCombo* day = nullptr;
+  platform::ListOnlyCombo* month = nullptr;
+  QLabel* year = nullptr;
+};
+
+IntervalGroup addIntervalGroup(QWidget* parent, const QString& name, const QString& title, const QString& suffix,
+                               QPoint at, int height) {
+  IntervalGroup out;
+  out.group = new QGroupBox(title, parent);
+  out.group->setObjectName(name);
+  out.group->setGeometry(at.x(), at.y(), 318, height);
+  out.group->setFont(verdana(10, true));
+  namedLabel(out.group, QStringLiteral("titGiorno") + suffix, QStringLiteral("Giorno:"), QRect(17, 26, 72, 18));
+  out.day = new platform::ListOnlyCombo(out.group, QStringLiteral("txtGiorno") + suffix, itemsOf(kDayItems));
+  out.day->setGeometry(17, 48, 72, 28);
+  namedLabel(out.group, QStringLiteral("titMese") + suffix, QStringLiteral("Mese:"), QRect(97, 26, 128, 18));
+  out.month = new platform::ListOnlyCombo(out.group, QStringLiteral("txtMese") + suffix, itemsOf(kMonthItems));
+  out.month->setFoldCase(true);
+  out.month->setGeometry(97, 48, 128, 28);
+  for (QComboBox* c : {static_cast<QComboBox*>(out.day), static_cast<QComboBox*>(out.month)})
+    c->setFont(verdana(12, true));
+  out.year = namedLabel(out.group, QStringLiteral("lblAnno") + suffix, QStringLiteral("ANNO"), QRect(234, 46, 80, 30));
+  out.year->setFont(verdana(18, true));
+  return out;
+}
+
+}  // namespace
+
+void IntervalPickers::addIntervalGroups(QWidget* parent, QPoint startAt, QPoint endAt, int height) {
+  const IntervalGroup start = addIntervalGroup(parent, QStringLiteral("grpDataInizio"),
+                                               QStringLiteral(" Data inizio intervallo: "), QStringLiteral("Inizio"),
+                                               startAt, height);
+  const IntervalGroup end = addIntervalGroup(parent, QStringLiteral("grpDataFine"),
+                                             QStringLiteral(" Data fine intervallo: "), QStringLiteral("Fine"), endAt,
+                                             height);
+  grpDataInizio = start.group;
+  txtGiornoInizio = start.day;
+  txtMeseInizio = start.month;
+  lblAnnoInizio = start.year;
+  grpDataFine = end.group;
+  txtGiornoFine = end.day;
+  txtMeseFine = end.month;
+  lblAnnoFine = end.year;
+  lblDataInizio = namedLabel(grpDataInizio, QStringLiteral("lblDataInizio"), QString(), QRect(224, 16, 90, 16));
+  lblDataFine = namedLabel(grpDataFine, QStringLiteral("lblDataFine"), QString(), QRect(232, 16, 80, 16));
+  for (QLabel* scratch : {lblDataInizio, lblDataFine}) scratch->setVisible(false);
+}
+
+std::array<platform::ListOnlyCombo*, 4> IntervalPickers::pickers() const {
+  return {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine};
+}
+
+void IntervalPickers::chainEnter(QObject* context, QWidget* after) {
+  const auto four = pickers();
+  for (std::size_t i = 0; i < four.size(); ++i) {
+    QWidget* next = i + 1 < four.size() ? four[i + 1] : after;
+    QObject::connect(four[i], &platform::ListOnlyCombo::enterPressed, context,
+                     [next] { next->setFocus(Qt::TabFocusReason); });
+  }
+}
+
+void IntervalPickers::addPickerHighlights() {
+  platform::addFocusHighlight(txtGiornoInizio, QStringLiteral("effGiornoInizio"));
+  platform::addFocusHighlight(txtMeseInizio, QStringLiteral("effMeseInizio"));
+  platform::addFocusHighlight(txtGiornoFine, QStringLiteral("effGiornoFine"));
+  platform::addFocusHighlight(txtMeseFine, QStringLiteral("effMeseFine"));
+}
+
+void IntervalPickers::setIntervalYear(const QString& year) {
+  lblAnnoInizio->setText(year);
+  lblAnnoFine->setText(year);
+}
+
+void IntervalPickers::emptyPickers() {
+  for (platform::ListOnlyCombo* c : pickers()) {
+    c->setCurrentIndex(-1);
+    c->setEditText(QString());
+  }
+}
+
+core::SummaryEntries IntervalPickers::entries(const QString& year) const {
+  return {
+      platform::toCore(year),
+      platform::toCore(txtGiornoInizio->currentText()),
+      platform::toCore(txtMeseInizio->currentText()),
+      platform::toCore(lblAnnoInizio->text()),
+      platform::toCore(txtGiornoFine->currentText()),
+      platform::toCore(txtMeseFine->currentText()),
+      platform::toCore(lblAnnoFine->text()),
+  };
+}
+
+bool IntervalPickers::applyCheck(const core::SummaryCheck& check, QWidget* window, QWidget* yearBox) {
+  lblDataInizio->setText(platform::fromCore(check.startText));
+  lblDataFine->setText(platform::fromCore(check.endText));
+  if (check.ok) return true;
+  const platform::MsgKind kinds[] = {platform::MsgKind::Warning, platform::MsgKind::Error,
+                                     platform::MsgKind::Information, platform::MsgKind::Plain};
+  platform::message(kinds[static_cast<int>(check.kind)], platform::fromCore(check.message), window);
+  QWidget* focus = nullptr;
+  switch (check.focus) {
+    case core::SummaryField::Stay: break;
+    case core::SummaryField::Year: focus = yearBox; break;
+    case core::SummaryField::StartDay: focus = txtGiornoInizio; break;
+    case core::SummaryField::StartMonth: focus = txtMeseInizio; break;
+    case core::SummaryField::EndDay: focus = txtGiornoFine; break;
+    case core::SummaryField::EndMonth: focus = txtMeseFine; break;
+  }
+  if (focus) focus->setFocus(Qt::OtherFocusReason);
+  return false;
+}
+
 QString summaryPrintTitle(const SummarySettings& settings, const QString& plateShown) {
   return settings.printTitle + platform::trim(plateShown);
 }
@@ -255,35 +372,9 @@ void SummaryMenu::buildControls() {
   txtOther->installEventFilter(this);
 
   // The interval: day and month of each end, beside the year they belong to.
-  auto group = [&](const QString& name, const QString& title, int x, platform::ListOnlyCombo*& day,
-                   platform::ListOnlyCombo*& month, QLabel*& year, const QString& suffix) {
-    auto* g = new QGroupBox(title, pan);
-    g->setObjectName(name);
-    g->setGeometry(x, 430, 318, 96);
-    g->setFont(bold);
-    namedLabel(g, QStringLiteral("titGiorno") + suffix, QStringLiteral("Giorno:"), QRect(17, 26, 72, 18));
-    day = new platform::ListOnlyCombo(g, QStringLiteral("txtGiorno") + suffix, itemsOf(kDayItems));
-    day->setGeometry(17, 48, 72, 28);
-    day->setFont(editFont);
-    namedLabel(g, QStringLiteral("titMese") + suffix, QStringLiteral("Mese:"), QRect(97, 26, 128, 18));
-    month = new platform::ListOnlyCombo(g, QStringLiteral("txtMese") + suffix, itemsOf(kMonthItems));
-    month->setFoldCase(true);
-    month->setGeometry(97, 48, 128, 28);
-    month->setFont(editFont);
-    year = namedLabel(g, QStringLiteral("lblAnno") + suffix, QStringLiteral("ANNO"), QRect(234, 46, 80, 30));
-    year->setFont(verdana(18, true));
-    setTextColour(year, kMaroon);
-    return g;
-  };
-  grpDataInizio = group(QStringLiteral("grpDataInizio"), QStringLiteral(" Data inizio intervallo: "), 204, txtGiornoInizio,
-                        txtMeseInizio, lblAnnoInizio, QStringLiteral("Inizio"));
-  grpDataFine = group(QStringLiteral("grpDataFine"), QStringLiteral(" Data fine intervallo: "), 592, txtGiornoFine,
-                      txtMeseFine, lblAnnoFine, QStringLiteral("Fine"));
+  addIntervalGroups(pan, QPoint(204, 430), QPoint(592, 430));
+  for (QLabel* year : {lblAnnoInizio, lblAnnoFine}) setTextColour(year, kMaroon);
 
-  lblDataInizio = namedLabel(pan, QStringLiteral("lblDataInizio"), QString(), QRect(0, 0, 10, 10));
-  lblDataInizio->setVisible(false);
-  lblDataFine = namedLabel(pan, QStringLiteral("lblDataFine"), QString(), QRect(0, 0, 10, 10));
-  lblDataFine->setVisible(false);
   if (!settings_.yearExtension.isEmpty()) {
     lblFile = namedLabel(pan, QStringLiteral("lblFile"), QString(), QRect(0, 0, 10, 10));
     lblFile->setVisible(false);
@@ -303,13 +394,7 @@ void SummaryMenu::buildControls() {
   lblAttendere->setVisible(false);
 
   // Enter moves along the entries to the button.
-  const std::pair<QWidget*, QWidget*> chain[] = {
-      {txtGiornoInizio, txtMeseInizio}, {txtMeseInizio, txtGiornoFine}, {txtGiornoFine, txtMeseFine},
-      {txtMeseFine, btnVisualizza}};
-  for (const auto& [from, to] : chain) {
-    connect(static_cast<platform::ListOnlyCombo*>(from), &platform::ListOnlyCombo::enterPressed, this,
-            [to] { to->setFocus(Qt::TabFocusReason); });
-  }
+  chainEnter(this, btnVisualizza);
   QWidget* order[] = {txtAnno, plateEdit_, txtOther, txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine,
                       btnVisualizza, btnEsci};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
@@ -318,10 +403,7 @@ void SummaryMenu::buildControls() {
     platform::addFocusHighlight(txtAnno, QStringLiteral("effAnno"));
     if (!settings_.plate.highlight.isEmpty()) platform::addFocusHighlight(plateEdit_, settings_.plate.highlight);
     if (!settings_.other.highlight.isEmpty()) platform::addFocusHighlight(txtOther, settings_.other.highlight);
-    platform::addFocusHighlight(txtGiornoInizio, QStringLiteral("effGiornoInizio"));
-    platform::addFocusHighlight(txtMeseInizio, QStringLiteral("effMeseInizio"));
-    platform::addFocusHighlight(txtGiornoFine, QStringLiteral("effGiornoFine"));
-    platform::addFocusHighlight(txtMeseFine, QStringLiteral("effMeseFine"));
+    addPickerHighlights();
   }
 }
 
@@ -333,9 +415,7 @@ QString SummaryMenu::otherFilterText() const {
 void SummaryMenu::copyYear() {
   // The year beside each end of the interval follows the year edit as it changes,
   // however the change came (typed, pasted, set on showing).
-  const QString year = platform::trim(txtAnno->text());
-  lblAnnoInizio->setText(year);
-  lblAnnoFine->setText(year);
+  setIntervalYear(platform::trim(txtAnno->text()));
 }
 
 void SummaryMenu::FormShow() {
@@ -348,10 +428,7 @@ void SummaryMenu::FormShow() {
       static_cast<QLineEdit*>(txtOther)->clear();
     }
   }
-  for (platform::ListOnlyCombo* c : {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine}) {
-    c->setCurrentIndex(-1);
-    c->setEditText(QString());
-  }
+  emptyPickers();
   static_cast<YearBox*>(txtAnno)->showCurrentYear();
   copyYear();
   lblAttendere->setVisible(false);
@@ -379,35 +456,9 @@ void SummaryMenu::stop() { lblAttendere->setVisible(false); }
 void SummaryMenu::btnVisualizzaClick() {
   lblDataInizio->clear();
   lblDataFine->clear();
-  const core::SummaryEntries entries{
-      platform::toCore(txtAnno->text()),
-      platform::toCore(txtGiornoInizio->currentText()),
-      platform::toCore(txtMeseInizio->currentText()),
-      platform::toCore(lblAnnoInizio->text()),
-      platform::toCore(txtGiornoFine->currentText()),
-      platform::toCore(txtMeseFine->currentText()),
-      platform::toCore(lblAnnoFine->text()),
-  };
-  const core::SummaryCheck check = core::checkSummaryEntries(entries);
-  lblDataInizio->setText(platform::fromCore(check.startText));
-  lblDataFine->setText(platform::fromCore(check.endText));
-  if (!check.ok) {
-    stop();
-    const platform::MsgKind kinds[] = {platform::MsgKind::Warning, platform::MsgKind::Error,
-                                       platform::MsgKind::Information, platform::MsgKind::Plain};
-    platform::message(kinds[static_cast<int>(check.kind)], platform::fromCore(check.message), this);
-    QWidget* focus = nullptr;
-    switch (check.focus) {
-      case core::SummaryField::Stay: break;
-      case core::SummaryField::Year: focus = txtAnno; break;
-      case core::SummaryField::StartDay: focus = txtGiornoInizio; break;
-      case core::SummaryField::StartMonth: focus = txtMeseInizio; break;
-      case core::SummaryField::EndDay: focus = txtGiornoFine; break;
-      case core::SummaryField::EndMonth: focus = txtMeseFine; break;
-    }
-    if (focus) focus->setFocus(Qt::OtherFocusReason);
-    return;
-  }
+  const core::SummaryCheck check = core::checkSummaryEntries(entries(txtAnno->text()));
+  if (!check.ok) stop();  // the wait label goes before the box is shown
+  if (!applyCheck(check, this, txtAnno)) return;
 
   QString path;
   if (settings_.yearExtension.isEmpty()) {

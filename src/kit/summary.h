@@ -31,6 +31,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <vector>
@@ -132,9 +133,51 @@ SummaryData scanSummary(const SummarySettings& settings, const QString& archiveP
 QString summaryPrintTitle(const SummarySettings& settings, const QString& plateShown);
 QStringList summaryTrailer(const SummarySettings& settings, const QString& interval, const QStringList& totals);
 
+// The interval of days and months a window takes (the date-range summaries' menu, the
+// interval booking): a start group and an end group, each holding "Giorno:" and the day
+// picker ("01" .. "31"), "Mese:" and the month picker ("Gennaio" .. "Dicembre", kept by
+// a name compared with A-Z folded) and the year label "ANNO" beside them, and the two
+// hidden labels of the composed dates. A window holding one derives from it, so the
+// controls are its own, named as below:
+//
+//   class TfrmX : public platform::Form, public kit::IntervalPickers { ... };
+//   addIntervalGroups(panel, {35, 96}, {399, 96});   // in the constructor
+//   chainEnter(this, btnChiudi);                      // Enter from picker to picker, then on
+//   if (!applyCheck(core::checkInterval(entries(), endings), this)) return;  // said, focused
+struct IntervalPickers {
+  QGroupBox* grpDataInizio = nullptr;
+  platform::ListOnlyCombo* txtGiornoInizio = nullptr;
+  platform::ListOnlyCombo* txtMeseInizio = nullptr;
+  QLabel* lblAnnoInizio = nullptr;
+  QGroupBox* grpDataFine = nullptr;
+  platform::ListOnlyCombo* txtGiornoFine = nullptr;
+  platform::ListOnlyCombo* txtMeseFine = nullptr;
+  QLabel* lblAnnoFine = nullptr;
+  QLabel* lblDataInizio = nullptr;  // hidden: the composed dates
+  QLabel* lblDataFine = nullptr;
+
+  // The two groups on `parent` (" Data inizio intervallo: " at `startAt`, " Data fine
+  // intervallo: " at `endAt`, 318 x `height`) and the hidden date labels.
+  void addIntervalGroups(QWidget* parent, QPoint startAt, QPoint endAt, int height = 96);
+  // The four pickers in Enter order; Enter in the last moves to `after`.
+  std::array<platform::ListOnlyCombo*, 4> pickers() const;
+  void chainEnter(QObject* context, QWidget* after);
+  // The yellow highlight behind each picker while it has the focus (effGiornoInizio ..).
+  void addPickerHighlights();
+  // Both year labels; the four pickers emptied, with no entry chosen.
+  void setIntervalYear(const QString& year);
+  void emptyPickers();
+  // The entries as the checks take them, with `year` as the window's own year box.
+  core::SummaryEntries entries(const QString& year = QString()) const;
+  // The dates `check` composed into the hidden labels; when it failed, says why in its
+  // kind of box over `window` and puts the focus on the control it names (the year:
+  // `yearBox`; none: the focus stays). Returns whether it passed.
+  bool applyCheck(const core::SummaryCheck& check, QWidget* window, QWidget* yearBox = nullptr);
+};
+
 class SummaryWindow;
 
-class SummaryMenu : public platform::Form {
+class SummaryMenu : public platform::Form, public IntervalPickers {
   Q_OBJECT
  public:
   SummaryMenu(QWidget* owner, SummarySettings settings);
@@ -148,20 +191,10 @@ class SummaryMenu : public platform::Form {
   // Controls, in Enter order.
   platform::FilteredEdit* txtAnno = nullptr;
   QWidget* txtOther = nullptr;  // the second filter: an edit, or a combo with its items
-  platform::ListOnlyCombo* txtGiornoInizio = nullptr;
-  platform::ListOnlyCombo* txtMeseInizio = nullptr;
-  platform::ListOnlyCombo* txtGiornoFine = nullptr;
-  platform::ListOnlyCombo* txtMeseFine = nullptr;
   QPushButton* btnVisualizza = nullptr;
   QPushButton* btnEsci = nullptr;
 
   platform::PictureButton* impCliente = nullptr;
-  QGroupBox* grpDataInizio = nullptr;
-  QGroupBox* grpDataFine = nullptr;
-  QLabel* lblAnnoInizio = nullptr;
-  QLabel* lblAnnoFine = nullptr;
-  QLabel* lblDataInizio = nullptr;  // hidden: the composed dates
-  QLabel* lblDataFine = nullptr;
   QLabel* lblFile = nullptr;        // hidden: the archive of the year (yearly summaries only)
   QLabel* lblAttendere = nullptr;
 

@@ -108,6 +108,11 @@ core::Text dateText(const BoardDay& day, core::TextView year) {
 
 std::optional<core::Date> dateIn(const BoardDay& day, core::TextView year) { return core::parseDate(dateText(day, year)); }
 
+bool inInterval(const BoardDay& day, core::TextView year, const core::Date& start, const core::Date& end) {
+  const std::optional<core::Date> date = dateIn(day, year);
+  return date && start.serial() <= date->serial() && date->serial() <= end.serial();
+}
+
 core::Text dayHeading(const BoardDay& day, core::TextView year) {
   core::Text t = u"Prenotazione del ";
   if (day.day >= 10) t += static_cast<char16_t>(u'0' + day.day / 10);

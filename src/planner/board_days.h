@@ -58,6 +58,12 @@ core::Text dateText(const BoardDay& day, core::TextView year);
 // digits, is none).
 std::optional<core::Date> dateIn(const BoardDay& day, core::TextView year);
 
+// Whether the interval booking from `start` to `end` (both included) books `day` in
+// `year`: the day's date exists in that year and lies in the interval. 29 February
+// belongs to the interval of a leap year like any day, and is never touched in a
+// common year.
+bool inInterval(const BoardDay& day, core::TextView year, const core::Date& start, const core::Date& end);
+
 // The heading of the single-day dialog: "Prenotazione del " + the day without a leading
 // zero + " " + the month's name + " " + the year as given ("Prenotazione del 9
 // settembre 2024").

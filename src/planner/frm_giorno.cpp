@@ -1,13 +1,12 @@
 #include "planner/frm_giorno.h"
 
-#include <QClipboard>
 #include <QFont>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
 #include "planner/board_days.h"
+#include "planner/booking_text.h"
 #include "planner/frm_planning.h"
 #include "planner/planner_pictures.h"
 #include "platform/dialogs.h"
@@ -65,20 +64,11 @@ TfrmGiorno::TfrmGiorno(QWidget* owner)
   infGiorno = textLine(panContainer, "infGiorno", QRect(22, 64, 586, 20), kBrown);
   infGiorno->setText(QStringLiteral("Data prenotazione"));
 
-  effPrenotazione = new platform::HighlightRect(panContainer, platform::kPaleYellow);
-  effPrenotazione->setObjectName(QStringLiteral("effPrenotazione"));
-  effPrenotazione->setGeometry(16, 148, 600, 43);
-
-  cmdCancella = new platform::PictureButton(panContainer, QStringLiteral("cmdCancella"));
-  cmdCancella->setPixmap(planner::eraserPicture(22));
-  cmdCancella->setGeometry(584, 158, 22, 22);
-  cmdCancella->setCursor(Qt::PointingHandCursor);
-
-  txtPrenotazione = new platform::FilteredEdit(panContainer, QStringLiteral("txtPrenotazione"));
-  txtPrenotazione->setGeometry(26, 158, 520, 22);
-  txtPrenotazione->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-  txtPrenotazione->setInputLimit(kTextLimit);
-  txtPrenotazione->setInputFilter(platform::withoutControls);
+  const planner::BookingTextRow row = planner::addBookingTextRow(panContainer, QRect(16, 148, 600, 43), 520);
+  effPrenotazione = row.effPrenotazione;
+  txtPrenotazione = row.txtPrenotazione;
+  cmdClipboard = row.cmdClipboard;
+  cmdCancella = row.cmdCancella;
 
   infCamera = textLine(panContainer, "infCamera", QRect(23, 24, 586, 20), Qt::white);
   infCamera->setText(QStringLiteral("Attrezzatura"));
@@ -111,11 +101,6 @@ TfrmGiorno::TfrmGiorno(QWidget* owner)
   icoOccupata->hide();
   icnOccupata->hide();
 
-  cmdClipboard = new platform::PictureButton(panContainer, QStringLiteral("cmdClipboard"));
-  cmdClipboard->setPixmap(planner::copyPicture(22));
-  cmdClipboard->setGeometry(554, 158, 22, 22);
-  cmdClipboard->setCursor(Qt::PointingHandCursor);
-
   btnChiudi = platform::pushButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Applica e chiudi"),
                                    QRect(487, 382, 160, 30));
   btnAnnulla = platform::pushButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"),
@@ -147,24 +132,9 @@ void TfrmGiorno::txtPrenotazioneChange() {
   icnOccupata->setVisible(booked);
 }
 
-void TfrmGiorno::cmdClipboardClick() {
-  const QString text = txtPrenotazione->text();
-  if (platform::trim(text).isEmpty()) {
-    platform::warning(QStringLiteral("Attenzione: il campo di testo non contiene nessun dato da copiare in memoria."),
-                      this);
-    txtPrenotazione->setFocus();
-    return;
-  }
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  if (!clipboard) return;  // no clipboard on this platform: nothing to do, nothing said
-  clipboard->setText(text);  // as typed, blanks at either end included
-  platform::information(QStringLiteral("Il contenuto del campo di testo è stato copiato in memoria."), this);
-}
+void TfrmGiorno::cmdClipboardClick() { planner::copyBookingText(txtPrenotazione, this); }
 
-void TfrmGiorno::cmdCancellaClick() {
-  txtPrenotazione->clear();
-  txtPrenotazione->setFocus();
-}
+void TfrmGiorno::cmdCancellaClick() { planner::clearBookingText(txtPrenotazione); }
 
 void TfrmGiorno::btnChiudiClick() {
   // The key names the day exactly; any other text writes nothing, and the dialog still

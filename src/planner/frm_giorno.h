@@ -20,7 +20,6 @@ class TfrmGiorno : public platform::Form {
  public:
   explicit TfrmGiorno(QWidget* owner);
 
-  static constexpr int kTextLimit = 50;  // a day's field in the planner file
 
   // Controls, in the order of the window description.
   QWidget* panContainer;

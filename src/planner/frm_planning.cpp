@@ -13,6 +13,7 @@
 #include "planner/day_calendar.h"
 #include "planner/frm_giorno.h"
 #include "planner/frm_riep_prenotazioni.h"
+#include "planner/frm_intervallo.h"
 #include "planner/planner_help.h"
 #include "planner/planner_pictures.h"
 #include "platform/dialogs.h"
@@ -121,8 +122,6 @@ TfrmPlanning::TfrmPlanning(QWidget* owner)
   cmdStampa = commandPicture(panContainer, "cmdStampa", QStringLiteral("Stampa"), QRect(736, 26, 135, 43), 11);
   cmdGuida = commandPicture(panContainer, "cmdGuida", QStringLiteral("?"), QRect(892, 27, 37, 39), 14);
   cmdEsci = commandPicture(panContainer, "cmdEsci", QStringLiteral("\u2715"), QRect(933, 27, 37, 39), 14);
-  // The interval booking comes with its window.
-  cmdIntervallo->setEnabled(false);
 
   lblCampo001 = headerLabel(panContainer, "lblCampo001", QStringLiteral("Tipo veicolo:"), 28);
   lblCampo002 = headerLabel(panContainer, "lblCampo002", QStringLiteral("Marca:"), 216);
@@ -188,6 +187,7 @@ TfrmPlanning::TfrmPlanning(QWidget* owner)
   connect(calendar_, &planner::DayCalendar::dayHovered, this, [this] { panInfo->setText(kDayHint); });
   connect(calendar_, &planner::DayCalendar::backgroundHovered, panInfo, &QLabel::clear);
 
+  connect(cmdIntervallo, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdIntervalloClick);
   connect(cmdGuida, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdGuidaClick);
   connect(cmdEsci, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdEsciClick);
   connect(cmdRiepilogo, &platform::PictureButton::clicked, this, &TfrmPlanning::cmdRiepilogoClick);
@@ -323,6 +323,14 @@ void TfrmPlanning::cmdAnteprimaClick() {
 void TfrmPlanning::cmdStampaClick() {
   TfrmStampaPlanning print(this);
   print.showModalDialog();
+}
+
+void TfrmPlanning::cmdIntervalloClick() {
+  TfrmIntervallo dialog(this);
+  dialog.setIntervalYear(platform::trim(txtAnno->text()));
+  dialog.infCamera->setText(platform::trim(txtMarca->text()) + QLatin1Char(' ') + platform::trim(txtModello->text()));
+  dialog.emptyPickers();
+  dialog.showModalDialog();
 }
 
 void TfrmPlanning::cmdGuidaClick() { TfrmGuida::showHelp(this, planner::helpTitle(), planner::helpParagraphs()); }

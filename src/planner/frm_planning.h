@@ -82,6 +82,8 @@ class TfrmPlanning : public platform::Form {
   static const QString kDayHint;
 
  public slots:
+  // The interval booking, for the board's year and vehicle.
+  void cmdIntervalloClick();
   void cmdGuidaClick();
   void cmdEsciClick();
   // The summary, the preview and the print: each window reads the board itself.

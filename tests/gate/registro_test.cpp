@@ -431,20 +431,7 @@ TEST_F(RegistroTest, CommandsOpenTheirDialogsOwnedByTheCard) {
       {&TfrmRegistro::impVeicolo, "TfrmTrovaAutomezzi", "registro"},
       {&TfrmRegistro::cmdGuida, "TfrmGuida", ""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.dialog);
-    QString memory;
-    QWidget* owner = nullptr;
-    host.modalScripts.push_back([&](platform::Form& f) {
-      memory = f.memory();
-      owner = f.parentWidget();
-    });
-    click(w->*c.command);
-    ASSERT_FALSE(host.modalShown.isEmpty());
-    EXPECT_EQ(host.modalShown.last(), QString::fromLatin1(c.dialog));
-    EXPECT_EQ(memory, QString::fromLatin1(c.keyWord));
-    EXPECT_EQ(owner, w);
-  }
+  for (const Case& c : cases) expectOpensDialog(w->*c.command, c.dialog, c.keyWord);
   // Opening them changes nothing of the card; the position label stays too.
   EXPECT_TRUE(w->lblPosizione->text().isEmpty());
 }

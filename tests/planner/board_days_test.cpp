@@ -119,6 +119,32 @@ TEST(BoardDays, TheTwentyNinthOfFebruaryExistsInLeapYearsOnly) {
   EXPECT_EQ(planner::dateIn(boardDays()[365], u"2023"), (core::Date{31, 12, 2023}));
 }
 
+TEST(BoardDays, AnIntervalTakesTheDaysOfItsYearBothEndsIncluded) {
+  const auto date = [](int d, int m, int y) { return core::Date{d, m, y}; };
+  struct Case {
+    const char16_t* key;
+    const char16_t* year;
+    core::Date start, end;
+    bool in;
+  };
+  const Case cases[] = {
+      {u"feb_29", u"2024", date(25, 2, 2024), date(5, 3, 2024), true},    // inside a leap year's run
+      {u"feb_29", u"2023", date(25, 2, 2023), date(5, 3, 2023), false},   // never in a common year
+      {u"feb_29", u"2024", date(29, 2, 2024), date(29, 2, 2024), true},
+      {u"feb_28", u"2024", date(29, 2, 2024), date(1, 3, 2024), false},
+      {u"mar_10", u"2025", date(10, 3, 2025), date(10, 3, 2025), true},   // both ends included
+      {u"mar_09", u"2025", date(10, 3, 2025), date(10, 3, 2025), false},
+      {u"mar_11", u"2025", date(10, 3, 2025), date(10, 3, 2025), false},
+      {u"gen_01", u"2024", date(1, 1, 2024), date(31, 12, 2024), true},
+      {u"dic_31", u"2024", date(1, 1, 2024), date(31, 12, 2024), true},
+      {u"gen_01", u"2025", date(1, 1, 2024), date(31, 12, 2024), false},  // the day's own year counts
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(ascii(c.key) + " " + ascii(c.year));
+    EXPECT_EQ(planner::inInterval(*planner::dayOfKey(c.key), c.year, c.start, c.end), c.in);
+  }
+}
+
 TEST(BoardDays, HeadingWritesTheDayWithoutALeadingZero) {
   EXPECT_EQ(ascii(planner::dayHeading(*planner::dayOfKey(u"set_09"), u"2024")), "Prenotazione del 9 settembre 2024");
   EXPECT_EQ(ascii(planner::dayHeading(*planner::dayOfKey(u"ott_01"), u"2025")), "Prenotazione del 1 ottobre 2025");

@@ -173,4 +173,27 @@ TEST_F(Giorno, CopyPutsTheTextAsTypedOnTheClipboard) {
   EXPECT_TRUE(dlg->isVisible());
 }
 
+TEST_F(Giorno, ACopyTheClipboardDoesNotKeepIsAnErrorAndTheDialogGoesOn) {
+  activate(dlg.get());
+  // Another program takes the clipboard back the moment the text lands on it.
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  bool taken = false;
+  const auto connection = QObject::connect(clipboard, &QClipboard::dataChanged, [&] {
+    if (taken) return;
+    taken = true;
+    clipboard->setText(QStringLiteral("altro"));
+  });
+  dlg->txtPrenotazione->setText(QStringLiteral("Rossi"));
+  click(dlg->cmdClipboard);
+  QObject::disconnect(connection);
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.last().kind, MsgKind::Error);
+  EXPECT_EQ(host.last().text, "Impossibile copiare il testo negli appunti.");
+  // The dialog goes on, and a later copy works.
+  EXPECT_TRUE(dlg->isVisible());
+  click(dlg->cmdClipboard);
+  EXPECT_EQ(host.last().kind, MsgKind::Information);
+  EXPECT_EQ(clipboard->text(), "Rossi");
+}
+
 }  // namespace

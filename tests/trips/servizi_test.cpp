@@ -480,20 +480,7 @@ TEST_F(ServiziTest, CommandsOpenTheirDialogsWithTheirKeyWords) {
       {&TfrmServizi::cmdFile, "TfrmAllegaCartella", "servizi"},
       {&TfrmServizi::impVeicolo, "TfrmTrovaAutomezzi", "servizi"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.dialog);
-    QString memory;
-    QWidget* owner = nullptr;
-    host.modalScripts.push_back([&](platform::Form& f) {
-      memory = f.memory();
-      owner = f.parentWidget();
-    });
-    click(w->*c.command);
-    ASSERT_FALSE(host.modalShown.isEmpty());
-    EXPECT_EQ(host.modalShown.last(), QString::fromLatin1(c.dialog));
-    EXPECT_EQ(memory, QString::fromLatin1(c.keyWord));
-    EXPECT_EQ(owner, w);
-  }
+  for (const Case& c : cases) expectOpensDialog(w->*c.command, c.dialog, c.keyWord);
 }
 
 TEST_F(ServiziTest, HintsHelpAndInstructions) {

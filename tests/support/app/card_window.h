@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/app.h"
+#include "platform/form.h"
 #include "support/helpers.h"
 #include "support/scripted_host.h"
 
@@ -25,6 +26,23 @@ class CardWindowTest : public ::testing::Test {
     w->showWindow();
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  }
+
+  // Clicks `command` and checks that it opened `dialog` modally, owned by the card, with
+  // `keyWord` in its memory.
+  void expectOpensDialog(QWidget* command, const char* dialog, const char* keyWord) {
+    SCOPED_TRACE(dialog);
+    QString memory;
+    QWidget* owner = nullptr;
+    host.modalScripts.push_back([&](platform::Form& f) {
+      memory = f.memory();
+      owner = f.parentWidget();
+    });
+    click(command);
+    ASSERT_FALSE(host.modalShown.isEmpty());
+    EXPECT_EQ(host.modalShown.last(), QString::fromLatin1(dialog));
+    EXPECT_EQ(memory, QString::fromLatin1(keyWord));
+    EXPECT_EQ(owner, w);
   }
 
   TempExeDir dir;
