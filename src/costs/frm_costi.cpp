@@ -183,7 +183,7 @@ void TfrmCosti::buildControls() {
   lblFile->setVisible(false);
 
   panInfo = kit::hintBar(*this, panContainer_, QStringLiteral("Pronto per archiviare una nuova scheda..."),
-                         QRect(0, kHeight - 32, kWidth, 32));
+                         QRect(0, kHeight - 32, kWidth, 32), kit::HintBarLook::WhiteOnBlue);
   setHint(panInfo, QString());
 }
 

@@ -195,15 +195,7 @@ void TfrmRegistro::buildControls() {
   lblFile->setVisible(false);
 
   panInfo = kit::hintBar(*this, panContainer_, QStringLiteral("Pronto per archiviare una nuova scheda..."),
-                         QRect(0, kHeight - 28, kWidth, 28));
-  // White Tahoma on the blue bar.
-  QPalette bar = panInfo->palette();
-  bar.setColor(QPalette::Window, QColor(0x30, 0x30, 0xDD));
-  bar.setColor(QPalette::WindowText, Qt::white);
-  panInfo->setPalette(bar);
-  QFont tahoma(QStringLiteral("Tahoma"));
-  tahoma.setPointSize(12);
-  panInfo->setFont(tahoma);
+                         QRect(0, kHeight - 28, kWidth, 28), kit::HintBarLook::WhiteOnBlue);
   setHint(panInfo, QString());
 }
 

@@ -76,14 +76,21 @@ QLabel* positionLabel(QWidget* parent, const QRect& geometry) {
   return label;
 }
 
-QLabel* hintBar(platform::Form& window, QWidget* parent, const QString& text, const QRect& geometry) {
+QLabel* hintBar(platform::Form& window, QWidget* parent, const QString& text, const QRect& geometry,
+                HintBarLook look) {
   auto* bar = new QLabel(text, parent);
   bar->setObjectName(QStringLiteral("panInfo"));
   bar->setGeometry(geometry);
   bar->setIndent(10);
   bar->setAutoFillBackground(true);
   QPalette pal = bar->palette();
-  pal.setColor(QPalette::Window, QColor(0xD4, 0xDF, 0xEC));
+  if (look == HintBarLook::WhiteOnBlue) {
+    pal.setColor(QPalette::Window, QColor(0x30, 0x30, 0xDD));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    bar->setFont(QFont(QStringLiteral("Tahoma"), 12));
+  } else {
+    pal.setColor(QPalette::Window, QColor(0xD4, 0xDF, 0xEC));
+  }
   bar->setPalette(pal);
   window.setPanInfo(bar);
   return bar;

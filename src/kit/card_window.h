@@ -119,9 +119,13 @@ std::array<CommandPicture<W>, 4> navigationPictures(int width = 0) {
 // The position label `lblPosizione` at `geometry`: centred, bold, 18 pixels.
 QLabel* positionLabel(QWidget* parent, const QRect& geometry);
 
-// The hint bar `panInfo` at `geometry` with its first text, indented, on its blue-grey
-// fill; the window shows its hints there.
-QLabel* hintBar(platform::Form& window, QWidget* parent, const QString& text, const QRect& geometry);
+// How a hint bar looks: dark text on a blue-grey fill, or white Tahoma 12 on a blue bar.
+enum class HintBarLook { BlueGrey, WhiteOnBlue };
+
+// The hint bar `panInfo` at `geometry` with its first text, indented; the window shows
+// its hints there.
+QLabel* hintBar(platform::Form& window, QWidget* parent, const QString& text, const QRect& geometry,
+                HintBarLook look = HintBarLook::BlueGrey);
 
 // Save first moves the focus to this flat, zero-sized button `btnFocus`, so the edit
 // being typed into is left.

@@ -163,6 +163,10 @@ TEST_F(Costi, FourteenHintsAndTheBackgroundEmptiesThem) {
       {w->cmdEsci, "Esci da questa schermata di lavoro."},
       {w->chkSaldato, "Spunta questa casella per indicare che il pagamento è stato saldato."},
   };
+  // White Tahoma 12 on the blue bar.
+  EXPECT_EQ(w->panInfo->palette().color(QPalette::Window), QColor(0x30, 0x30, 0xDD));
+  EXPECT_EQ(w->panInfo->palette().color(QPalette::WindowText), QColor(Qt::white));
+  EXPECT_EQ(w->panInfo->font().family(), QStringLiteral("Tahoma"));
   QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   for (const auto& [widget, hint] : hints) {
     SCOPED_TRACE(widget->objectName().toStdString());
@@ -518,21 +522,10 @@ TEST_F(Costi, ThePickerFillsTheSixVehicleBoxesOfAStoredCard) {
 }
 
 TEST_F(Costi, PicturesOpenTheirWindowsOwnedByTheCard) {
-  struct Seen {
-    QString name, memory;
-    QWidget* owner;
-  };
-  std::vector<Seen> seen;
-  host.onModal = [&](platform::Form& f) { seen.push_back({f.objectName(), f.memory(), f.parentWidget()}); };
-  for (auto* picture : {w->cmdTrova, w->cmdSospese, w->cmdEsporta, w->cmdImporta}) click(picture);
-  const std::pair<const char*, const char*> want[] = {
-      {"TfrmTrovaCosti", "Costi"}, {"TfrmDaSaldare", ""}, {"TfrmExpCosti", ""}, {"TfrmTrovaAutomezzi", "costi"}};
-  ASSERT_EQ(seen.size(), std::size(want));
-  for (std::size_t i = 0; i < seen.size(); ++i) {
-    EXPECT_EQ(seen[i].name, QString::fromLatin1(want[i].first));
-    EXPECT_EQ(seen[i].memory, QString::fromLatin1(want[i].second));
-    EXPECT_EQ(seen[i].owner, w);
-  }
+  expectOpensDialog(w->cmdTrova, "TfrmTrovaCosti", "Costi");
+  expectOpensDialog(w->cmdSospese, "TfrmDaSaldare", "");
+  expectOpensDialog(w->cmdEsporta, "TfrmExpCosti", "");
+  expectOpensDialog(w->cmdImporta, "TfrmTrovaAutomezzi", "costi");
 }
 
 TEST_F(Costi, HelpIsTheMenusAndExitBringsTheLauncherBack) {
