@@ -223,10 +223,11 @@ void SearchWindow::buildResultPanel() {
     setTextColour(lblTrovate, kDarkCyan);
   }
 
+  // "Chiudi" bottom left, "Stampa" bottom right.
   btnStampa = platform::pushButton(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa"),
-                         QRect(area.width() - 2 * 132 - 12, area.height() - 48, 126, 38));
-  btnChiudi = platform::pushButton(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                          QRect(area.width() - 132 - 12, area.height() - 48, 126, 38));
+  btnChiudi = platform::pushButton(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
+                         QRect(12, area.height() - 48, 126, 38));
   btnStampa->installEventFilter(this);
   platform::clickOnEnter(btnStampa);
   btnChiudi->installEventFilter(this);

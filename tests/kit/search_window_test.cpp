@@ -143,6 +143,10 @@ TEST_F(SearchWindowTest, AListWindowFillsWhenShownWithItsSelectionRule) {
   w.show();
   EXPECT_TRUE(w.panContainer->isVisible());
   EXPECT_EQ(w.lblRigo03->text(), "Spiegazione");
+  // "Chiudi" bottom left, "Stampa" bottom right, on one line.
+  EXPECT_EQ(w.btnChiudi->x(), 12);
+  EXPECT_EQ(w.btnStampa->geometry().right(), w.panContainer->width() - 19);
+  EXPECT_EQ(w.btnChiudi->y(), w.btnStampa->y());
   // Skip leaves one out, Stop ends the list after its own record.
   EXPECT_EQ(listLines(w.lstRecords), (QStringList{"ada        - Pisa", "Elio       - Como"}));
 
