@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "kit/messages.h"
 #include "trips/frm_servizi.h"
 #include "trips/trip_archive.h"
 
@@ -20,7 +21,7 @@ kit::ListSettings TfrmInCorso::settings() {
   };
   s.explanation = TfrmServizi::kListExplanation;
   s.resultHeading = QStringLiteral("VIAGGI IN CORSO");
-  s.findStrip = TfrmServizi::kFindInstructions;
+  s.findStrip = kit::msg::kFindInstructions;
   s.printTitle = QStringLiteral("Riepilogo viaggi in corso");
   s.doubleClick = true;
   s.targets = pickTargets();

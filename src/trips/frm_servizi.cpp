@@ -416,8 +416,6 @@ void TfrmServizi::cmdDuplicaClick() { card_->duplicate(); }
 
 const QString TfrmServizi::kListExplanation =
     QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
-const QString TfrmServizi::kFindInstructions = kit::msg::kFindInstructions;
-
 kit::PickTarget TfrmServizi::pickTarget(const QString& keyWord) {
   kit::PickTarget card{.keyWord = keyWord, .window = QStringLiteral("TfrmServizi")};
   card.after = [](platform::Form& window, const core::RecordBuffer& record, std::size_t number) {

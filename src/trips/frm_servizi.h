@@ -76,8 +76,6 @@ class TfrmServizi : public kit::CardWindow, public kit::CardAttachments {
   static kit::PickTarget pickTarget(const QString& keyWord);
   // The hint line under the trip lists.
   static const QString kListExplanation;
-  // The instruction strip above the list of the trip search and the trips in progress.
-  static const QString kFindInstructions;
 
   // The help of the card, paragraphs in order.
   static QStringList helpParagraphs();

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "kit/messages.h"
 #include "trips/frm_servizi.h"
 #include "trips/trip_archive.h"
 
@@ -45,7 +46,7 @@ kit::ListSettings TfrmTrovaServizi::settings() {
   s.filterStrip = QStringLiteral(
       "Digitare una o più parole consecutive delle schede cercate nei campi desiderati, lasciare in bianco gli altri "
       "campi e premere \"Cerca\". È possibile compilare più campi contemporaneamente.");
-  s.findStrip = TfrmServizi::kFindInstructions;
+  s.findStrip = kit::msg::kFindInstructions;
   s.counter = QStringLiteral("Il presente riepilogo contiene %1 schede.");
   s.printTitle = QStringLiteral("Registro viaggi");
   s.doubleClick = true;
