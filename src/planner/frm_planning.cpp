@@ -8,6 +8,7 @@
 #include <QResizeEvent>
 
 #include "kit/archive_source.h"
+#include "kit/card_window.h"
 #include "kit/messages.h"
 #include "planner/board_print.h"
 #include "planner/day_calendar.h"
@@ -41,7 +42,6 @@ constexpr int kPanelHeight = 692;
 
 const QColor kGroundTop(0x42, 0x7A, 0xA8);
 const QColor kContainer(0xC8, 0xD6, 0xE3);
-const QColor kInfoBar(0x30, 0x30, 0xDD);
 
 // The board's panel: the container, the white grounds of the title, the pictures and
 // the vehicle header. Moving over any of them empties the status hint.
@@ -150,17 +150,9 @@ TfrmPlanning::TfrmPlanning(QWidget* owner)
   calendar_ = new planner::DayCalendar(panContainer, panMemGiorni);
   calendar_->setGeometry(16, 144, 962, 490);
 
-  panInfo = platform::namedLabel(panContainer, QStringLiteral("panInfo"),
-                                 QStringLiteral("Pronto per archiviare una nuova scheda..."), QRect(16, 642, 962, 32));
-  panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
-  panInfo->setIndent(6);
-  panInfo->setWordWrap(false);
-  panInfo->setAutoFillBackground(true);
-  QPalette bar = panInfo->palette();
-  bar.setColor(QPalette::Window, kInfoBar);
-  bar.setColor(QPalette::WindowText, Qt::white);
-  panInfo->setPalette(bar);
-  setPanInfo(panInfo);
+  panInfo = kit::hintBar(*this, panContainer, QStringLiteral("Pronto per archiviare una nuova scheda..."),
+                         QRect(16, 642, 962, 32), kit::HintBarLook::WhiteOnBlue);
+  panInfo->setIndent(6);  // the text at 22, the bar at 16
 
   lblPosizione = platform::namedLabel(panContainer, QStringLiteral("lblPosizione"), QStringLiteral("1"),
                                       QRect(840, 648, 40, 20));
